@@ -1,0 +1,102 @@
+// The unbuffered file stream every file of the program goes through, and the
+// two text-line routines on it.
+//
+// A stream never throws: each operation stores its I/O result in `Status`
+// (0 success, 100 short read, 101 short write, otherwise the classic DOS
+// numbers: 2 file not found, 3 path not found, 4 too many open files,
+// 5 access denied, 103 file not open, 104 not open for input, 105 not open
+// for output). `ErrorInfo` holds the result of the opening. `Status` is
+// overwritten by every operation; `FirstError` keeps the first non-zero
+// result since opening, so a writer can tell whether a whole sequence of
+// writes succeeded.
+//
+// The stream owns its file descriptor and closes it in the destructor.
+// The file name is kept whole (UTF-8 path, never cut).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "YrObject.h"
+
+// Open modes, numbered like the DOS file functions.
+constexpr uint16_t stCreate = 0x3C00;
+constexpr uint16_t stOpenRead = 0x3D00;
+constexpr uint16_t stOpenWrite = 0x3D01;
+constexpr uint16_t stOpen = 0x3D02;
+
+class TYrStream : public TYrObject {
+ public:
+  // Opens `fileName` by `mode`; `size` is accepted and ignored (no buffer).
+  // Any mode other than the four above opens nothing and reports 0.
+  TYrStream(const std::string& fileName, uint16_t mode, uint16_t size = 1);
+  ~TYrStream() override;
+
+  TYrStream(const TYrStream&) = delete;
+  TYrStream& operator=(const TYrStream&) = delete;
+
+  virtual void Read(void* buf, uint16_t count);
+  virtual void Write(const void* buf, uint16_t count);
+  virtual void Seek(int32_t pos);
+  virtual int32_t GetSize();
+  virtual int32_t GetPos();
+
+  // Closes the file now (the destructor does nothing more); Status := result.
+  void Close();
+
+  uint16_t Status = 0;
+  uint16_t ErrorInfo = 0;
+  uint16_t FirstError = 0;
+  int32_t PosCache = 0;
+  const std::string& FileName() const { return fileName_; }
+
+ protected:
+  // For descendants that are not backed by a file.
+  struct NoFile {};
+  explicit TYrStream(NoFile);
+  void SetResult(uint16_t result);
+
+ private:
+  std::string fileName_;
+  int fd_ = -1;
+  bool canRead_ = false;
+  bool canWrite_ = false;
+  bool opened_ = false;  // a valid open mode was given
+};
+
+// A stream over a block of memory, for tests and for reading data that is
+// already in memory. Behaves like a file opened for reading and writing.
+class TYrMemoryStream : public TYrStream {
+ public:
+  TYrMemoryStream();
+  explicit TYrMemoryStream(std::vector<uint8_t> data);
+
+  void Read(void* buf, uint16_t count) override;
+  void Write(const void* buf, uint16_t count) override;
+  void Seek(int32_t pos) override;
+  int32_t GetSize() override;
+  int32_t GetPos() override;
+
+  const std::vector<uint8_t>& Data() const { return data_; }
+
+  // Makes every write fail (result 101) once `limit` bytes have been written
+  // in total; -1 means no limit. For tests of writers' error handling.
+  void FailAfter(int64_t limit) { failAfter_ = limit; }
+
+ private:
+  std::vector<uint8_t> data_;
+  size_t pos_ = 0;
+  int64_t written_ = 0;
+  int64_t failAfter_ = -1;
+};
+
+// Reads one text line: bytes up to a line feed (not stored), CR dropped
+// anywhere, at most 255 characters read, characters past maxLen dropped.
+// At the end of the file the line is empty and nothing is read. Stops at the
+// first failed read. Returns false when nothing could be read (end of file
+// or error), so a caller's line loop always ends.
+bool StreamReadLine(TYrStream& stream, std::string& s, size_t maxLen = 255);
+
+// Writes the characters of s (at most 255), then CR and LF.
+void StreamWriteLine(TYrStream& stream, const std::string& s);

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "YrHooks.h"
+
+TEST(Progress, UpdateClampsMaxFirstThenMin) {
+  struct Case { int32_t min, max, pos, want; };
+  const Case cases[] = {{0, 10, 15, 10}, {5, 10, 2, 5}, {10, 5, 7, 10}, {0, 10, 4, 4}};
+  for (const Case& c : cases) {
+    TYrProgress p;
+    p.Update("x", c.min, c.max, 1, c.pos);
+    EXPECT_EQ(p.Position(), c.want) << c.min << ".." << c.max << " @" << c.pos;
+  }
+}
+
+TEST(Progress, StepItStopsAtMax) {
+  TYrProgress p;
+  p.Update("x", 0, 10, 3, 9);
+  p.StepIt();
+  EXPECT_EQ(p.Position(), 10);
+}
+
+TEST(Progress, ProgressProcCalledOncePerUpdate) {
+  int calls = 0;
+  std::string seen;
+  ProgressProc = [&](TYrProgress& p) { ++calls; seen = p.Caption(); };
+  TYrProgress p;  // Init updates once
+  p.SetCaption("Kopieren");
+  p.StepIt();
+  ProgressProc = NoProgress;
+  EXPECT_EQ(calls, 3);
+  EXPECT_EQ(seen, "Kopieren");
+}
+
+TEST(Progress, DefaultHooksDoNothing) {
+  TYrProgress p;
+  p.Update("a", 1, 2, 3, 2);
+  p.SetCaption("b");
+  EXPECT_EQ(p.Caption(), "b");
+  EXPECT_EQ(p.Min(), 1);
+  EXPECT_EQ(p.Max(), 2);
+  EXPECT_EQ(p.Step(), 3);
+  ErrorMsgProc("nobody listens");  // must simply return
+}
