@@ -44,3 +44,16 @@ TEST(Progress, DefaultHooksDoNothing) {
   EXPECT_EQ(p.Step(), 3);
   ErrorMsgProc("nobody listens");  // must simply return
 }
+
+#include "YrClock.h"
+
+TEST(Clock, TestClockIsInstalledAndRestored) {
+  TYrClock old = SetClock([] { return MakeDateTime(2027, 3, 1, 0, 0, 5); });
+  TYrDateTime now = ClockNow();
+  SetClock(old);
+  EXPECT_EQ(now.Year, 2027);
+  EXPECT_EQ(now.Month, 3);
+  EXPECT_EQ(now.DayOfWeek, 1);  // 1 March 2027 is a Monday
+  EXPECT_EQ(MakeDateTime(2026, 12, 5).DayOfWeek, 6);  // a Saturday
+  EXPECT_GE(ClockNow().Year, 2024);
+}
