@@ -1,0 +1,488 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "YrCollection.h"
+
+namespace {
+
+// An item that counts how many of its kind are alive and records the order
+// in which items are destroyed, so tests can prove who frees what.
+struct Item : TYrObject {
+  static inline int alive = 0;
+  static inline std::vector<std::string>* destroyed = nullptr;
+
+  int key;
+  std::string tag;
+  Item(int k, std::string t = "") : key(k), tag(std::move(t)) { ++alive; }
+  ~Item() override {
+    --alive;
+    if (destroyed) destroyed->push_back(tag);
+  }
+};
+
+// Sorted by key; owns its items.
+class IntList : public TYrSortedCollection {
+ public:
+  IntList(int limit = 10, int16_t delta = 5) : TYrSortedCollection(limit, delta) {}
+  int Compare(const TYrObject* a, const TYrObject* b) const override {
+    int ka = static_cast<const Item*>(a)->key;
+    int kb = static_cast<const Item*>(b)->key;
+    return ka < kb ? -1 : (ka > kb ? 1 : 0);
+  }
+};
+
+// Answers with the difference of the keys instead of exactly -1, 0, 1.
+class SloppyList : public IntList {
+ public:
+  int Compare(const TYrObject* a, const TYrObject* b) const override {
+    return static_cast<const Item*>(a)->key - static_cast<const Item*>(b)->key;
+  }
+};
+
+// Collects the run-time errors raised while it lives instead of ending the
+// program.
+class RunErrors {
+ public:
+  RunErrors() {
+    old_ = SetRunErrorHandler([this](int code) { codes.push_back(code); });
+  }
+  ~RunErrors() { SetRunErrorHandler(old_); }
+  std::vector<int> codes;
+
+ private:
+  RunErrorHandler old_;
+};
+
+// Every live Item must be gone by the end of each test.
+class CollectionTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Item::alive = 0; }
+  void TearDown() override { EXPECT_EQ(Item::alive, 0) << "items leaked or freed twice"; }
+};
+
+std::string Tags(const TYrCollection& c) {
+  std::string s;
+  c.ForEach([&](TYrObject* o) {
+    if (!s.empty()) s += ' ';
+    s += static_cast<Item*>(o)->tag;
+  });
+  return s;
+}
+
+std::vector<int> Keys(const TYrCollection& c) {
+  std::vector<int> k;
+  c.ForEach([&](TYrObject* o) { k.push_back(static_cast<Item*>(o)->key); });
+  return k;
+}
+
+using Plain = TYrCollection;
+using CollectionLimits = CollectionTest;
+using PlainCollection = CollectionTest;
+using SortedCollection = CollectionTest;
+using QuickSort = CollectionTest;
+
+// --- limits and growth --------------------------------------------------------
+
+TEST_F(CollectionLimits, GrowsInStepsOfDelta) {
+  Item a(1);
+  Plain c(0, 10);
+  EXPECT_EQ(c.Items(), nullptr);
+  EXPECT_EQ(c.GetLimit(), 0);
+  c.Insert(&a);
+  EXPECT_EQ(c.GetLimit(), 10);
+  EXPECT_NE(c.Items(), nullptr);
+  for (int i = 1; i < 11; ++i) c.Insert(&a);
+  EXPECT_EQ(c.GetCount(), 11);
+  EXPECT_EQ(c.GetLimit(), 20);
+  EXPECT_EQ(c.GetDelta(), 10);
+}
+
+TEST_F(CollectionLimits, CannotGrowWithoutPositiveDelta) {
+  for (int16_t delta : {int16_t{0}, int16_t{-3}}) {
+    RunErrors errors;
+    std::vector<std::unique_ptr<Item>> items;
+    Plain c(5, delta);
+    for (int i = 0; i < 6; ++i) {
+      items.push_back(std::make_unique<Item>(i));
+      c.Insert(items.back().get());
+    }
+    EXPECT_EQ(errors.codes, std::vector<int>{214}) << "delta " << delta;
+    EXPECT_EQ(c.GetCount(), 5);
+    EXPECT_EQ(c.GetLimit(), 5);
+    EXPECT_EQ(Keys(c), (std::vector<int>{0, 1, 2, 3, 4}));
+  }
+}
+
+TEST_F(CollectionLimits, HardMaximumRefusesFurtherItems) {
+  RunErrors errors;
+  Item a(1);
+  Plain c(16300, 100);
+  for (int i = 0; i < kMaxCollectionSize; ++i) c.Insert(&a);
+  EXPECT_TRUE(errors.codes.empty());
+  EXPECT_EQ(c.GetLimit(), 16379);  // 16300 + 100 clamped
+  EXPECT_EQ(c.GetCount(), 16379);
+  c.Insert(&a);
+  c.AtInsert(0, &a);
+  EXPECT_EQ(errors.codes, (std::vector<int>{214, 214}));
+  EXPECT_EQ(c.GetCount(), 16379);
+}
+
+TEST_F(CollectionLimits, LargeDeltaDoesNotWrapTheLimit) {
+  // 16000 + 32767 does not fit 16 bits; it must clamp, not wrap negative.
+  RunErrors errors;
+  Item a(1);
+  Plain c(16000, 32767);
+  for (int i = 0; i < 16001; ++i) c.Insert(&a);
+  EXPECT_TRUE(errors.codes.empty());
+  EXPECT_EQ(c.GetLimit(), 16379);
+  EXPECT_EQ(c.GetCount(), 16001);
+}
+
+TEST_F(CollectionLimits, SetLimitClamps) {
+  Item a(1);
+  Plain c(10, 5);
+  c.SetLimit(20000);
+  EXPECT_EQ(c.GetLimit(), 16379);
+  for (int i = 0; i < 3; ++i) c.Insert(&a);
+  c.SetLimit(0);
+  EXPECT_EQ(c.GetLimit(), 3);
+  EXPECT_EQ(c.GetCount(), 3);
+  c.SetDelta(7);
+  EXPECT_EQ(c.GetDelta(), 7);
+  c.Insert(&a);
+  EXPECT_EQ(c.GetLimit(), 10);
+
+  Plain empty(-5, 1);
+  EXPECT_EQ(empty.GetLimit(), 0);
+  EXPECT_EQ(empty.Items(), nullptr);
+}
+
+// --- plain collection -------------------------------------------------------
+
+TEST_F(PlainCollection, BadIndexesReport213AndChangeNothing) {
+  RunErrors errors;
+  Item a(1, "a"), b(2, "b"), x(9, "x");
+  Plain c(2, 2);
+  c.Insert(&a);
+  c.Insert(&b);
+  EXPECT_EQ(c.At(-1), nullptr);
+  EXPECT_EQ(c.At(2), nullptr);
+  c.AtPut(2, &x);
+  c.AtPut(-1, &x);
+  c.AtInsert(3, &x);
+  c.AtInsert(-1, &x);
+  c.AtDelete(2);
+  c.AtDelete(-1);
+  c.Delete(&x);
+  EXPECT_EQ(errors.codes, std::vector<int>(9, 213));
+  EXPECT_EQ(Tags(c), "a b");
+  EXPECT_EQ(c.GetLimit(), 2);
+}
+
+TEST_F(PlainCollection, InsertDeleteAndPositions) {
+  Item a(1, "a"), b(2, "b"), d(3, "d"), e(4, "e");
+  Plain c(0, 2);
+  c.AtInsert(0, &b);  // into an empty collection
+  c.AtInsert(1, &e);  // at Count: appends
+  c.AtInsert(0, &a);
+  c.AtInsert(2, &d);
+  EXPECT_EQ(Tags(c), "a b d e");
+  c.AtDelete(3);  // the last one: nothing moves
+  EXPECT_EQ(Tags(c), "a b d");
+  c.AtDelete(0);
+  EXPECT_EQ(Tags(c), "b d");
+  c.AtPut(1, &a);
+  EXPECT_EQ(Tags(c), "b a");
+  EXPECT_EQ(c.At<Item>(1)->key, 1);
+}
+
+TEST_F(PlainCollection, IndexOfComparesPointers) {
+  Item a(1, "a"), b(1, "b");
+  Plain c(5, 5);
+  EXPECT_EQ(c.IndexOf(&a), -1);
+  c.Insert(&b);
+  c.Insert(&a);
+  c.Insert(&a);
+  EXPECT_EQ(c.IndexOf(&a), 1);
+  EXPECT_EQ(c.IndexOf(&b), 0);
+  c.Delete(&a);  // removes the first occurrence only
+  EXPECT_EQ(Tags(c), "b a");
+}
+
+TEST_F(PlainCollection, ForEachVisitsInOrderAndEmptyCallsNothing) {
+  Plain c(5, 5);
+  int calls = 0;
+  c.ForEach([&](TYrObject*) { ++calls; });
+  EXPECT_EQ(calls, 0);
+  Item a(1, "a"), b(2, "b"), d(3, "d");
+  c.Insert(&a);
+  c.Insert(&b);
+  c.Insert(&d);
+  EXPECT_EQ(Tags(c), "a b d");
+}
+
+TEST_F(PlainCollection, DoesNotOwnItsItems) {
+  auto* a = new Item(1);
+  auto* b = new Item(2);
+  {
+    Plain c(1, 1);
+    c.Insert(a);
+    c.Insert(b);
+    c.DeleteAll();
+    EXPECT_EQ(c.GetCount(), 0);
+    EXPECT_EQ(c.GetLimit(), 2);
+    EXPECT_EQ(Item::alive, 2);
+    c.Insert(a);
+  }
+  EXPECT_EQ(Item::alive, 2);
+  delete a;
+  delete b;
+}
+
+// --- sorted collection ---------------------------------------------------------
+
+TEST_F(SortedCollection, EmptySearchAndInsert) {
+  IntList l;
+  Item probe(5);
+  int index = -7;
+  EXPECT_FALSE(l.Search(&probe, index));
+  EXPECT_EQ(index, 0);
+  l.Insert(new Item(5, "first"));
+  EXPECT_EQ(Tags(l), "first");
+  EXPECT_EQ(l.KeyOf(&probe), &probe);
+}
+
+TEST_F(SortedCollection, NewestEqualKeyGoesFirst) {
+  IntList l;
+  l.SetDuplicates(true);
+  l.Insert(new Item(7, "7"));
+  l.Insert(new Item(5, "a"));
+  l.Insert(new Item(5, "b"));
+  l.Insert(new Item(3, "3"));
+  l.Insert(new Item(5, "c"));
+  l.Insert(new Item(5, "d"));
+  EXPECT_EQ(Tags(l), "3 d c b a 7");
+}
+
+TEST_F(SortedCollection, WithoutDuplicatesAnEqualKeyStaysWithTheCaller) {
+  IntList l;
+  EXPECT_FALSE(l.GetDuplicates());
+  l.Insert(new Item(5, "a"));
+  auto refused = std::make_unique<Item>(5, "b");
+  l.Insert(refused.get());
+  EXPECT_EQ(l.GetCount(), 1);
+  EXPECT_EQ(Tags(l), "a");
+}
+
+TEST_F(SortedCollection, SearchOutcomes) {
+  // Keys 1 5 5 5 5 9, built with Duplicates; then searched both ways.
+  IntList l;
+  l.SetDuplicates(true);
+  for (int k : {1, 5, 5, 5, 5, 9}) l.Insert(new Item(k));
+  struct Case {
+    bool duplicates;
+    int key;
+    bool found;
+    int index;
+  };
+  const Case cases[] = {
+      {true, 5, true, 1},    // leftmost equal
+      {false, 5, true, 2},   // first met by halving: (0+5)/2
+      {true, 0, false, 0},   {false, 0, false, 0},  // before all
+      {true, 6, false, 5},   {false, 6, false, 5},  // between
+      {true, 10, false, 6},  {false, 10, false, 6}, // after all: Count
+      {true, 9, true, 5},    {false, 9, true, 5},
+      {true, 1, true, 0},    {false, 1, true, 0},
+  };
+  for (const Case& c : cases) {
+    l.SetDuplicates(c.duplicates);
+    Item probe(c.key);
+    int index = -1;
+    EXPECT_EQ(l.Search(&probe, index), c.found) << c.duplicates << " key " << c.key;
+    EXPECT_EQ(index, c.index) << c.duplicates << " key " << c.key;
+  }
+}
+
+TEST_F(SortedCollection, IndexOfWithDuplicatesFindsThisVeryItem) {
+  IntList l;
+  l.SetDuplicates(true);
+  auto* last5 = new Item(5, "x");
+  l.Insert(last5);  // ends behind the other 5s
+  for (int k : {5, 5, 1, 9, 9}) l.Insert(new Item(k));
+  EXPECT_EQ(Keys(l), (std::vector<int>{1, 5, 5, 5, 9, 9}));
+  EXPECT_EQ(l.IndexOf(last5), 3);
+  Item stranger(5, "s");  // equal key, not held: the scan runs to the end
+  EXPECT_EQ(l.IndexOf(&stranger), -1);
+  Item absent(4);
+  EXPECT_EQ(l.IndexOf(&absent), -1);
+}
+
+TEST_F(SortedCollection, IndexOfWithoutDuplicatesAnswersByKey) {
+  IntList l;
+  for (int k : {3, 1, 2}) l.Insert(new Item(k));
+  Item stranger(2);
+  EXPECT_EQ(l.IndexOf(&stranger), 1);  // callers look up "an equal item" this way
+}
+
+TEST_F(SortedCollection, FreeAndDeleteOfEqualKeyStrangerTouchNothing) {
+  for (bool duplicates : {false, true}) {
+    RunErrors errors;
+    IntList l;
+    l.SetDuplicates(duplicates);
+    l.Insert(new Item(1, "a"));
+    l.Insert(new Item(2, "b"));
+    Item stranger(2, "s");
+    l.Free(&stranger);
+    l.Delete(&stranger);
+    EXPECT_EQ(errors.codes, (std::vector<int>{213, 213})) << duplicates;
+    EXPECT_EQ(Tags(l), "a b") << duplicates;
+    EXPECT_EQ(Item::alive, 3) << duplicates;  // stranger not disposed either
+  }
+}
+
+TEST_F(SortedCollection, FreeOfAHeldItemFindsItEvenWhenKeysCollide) {
+  // Without Duplicates, equal keys can still meet (a list built with
+  // Duplicates then switched off); Free must dispose exactly the given item.
+  std::vector<std::string> destroyed;
+  Item::destroyed = &destroyed;
+  {
+    IntList l;
+    l.SetDuplicates(true);
+    auto* a = new Item(2, "a");
+    l.Insert(a);
+    l.Insert(new Item(2, "b"));
+    l.Insert(new Item(2, "c"));
+    l.SetDuplicates(false);
+    l.Free(a);
+    EXPECT_EQ(destroyed, std::vector<std::string>{"a"});
+    EXPECT_EQ(Tags(l), "c b");
+  }
+  Item::destroyed = nullptr;
+}
+
+TEST_F(SortedCollection, OwnsItsItems) {
+  std::vector<std::string> destroyed;
+  Item::destroyed = &destroyed;
+  {
+    IntList l;
+    l.SetDuplicates(true);
+    for (const char* t : {"a", "b", "c", "d", "e"}) l.Insert(new Item(static_cast<int>(t[0]), t));
+    l.AtFree(1);
+    EXPECT_EQ(destroyed, std::vector<std::string>{"b"});
+    auto* d = l.At(2);
+    l.Free(d);
+    EXPECT_EQ(destroyed, (std::vector<std::string>{"b", "d"}));
+    auto* kept = l.At<Item>(0);
+    l.Delete(kept);  // removes without freeing
+    EXPECT_EQ(Item::alive, 3);
+    delete kept;
+    l.FreeItem(nullptr);
+    destroyed.clear();
+  }
+  // The destructor frees what is left, last first.
+  EXPECT_EQ(destroyed, (std::vector<std::string>{"e", "c"}));
+  Item::destroyed = nullptr;
+}
+
+TEST_F(SortedCollection, FreeAllGoesFromTheLastDown) {
+  std::vector<std::string> destroyed;
+  Item::destroyed = &destroyed;
+  IntList l;
+  for (int k : {1, 2, 3}) l.Insert(new Item(k, std::to_string(k)));
+  l.FreeAll();
+  EXPECT_EQ(destroyed, (std::vector<std::string>{"3", "2", "1"}));
+  EXPECT_EQ(l.GetCount(), 0);
+  EXPECT_EQ(l.GetLimit(), 10);
+  Item::destroyed = nullptr;
+}
+
+TEST_F(SortedCollection, MisuseLeavesTheListUnchanged) {
+  RunErrors errors;
+  IntList l(2, 0);
+  l.Insert(new Item(1));
+  l.Insert(new Item(2));
+  auto overflow = std::make_unique<Item>(3);
+  l.Insert(overflow.get());  // stays with the caller
+  l.AtFree(2);
+  l.AtFree(-1);
+  EXPECT_EQ(errors.codes, (std::vector<int>{214, 213, 213}));
+  EXPECT_EQ(Keys(l), (std::vector<int>{1, 2}));
+}
+
+// --- sort -----------------------------------------------------------------------
+
+TEST_F(QuickSort, OrderOfEqualKeysFollowsTheAlgorithm) {
+  // Traced by hand through the partition scans. A stable sort (and
+  // std::sort, which insertion-sorts lists this short) would keep
+  // 1a 1b 2a 2b 2c.
+  struct Case {
+    std::vector<std::pair<int, const char*>> input;
+    const char* sorted;
+  };
+  const Case cases[] = {
+      {{{1, "a"}, {1, "b"}}, "b a"},           // two equal items are exchanged
+      {{{1, "a"}, {2, "b"}}, "a b"},           // in order: untouched
+      {{{2, "a"}, {1, "b"}}, "b a"},
+      {{{1, "a"}}, "a"},
+      {{{2, "2a"}, {1, "1a"}, {2, "2b"}, {1, "1b"}, {2, "2c"}}, "1b 1a 2c 2a 2b"},
+      {{{3, "a"}, {3, "b"}, {3, "c"}}, "c b a"},
+  };
+  for (const Case& c : cases) {
+    IntList l;
+    l.SetDuplicates(true);
+    for (auto [k, t] : c.input) l.AtInsert(l.GetCount(), new Item(k, t));  // unsorted
+    l.Sort();
+    EXPECT_EQ(Tags(l), c.sorted);
+  }
+}
+
+TEST_F(QuickSort, SortsLargeListsAndKeepsEveryItem) {
+  IntList l(0, 100);
+  unsigned seed = 12345;
+  std::vector<int> keys;
+  for (int i = 0; i < 3000; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    keys.push_back(static_cast<int>((seed >> 16) % 200));
+    l.AtInsert(0, new Item(keys.back()));
+  }
+  l.Sort();
+  std::sort(keys.begin(), keys.end());
+  EXPECT_EQ(Keys(l), keys);
+  EXPECT_EQ(Item::alive, 3000);
+}
+
+TEST_F(QuickSort, CompareAnsweringOtherNegativeNumbersStillSorts) {
+  SloppyList l;
+  for (int k : {30, -5, 12, 7, 30, 1, 100, -40, 12}) l.AtInsert(0, new Item(k));
+  l.Sort();
+  EXPECT_EQ(Keys(l), (std::vector<int>{-40, -5, 1, 7, 12, 12, 30, 30, 100}));
+  l.SetDuplicates(true);
+  Item probe(12);
+  int index;
+  EXPECT_TRUE(l.Search(&probe, index));
+  EXPECT_EQ(index, 4);
+}
+
+// --- byte set ------------------------------------------------------------------
+
+TEST(YrSet, AddsAndRemovesValues) {
+  TYrSet s;
+  for (int v = 0; v < 256; ++v) EXPECT_FALSE(s.Contains(static_cast<uint8_t>(v))) << v;
+  s.SetElement(25, true);
+  s.SetElement(0, true);
+  s.SetElement(255, true);
+  EXPECT_TRUE(s.Contains(25));
+  EXPECT_TRUE(s.Contains(0));
+  EXPECT_TRUE(s.Contains(255));
+  EXPECT_FALSE(s.Contains(24));
+  EXPECT_FALSE(s.Contains(26));
+  s.SetElement(25, false);
+  EXPECT_FALSE(s.Contains(25));
+  EXPECT_TRUE(s.Contains(255));
+}
+
+}  // namespace
