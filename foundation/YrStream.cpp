@@ -32,6 +32,15 @@ uint16_t DosResult(int err) {
   }
 }
 
+// A missing file in a missing directory is "path not found", as on DOS.
+bool ParentDirExists(const std::string& path) {
+  size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return true;  // the current directory
+  std::string dir = slash == 0 ? "/" : path.substr(0, slash);
+  struct stat st;
+  return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 }  // namespace
 
 TYrStream::TYrStream(const std::string& fileName, uint16_t mode, uint16_t) : fileName_(fileName) {
@@ -48,7 +57,8 @@ TYrStream::TYrStream(const std::string& fileName, uint16_t mode, uint16_t) : fil
     opened_ = true;
     fd_ = ::open(fileName_.c_str(), flags | O_CLOEXEC, 0666);
     if (fd_ < 0) {
-      result = DosResult(errno);
+      int err = errno;
+      result = err == ENOENT && !ParentDirExists(fileName_) ? 3 : DosResult(err);
       canRead_ = canWrite_ = false;
     } else {
       struct stat st;
@@ -191,13 +201,17 @@ bool StreamReadLine(TYrStream& stream, std::string& s, size_t maxLen) {
   int32_t pos = stream.GetPos();
   int32_t size = stream.GetSize();
   if (pos < 0 || size < 0 || pos >= size) return false;
+  // Bounded by the size taken at the start, so the end of the last line is
+  // found without a failing read (Status stays 0 on a clean file), and every
+  // successful call consumes at least one byte.
   size_t appended = 0;
   bool readAny = false;
-  while (appended < 255) {
+  while (appended < 255 && pos < size) {
     uint8_t c;
     stream.Read(&c, 1);
-    if (stream.Status != 0) break;  // end of file or read error
+    if (stream.Status != 0) break;  // read error: the line ends here
     readAny = true;
+    ++pos;
     if (c == 10) break;
     if (c == 13) continue;
     ++appended;

@@ -94,8 +94,10 @@ class TYrMemoryStream : public TYrStream {
 // Reads one text line: bytes up to a line feed (not stored), CR dropped
 // anywhere, at most 255 characters read, characters past maxLen dropped.
 // At the end of the file the line is empty and nothing is read. Stops at the
-// first failed read. Returns false when nothing could be read (end of file
-// or error), so a caller's line loop always ends.
+// first failed read (Status then holds its result). Returns true only when
+// at least one byte was consumed, false at the end of the file or when the
+// first read failed. Line loops must end on false: looping "until GetPos
+// equals GetSize" alone never ends on a file that cannot be read.
 bool StreamReadLine(TYrStream& stream, std::string& s, size_t maxLen = 255);
 
 // Writes the characters of s (at most 255), then CR and LF.

@@ -45,6 +45,28 @@ TEST(Progress, DefaultHooksDoNothing) {
   ErrorMsgProc("nobody listens");  // must simply return
 }
 
+TEST(Progress, GlobalObjectStartsEmptyAndCaptionIsCutTo255) {
+  TYrProgress& g = Progress();
+  EXPECT_EQ(&g, &Progress());
+  TYrProgress fresh;
+  EXPECT_EQ(fresh.Caption(), "");
+  EXPECT_EQ(fresh.Min(), 0);
+  EXPECT_EQ(fresh.Max(), 0);
+  EXPECT_EQ(fresh.Step(), 0);
+  EXPECT_EQ(fresh.Position(), 0);
+  fresh.SetCaption(std::string(300, 'k'));
+  EXPECT_EQ(fresh.Caption(), std::string(255, 'k'));
+}
+
+TEST(Progress, ErrorMsgProcReachesTheInstalledRoutine) {
+  std::vector<std::string> seen;
+  ErrorMsgProc = [&](const std::string& m) { seen.push_back(m); };
+  ErrorMsgProc("Zeile 1\rZeile 2");
+  ErrorMsgProc = NoErrorMsg;
+  ErrorMsgProc("lost");
+  EXPECT_EQ(seen, std::vector<std::string>{"Zeile 1\rZeile 2"});
+}
+
 #include "YrClock.h"
 
 TEST(Clock, TestClockIsInstalledAndRestored) {

@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "YrStream.h"
+
+namespace {
+
+std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+
+// A fresh directory per test, removed afterwards.
+class StreamFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = ::testing::TempDir() + "yrstreamXXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+    dir_ = tmpl;
+  }
+  void TearDown() override {
+    std::string cmd = "rm -rf '" + dir_ + "'";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+  }
+  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+  void Put(const std::string& name, const std::string& content) const {
+    std::ofstream(Path(name), std::ios::binary) << content;
+  }
+  std::string Get(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  std::string dir_;
+};
+
+TEST_F(StreamFile, OpeningMissingFiles) {
+  struct Case {
+    uint16_t mode;
+    const char* name;
+    uint16_t result;
+  };
+  const Case cases[] = {
+      {stOpenRead, "missing.erg", 2},
+      {stOpenWrite, "missing.erg", 2},
+      {stOpen, "missing.erg", 2},
+      {stOpenRead, "nodir/missing.erg", 3},
+      {stCreate, "nodir/new.erg", 3},
+  };
+  for (const Case& c : cases) {
+    TYrStream s(Path(c.name), c.mode, 2048);
+    EXPECT_EQ(s.ErrorInfo, c.result) << c.name << " mode " << std::hex << c.mode;
+    EXPECT_EQ(s.Status, c.result);
+    EXPECT_EQ(s.GetSize(), -1);
+    EXPECT_NE(s.Status, 0);
+    EXPECT_EQ(s.FirstError, c.result);
+  }
+}
+
+TEST_F(StreamFile, UnknownModeOpensNothingAndReportsZero) {
+  Put("a.erg", "data");
+  for (uint16_t mode : {uint16_t{7}, uint16_t{0}, uint16_t{0x3D03}}) {
+    TYrStream s(Path("a.erg"), mode);
+    EXPECT_EQ(s.ErrorInfo, 0);
+    EXPECT_EQ(s.Status, 0);
+    uint8_t buf[4];
+    s.Read(buf, 4);
+    EXPECT_EQ(s.Status, 103);
+    s.Write(buf, 4);
+    EXPECT_EQ(s.Status, 103);
+    EXPECT_EQ(s.GetPos(), -1);
+    EXPECT_EQ(s.PosCache, -1);
+  }
+  EXPECT_EQ(Get("a.erg"), "data");
+}
+
+TEST_F(StreamFile, CreateEmptiesAndWritesOnly) {
+  Put("a.erg", "old contents");
+  {
+    TYrStream s(Path("a.erg"), stCreate);
+    ASSERT_EQ(s.ErrorInfo, 0);
+    EXPECT_EQ(s.GetSize(), 0);
+    s.Write("XYZ", 3);
+    EXPECT_EQ(s.Status, 0);
+    s.Seek(0);
+    uint8_t c;
+    s.Read(&c, 1);
+    EXPECT_EQ(s.Status, 104);  // not open for input
+  }
+  EXPECT_EQ(Get("a.erg"), "XYZ");
+}
+
+TEST_F(StreamFile, ReadWriteOpenKeepsTheFile) {
+  Put("a.erg", "ABCDEF");
+  TYrStream s(Path("a.erg"), stOpen);
+  ASSERT_EQ(s.ErrorInfo, 0);
+  s.Seek(2);
+  s.Write("xy", 2);
+  EXPECT_EQ(s.GetPos(), 4);
+  EXPECT_EQ(s.PosCache, 4);
+  char buf[3] = {};
+  s.Read(buf, 2);
+  EXPECT_EQ(std::string(buf, 2), "EF");
+  EXPECT_EQ(s.GetSize(), 6);
+  s.Close();
+  EXPECT_EQ(Get("a.erg"), "ABxyEF");
+  s.Read(buf, 1);
+  EXPECT_EQ(s.Status, 103);
+}
+
+TEST_F(StreamFile, ShortReadGives100) {
+  Put("a.erg", "ABC");
+  TYrStream s(Path("a.erg"), stOpenRead);
+  char buf[8] = {};
+  s.Read(buf, 5);
+  EXPECT_EQ(s.Status, 100);
+  EXPECT_EQ(std::string(buf, 3), "ABC");
+  s.Read(buf, 1);  // at the end
+  EXPECT_EQ(s.Status, 100);
+  s.Seek(1);
+  s.Read(buf, 2);
+  EXPECT_EQ(s.Status, 0);
+  EXPECT_EQ(std::string(buf, 2), "BC");
+  s.Seek(-1);
+  EXPECT_NE(s.Status, 0);
+}
+
+TEST_F(StreamFile, WriteToReadOnlyStreamAndStickyFirstError) {
+  Put("a.erg", "ABC");
+  TYrStream s(Path("a.erg"), stOpenRead);
+  EXPECT_EQ(s.FirstError, 0);
+  s.Write("Z", 1);
+  EXPECT_EQ(s.Status, 105);
+  EXPECT_EQ(s.GetSize(), 3);
+  EXPECT_EQ(s.Status, 0);        // Status is overwritten...
+  EXPECT_EQ(s.FirstError, 105);  // ...the first error is kept
+  char c;
+  s.Seek(5);
+  s.Read(&c, 1);
+  EXPECT_EQ(s.FirstError, 105);
+  s.Close();
+  EXPECT_EQ(Get("a.erg"), "ABC");
+}
+
+TEST_F(StreamFile, DirectoryIsAccessDenied) {
+  ASSERT_EQ(::mkdir(Path("sub").c_str(), 0755), 0);
+  for (uint16_t mode : {stOpenRead, stOpenWrite, stOpen, stCreate}) {
+    TYrStream d(Path("sub"), mode);
+    EXPECT_EQ(d.ErrorInfo, 5) << std::hex << mode;
+  }
+}
+
+TEST_F(StreamFile, ReadOnlyFileIsAccessDenied) {
+  if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
+  Put("ro.erg", "x");
+  ASSERT_EQ(::chmod(Path("ro.erg").c_str(), 0444), 0);
+  TYrStream s(Path("ro.erg"), stOpenWrite);
+  EXPECT_EQ(s.ErrorInfo, 5);
+}
+
+TEST_F(StreamFile, LongPathIsKeptWhole) {
+  // Cutting the name to 255 bytes would open or create another file.
+  std::string path = dir_;
+  for (char c : {'a', 'b', 'c'}) {
+    path += "/" + std::string(100, c);
+    ASSERT_EQ(::mkdir(path.c_str(), 0755), 0);
+  }
+  path += "/result.erg";
+  ASSERT_GT(path.size(), 300u);
+  {
+    TYrStream s(path, stCreate);
+    EXPECT_EQ(s.ErrorInfo, 0);
+    EXPECT_EQ(s.FileName(), path);
+    s.Write("ok", 2);
+  }
+  struct stat st;
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_size, 2);
+}
+
+// --- text lines -------------------------------------------------------------
+
+std::vector<std::string> AllLines(TYrStream& s, size_t maxLen = 255) {
+  std::vector<std::string> lines;
+  std::string line;
+  while (StreamReadLine(s, line, maxLen)) {
+    lines.push_back(line);
+    if (lines.size() > 1000) break;  // a runaway loop fails the test instead of hanging
+  }
+  EXPECT_EQ(line, "");
+  return lines;
+}
+
+TEST(StreamReadLine, Lines) {
+  using V = std::vector<std::string>;
+  const std::string s255(255, 'x');
+  struct Case {
+    std::string input;
+    size_t maxLen;
+    V lines;
+  };
+  const Case cases[] = {
+      {"AB\r\nCD", 255, {"AB", "CD"}},  // last line without LF
+      {"", 255, {}},
+      {std::string(300, 'x'), 255, {s255, std::string(45, 'x')}},
+      {s255 + "\n", 255, {s255, ""}},  // the LF is read as the next line
+      {"A\rB\n", 255, {"AB"}},
+      {"\n\n", 255, {"", ""}},
+      {"ABCDEF\nXY\n", 3, {"ABC", "XY"}},  // the rest beyond maxLen is dropped
+      {"\r\r\r\n", 255, {""}},                // CRs do not count towards 255
+      {std::string(254, 'x') + "\r\r\nZ", 255, {std::string(254, 'x'), "Z"}},
+  };
+  for (const Case& c : cases) {
+    TYrMemoryStream s(Bytes(c.input));
+    EXPECT_EQ(AllLines(s, c.maxLen), c.lines) << c.input.substr(0, 20);
+    EXPECT_EQ(s.GetPos(), s.GetSize());
+    EXPECT_EQ(s.FirstError, 0) << "a clean file must not leave a read error behind";
+  }
+}
+
+TEST_F(StreamFile, ReadLinesFromAFile) {
+  Put("a.txt", "AB\r\nCD");
+  TYrStream s(Path("a.txt"), stOpenRead);
+  std::string line;
+  ASSERT_TRUE(StreamReadLine(s, line));
+  EXPECT_EQ(line, "AB");
+  ASSERT_TRUE(StreamReadLine(s, line));
+  EXPECT_EQ(line, "CD");
+  EXPECT_EQ(s.Status, 0);
+  EXPECT_EQ(s.GetPos(), s.GetSize());
+  EXPECT_FALSE(StreamReadLine(s, line));
+  EXPECT_EQ(line, "");
+
+  Put("empty.txt", "");
+  TYrStream e(Path("empty.txt"), stOpenRead);
+  EXPECT_FALSE(StreamReadLine(e, line));
+  EXPECT_EQ(line, "");
+  EXPECT_EQ(e.GetPos(), 0);
+}
+
+// Reads `good` bytes, then every read fails as a damaged medium would.
+class FailingStream : public TYrMemoryStream {
+ public:
+  FailingStream(const std::string& data, int good) : TYrMemoryStream(Bytes(data)), good_(good) {}
+  void Read(void* buf, uint16_t count) override {
+    if (good_ < count) {
+      SetResult(30);
+      return;
+    }
+    good_ -= count;
+    TYrMemoryStream::Read(buf, count);
+  }
+
+ private:
+  int good_;
+};
+
+TEST(StreamReadLine, ReadErrorEndsTheLineLoop) {
+  FailingStream s("AB\nCD\nEF\n", 4);
+  EXPECT_EQ(AllLines(s), (std::vector<std::string>{"AB", "C"}));
+  EXPECT_EQ(s.Status, 30);
+  EXPECT_EQ(s.FirstError, 30);
+
+  FailingStream never("AB\n", 0);
+  std::string line = "stale";
+  EXPECT_FALSE(StreamReadLine(never, line));
+  EXPECT_EQ(line, "");
+}
+
+TEST_F(StreamFile, LineLoopOnWriteOnlyStreamEnds) {
+  Put("a.txt", "AB\nCD\n");
+  TYrStream s(Path("a.txt"), stOpenWrite);
+  EXPECT_TRUE(AllLines(s).empty());
+  EXPECT_EQ(s.Status, 104);
+}
+
+TEST(StreamWriteLine, WritesTextThenCrLf) {
+  struct Case {
+    std::string line;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"", "\r\n"},
+      {"AB", "AB\r\n"},
+      {std::string(300, 'y'), std::string(255, 'y') + "\r\n"},
+      {"\x84\xe1", "\x84\xe1\r\n"},  // bytes pass unchanged
+  };
+  for (const Case& c : cases) {
+    TYrMemoryStream s;
+    StreamWriteLine(s, c.line);
+    EXPECT_EQ(s.Status, 0);
+    EXPECT_EQ(std::string(s.Data().begin(), s.Data().end()), c.bytes);
+  }
+}
+
+TEST(StreamWriteLine, FailureStaysVisible) {
+  TYrMemoryStream s;
+  s.FailAfter(3);
+  StreamWriteLine(s, "ABC");  // the text fits, CR and LF do not
+  EXPECT_EQ(s.Status, 101);
+  EXPECT_EQ(s.FirstError, 101);
+  EXPECT_EQ(s.Data(), Bytes("ABC"));
+  s.GetPos();
+  EXPECT_EQ(s.Status, 0);
+  EXPECT_EQ(s.FirstError, 101);
+}
+
+}  // namespace
