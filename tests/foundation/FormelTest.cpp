@@ -1,0 +1,331 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "YrFormel.h"
+#include "YrHooks.h"
+
+namespace {
+
+// An interpreter with a fixed set of variables that records every look-up.
+class TTestFormel : public TYrFormel {
+ public:
+  std::map<std::string, long double> vars{{"T", 3}, {"SP", 5}, {"X", 7}, {"A_1", 2}, {"V1", 100000}};
+  std::vector<std::string> lookups;
+
+ protected:
+  bool GetVariable(const std::string& name, long double& value) override {
+    lookups.push_back(name);
+    auto it = vars.find(name);
+    if (it == vars.end()) return false;
+    value = it->second;
+    return true;
+  }
+};
+
+struct Outcome {
+  long double result;
+  bool failed;
+  int code;
+  int position;
+  int reports;
+};
+
+Outcome Eval(const std::string& formula) {
+  TTestFormel f;
+  int reports = 0;
+  f.SetErrorProc([&reports](TYrFormel&, uint8_t) { ++reports; });
+  f.SetFormula(formula);
+  f.Parse();
+  return {f.Result(), f.Failed(), f.ErrorCode(), f.ErrorPosition(), reports};
+}
+
+bool Near(long double a, long double b) { return std::fabs(a - b) <= 1e-15L * std::fabs(b); }
+
+std::string Nested(int depth) {
+  return std::string(depth, '(') + "1" + std::string(depth, ')');
+}
+
+}  // namespace
+
+TEST(Formel, ExactValues) {
+  struct Case { const char* formula; long double want; };
+  const Case cases[] = {
+      {"1+2*3", 7},       {"(1+2)*3", 9},      {"2*-3", -6},         {"-2*3", -6},
+      {"10-2-3", 5},      {"12/4/3", 1},       {"-(2+3)", -5},       {"  12", 12},
+      {".5+1", 1.5L},     {"1.", 1},           {"007", 7},           {"1E3", 1000},
+      {"1E+3", 1000},     {"1e-2", 0.01L},     {"1.E2", 100},        {"0.1", 0.1L},
+      {"ABS(-3)", 3},     {"sqrt(4)", 2},      {"SQR(3)", 9},        {"SQR(-1E2466)", 1E2466L * 1E2466L},
+      {"ROUND(2.5)", 2},  {"ROUND(-2.5)", -2}, {"ROUND(3.5)", 4},    {"ROUND(-3.5)", -4},
+      {"ROUND(0.5)", 0},  {"ROUND(2.4999)", 2}, {"ROUND(-2.6)", -3}, {"ROUND(1E9)", 1E9L},
+      {"ROUND(999999999.5)", 1E9L},            {"TRUNC(-2.7)", -2},  {"TRUNC(2.7)", 2},
+      {"TRUNC(-1E9)", -1E9L},                  {"NEG(-3)", 1},       {"NEG(0)", 0},
+      {"POS(0)", 0},      {"POS(0.1)", 1},     {"LN(1)", 0},         {"EXP(0)", 1},
+      {"COS(0)", 1},      {"SIN(0)", 0},       {"ATAN(0)", 0},       {"T*2", 6},
+      {"V1-T*10-SP*100", 99470},               {"A_1+X", 9},
+      // Extended precision: 1E-19 survives next to 1, which it would not in a double.
+      {"1+1E-19-1", 1.0L + 1E-19L - 1.0L},
+      // Too small for the format: read as (next to) zero, not a failure.
+      {"1E-5000+2", 2},
+  };
+  for (const Case& c : cases) {
+    Outcome o = Eval(c.formula);
+    EXPECT_FALSE(o.failed) << c.formula;
+    EXPECT_EQ(o.code, 0) << c.formula;
+    EXPECT_EQ(o.result, c.want) << c.formula;
+  }
+  EXPECT_GT(Eval("1+1E-19-1").result, 0);
+}
+
+TEST(Formel, PowerAndTranscendentalValuesWithinTolerance) {
+  struct Case { const char* formula; long double want; };
+  const Case cases[] = {
+      {"2^3^2", 512},           {"2^-2", 0.25L},         {"(2^3)^2", 64},
+      {"9^0.5", 3},             {"EXP(1)", 2.718281828459045235360287L},
+      {"LN(EXP(2))", 2},        {"ATAN(1)*4", 3.14159265358979323846264L},
+      {"10^2*T", 300},          {"EXP(11356)", std::exp(11356.0L)},
+  };
+  for (const Case& c : cases) {
+    Outcome o = Eval(c.formula);
+    EXPECT_FALSE(o.failed) << c.formula;
+    EXPECT_TRUE(Near(o.result, c.want)) << c.formula << " gave " << static_cast<double>(o.result);
+  }
+  EXPECT_FALSE(Eval("SIN(9E18)").failed);
+  EXPECT_FALSE(Eval("COS(-9E18)").failed);
+}
+
+TEST(Formel, NumericFailuresAreQuiet) {
+  const char* cases[] = {
+      "-2^2", "(-2)^2", "0^1", "2^20000", "1/0", "1/(2-2)", "LN(0)", "LN(-1)", "SQRT(-1)",
+      "ROUND(2E9)", "ROUND(-1.0000001E9)", "TRUNC(1E10)", "EXP(11357)", "EXP(-11357)",
+      "COS(1E19)", "SIN(-1E19)", "SQR(1E2467)", "2E", "1E+", "1E-", "2E+3-2E",
+      "!", "1+!", "2*(1/0)+3",
+      // Overflow to infinity is a failure, not a value.
+      "1E5000", "1E4000*1E4000", "1E4932+1E4932", "-1E4932-1E4932", "1E4000/1E-4000",
+      "SQR(1E2466)*10",
+  };
+  for (const char* formula : cases) {
+    Outcome o = Eval(formula);
+    EXPECT_TRUE(o.failed) << formula;
+    EXPECT_EQ(o.result, 0) << formula;
+    EXPECT_EQ(o.code, 0) << formula;
+    EXPECT_EQ(o.reports, 0) << formula;
+  }
+}
+
+TEST(Formel, NonFiniteVariableFails) {
+  for (long double bad : {std::numeric_limits<long double>::infinity(),
+                          std::numeric_limits<long double>::quiet_NaN()}) {
+    TTestFormel f;
+    f.vars["T"] = bad;
+    f.SetFormula("NEG(T)+1");
+    f.Parse();
+    EXPECT_TRUE(f.Failed());
+    EXPECT_EQ(f.Result(), 0);
+  }
+}
+
+TEST(Formel, SyntaxErrorsReportCodeAndPosition) {
+  struct Case { std::string formula; int code, position; };
+  const Case cases[] = {
+      {"--2", 3, 2},     {"+2", 3, 1},       {"1+", 3, 3},        {"1 2", 4, 3},
+      {"SIN 1", 5, 5},   {"(1+2", 6, 5},     {"ABS(1", 6, 6},     {"", 3, 1},
+      {"   ", 3, 4},     {"ZZ", 3, 3},       {"1+ZZ", 3, 5},      {"ZZ+1", 3, 3},
+      {"#", 3, 1},       {"1#", 4, 2},       {"1+#", 3, 3},       {"1.5.2", 4, 4},
+      {"1E12345", 4, 7}, {"1)", 4, 2},       {"(1))", 4, 4},      {"()", 3, 2},
+      {"SIN", 5, 4},     {"SIN(", 3, 5},     {"SIN()", 3, 5},     {"2^^3", 3, 3},
+      {"T*", 3, 3},      {"-!", 3, 2},       {"1!", 4, 2},        {"(1!", 6, 3},
+      {"\t1", 3, 1},     {"1\t", 4, 2},      {".", 3, 1},         {"1+.", 3, 3},
+      {".E5", 3, 1},     {"\x8e", 3, 1},     {"5(", 4, 2},        {"(1+2)(3)", 4, 6},
+      {"2 ^ - - 2", 3, 7}, {"_X", 3, 1},     {"2,5", 4, 2},
+      // Function names match by prefix, before any variable.
+      {"ABSX", 5, 4},    {"ABSZ", 5, 5},     {"POSITION", 5, 9},  {"LNX", 5, 3},
+      // A syntax error wins over an earlier numeric failure.
+      {"1/0+", 3, 5},
+  };
+  for (const Case& c : cases) {
+    Outcome o = Eval(c.formula);
+    EXPECT_EQ(o.code, c.code) << '"' << c.formula << '"';
+    EXPECT_EQ(o.position, c.position) << '"' << c.formula << '"';
+    EXPECT_EQ(o.reports, 1) << '"' << c.formula << '"';
+    EXPECT_TRUE(o.failed) << '"' << c.formula << '"';
+    EXPECT_EQ(o.result, 0) << '"' << c.formula << '"';
+  }
+}
+
+TEST(Formel, FifteenRecordStackBoundsNesting) {
+  // Each open parenthesis, pending operand and operator takes one record.
+  EXPECT_EQ(Eval(Nested(12)).result, 1);
+  EXPECT_EQ(Eval(Nested(12)).code, 0);
+  struct Case { std::string formula; int position; };
+  const Case cases[] = {
+      {Nested(13), 17},  // the first ")" does not fit; the next ")" was read
+      {Nested(14), 17},
+      {Nested(15), 17},  // the 15th "(" does not fit; "1" was read
+      {std::string(40, '('), 17},  // stops at the 15th "("
+      {"1^1^1^1^1^1^1^1", 16},
+      {"1+(1+(1+(1+(1+(1+(1)))))))", 17},
+  };
+  for (const Case& c : cases) {
+    Outcome o = Eval(c.formula);
+    EXPECT_EQ(o.code, 1) << c.formula;
+    EXPECT_EQ(o.position, c.position) << c.formula;
+    EXPECT_EQ(o.reports, 1) << c.formula;
+    EXPECT_TRUE(o.failed) << c.formula;
+  }
+  EXPECT_EQ(Eval("1^1^1^1^1^1^1").result, 1);
+}
+
+TEST(Formel, TokensOneByOne) {
+  using K = TFormelKind;
+  struct Tok { K kind; int len; long double value; const char* func; int position; };
+  struct Case { std::string formula; std::vector<Tok> tokens; };
+  const Case cases[] = {
+      {"  12+ABS(.5)",
+       {{K::Operand, 2, 12, "", 5}, {K::Plus, 1, 0, "", 6}, {K::Function, 3, 0, "ABS", 9},
+        {K::LParen, 1, 0, "", 10}, {K::Operand, 2, 0.5L, "", 12}, {K::RParen, 1, 0, "", 13},
+        {K::End, 0, 0, "", 13}}},
+      {"SQRT(SQR(sqr-/*^",
+       {{K::Function, 4, 0, "SQRT", 5}, {K::LParen, 1, 0, "", 6}, {K::Function, 3, 0, "SQR", 9},
+        {K::LParen, 1, 0, "", 10}, {K::Function, 3, 0, "SQR", 13}, {K::Minus, 1, 0, "", 14},
+        {K::Divide, 1, 0, "", 15}, {K::Times, 1, 0, "", 16}, {K::Power, 1, 0, "", 17}}},
+      {"1E12345", {{K::Operand, 6, 1E1234L, "", 7}, {K::Operand, 1, 5, "", 8}}},
+      {"!1", {{K::Bang, 0, 0, "", 1}, {K::Bang, 0, 0, "", 1}}},
+      {"# ", {{K::Bad, 0, 0, "", 1}}},
+      {"ZZ9_ ", {{K::Bad, 0, 0, "", 5}, {K::End, 0, 0, "", 6}}},
+      {"T_SP", {{K::Bad, 0, 0, "", 5}}},
+      {"SP T", {{K::Operand, 2, 5, "", 3}, {K::Operand, 1, 3, "", 5}}},
+      {"EXPT", {{K::Function, 3, 0, "EXP", 4}, {K::Operand, 1, 3, "", 5}}},
+      // A number text stops at 80 characters; reading continues behind it.
+      {std::string(85, '0') + "7", {{K::Operand, 80, 0, "", 81}, {K::Operand, 6, 7, "", 87}}},
+      {std::string(80, '0') + "E5", {{K::Operand, 80, 0, "", 81}, {K::Bad, 0, 0, "", 83}}},
+      {std::string(77, '0') + "1E5", {{K::Operand, 80, 1E5L, "", 81}, {K::End, 0, 0, "", 81}}},
+  };
+  for (const Case& c : cases) {
+    TTestFormel f;
+    f.SetFormula(c.formula);
+    for (size_t i = 0; i < c.tokens.size(); ++i) {
+      const Tok& t = c.tokens[i];
+      SCOPED_TRACE(c.formula + " token " + std::to_string(i));
+      EXPECT_EQ(f.NextToken(), t.kind);
+      EXPECT_EQ(f.TokenKind(), t.kind);
+      EXPECT_EQ(f.TokenLen(), t.len);
+      EXPECT_EQ(f.ErrorPosition(), t.position);
+      if (t.kind == K::Operand) {
+        EXPECT_EQ(f.TokenValue(), t.value);
+      }
+      EXPECT_EQ(f.TokenFuncName(), t.func);
+      EXPECT_FALSE(f.MathError());
+    }
+  }
+}
+
+TEST(Formel, NumberTextMustConvertWhole) {
+  // The last one loses its exponent digit to the 80-character cut.
+  for (const std::string& text : std::vector<std::string>{"2E", "1E+", "1E-", ".5E", (std::string(78, '0') + "1E5")}) {
+    TTestFormel f;
+    f.SetFormula(text);
+    EXPECT_EQ(f.NextToken(), TFormelKind::Operand) << text;
+    EXPECT_EQ(f.TokenLen(), std::min<size_t>(text.size(), 80)) << text;
+    EXPECT_TRUE(f.MathError()) << text;
+  }
+}
+
+TEST(Formel, VariablesAreLookedUpOnceEachInReadingOrderPerParse) {
+  TTestFormel f;
+  f.SetFormula("t+SP*T");
+  EXPECT_EQ(f.GetFormula(), "T+SP*T");
+  f.Parse();
+  EXPECT_EQ(f.Result(), 18);
+  f.vars["T"] = 10;
+  f.Parse();
+  EXPECT_EQ(f.Result(), 60);
+  EXPECT_EQ(f.lookups, (std::vector<std::string>{"T", "SP", "T", "T", "SP", "T"}));
+}
+
+TEST(Formel, ReparseResetsState) {
+  TTestFormel f;
+  f.SetFormula("1+");
+  f.Parse();
+  EXPECT_EQ(f.ErrorCode(), 3);
+  f.SetFormula("1/0");
+  f.Parse();
+  EXPECT_EQ(f.ErrorCode(), 0);
+  EXPECT_TRUE(f.Failed());
+  f.SetFormula("2+2");
+  f.Parse();
+  EXPECT_FALSE(f.Failed());
+  EXPECT_EQ(f.Result(), 4);
+}
+
+TEST(Formel, FormulaIsUpperCasedAndCutTo255) {
+  TTestFormel f;
+  std::string s(300, '1');
+  s[0] = 'a';
+  s[1] = '\x84';  // CP850 a-umlaut stays as it is
+  f.SetFormula(s);
+  std::string got;
+  f.GetFormula(got);
+  ASSERT_EQ(got.size(), 255u);
+  EXPECT_EQ(got.substr(0, 3), "A\x84" "1");
+}
+
+TEST(Formel, WithoutErrorProcNothingIsReported) {
+  TTestFormel f;
+  int messages = 0;
+  ErrorMsgProc = [&messages](const std::string&) { ++messages; };
+  f.SetFormula("1+");
+  f.Parse();
+  ErrorMsgProc = NoErrorMsg;
+  EXPECT_EQ(f.ErrorCode(), 3);
+  EXPECT_EQ(messages, 0);
+}
+
+// The way the points formula builds its message from what the error
+// procedure can read.
+TEST(Formel, ErrorProcSeesFinalStateAndCanReport) {
+  std::vector<std::string> messages;
+  ErrorMsgProc = [&messages](const std::string& msg) { messages.push_back(msg); };
+  TTestFormel f;
+  bool failedSeen = false;
+  f.SetErrorProc([&failedSeen](TYrFormel& formel, uint8_t code) {
+    failedSeen = formel.Failed();
+    ErrorMsgProc((code == 3 ? std::string("Ausdruck erwartet.") : std::string("?")) + "\rPosition: " +
+                 std::to_string(formel.ErrorPosition()) + "\r" + formel.GetFormula());
+  });
+  f.SetFormula("t*");
+  f.Parse();
+  f.SetErrorProc(nullptr);
+  f.Parse();
+  ErrorMsgProc = NoErrorMsg;
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "Ausdruck erwartet.\rPosition: 3\rT*");
+  EXPECT_TRUE(failedSeen);
+}
+
+TEST(Formel, BaseKnowsNoVariables) {
+  TYrFormel f;
+  f.SetFormula("T");
+  f.Parse();
+  EXPECT_EQ(f.ErrorCode(), 3);
+  EXPECT_EQ(f.ErrorPosition(), 2);
+}
+
+TEST(Formel, GermanLocaleDoesNotChangeNumbers) {
+  const std::string old = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+  Outcome dot = Eval("1.5*2+.25");
+  Outcome comma = Eval("1,5");
+  Outcome exp = Eval("2.5E-1");
+  std::setlocale(LC_ALL, old.c_str());
+  EXPECT_EQ(dot.result, 3.25L);
+  EXPECT_FALSE(dot.failed);
+  EXPECT_EQ(exp.result, 0.25L);
+  EXPECT_EQ(comma.code, 4);
+  EXPECT_EQ(comma.position, 2);
+}
