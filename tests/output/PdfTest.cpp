@@ -39,7 +39,7 @@ void TextAt(TIOPdf& pdf, int x, int y, const std::string& text) {
   pdf.WriteLn("ET");
 }
 
-std::string Build(TYrStream& stream, const TPdfOptions* options, int pages, const PageFn& content) {
+void Build(TYrStream& stream, const TPdfOptions* options, int pages, const PageFn& content) {
   TIOPdf pdf(2100, 2970, options);
   pdf.Begin(&stream);
   pdf.WriteFixedObjects();
@@ -51,7 +51,6 @@ std::string Build(TYrStream& stream, const TPdfOptions* options, int pages, cons
   pdf.WritePagesObj();
   pdf.WriteXref();
   pdf.WriteTrailer();
-  return {};
 }
 
 std::string MakeDoc(const TPdfOptions* options, int pages, const PageFn& content) {
