@@ -51,6 +51,13 @@ class TYrStream : public TYrObject {
   int32_t PosCache = 0;
   const std::string& FileName() const { return fileName_; }
 
+  // Records a failure that a layer above the stream found (an encoder that
+  // could not produce its bytes) as the result of an operation, so that the
+  // caller sees it in Status and FirstError like a failed write. 0 is ignored.
+  void RecordError(uint16_t result) {
+    if (result != 0) SetResult(result);
+  }
+
  protected:
   // For descendants that are not backed by a file.
   struct NoFile {};
