@@ -87,7 +87,9 @@ int64_t UserFormulaPoints(int32_t time, int16_t deduction, int16_t place, const 
 // v is kept as a double, as the points of every stored competition were; the
 // product with 100 is exact in extended precision, so only the rounding
 // decides.
-int64_t RoundedHundredths(double v) { return static_cast<int64_t>(RoundHalfEven(static_cast<long double>(v) * 100)); }
+int64_t RoundedHundredths(double v) {
+  return static_cast<int64_t>(RoundHalfEven(static_cast<long double>(v) * 100));
+}
 
 int64_t QuadraticLinearPoints(int32_t time, int16_t deduction, int32_t v1) {
   double v = 0;
