@@ -280,15 +280,14 @@ class TAltersklasse : public TYrSortedCollection {
  private:
   Disciplines AllDisciplines() const;
   void ApplyRecord(const Record& record);
-  void CalcTotalWith(TTeilnehmer& t, const Disciplines& discs, const std::string& name) const;
-  void RankDisciplineWith(int d, uint16_t flags);
-  void RankAndSort();
-  void UpdateBestsNow();
+  // pointsCurrent[d-1]: the points of slot d are current and kept.
+  void CalcTotalWith(TTeilnehmer& t, const Disciplines& discs, const std::string& name,
+                     const std::array<bool, 6>& pointsCurrent) const;
+  // pointsCurrent: called right after an evaluation computed the points.
+  void UpdateBestsWith(bool pointsCurrent);
 
   Record rec_;
   uint8_t mark_ = 0;
   uint8_t displayOption_ = 0;
-  // While set, Compare ignores the display flags 4 and 8 (pure ranking order).
-  bool rankingOrder_ = false;
   LoadResult lastLoad_ = LoadResult::kComplete;
 };
