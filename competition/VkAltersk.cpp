@@ -1,0 +1,336 @@
+#include "VkAltersk.h"
+
+#include <algorithm>
+
+#include "ByteOrder.h"
+#include "CodePage.h"
+#include "MessageOnce.h"
+#include "VkPunkte.h"
+#include "YrHooks.h"
+#include "YrText.h"
+
+// ---------------------------------------------------------------------------
+// TRekord
+
+void TRekord::Load(const uint8_t* src) { std::copy(src, src + kSize, bytes_.begin()); }
+void TRekord::Store(uint8_t* dst) const { std::copy(bytes_.begin(), bytes_.end(), dst); }
+
+int32_t TRekord::RecordTime() const { return le::GetI32(bytes_.data(), kOffRecordTime); }
+void TRekord::SetRecordTime(int32_t t) { le::PutI32(bytes_.data(), kOffRecordTime, t); }
+uint16_t TRekord::RecordDeduction() const { return le::GetU16(bytes_.data(), kOffRecordDeduction); }
+void TRekord::SetRecordDeduction(uint16_t v) { le::PutU16(bytes_.data(), kOffRecordDeduction, v); }
+int32_t TRekord::BestTime() const { return le::GetI32(bytes_.data(), kOffBestTime); }
+void TRekord::SetBestTime(int32_t t) { le::PutI32(bytes_.data(), kOffBestTime, t); }
+uint16_t TRekord::BestDeduction() const { return le::GetU16(bytes_.data(), kOffBestDeduction); }
+void TRekord::SetBestDeduction(uint16_t v) { le::PutU16(bytes_.data(), kOffBestDeduction, v); }
+uint16_t TRekord::Number() const { return le::GetU16(bytes_.data(), kOffNumber); }
+void TRekord::SetNumber(uint16_t v) { le::PutU16(bytes_.data(), kOffNumber, v); }
+std::string TRekord::Text() const { return le::GetStr(bytes_.data(), kOffText, kTextCapacity); }
+void TRekord::SetText(const std::string& s) { le::PutStr(bytes_.data(), kOffText, kTextCapacity, s); }
+std::string TRekord::Holder() const { return le::GetStr(bytes_.data(), kOffHolder, kHolderCapacity); }
+void TRekord::SetHolder(const std::string& s) { le::PutStr(bytes_.data(), kOffHolder, kHolderCapacity, s); }
+
+// ---------------------------------------------------------------------------
+// TOverallRecord
+
+void TOverallRecord::Load(const uint8_t* src) { std::copy(src, src + kSize, bytes_.begin()); }
+void TOverallRecord::Store(uint8_t* dst) const { std::copy(bytes_.begin(), bytes_.end(), dst); }
+
+int32_t TOverallRecord::RecordTotal() const { return le::GetI32(bytes_.data(), kOffRecordTotal); }
+void TOverallRecord::SetRecordTotal(int32_t v) { le::PutI32(bytes_.data(), kOffRecordTotal, v); }
+int32_t TOverallRecord::BestTotal() const { return le::GetI32(bytes_.data(), kOffBestTotal); }
+void TOverallRecord::SetBestTotal(int32_t v) { le::PutI32(bytes_.data(), kOffBestTotal, v); }
+uint16_t TOverallRecord::Number() const { return le::GetU16(bytes_.data(), kOffNumber); }
+void TOverallRecord::SetNumber(uint16_t v) { le::PutU16(bytes_.data(), kOffNumber, v); }
+std::string TOverallRecord::Text() const { return le::GetStr(bytes_.data(), kOffText, kTextCapacity); }
+void TOverallRecord::SetText(const std::string& s) { le::PutStr(bytes_.data(), kOffText, kTextCapacity, s); }
+std::string TOverallRecord::Holder() const { return le::GetStr(bytes_.data(), kOffHolder, kHolderCapacity); }
+void TOverallRecord::SetHolder(const std::string& s) {
+  le::PutStr(bytes_.data(), kOffHolder, kHolderCapacity, s);
+}
+
+// ---------------------------------------------------------------------------
+// TAltersklasse: construction and storage
+
+TAltersklasse::TAltersklasse() : TYrSortedCollection(15, 5) {
+  rec_.fill(0);
+  SetDuplicates(true);
+}
+
+TAltersklasse::TAltersklasse(const Record& record) : TAltersklasse() { SetRecord(record); }
+
+TAltersklasse::TAltersklasse(const TAltersklasse& source) : TAltersklasse() {
+  SetLimit(source.GetLimit());
+  SetDelta(source.GetDelta());
+  SetDuplicates(source.GetDuplicates());
+  mark_ = source.mark_;
+  displayOption_ = source.displayOption_;
+  SetRecord(source.rec_);
+  for (int i = 0; i < source.GetCount(); ++i) InsertPlain(new TTeilnehmer(*source.At(i)));
+  Evaluate();
+}
+
+TAltersklasse::TAltersklasse(TYrStream& stream) : TAltersklasse() { Load(stream); }
+
+TAltersklasse::~TAltersklasse() { FreeAll(); }
+
+void TAltersklasse::ApplyRecord(const Record& record) {
+  rec_ = record;
+  // Every loop over the disciplines indexes six slots by this count.
+  if (DisciplineCount() > kMaxDisciplines) le::PutU16(rec_.data(), kOffCount, kMaxDisciplines);
+}
+
+void TAltersklasse::SetRecord(const Record& record) {
+  ApplyRecord(record);
+  if (Counted() == 0) SetCounted(DisciplineCount());
+  Evaluate();
+}
+
+void TAltersklasse::Define(const std::string& name, uint16_t firstYear, uint16_t lastYear, uint16_t flags,
+                           uint16_t count, const Disciplines& disciplines) {
+  Record r = rec_;
+  le::PutStr(r.data(), kOffName, kNameCapacity, name);
+  le::PutU16(r.data(), kOffFirstYear, firstYear);
+  le::PutU16(r.data(), kOffLastYear, lastYear);
+  le::PutU16(r.data(), kOffFlags, flags);
+  le::PutU16(r.data(), kOffCount, count);
+  for (int d = 0; d < kMaxDisciplines; ++d) disciplines[d].Store(r.data() + kOffDisciplines + d * kDisziplinSize);
+  SetRecord(r);
+}
+
+void TAltersklasse::Store(TYrStream& stream) const {
+  stream.Write(rec_.data(), static_cast<uint16_t>(rec_.size()));
+  uint8_t head[6];
+  le::PutU16(head, 0, static_cast<uint16_t>(GetCount()));
+  le::PutU16(head, 2, static_cast<uint16_t>(GetLimit()));
+  le::PutU16(head, 4, static_cast<uint16_t>(GetDelta()));
+  stream.Write(head, sizeof head);
+  uint8_t marker[2];
+  le::PutU16(marker, 0, kParticipantMarker);
+  for (int i = 0; i < GetCount(); ++i) {
+    stream.Write(marker, sizeof marker);
+    At(i)->Store(stream);
+  }
+  const uint8_t dup = GetDuplicates() ? 1 : 0;
+  stream.Write(&dup, 1);
+}
+
+TAltersklasse::LoadResult TAltersklasse::Load(TYrStream& stream) {
+  FreeAll();
+  lastLoad_ = LoadResult::kTruncated;
+
+  Record r;
+  stream.Read(r.data(), static_cast<uint16_t>(r.size()));
+  if (stream.Status != 0) return lastLoad_;
+  ApplyRecord(r);
+  uint8_t head[6];
+  stream.Read(head, sizeof head);
+  if (stream.Status != 0) return lastLoad_;
+
+  const int count = le::GetU16(head, 0);
+  SetLimit(le::GetU16(head, 2));
+  // A delta that cannot grow the collection would make the next insertion a
+  // fatal overflow.
+  const int16_t delta = le::GetI16(head, 4);
+  SetDelta(delta > 0 ? delta : 10);
+  SetDuplicates(true);
+
+  lastLoad_ = LoadResult::kStopped;
+  for (int i = 0; i < count; ++i) {
+    if (i >= kMaxCollectionSize) return lastLoad_;
+    uint8_t marker[2];
+    stream.Read(marker, sizeof marker);
+    if (stream.Status != 0 || le::GetU16(marker, 0) != kParticipantMarker) return lastLoad_;
+    auto* t = new TTeilnehmer;
+    t->Load(stream);
+    if (stream.Status != 0) {
+      delete t;
+      return lastLoad_;
+    }
+    InsertPlain(t);
+  }
+  Evaluate();
+  uint8_t trailing;
+  stream.Read(&trailing, 1);
+  SetDuplicates(true);
+  lastLoad_ = LoadResult::kComplete;
+  return lastLoad_;
+}
+
+// ---------------------------------------------------------------------------
+// Participants
+
+void TAltersklasse::Insert(TYrObject* item) {
+  TMessageOnce once;
+  CalcTotal(*static_cast<TTeilnehmer*>(item));
+  TYrSortedCollection::Insert(item);
+  Rank();
+}
+
+void TAltersklasse::InsertPlain(TTeilnehmer* participant) { TYrSortedCollection::Insert(participant); }
+
+bool TAltersklasse::Belongs(const TTeilnehmer& participant) const {
+  return participant.Altersklasse() == Name() && participant.IsFemale() == IsFemale();
+}
+
+void TAltersklasse::SetDisplayOption(uint8_t option) {
+  displayOption_ = option;
+  for (int i = 0; i < GetCount(); ++i) At(i)->SetDisplayOption(option);
+}
+
+// ---------------------------------------------------------------------------
+// Accessors
+
+std::string TAltersklasse::Name() const { return le::GetStr(rec_.data(), kOffName, kNameCapacity); }
+void TAltersklasse::SetName(const std::string& name) { le::PutStr(rec_.data(), kOffName, kNameCapacity, name); }
+uint16_t TAltersklasse::FirstYear() const { return le::GetU16(rec_.data(), kOffFirstYear); }
+void TAltersklasse::SetFirstYear(uint16_t y) { le::PutU16(rec_.data(), kOffFirstYear, y); }
+uint16_t TAltersklasse::LastYear() const { return le::GetU16(rec_.data(), kOffLastYear); }
+void TAltersklasse::SetLastYear(uint16_t y) { le::PutU16(rec_.data(), kOffLastYear, y); }
+uint16_t TAltersklasse::Flags() const { return le::GetU16(rec_.data(), kOffFlags); }
+void TAltersklasse::SetFlags(uint16_t flags) { le::PutU16(rec_.data(), kOffFlags, flags); }
+uint16_t TAltersklasse::DisciplineCount() const { return le::GetU16(rec_.data(), kOffCount); }
+void TAltersklasse::SetDisciplineCount(uint16_t count) {
+  le::PutU16(rec_.data(), kOffCount, std::min<uint16_t>(count, kMaxDisciplines));
+}
+uint16_t TAltersklasse::Counted() const { return le::GetU16(rec_.data(), kOffCounted); }
+void TAltersklasse::SetCounted(uint16_t n) { le::PutU16(rec_.data(), kOffCounted, n); }
+
+TDisziplin TAltersklasse::Discipline(int d) const {
+  TDisziplin disc;
+  if (d >= 1 && d <= kMaxDisciplines) disc.Load(rec_.data() + kOffDisciplines + (d - 1) * kDisziplinSize);
+  return disc;
+}
+
+void TAltersklasse::SetDiscipline(int d, const TDisziplin& discipline) {
+  if (d >= 1 && d <= kMaxDisciplines) discipline.Store(rec_.data() + kOffDisciplines + (d - 1) * kDisziplinSize);
+}
+
+TAltersklasse::Disciplines TAltersklasse::AllDisciplines() const {
+  Disciplines all;
+  for (int d = 1; d <= kMaxDisciplines; ++d) all[d - 1] = Discipline(d);
+  return all;
+}
+
+TRekord TAltersklasse::Rekord(int d) const {
+  TRekord r;
+  if (d >= 1 && d <= kMaxDisciplines) r.Load(rec_.data() + kOffRekorde + (d - 1) * TRekord::kSize);
+  return r;
+}
+
+void TAltersklasse::SetRekord(int d, const TRekord& r) {
+  if (d >= 1 && d <= kMaxDisciplines) r.Store(rec_.data() + kOffRekorde + (d - 1) * TRekord::kSize);
+}
+
+TOverallRecord TAltersklasse::Overall() const {
+  TOverallRecord o;
+  o.Load(rec_.data() + kOffOverall);
+  return o;
+}
+
+void TAltersklasse::SetOverall(const TOverallRecord& o) { o.Store(rec_.data() + kOffOverall); }
+
+void TAltersklasse::ClearRecords() {
+  std::fill(rec_.begin() + kOffRekorde, rec_.begin() + kOffOverall + TOverallRecord::kSize, 0);
+}
+
+void TAltersklasse::ShiftYears(int32_t a, int32_t b) {
+  const auto shift = static_cast<uint16_t>(a - b);
+  SetFirstYear(static_cast<uint16_t>(FirstYear() + shift));
+  SetLastYear(static_cast<uint16_t>(LastYear() + shift));
+}
+
+// ---------------------------------------------------------------------------
+// Record take-over
+
+int TAltersklasse::CompareClass(const TAltersklasse& a, const TAltersklasse& b) {
+  if (a.IsFemale() != b.IsFemale()) return a.IsFemale() ? -1 : 1;
+  const std::string na = a.Name();
+  const std::string nb = b.Name();
+  const size_t n = std::min(na.size(), nb.size());
+  for (size_t i = 0; i < n; ++i) {
+    const auto ca = static_cast<unsigned char>(na[i]);
+    const auto cb = static_cast<unsigned char>(nb[i]);
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  if (na.size() == nb.size()) return 0;
+  return na.size() < nb.size() ? -1 : 1;
+}
+
+void TAltersklasse::MergeRecords(TAltersklasse& target, TAltersklasse& source) {
+  if (CompareClass(target, source) != 0) {
+    if (ErrorMsgProc) ErrorMsgProc(Oem("Fehler bei der Rekordübernahme (Altersklassen stimmen nicht überein! "));
+    return;
+  }
+  TMessageOnce once;
+  source.UpdateBests();
+  bool complete = true;
+  for (int d = 1; d <= kMaxDisciplines; ++d) {
+    const TDisziplin td = target.Discipline(d);
+    const TDisziplin sd = source.Discipline(d);
+    if (!SameDisziplin(td, sd)) {
+      complete = false;
+      continue;
+    }
+    TRekord t = target.Rekord(d);
+    const TRekord s = source.Rekord(d);
+    // Deductions are entered as signed values (-3 is "n.a.") and stored in
+    // 16 bits.
+    const int32_t a = CalcPoints(t.RecordTime(), static_cast<int16_t>(t.RecordDeduction()), 0, td);
+    const int32_t b = CalcPoints(s.BestTime(), static_cast<int16_t>(s.BestDeduction()), 0, sd);
+    const int32_t c = CalcPoints(s.RecordTime(), static_cast<int16_t>(s.RecordDeduction()), 0, sd);
+    if (a < b || c > a) {
+      if (c >= b) {
+        t.SetRecordTime(s.RecordTime());
+        t.SetRecordDeduction(s.RecordDeduction());
+      } else {
+        t.SetRecordTime(s.BestTime());
+        t.SetRecordDeduction(s.BestDeduction());
+      }
+    }
+    if (s.RecordTime() == 153009 && a == 0 && b == 0) {
+      t.SetRecordTime(s.RecordTime());
+      t.SetRecordDeduction(s.RecordDeduction());
+    }
+    target.SetRekord(d, t);
+  }
+  if (complete) {
+    const TOverallRecord so = source.Overall();
+    TOverallRecord to = target.Overall();
+    to.SetRecordTotal(std::max(so.RecordTotal(), so.BestTotal()));
+    target.SetOverall(to);
+  } else if (ErrorMsgProc) {
+    ErrorMsgProc(Oem("Mindestens eine Disziplin stimmt nicht überein! (Altersklasse ") + target.Name() + ")");
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Texts
+
+std::string TAltersklasse::Heading(bool withYears) const {
+  std::string s = "Altersklasse " + Name();
+  if (s.size() > 43) s.resize(43);
+  if (withYears) s += " (" + IntToStr(FirstYear()) + " - " + IntToStr(LastYear()) + ")";
+  return s;
+}
+
+std::string TAltersklasse::CellText(int row, int16_t column) const {
+  if (row >= 1 && row <= GetCount()) return At(row - 1)->ColumnText(column);
+  if (row != 0) return std::string();
+  switch (column) {
+    case 1: return "Pl.";
+    case 2: return "GesPkt";
+    case 3: return "Glied.";
+    case 4: return "Jg";
+    case 5: return "Name";
+    case 6: return "Vorname";
+    case 7: return "Mannschaft";
+    case 45: return "HLW";
+    default: break;
+  }
+  if (column < 9 || column > 44) return std::string();
+  static const char* const kCaptions[6] = {"", "Zeit", "Abz", "Pkt", "Lauf", "Bahn"};
+  const int k = (column - 9) % 6;
+  if (k == 0) return std::string();
+  return kCaptions[k] + IntToStr((column - 9) / 6 + 1);
+}

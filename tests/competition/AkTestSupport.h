@@ -1,0 +1,64 @@
+// Small builders shared by the age-class tests.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "VkAltersk.h"
+#include "YrHooks.h"
+
+namespace aktest {
+
+// Kind 2: points = v1 - 10 * time (time cut to a multiple of v2 / 10).
+inline TDisziplin Linear(const std::string& name, int32_t v1, int32_t v2 = 0) {
+  TDisziplin d;
+  d.SetName(name);
+  d.SetKind(kKindLinear);
+  d.SetV(1, v1);
+  d.SetV(2, v2);
+  return d;
+}
+
+// A class "Jugend" 1990-1991 with `count` linear disciplines ("D1".."Dn").
+inline std::unique_ptr<TAltersklasse> MakeClass(uint16_t count, uint16_t flags = 0, int32_t v1 = 100000,
+                                                int32_t v2 = 0) {
+  TAltersklasse::Disciplines discs;
+  for (int d = 0; d < count; ++d) discs[d] = Linear("D" + std::to_string(d + 1), v1, v2);
+  auto ak = std::make_unique<TAltersklasse>();
+  ak->Define("Jugend", 1990, 1991, flags, count, discs);
+  return ak;
+}
+
+inline TTeilnehmer* Tn(const std::string& name, int32_t cpr = 0, bool outside = false) {
+  auto* t = new TTeilnehmer;
+  t->SetName(true, name);
+  t->SetCprValue(cpr);
+  t->SetFlag(TTeilnehmer::kAusserKonkurrenz, outside);
+  return t;
+}
+
+// The class's participants by name, in the current order.
+inline std::vector<std::string> Order(const TAltersklasse& ak) {
+  std::vector<std::string> out;
+  for (int i = 0; i < ak.GetCount(); ++i) out.push_back(ak.At(i)->Name(true));
+  return out;
+}
+
+inline TTeilnehmer* Find(const TAltersklasse& ak, const std::string& name) {
+  for (int i = 0; i < ak.GetCount(); ++i)
+    if (ak.At(i)->Name(true) == name) return ak.At(i);
+  return nullptr;
+}
+
+// Collects what the core reports; restores the silent default.
+class Messages {
+ public:
+  Messages() {
+    ErrorMsgProc = [this](const std::string& m) { list.push_back(m); };
+  }
+  ~Messages() { ErrorMsgProc = NoErrorMsg; }
+  std::vector<std::string> list;
+};
+
+}  // namespace aktest
