@@ -173,6 +173,12 @@ bool TAltersklasse::Belongs(const TTeilnehmer& participant) const {
   return participant.Altersklasse() == Name() && participant.IsFemale() == IsFemale();
 }
 
+void TAltersklasse::AddToGliederungen(TGliederungsListe& list) const {
+  uint16_t trophyRank = 1;
+  for (int i = 0; i < list.GetCount(); ++i) list.At(i)->SetTrophyPending(1);
+  for (int i = 0; i < GetCount(); ++i) list.AddParticipant(*At(i), trophyRank);
+}
+
 void TAltersklasse::SetDisplayOption(uint8_t option) {
   displayOption_ = option;
   for (int i = 0; i < GetCount(); ++i) At(i)->SetDisplayOption(option);

@@ -32,6 +32,7 @@
 #include <string>
 
 #include "VkDisz.h"
+#include "VkGlied.h"
 #include "VkTeiln.h"
 #include "YrCollection.h"
 #include "YrStream.h"
@@ -206,6 +207,10 @@ class TAltersklasse : public TYrSortedCollection {
   // The participant's age-class text equals the name exactly and its female
   // flag equals the class's.
   bool Belongs(const TTeilnehmer& participant) const;
+  // Counts every participant, in the current order, into the organisation
+  // statistics; organisations earn their trophy points for this class in the
+  // order of their first counted participant.
+  void AddToGliederungen(TGliederungsListe& list) const;
 
   // --- accessors
   std::string Name() const;
