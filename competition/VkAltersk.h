@@ -120,6 +120,10 @@ class TOverallRecord {
 
 constexpr size_t kAltersklasseSize = 3319;
 
+// Parameter records of the heat and CPR operations (VkAkOps.h).
+struct TLaufParameter;
+struct THLWParameter;
+
 class TAltersklasse : public TYrSortedCollection {
  public:
   using Record = std::array<uint8_t, kAltersklasseSize>;
@@ -281,6 +285,24 @@ class TAltersklasse : public TYrSortedCollection {
   int Compare(const TYrObject* key1, const TYrObject* key2) const override;
   // This competition's best performance per discipline and best total.
   void UpdateBests();
+
+  // --- operations on all participants at once (VkAkOps.cpp)
+  // Qualification cut after n participants, ties at the cut and directly
+  // qualified participants behind it included. Modes: 0 mark the start
+  // right and delete those without it, 1 only mark, 2 only delete. Ends with
+  // Evaluate.
+  void Qualify(int n, int mode);
+  // Heats and lanes of one discipline; the parameter record carries the next
+  // heat and position on to the next class.
+  void AssignHeats(TLaufParameter& p);
+  // CPR time, station and heat of every participant, in the current order;
+  // nothing for a class without CPR. Clock, station and heat number carry on.
+  void AssignCprHeats(THLWParameter& q);
+  // ResetFields(items) on every participant, then Evaluate.
+  void ResetResults(const TYrSet& items);
+  // Absent participants: mode 0 set to "n.a.", 1 delete (no time), 2 delete
+  // (all "n.a." already). Ends with Rank.
+  void Strike(int mode);
 
  private:
   Disciplines AllDisciplines() const;
