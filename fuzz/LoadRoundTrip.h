@@ -8,7 +8,9 @@
 // the same header, classes, participants, organisations and organ entries.
 // Participants are compared as a set per class, because the order of two
 // participants that tie in the ranking is left to the sort and may change
-// from one load to the next. Crashes, hangs, leaks and undefined behaviour
+// from one load to the next; for the same reason the best performance of a
+// discipline (the later of several participants with equal points) is left
+// out of the comparison. Crashes, hangs, leaks and undefined behaviour
 // are the sanitizers' and the fuzzer's to find.
 #pragma once
 
@@ -46,7 +48,13 @@ inline Bytes Canonical(const TWettkampf& w) {
   auto append = [&out](const auto& a) { out.insert(out.end(), a.begin(), a.end()); };
   for (int i = 0; i < w.GetCount(); ++i) {
     const TAltersklasse& ak = *w.At(i);
-    append(ak.GetRecord());
+    TAltersklasse::Record r = ak.GetRecord();
+    for (int d = 0; d < 6; ++d) {
+      const size_t e = TAltersklasse::kOffRekorde + d * TRekord::kSize;
+      std::fill_n(r.begin() + e + TRekord::kOffBestTime, 4, 0);
+      std::fill_n(r.begin() + e + TRekord::kOffBestDeduction, 2, 0);
+    }
+    append(r);
     std::vector<TTeilnehmer::Bytes> ps;
     for (int j = 0; j < ak.GetCount(); ++j) ps.push_back(ak.At(j)->Record());
     std::sort(ps.begin(), ps.end());
