@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AkTestSupport.h"
+#include "ByteOrder.h"
+#include "CodePage.h"
+#include "LoadSeeds.h"
+#include "VkWettk.h"
+#include "YrClock.h"
+
+using vkseeds::Bytes;
+
+namespace {
+
+constexpr size_t kHeader = 42;  // header text and size field
+
+std::string FirstDiff(const Bytes& got, const Bytes& want) {
+  for (size_t i = 0; i < std::min(got.size(), want.size()); ++i)
+    if (got[i] != want[i]) return "byte " + std::to_string(i) + ": " + std::to_string(got[i]) + " vs " + std::to_string(want[i]);
+  return got.size() == want.size() ? "" : "size " + std::to_string(got.size()) + " vs " + std::to_string(want.size());
+}
+
+bool LoadInto(TWettkampf& w, const Bytes& file) {
+  TYrMemoryStream s(file);
+  return w.Load(s);
+}
+
+struct Shape {
+  std::vector<int> participants;  // per class
+  int gliederungen, organs;
+  bool operator==(const Shape&) const = default;
+};
+
+Shape ShapeOf(const TWettkampf& w) {
+  Shape s{{}, w.Gliederungen().GetCount(), w.OrganListe().GetCount()};
+  for (int i = 0; i < w.GetCount(); ++i) s.participants.push_back(w.At(i)->GetCount());
+  return s;
+}
+
+}  // namespace
+
+TEST(ResultFile, NewCompetitionIs764Bytes) {
+  const TYrClock saved = SetClock([] { return MakeDateTime(2026, 12, 5); });
+  const TWettkampf w;
+  SetClock(saved);
+
+  Bytes want(764, 0);
+  auto put = [&](size_t off, const std::string& s) { std::copy(s.begin(), s.end(), want.begin() + off); };
+  put(0, "Ergebnisdatei von Kiv.EXE Version 2007");
+  le::PutI32(want.data(), 38, 701);
+  le::PutStr(want.data(), kHeader + 0, 80, "Titel des Wettkampfes eingeben");
+  le::PutStr(want.data(), kHeader + 83, 80, "Veranstalter eingeben");
+  le::PutStr(want.data(), kHeader + 164, 80, "Ausrichter eingeben");
+  le::PutStr(want.data(), kHeader + 245, 80, "Samstag, den 5. Dezember 2026");
+  le::PutU16(want.data(), kHeader + 407, 2);
+  le::PutU16(want.data(), kHeader + 411, 2);
+  const uint8_t tail[] = {0, 0, 50, 0, 10, 0, 0, /* statistics */ 0, 0, 20, 0, 5, 0, 1, /* organ */ 0, 0, 20, 0, 5, 0, 0};
+  std::copy(std::begin(tail), std::end(tail), want.begin() + 743);
+  EXPECT_EQ(FirstDiff(vkseeds::Stored(w), want), "");
+
+  TWettkampf back;
+  EXPECT_TRUE(LoadInto(back, want));
+  EXPECT_EQ(back.GetCount(), 0);
+  EXPECT_EQ(back.Header().GetBytes(), w.Header().GetBytes());
+}
+
+TEST(ResultFile, FullCompetitionsRoundTripByteForByte) {
+  for (bool individual : {true, false}) {
+    const auto w = vkseeds::FullCompetition(individual);
+    const Bytes file = vkseeds::Stored(*w);
+    TWettkampf back;
+    back.RekordListe().Insert(new TRekordEintrag);
+    ASSERT_TRUE(LoadInto(back, file));
+    EXPECT_EQ(FirstDiff(vkseeds::Stored(back), file), "") << individual;
+    EXPECT_EQ(ShapeOf(back), (Shape{{6, 5, 3, 0}, 3, 2}));
+    EXPECT_EQ(back.RekordListe().GetCount(), 0);
+    EXPECT_EQ(back.Gliederungen().SortMode(), 0);
+    EXPECT_EQ(back.At(1)->DisplayOption(), 1);  // the file's hundredths option
+  }
+}
+
+TEST(ResultFile, HeaderSizes) {
+  const Bytes full = vkseeds::Stored(*vkseeds::FullCompetition());
+  const TWettkampfDaten::Bytes header = vkseeds::FullCompetition()->Header().GetBytes();
+  for (int32_t size : {650, 720, 0}) {
+    TWettkampf w;
+    EXPECT_TRUE(LoadInto(w, vkseeds::WithHeaderSize(full, size))) << size;
+    TWettkampfDaten::Bytes want{};
+    std::copy_n(header.begin(), std::min<int32_t>(size, 701), want.begin());
+    EXPECT_EQ(w.Header().GetBytes(), want) << size;
+    EXPECT_EQ(ShapeOf(w), (Shape{{6, 5, 3, 0}, 3, 2})) << size;
+  }
+}
+
+// Whatever stops the reading, the competition stays valid: classes read
+// before the stop stay, the lists behind it are empty.
+TEST(ResultFile, DamagedFilesStopQuietly) {
+  const Bytes full = vkseeds::Stored(*vkseeds::FullCompetition());
+  const vkseeds::Layout l = vkseeds::Walk(full);
+  const struct {
+    const char* name;
+    Bytes file;
+    Shape want;
+  } cases[] = {
+      {"negative header size", vkseeds::WithHeaderSize(full, -1), {{}, 0, 0}},
+      {"size field cut", Bytes(full.begin(), full.begin() + 40), {{}, 0, 0}},
+      {"class marker", vkseeds::WithU16(full, l.classMarkers[1], 1000), {{6}, 0, 0}},
+      {"participant marker", vkseeds::WithU16(full, l.participantMarkers[3], 1001), {{3}, 0, 0}},
+      {"statistics marker", vkseeds::WithU16(full, l.gliederungMarkers[1], 1005), {{6, 5, 3, 0}, 1, 0}},
+      {"organ marker", vkseeds::WithU16(full, l.organMarkers[1], 1002), {{6, 5, 3, 0}, 3, 1}},
+      {"class head cut", Bytes(full.begin(), full.begin() + l.classHead + 5), {{}, 0, 0}},
+      {"class record cut", Bytes(full.begin(), full.begin() + l.classMarkers[2] + 100), {{6, 5}, 0, 0}},
+      {"statistics head cut", Bytes(full.begin(), full.begin() + l.gliederungHead + 4), {{6, 5, 3, 0}, 0, 0}},
+      {"organ entry cut", Bytes(full.begin(), full.end() - 10), {{6, 5, 3, 0}, 3, 1}},
+  };
+  for (const auto& c : cases) {
+    aktest::Messages m;
+    auto w = vkseeds::FullCompetition();
+    w->Selection().Insert(w->At(0)->At(0));
+    w->RekordListe().Insert(new TRekordEintrag);
+    EXPECT_FALSE(LoadInto(*w, c.file)) << c.name;
+    EXPECT_EQ(ShapeOf(*w), c.want) << c.name;
+    EXPECT_EQ(w->Selection().GetCount(), 0) << c.name;
+    EXPECT_EQ(w->RekordListe().GetCount(), 0) << c.name;
+    EXPECT_TRUE(m.list.empty()) << c.name;
+    // What was read stores and loads again completely.
+    TWettkampf again;
+    EXPECT_TRUE(LoadInto(again, vkseeds::Stored(*w))) << c.name;
+  }
+}
+
+TEST(ResultFile, NegativeHeaderSizeLeavesAnEmptyHeader) {
+  TWettkampf w;
+  EXPECT_FALSE(LoadInto(w, vkseeds::WithHeaderSize(vkseeds::Stored(*vkseeds::FullCompetition()), -701)));
+  EXPECT_EQ(w.Header().GetBytes(), TWettkampfDaten::Bytes{});
+}
+
+TEST(ResultFile, ListHeadsFromOtherWriters) {
+  const Bytes full = vkseeds::Stored(*vkseeds::FullCompetition());
+  const vkseeds::Layout l = vkseeds::Walk(full);
+  TWettkampf w;
+  EXPECT_TRUE(LoadInto(w, vkseeds::WithU16(full, l.classHead + 4, 0)));
+  EXPECT_EQ(w.GetDelta(), 10);
+  EXPECT_TRUE(LoadInto(w, vkseeds::WithU16(full, l.classHead + 2, 0xFFFF)));
+  EXPECT_EQ(w.GetLimit(), kMaxCollectionSize);
+  // A count no writer makes: the marker behind the last class ends it.
+  EXPECT_FALSE(LoadInto(w, vkseeds::WithU16(full, l.classHead, 0xFFFF)));
+  EXPECT_EQ(w.GetCount(), 4);
+}
+
+TEST(ResultFile, EqualClassesLoadAsOne) {
+  aktest::Messages m;
+  const auto seeds = vkseeds::SeedCorpus();
+  const auto dup = std::find_if(seeds.begin(), seeds.end(), [](const auto& s) { return s.first == "duplicate-class"; });
+  ASSERT_NE(dup, seeds.end());
+  TWettkampf w;
+  EXPECT_TRUE(LoadInto(w, dup->second));
+  EXPECT_EQ(ShapeOf(w), (Shape{{6, 5, 3, 0}, 3, 2}));
+  EXPECT_EQ(m.list, std::vector<std::string>{Oem("Die Altersklasse AK 12 konnte nicht eingefügt werden (sie existiert bereits).")});
+}
+
+TEST(ResultFile, WriteFailureReachesTheStream) {
+  const auto w = vkseeds::FullCompetition();
+  TYrMemoryStream s;
+  s.FailAfter(5000);
+  w->Store(s);
+  EXPECT_EQ(s.FirstError, 101);
+}

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AkTestSupport.h"
+#include "CodePage.h"
+#include "LoadSeeds.h"
+#include "VkWettk.h"
+#include "YrClock.h"
+
+using vkseeds::MakeClass;
+
+namespace {
+
+std::vector<std::string> ClassOrder(const TWettkampf& w) {
+  std::vector<std::string> out;
+  for (int i = 0; i < w.GetCount(); ++i)
+    out.push_back(w.At(i)->Name() + (w.At(i)->IsFemale() ? " w " : " m ") + std::to_string(w.At(i)->FirstYear()));
+  return out;
+}
+
+}  // namespace
+
+TEST(Wettkampf, NewCompetitionDefaults) {
+  const TYrClock saved = SetClock([] { return MakeDateTime(2026, 12, 5); });
+  const TWettkampf w;
+  SetClock(saved);
+  const TWettkampfDaten& h = w.Header();
+  EXPECT_EQ(h.Title(), "Titel des Wettkampfes eingeben");
+  EXPECT_EQ(h.Organiser(), "Veranstalter eingeben");
+  EXPECT_EQ(h.Host(), "Ausrichter eingeben");
+  EXPECT_EQ(h.Date(), "Samstag, den 5. Dezember 2026");
+  EXPECT_EQ(h.Venue(), "");
+  EXPECT_EQ(h.LanesIndex(), 2);
+  EXPECT_EQ(h.CprStationsIndex(), 2);
+  EXPECT_EQ(w.LanesPerHeat(), 5);
+  EXPECT_EQ(w.CprStations(), 5);
+  EXPECT_TRUE(w.IsIndividual());
+  EXPECT_FALSE(w.WithHundredths());
+  EXPECT_EQ(w.GetLimit(), 50);
+  EXPECT_EQ(w.GetDelta(), 10);
+  EXPECT_FALSE(w.GetDuplicates());
+}
+
+TEST(Wettkampf, LanesAndStationsClampTheStoredIndex) {
+  TWettkampf w;
+  for (auto [index, want] : {std::pair{0, 3}, {7, 10}, {8, 10}, {0xFFFF, 10}}) {
+    TWettkampfDaten h = w.Header();
+    h.SetLanesIndex(static_cast<uint16_t>(index));
+    h.SetCprStationsIndex(static_cast<uint16_t>(index));
+    w.SetHeader(h);
+    EXPECT_EQ(w.LanesPerHeat(), want) << index;
+    EXPECT_EQ(w.CprStations(), want) << index;
+  }
+}
+
+TEST(Wettkampf, ClassOrderAndDuplicateMessage) {
+  aktest::Messages m;
+  TWettkampf w;
+  w.Insert(MakeClass("AK 13/14", 1976, 1977, 0, 1));
+  w.Insert(MakeClass("AK 12", 1978, 1979, 0, 1));
+  w.Insert(MakeClass("AK 12", 1978, 1979, TAltersklasse::kFemale, 1));
+  w.Insert(MakeClass("AK 12", 1980, 1979, 0, 1));  // same name and sex, other years: kept
+  EXPECT_EQ(ClassOrder(w), (std::vector<std::string>{"AK 12 m 1980", "AK 12 w 1978", "AK 12 m 1978", "AK 13/14 m 1976"}));
+  EXPECT_TRUE(m.list.empty());
+
+  const std::string longName(30, 'X');
+  w.Insert(MakeClass("AK 12", 1978, 1979, 0, 1));
+  w.Insert(MakeClass(longName, 1, 1, 0, 1));
+  w.Insert(MakeClass(longName, 1, 1, 0, 1));
+  ASSERT_EQ(m.list.size(), 2u);
+  EXPECT_EQ(m.list[0], Oem("Die Altersklasse AK 12 konnte nicht eingefügt werden (sie existiert bereits)."));
+  // "Die Altersklasse " and the name together are cut to 47 characters.
+  EXPECT_EQ(m.list[1], Oem("Die Altersklasse " + longName + " konnte nicht eingefügt werden (sie existiert bereits)."));
+  EXPECT_EQ(m.list[1].size(), 102u);
+  EXPECT_EQ(w.GetCount(), 5);
+}
+
+TEST(Wettkampf, HundredthsReachEveryClass) {
+  TWettkampf w;
+  w.Insert(MakeClass("A", 1990, 1991, 0, 1));
+  w.SetOptions(TWettkampfDaten::kOptHundredths);
+  w.Insert(MakeClass("B", 1990, 1991, 0, 1));
+  EXPECT_TRUE(w.WithHundredths());
+  EXPECT_EQ(w.At(0)->DisplayOption(), 1);
+  EXPECT_EQ(w.At(1)->DisplayOption(), 1);
+  w.SetHeader(TWettkampfDaten());
+  EXPECT_EQ(w.At(0)->DisplayOption(), 0);
+  EXPECT_EQ(w.At(1)->DisplayOption(), 0);
+}
+
+TEST(Wettkampf, DeepCopySharesNothingAndHasEmptySelection) {
+  auto src = vkseeds::FullCompetition();
+  src->Selection().Insert(src->At(0)->At(0));
+  std::vector<std::string> captions;
+  Progress();  // created before the hook is watched
+  ProgressProc = [&](TYrProgress& p) { captions.push_back(p.Caption()); };
+  const TWettkampf copy(*src);
+  ProgressProc = NoProgress;
+  EXPECT_EQ(captions, (std::vector<std::string>{"Wettkampf kopieren...", ""}));
+
+  EXPECT_EQ(copy.Selection().GetCount(), 0);
+  EXPECT_EQ(vkseeds::Stored(copy), vkseeds::Stored(*src));
+  ASSERT_EQ(copy.GetCount(), src->GetCount());
+  for (int i = 0; i < copy.GetCount(); ++i) {
+    EXPECT_NE(copy.At(i), src->At(i));
+    for (int j = 0; j < copy.At(i)->GetCount(); ++j) EXPECT_NE(copy.At(i)->At(j), src->At(i)->At(j));
+  }
+  EXPECT_NE(copy.Gliederungen().At(0), src->Gliederungen().At(0));
+  EXPECT_NE(copy.OrganListe().At(0), src->OrganListe().At(0));
+  EXPECT_EQ(copy.ParticipantCount(), 14);
+}
+
+TEST(Wettkampf, MarksGuardTheIndex) {
+  auto w = vkseeds::FullCompetition();
+  w->SetAllMarks(false);
+  for (int i : {-1, int{w->GetCount()}, 1000}) {
+    w->SetMark(i, true);
+    EXPECT_FALSE(w->IsMarked(i));
+  }
+  for (int i = 0; i < w->GetCount(); ++i) EXPECT_FALSE(w->IsMarked(i));
+  w->SetMark(1, true);
+  EXPECT_TRUE(w->IsMarked(1));
+  w->MarkCprClasses();
+  for (int i = 0; i < w->GetCount(); ++i) EXPECT_EQ(w->IsMarked(i), w->At(i)->HasCpr()) << i;
+  w->SetAllMarks(true);
+  for (int i = 0; i < w->GetCount(); ++i) EXPECT_TRUE(w->IsMarked(i));
+}
+
+// Classes in order: AK 12 w (6), AK 12 m (5), AK 13/14 m (3), Offen w (0).
+TEST(Wettkampf, FindWrapsAndEnds) {
+  auto w = vkseeds::FullCompetition();
+  auto find = [&](const std::string& text, uint8_t options, int row, int cls) {
+    const TTeilnehmer* t = w->FindParticipant(text, options, row, cls);
+    if (t == nullptr) return std::string("nil");
+    EXPECT_EQ(w->At(cls)->At(row), t);
+    return t->Name(true) + "@" + std::to_string(cls) + "," + std::to_string(row);
+  };
+  const std::string last = w->At(2)->At(2)->Name(true);
+  const std::string first = w->At(0)->At(0)->Name(true);
+  const struct {
+    std::string text;
+    uint8_t options;
+    int row, cls;
+    std::string want;
+  } cases[] = {
+      {last, 1, 0, 0, last + "@2,2"},       // backward from the very start wraps to the end
+      {first, 0, 2, 2, first + "@0,0"},     // forward from the last participant wraps
+      {first, 0, -1, 0, first + "@0,0"},    // before the first row
+      {first, 0, 5000, 0, first + "@0,0"},  // far behind a class: after its last row
+      {last, 1, -5000, 0, last + "@2,2"},
+      {last, 1, 5000, 2, last + "@2,2"},
+      {first, 0, 3, 99, first + "@0,0"},    // a class outside the competition means class 0
+      {"kein Treffer", 0, 1000, -7, "nil"},
+      {"kein Treffer", 1, -1000, 3, "nil"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(find(c.text, c.options, c.row, c.cls), c.want) << c.row << "," << c.cls;
+
+  // Forward from the only match: every other position first, the match last.
+  int row = 0, cls = 0;
+  EXPECT_EQ(w->FindParticipant(first, 0, row, cls), w->At(0)->At(0));
+  TWettkampf empty;
+  EXPECT_EQ(empty.FindParticipant("x", 0, row, cls), nullptr);
+}
