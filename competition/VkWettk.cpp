@@ -273,3 +273,7 @@ bool TWettkampf::LoadAgeClasses(TYrStream& stream) {
   }
   return true;
 }
+
+void TWettkampf::ShiftYears(int32_t a, int32_t b) {
+  for (int i = 0; i < GetCount(); ++i) At(i)->ShiftYears(a, b);
+}

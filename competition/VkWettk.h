@@ -185,6 +185,11 @@ class TWettkampf : public TYrSortedCollection {
   // participant means "before the first", one past its last "after the last".
   TTeilnehmer* FindParticipant(const std::string& text, uint8_t options, int& row, int& classIndex) const;
 
+  // Adds a - b (16-bit arithmetic) to both birth years of every age class;
+  // with the base year 1990 this makes or undoes the year-neutral template.
+  // The order of the classes does not change (all move alike).
+  void ShiftYears(int32_t a, int32_t b);
+
   // --- result file
   // Writes the whole competition. Checks nothing; write errors are left in
   // the stream for the caller.

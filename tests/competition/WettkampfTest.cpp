@@ -163,3 +163,22 @@ TEST(Wettkampf, FindWrapsAndEnds) {
   TWettkampf empty;
   EXPECT_EQ(empty.FindParticipant("x", 0, row, cls), nullptr);
 }
+
+TEST(WettkampfShift, ShiftYearsMovesEveryClassAndKeepsOrder) {
+  TWettkampf wk;
+  const std::pair<int, int> years[] = {{1978, 1979}, {1976, 1977}};
+  for (auto [first, last] : years) {
+    auto* ak = new TAltersklasse();
+    ak->SetName("AK");
+    ak->SetFirstYear(static_cast<uint16_t>(first));
+    ak->SetLastYear(static_cast<uint16_t>(last));
+    wk.Insert(ak);
+  }
+  wk.ShiftYears(2003, 1990);
+  ASSERT_EQ(wk.GetCount(), 2);
+  EXPECT_EQ(wk.At(0)->FirstYear(), 1991);
+  EXPECT_EQ(wk.At(0)->LastYear(), 1992);
+  EXPECT_EQ(wk.At(1)->FirstYear(), 1989);
+  wk.ShiftYears(1990, 2003);
+  EXPECT_EQ(wk.At(1)->LastYear(), 1977);
+}
