@@ -1,149 +1,67 @@
 // vkdump: makes a result file visible, for debugging and for checks from
 // outside the C++ tests. Not part of the program.
 //
-//   vkdump show FILE   prints the competition as one JSON object
+//   vkdump show FILE                      the competition as one JSON object
+//   vkdump lines FILE                     list lines of every age class
+//   vkdump stats FILE MODE                organisation statistics report lines
+//   vkdump op FILE OUT OPERATION ARGS...  one competition-wide operation
+//   vkdump new CODE YEAR FILE             a new competition from a rule set
 //
 // Texts are converted from the DOS code page to UTF-8. Messages the core
 // reports go to standard error, one per line. Exit status 0 on success, 1
-// when the file cannot be opened or the command line is wrong.
-#include <cstdio>
+// when a file cannot be opened or the command line is wrong.
+#include <cstring>
 #include <iostream>
-#include <nlohmann/json.hpp>
 #include <string>
 
 #include "CodePage.h"
+#include "Vkdump.h"
 #include "VkWettk.h"
 #include "YrHooks.h"
 #include "YrStream.h"
 
-using nlohmann::json;
-
-namespace {
+int Usage() {
+  std::cerr << "usage: vkdump show FILE | lines FILE | stats FILE MODE |\n"
+               "       op FILE OUT OPERATION ARGS... | new CODE YEAR FILE\n";
+  return 1;
+}
 
 std::string Utf8(const std::string& oem) { return OemToUtf8(oem); }
 
-template <class F>
-json Six(F&& value) {
-  json a = json::array();
-  for (int d = 1; d <= 6; ++d) a.push_back(value(d));
-  return a;
+bool LoadFile(const std::string& path, TWettkampf& w) {
+  TYrStream stream(path, stOpenRead);
+  if (stream.ErrorInfo != 0) {
+    std::cerr << "vkdump: cannot open " << path << " (error " << stream.ErrorInfo << ")\n";
+    return false;
+  }
+  w.Load(stream);
+  return true;
 }
 
-json Header(const TWettkampfDaten& h) {
-  return {{"title", Utf8(h.Title())},
-          {"kind", h.Kind()},
-          {"organiser", Utf8(h.Organiser())},
-          {"host", Utf8(h.Host())},
-          {"date", Utf8(h.Date())},
-          {"venue", Utf8(h.Venue())},
-          {"lanesIndex", h.LanesIndex()},
-          {"pool", h.Pool()},
-          {"cprStationsIndex", h.CprStationsIndex()},
-          {"options", h.Options()}};
+bool StoreFile(const std::string& path, const TWettkampf& w) {
+  TYrStream stream(path, stCreate);
+  if (stream.ErrorInfo == 0) w.Store(stream);
+  if (stream.ErrorInfo != 0 || stream.FirstError != 0) {
+    std::cerr << "vkdump: cannot write " << path << " (error "
+              << (stream.ErrorInfo ? stream.ErrorInfo : stream.FirstError) << ")\n";
+    return false;
+  }
+  return true;
 }
-
-json Participant(const TTeilnehmer& t, bool individual) {
-  return {{"name", Utf8(t.Name(individual))},
-          {"vorname", individual ? Utf8(t.Vorname()) : ""},
-          {"geburtsdatum", individual ? Utf8(t.Geburtsdatum()) : ""},
-          {"zusatz", individual ? "" : Utf8(t.Zusatz())},
-          {"gliederung", Utf8(t.Gliederung())},
-          {"altersklasse", Utf8(t.Altersklasse())},
-          {"flags", t.Flags()},
-          {"time", Six([&](int d) { return t.Time(d); })},
-          {"deduction", Six([&](int d) { return t.Deduction(d); })},
-          {"heat", Six([&](int d) { return t.Heat(d); })},
-          {"lane", Six([&](int d) { return t.Lane(d); })},
-          {"points", Six([&](int d) { return t.Points(d); })},
-          {"disciplinePlace", Six([&](int d) { return t.DisciplinePlace(d); })},
-          {"disciplineRank", Six([&](int d) { return t.DisciplineRank(d); })},
-          {"cpr", t.CprValue()},
-          {"cprTime", t.CprTime()},
-          {"cprStation", t.CprStation()},
-          {"cprHeat", t.CprHeat()},
-          {"total", t.Total()},
-          {"place", t.Place()}};
-}
-
-json AgeClass(const TAltersklasse& ak, bool individual) {
-  json disciplines = Six([&](int d) {
-    const TDisziplin x = ak.Discipline(d);
-    json v = json::array();
-    for (int i = 1; i <= 5; ++i) v.push_back(x.V(i));
-    return json{{"name", Utf8(x.Name())},
-                {"kind", x.Kind()},
-                {"v", v},
-                {"formula", Utf8(x.Formula())},
-                {"ruleCode", x.RuleCode()},
-                {"description", Utf8(x.Description())}};
-  });
-  json records = Six([&](int d) {
-    const TRekord r = ak.Rekord(d);
-    return json{{"prevTime", r.RecordTime()},
-                {"prevDeduction", r.RecordDeduction()},
-                {"bestTime", r.BestTime()},
-                {"bestDeduction", r.BestDeduction()}};
-  });
-  json participants = json::array();
-  for (int i = 0; i < ak.GetCount(); ++i) participants.push_back(Participant(*ak.At(i), individual));
-  return {{"name", Utf8(ak.Name())},
-          {"firstYear", ak.FirstYear()},
-          {"lastYear", ak.LastYear()},
-          {"flags", ak.Flags()},
-          {"disciplineCount", ak.DisciplineCount()},
-          {"counted", ak.Counted()},
-          {"disciplines", disciplines},
-          {"records", records},
-          {"prevBestTotal", ak.Overall().RecordTotal()},
-          {"bestTotal", ak.Overall().BestTotal()},
-          {"participants", participants}};
-}
-
-json Organisation(const TGliederung& g) {
-  return {{"abk", Utf8(g.Abk())},
-          {"name", Utf8(g.Name())},
-          {"participants", g.Participants()},
-          {"gold", g.Gold()},
-          {"silver", g.Silver()},
-          {"bronze", g.Bronze()},
-          {"place", g.Place()},
-          {"trophyPoints", g.TrophyPoints()},
-          {"total", g.Total()},
-          {"penaltySum", g.PenaltySum()}};
-}
-
-json Show(const TWettkampf& w) {
-  json classes = json::array();
-  for (int i = 0; i < w.GetCount(); ++i) classes.push_back(AgeClass(*w.At(i), w.IsIndividual()));
-  json organisations = json::array();
-  for (int i = 0; i < w.Gliederungen().GetCount(); ++i) organisations.push_back(Organisation(*w.Gliederungen().At(i)));
-  return {{"header", Header(w.Header())},
-          {"classes", classes},
-          {"organisations", organisations},
-          {"organEntries", w.OrganListe().GetCount()}};
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3 || std::string(argv[1]) != "show") {
-    std::cerr << "usage: vkdump show FILE\n";
-    return 1;
-  }
+  if (argc < 2) return Usage();
   ErrorMsgProc = [](const std::string& msg) {
     std::string line = Utf8(msg);
     for (char& c : line)
       if (c == '\r' || c == '\n') c = ' ';
     std::cerr << line << '\n';
   };
-
-  TYrStream stream(argv[2], stOpenRead);
-  if (stream.ErrorInfo != 0) {
-    std::cerr << "vkdump: cannot open " << argv[2] << " (error " << stream.ErrorInfo << ")\n";
-    return 1;
-  }
-  TWettkampf w;
-  w.Load(stream);
-  std::cout << Show(w).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
-  return 0;
+  const char* cmd = argv[1];
+  if (!std::strcmp(cmd, "show")) return CmdShow(argc, argv);
+  if (!std::strcmp(cmd, "lines")) return CmdLines(argc, argv);
+  if (!std::strcmp(cmd, "stats")) return CmdStats(argc, argv);
+  if (!std::strcmp(cmd, "op")) return CmdOp(argc, argv);
+  if (!std::strcmp(cmd, "new")) return CmdNew(argc, argv);
+  return Usage();
 }
