@@ -22,6 +22,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace presets {
@@ -107,7 +108,9 @@ struct RuleBook {
 struct BuilderEntry {
   const char* name;  // the builder's name, e.g. "BuildRules1999YouthSingles"
   const RuleBook* book;
-  uint16_t kindOfEvent;              // set in the header before the classes are made
+  // Set in the header before the classes are made; nothing for a preset that
+  // leaves the competition's kind as it is.
+  std::optional<uint16_t> kindOfEvent;
   std::span<const ClassRow> classes;  // creation (and insertion) order
 };
 

@@ -37,7 +37,8 @@ std::span<const RuleSetEntry> AllRuleSets();
 std::span<const BuilderEntry* const> RuleSetBuilders(int code);
 
 // The kind of event a competition has after `code`'s builders ran, or nothing
-// when the code runs no builder (the competition keeps its kind).
+// when the code runs no builder or only builders that leave the kind alone
+// (the competition keeps its kind).
 std::optional<uint16_t> RuleSetKindOfEvent(int code);
 
 // Every builder once, by rule book (1999, 1995, 1992, 2007) in table order.

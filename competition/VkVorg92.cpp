@@ -2,6 +2,7 @@
 #include "VkVorg92.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "RuleBookRows.h"
@@ -115,16 +116,17 @@ constinit const RuleBook kRuleBook1992{1992, kRuleCode, kTemplates, {}};
 
 // The relay presets set the team kind like those of every other rule book:
 // relay classes in an individual competition would take persons' names and
-// birth dates instead of team names. The singles presets set kind 0, which a
-// new competition has anyway.
-constinit const BuilderEntry BuildRules1992Singles{"BuildRules1992Singles", &kRuleBook1992, kEventIndividual,
-                                                   kSingles};
+// birth dates instead of team names. The singles presets leave the kind as
+// they find it (individual on a new competition).
+constexpr std::optional<uint16_t> kKeepKind = std::nullopt;
+
+constinit const BuilderEntry BuildRules1992Singles{"BuildRules1992Singles", &kRuleBook1992, kKeepKind, kSingles};
 constinit const BuilderEntry BuildRules1992Relays{"BuildRules1992Relays", &kRuleBook1992, kEventTeam, kRelays};
 constinit const BuilderEntry BuildRules1992PupilsSingles{"BuildRules1992PupilsSingles", &kRuleBook1992,
-                                                         kEventIndividual, kPupilsSinglesClasses};
+                                                         kKeepKind, kPupilsSinglesClasses};
 constinit const BuilderEntry BuildRules1992PupilsRelays{"BuildRules1992PupilsRelays", &kRuleBook1992, kEventTeam,
                                                         kPupilsRelaysClasses};
 constinit const BuilderEntry BuildRules1992SinglesSplit{"BuildRules1992SinglesSplit", &kRuleBook1992,
-                                                        kEventIndividual, kSinglesSplit};
+                                                        kKeepKind, kSinglesSplit};
 
 }  // namespace presets
