@@ -190,6 +190,55 @@ class TWettkampf : public TYrSortedCollection {
   // The order of the classes does not change (all move alike).
   void ShiftYears(int32_t a, int32_t b);
 
+  // --- operations on every age class in order (VkWettkOps.cpp)
+  // Each sets its progress caption, empties it at the end and reports its
+  // messages through ErrorMsgProc. Each one leaves the classes it changed
+  // evaluated or ranked. Those that may delete participants (Qualify,
+  // Strike) empty the selection first.
+
+  // Merge option bits (the check boxes of "Wettkampf hinzufügen").
+  static constexpr uint16_t kMergeClasses = 1;       // add missing age classes (empty)
+  static constexpr uint16_t kMergeParticipants = 2;  // move participants into equal classes
+  static constexpr uint16_t kMergeOutside = 4;       // ... out-of-competition ones too
+  static constexpr uint16_t kMergeNotEntered = 8;    // ... those without `meldet` too
+  static constexpr uint16_t kMergeIncomplete = 16;   // ... those not complete too
+
+  // The qualification cut of every class (count admitted per class; mode 0
+  // both actions, 1 start right only, 2 delete only).
+  void Qualify(int count, int mode);
+  // Heats and lanes of discipline 1, with options 2 or 16 also of
+  // disciplines 2..6; heat numbers continue across classes and disciplines.
+  void AssignHeats(int startHeat, int startPosition, int options);
+  // The CPR timetable, class by class or, with byOrganisation, one block per
+  // organisation (by abbreviation; participants of CPR classes without an
+  // organisation form the last block). Rebuilds the organisation statistics
+  // and sets the marks to the CPR classes in block mode; leaves the
+  // selection empty. Stores duration and starts in the header.
+  void AssignCprHeats(int startClock, int startStation, int duration, int starts, bool byOrganisation);
+  // Set elements 1..25 as in TTeilnehmer::ResetFields.
+  void ResetResults(const TYrSet& items);
+  // Absent participants: mode 0 "n.a.", 1 delete, 2 delete those all "n.a.".
+  void Strike(int mode);
+  // This competition's bests of every class.
+  void UpdateRecords();
+  // The previous years' records of every class of `source` with the same
+  // sex and name (birth years may differ). Updates the bests of `source`.
+  void TakeRecords(TWettkampf& source);
+  // Adds another competition: age classes and participants as `options`
+  // say; a non-empty `abk` replaces the moved participants' organisation,
+  // a `count` above 0 sets `direkt qualifiziert` on exactly those placed
+  // 1..count. Empties `source` of age classes (the caller disposes it).
+  // Refuses to mix individual and team competitions (nothing changes then)
+  // and does nothing for nullptr or the competition itself. A class that
+  // reaches kMaxCollectionSize participants takes no more; the rest is
+  // reported and disposed.
+  void Merge(TWettkampf* source, uint16_t options, const std::string& abk, int count);
+  // Puts an imported participant into its age class (found by its
+  // age-class text and sex; an individual without that text by its birth
+  // year first) and returns true: the class owns it then. Returns false,
+  // after a message, when no class takes it: the caller still owns it.
+  bool PlaceParticipant(TTeilnehmer* participant);
+
   // --- result file
   // Writes the whole competition. Checks nothing; write errors are left in
   // the stream for the caller.

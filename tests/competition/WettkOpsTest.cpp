@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <functional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "AkTestSupport.h"
+#include "CodePage.h"
+#include "LoadSeeds.h"
+#include "VkWettk.h"
+
+using vkseeds::MakeClass;
+using Names = std::set<std::string>;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+TTeilnehmer* Person(const std::string& name, const std::string& org, int32_t time,
+                    uint16_t flags = TTeilnehmer::kMeldet) {
+  auto* t = new TTeilnehmer;
+  t->SetName(true, name);
+  t->SetVorname("V");
+  t->SetGliederung(org);
+  t->SetTime(1, time);
+  t->SetFlags(flags);
+  return t;
+}
+
+TAltersklasse* ClassWith(const std::string& name, uint16_t year, uint16_t flags, std::vector<TTeilnehmer*> ts) {
+  TAltersklasse* ak = MakeClass(name, year, static_cast<uint16_t>(year + 1), flags, 2);
+  for (TTeilnehmer* t : ts) ak->Insert(t);
+  return ak;
+}
+
+void SetHeader(TWettkampf& w, uint16_t index, uint16_t kind = TWettkampfDaten::kIndividual) {
+  TWettkampfDaten h = w.Header();
+  h.SetLanesIndex(index);
+  h.SetCprStationsIndex(index);
+  h.SetKind(kind);
+  w.SetHeader(h);
+}
+
+// Every participant's name followed by what `f` gives.
+Names Each(const TWettkampf& w, const std::function<std::string(const TTeilnehmer&)>& f) {
+  Names out;
+  for (int i = 0; i < w.GetCount(); ++i)
+    for (int j = 0; j < w.At(i)->GetCount(); ++j) out.insert(w.At(i)->At(j)->Name(true) + " " + f(*w.At(i)->At(j)));
+  return out;
+}
+
+std::string Slot(const TTeilnehmer& t) {
+  return std::to_string(t.CprTime()) + "/" + std::to_string(t.CprStation()) + "/" + std::to_string(t.CprHeat());
+}
+
+std::string OrgAndQ(const TTeilnehmer& t) {
+  return t.Gliederung() + (t.Flag(TTeilnehmer::kDirektQualifiziert) ? " Q" : " ");
+}
+
+}  // namespace
+
+TEST(WettkOps, CprTimetableWrapsStationsAndCrossesMidnight) {
+  for (bool byOrganisation : {false, true}) {
+    aktest::Messages m;
+    TWettkampf w;  // 5 stations
+    std::vector<TTeilnehmer*> ts;
+    for (int i = 1; i <= 6; ++i) ts.push_back(Person("P" + std::to_string(i), "DLRG", 3000 + 10 * i));
+    w.Insert(ClassWith("A", 1990, TAltersklasse::kCprScored, ts));
+    w.AssignCprHeats(2350, 1, 15, 1, byOrganisation);
+    EXPECT_EQ(Each(w, Slot),
+              (Names{"P1 2350/1/1", "P2 2350/2/2", "P3 2350/3/3", "P4 2350/4/4", "P5 2350/5/5", "P6 5/1/6"}));
+    EXPECT_EQ(m.list, Texts{Oem("HLW dauert bis über Mitternacht hinaus!")});
+    EXPECT_EQ(w.Header().LastCprDuration() * 100 + w.Header().LastCprStarts(), 1501);
+  }
+}
+
+TEST(WettkOps, CprBlocksByOrganisationEndWithTheUnorganised) {
+  TWettkampf w;
+  SetHeader(w, 0);  // 3 stations
+  TTeilnehmer* stale = Person("Caesar", "", 3300);
+  stale->SetCprHeat(99);
+  w.Insert(ClassWith("A", 1990, TAltersklasse::kCprScored,
+                     {Person("Adam", "DLRG", 3000), Person("Berta", "WW", 3100), stale}));
+  w.Insert(ClassWith("B", 1980, TAltersklasse::kCprScored, {Person("Dora", "WW", 3000), Person("Emil", "DLRG", 3100)}));
+  w.Insert(ClassWith("C", 1970, 0, {Person("Fritz", "DLRG", 3000)}));
+  w.AssignCprHeats(1000, 1, 10, 1, true);
+  EXPECT_EQ(Each(w, Slot), (Names{"Adam 1000/1/1", "Emil 1000/2/2", "Berta 1000/3/3", "Dora 1010/1/4",
+                                  "Caesar 1010/2/5", "Fritz 0/0/0"}));
+}
+
+TEST(WettkOps, MergeOptionsAbbreviationAndCount) {
+  const std::string added = Oem("Altersklasse AK wurde hinzugefügt.");
+  const std::string two = Oem("2 Teilnehmer der Altersklasse AK übersprungen.");
+  // Options, abk, count, moved (name, organisation, Q when directly qualified), messages.
+  const std::tuple<uint16_t, std::string, int, Names, Texts> kCases[] = {
+      {1, "", 0, {}, {added}},
+      {2, "", 0, {}, {Oem("Altersklasse AK übersprungen.")}},
+      {3, "", 0, {"Normal O Q"}, {added, Oem("3 Teilnehmer der Altersklasse AK übersprungen.")}},
+      {3 | 4, "", 0, {"Normal O Q", "Aussen O "}, {added, two}},
+      {3 | 8, "", 0, {"Normal O Q", "Ohne O Q"}, {added, two}},
+      {3 | 16, "", 0, {"Normal O Q", "Fehlt O "}, {added, two}},
+      {31, "XYZXYZ", 1, {"Normal XYZXY Q", "Aussen XYZXY ", "Ohne XYZXY ", "Fehlt XYZXY "}, {added}},
+  };
+  for (const auto& [options, abk, count, moved, messages] : kCases) {
+    aktest::Messages m;
+    TWettkampf source, w;
+    TTeilnehmer* absent = Person("Fehlt", "O", 3200);
+    absent->SetDeduction(1, -3);
+    // "Aussen" has the best time, but out of competition is never directly
+    // qualified; "Ohne" (place 2) loses the flag with count 1.
+    source.Insert(ClassWith("AK", 1990, 0,
+                            {Person("Aussen", "O", 2000, TTeilnehmer::kMeldet | TTeilnehmer::kAusserKonkurrenz),
+                             Person("Ohne", "O", 3100, TTeilnehmer::kDirektQualifiziert), absent,
+                             Person("Normal", "O", 3000, TTeilnehmer::kMeldet | TTeilnehmer::kDirektQualifiziert)}));
+    w.Merge(&source, options, abk, count);
+    EXPECT_EQ(source.GetCount() * 10 + w.GetCount(), options & 1) << options;
+    EXPECT_EQ(Each(w, OrgAndQ), moved) << options;
+    EXPECT_EQ(m.list, messages) << options;
+  }
+}
+
+TEST(WettkOps, MergeOrganisationsAndRefusal) {
+  aktest::Messages m;
+  TWettkampf w, source, teams;
+  for (auto [list, abk, name] :
+       {std::tuple{&w, "DLRG", "DLRG"}, {&source, "DLRG", "Retter"}, {&source, "WW", "Wacht"}}) {
+    auto* g = new TGliederung;
+    g->SetAbk(abk);
+    g->SetName(name);
+    list->Gliederungen().Insert(g);
+  }
+  w.Merge(&source, 3, "", 0);
+  ASSERT_EQ(w.Gliederungen().GetCount(), 2);
+  EXPECT_EQ(w.Gliederungen().At(0)->Name() + w.Gliederungen().At(1)->Name(), "RetterWacht");
+
+  SetHeader(teams, 2, TWettkampfDaten::kTeams);
+  teams.Insert(ClassWith("AK", 1990, 0, {Person("X", "", 3000)}));
+  w.Merge(&teams, 31, "", 0);
+  EXPECT_EQ(teams.GetCount() * 10 + w.GetCount(), 10);
+  EXPECT_EQ(m.list, Texts{Oem("Einzel- u. Mannschaftswettkämpfe können nicht gemischt werden")});
+}
+
+TEST(WettkOps, FullClassTakesNoMoreAndReportsIt) {
+  aktest::Messages m;
+  TWettkampf w, source;
+  TAltersklasse* full = ClassWith("AK", 1990, 0, {});
+  full->SetLimit(kMaxCollectionSize);
+  for (int i = 0; i < kMaxCollectionSize - 1; ++i) full->AtInsert(i, Person("F", "", 5000));
+  w.Insert(full);
+  source.Insert(ClassWith("AK", 1990, 0, {Person("S1", "", 3000), Person("S2", "", 3100), Person("S3", "", 3200)}));
+  w.Merge(&source, 2, "", 0);
+  EXPECT_EQ(full->GetCount(), kMaxCollectionSize);
+  EXPECT_EQ(full->At(0)->Name(true), "S3");  // the last one is taken first
+  TTeilnehmer* late = Person("Late", "", 3000);
+  late->SetAltersklasse("AK");
+  EXPECT_FALSE(w.PlaceParticipant(late));
+  delete late;
+  EXPECT_EQ(m.list, (Texts{Oem("Die Altersklasse AK ist voll: 2 Teilnehmer konnten nicht hinzugefügt werden."),
+                           Oem("Die Altersklasse AK ist voll: Late konnte nicht eingefügt werden.")}));
+}
+
+TEST(WettkOps, TakeRecordsAcrossBirthYears) {
+  aktest::Messages m;
+  TWettkampf w, source;
+  TAltersklasse* mine = MakeClass("AK", 1990, 1991, 0, 1);
+  TAltersklasse* theirs = MakeClass("AK", 1970, 1971, 0, 1);
+  for (auto [ak, time] : {std::pair{mine, 5000}, {theirs, 4000}}) {
+    TRekord r;
+    r.SetRecordTime(time);
+    ak->SetRekord(1, r);
+  }
+  w.Insert(mine);
+  w.Insert(MakeClass("Solo", 1980, 1981, 0, 1));
+  source.Insert(theirs);
+  w.TakeRecords(source);
+  EXPECT_EQ(mine->Rekord(1).RecordTime(), 4000);
+  EXPECT_EQ(m.list, Texts{"Zur Altersklasse Solo wurde keine passende Altersklasse gefunden."});
+}
+
+TEST(WettkOps, PlaceImportedParticipants) {
+  TWettkampf w;
+  w.Insert(MakeClass("AK 12w", 1978, 1979, TAltersklasse::kFemale, 1));
+  w.Insert(MakeClass("AK 12m", 1978, 1979, 0, 1));
+  w.Insert(MakeClass("AK 13/14m", 1976, 1977, 0, 1));
+  w.Insert(MakeClass("Nur w", 1980, 1981, TAltersklasse::kFemale, 1));
+  // Birth-year text, age-class text, flags, the class or the message.
+  const std::tuple<std::string, std::string, uint16_t, std::string> kCases[] = {
+      {"1977", "", 0, "AK 13/14m"},
+      {"77", "", 0, "AK 13/14m"},
+      {"12.05.79", "", TTeilnehmer::kWeiblich, "AK 12w"},
+      {"1985", "", 0, "Imp, V (Altersklasse ?) konnte nicht eingefügt werden."},
+      {"", "Nur w", 0, "Imp, V (Altersklasse Nur w) konnte nicht eingefügt werden."},
+  };
+  for (const auto& [year, akText, flags, want] : kCases) {
+    aktest::Messages m;
+    TTeilnehmer* t = Person("Imp", "", 3000, flags);
+    t->SetGeburtsdatum(year);
+    t->SetAltersklasse(akText);
+    const bool placed = w.PlaceParticipant(t);
+    EXPECT_EQ(placed ? t->Altersklasse() : m.list.at(0), Oem(want)) << year;
+    EXPECT_EQ(m.list.size(), placed ? 0u : 1u) << year;
+    if (!placed) delete t;
+  }
+}
+
+// Through vkdump op: heat numbers go on from class to class and, with
+// option 16, from discipline to discipline.
+TEST(WettkOps, VkdumpOpHeatsContinueAcrossClassesAndDisciplines) {
+  TWettkampf w;
+  SetHeader(w, 0);  // 3 lanes
+  w.Insert(ClassWith("A", 1990, 0, {Person("A1", "", 3000), Person("A2", "", 3100), Person("A3", "", 3200)}));
+  w.Insert(ClassWith("B", 1980, 0,
+                     {Person("B1", "", 3000), Person("B2", "", 3100), Person("B3", "", 3200), Person("B4", "", 3300)}));
+  {
+    TYrStream out("wettkops-in.erg", stCreate);
+    w.Store(out);
+  }
+  auto run = [](const std::string& args) {
+    const int status = std::system(
+        (std::string(VKDUMP_PATH) + " op wettkops-in.erg wettkops-out.erg " + args + " 2>wettkops.err").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  for (const char* bad : {"heats 1 1", "cpr 800 1 15 1 2", "reset 26", "reset 1,,2", "shift x 1", "fly 1"})
+    EXPECT_EQ(run(bad), 1) << bad;
+  // The best of a class fill its last heat.
+  for (auto [options, want] :
+       {std::pair{0, Names{"A1 1,0", "A2 1,0", "A3 1,0", "B1 3,0", "B2 3,0", "B3 3,0", "B4 2,0"}},
+        {16, Names{"A1 1,4", "A2 1,4", "A3 1,4", "B1 3,6", "B2 3,6", "B3 3,6", "B4 2,5"}}}) {
+    ASSERT_EQ(run("heats 1 1 " + std::to_string(options)), 0);
+    TWettkampf back;
+    TYrStream in("wettkops-out.erg", stOpenRead);
+    ASSERT_TRUE(back.Load(in));
+    EXPECT_EQ(
+        Each(back, [](const TTeilnehmer& t) { return std::to_string(t.Heat(1)) + "," + std::to_string(t.Heat(2)); }),
+        want)
+        << options;
+  }
+}
+
+TEST(WettkOps, ProgressCaptionsAndTheirEnd) {
+  Progress();  // created (and reported) before the first operation
+  Texts seen;
+  ProgressProc = [&](TYrProgress& p) {
+    if (seen.empty() || seen.back() != p.Caption()) seen.push_back(p.Caption());
+  };
+  const std::pair<const char*, std::function<void(TWettkampf&)>> kOps[] = {
+      {"Die Qualifikation wird erstellt...", [](TWettkampf& w) { w.Qualify(3, 1); }},
+      {"Die Laufbesetzung wird erstellt...", [](TWettkampf& w) { w.AssignHeats(1, 1, 0); }},
+      {"HLW Laufeinteilung wird erstellt...", [](TWettkampf& w) { w.AssignCprHeats(800, 1, 10, 1, false); }},
+      {"Werte zurücksetzen...", [](TWettkampf& w) { w.ResetResults(TYrSet()); }},
+      {"Alle Teilnehmer ohne Zeitangabe werden gelöscht...", [](TWettkampf& w) { w.Strike(0); }},
+      {"Bestleistungen aktualisieren", [](TWettkampf& w) { w.UpdateRecords(); }},
+      {"Wettkampf hinzufügen...",
+       [](TWettkampf& w) {
+         TWettkampf s;
+         w.Merge(&s, 3, "", 0);
+       }},
+  };
+  for (const auto& [caption, op] : kOps) {
+    TWettkampf w;
+    seen.clear();
+    op(w);
+    EXPECT_EQ(seen, (Texts{Oem(caption), ""})) << caption;
+  }
+  ProgressProc = NoProgress;
+}
