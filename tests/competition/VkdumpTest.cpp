@@ -18,7 +18,9 @@ struct DumpRun {
 };
 
 DumpRun Vkdump(const std::string& args) {
-  const std::string errFile = "vkdump-test.err";
+  // One file per test: ctest runs the tests of this file side by side.
+  const std::string errFile =
+      std::string("vkdump-") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".err";
   DumpRun r{-1, "", ""};
   FILE* p = popen((std::string(VKDUMP_PATH) + " " + args + " 2>" + errFile).c_str(), "r");
   if (p == nullptr) return r;
