@@ -254,6 +254,41 @@ class TWettkampf : public TYrSortedCollection {
   // errors stay in the stream's status for the caller.
   bool Load(TYrStream& stream);
 
+  // --- statistics, selections and report lines (VkWettkStat.cpp)
+  // Rebuilds the organisation statistics from every age class, drops the
+  // organisations left without participants, then sorts by `mode`
+  // (TGliederungsListe::kByAbk .. kByTrophy) and numbers the places.
+  void BuildGliederungen(uint8_t mode);
+  // Add participants of the marked age classes to the selection, in its
+  // current sort mode; the caller empties it (DeleteAll) beforehand. The
+  // selection holds at most kMaxCollectionSize participants: when it is
+  // full, adding stops and the result is false (everything added stays).
+  bool SelectMarked();
+  bool SelectMarkedCpr();  // only classes with CPR scoring
+  // Organisation abbreviation equal to `abk` (same length and bytes).
+  bool SelectGliederung(const std::string& abk);
+  // Heat `h` in discipline d = 1..6 (another d selects nobody).
+  bool SelectHeat(int d, int16_t h);
+  // Highest (starting at 0) or lowest (starting at 32767) heat over all age
+  // classes, in discipline d = 1..6, or d = 0 all six; other d: the start.
+  int16_t HeatRange(bool highest, int d) const;
+
+  // Fixed-width list lines in the DOS code page. Row 0 (or no participant)
+  // is the header; row r is participant r-1 of the class in its order. A
+  // class index or row outside the competition gives an empty text.
+  std::string ParticipantListLine(int classIndex, int row) const;
+  // d = -1 with a participant gives the heat line of a group.
+  std::string HeatListLine(int d, const TTeilnehmer* participant, bool withHeat, bool allDisciplines) const;
+  std::string CprStartListLine(const TTeilnehmer* participant) const;
+  // mode 1 lets classes that show discipline places show them.
+  std::string ResultLineLeft(int classIndex, int row, bool withResults, bool withRecordMarks, bool withSchedule,
+                             int mode) const;
+  std::string ResultLineRight(int classIndex, int row, bool withResults, bool withRecordMarks, bool withSchedule,
+                              int mode) const;
+  // Left part then right part, cut to 255 characters.
+  std::string ResultLine(int classIndex, int row, bool withResults, bool withRecordMarks, bool withSchedule,
+                         int mode) const;
+
  private:
   // The hundredths choice as the age classes' display option.
   uint8_t DisplayOption() const { return WithHundredths() ? 1 : 0; }

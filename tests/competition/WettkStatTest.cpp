@@ -1,0 +1,409 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AkTestSupport.h"
+#include "CodePage.h"
+#include "VkWettk.h"
+#include "YrStream.h"
+
+namespace {
+
+// name, first name (team: Zusatz), birth year, organisation, times and
+// deductions of two disciplines, CPR value, flags.
+struct Person {
+  const char *name, *first, *year, *org;
+  int32_t time1, time2;
+  int16_t ded1, ded2;
+  int32_t cpr;
+  uint16_t flags;
+};
+const Person kPeople[] = {
+    {"Müller", "Jörg", "1995", "DLRG", 3000, 4000, 0, 2, 5000,
+     TTeilnehmer::kDirektQualifiziert | TTeilnehmer::kStartberechtigt},
+    {"Ast", "Bo", "95a", "WW", 3500, 3900, 0, 0, -100, TTeilnehmer::kAusserKonkurrenz},
+    {"Zorn", "", "7", "ASB", 0, 0, -3, -3, 0, 0},
+};
+constexpr uint16_t kFull = TAltersklasse::kCprScored | TAltersklasse::kDisciplineColumns;
+
+// One class "Jugend" with two linear disciplines (points = 1000 - tenths of
+// a second - deduction). Participant n (1..3) has heat n * d and lane n + d
+// in discipline d, and CPR slot 09:25 + 5n, station n, number 6 + n.
+std::unique_ptr<TWettkampf> Competition(bool individual, uint16_t flags = kFull) {
+  auto w = std::make_unique<TWettkampf>();
+  TWettkampfDaten h = w->Header();
+  h.SetKind(individual ? TWettkampfDaten::kIndividual : TWettkampfDaten::kTeams);
+  w->SetHeader(h);
+  TAltersklasse::Disciplines discs;
+  discs[0] = discs[1] = aktest::Linear("D", 100000);
+  auto* ak = new TAltersklasse;
+  ak->Define("Jugend", 1990, 1991, flags, 2, discs);
+  w->Insert(ak);
+  int16_t n = 0;
+  for (const Person& p : kPeople) {
+    auto* t = new TTeilnehmer;
+    t->SetName(individual, Oem(p.name) + (individual ? "" : " Mannschaft"));
+    if (individual) {
+      t->SetVorname(Oem(p.first));
+      t->SetGeburtsdatum(p.year);
+    }
+    t->SetGliederung(p.org);
+    t->SetTime(1, p.time1);
+    t->SetTime(2, p.time2);
+    t->SetDeduction(1, p.ded1);
+    t->SetDeduction(2, p.ded2);
+    t->SetCprValue(p.cpr);
+    t->SetFlags(p.flags);
+    ++n;
+    for (int d = 1; d <= 6; ++d) {
+      t->SetHeat(d, static_cast<int16_t>(n * d));
+      t->SetLane(d, static_cast<int16_t>(n + d));
+    }
+    t->SetCprTime(static_cast<int16_t>(925 + 5 * n));
+    t->SetCprStation(n);
+    t->SetCprHeat(static_cast<int16_t>(6 + n));
+    ak->Insert(t);
+  }
+  ak->Evaluate();  // discipline places
+  return w;
+}
+
+std::string U(const std::string& oem) { return OemToUtf8(oem); }
+
+// A class of one linear discipline; each (organisation, time) pair becomes a
+// participant "<org><i>" whose total is 1000 points - time in tenths.
+TAltersklasse* Scored(const std::string& name, uint16_t flags,
+                      const std::vector<std::pair<std::string, int32_t>>& entries) {
+  TAltersklasse::Disciplines discs;
+  discs[0] = aktest::Linear("D1", 100000);
+  auto* ak = new TAltersklasse;
+  ak->Define(name, 1990, 1991, flags, 1, discs);
+  int i = 0;
+  for (const auto& [org, time] : entries) {
+    auto* t = new TTeilnehmer;
+    t->SetName(true, org + std::to_string(++i));
+    t->SetGliederung(org);
+    t->SetTime(1, time);
+    t->SetHeat(1, static_cast<int16_t>(time / 1000));
+    ak->Insert(t);
+  }
+  return ak;
+}
+
+std::vector<std::string> Names(const TTeilnehmerListe& list) {
+  std::vector<std::string> out;
+  for (int i = 0; i < list.GetCount(); ++i) out.push_back(list.At(i)->Name(true));
+  return out;
+}
+
+}  // namespace
+
+TEST(WettkStat, ParticipantListLines) {
+  const struct {
+    bool individual;
+    int classIndex, row;
+    const char* want;
+  } kCases[] = {
+      {true, 0, 0, "Nr.  GesamtP.  Gl.    Start Teilnehmer"},
+      {true, 0, 1, "  1. 1348,00 Q DLRG   ja    Müller               Jörg                  "},
+      {true, 0, 2, "  2. 1260,00   WW     nein  Ast                  Bo                    "},
+      {true, 0, 3, "  2. 0,00      ASB    nein  Zorn                                       "},
+      {false, 0, 1, "  1. 1348,00 Q DLRG   ja    Müller Mannschaft               "},
+      {true, 0, 4, ""}, {true, 0, -1, ""}, {true, 1, 0, ""}, {true, -1, 0, ""},
+  };
+  for (const auto& c : kCases)
+    EXPECT_EQ(U(Competition(c.individual)->ParticipantListLine(c.classIndex, c.row)), c.want) << c.row;
+}
+
+TEST(WettkStat, ResultLines) {
+  constexpr uint16_t kPlain = 0;
+  enum : uint8_t { kRes = 1, kMarks = 2, kSched = 4, kHund = 8, kMode1 = 16 };
+  const struct {
+    bool individual;
+    uint16_t flags;
+    uint8_t opts;
+    int row;
+    const char* want;
+  } kCases[] = {
+      // Discipline places (mode 1), record marks and the schedule columns.
+      {true, kFull, kRes | kMarks | kSched | kMode1, 0,
+       "Pl.   GesamtP. Glied. Jg Name                 Vorname                  HLW  Zeit Sta "
+       " Zeit 1  Pkt. 1 Pl.1 La1 Ba1 Zeit 2  Pkt. 2 Pl.2 La2 Ba2"},
+      {true, kFull, kRes | kMarks | kSched | kMode1, 1,
+       "  1. ? 1348,00 DLRG   95 Müller               Jörg                   50,00 09:30   1 "
+       " 0:30,0? 700,00   1.   1   2 0:40,0? 598,00-  1.   2   3"},
+      {true, kFull, kRes | kMarks | kSched | kMode1, 2,
+       "AK     1260,00 WW        Ast                  Bo                     disq. 09:35   2 "
+       " 0:35,0  650,00   2.   2   3 0:39,0  610,00   1.   4   4"},
+      {true, kFull, kRes | kMarks | kSched | kMode1, 3,
+       "          0,00 ASB       Zorn                                         0,00 09:40   3 "
+       " 0:00,0    0,00-  x    3   4 0:00,0    0,00-  x    6   5"},
+      // Mode 0: time, deduction and points; no marks, no schedule.
+      {true, kFull, kRes, 0,
+       "Pl.   GesamtP. Glied. Jg Name                 Vorname                  HLW  Zeit 1  Abz1  Pkt. 1"
+       " Zeit 2  Abz2  Pkt. 2"},
+      {true, kFull, kRes, 1,
+       "  1.   1348,00 DLRG   95 Müller               Jörg                   50,00  0:30,0     0  700,00 "
+       " 0:40,0     2  598,00-"},
+      {true, kFull, kRes, 3,
+       "          0,00 ASB       Zorn                                         0,00  0:00,0  n.a.    0,00-"
+       " 0:00,0  n.a.    0,00-"},
+      {true, kFull, kRes | kHund, 1,
+       "  1.   1348,00 DLRG   95 Müller               Jörg                   50,00  0:30,00     0  700,00 "
+       " 0:40,00     2  598,00-"},
+      // Schedule only.
+      {true, kFull, kSched, 1,
+       "  1.   1348,00 DLRG   95 Müller               Jörg                   50,00 09:30   1    1   2   2   3"},
+      // No CPR: no CPR columns even with the schedule; mode 1 without the
+      // class flag keeps the deductions.
+      {true, kPlain, kRes | kMarks | kSched | kMode1, 0,
+       "Pl.   GesamtP. Glied. Jg Name                 Vorname               Zeit 1  Abz1  Pkt. 1 La1 Ba1"
+       " Zeit 2  Abz2  Pkt. 2 La2 Ba2"},
+      {true, kPlain, kRes | kMarks | kSched | kMode1, 1,
+       "  1. ? 1348,00 DLRG   95 Müller               Jörg                  0:30,0     0? 700,00    1   2"
+       " 0:40,0     2? 598,00-   2   3"},
+      // Teams.
+      {false, kFull, kRes | kMarks | kSched | kMode1, 0,
+       "Pl.   GesamtP. Glied. Mannschaft                         HLW  Zeit Sta "
+       " Zeit 1  Pkt. 1 Pl.1 La1 Ba1 Zeit 2  Pkt. 2 Pl.2 La2 Ba2"},
+      {false, kFull, kRes | kMarks | kSched | kMode1, 1,
+       "  1. ? 1348,00 DLRG   Müller Mannschaft                50,00 09:30   1 "
+       " 0:30,0? 700,00   1.   1   2 0:40,0? 598,00-  1.   2   3"},
+      {true, kFull, kRes | kMarks | kSched | kMode1, 4, ""},
+  };
+  for (const auto& c : kCases) {
+    const auto w = Competition(c.individual, c.flags);
+    if (c.opts & kHund) w->SetOptions(TWettkampfDaten::kOptHundredths);
+    EXPECT_EQ(U(w->ResultLine(0, c.row, c.opts & kRes, c.opts & kMarks, c.opts & kSched, c.opts & kMode1 ? 1 : 0)),
+              c.want)
+        << c.individual << " flags " << c.flags << " opts " << int{c.opts} << " row " << c.row;
+  }
+  EXPECT_EQ(Competition(true)->ResultLineLeft(1, 0, true, true, true, 1), "");
+}
+
+TEST(WettkStat, ResultLineIsCutTo255) {
+  // Six disciplines with everything: 85 + 6 * 29 characters of header and
+  // 85 + 6 * 30 of a participant's line.
+  TAltersklasse::Disciplines discs;
+  for (auto& d : discs) d = aktest::Linear("D", 100000);
+  auto* ak = new TAltersklasse;
+  ak->Define("Jugend", 1990, 1991, TAltersklasse::kCprScored, 6, discs);
+  ak->Insert(new TTeilnehmer);
+  TWettkampf w;
+  w.Insert(ak);
+  for (int row : {0, 1}) {
+    const size_t whole = w.ResultLineLeft(0, row, true, true, true, 0).size() +
+                         w.ResultLineRight(0, row, true, true, true, 0).size();
+    EXPECT_EQ(whole, row == 0 ? 259u : 265u);
+    EXPECT_EQ(w.ResultLine(0, row, true, true, true, 0).size(), 255u);
+  }
+}
+
+TEST(WettkStat, RecordMarks) {
+  // Total 1348,00 and 700,00 points for 0:30,0 in discipline 1 are the bests.
+  const struct {
+    int32_t recordTotal, recordTime;
+    char want;
+  } kCases[] = {{0, 0, '?'}, {134801, 2999, '*'}, {134800, 3000, 'E'}, {134799, 3001, 'R'}};
+  for (const auto& c : kCases) {
+    const auto w = Competition(true);
+    TAltersklasse& ak = *w->At(0);
+    TOverallRecord o = ak.Overall();
+    o.SetRecordTotal(c.recordTotal);
+    ak.SetOverall(o);
+    TRekord r = ak.Rekord(1);
+    r.SetRecordTime(c.recordTime);
+    ak.SetRekord(1, r);
+    ak.Evaluate();
+    EXPECT_EQ(w->ResultLineLeft(0, 1, true, true, false, 0)[5], c.want) << c.recordTotal;
+    EXPECT_EQ(w->ResultLineRight(0, 1, true, true, false, 0)[13], c.want) << c.recordTime;
+    // Only the best carries a mark, and only when marks are asked for.
+    EXPECT_EQ(w->ResultLineLeft(0, 2, true, true, false, 0)[5], ' ');
+    EXPECT_EQ(w->ResultLineLeft(0, 1, true, false, false, 0)[5], ' ');
+    EXPECT_EQ(w->ResultLineRight(0, 1, true, false, false, 0)[13], ' ');
+  }
+}
+
+TEST(WettkStat, HeatListLines) {
+  const struct {
+    bool individual;
+    int d;
+    bool participant, withHeat, all;
+    const char* want;
+  } kCases[] = {
+      {true, 2, false, false, false, "Bahn* Teilnehmer                                 Glied. Altersklasse"},
+      {true, -1, true, false, false, "                                                        "},
+      {true, 2, true, false, false, "    3 Müller               Jörg                  DLRG   Jugend                        "},
+      {true, 2, false, true, false, "Lauf* Bahn* Teilnehmer                                 Glied. Altersklasse"},
+      {true, -1, true, true, false, "                                                              "},
+      {true, 2, true, true, false, "    2     3 Müller               Jörg                  DLRG   Jugend                        "},
+      {true, 2, false, false, true,
+       "Teilnehmer                                 Glied.      Disz1 Disz2 Disz3 Disz4 Disz5 Altersklasse"},
+      {true, -1, true, false, true, "                                                  Lauf     1     2     3     4     5 "},
+      {true, 2, true, false, true,
+       "Müller               Jörg                  DLRG   Bahn     2     3     4     5     6 Jugend                        "},
+      {true, 2, false, true, true,
+       "Teilnehmer                                 Glied. Lauf1Bahn Lauf2Bahn Lauf3Bahn Lauf4Bahn Lauf5Bahn Altersklasse"},
+      {true, -1, true, true, true, "                                                  Lauf1Bahn Lauf2Bahn Lauf3Bahn Lauf4Bahn Lauf5Bahn "},
+      {true, 2, true, true, true,
+       "Müller               Jörg                  DLRG      1    2    2    3    3    4    4    5    5    6 Jugend                        "},
+      {false, 2, false, true, false, "Lauf* Bahn* Teilnehmer                      Glied. Altersklasse"},
+      {false, 2, true, true, false, "    2     3 Müller Mannschaft               DLRG   Jugend                        "},
+  };
+  for (const auto& c : kCases) {
+    const auto w = Competition(c.individual);
+    const TTeilnehmer* t = c.participant ? w->At(0)->At(0) : nullptr;
+    EXPECT_EQ(U(w->HeatListLine(c.d, t, c.withHeat, c.all)), c.want)
+        << c.individual << " d " << c.d << " " << c.participant << c.withHeat << c.all;
+  }
+}
+
+TEST(WettkStat, CprStartListLines) {
+  const auto ind = Competition(true);
+  const auto team = Competition(false);
+  EXPECT_EQ(ind->CprStartListLine(nullptr),
+            "Start Bahn   Nr Teilnehmer                                 Glied. Altersklasse");
+  EXPECT_EQ(team->CprStartListLine(nullptr), "Start Bahn   Nr Teilnehmer                      Glied. Altersklasse");
+  EXPECT_EQ(U(ind->CprStartListLine(ind->At(0)->At(0))),
+            "09:30    1 0007 Müller               Jörg                  DLRG   Jugend                        ");
+  EXPECT_EQ(U(team->CprStartListLine(team->At(0)->At(2))),
+            "09:40    3 0009 Zorn Mannschaft                 ASB    Jugend                        ");
+}
+
+TEST(WettkStat, BuildGliederungen) {
+  TWettkampf w;
+  // Jugend: DLRG 900, WW 800, DLRG 700, ASB 600 points; Offen: WW 900, ASB 800.
+  w.Insert(Scored("Jugend", 0, {{"DLRG", 1000}, {"WW", 2000}, {"DLRG", 3000}, {"ASB", 4000}}));
+  w.Insert(Scored("Offen", 0, {{"WW", 1000}, {"ASB", 2000}}));
+  // A stale organisation goes; a kept one keeps its name.
+  for (const char* abk : {"ALT", "WW"}) {
+    auto* g = new TGliederung;
+    g->SetAbk(abk);
+    g->SetName(std::string(abk) == "WW" ? "Wasserwacht" : "Alt");
+    g->SetParticipants(5);
+    w.Gliederungen().Insert(g);
+  }
+  // Abbreviation and place in the order of each mode.
+  const char* const kWant[] = {"ASB1 DLRG2 WW3 ", "WW1 DLRG2 ASB3 ", "", "WW1 DLRG2 ASB3 ", "WW1 ASB2 DLRG3 "};
+  for (uint8_t mode = 0; mode <= 4; ++mode) {
+    w.BuildGliederungen(mode);
+    const TGliederungsListe& list = w.Gliederungen();
+    std::string got;
+    for (int i = 0; i < list.GetCount(); ++i)
+      got += (mode == 2 ? "" : list.At(i)->Abk()) + std::to_string(list.At(i)->Place()) + " ";
+    EXPECT_EQ(got, mode == 2 ? "1 1 1 " : kWant[mode]) << int{mode};  // equal counts share place 1
+    EXPECT_EQ(list.SortMode(), mode);
+  }
+  // Trophy points 30/28/26 per class, counted afresh by every rebuild.
+  const TGliederungsListe& list = w.Gliederungen();
+  EXPECT_EQ(list.ReportLine(1, 1), "  1 WW      2   1   1   0 Wasserwacht                       1700  58");
+  EXPECT_EQ(list.At(1)->TrophyPoints(), 54);
+  EXPECT_EQ(list.At(2)->TrophyPoints(), 30);
+}
+
+TEST(WettkStat, Selections) {
+  TWettkampf w;
+  w.Insert(Scored("Jugend", TAltersklasse::kCprScored, {{"ABC", 1000}, {"ABCD", 2000}, {"abc", 3000}}));
+  w.Insert(Scored("Offen", 0, {{"ABC", 2000}, {"WW", 3000}}));
+  w.Insert(Scored("Senioren", 0, {{"ABC", 3000}}));
+  const struct {
+    std::function<bool(TWettkampf&)> select;
+    const char* caption;
+    std::vector<std::string> want;  // selection in its order (by total)
+  } kCases[] = {
+      {[](TWettkampf& x) { return x.SelectMarked(); }, "Teilnehmer selektieren...",
+       {"ABC1", "ABC1", "ABCD2", "WW2", "abc3"}},
+      {[](TWettkampf& x) { return x.SelectMarkedCpr(); }, "HLW Teilnehmer selektieren...", {"ABC1", "ABCD2", "abc3"}},
+      {[](TWettkampf& x) { return x.SelectGliederung("ABC"); }, "Alle Teilnehmer aus ABC selektieren...",
+       {"ABC1", "ABC1"}},
+      {[](TWettkampf& x) { return x.SelectHeat(1, 2); }, "Selektiere Lauf 2 ...", {"ABC1", "ABCD2"}},
+      {[](TWettkampf& x) { return x.SelectHeat(7, 0); }, "Selektiere Lauf 0 ...", {}},
+  };
+  for (const auto& c : kCases) {
+    w.SetAllMarks(true);
+    w.SetMark(2, false);  // Senioren
+    w.Selection().DeleteAll();
+    EXPECT_TRUE(c.select(w));
+    EXPECT_EQ(Progress().Caption(), c.caption);
+    EXPECT_EQ(Names(w.Selection()), c.want) << c.caption;
+  }
+  w.Selection().DeleteAll();
+}
+
+TEST(WettkStat, SelectionStopsWhenFull) {
+  TWettkampf w;
+  // Names in ascending order keep every insertion at the end.
+  for (const char* name : {"A", "B"}) {
+    auto* ak = new TAltersklasse;
+    ak->SetName(name);
+    for (int i = 0; i < 9000; ++i) {
+      auto* t = new TTeilnehmer;
+      t->SetName(true, name + std::to_string(10000 + i));
+      ak->InsertPlain(t);
+    }
+    w.Insert(ak);
+  }
+  w.SetAllMarks(true);
+  w.Selection().SetSortMode(TTeilnehmerListe::kByName);
+  EXPECT_FALSE(w.SelectMarked());
+  EXPECT_EQ(w.Selection().GetCount(), kMaxCollectionSize);
+  w.Selection().DeleteAll();
+}
+
+TEST(WettkStat, HeatRange) {
+  TWettkampf w;
+  for (bool highest : {false, true}) EXPECT_EQ(w.HeatRange(highest, 0), highest ? 0 : 32767);
+  const auto c = Competition(true);  // heat of participant n in discipline d: n * d
+  const struct {
+    int d;
+    int16_t low, high;
+  } kCases[] = {{0, 1, 18}, {2, 2, 6}, {6, 6, 18}, {7, 32767, 0}, {-1, 32767, 0}};
+  for (const auto& k : kCases) {
+    EXPECT_EQ(c->HeatRange(false, k.d), k.low) << k.d;
+    EXPECT_EQ(c->HeatRange(true, k.d), k.high) << k.d;
+  }
+}
+
+TEST(WettkStat, VkdumpLinesAndStats) {
+  const auto w = Competition(true);
+  {
+    TYrStream file("wettkstat-test.erg", stCreate);
+    w->Store(file);
+    ASSERT_EQ(file.FirstError, 0);
+  }
+  const auto run = [](const std::string& args) {
+    std::string out;
+    FILE* p = popen((std::string(VKDUMP_PATH) + " " + args + " 2>wettkstat-test.err").c_str(), "r");
+    if (p == nullptr) return std::pair{-1, out};
+    char buf[4096];
+    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+    return std::pair{pclose(p), out};
+  };
+  const auto [linesStatus, lines] = run("lines wettkstat-test.erg");
+  EXPECT_EQ(linesStatus, 0);
+  EXPECT_EQ(lines.substr(0, lines.find("Zorn")),
+            "# Jugend\n"
+            "Nr.  GesamtP.  Gl.    Start Teilnehmer\n"
+            "  1. 1348,00 Q DLRG   ja    Müller               Jörg                  \n"
+            "  2. 1260,00   WW     nein  Ast                  Bo                    \n"
+            "  2. 0,00      ASB    nein  ");
+  // Results, record marks and discipline places, no schedule.
+  EXPECT_NE(lines.find("\n  1. ? 1348,00 DLRG   95 Müller               Jörg                   50,00 "
+                       " 0:30,0? 700,00   1. 0:40,0? 598,00-  1.\n"),
+            std::string::npos);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 9);
+  // Every organisation keeps its participant; only DLRG's counts.
+  const auto [statsStatus, stats] = run("stats wettkstat-test.erg 0");
+  EXPECT_EQ(statsStatus, 0);
+  EXPECT_EQ(stats,
+            "Nr. Abk.  Gliederung                      TN GesamtP\n"
+            "  1 ASB   ASB                              1       0\n"
+            "  2 DLRG  DLRG                             1    1348\n"
+            "  3 WW    WW                               1       0\n");
+  EXPECT_NE(run("stats wettkstat-test.erg x").first, 0);
+}
