@@ -140,8 +140,7 @@ void TAltersklasse::AssignHeats(TLaufParameter& p) {
   p.nextPosition = 1;
 }
 
-void TAltersklasse::AssignCprHeats(THLWParameter& q) {
-  if (!HasCpr()) return;
+void AssignCprSlots(const TYrCollection& participants, THLWParameter& q) {
   const int stations = std::max<int>(q.stations, 1);
   int station = q.nextStation;
   if (station < 1 || station > stations) station = 1;
@@ -156,8 +155,8 @@ void TAltersklasse::AssignCprHeats(THLWParameter& q) {
   int hour = minutes / 60;
   int minute = minutes % 60;
 
-  for (int i = 0; i < GetCount(); ++i) {
-    TTeilnehmer& t = *At(i);
+  for (int i = 0; i < participants.GetCount(); ++i) {
+    TTeilnehmer& t = *participants.At<TTeilnehmer>(i);
     t.SetCprTime(static_cast<int16_t>(hour * 100 + minute));
     t.SetCprStation(static_cast<int16_t>(station));
     t.SetCprHeat(Saturate(heat));
@@ -179,6 +178,10 @@ void TAltersklasse::AssignCprHeats(THLWParameter& q) {
   q.clock = static_cast<int16_t>(hour * 100 + minute);
   q.nextStation = static_cast<int16_t>(station);
   q.nextHeat = Saturate(heat);
+}
+
+void TAltersklasse::AssignCprHeats(THLWParameter& q) {
+  if (HasCpr()) AssignCprSlots(*this, q);
 }
 
 void TAltersklasse::ResetResults(const TYrSet& items) {

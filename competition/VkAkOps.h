@@ -64,4 +64,10 @@ inline constexpr std::array<std::array<int8_t, 10>, 10> kCentreOutLanes = {{
 
 // The lane of `position` (1..lanes) in a heat of `lanes` lanes; beyond ten
 // lanes the lane is the position. Out-of-range arguments are taken as 1.
+// Gives the participants of the collection, in its order, consecutive CPR
+// slots from the clock, station and heat number the parameters hold, which
+// then carry on. Out-of-range parameters are brought into range first; each
+// crossing of midnight is reported.
+void AssignCprSlots(const TYrCollection& participants, THLWParameter& q);
+
 int16_t CentreOutLane(int lanes, int position);

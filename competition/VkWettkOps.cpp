@@ -32,19 +32,6 @@ class TCaption {
   TCaption& operator=(const TCaption&) = delete;
 };
 
-// The organisation statistics rebuilt from all classes, in abbreviation
-// order.
-void RebuildStatisticsByAbk(TWettkampf& w) {
-  TGliederungsListe& list = w.Gliederungen();
-  list.ResetAll();
-  list.SetSortMode(TGliederungsListe::kByAbk);
-  list.Sort();
-  for (int i = 0; i < w.GetCount(); ++i) w.At(i)->AddToGliederungen(list);
-  list.RemoveEmpty();
-  list.SetSortMode(TGliederungsListe::kByAbk);
-  list.Sort();
-  list.AssignPlaces();
-}
 
 // Adds to the selection the participants of the marked classes for which
 // `take` holds. The selection cannot hold more than a collection's limit;
@@ -60,49 +47,6 @@ void SelectFromMarked(TWettkampf& w, Pred take) {
   }
 }
 
-void SelectOrganisation(TWettkampf& w, const std::string& abk) {
-  Progress().SetCaption(Oem("Alle Teilnehmer aus ") + abk + Oem(" selektieren..."));
-  SelectFromMarked(w, [&](const TTeilnehmer& t) { return t.Gliederung() == abk; });
-}
-
-// One block of the CPR timetable: the selection in its order, from the
-// clock, station and heat number the parameters hold, which then carry on.
-// Brings the parameters into range the way the age class does.
-void AssignCprBlock(const TTeilnehmerListe& sel, THLWParameter& q) {
-  const int stations = std::max<int>(q.stations, 1);
-  int station = q.nextStation;
-  if (station < 1 || station > stations) station = 1;
-  const int duration = std::max<int>(q.duration, 0);
-  int heat = std::max<int>(q.nextHeat, 1);
-
-  constexpr int kMinutesPerDay = 24 * 60;
-  int minutes = (q.clock / 100) * 60 + q.clock % 100;
-  minutes = ((minutes % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
-  int hour = minutes / 60;
-  int minute = minutes % 60;
-
-  for (int i = 0; i < sel.GetCount(); ++i) {
-    TTeilnehmer& t = *sel.At(i);
-    t.SetCprTime(static_cast<int16_t>(hour * 100 + minute));
-    t.SetCprStation(static_cast<int16_t>(station));
-    t.SetCprHeat(static_cast<int16_t>(heat));
-    for (int m = 0; m < q.measures; ++m) {
-      heat = std::min(heat + 1, 32767);
-      if (++station <= stations) continue;
-      station = 1;
-      minute += duration;
-      hour += minute / 60;
-      minute %= 60;
-      while (hour >= 24) {
-        Report(Oem("HLW dauert bis über Mitternacht hinaus!"));
-        hour -= 24;
-      }
-    }
-  }
-  q.clock = static_cast<int16_t>(hour * 100 + minute);
-  q.nextStation = static_cast<int16_t>(station);
-  q.nextHeat = static_cast<int16_t>(heat);
-}
 
 bool AllDigits(const std::string& s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -174,15 +118,15 @@ void TWettkampf::AssignCprHeats(int startClock, int startStation, int duration, 
     return;
   }
 
-  RebuildStatisticsByAbk(*this);
+  BuildGliederungen(TGliederungsListe::kByAbk);
   selection_.DeleteAll();
   selection_.SetSortMode(TTeilnehmerListe::kByName);
   MarkCprClasses();
   for (int g = 0; g < gliederungen_.GetCount(); ++g) {
     selection_.DeleteAll();
-    SelectOrganisation(*this, gliederungen_.At(g)->Abk());
+    SelectGliederung(gliederungen_.At(g)->Abk());
     selection_.Sort();
-    AssignCprBlock(selection_, q);
+    AssignCprSlots(selection_, q);
   }
   // Participants without an organisation (or with one the statistics could
   // not take) belong to no block above; left alone they would keep the
@@ -190,7 +134,7 @@ void TWettkampf::AssignCprHeats(int startClock, int startStation, int duration, 
   selection_.DeleteAll();
   SelectFromMarked(*this, [&](const TTeilnehmer& t) { return gliederungen_.IndexOfAbk(t.Gliederung()) < 0; });
   selection_.Sort();
-  AssignCprBlock(selection_, q);
+  AssignCprSlots(selection_, q);
   selection_.DeleteAll();
 }
 
