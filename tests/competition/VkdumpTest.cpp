@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -18,7 +19,8 @@ struct DumpRun {
 };
 
 DumpRun Vkdump(const std::string& args) {
-  const std::string errFile = "vkdump-test.err";
+  // ctest runs the tests in parallel, each in its own process.
+  const std::string errFile = "vkdump-" + std::to_string(getpid()) + ".err";
   DumpRun r{-1, "", ""};
   FILE* p = popen((std::string(VKDUMP_PATH) + " " + args + " 2>" + errFile).c_str(), "r");
   if (p == nullptr) return r;
