@@ -251,16 +251,7 @@ void TAltersklasse::ShiftYears(int32_t a, int32_t b) {
 
 int TAltersklasse::CompareClass(const TAltersklasse& a, const TAltersklasse& b) {
   if (a.IsFemale() != b.IsFemale()) return a.IsFemale() ? -1 : 1;
-  const std::string na = a.Name();
-  const std::string nb = b.Name();
-  const size_t n = std::min(na.size(), nb.size());
-  for (size_t i = 0; i < n; ++i) {
-    const auto ca = static_cast<unsigned char>(na[i]);
-    const auto cb = static_cast<unsigned char>(nb[i]);
-    if (ca != cb) return ca < cb ? -1 : 1;
-  }
-  if (na.size() == nb.size()) return 0;
-  return na.size() < nb.size() ? -1 : 1;
+  return CompareBytes(a.Name(), b.Name());
 }
 
 void TAltersklasse::MergeRecords(TAltersklasse& target, TAltersklasse& source) {

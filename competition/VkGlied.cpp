@@ -37,14 +37,6 @@ int64_t RoundHundredths(int32_t v) {
   return q;
 }
 
-// Byte order of the DOS code page: unsigned bytes, a prefix first.
-int CompareBytes(const std::string& a, const std::string& b) {
-  const size_t n = std::min(a.size(), b.size());
-  const int c = n ? std::memcmp(a.data(), b.data(), n) : 0;
-  if (c != 0) return c < 0 ? -1 : 1;
-  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-}
-
 // -1 when a should come first in a descending order.
 int Descending(int64_t a, int64_t b) { return a > b ? -1 : (a < b ? 1 : 0); }
 

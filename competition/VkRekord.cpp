@@ -1,4 +1,5 @@
 #include "VkRekord.h"
+#include "YrText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -29,11 +30,7 @@ TRekordListe::TRekordListe(const TRekordListe& source) : TYrSortedCollection(sou
 int TRekordListe::Compare(const TYrObject* key1, const TYrObject* key2) const {
   const auto& a = *static_cast<const TRekordEintrag*>(key1);
   const auto& b = *static_cast<const TRekordEintrag*>(key2);
-  const std::string& ka = a.Key();
-  const std::string& kb = b.Key();
-  const size_t n = std::min(ka.size(), kb.size());
-  int c = n ? std::memcmp(ka.data(), kb.data(), n) : 0;
-  if (c == 0) c = ka.size() < kb.size() ? -1 : (ka.size() > kb.size() ? 1 : 0);
+  const int c = CompareBytes(a.Key(), b.Key());
   if (c != 0) return c < 0 ? 1 : -1;
   return a.Code() > b.Code() ? -1 : (a.Code() < b.Code() ? 1 : 0);
 }

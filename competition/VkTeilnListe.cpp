@@ -1,4 +1,5 @@
 #include "VkTeilnListe.h"
+#include "YrText.h"
 
 #include <algorithm>
 #include <string>
@@ -20,16 +21,7 @@ void TTeilnehmerListe::FreeItem(TYrObject* item) {
 }
 
 int TTeilnehmerListe::CompareNames(const TTeilnehmer& a, const TTeilnehmer& b) {
-  const std::string na = a.Name(false);
-  const std::string nb = b.Name(false);
-  const size_t n = std::min(na.size(), nb.size());
-  for (size_t i = 0; i < n; ++i) {
-    const auto ca = static_cast<unsigned char>(na[i]);
-    const auto cb = static_cast<unsigned char>(nb[i]);
-    if (ca != cb) return ca < cb ? -1 : 1;
-  }
-  if (na.size() == nb.size()) return 0;
-  return na.size() < nb.size() ? -1 : 1;
+  return CompareBytes(a.Name(false), b.Name(false));
 }
 
 int64_t TTeilnehmerListe::Key(const TTeilnehmer& t, bool& descending) const {

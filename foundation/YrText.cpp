@@ -145,3 +145,8 @@ std::string AnsiToOem(std::string_view s) {
 }
 
 int32_t Max(int32_t a, int32_t b) { return b >= a ? b : a; }
+
+int CompareBytes(std::string_view a, std::string_view b) {
+  const int c = a.compare(b);  // char_traits<char> compares as unsigned char
+  return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}

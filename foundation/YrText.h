@@ -55,3 +55,8 @@ std::string OemToAnsi(std::string_view s);
 std::string AnsiToOem(std::string_view s);
 
 int32_t Max(int32_t a, int32_t b);
+
+// The order of stored texts: byte by byte as unsigned values (umlauts of the
+// DOS code page sort above "z"), a text that is a prefix of the other first.
+// Exactly -1, 0 or 1.
+int CompareBytes(std::string_view a, std::string_view b);

@@ -164,3 +164,12 @@ TEST_F(BackupTest, KeepsCaseOfTheName) {
   MakeBackup(Path("Lauf.erg"));
   EXPECT_EQ(Read("Lauf.BAK"), "x");
 }
+
+TEST(CompareBytesTest, UnsignedBytesAndPrefixFirst) {
+  EXPECT_EQ(CompareBytes("abc", "abd"), -1);
+  EXPECT_EQ(CompareBytes("\x84", "z"), 1);  // DOS a-umlaut sorts above z
+  EXPECT_EQ(CompareBytes("Z", "a"), -1);    // upper case first
+  EXPECT_EQ(CompareBytes("ab", "abc"), -1);
+  EXPECT_EQ(CompareBytes("abc", "ab"), 1);
+  EXPECT_EQ(CompareBytes("", ""), 0);
+}
