@@ -75,7 +75,8 @@ TEST(Evaluate, CountedDisciplines) {
   for (const Case& c : std::vector<Case>{{{1000, 1000, 500}, 1, 1000},
                                          {{1000, 1000, 500}, 2, 2000},
                                          {{1000, 500, 500}, 2, 1500},
-                                         {{1000, 500, 500}, 3, 2000}}) {
+                                         {{1000, 500, 500}, 3, 2000},
+                                         {{1000, 500, 500}, 0, 2000}}) {  // 0 means all
     TAltersklasse::Disciplines discs;
     for (int d = 0; d < 3; ++d) discs[d] = Linear("D", c.points[d] + 10);  // time 1 gives the points
     TAltersklasse ak;
@@ -84,7 +85,8 @@ TEST(Evaluate, CountedDisciplines) {
     ak.SetCounted(c.counted);
     TTeilnehmer* t = Tn("A");
     for (int d = 1; d <= 3; ++d) t->SetTime(d, 1);
-    ak.Insert(t);
+    ak.Insert(t);  // before any evaluation fills in a counted value of 0
+    EXPECT_EQ(t->Total(), c.total) << c.counted;
     ak.Evaluate();
     EXPECT_EQ(t->Total(), c.total) << c.counted;
   }
@@ -113,7 +115,8 @@ TEST(Evaluate, DisplayOrderFlags) {
   struct Case { uint16_t flags; std::vector<int32_t> totals; int qualified; std::vector<std::string> order; };
   for (const Case& c : std::vector<Case>{{TAltersklasse::kAlphabetical, {700, 900, 800}, -1, {"A", "B", "C"}},
                                          {TAltersklasse::kQualifiedFirst, {900, 800, 700}, 2, {"C", "A", "B"}},
-                                         {0, {900, 800, 700}, 2, {"A", "B", "C"}}}) {
+                                         {0, {900, 800, 700}, 2, {"A", "B", "C"}},
+                                         {12, {900, 800, 700}, 2, {"A", "B", "C"}}}) {  // 8 overrides 4
     auto ak = MakeClass(0, c.flags);
     for (int i = 0; i < 3; ++i) {
       TTeilnehmer* t = Tn(std::string(1, 'A' + i), c.totals[i]);
@@ -183,35 +186,65 @@ TEST(Evaluate, FormulaErrorReportedOncePerEvaluation) {
   EXPECT_EQ(m.list[2].substr(0, 18), "Ausdruck erwartet.");
 }
 
-// Equal totals and names are told apart by first name only: their order is
-// the collection quick sort's, and out-of-competition participants take
-// their positions from it.
-TEST(Evaluate, OrdersMatchTheCollectionsOwnSort) {
-  for (uint16_t flags : {0, 4, 8}) {
-    auto ak = MakeClass(1, flags);
+// The fast evaluation sorts arrays of keys; here the walks are done as
+// written, on a participant list and on the collection's own sort. Equal
+// names are told apart by first name only, so tie order shows, and
+// out-of-competition participants take their positions from it.
+TEST(Evaluate, OrdersMatchTheLiteralWalks) {
+  auto walk = [](auto&& at, int n, auto&& keyOf, bool zeroIsNoPlace, auto&& set) {
+    int counter = 1, position = 1, previousPlace = 1;
+    int32_t previousKey = 0;
+    for (int i = 0; i < n; ++i) {
+      TTeilnehmer* t = at(i);
+      const int32_t key = keyOf(*t);
+      int place = counter;
+      if (key == previousKey) place = previousPlace;
+      if (zeroIsNoPlace && key == 0) place = 0;
+      previousKey = key;
+      previousPlace = place;
+      if (t->Flag(TTeilnehmer::kAusserKonkurrenz)) place = position;
+      else ++counter;
+      ++position;
+      set(*t, place);
+    }
+  };
+  for (uint16_t flags : {0, 4, 8, 12, 16, 20}) {
+    const bool needsCpr = flags & TAltersklasse::kPlacesNeedCpr;
+    auto ak = MakeClass(2, flags);
     TAltersklasse ref;
     std::mt19937 rng(flags + 1);
     for (int i = 0; i < 300; ++i) {
-      TTeilnehmer* t = Tn(std::string(1, static_cast<char>('A' + rng() % 3)), 0, rng() % 4 == 0);
+      TTeilnehmer* t = Tn(std::string(1, static_cast<char>('A' + rng() % 3)), rng() % 3 == 0 ? 0 : 50, rng() % 4 == 0);
       t->SetVorname(std::to_string(i));
+      if (rng() % 5 == 0) t->SetAllNA();
       t->SetTotal(static_cast<int32_t>(rng() % 3) * 100);
-      t->SetPoints(1, static_cast<int32_t>(rng() % 3) * 100);
+      for (int d = 1; d <= 2; ++d) t->SetPoints(d, static_cast<int32_t>(rng() % 3) * 100);
       t->SetFlag(TTeilnehmer::kDirektQualifiziert, rng() % 2);
       ak->AtInsert(i, t);
       ref.AtInsert(i, new TTeilnehmer(*t));
     }
-    TTeilnehmerListe list(false);
-    for (int i = 0; i < ak->GetCount(); ++i) list.AtInsert(i, ak->At(i));
-    list.SetSortMode(TTeilnehmerListe::kByPoints);
-    list.Sort();
-    ak->RankDiscipline(1);
-    for (int i = 0; i < list.GetCount(); ++i)
-      EXPECT_TRUE(!list.At(i)->Flag(TTeilnehmer::kAusserKonkurrenz) || list.At(i)->DisciplinePlace(1) == i + 1);
+    for (int d = 1; d <= 2; ++d) {
+      TTeilnehmerListe list(false);
+      for (int i = 0; i < ak->GetCount(); ++i) list.AtInsert(i, ak->At(i));
+      list.SetSortMode(needsCpr ? TTeilnehmerListe::kByPointsWithCpr : TTeilnehmerListe::kByPoints);
+      list.SetDiscipline(static_cast<int16_t>(d));
+      list.Sort();
+      std::vector<std::pair<const TTeilnehmer*, int>> want;
+      walk([&](int i) { return list.At(i); }, list.GetCount(),
+           [&](const TTeilnehmer& t) { return needsCpr && t.CprValue() < 1 ? 0 : t.Points(d); }, true,
+           [&](TTeilnehmer& t, int place) { want.emplace_back(&t, place); });
+      ak->RankDiscipline(d);
+      for (const auto& [t, place] : want) ASSERT_EQ(t->DisciplinePlace(d), place) << flags << " " << d;
+    }
 
     ak->Rank();
-    ref.Sort();
+    ref.Sort();  // the record's flags are 0 here: the pure ranking order
+    walk([&](int i) { return ref.At(i); }, ref.GetCount(), [](const TTeilnehmer& t) { return t.Total(); }, false,
+         [](TTeilnehmer& t, int place) { t.SetPlace(static_cast<uint16_t>(place)); });
     ref.SetFlags(flags);
     ref.Sort();
-    for (int i = 0; i < ak->GetCount(); ++i) ASSERT_EQ(ak->At(i)->Vorname(), ref.At(i)->Vorname()) << flags << " " << i;
+    for (int i = 0; i < ak->GetCount(); ++i)
+      ASSERT_EQ(std::pair(ak->At(i)->Vorname(), ak->At(i)->Place()), std::pair(ref.At(i)->Vorname(), ref.At(i)->Place()))
+          << flags << " " << i;
   }
 }
