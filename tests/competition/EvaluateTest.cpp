@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <tuple>
@@ -190,31 +190,31 @@ TEST(Evaluate, FormulaErrorReportedOncePerEvaluation) {
 // written, on a participant list and on the collection's own sort. Equal
 // names are told apart by first name only, so tie order shows, and
 // out-of-competition participants take their positions from it.
+template <class List, class Key>
+std::vector<std::pair<TTeilnehmer*, int>> Walk(const List& list, Key key, bool zeroIsNoPlace) {
+  std::vector<std::pair<TTeilnehmer*, int>> out;
+  int counter = 1, position = 1, previousPlace = 1, previousKey = 0;
+  for (int i = 0; i < list.GetCount(); ++i, ++position) {
+    TTeilnehmer* t = list.At(i);
+    int place = key(*t) == previousKey ? previousPlace : counter;
+    if (zeroIsNoPlace && key(*t) == 0) place = 0;
+    previousKey = key(*t);
+    previousPlace = place;
+    if (t->Flag(TTeilnehmer::kAusserKonkurrenz)) place = position;
+    else ++counter;
+    out.emplace_back(t, place);
+  }
+  return out;
+}
+
 TEST(Evaluate, OrdersMatchTheLiteralWalks) {
-  auto walk = [](auto&& at, int n, auto&& keyOf, bool zeroIsNoPlace, auto&& set) {
-    int counter = 1, position = 1, previousPlace = 1;
-    int32_t previousKey = 0;
-    for (int i = 0; i < n; ++i) {
-      TTeilnehmer* t = at(i);
-      const int32_t key = keyOf(*t);
-      int place = counter;
-      if (key == previousKey) place = previousPlace;
-      if (zeroIsNoPlace && key == 0) place = 0;
-      previousKey = key;
-      previousPlace = place;
-      if (t->Flag(TTeilnehmer::kAusserKonkurrenz)) place = position;
-      else ++counter;
-      ++position;
-      set(*t, place);
-    }
-  };
   for (uint16_t flags : {0, 4, 8, 12, 16, 20}) {
     const bool needsCpr = flags & TAltersklasse::kPlacesNeedCpr;
     auto ak = MakeClass(2, flags);
-    TAltersklasse ref;
+    TAltersklasse ref;  // flags 0: sorts in the pure ranking order
     std::mt19937 rng(flags + 1);
     for (int i = 0; i < 300; ++i) {
-      TTeilnehmer* t = Tn(std::string(1, static_cast<char>('A' + rng() % 3)), rng() % 3 == 0 ? 0 : 50, rng() % 4 == 0);
+      TTeilnehmer* t = Tn(std::string(1, static_cast<char>('A' + rng() % 3)), rng() % 3 ? 50 : 0, rng() % 4 == 0);
       t->SetVorname(std::to_string(i));
       if (rng() % 5 == 0) t->SetAllNA();
       t->SetTotal(static_cast<int32_t>(rng() % 3) * 100);
@@ -223,24 +223,20 @@ TEST(Evaluate, OrdersMatchTheLiteralWalks) {
       ak->AtInsert(i, t);
       ref.AtInsert(i, new TTeilnehmer(*t));
     }
-    for (int d = 1; d <= 2; ++d) {
+    for (int16_t d = 1; d <= 2; ++d) {
       TTeilnehmerListe list(false);
       for (int i = 0; i < ak->GetCount(); ++i) list.AtInsert(i, ak->At(i));
       list.SetSortMode(needsCpr ? TTeilnehmerListe::kByPointsWithCpr : TTeilnehmerListe::kByPoints);
-      list.SetDiscipline(static_cast<int16_t>(d));
+      list.SetDiscipline(d);
       list.Sort();
-      std::vector<std::pair<const TTeilnehmer*, int>> want;
-      walk([&](int i) { return list.At(i); }, list.GetCount(),
-           [&](const TTeilnehmer& t) { return needsCpr && t.CprValue() < 1 ? 0 : t.Points(d); }, true,
-           [&](TTeilnehmer& t, int place) { want.emplace_back(&t, place); });
+      const auto want = Walk(list, [&](const TTeilnehmer& t) { return needsCpr && t.CprValue() < 1 ? 0 : t.Points(d); }, true);
       ak->RankDiscipline(d);
       for (const auto& [t, place] : want) ASSERT_EQ(t->DisciplinePlace(d), place) << flags << " " << d;
     }
-
     ak->Rank();
-    ref.Sort();  // the record's flags are 0 here: the pure ranking order
-    walk([&](int i) { return ref.At(i); }, ref.GetCount(), [](const TTeilnehmer& t) { return t.Total(); }, false,
-         [](TTeilnehmer& t, int place) { t.SetPlace(static_cast<uint16_t>(place)); });
+    ref.Sort();
+    for (const auto& [t, place] : Walk(ref, [](const TTeilnehmer& t) { return t.Total(); }, false))
+      t->SetPlace(static_cast<uint16_t>(place));
     ref.SetFlags(flags);
     ref.Sort();
     for (int i = 0; i < ak->GetCount(); ++i)
