@@ -235,8 +235,11 @@ void TAltersklasse::CalcTotalWith(TTeilnehmer& t, const Disciplines& discs, cons
 
   // Six points and a CPR value can pass 32 bits together.
   int64_t total = 0;
+  // A counted-disciplines field of 0 means all: it is only filled in by the
+  // next evaluation, and a participant inserted before that would otherwise
+  // total 0.
   const int counted = Counted();
-  if (counted < DisciplineCount()) {
+  if (counted != 0 && counted < DisciplineCount()) {
     std::sort(points.begin(), points.end(), std::greater<int32_t>());
     for (int k = 0; k < counted; ++k) total += points[k];
   } else {

@@ -232,30 +232,3 @@ TEST(Altersklasse, MergeRecords) {
   for (auto [d, want] : {std::pair{1, 1000}, {2, 500}, {3, 153009}}) EXPECT_EQ(target->Rekord(d).RecordTime(), want);
   EXPECT_EQ(target->Overall().RecordTotal(), 90000);
 }
-
-TEST(AgeClassStatistics, TrophyPointsFollowTheClassOrderPerClass) {
-  // Two organisations; A's best participant ranks first, so A earns 30 and
-  // B 28. A second class starts the trophy ranking afresh.
-  TGliederungsListe list;
-  for (int run = 0; run < 2; ++run) {
-    TAltersklasse ak;
-    auto add = [&](const char* org, int32_t total) {
-      auto* p = new TTeilnehmer();
-      p->SetGliederung(org);
-      p->SetTotal(total);
-      p->SetPlace(1);
-      ak.InsertPlain(p);
-    };
-    add("B", 500);
-    add("A", 900);
-    add("A", 100);
-    ak.AddToGliederungen(list);
-  }
-  ASSERT_EQ(list.GetCount(), 2);
-  const TGliederung* a = list.At(list.IndexOfAbk("A"));
-  const TGliederung* b = list.At(list.IndexOfAbk("B"));
-  EXPECT_EQ(a->TrophyPoints(), 60);
-  EXPECT_EQ(b->TrophyPoints(), 56);
-  EXPECT_EQ(a->Participants(), 4);
-  EXPECT_EQ(b->Participants(), 2);
-}
