@@ -107,18 +107,6 @@ void BuildDisziplin(TDisziplin& d, const TDisziplinVorlage& v, uint16_t ruleCode
   d.SetDescription(description);
 }
 
-namespace {
-
-// Pascal string order: unsigned bytes, then the shorter text first.
-int CompareBytes(const std::string& a, const std::string& b) {
-  size_t n = a.size() < b.size() ? a.size() : b.size();
-  int c = n ? std::memcmp(a.data(), b.data(), n) : 0;
-  if (c == 0) c = (a.size() > b.size()) - (a.size() < b.size());
-  return (c > 0) - (c < 0);
-}
-
-}  // namespace
-
 int CompareDisziplin(const TDisziplin& a, const TDisziplin& b) {
   if (a.Kind() != b.Kind()) return a.Kind() > b.Kind() ? -1 : 1;
   return -CompareBytes(a.Name(), b.Name());

@@ -100,28 +100,30 @@ TEST(Teilnehmer, FieldOffsets) {
     c.set(t);
     EXPECT_EQ(t.Record(), want) << c.what << HexDiff(t.Record(), want);
   }
-}
 
-TEST(Teilnehmer, ReadsBackWhatWasWritten) {
-  TTeilnehmer t;
-  for (int d = 1; d <= 6; ++d) {
-    t.SetTime(d, 1000 * d);
-    t.SetDeduction(d, static_cast<int16_t>(-d));
-    t.SetHeat(d, static_cast<int16_t>(10 + d));
-    t.SetLane(d, static_cast<int16_t>(20 + d));
-    t.SetPoints(d, 5000 + d);
-    t.SetDisciplinePlace(d, static_cast<int16_t>(30 + d));
-    t.SetDisciplineRank(d, static_cast<uint16_t>(7 - d));
-  }
-  for (int d = 1; d <= 6; ++d) {
-    EXPECT_EQ(t.Time(d), 1000 * d);
-    EXPECT_EQ(t.Deduction(d), -d);
-    EXPECT_EQ(t.Heat(d), 10 + d);
-    EXPECT_EQ(t.Lane(d), 20 + d);
-    EXPECT_EQ(t.Points(d), 5000 + d);
-    EXPECT_EQ(t.DisciplinePlace(d), 30 + d);
-    EXPECT_EQ(t.DisciplineRank(d), 7 - d);
-  }
+  // The getters read the same offsets, signed where the field is.
+  TTeilnehmer p;
+  p.SetRecord(Pattern());
+  const auto le = [&](size_t off, int size) {
+    uint32_t u = 0;
+    for (int k = size - 1; k >= 0; --k) u = u << 8 | Pattern()[off + k];
+    return size == 2 ? int64_t{static_cast<int16_t>(u)} : int64_t{static_cast<int32_t>(u)};
+  };
+  const auto ule = [&](size_t off) { return int64_t{Pattern()[off] | Pattern()[off + 1] << 8}; };
+  EXPECT_EQ(p.Flags(), ule(90));
+  EXPECT_EQ(p.Time(6), le(112, 4));
+  EXPECT_EQ(p.Deduction(1), le(116, 2));
+  EXPECT_EQ(p.Heat(2), le(130, 2));
+  EXPECT_EQ(p.Lane(6), le(150, 2));
+  EXPECT_EQ(p.CprValue(), le(152, 4));
+  EXPECT_EQ(p.CprTime(), le(156, 2));
+  EXPECT_EQ(p.CprStation(), le(158, 2));
+  EXPECT_EQ(p.CprHeat(), le(160, 2));
+  EXPECT_EQ(p.Points(6), le(184, 4));
+  EXPECT_EQ(p.Total(), le(188, 4));
+  EXPECT_EQ(p.Place(), ule(192));
+  EXPECT_EQ(p.DisciplinePlace(6), le(204, 2));
+  EXPECT_EQ(p.DisciplineRank(6), ule(240));
 }
 
 TEST(Teilnehmer, DisciplineOutsideOneToSixReadsZeroAndWritesNothing) {
@@ -135,10 +137,7 @@ TEST(Teilnehmer, DisciplineOutsideOneToSixReadsZeroAndWritesNothing) {
     t.SetPoints(d, 5);
     t.SetDisciplinePlace(d, 5);
     t.SetDisciplineRank(d, 5);
-    EXPECT_EQ(t.Time(d), 0);
-    EXPECT_EQ(t.Points(d), 0);
-    EXPECT_EQ(t.Heat(d), 0);
-    EXPECT_EQ(t.DisciplineRank(d), 0);
+    EXPECT_EQ(t.Time(d) | t.Points(d) | t.Heat(d) | t.DisciplineRank(d), 0) << d;
   }
   EXPECT_EQ(t.Record(), Pattern()) << HexDiff(t.Record(), Pattern());
 }
@@ -153,7 +152,6 @@ TEST(Teilnehmer, FlagBits) {
   t.SetFlag(TTeilnehmer::kWeiblich, false);
   EXPECT_EQ(t.Flags(), 16);
   EXPECT_FALSE(t.IsFemale());
-  EXPECT_FALSE(t.Flag(TTeilnehmer::kAusserKonkurrenz));
 }
 
 TEST(Teilnehmer, BothLayoutsOverTheSameBytes) {
@@ -229,30 +227,24 @@ TEST(Teilnehmer, ReservedBytesSurviveLoadAndStore) {
   EXPECT_EQ(copy.Record(), t.Record());
 }
 
-TEST(Teilnehmer, LoadLeavesTheStatusForTheCaller) {
+TEST(Teilnehmer, StreamResultsStayForTheCaller) {
   TYrMemoryStream in(std::vector<uint8_t>(100, 0xAA));
   TTeilnehmer t(in);
   EXPECT_EQ(in.Status, 100);
   EXPECT_EQ(t.Record()[99], 0xAA);
   EXPECT_EQ(t.Record()[100], 0);
-}
 
-TEST(Teilnehmer, StoreFailureStaysInTheStream) {
   TYrMemoryStream out;
   out.FailAfter(10);
-  TTeilnehmer().Store(out);
+  t.Store(out);
   EXPECT_EQ(out.Status, 101);
 }
 
-TEST(Teilnehmer, CopyTakesBytesAndDisplayOption) {
+TEST(Teilnehmer, CopyTakesTheDisplayOption) {
   TTeilnehmer a;
   a.SetDisplayOption(1);
   a.SetTime(1, 6543);
-  TTeilnehmer b(a);
-  EXPECT_EQ(b.DisplayOption(), 1);
-  EXPECT_EQ(b.ColumnText(10), "1:05,43");
-  b.SetTime(1, 0);
-  EXPECT_EQ(a.Time(1), 6543);
+  EXPECT_EQ(TTeilnehmer(a).ColumnText(10), "1:05,43");
 }
 
 TEST(Teilnehmer, ColumnTexts) {
@@ -266,7 +258,6 @@ TEST(Teilnehmer, ColumnTexts) {
   const Case cases[] = {
       {"place", [](TTeilnehmer& t) { t.SetTotal(1); t.SetPlace(3); }, 1, "3."},
       {"place total 0", [](TTeilnehmer& t) { t.SetPlace(3); }, 1, ""},
-      {"place total negative", [](TTeilnehmer& t) { t.SetTotal(-5); t.SetPlace(3); }, 1, ""},
       {"AK", [](TTeilnehmer& t) { t.SetTotal(500); t.SetFlag(TTeilnehmer::kAusserKonkurrenz, true); }, 1, "AK"},
       {"AK total 0", [](TTeilnehmer& t) { t.SetFlag(TTeilnehmer::kAusserKonkurrenz, true); }, 1, ""},
       {"total", [](TTeilnehmer& t) { t.SetTotal(12345); }, 2, "123,45"},
@@ -274,9 +265,7 @@ TEST(Teilnehmer, ColumnTexts) {
       {"gliederung", [](TTeilnehmer& t) { t.SetGliederung("OG-K"); }, 3, "OG-K"},
       {"year 1995", [](TTeilnehmer& t) { t.SetGeburtsdatum("1995"); }, 4, "95"},
       {"year date", [](TTeilnehmer& t) { t.SetGeburtsdatum("12.03.1987"); }, 4, "87"},
-      {"year 95", [](TTeilnehmer& t) { t.SetGeburtsdatum("95"); }, 4, "95"},
       {"year 7", [](TTeilnehmer& t) { t.SetGeburtsdatum("7"); }, 4, ""},
-      {"year empty", [](TTeilnehmer&) {}, 4, ""},
       {"year 19x5", [](TTeilnehmer& t) { t.SetGeburtsdatum("19x5"); }, 4, ""},
       {"year 199x", [](TTeilnehmer& t) { t.SetGeburtsdatum("199x"); }, 4, ""},
       {"year blank", [](TTeilnehmer& t) { t.SetGeburtsdatum("1995 "); }, 4, ""},
@@ -290,7 +279,6 @@ TEST(Teilnehmer, ColumnTexts) {
       {"time 0", [](TTeilnehmer&) {}, 10, "0:00,0"},
       {"deduction", [](TTeilnehmer& t) { t.SetDeduction(1, 2); }, 11, "2"},
       {"deduction code", [](TTeilnehmer& t) { t.SetDeduction(1, -5); }, 11, "####"},
-      {"deduction disq", [](TTeilnehmer& t) { t.SetDeduction(1, -1); }, 11, "disq."},
       {"points", [](TTeilnehmer& t) { t.SetPoints(1, 5000); }, 12, "50,00"},
       {"points positive deduction", [](TTeilnehmer& t) { t.SetDeduction(1, 3); t.SetPoints(1, 5000); }, 12, "50,00"},
       {"points code", [](TTeilnehmer& t) { t.SetDeduction(1, -1); t.SetPoints(1, 5000); }, 12, "0,00"},
@@ -299,16 +287,13 @@ TEST(Teilnehmer, ColumnTexts) {
       {"disc 2 time", [](TTeilnehmer& t) { t.SetTime(2, 72345); }, 16, "12:03,4"},
       {"disc 6 place", [](TTeilnehmer& t) { t.SetDisciplinePlace(6, 12); }, 39, "12"},
       {"disc 6 points code", [](TTeilnehmer& t) { t.SetDeduction(6, -3); t.SetPoints(6, 1); }, 42, "0,00"},
-      {"disc 6 lane", [](TTeilnehmer& t) { t.SetLane(6, 5); }, 44, "5"},
       {"disc 6 lane not disc 5", [](TTeilnehmer& t) { t.SetLane(5, 5); }, 44, "0"},
       {"cpr", [](TTeilnehmer& t) { t.SetCprValue(1234); }, 45, "12,34"},
       {"cpr 0", [](TTeilnehmer&) {}, 45, "0,00"},
       {"cpr n.a.", [](TTeilnehmer& t) { t.SetCprValue(-300); }, 45, "n.a."},
       {"cpr ausg.", [](TTeilnehmer& t) { t.SetCprValue(-400); }, 45, "ausg."},
-      {"cpr disq.", [](TTeilnehmer& t) { t.SetCprValue(-100); }, 45, "disq."},
       {"column 0", [](TTeilnehmer& t) { t.SetTotal(100); }, 0, ""},
       {"column 46", [](TTeilnehmer& t) { t.SetTotal(100); }, 46, ""},
-      {"column -1", [](TTeilnehmer& t) { t.SetTotal(100); }, -1, ""},
   };
   for (const Case& c : cases) {
     TTeilnehmer t;
@@ -383,14 +368,12 @@ TEST(Teilnehmer, IsEmpty) {
       {"a time", [](TTeilnehmer& t) { t.SetTime(6, 1); }, false, true},
       {"deduction -2", [](TTeilnehmer& t) { t.SetDeduction(2, -2); }, true, true},
       {"deduction -1", [](TTeilnehmer& t) { t.SetDeduction(2, -1); }, true, false},
-      {"deduction 0", [](TTeilnehmer& t) { t.SetDeduction(6, 0); }, true, false},
       {"cpr 0", [](TTeilnehmer& t) { t.SetCprValue(0); }, true, true},
       {"cpr -200", [](TTeilnehmer& t) { t.SetCprValue(-200); }, true, true},
       {"cpr -400", [](TTeilnehmer& t) { t.SetCprValue(-400); }, false, false},
       {"cpr -100", [](TTeilnehmer& t) { t.SetCprValue(-100); }, false, false},
       {"cpr points", [](TTeilnehmer& t) { t.SetCprValue(1); }, false, false},
       {"total", [](TTeilnehmer& t) { t.SetTotal(1); }, false, false},
-      {"total negative", [](TTeilnehmer& t) { t.SetTotal(-1); }, false, false},
       {"points alone", [](TTeilnehmer& t) { t.SetPoints(1, 500); }, true, true},
   };
   for (const Case& c : cases) {
@@ -417,36 +400,20 @@ TEST(Teilnehmer, ResetFields) {
   full.SetCprHeat(4);
   full.SetTotal(55);
 
-  {
-    TTeilnehmer t(full);
+  struct Case { std::vector<uint8_t> elements; std::function<void(TTeilnehmer&)> clear; };
+  const Case cases[] = {
+      // The CPR value alone: time, station and heat of the CPR slot stay.
+      {{25}, [](TTeilnehmer& t) { t.SetCprValue(0); }},
+      {{1, 8, 15, 24}, [](TTeilnehmer& t) { t.SetTime(1, 0); t.SetDeduction(2, 0); t.SetHeat(3, 0); t.SetLane(6, 0); }},
+      {{0, 26, 31, 255}, [](TTeilnehmer&) {}},
+  };
+  for (const Case& c : cases) {
+    TTeilnehmer t(full), want(full);
     TYrSet s;
-    s.SetElement(25, true);
+    for (uint8_t e : c.elements) s.SetElement(e, true);
     t.ResetFields(s);
-    TTeilnehmer want(full);
-    want.SetCprValue(0);
-    EXPECT_EQ(t.Record(), want.Record()) << HexDiff(t.Record(), want.Record());
-    EXPECT_EQ(t.CprTime(), 1015);
-    EXPECT_EQ(t.CprStation(), 2);
-    EXPECT_EQ(t.CprHeat(), 4);
-  }
-  {
-    TTeilnehmer t(full);
-    TYrSet s;
-    for (uint8_t e : {1, 8, 15, 24}) s.SetElement(e, true);
-    t.ResetFields(s);
-    TTeilnehmer want(full);
-    want.SetTime(1, 0);
-    want.SetDeduction(2, 0);
-    want.SetHeat(3, 0);
-    want.SetLane(6, 0);
-    EXPECT_EQ(t.Record(), want.Record()) << HexDiff(t.Record(), want.Record());
-  }
-  {
-    TTeilnehmer t(full);
-    TYrSet s;
-    for (uint8_t e : {0, 26, 31, 255}) s.SetElement(e, true);
-    t.ResetFields(s);
-    EXPECT_EQ(t.Record(), full.Record()) << HexDiff(t.Record(), full.Record());
+    c.clear(want);
+    EXPECT_EQ(t.Record(), want.Record()) << int(c.elements[0]) << HexDiff(t.Record(), want.Record());
   }
 }
 

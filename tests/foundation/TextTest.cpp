@@ -8,6 +8,8 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "CodePage.h"
 #include "YrText.h"
@@ -124,45 +126,32 @@ class BackupTest : public ::testing::Test {
   fs::path dir_;
 };
 
-TEST_F(BackupTest, RenamesAndReplacesOlderBackup) {
-  Write("ERG1.ERG", "new");
-  Write("ERG1.BAK", "old");
-  MakeBackup(Path("ERG1.ERG"));
-  EXPECT_FALSE(Exists("ERG1.ERG"));
-  EXPECT_EQ(Read("ERG1.BAK"), "new");
-}
-
-TEST_F(BackupTest, NameWithoutExtensionGetsBakAppended) {
-  Write("DATEI", "x");
-  MakeBackup(Path("DATEI"));
-  EXPECT_FALSE(Exists("DATEI"));
-  EXPECT_EQ(Read("DATEI.BAK"), "x");
-}
-
-TEST_F(BackupTest, FileThatIsItsOwnBackupIsKept) {
-  Write("ERG1.BAK", "only copy");
-  MakeBackup(Path("ERG1.BAK"));
-  EXPECT_EQ(Read("ERG1.BAK"), "only copy");
-}
-
-TEST_F(BackupTest, MissingFileLeavesOldBackupAlone) {
-  Write("ERG1.BAK", "old");
-  MakeBackup(Path("ERG1.ERG"));
-  EXPECT_EQ(Read("ERG1.BAK"), "old");
-}
-
-TEST_F(BackupTest, PointInDirectoryKeepsBackupBesideTheFile) {
-  fs::create_directories(dir_ / "v1.0");
-  Write("v1.0/ERGEBNIS", "x");
-  MakeBackup(Path("v1.0/ERGEBNIS"));
-  EXPECT_EQ(Read("v1.0/ERGEBNIS.BAK"), "x");
-  EXPECT_FALSE(Exists("v1.BAK"));
-}
-
-TEST_F(BackupTest, KeepsCaseOfTheName) {
-  Write("Lauf.erg", "x");
-  MakeBackup(Path("Lauf.erg"));
-  EXPECT_EQ(Read("Lauf.BAK"), "x");
+// Files before and after; an empty content means the file is absent.
+TEST_F(BackupTest, RenamesBesideTheFile) {
+  using Files = std::vector<std::pair<std::string, std::string>>;
+  struct Case { std::string file; Files before, after; };
+  const Case cases[] = {
+      {"ERG1.ERG", {{"ERG1.ERG", "new"}, {"ERG1.BAK", "old"}}, {{"ERG1.ERG", ""}, {"ERG1.BAK", "new"}}},
+      {"DATEI", {{"DATEI", "x"}}, {{"DATEI", ""}, {"DATEI.BAK", "x"}}},
+      // A file that is its own backup name is kept.
+      {"ERG1.BAK", {{"ERG1.BAK", "only copy"}}, {{"ERG1.BAK", "only copy"}}},
+      // A missing file leaves the old backup alone.
+      {"ERG1.ERG", {{"ERG1.BAK", "old"}}, {{"ERG1.BAK", "old"}}},
+      {"v1.0/ERGEBNIS", {{"v1.0/ERGEBNIS", "x"}}, {{"v1.0/ERGEBNIS.BAK", "x"}, {"v1.BAK", ""}}},
+      {"Lauf.erg", {{"Lauf.erg", "x"}}, {{"Lauf.BAK", "x"}}},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_ / "v1.0");
+    for (const auto& [name, content] : c.before) Write(name, content);
+    MakeBackup(Path(c.file));
+    for (const auto& [name, content] : c.after) {
+      EXPECT_EQ(Exists(name), !content.empty()) << c.file << ": " << name;
+      if (!content.empty()) {
+        EXPECT_EQ(Read(name), content) << c.file << ": " << name;
+      }
+    }
+  }
 }
 
 TEST(CompareBytesTest, UnsignedBytesAndPrefixFirst) {
