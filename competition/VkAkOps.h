@@ -31,7 +31,7 @@ struct TLaufParameter {
 
   // Option bits (the check boxes of the heat dialog).
   static constexpr int16_t kMix = 1;          // two classes mixed (m/f); not read here
-  static constexpr int16_t kSwapLanes = 2;    // later disciplines keep the first's heats
+  static constexpr int16_t kSwapLanes = 2;    // heats and lanes of disciplines 2..6 cleared
   static constexpr int16_t kAlphabetical = 4; // heats filled in name order
   static constexpr int16_t kReverse = 8;      // best participants in the first heat
   static constexpr int16_t kNumberOnward = 16;// every discipline gets heats of its own
@@ -64,10 +64,10 @@ inline constexpr std::array<std::array<int8_t, 10>, 10> kCentreOutLanes = {{
 
 // The lane of `position` (1..lanes) in a heat of `lanes` lanes; beyond ten
 // lanes the lane is the position. Out-of-range arguments are taken as 1.
+int16_t CentreOutLane(int lanes, int position);
+
 // Gives the participants of the collection, in its order, consecutive CPR
 // slots from the clock, station and heat number the parameters hold, which
 // then carry on. Out-of-range parameters are brought into range first; each
 // crossing of midnight is reported.
 void AssignCprSlots(const TYrCollection& participants, THLWParameter& q);
-
-int16_t CentreOutLane(int lanes, int position);

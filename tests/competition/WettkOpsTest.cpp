@@ -132,6 +132,8 @@ TEST(WettkOps, MergeOrganisationsAndRefusal) {
     g->SetName(name);
     list->Gliederungen().Insert(g);
   }
+  source.Insert(MakeClass("A", 1990, 1991, 0, 1));
+  source.Insert(MakeClass("B", 1980, 1981, 0, 1));  // the last class is taken first
   w.Merge(&source, 3, "", 0);
   ASSERT_EQ(w.Gliederungen().GetCount(), 2);
   EXPECT_EQ(w.Gliederungen().At(0)->Name() + w.Gliederungen().At(1)->Name(), "RetterWacht");
@@ -139,8 +141,9 @@ TEST(WettkOps, MergeOrganisationsAndRefusal) {
   SetHeader(teams, 2, TWettkampfDaten::kTeams);
   teams.Insert(ClassWith("AK", 1990, 0, {Person("X", "", 3000)}));
   w.Merge(&teams, 31, "", 0);
-  EXPECT_EQ(teams.GetCount() * 10 + w.GetCount(), 10);
-  EXPECT_EQ(m.list, Texts{Oem("Einzel- u. Mannschaftswettkämpfe können nicht gemischt werden")});
+  EXPECT_EQ(teams.GetCount() * 10 + w.GetCount(), 12);
+  EXPECT_EQ(m.list, (Texts{Oem("Altersklasse B wurde hinzugefügt."), Oem("Altersklasse A wurde hinzugefügt."),
+                           Oem("Einzel- u. Mannschaftswettkämpfe können nicht gemischt werden")}));
 }
 
 TEST(WettkOps, FullClassTakesNoMoreAndReportsIt) {
@@ -246,24 +249,25 @@ TEST(WettkOps, ProgressCaptionsAndTheirEnd) {
   ProgressProc = [&](TYrProgress& p) {
     if (seen.empty() || seen.back() != p.Caption()) seen.push_back(p.Caption());
   };
-  const std::pair<const char*, std::function<void(TWettkampf&)>> kOps[] = {
-      {"Die Qualifikation wird erstellt...", [](TWettkampf& w) { w.Qualify(3, 1); }},
-      {"Die Laufbesetzung wird erstellt...", [](TWettkampf& w) { w.AssignHeats(1, 1, 0); }},
-      {"HLW Laufeinteilung wird erstellt...", [](TWettkampf& w) { w.AssignCprHeats(800, 1, 10, 1, false); }},
-      {"Werte zurücksetzen...", [](TWettkampf& w) { w.ResetResults(TYrSet()); }},
-      {"Alle Teilnehmer ohne Zeitangabe werden gelöscht...", [](TWettkampf& w) { w.Strike(0); }},
-      {"Bestleistungen aktualisieren", [](TWettkampf& w) { w.UpdateRecords(); }},
-      {"Wettkampf hinzufügen...",
-       [](TWettkampf& w) {
-         TWettkampf s;
-         w.Merge(&s, 3, "", 0);
-       }},
+  const std::pair<Texts, std::function<void(TWettkampf&)>> kOps[] = {
+      {{"Die Qualifikation wird erstellt..."}, [](TWettkampf& w) { w.Qualify(3, 1); }},
+      {{"Die Laufbesetzung wird erstellt..."}, [](TWettkampf& w) { w.AssignHeats(1, 1, 0); }},
+      {{"HLW Laufeinteilung wird erstellt..."}, [](TWettkampf& w) { w.AssignCprHeats(800, 1, 10, 1, false); }},
+      {{"Werte zurücksetzen..."}, [](TWettkampf& w) { w.ResetResults(TYrSet()); }},
+      {{"Alle Teilnehmer ohne Zeitangabe werden gelöscht..."}, [](TWettkampf& w) { w.Strike(0); }},
+      {{"Bestleistungen aktualisieren"}, [](TWettkampf& w) { w.UpdateRecords(); }},
+      {{"Wettkampf hinzufügen..."}, [](TWettkampf& w) { TWettkampf s; w.Merge(&s, 3, "", 0); }},
+      // The source's bests are brought up to date first.
+      {{"Bestleistungen aktualisieren", "Rekorde übernehmen..."},
+       [](TWettkampf& w) { TWettkampf s; w.TakeRecords(s); }},
   };
-  for (const auto& [caption, op] : kOps) {
+  for (const auto& [captions, op] : kOps) {
     TWettkampf w;
+    Texts want;
+    for (const std::string& c : captions) want.insert(want.end(), {Oem(c), ""});
     seen.clear();
     op(w);
-    EXPECT_EQ(seen, (Texts{Oem(caption), ""})) << caption;
+    EXPECT_EQ(seen, want) << captions.back();
   }
   ProgressProc = NoProgress;
 }
