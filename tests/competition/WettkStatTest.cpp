@@ -200,6 +200,8 @@ TEST(WettkStat, ResultLineIsCutTo255) {
     EXPECT_EQ(whole, row == 0 ? 259u : 265u);
     EXPECT_EQ(w.ResultLine(0, row, true, true, true, 0).size(), 255u);
   }
+  // A total of 0 equals the empty class's best but is no record.
+  EXPECT_EQ(w.ResultLineLeft(0, 1, true, true, true, 0)[5], ' ');
 }
 
 TEST(WettkStat, RecordMarks) {
