@@ -112,6 +112,9 @@ TEST(ResultFile, DamagedFilesStopQuietly) {
       {"organ marker", vkseeds::WithU16(full, l.organMarkers[1], 1002), {{6, 5, 3, 0}, 3, 1}},
       {"class head cut", Bytes(full.begin(), full.begin() + l.classHead + 5), {{}, 0, 0}},
       {"class record cut", Bytes(full.begin(), full.begin() + l.classMarkers[2] + 100), {{6, 5}, 0, 0}},
+      // A whole class record before a cut participant list head is kept.
+      {"participant head cut", Bytes(full.begin(), full.begin() + l.classMarkers[2] + 2 + kAltersklasseSize + 3),
+       {{6, 5, 0}, 0, 0}},
       {"statistics head cut", Bytes(full.begin(), full.begin() + l.gliederungHead + 4), {{6, 5, 3, 0}, 0, 0}},
       {"organ entry cut", Bytes(full.begin(), full.end() - 10), {{6, 5, 3, 0}, 3, 1}},
   };

@@ -162,6 +162,14 @@ TEST(Wettkampf, FindWrapsAndEnds) {
   EXPECT_EQ(w->FindParticipant(first, 0, row, cls), w->At(0)->At(0));
   TWettkampf empty;
   EXPECT_EQ(empty.FindParticipant("x", 0, row, cls), nullptr);
+
+  // Individual competitions look at the first names too (option 8 added).
+  const std::string vorname = w->At(1)->At(0)->Vorname();
+  EXPECT_EQ(find(vorname, 0, 5, 0), w->At(1)->At(0)->Name(true) + "@1,0");
+  TWettkampfDaten h = w->Header();
+  h.SetKind(TWettkampfDaten::kTeams);
+  w->SetHeader(h);
+  EXPECT_EQ(find(vorname, 0, 5, 0), "nil");
 }
 
 TEST(WettkampfShift, ShiftYearsMovesEveryClassAndKeepsOrder) {
