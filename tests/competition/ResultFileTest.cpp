@@ -59,6 +59,9 @@ TEST(ResultFile, NewCompetitionIs764Bytes) {
   const uint8_t tail[] = {0, 0, 50, 0, 10, 0, 0, /* statistics */ 0, 0, 20, 0, 5, 0, 1, /* organ */ 0, 0, 20, 0, 5, 0, 0};
   std::copy(std::begin(tail), std::end(tail), want.begin() + 743);
   EXPECT_EQ(FirstDiff(vkseeds::Stored(w), want), "");
+  EXPECT_EQ(w.Header().Date(), "Samstag, den 5. Dezember 2026");
+  EXPECT_TRUE(w.IsIndividual());
+  EXPECT_FALSE(w.WithHundredths());
 
   TWettkampf back;
   EXPECT_TRUE(LoadInto(back, want));
