@@ -123,6 +123,9 @@ TAltersklasse::LoadResult TAltersklasse::Load(TYrStream& stream) {
   stream.Read(r.data(), static_cast<uint16_t>(r.size()));
   if (stream.Status != 0) return lastLoad_;
   ApplyRecord(r);
+  // From here on the class stands on a whole record: a list head that cannot
+  // be read ends the participants like a wrong marker, with none read.
+  lastLoad_ = LoadResult::kStopped;
   uint8_t head[6];
   stream.Read(head, sizeof head);
   if (stream.Status != 0) return lastLoad_;
@@ -135,7 +138,6 @@ TAltersklasse::LoadResult TAltersklasse::Load(TYrStream& stream) {
   SetDelta(delta > 0 ? delta : 10);
   SetDuplicates(true);
 
-  lastLoad_ = LoadResult::kStopped;
   for (int i = 0; i < count; ++i) {
     if (i >= kMaxCollectionSize) return lastLoad_;
     uint8_t marker[2];

@@ -156,14 +156,14 @@ class TAltersklasse : public TYrSortedCollection {
   // How `Load` ended.
   enum class LoadResult {
     kComplete,   // everything read, the class evaluated, the trailing byte read
-    kStopped,    // record and list head read; stopped at a wrong or unreadable
-                 // participant marker, a participant record that could not be
-                 // read whole, or the collection limit. The participants read
-                 // so far stay; the class is not evaluated; the trailing byte
-                 // is not read.
-    kTruncated,  // the record or the list head could not be read whole; no
-                 // participants, nothing taken from partial bytes (a record
-                 // read whole before a short list head is kept)
+    kStopped,    // record read whole; stopped at a list head that could not
+                 // be read whole (no participants, limit and delta of Init),
+                 // at a wrong or unreadable participant marker, a participant
+                 // record that could not be read whole, or the collection
+                 // limit. The participants read so far stay; the class is not
+                 // evaluated; the trailing byte is not read.
+    kTruncated,  // the record could not be read whole; nothing taken from the
+                 // partial bytes, no participants
   };
 
   // Init: no participants (limit 15, delta 5), all 3319 bytes zero,

@@ -80,7 +80,11 @@ void TOrganListe::Store(TYrStream& stream) const {
 }
 
 bool TOrganListe::Load(TYrStream& stream) {
+  // A fresh list (Init), so that a head that cannot be read leaves nothing
+  // of the previous contents behind, not even their limit and delta.
   FreeAll();
+  SetLimit(20);
+  SetDelta(5);
   SetDuplicates(false);
   StoredListHead head;
   if (!ReadListHead(stream, head)) return false;

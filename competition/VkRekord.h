@@ -115,7 +115,8 @@ class TOrganListe : public TYrSortedCollection {
 
   // Count, limit, delta, every entry behind its marker, the Duplicates byte.
   void Store(TYrStream& stream) const;
-  // Replaces the entries by those read, in the order read. Stops quietly,
+  // InitLoad on this list: Init (limit 20, delta 5, no entries), then the
+  // entries read, in the order read. Stops quietly,
   // keeping what was read, at a wrong or unreadable marker, at a list head
   // or entry that cannot be read whole, and after kMaxCollectionSize
   // entries; then returns false. Otherwise reads the trailing byte and

@@ -262,9 +262,10 @@ bool TWettkampf::LoadAgeClasses(TYrStream& stream) {
     if (i >= kMaxCollectionSize) return false;
     if (!ReadMarker(stream, kAgeClassMarker)) return false;
     auto* ak = new TAltersklasse(stream);
-    // The file ended inside the class's record or list head: nothing of it
-    // can be trusted. A class that stopped among its participants keeps
-    // those read; the next marker then decides whether reading goes on.
+    // The file ended inside the class's record: nothing of it can be
+    // trusted. A class whose participants stopped (at their list head or
+    // among them) keeps those read and is inserted like a whole one; the
+    // next marker then decides whether reading goes on.
     if (ak->LastLoad() == TAltersklasse::LoadResult::kTruncated) {
       delete ak;
       return false;

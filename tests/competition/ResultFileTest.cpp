@@ -59,6 +59,9 @@ TEST(ResultFile, NewCompetitionIs764Bytes) {
   const uint8_t tail[] = {0, 0, 50, 0, 10, 0, 0, /* statistics */ 0, 0, 20, 0, 5, 0, 1, /* organ */ 0, 0, 20, 0, 5, 0, 0};
   std::copy(std::begin(tail), std::end(tail), want.begin() + 743);
   EXPECT_EQ(FirstDiff(vkseeds::Stored(w), want), "");
+  EXPECT_EQ(w.Header().Date(), "Samstag, den 5. Dezember 2026");
+  EXPECT_TRUE(w.IsIndividual());
+  EXPECT_FALSE(w.WithHundredths());
 
   TWettkampf back;
   EXPECT_TRUE(LoadInto(back, want));
@@ -112,6 +115,9 @@ TEST(ResultFile, DamagedFilesStopQuietly) {
       {"organ marker", vkseeds::WithU16(full, l.organMarkers[1], 1002), {{6, 5, 3, 0}, 3, 1}},
       {"class head cut", Bytes(full.begin(), full.begin() + l.classHead + 5), {{}, 0, 0}},
       {"class record cut", Bytes(full.begin(), full.begin() + l.classMarkers[2] + 100), {{6, 5}, 0, 0}},
+      // A whole class record before a cut participant list head is kept.
+      {"participant head cut", Bytes(full.begin(), full.begin() + l.classMarkers[2] + 2 + kAltersklasseSize + 3),
+       {{6, 5, 0}, 0, 0}},
       {"statistics head cut", Bytes(full.begin(), full.begin() + l.gliederungHead + 4), {{6, 5, 3, 0}, 0, 0}},
       {"organ entry cut", Bytes(full.begin(), full.end() - 10), {{6, 5, 3, 0}, 3, 1}},
   };

@@ -7,7 +7,6 @@
 #include "CodePage.h"
 #include "LoadSeeds.h"
 #include "VkWettk.h"
-#include "YrClock.h"
 
 using vkseeds::MakeClass;
 
@@ -22,30 +21,9 @@ std::vector<std::string> ClassOrder(const TWettkampf& w) {
 
 }  // namespace
 
-TEST(Wettkampf, NewCompetitionDefaults) {
-  const TYrClock saved = SetClock([] { return MakeDateTime(2026, 12, 5); });
-  const TWettkampf w;
-  SetClock(saved);
-  const TWettkampfDaten& h = w.Header();
-  EXPECT_EQ(h.Title(), "Titel des Wettkampfes eingeben");
-  EXPECT_EQ(h.Organiser(), "Veranstalter eingeben");
-  EXPECT_EQ(h.Host(), "Ausrichter eingeben");
-  EXPECT_EQ(h.Date(), "Samstag, den 5. Dezember 2026");
-  EXPECT_EQ(h.Venue(), "");
-  EXPECT_EQ(h.LanesIndex(), 2);
-  EXPECT_EQ(h.CprStationsIndex(), 2);
-  EXPECT_EQ(w.LanesPerHeat(), 5);
-  EXPECT_EQ(w.CprStations(), 5);
-  EXPECT_TRUE(w.IsIndividual());
-  EXPECT_FALSE(w.WithHundredths());
-  EXPECT_EQ(w.GetLimit(), 50);
-  EXPECT_EQ(w.GetDelta(), 10);
-  EXPECT_FALSE(w.GetDuplicates());
-}
-
 TEST(Wettkampf, LanesAndStationsClampTheStoredIndex) {
   TWettkampf w;
-  for (auto [index, want] : {std::pair{0, 3}, {7, 10}, {8, 10}, {0xFFFF, 10}}) {
+  for (auto [index, want] : {std::pair{0, 3}, {2, 5}, {7, 10}, {8, 10}, {0xFFFF, 10}}) {
     TWettkampfDaten h = w.Header();
     h.SetLanesIndex(static_cast<uint16_t>(index));
     h.SetCprStationsIndex(static_cast<uint16_t>(index));
@@ -162,23 +140,23 @@ TEST(Wettkampf, FindWrapsAndEnds) {
   EXPECT_EQ(w->FindParticipant(first, 0, row, cls), w->At(0)->At(0));
   TWettkampf empty;
   EXPECT_EQ(empty.FindParticipant("x", 0, row, cls), nullptr);
+
+  // Individual competitions look at the first names too (option 8 added).
+  const std::string vorname = w->At(1)->At(0)->Vorname();
+  EXPECT_EQ(find(vorname, 0, 5, 0), w->At(1)->At(0)->Name(true) + "@1,0");
+  TWettkampfDaten h = w->Header();
+  h.SetKind(TWettkampfDaten::kTeams);
+  w->SetHeader(h);
+  EXPECT_EQ(find(vorname, 0, 5, 0), "nil");
 }
 
-TEST(WettkampfShift, ShiftYearsMovesEveryClassAndKeepsOrder) {
-  TWettkampf wk;
-  const std::pair<int, int> years[] = {{1978, 1979}, {1976, 1977}};
-  for (auto [first, last] : years) {
-    auto* ak = new TAltersklasse();
-    ak->SetName("AK");
-    ak->SetFirstYear(static_cast<uint16_t>(first));
-    ak->SetLastYear(static_cast<uint16_t>(last));
-    wk.Insert(ak);
-  }
-  wk.ShiftYears(2003, 1990);
-  ASSERT_EQ(wk.GetCount(), 2);
-  EXPECT_EQ(wk.At(0)->FirstYear(), 1991);
-  EXPECT_EQ(wk.At(0)->LastYear(), 1992);
-  EXPECT_EQ(wk.At(1)->FirstYear(), 1989);
-  wk.ShiftYears(1990, 2003);
-  EXPECT_EQ(wk.At(1)->LastYear(), 1977);
+TEST(Wettkampf, ShiftYearsMovesEveryClassAndKeepsOrder) {
+  TWettkampf w;
+  w.Insert(MakeClass("AK", 1978, 1979, 0, 1));
+  w.Insert(MakeClass("AK", 1976, 1977, 0, 1));
+  w.ShiftYears(2003, 1990);
+  EXPECT_EQ(ClassOrder(w), (std::vector<std::string>{"AK m 1991", "AK m 1989"}));
+  EXPECT_EQ(w.At(0)->LastYear(), 1992);
+  w.ShiftYears(1990, 2003);
+  EXPECT_EQ(ClassOrder(w), (std::vector<std::string>{"AK m 1978", "AK m 1976"}));
 }
