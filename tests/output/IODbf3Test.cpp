@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,35 +12,21 @@
 #include "YrStream.h"
 
 using writer_test::Hex;
+using writer_test::Text;
 
 namespace {
 
-std::vector<uint8_t> Zeros(size_t n) { return std::vector<uint8_t>(n, 0); }
-
-void Append(std::vector<uint8_t>& out, const std::vector<uint8_t>& more) { out.insert(out.end(), more.begin(), more.end()); }
-void Append(std::vector<uint8_t>& out, const std::string& more) { out.insert(out.end(), more.begin(), more.end()); }
+std::string Zeros(size_t n) { return std::string(n, '\0'); }
 
 // A field descriptor built byte by byte from the layout.
-std::vector<uint8_t> Descriptor(const std::string& name, char type, uint8_t length, uint8_t decimals) {
-  std::vector<uint8_t> d;
-  Append(d, name);
-  Append(d, Zeros(11 - name.size()));
-  d.push_back(static_cast<uint8_t>(type));
-  Append(d, Zeros(4));
-  d.push_back(length);
-  d.push_back(decimals);
-  Append(d, Zeros(14));
-  return d;
+std::string Descriptor(const std::string& name, char type, uint8_t length, uint8_t decimals) {
+  return name + Zeros(11 - name.size()) + type + Zeros(4) + char(length) + char(decimals) + Zeros(14);
 }
 
-// A record: blank deletion flag, then each value padded with zero bytes.
-std::vector<uint8_t> RecordBytes(const std::vector<std::pair<std::string, size_t>>& fields) {
-  std::vector<uint8_t> r{' '};
-  for (const auto& [value, length] : fields) {
-    Append(r, value);
-    Append(r, Zeros(length - value.size()));
-  }
-  return r;
+// The 32-byte file header: version 3, date 0-1-1, count, sizes, 20 zeros.
+std::string Header(uint8_t count, uint8_t headerSize, uint8_t recordSize) {
+  return std::string("\x03\x00\x01\x01", 4) + char(count) + Zeros(3) + char(headerSize) + '\0' + char(recordSize) +
+         '\0' + Zeros(20);
 }
 
 void DeclareNamePunkte(TIODbf3& w) {
@@ -45,21 +34,28 @@ void DeclareNamePunkte(TIODbf3& w) {
   ASSERT_TRUE(w.AddField("PUNKTE", 'N', 8, 2));
 }
 
+// Header 97 bytes, two records of 29 bytes, then the count patched at offset 4.
+void WriteTwoRecords(TYrStream* s) {
+  TIODbf3 w;
+  DeclareNamePunkte(w);
+  w.Begin(s);
+  w.ClearRecord();
+  w.WriteRecord();
+  w.WriteRecord();
+  w.Finish();
+  EXPECT_EQ(w.RecordCount(), s ? 2 : 0);  // without a stream nothing is written or counted
+}
+
 }  // namespace
 
 TEST(IODbf3, HeaderImageAfterInit) {
   TIODbf3 w;
   EXPECT_EQ(w.FieldCount(), 0);
-  EXPECT_EQ(w.RecordCount(), 0);
-  EXPECT_EQ(w.HeaderSize(), 33);
-  EXPECT_EQ(w.RecordSize(), 1);
   EXPECT_EQ(w.Record()[0], ' ');  // even before the first ClearRecord
   TYrMemoryStream s;
   w.Begin(&s);
-  std::vector<uint8_t> want{3, 0, 1, 1, 0, 0, 0, 0, 33, 0, 1, 0};
-  Append(want, Zeros(20));
-  want.push_back(0x0D);
-  EXPECT_EQ(s.Data(), want) << Hex(s.Data());
+  w.Finish();  // an empty table has count 0
+  EXPECT_EQ(Text(s), Header(0, 33, 1) + "\x0D") << Hex(Text(s));
 }
 
 TEST(IODbf3, WholeFileWithTwoFieldsAndThreeRecords) {
@@ -69,27 +65,20 @@ TEST(IODbf3, WholeFileWithTwoFieldsAndThreeRecords) {
   EXPECT_EQ(w.HeaderSize(), 97);
   EXPECT_EQ(w.RecordSize(), 29);
   w.Begin(&s);
-  const std::vector<std::pair<std::string, std::string>> rows = {
-      {"Meier", "12,50"}, {"Schulze-Oberhausen", "1234,56"}, {"", "disq."}};
-  for (const auto& [name, punkte] : rows) {
+  std::string want = Header(3, 97, 29) + Descriptor("NAME", 'C', 20, 0) + Descriptor("PUNKTE", 'N', 8, 2) + "\x0D";
+  ASSERT_EQ(want.size(), 97u);
+  for (const auto& [name, punkte] : {std::pair{"Meier", "12,50"}, {"Schulze-Oberhausen", "1234,56"}, {"", "disq."}}) {
     w.ClearRecord();
     w.SetField(0, name);
     w.SetField(1, punkte);
     w.WriteRecord();
+    want += std::string(" ") + name + Zeros(20 - strlen(name)) + punkte + Zeros(8 - strlen(punkte));
   }
   EXPECT_EQ(w.RecordCount(), 3);
   w.Finish();
   EXPECT_EQ(s.GetPos(), 8);  // left behind the count
   EXPECT_EQ(s.FirstError, 0);
-
-  std::vector<uint8_t> want{3, 0, 1, 1, 3, 0, 0, 0, 97, 0, 29, 0};
-  Append(want, Zeros(20));
-  Append(want, Descriptor("NAME", 'C', 20, 0));
-  Append(want, Descriptor("PUNKTE", 'N', 8, 2));
-  want.push_back(0x0D);
-  ASSERT_EQ(want.size(), 97u);
-  for (const auto& [name, punkte] : rows) Append(want, RecordBytes({{name, 20}, {punkte, 8}}));
-  EXPECT_EQ(s.Data(), want) << Hex(s.Data());  // and no 0x1A at the end
+  EXPECT_EQ(Text(s), want) << Hex(Text(s));  // and no 0x1A at the end
 }
 
 TEST(IODbf3, FieldNamesAreCutTo10) {
@@ -98,10 +87,7 @@ TEST(IODbf3, FieldNamesAreCutTo10) {
   ASSERT_TRUE(w.AddField("GESAMTPUNKTE", 'N', 8, 2));  // 12 characters
   ASSERT_TRUE(w.AddField("ABCDEFGHIJ", 'C', 1, 0));    // exactly 10
   w.Begin(&s);
-  std::vector<uint8_t> d1(s.Data().begin() + 32, s.Data().begin() + 64);
-  std::vector<uint8_t> d2(s.Data().begin() + 64, s.Data().begin() + 96);
-  EXPECT_EQ(d1, Descriptor("GESAMTPUNK", 'N', 8, 2)) << Hex(d1);
-  EXPECT_EQ(d2, Descriptor("ABCDEFGHIJ", 'C', 1, 0)) << Hex(d2);
+  EXPECT_EQ(Text(s).substr(32, 64), Descriptor("GESAMTPUNK", 'N', 8, 2) + Descriptor("ABCDEFGHIJ", 'C', 1, 0));
 }
 
 TEST(IODbf3, FieldValues) {
@@ -131,65 +117,39 @@ TEST(IODbf3, FieldValues) {
         w.SetField(1, "zz");
       }
       w.SetField(0, v);
+      for (int32_t i : {-1, 2, 128, INT32_MIN, INT32_MAX}) w.SetField(i, "qqq");  // ignored
     }
-    const std::string got(reinterpret_cast<const char*>(w.Record()), 9);
-    EXPECT_EQ(got, " " + c.want + "zz") << c.what << "\n" << Hex(got);
+    const std::string got(reinterpret_cast<const char*>(w.Record()), 12);
+    EXPECT_EQ(got, " " + c.want + "zz" + Zeros(3)) << c.what << "\n" << Hex(got);
   }
-}
-
-TEST(IODbf3, IndicesOutsideTheFieldsAreIgnored) {
-  TIODbf3 w;
-  ASSERT_TRUE(w.AddField("A", 'C', 3, 0));
-  w.ClearRecord();
-  for (int32_t i : {-1, 1, 128, INT32_MIN, INT32_MAX}) w.SetField(i, "zzz");
-  const std::vector<uint8_t> got(w.Record(), w.Record() + 8);
-  EXPECT_EQ(got, (std::vector<uint8_t>{' ', 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(IODbf3, FieldLimits) {
-  {
-    TIODbf3 w;
-    for (int i = 0; i < TIODbf3::kMaxFields; ++i) ASSERT_TRUE(w.AddField("F", 'C', 1, 0)) << i;
-    EXPECT_FALSE(w.AddField("EXTRA", 'C', 1, 0));
-    EXPECT_EQ(w.FieldCount(), 129);
-    EXPECT_EQ(w.HeaderSize(), 33 + 32 * 129);
-    EXPECT_EQ(w.RecordSize(), 130);
-  }
-  {
-    // 15 * 255 + 175 + 1 = 4001: the largest record; one byte more is refused.
-    TIODbf3 w;
-    for (int i = 0; i < 15; ++i) ASSERT_TRUE(w.AddField("F", 'C', 255, 0));
-    EXPECT_FALSE(w.AddField("BIG", 'C', 176, 0));
-    ASSERT_TRUE(w.AddField("LAST", 'C', 175, 0));
-    EXPECT_EQ(w.RecordSize(), 4001);
-    EXPECT_FALSE(w.AddField("ONE", 'C', 1, 0));
-    EXPECT_TRUE(w.AddField("ZERO", 'C', 0, 0));
-    EXPECT_EQ(w.FieldCount(), 17);
-    w.SetField(15, std::string(300, 'q'));  // the last field ends the buffer
-    EXPECT_EQ(w.Record()[4000], 'q');
-  }
-}
-
-TEST(IODbf3, NoFieldsAfterTheHeaderIsWritten) {
-  TYrMemoryStream s;
+  TIODbf3 many;
+  for (int i = 0; i < TIODbf3::kMaxFields; ++i) ASSERT_TRUE(many.AddField("F", 'C', 1, 0)) << i;
+  EXPECT_FALSE(many.AddField("EXTRA", 'C', 1, 0));
+  EXPECT_EQ(many.FieldCount(), 129);
+  EXPECT_EQ(many.HeaderSize(), 33 + 32 * 129);
+  EXPECT_EQ(many.RecordSize(), 130);
+  // 15 * 255 + 175 + 1 = 4001: the largest record; one byte more is refused.
   TIODbf3 w;
-  DeclareNamePunkte(w);
-  w.Begin(&s);
-  EXPECT_FALSE(w.AddField("LATE", 'C', 5, 0));
-  EXPECT_EQ(w.RecordSize(), 29);
-  w.ClearRecord();
-  w.WriteRecord();
+  for (int i = 0; i < 15; ++i) ASSERT_TRUE(w.AddField("F", 'C', 255, 0));
+  EXPECT_FALSE(w.AddField("BIG", 'C', 176, 0));
+  ASSERT_TRUE(w.AddField("LAST", 'C', 175, 0));
+  EXPECT_EQ(w.RecordSize(), 4001);
+  EXPECT_FALSE(w.AddField("ONE", 'C', 1, 0));
+  EXPECT_TRUE(w.AddField("ZERO", 'C', 0, 0));
+  EXPECT_EQ(w.FieldCount(), 17);
+  w.SetField(15, std::string(300, 'q'));  // the last field ends the buffer
+  EXPECT_EQ(w.Record()[4000], 'q');
+  // Records of another size than the header announces would break the file.
+  TYrMemoryStream s;
+  TIODbf3 late;
+  DeclareNamePunkte(late);
+  late.Begin(&s);
+  EXPECT_FALSE(late.AddField("LATE", 'C', 5, 0));
+  late.WriteRecord();
   EXPECT_EQ(s.Data().size(), 97u + 29u);
-}
-
-TEST(IODbf3, EmptyTableHasCountZero) {
-  TYrMemoryStream s;
-  TIODbf3 w;
-  DeclareNamePunkte(w);
-  w.Begin(&s);
-  w.Finish();
-  ASSERT_EQ(s.Data().size(), 97u);
-  EXPECT_EQ(le::GetI32(s.Data().data(), 4), 0);
 }
 
 TEST(IODbf3, FinishPatchesTheHeaderWhereBeginFoundTheStream) {
@@ -203,117 +163,42 @@ TEST(IODbf3, FinishPatchesTheHeaderWhereBeginFoundTheStream) {
   w.WriteRecord();
   w.Finish();
   ASSERT_EQ(s.Data().size(), 6u + 65u + 6u);
-  EXPECT_EQ(std::string(s.Data().begin(), s.Data().begin() + 6), "PREFIX");
+  EXPECT_EQ(Text(s).substr(0, 6), "PREFIX");
   EXPECT_EQ(le::GetI32(s.Data().data(), 6 + 4), 2);
 }
 
-TEST(IODbf3, WithoutStreamNothingIsWrittenOrCounted) {
-  TIODbf3 w;
-  DeclareNamePunkte(w);
-  w.Begin(nullptr);
-  w.WriteRecord();
-  w.Finish();
-  EXPECT_EQ(w.RecordCount(), 0);
-}
-
 TEST(IODbf3, FailedWriteStaysInTheStream) {
-  // Header 97 bytes, then two records of 29, then the count at offset 4.
-  for (int64_t limit : {0, 50, 97, 110, 155}) {
+  WriteTwoRecords(nullptr);
+  for (int64_t limit : {0, 50, 97, 110, 155, 97 + 58 + 4}) {
     TYrMemoryStream s;
     s.FailAfter(limit);
-    TIODbf3 w;
-    DeclareNamePunkte(w);
-    w.Begin(&s);
-    w.ClearRecord();
-    w.WriteRecord();
-    w.WriteRecord();
-    w.Finish();
-    EXPECT_EQ(s.FirstError, 101) << limit;
+    WriteTwoRecords(&s);
+    EXPECT_EQ(s.FirstError, limit < 97 + 58 + 4 ? 101 : 0) << limit;  // the last limit is exactly enough
   }
-  TYrMemoryStream s;
-  s.FailAfter(97 + 58 + 4);  // exactly enough
-  TIODbf3 w;
-  DeclareNamePunkte(w);
-  w.Begin(&s);
-  w.ClearRecord();
-  w.WriteRecord();
-  w.WriteRecord();
-  w.Finish();
-  EXPECT_EQ(s.FirstError, 0);
 }
 
-// --- reading a real file back by its raw bytes ------------------------------
-
-namespace {
-
-struct ParsedField {
-  std::string name;
-  char type;
-  int length, decimals;
-};
-
-struct ParsedTable {
-  int version = 0;
-  int32_t count = 0;
-  std::vector<ParsedField> fields;
-  std::vector<std::vector<std::string>> rows;  // values without the zero padding
-  std::vector<char> flags;
-  bool trailingBytes = false;
-};
-
-// Reads a dBASE III file as any reader would: the header sizes decide where
-// the descriptors, the terminator and the records are.
-ParsedTable ParseDbf(const std::vector<uint8_t>& f) {
-  ParsedTable t;
-  if (f.size() < 32) return t;
-  const uint8_t* p = f.data();
-  t.version = p[0];
-  t.count = le::GetI32(p, 4);
-  const uint16_t headerSize = le::GetU16(p, 8);
-  const uint16_t recordSize = le::GetU16(p, 10);
-  for (size_t off = 32; off + 32 <= headerSize && p[off] != 0x0D; off += 32) {
-    ParsedField fd;
-    fd.name = std::string(reinterpret_cast<const char*>(p + off), strnlen(reinterpret_cast<const char*>(p + off), 11));
-    fd.type = static_cast<char>(p[off + 11]);
-    fd.length = p[off + 16];
-    fd.decimals = p[off + 17];
-    t.fields.push_back(fd);
-  }
-  if (headerSize < 1 || headerSize > f.size() || p[headerSize - 1] != 0x0D) return t;
-  size_t off = headerSize;
-  for (int32_t r = 0; r < t.count && off + recordSize <= f.size(); ++r, off += recordSize) {
-    t.flags.push_back(static_cast<char>(p[off]));
-    std::vector<std::string> row;
-    size_t pos = off + 1;
-    for (const ParsedField& fd : t.fields) {
-      std::string v(reinterpret_cast<const char*>(p + pos), static_cast<size_t>(fd.length));
-      v.erase(v.find_last_not_of('\0') + 1);
-      row.push_back(v);
-      pos += static_cast<size_t>(fd.length);
-    }
-    t.rows.push_back(row);
-  }
-  t.trailingBytes = off != f.size();
-  return t;
-}
-
-}  // namespace
-
+// Reads a file written to disk as any dBASE reader would: the header sizes
+// decide where the descriptors, the terminator and the records are.
 TEST(IODbf3File, ReadsBackFromDisk) {
   const std::vector<std::vector<std::string>> rows = {
       {"M\x81ller", "Hans", "1234,50", "1"},
       {"Gro\xE1mann-Schnarrenberger", "", "disq.", "12345"},  // name longer than 20
       {"", "Eva", "0,00", ""},
   };
+  const std::vector<std::string> fields = {"NAME C 20 0", "VORNAME C 20 0", "GESAMTPKT N 8 2", "PLATZ N 5 0"};
   writer_test::TempFile file(".dbf");
   {
     TYrStream stream(file.Path(), stCreate);
     ASSERT_EQ(stream.ErrorInfo, 0);
     TIODbf3 w;
-    ASSERT_TRUE(w.AddField("NAME", 'C', 20, 0));
-    ASSERT_TRUE(w.AddField("VORNAME", 'C', 20, 0));
-    ASSERT_TRUE(w.AddField("GESAMTPKT", 'N', 8, 2));
-    ASSERT_TRUE(w.AddField("PLATZ", 'N', 5, 0));
+    for (const std::string& f : fields) {
+      std::istringstream in(f);
+      std::string name;
+      char type;
+      int length, decimals;
+      in >> name >> type >> length >> decimals;
+      ASSERT_TRUE(w.AddField(name, type, static_cast<uint8_t>(length), static_cast<uint8_t>(decimals)));
+    }
     w.Begin(&stream);
     for (const auto& row : rows) {
       w.ClearRecord();
@@ -323,23 +208,31 @@ TEST(IODbf3File, ReadsBackFromDisk) {
     w.Finish();
     ASSERT_EQ(stream.FirstError, 0);
   }
-  const std::vector<uint8_t> bytes = file.Read();
-  ASSERT_EQ(bytes.size(), 33u + 4 * 32 + 3 * 54) << Hex(bytes);
-  const ParsedTable t = ParseDbf(bytes);
-  EXPECT_EQ(t.version, 3);
-  EXPECT_EQ(t.count, 3);
-  ASSERT_EQ(t.fields.size(), 4u);
-  const ParsedField want[] = {{"NAME", 'C', 20, 0}, {"VORNAME", 'C', 20, 0}, {"GESAMTPKT", 'N', 8, 2}, {"PLATZ", 'N', 5, 0}};
-  for (size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(t.fields[i].name, want[i].name);
-    EXPECT_EQ(t.fields[i].type, want[i].type);
-    EXPECT_EQ(t.fields[i].length, want[i].length);
-    EXPECT_EQ(t.fields[i].decimals, want[i].decimals);
+  const std::string f = file.Read();
+  ASSERT_EQ(f.size(), 33u + 4 * 32 + 3 * 54) << Hex(f);  // and no end-of-file byte
+  const auto* p = reinterpret_cast<const uint8_t*>(f.data());
+  EXPECT_EQ(p[0], 3);
+  ASSERT_EQ(le::GetI32(p, 4), 3);
+  const uint16_t headerSize = le::GetU16(p, 8), recordSize = le::GetU16(p, 10);
+  ASSERT_EQ(p[headerSize - 1], 0x0D);
+  std::vector<std::string> read;
+  std::vector<size_t> lengths;
+  for (size_t off = 32; off + 32 <= headerSize && p[off] != 0x0D; off += 32) {
+    read.push_back(f.substr(off, strnlen(f.data() + off, 11)) + " " + f[off + 11] + " " + std::to_string(p[off + 16]) +
+                   " " + std::to_string(p[off + 17]));
+    lengths.push_back(p[off + 16]);
   }
-  ASSERT_EQ(t.rows.size(), 3u);
-  EXPECT_EQ(t.rows[0], rows[0]);
-  EXPECT_EQ(t.rows[1], (std::vector<std::string>{"Gro\xE1mann-Schnarrenbe", "", "disq.", "12345"}));
-  EXPECT_EQ(t.rows[2], rows[2]);
-  EXPECT_EQ(t.flags, (std::vector<char>{' ', ' ', ' '}));
-  EXPECT_FALSE(t.trailingBytes);  // no end-of-file byte
+  EXPECT_EQ(read, fields);
+  for (size_t r = 0; r < rows.size(); ++r) {
+    size_t pos = headerSize + r * recordSize;
+    EXPECT_EQ(f[pos++], ' ');  // deletion flag
+    std::vector<std::string> row;
+    for (size_t length : lengths) {
+      std::string v = f.substr(pos, length);
+      row.push_back(v.erase(v.find_last_not_of('\0') + 1));
+      pos += length;
+    }
+    if (r == 1) row[0] += "rger";  // the name was cut to its 20 bytes
+    EXPECT_EQ(row, rows[r]);
+  }
 }
