@@ -9,11 +9,14 @@
 
 namespace {
 
+using Codes = std::vector<int>;
+using Strings = std::vector<std::string>;
+
 // An item that counts how many of its kind are alive and records the order
 // in which items are destroyed, so tests can prove who frees what.
 struct Item : TYrObject {
   static inline int alive = 0;
-  static inline std::vector<std::string>* destroyed = nullptr;
+  static inline Strings* destroyed = nullptr;
 
   int key;
   std::string tag;
@@ -24,13 +27,21 @@ struct Item : TYrObject {
   }
 };
 
+// Records the tags of the items destroyed while it lives.
+struct Destroyed {
+  Strings tags;
+  Destroyed() { Item::destroyed = &tags; }
+  ~Destroyed() { Item::destroyed = nullptr; }
+};
+
 // Sorted by key; owns its items.
 class IntList : public TYrSortedCollection {
  public:
-  IntList(int limit = 10, int16_t delta = 5) : TYrSortedCollection(limit, delta) {}
+  IntList(int limit = 10, int16_t delta = 5, bool duplicates = false) : TYrSortedCollection(limit, delta) {
+    SetDuplicates(duplicates);
+  }
   int Compare(const TYrObject* a, const TYrObject* b) const override {
-    int ka = static_cast<const Item*>(a)->key;
-    int kb = static_cast<const Item*>(b)->key;
+    int ka = static_cast<const Item*>(a)->key, kb = static_cast<const Item*>(b)->key;
     return ka < kb ? -1 : (ka > kb ? 1 : 0);
   }
 };
@@ -47,18 +58,16 @@ class SloppyList : public IntList {
 // program.
 class RunErrors {
  public:
-  RunErrors() {
-    old_ = SetRunErrorHandler([this](int code) { codes.push_back(code); });
-  }
+  RunErrors() { old_ = SetRunErrorHandler([this](int code) { codes.push_back(code); }); }
   ~RunErrors() { SetRunErrorHandler(old_); }
-  std::vector<int> codes;
+  Codes codes;
 
  private:
   RunErrorHandler old_;
 };
 
 // Every live Item must be gone by the end of each test.
-class CollectionTest : public ::testing::Test {
+class Collection : public ::testing::Test {
  protected:
   void SetUp() override { Item::alive = 0; }
   void TearDown() override { EXPECT_EQ(Item::alive, 0) << "items leaked or freed twice"; }
@@ -66,10 +75,7 @@ class CollectionTest : public ::testing::Test {
 
 std::string Tags(const TYrCollection& c) {
   std::string s;
-  c.ForEach([&](TYrObject* o) {
-    if (!s.empty()) s += ' ';
-    s += static_cast<Item*>(o)->tag;
-  });
+  c.ForEach([&](TYrObject* o) { s += (s.empty() ? "" : " ") + static_cast<Item*>(o)->tag; });
   return s;
 }
 
@@ -80,28 +86,34 @@ std::vector<int> Keys(const TYrCollection& c) {
 }
 
 using Plain = TYrCollection;
-using CollectionLimits = CollectionTest;
-using PlainCollection = CollectionTest;
-using SortedCollection = CollectionTest;
-using QuickSort = CollectionTest;
 
 // --- limits and growth --------------------------------------------------------
 
-TEST_F(CollectionLimits, GrowsInStepsOfDelta) {
+TEST_F(Collection, GrowsInStepsOfDeltaAndSetLimitClamps) {
   Item a(1);
   Plain c(0, 10);
   EXPECT_EQ(c.Items(), nullptr);
-  EXPECT_EQ(c.GetLimit(), 0);
   c.Insert(&a);
   EXPECT_EQ(c.GetLimit(), 10);
   EXPECT_NE(c.Items(), nullptr);
   for (int i = 1; i < 11; ++i) c.Insert(&a);
   EXPECT_EQ(c.GetCount(), 11);
   EXPECT_EQ(c.GetLimit(), 20);
-  EXPECT_EQ(c.GetDelta(), 10);
+  c.SetLimit(20000);
+  EXPECT_EQ(c.GetLimit(), 16379);
+  c.SetLimit(0);
+  EXPECT_EQ(c.GetLimit(), 11);
+  EXPECT_EQ(c.GetCount(), 11);
+  c.SetDelta(7);
+  c.Insert(&a);
+  EXPECT_EQ(c.GetLimit(), 18);
+
+  Plain empty(-5, 1);
+  EXPECT_EQ(empty.GetLimit(), 0);
+  EXPECT_EQ(empty.Items(), nullptr);
 }
 
-TEST_F(CollectionLimits, CannotGrowWithoutPositiveDelta) {
+TEST_F(Collection, CannotGrowWithoutPositiveDelta) {
   for (int16_t delta : {int16_t{0}, int16_t{-3}}) {
     RunErrors errors;
     std::vector<std::unique_ptr<Item>> items;
@@ -110,60 +122,32 @@ TEST_F(CollectionLimits, CannotGrowWithoutPositiveDelta) {
       items.push_back(std::make_unique<Item>(i));
       c.Insert(items.back().get());
     }
-    EXPECT_EQ(errors.codes, std::vector<int>{214}) << "delta " << delta;
-    EXPECT_EQ(c.GetCount(), 5);
+    EXPECT_EQ(errors.codes, Codes{214}) << "delta " << delta;
     EXPECT_EQ(c.GetLimit(), 5);
     EXPECT_EQ(Keys(c), (std::vector<int>{0, 1, 2, 3, 4}));
   }
 }
 
-TEST_F(CollectionLimits, HardMaximumRefusesFurtherItems) {
-  RunErrors errors;
-  Item a(1);
-  Plain c(16300, 100);
-  for (int i = 0; i < kMaxCollectionSize; ++i) c.Insert(&a);
-  EXPECT_TRUE(errors.codes.empty());
-  EXPECT_EQ(c.GetLimit(), 16379);  // 16300 + 100 clamped
-  EXPECT_EQ(c.GetCount(), 16379);
-  c.Insert(&a);
-  c.AtInsert(0, &a);
-  EXPECT_EQ(errors.codes, (std::vector<int>{214, 214}));
-  EXPECT_EQ(c.GetCount(), 16379);
-}
-
-TEST_F(CollectionLimits, LargeDeltaDoesNotWrapTheLimit) {
+TEST_F(Collection, HardMaximumClampsGrowthAndRefusesFurtherItems) {
   // 16000 + 32767 does not fit 16 bits; it must clamp, not wrap negative.
-  RunErrors errors;
-  Item a(1);
-  Plain c(16000, 32767);
-  for (int i = 0; i < 16001; ++i) c.Insert(&a);
-  EXPECT_TRUE(errors.codes.empty());
-  EXPECT_EQ(c.GetLimit(), 16379);
-  EXPECT_EQ(c.GetCount(), 16001);
-}
-
-TEST_F(CollectionLimits, SetLimitClamps) {
-  Item a(1);
-  Plain c(10, 5);
-  c.SetLimit(20000);
-  EXPECT_EQ(c.GetLimit(), 16379);
-  for (int i = 0; i < 3; ++i) c.Insert(&a);
-  c.SetLimit(0);
-  EXPECT_EQ(c.GetLimit(), 3);
-  EXPECT_EQ(c.GetCount(), 3);
-  c.SetDelta(7);
-  EXPECT_EQ(c.GetDelta(), 7);
-  c.Insert(&a);
-  EXPECT_EQ(c.GetLimit(), 10);
-
-  Plain empty(-5, 1);
-  EXPECT_EQ(empty.GetLimit(), 0);
-  EXPECT_EQ(empty.Items(), nullptr);
+  for (auto [limit, delta] : {std::pair{16300, int16_t{100}}, std::pair{16000, int16_t{32767}}}) {
+    RunErrors errors;
+    Item a(1);
+    Plain c(limit, delta);
+    for (int i = 0; i < kMaxCollectionSize; ++i) c.Insert(&a);
+    EXPECT_TRUE(errors.codes.empty()) << limit;
+    EXPECT_EQ(c.GetLimit(), 16379);
+    EXPECT_EQ(c.GetCount(), 16379);
+    c.Insert(&a);
+    c.AtInsert(0, &a);
+    EXPECT_EQ(errors.codes, (Codes{214, 214}));
+    EXPECT_EQ(c.GetCount(), 16379);
+  }
 }
 
 // --- plain collection -------------------------------------------------------
 
-TEST_F(PlainCollection, BadIndexesReport213AndChangeNothing) {
+TEST_F(Collection, BadIndexesReport213AndChangeNothing) {
   RunErrors errors;
   Item a(1, "a"), b(2, "b"), x(9, "x");
   Plain c(2, 2);
@@ -171,19 +155,16 @@ TEST_F(PlainCollection, BadIndexesReport213AndChangeNothing) {
   c.Insert(&b);
   EXPECT_EQ(c.At(-1), nullptr);
   EXPECT_EQ(c.At(2), nullptr);
-  c.AtPut(2, &x);
-  c.AtPut(-1, &x);
-  c.AtInsert(3, &x);
-  c.AtInsert(-1, &x);
-  c.AtDelete(2);
-  c.AtDelete(-1);
+  for (int i : {2, -1}) c.AtPut(i, &x);
+  for (int i : {3, -1}) c.AtInsert(i, &x);
+  for (int i : {2, -1}) c.AtDelete(i);
   c.Delete(&x);
-  EXPECT_EQ(errors.codes, std::vector<int>(9, 213));
+  EXPECT_EQ(errors.codes, Codes(9, 213));
   EXPECT_EQ(Tags(c), "a b");
   EXPECT_EQ(c.GetLimit(), 2);
 }
 
-TEST_F(PlainCollection, InsertDeleteAndPositions) {
+TEST_F(Collection, InsertDeleteAndPositions) {
   Item a(1, "a"), b(2, "b"), d(3, "d"), e(4, "e");
   Plain c(0, 2);
   c.AtInsert(0, &b);  // into an empty collection
@@ -192,7 +173,6 @@ TEST_F(PlainCollection, InsertDeleteAndPositions) {
   c.AtInsert(2, &d);
   EXPECT_EQ(Tags(c), "a b d e");
   c.AtDelete(3);  // the last one: nothing moves
-  EXPECT_EQ(Tags(c), "a b d");
   c.AtDelete(0);
   EXPECT_EQ(Tags(c), "b d");
   c.AtPut(1, &a);
@@ -200,88 +180,65 @@ TEST_F(PlainCollection, InsertDeleteAndPositions) {
   EXPECT_EQ(c.At<Item>(1)->key, 1);
 }
 
-TEST_F(PlainCollection, IndexOfComparesPointers) {
+TEST_F(Collection, IndexOfComparesPointers) {
   Item a(1, "a"), b(1, "b");
   Plain c(5, 5);
   EXPECT_EQ(c.IndexOf(&a), -1);
   EXPECT_EQ(Tags(c), "");  // ForEach on an empty collection calls nothing
-  c.Insert(&b);
-  c.Insert(&a);
-  c.Insert(&a);
+  for (Item* i : {&b, &a, &a}) c.Insert(i);
   EXPECT_EQ(c.IndexOf(&a), 1);
   EXPECT_EQ(c.IndexOf(&b), 0);
   c.Delete(&a);  // removes the first occurrence only
   EXPECT_EQ(Tags(c), "b a");
 }
 
-TEST_F(PlainCollection, DoesNotOwnItsItems) {
-  auto* a = new Item(1);
-  auto* b = new Item(2);
+TEST_F(Collection, PlainDoesNotOwnItsItems) {
+  auto a = std::make_unique<Item>(1), b = std::make_unique<Item>(2);
   {
     Plain c(1, 1);
-    c.Insert(a);
-    c.Insert(b);
+    c.Insert(a.get());
+    c.Insert(b.get());
     c.DeleteAll();
     EXPECT_EQ(c.GetCount(), 0);
     EXPECT_EQ(c.GetLimit(), 2);
-    EXPECT_EQ(Item::alive, 2);
-    c.Insert(a);
+    c.Insert(a.get());
   }
   EXPECT_EQ(Item::alive, 2);
-  delete a;
-  delete b;
 }
 
 // --- sorted collection ---------------------------------------------------------
 
-TEST_F(SortedCollection, NewestEqualKeyGoesFirst) {
-  IntList l;
-  l.SetDuplicates(true);
-  l.Insert(new Item(7, "7"));
-  l.Insert(new Item(5, "a"));
-  l.Insert(new Item(5, "b"));
-  l.Insert(new Item(3, "3"));
-  l.Insert(new Item(5, "c"));
-  l.Insert(new Item(5, "d"));
+TEST_F(Collection, SortedInsertNewestEqualKeyFirstOrRefused) {
+  IntList l(10, 5, true);
+  for (auto [k, t] : {std::pair{7, "7"}, {5, "a"}, {5, "b"}, {3, "3"}, {5, "c"}, {5, "d"}}) l.Insert(new Item(k, t));
   EXPECT_EQ(Tags(l), "3 d c b a 7");
-}
 
-TEST_F(SortedCollection, WithoutDuplicatesAnEqualKeyStaysWithTheCaller) {
-  IntList l;
-  EXPECT_FALSE(l.GetDuplicates());
-  l.Insert(new Item(5, "a"));
+  IntList u;  // without duplicates an equal key stays with the caller
+  EXPECT_FALSE(u.GetDuplicates());
+  u.Insert(new Item(5, "a"));
   auto refused = std::make_unique<Item>(5, "b");
-  l.Insert(refused.get());
-  EXPECT_EQ(l.GetCount(), 1);
-  EXPECT_EQ(Tags(l), "a");
+  u.Insert(refused.get());
+  EXPECT_EQ(Tags(u), "a");
 }
 
-TEST_F(SortedCollection, SearchOutcomes) {
+TEST_F(Collection, SearchOutcomes) {
   IntList l;
   Item probe(5);
   int at = -7;
   EXPECT_FALSE(l.Search(&probe, at));
   EXPECT_EQ(at, 0);
   EXPECT_EQ(l.KeyOf(&probe), &probe);
-  // Keys 1 5 5 5 5 9, built with Duplicates; then searched both ways.
   l.SetDuplicates(true);
   for (int k : {1, 5, 5, 5, 5, 9}) l.Insert(new Item(k));
-  struct Case {
-    bool duplicates;
-    int key;
-    bool found;
-    int index;
-  };
-  const Case cases[] = {
+  const struct { bool duplicates; int key; bool found; int index; } cases[] = {
       {true, 5, true, 1},    // leftmost equal
       {false, 5, true, 2},   // first met by halving: (0+5)/2
-      {true, 0, false, 0},   {false, 0, false, 0},  // before all
-      {true, 6, false, 5},   {false, 6, false, 5},  // between
-      {true, 10, false, 6},  {false, 10, false, 6}, // after all: Count
-      {true, 9, true, 5},    {false, 9, true, 5},
-      {true, 1, true, 0},    {false, 1, true, 0},
+      {true, 0, false, 0},   {false, 0, false, 0},   // before all
+      {true, 6, false, 5},   {false, 6, false, 5},   // between
+      {true, 10, false, 6},  {false, 10, false, 6},  // after all: Count
+      {true, 9, true, 5},    {false, 9, true, 5},    {true, 1, true, 0}, {false, 1, true, 0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     l.SetDuplicates(c.duplicates);
     Item probe(c.key);
     int index = -1;
@@ -290,88 +247,70 @@ TEST_F(SortedCollection, SearchOutcomes) {
   }
 }
 
-TEST_F(SortedCollection, IndexOfWithDuplicatesFindsThisVeryItem) {
-  IntList l;
-  l.SetDuplicates(true);
+TEST_F(Collection, SortedIndexOf) {
+  IntList l(10, 5, true);
   auto* last5 = new Item(5, "x");
   l.Insert(last5);  // ends behind the other 5s
   for (int k : {5, 5, 1, 9, 9}) l.Insert(new Item(k));
   EXPECT_EQ(Keys(l), (std::vector<int>{1, 5, 5, 5, 9, 9}));
-  EXPECT_EQ(l.IndexOf(last5), 3);
-  Item stranger(5, "s");  // equal key, not held: the scan runs to the end
+  EXPECT_EQ(l.IndexOf(last5), 3);  // with duplicates: this very item
+  Item stranger(5, "s"), absent(4);  // equal key, not held: the scan runs to the end
   EXPECT_EQ(l.IndexOf(&stranger), -1);
-  Item absent(4);
   EXPECT_EQ(l.IndexOf(&absent), -1);
+
+  IntList u;
+  for (int k : {3, 1, 2}) u.Insert(new Item(k));
+  Item equal(2);
+  EXPECT_EQ(u.IndexOf(&equal), 1);  // without duplicates by key: callers look up "an equal item" this way
 }
 
-TEST_F(SortedCollection, IndexOfWithoutDuplicatesAnswersByKey) {
-  IntList l;
-  for (int k : {3, 1, 2}) l.Insert(new Item(k));
-  Item stranger(2);
-  EXPECT_EQ(l.IndexOf(&stranger), 1);  // callers look up "an equal item" this way
-}
-
-TEST_F(SortedCollection, FreeAndDeleteOfEqualKeyStrangerTouchNothing) {
+TEST_F(Collection, FreeAndDeleteOfEqualKeyStrangerTouchNothing) {
   for (bool duplicates : {false, true}) {
     RunErrors errors;
-    IntList l;
-    l.SetDuplicates(duplicates);
+    IntList l(10, 5, duplicates);
     l.Insert(new Item(1, "a"));
     l.Insert(new Item(2, "b"));
     Item stranger(2, "s");
     l.Free(&stranger);
     l.Delete(&stranger);
-    EXPECT_EQ(errors.codes, (std::vector<int>{213, 213})) << duplicates;
+    EXPECT_EQ(errors.codes, (Codes{213, 213})) << duplicates;
     EXPECT_EQ(Tags(l), "a b") << duplicates;
     EXPECT_EQ(Item::alive, 3) << duplicates;  // stranger not disposed either
   }
 }
 
-TEST_F(SortedCollection, FreeOfAHeldItemFindsItEvenWhenKeysCollide) {
+TEST_F(Collection, FreeOfAHeldItemFindsItEvenWhenKeysCollide) {
   // Without Duplicates, equal keys can still meet (a list built with
   // Duplicates then switched off); Free must dispose exactly the given item.
-  std::vector<std::string> destroyed;
-  Item::destroyed = &destroyed;
-  {
-    IntList l;
-    l.SetDuplicates(true);
-    auto* a = new Item(2, "a");
-    l.Insert(a);
-    l.Insert(new Item(2, "b"));
-    l.Insert(new Item(2, "c"));
-    l.SetDuplicates(false);
-    l.Free(a);
-    EXPECT_EQ(destroyed, std::vector<std::string>{"a"});
-    EXPECT_EQ(Tags(l), "c b");
-  }
-  Item::destroyed = nullptr;
+  Destroyed destroyed;
+  IntList l(10, 5, true);
+  auto* a = new Item(2, "a");
+  for (Item* i : {a, new Item(2, "b"), new Item(2, "c")}) l.Insert(i);
+  l.SetDuplicates(false);
+  l.Free(a);
+  EXPECT_EQ(destroyed.tags, Strings{"a"});
+  EXPECT_EQ(Tags(l), "c b");
 }
 
-TEST_F(SortedCollection, OwnsItsItems) {
-  std::vector<std::string> destroyed;
-  Item::destroyed = &destroyed;
+TEST_F(Collection, SortedOwnsItsItems) {
+  Destroyed destroyed;
   {
-    IntList l;
-    l.SetDuplicates(true);
+    IntList l(10, 5, true);
     for (const char* t : {"a", "b", "c", "d", "e"}) l.Insert(new Item(static_cast<int>(t[0]), t));
     l.AtFree(1);
-    EXPECT_EQ(destroyed, std::vector<std::string>{"b"});
-    auto* d = l.At(2);
-    l.Free(d);
-    EXPECT_EQ(destroyed, (std::vector<std::string>{"b", "d"}));
+    l.Free(l.At(2));
+    EXPECT_EQ(destroyed.tags, (Strings{"b", "d"}));
     auto* kept = l.At<Item>(0);
     l.Delete(kept);  // removes without freeing
     EXPECT_EQ(Item::alive, 3);
     delete kept;
     l.FreeItem(nullptr);
-    destroyed.clear();
+    destroyed.tags.clear();
   }
-  // The destructor frees what is left through FreeAll, last first.
-  EXPECT_EQ(destroyed, (std::vector<std::string>{"e", "c"}));
-  Item::destroyed = nullptr;
+  EXPECT_EQ(destroyed.tags, (Strings{"e", "c"}));  // FreeAll, last first
 }
 
-TEST_F(SortedCollection, MisuseLeavesTheListUnchanged) {
+TEST_F(Collection, SortedMisuseLeavesTheListUnchanged) {
   RunErrors errors;
   IntList l(2, 0);
   l.Insert(new Item(1));
@@ -380,38 +319,33 @@ TEST_F(SortedCollection, MisuseLeavesTheListUnchanged) {
   l.Insert(overflow.get());  // stays with the caller
   l.AtFree(2);
   l.AtFree(-1);
-  EXPECT_EQ(errors.codes, (std::vector<int>{214, 213, 213}));
+  EXPECT_EQ(errors.codes, (Codes{214, 213, 213}));
   EXPECT_EQ(Keys(l), (std::vector<int>{1, 2}));
 }
 
 // --- sort -----------------------------------------------------------------------
 
-TEST_F(QuickSort, OrderOfEqualKeysFollowsTheAlgorithm) {
+TEST_F(Collection, QuickSortOrderOfEqualKeysFollowsTheAlgorithm) {
   // Traced by hand through the partition scans. A stable sort (and
   // std::sort, which insertion-sorts lists this short) would keep
   // 1a 1b 2a 2b 2c.
-  struct Case {
-    std::vector<std::pair<int, const char*>> input;
-    const char* sorted;
-  };
-  const Case cases[] = {
-      {{{1, "a"}, {1, "b"}}, "b a"},           // two equal items are exchanged
-      {{{1, "a"}, {2, "b"}}, "a b"},           // in order: untouched
+  const struct { std::vector<std::pair<int, const char*>> input; const char* sorted; } cases[] = {
+      {{{1, "a"}, {1, "b"}}, "b a"},  // two equal items are exchanged
+      {{{1, "a"}, {2, "b"}}, "a b"},  // in order: untouched
       {{{2, "a"}, {1, "b"}}, "b a"},
       {{{1, "a"}}, "a"},
       {{{2, "2a"}, {1, "1a"}, {2, "2b"}, {1, "1b"}, {2, "2c"}}, "1b 1a 2c 2a 2b"},
       {{{3, "a"}, {3, "b"}, {3, "c"}}, "c b a"},
   };
-  for (const Case& c : cases) {
-    IntList l;
-    l.SetDuplicates(true);
+  for (const auto& c : cases) {
+    IntList l(10, 5, true);
     for (auto [k, t] : c.input) l.AtInsert(l.GetCount(), new Item(k, t));  // unsorted
     l.Sort();
     EXPECT_EQ(Tags(l), c.sorted);
   }
 }
 
-TEST_F(QuickSort, SortsLargeListsAndKeepsEveryItem) {
+TEST_F(Collection, QuickSortSortsLargeListsAndKeepsEveryItem) {
   IntList l(0, 100);
   unsigned seed = 12345;
   std::vector<int> keys;
@@ -426,7 +360,7 @@ TEST_F(QuickSort, SortsLargeListsAndKeepsEveryItem) {
   EXPECT_EQ(Item::alive, 3000);
 }
 
-TEST_F(QuickSort, CompareAnsweringOtherNegativeNumbersStillSorts) {
+TEST_F(Collection, CompareAnsweringOtherNegativeNumbersStillSorts) {
   SloppyList l;
   for (int k : {30, -5, 12, 7, 30, 1, 100, -40, 12}) l.AtInsert(0, new Item(k));
   l.Sort();
@@ -437,8 +371,6 @@ TEST_F(QuickSort, CompareAnsweringOtherNegativeNumbersStillSorts) {
   EXPECT_TRUE(l.Search(&probe, index));
   EXPECT_EQ(index, 4);
 }
-
-// --- byte set ------------------------------------------------------------------
 
 TEST(YrSet, AddsAndRemovesValues) {
   TYrSet s;
