@@ -53,7 +53,6 @@ TEST(Teilnehmer, NewParticipantStoresZerosAndRegisteredFlag) {
   EXPECT_EQ(got, NewRecordBytes()) << HexDiff(got, NewRecordBytes());
   EXPECT_EQ(t.Flags(), TTeilnehmer::kMeldet);
   EXPECT_EQ(t.DisplayOption(), 0);
-  EXPECT_EQ(t.ColumnText(VkSpalten::kColPlace), "");
 }
 
 // Each field written with a recognisable value must land at exactly its
@@ -104,26 +103,20 @@ TEST(Teilnehmer, FieldOffsets) {
   // The getters read the same offsets, signed where the field is.
   TTeilnehmer p;
   p.SetRecord(Pattern());
-  const auto le = [&](size_t off, int size) {
-    uint32_t u = 0;
-    for (int k = size - 1; k >= 0; --k) u = u << 8 | Pattern()[off + k];
-    return size == 2 ? int64_t{static_cast<int16_t>(u)} : int64_t{static_cast<int32_t>(u)};
+  const struct { int64_t got; size_t off; int size; bool isSigned; } reads[] = {
+      {p.Flags(), 90, 2, false},       {p.Time(6), 112, 4, true},     {p.Deduction(1), 116, 2, true},
+      {p.Heat(2), 130, 2, true},       {p.Lane(6), 150, 2, true},     {p.CprValue(), 152, 4, true},
+      {p.CprTime(), 156, 2, true},     {p.CprStation(), 158, 2, true}, {p.CprHeat(), 160, 2, true},
+      {p.Points(6), 184, 4, true},     {p.Total(), 188, 4, true},     {p.Place(), 192, 2, false},
+      {p.DisciplinePlace(6), 204, 2, true}, {p.DisciplineRank(6), 240, 2, false},
   };
-  const auto ule = [&](size_t off) { return int64_t{Pattern()[off] | Pattern()[off + 1] << 8}; };
-  EXPECT_EQ(p.Flags(), ule(90));
-  EXPECT_EQ(p.Time(6), le(112, 4));
-  EXPECT_EQ(p.Deduction(1), le(116, 2));
-  EXPECT_EQ(p.Heat(2), le(130, 2));
-  EXPECT_EQ(p.Lane(6), le(150, 2));
-  EXPECT_EQ(p.CprValue(), le(152, 4));
-  EXPECT_EQ(p.CprTime(), le(156, 2));
-  EXPECT_EQ(p.CprStation(), le(158, 2));
-  EXPECT_EQ(p.CprHeat(), le(160, 2));
-  EXPECT_EQ(p.Points(6), le(184, 4));
-  EXPECT_EQ(p.Total(), le(188, 4));
-  EXPECT_EQ(p.Place(), ule(192));
-  EXPECT_EQ(p.DisciplinePlace(6), le(204, 2));
-  EXPECT_EQ(p.DisciplineRank(6), ule(240));
+  for (const auto& r : reads) {
+    uint32_t u = 0;
+    for (int k = r.size - 1; k >= 0; --k) u = u << 8 | Pattern()[r.off + k];
+    const int64_t want = !r.isSigned ? int64_t{u}
+                         : r.size == 2 ? int64_t{static_cast<int16_t>(u)} : int64_t{static_cast<int32_t>(u)};
+    EXPECT_EQ(r.got, want) << "offset " << r.off;
+  }
 }
 
 TEST(Teilnehmer, DisciplineOutsideOneToSixReadsZeroAndWritesNothing) {
@@ -223,8 +216,10 @@ TEST(Teilnehmer, ReservedBytesSurviveLoadAndStore) {
   for (size_t i = 206; i < 230; ++i) EXPECT_EQ(got[i], Pattern()[i]) << i;
   for (size_t i = 242; i < 280; ++i) EXPECT_EQ(got[i], Pattern()[i]) << i;
 
+  t.SetDisplayOption(1);  // a copy takes the display option too
   TTeilnehmer copy(t);
   EXPECT_EQ(copy.Record(), t.Record());
+  EXPECT_EQ(copy.DisplayOption(), 1);
 }
 
 TEST(Teilnehmer, StreamResultsStayForTheCaller) {
@@ -238,13 +233,6 @@ TEST(Teilnehmer, StreamResultsStayForTheCaller) {
   out.FailAfter(10);
   t.Store(out);
   EXPECT_EQ(out.Status, 101);
-}
-
-TEST(Teilnehmer, CopyTakesTheDisplayOption) {
-  TTeilnehmer a;
-  a.SetDisplayOption(1);
-  a.SetTime(1, 6543);
-  EXPECT_EQ(TTeilnehmer(a).ColumnText(10), "1:05,43");
 }
 
 TEST(Teilnehmer, ColumnTexts) {
@@ -263,12 +251,6 @@ TEST(Teilnehmer, ColumnTexts) {
       {"total", [](TTeilnehmer& t) { t.SetTotal(12345); }, 2, "123,45"},
       {"total 0", [](TTeilnehmer&) {}, 2, "0,00"},
       {"gliederung", [](TTeilnehmer& t) { t.SetGliederung("OG-K"); }, 3, "OG-K"},
-      {"year 1995", [](TTeilnehmer& t) { t.SetGeburtsdatum("1995"); }, 4, "95"},
-      {"year date", [](TTeilnehmer& t) { t.SetGeburtsdatum("12.03.1987"); }, 4, "87"},
-      {"year 7", [](TTeilnehmer& t) { t.SetGeburtsdatum("7"); }, 4, ""},
-      {"year 19x5", [](TTeilnehmer& t) { t.SetGeburtsdatum("19x5"); }, 4, ""},
-      {"year 199x", [](TTeilnehmer& t) { t.SetGeburtsdatum("199x"); }, 4, ""},
-      {"year blank", [](TTeilnehmer& t) { t.SetGeburtsdatum("1995 "); }, 4, ""},
       {"name", [](TTeilnehmer& t) { t.SetName(true, "Meier"); }, 5, "Meier"},
       {"vorname", [](TTeilnehmer& t) { t.SetVorname("Anna"); }, 6, "Anna"},
       {"team", [](TTeilnehmer& t) { t.SetName(false, "SV Nord"); }, 7, "SV Nord"},
@@ -322,13 +304,18 @@ TEST(Teilnehmer, NameText) {
   EXPECT_EQ(team.NameText(false, true), "Rettungsschwimmer Mu");
 }
 
-TEST(Teilnehmer, ShortYear) {
-  struct Case { const char* g; int32_t want; };
-  const Case cases[] = {{"1995", 95}, {"12.03.1987", 87}, {"2005", 5}, {"7", 7}, {"", 0}, {"19x5", 0}, {"95", 95}};
-  for (const Case& c : cases) {
+// The year column shows two trailing digits or nothing; ShortYear reads
+// the last two characters as a number (-1: not checked).
+TEST(Teilnehmer, BirthYearColumnAndShortYear) {
+  const struct { const char* g; const char* column; int32_t year; } cases[] = {
+      {"1995", "95", 95}, {"12.03.1987", "87", 87}, {"2005", "05", 5}, {"95", "95", 95}, {"7", "", 7},
+      {"", "", 0}, {"19x5", "", 0}, {"199x", "", -1}, {"1995 ", "", -1},
+  };
+  for (const auto& c : cases) {
     TTeilnehmer t;
     t.SetGeburtsdatum(c.g);
-    EXPECT_EQ(t.ShortYear(), c.want) << c.g;
+    EXPECT_EQ(t.ColumnText(VkSpalten::kColBirthYear), c.column) << c.g;
+    if (c.year >= 0) { EXPECT_EQ(t.ShortYear(), c.year) << c.g; }
   }
 }
 
@@ -420,10 +407,8 @@ TEST(Teilnehmer, ResetFields) {
 TEST(Teilnehmer, RankDisciplines) {
   struct Case { std::array<int32_t, 6> points; std::array<uint16_t, 6> want; };
   const Case cases[] = {
-      {{1000, 1000, 500, 0, 0, 0}, {2, 2, 3, 6, 6, 6}},
-      {{0, 0, 0, 500, 1000, 1000}, {6, 6, 6, 3, 2, 2}},
-      {{3, 1, 4, 6, 2, 5}, {4, 6, 3, 1, 5, 2}},
-      {{7, 7, 7, 7, 7, 7}, {6, 6, 6, 6, 6, 6}},
+      {{1000, 1000, 500, 0, 0, 0}, {2, 2, 3, 6, 6, 6}}, {{0, 0, 0, 500, 1000, 1000}, {6, 6, 6, 3, 2, 2}},
+      {{3, 1, 4, 6, 2, 5}, {4, 6, 3, 1, 5, 2}}, {{7, 7, 7, 7, 7, 7}, {6, 6, 6, 6, 6, 6}},
       {{-1, 0, 2, 2, -1, 9}, {6, 4, 3, 3, 6, 1}},
   };
   for (const Case& c : cases) {
@@ -449,31 +434,17 @@ TEST(Teilnehmer, Matches) {
                     kFirst = TTeilnehmer::kMatchFirstName;
   struct Case { const TTeilnehmer* t; std::string pattern; uint8_t options; bool want; };
   const Case cases[] = {
-      {&person, "ab", 0, true},
-      {&person, "ab", kCase, false},
-      {&person, "AB", kCase, true},
-      {&person, "", 0, false},
-      {&person, "", kFirst, false},
+      {&person, "ab", 0, true}, {&person, "ab", kCase, false}, {&person, "AB", kCase, true},
+      {&person, "", 0, false}, {&person, "", kFirst, false},
       // Whole text: the person's Zusatz (team layout) is empty.
-      {&person, "", kWhole, true},
-      {&person, "", kWhole | kFirst, false},
-      {&person, "ller", 0, true},
-      {&person, "LLER", kCase, false},
-      {&person, Oem("müller"), kWhole, true},
-      {&person, Oem("mül"), 0, true},
+      {&person, "", kWhole, true}, {&person, "", kWhole | kFirst, false}, {&person, "ller", 0, true},
+      {&person, "LLER", kCase, false}, {&person, Oem("müller"), kWhole, true}, {&person, Oem("mül"), 0, true},
       // Umlauts are not case-folded.
-      {&person, Oem("MÜLLER"), 0, false},
-      {&person, Oem("Müll"), kWhole, false},
-      {&person, "anna", 0, false},
-      {&person, "anna", kFirst, true},
-      {&person, "anna", kFirst | kCase, false},
-      {&person, "ANNA", kFirst | kWhole, true},
-      {&person, "AN", kFirst | kWhole, false},
-      {&team, "mannschaft", 0, true},
-      {&team, "mannschaft 1", kWhole, true},
-      {&team, "mannschaft", kFirst, false},
-      {&team, "sv nord", kWhole, true},
-      {&team, "sv", 0, true},
+      {&person, Oem("MÜLLER"), 0, false}, {&person, Oem("Müll"), kWhole, false}, {&person, "anna", 0, false},
+      {&person, "anna", kFirst, true}, {&person, "anna", kFirst | kCase, false},
+      {&person, "ANNA", kFirst | kWhole, true}, {&person, "AN", kFirst | kWhole, false},
+      {&team, "mannschaft", 0, true}, {&team, "mannschaft 1", kWhole, true},
+      {&team, "mannschaft", kFirst, false}, {&team, "sv nord", kWhole, true}, {&team, "sv", 0, true},
       {&team, "", kWhole, false},
   };
   for (const Case& c : cases)
