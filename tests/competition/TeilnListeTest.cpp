@@ -96,8 +96,8 @@ TEST(TeilnListe, SortModes) {
       // Heat 3 lane 11 and heat 4 lane 1 share the key 41: the name decides.
       {{2}, 2, heatLane,
        {{"H4L1", 4, 1}, {"H3L10", 3, 10}, {"Znone", 0, 0}, {"H1L2", 1, 2}, {"B-H3L11", 3, 11}, {"H1L1", 1, 1},
-        {"Max", SHRT_MAX, SHRT_MAX}},
-       {"Znone", "H1L1", "H1L2", "H3L10", "B-H3L11", "H4L1", "Max"}},
+        {"Max", SHRT_MAX, SHRT_MAX}, {"Big", 3277, 0}},  // keys past 16 bits
+       {"Znone", "H1L1", "H1L2", "H3L10", "B-H3L11", "H4L1", "Big", "Max"}},
       {{3}, 6, points, six, {"A", "B", "C", "D"}},
       {{3}, 1, points, six, {"D", "B", "C", "A"}},
       {{3}, 0, points, six, {"A", "B", "C", "D"}},  // a discipline outside 1..6 ties everyone on the name
