@@ -1,6 +1,7 @@
-// Small builders shared by the age-class tests.
+// Small builders shared by the competition tests.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,13 +11,20 @@
 
 namespace aktest {
 
+// Where two byte sequences first differ ("" when equal): readable failures of
+// whole-record comparisons.
+template <class A, class B>
+std::string FirstDiff(const A& got, const B& want) {
+  for (size_t i = 0; i < std::min(got.size(), want.size()); ++i)
+    if (got[i] != want[i])
+      return "byte " + std::to_string(i) + ": " + std::to_string(got[i]) + " vs " + std::to_string(want[i]);
+  return got.size() == want.size() ? "" : "size " + std::to_string(got.size()) + " vs " + std::to_string(want.size());
+}
+
 // Kind 2: points = v1 - 10 * time (time cut to a multiple of v2 / 10).
 inline TDisziplin Linear(const std::string& name, int32_t v1, int32_t v2 = 0) {
   TDisziplin d;
-  d.SetName(name);
-  d.SetKind(kKindLinear);
-  d.SetV(1, v1);
-  d.SetV(2, v2);
+  d.SetName(name), d.SetKind(kKindLinear), d.SetV(1, v1), d.SetV(2, v2);
   return d;
 }
 
@@ -32,9 +40,7 @@ inline std::unique_ptr<TAltersklasse> MakeClass(uint16_t count, uint16_t flags =
 
 inline TTeilnehmer* Tn(const std::string& name, int32_t cpr = 0, bool outside = false) {
   auto* t = new TTeilnehmer;
-  t->SetName(true, name);
-  t->SetCprValue(cpr);
-  t->SetFlag(TTeilnehmer::kAusserKonkurrenz, outside);
+  t->SetName(true, name), t->SetCprValue(cpr), t->SetFlag(TTeilnehmer::kAusserKonkurrenz, outside);
   return t;
 }
 

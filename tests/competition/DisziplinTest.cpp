@@ -3,24 +3,19 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <sstream>
 #include <string>
+#include <tuple>
 
+#include "AkTestSupport.h"
+#include "ByteOrder.h"
 #include "CodePage.h"
 #include "VkDisz.h"
+
+using aktest::FirstDiff;
 
 namespace {
 
 using Bytes = std::array<uint8_t, kDisziplinSize>;
-
-std::string Hex(const Bytes& b) {
-  std::ostringstream os;
-  for (size_t i = 0; i < b.size(); ++i) {
-    static const char* digits = "0123456789ABCDEF";
-    os << digits[b[i] >> 4] << digits[b[i] & 15] << (i % 16 == 15 ? '\n' : ' ');
-  }
-  return os.str();
-}
 
 // Every byte differs from its neighbours, so a field at a wrong offset shows.
 Bytes Pattern() {
@@ -36,9 +31,16 @@ Bytes Stored(const TDisziplin& d) {
   return b;
 }
 
-void PutText(Bytes& b, size_t off, const std::string& s) {
-  b[off] = static_cast<uint8_t>(s.size());
-  for (size_t i = 0; i < s.size(); ++i) b[off + 1 + i] = static_cast<uint8_t>(s[i]);
+// The layout: name at 0, kind at 81, V1..V5 at 83, formula at 103, rule code
+// at 359, description at 361.
+void Put(Bytes& b, const std::string& name, uint16_t kind, const std::array<int32_t, 5>& v, const std::string& formula,
+         uint16_t code, const std::string& description) {
+  le::PutStr(b.data(), 0, 255, name);
+  le::PutU16(b.data(), 81, kind);
+  for (size_t i = 0; i < 5; ++i) le::PutI32(b.data(), 83 + 4 * i, v[i]);
+  le::PutStr(b.data(), 103, 255, formula);
+  le::PutU16(b.data(), 359, code);
+  le::PutStr(b.data(), 361, 255, description);
 }
 
 TDisziplin Named(uint16_t kind, const std::string& name) {
@@ -51,67 +53,44 @@ TDisziplin Named(uint16_t kind, const std::string& name) {
 }  // namespace
 
 TEST(Disziplin, FieldsAtTheirOffsets) {
-  EXPECT_EQ(Stored(TDisziplin()), Bytes{});  // a new record is all zero
+  EXPECT_EQ(FirstDiff(Stored(TDisziplin()), Bytes{}), "");  // a new record is all zero
 
   TDisziplin d;
   d.SetName(Oem("50 m Rückenschwimmen"));
   d.SetKind(0x0201);
-  d.SetV(1, 0x04030201);
-  d.SetV(2, -2);
-  d.SetV(3, 0x7FFFFFFF);
-  d.SetV(4, INT32_MIN);
-  d.SetV(5, 0x0A0B0C0D);
+  for (auto [i, v] : {std::pair{1, 0x04030201}, {2, -2}, {3, 0x7FFFFFFF}, {4, INT32_MIN}, {5, 0x0A0B0C0D}}) d.SetV(i, v);
   d.SetFormula("V1-T*10");
   d.SetRuleCode(0xBEEF);
   d.SetDescription("Regelwerk 1999");
-
   Bytes want{};
-  PutText(want, 0, Oem("50 m Rückenschwimmen"));
-  want[81] = 0x01, want[82] = 0x02;
-  const uint8_t vs[20] = {0x01, 0x02, 0x03, 0x04, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                          0xFF, 0x7F, 0x00, 0x00, 0x00, 0x80, 0x0D, 0x0C, 0x0B, 0x0A};
-  for (size_t i = 0; i < 20; ++i) want[83 + i] = vs[i];
-  PutText(want, 103, "V1-T*10");
-  want[359] = 0xEF, want[360] = 0xBE;
-  PutText(want, 361, "Regelwerk 1999");
-  EXPECT_EQ(Stored(d), want) << "got\n" << Hex(Stored(d)) << "want\n" << Hex(want);
+  Put(want, Oem("50 m Rückenschwimmen"), 0x0201, {0x04030201, -2, 0x7FFFFFFF, INT32_MIN, 0x0A0B0C0D}, "V1-T*10", 0xBEEF,
+      "Regelwerk 1999");
+  EXPECT_EQ(FirstDiff(Stored(d), want), "");
   EXPECT_EQ(want[7], 0x81);  // DOS u-umlaut
+  EXPECT_EQ(std::tuple(want[81], want[83], want[86], want[87], want[102], want[359]),
+            std::tuple(1, 1, 4, 0xFE, 0x0A, 0xEF));  // little-endian at the offsets
 
-  // Read back from loaded bytes.
-  TDisziplin r;
+  TDisziplin r;  // read back from loaded bytes
   r.Load(want.data());
-  EXPECT_EQ(r.Name(), Oem("50 m Rückenschwimmen"));
-  EXPECT_EQ(r.Kind(), 0x0201);
-  EXPECT_EQ(r.V(2), -2);
-  EXPECT_EQ(r.V(4), INT32_MIN);
-  EXPECT_EQ(r.V(5), 0x0A0B0C0D);
-  EXPECT_EQ(r.Formula(), "V1-T*10");
-  EXPECT_EQ(r.RuleCode(), 0xBEEF);
-  EXPECT_EQ(r.Description(), "Regelwerk 1999");
+  EXPECT_EQ(std::tuple(r.Name(), r.Kind(), r.V(2), r.V(4), r.V(5), r.Formula(), r.RuleCode(), r.Description()),
+            std::tuple(Oem("50 m Rückenschwimmen"), 0x0201, -2, INT32_MIN, 0x0A0B0C0D, "V1-T*10", 0xBEEF,
+                       "Regelwerk 1999"));
 }
 
 TEST(Disziplin, LoadStoreKeepsBytesBehindTextsAndTouchesOnlyTheFieldSet) {
   const Bytes in = Pattern();
   TDisziplin d;
   d.Load(in.data());
-  EXPECT_EQ(Stored(d), in);
+  EXPECT_EQ(FirstDiff(Stored(d), in), "");
 
-  d.SetName("AB");
-  d.SetFormula("T");
-  d.SetDescription("");
-  d.SetV(3, 0);
-  d.SetRuleCode(12);
-  d.SetV(0, 1);  // numbers outside 1..5 name no field
-  d.SetV(6, 1);
-  EXPECT_EQ(d.V(0), 0);
-  EXPECT_EQ(d.V(6), 0);
+  d.SetName("AB"), d.SetFormula("T"), d.SetDescription(""), d.SetV(3, 0), d.SetRuleCode(12);
+  d.SetV(0, 1), d.SetV(6, 1);  // numbers outside 1..5 name no field
+  EXPECT_EQ(d.V(0) | d.V(6), 0);
   Bytes want = in;
-  want[0] = 2, want[1] = 'A', want[2] = 'B';
-  want[103] = 1, want[104] = 'T';
-  want[361] = 0;
+  want[0] = 2, want[1] = 'A', want[2] = 'B', want[103] = 1, want[104] = 'T', want[361] = 0;
   for (size_t i = 91; i < 95; ++i) want[i] = 0;
   want[359] = 12, want[360] = 0;
-  EXPECT_EQ(Stored(d), want) << Hex(Stored(d));
+  EXPECT_EQ(FirstDiff(Stored(d), want), "");
 }
 
 TEST(Disziplin, LengthsAreClampedToTheirField) {
@@ -126,17 +105,13 @@ TEST(Disziplin, LengthsAreClampedToTheirField) {
   EXPECT_EQ(d->Name(), std::string(raw + 1, 80));
   EXPECT_EQ(d->Formula(), std::string(raw + 104, 255));
   EXPECT_EQ(d->Description(), std::string(raw + 362, 80));
-  EXPECT_EQ(Stored(*d), in);  // the damaged length bytes themselves are kept
+  EXPECT_EQ(FirstDiff(Stored(*d), in), "");  // the damaged length bytes themselves are kept
 
   TDisziplin s;
-  s.SetName(std::string(100, 'N'));
-  s.SetFormula(std::string(300, 'F'));
-  s.SetDescription(std::string(81, 'D'));
-  EXPECT_EQ(s.Name(), std::string(80, 'N'));
-  EXPECT_EQ(s.Formula(), std::string(255, 'F'));
-  EXPECT_EQ(s.Description(), std::string(80, 'D'));
-  EXPECT_EQ(Stored(s)[81], 0);  // the kind behind the name stays untouched
-  EXPECT_EQ(Stored(s)[359], 0);
+  s.SetName(std::string(100, 'N')), s.SetFormula(std::string(300, 'F')), s.SetDescription(std::string(81, 'D'));
+  EXPECT_EQ(std::tuple(s.Name(), s.Formula(), s.Description()),
+            std::tuple(std::string(80, 'N'), std::string(255, 'F'), std::string(80, 'D')));
+  EXPECT_EQ(Stored(s)[81] | Stored(s)[359], 0);  // kind and rule code behind the texts stay untouched
 }
 
 TEST(Disziplin, FormulaKindName) {
@@ -146,49 +121,32 @@ TEST(Disziplin, FormulaKindName) {
   for (uint16_t kind : {5, 7, 65535}) EXPECT_EQ(FormulaKindName(kind), "<unbekannte Berechnungsformel>");
 }
 
-// The description names the rule year of every code; odd codes are the
-// championship variants.
+// Odd codes are the championship variants.
 TEST(Disziplin, RuleYearAndDescription) {
-  struct Case { uint16_t code; uint16_t year; const char* description; };
-  const Case cases[] = {
-      {0, 0, "Regelwerk 0"},        {1, 0, "Meisterschaftsdisziplin Regelwerk 0"},
-      {2, 1988, "Regelwerk 1988"},  {3, 1988, "Meisterschaftsdisziplin Regelwerk 1988"},
-      {4, 1992, "Regelwerk 1992"},  {5, 1992, "Meisterschaftsdisziplin Regelwerk 1992"},
-      {6, 1995, "Regelwerk 1995"},  {7, 1995, "Meisterschaftsdisziplin Regelwerk 1995"},
-      {8, 1999, "Regelwerk 1999"},  {9, 1999, "Meisterschaftsdisziplin Regelwerk 1999"},
-      {10, 2007, "Regelwerk 2007"}, {11, 2007, "Meisterschaftsdisziplin Regelwerk 2007"},
-      {12, 2006, "Regelwerk 2006"}, {13, 0, "Meisterschaftsdisziplin Regelwerk 0"},
-      {65534, 0, "Regelwerk 0"},
-  };
+  const std::pair<uint16_t, uint16_t> years[] = {{0, 0},     {1, 0},     {2, 1988},  {3, 1988},  {4, 1992},
+                                                 {5, 1992},  {6, 1995},  {7, 1995},  {8, 1999},  {9, 1999},
+                                                 {10, 2007}, {11, 2007}, {12, 2006}, {13, 0},    {65534, 0}};
   const TDisziplinVorlage v{Oem("100 m Hindernisschwimmen"), 2, 150000, 100, 0, 0, 0};
-  for (const Case& c : cases) {
-    EXPECT_EQ(RuleSetYear(c.code), c.year) << c.code;
+  for (auto [code, year] : years) {
+    EXPECT_EQ(RuleSetYear(code), year) << code;
     TDisziplin d;
-    BuildDisziplin(d, v, c.code);
-    EXPECT_EQ(d.Description(), c.description) << c.code;
-    EXPECT_EQ(d.RuleCode(), c.code);
+    BuildDisziplin(d, v, code);
+    EXPECT_EQ(d.Description(), (code % 2 ? "Meisterschaftsdisziplin Regelwerk " : "Regelwerk ") + std::to_string(year));
+    EXPECT_EQ(d.RuleCode(), code);
   }
 }
 
 TEST(Disziplin, BuildDisziplinFillsEveryNamedField) {
   const TDisziplinVorlage v{Oem("50 m Flossenschwimmen mit Gurtretter"), 4, 3000, -2, 3, INT32_MAX, INT32_MIN};
-  // Start from old bytes: only the bytes behind the new text lengths keep
-  // what they held.
+  // Start from old bytes: only the bytes behind the new text lengths keep what they held.
   const Bytes old = Pattern();
   TDisziplin d;
   d.Load(old.data());
   BuildDisziplin(d, v, 9);
-
   Bytes want = old;
-  PutText(want, 0, v.Name);
-  want[81] = 4, want[82] = 0;
-  const int32_t vs[5] = {3000, -2, 3, INT32_MAX, INT32_MIN};
-  for (size_t i = 0; i < 5; ++i)
-    for (size_t k = 0; k < 4; ++k) want[83 + 4 * i + k] = static_cast<uint8_t>(static_cast<uint32_t>(vs[i]) >> (8 * k));
-  PutText(want, 103, "<Internationaler Trelvacup>");
-  want[359] = 9, want[360] = 0;
-  PutText(want, 361, "Meisterschaftsdisziplin Regelwerk 1999");
-  EXPECT_EQ(Stored(d), want) << Hex(Stored(d));
+  Put(want, v.Name, 4, {3000, -2, 3, INT32_MAX, INT32_MIN}, "<Internationaler Trelvacup>", 9,
+      "Meisterschaftsdisziplin Regelwerk 1999");
+  EXPECT_EQ(FirstDiff(Stored(d), want), "");
 
   // Kind 0 gets its kind name as formula too; a template holds 55 characters.
   BuildDisziplin(d, TDisziplinVorlage{std::string(55, 'x') + "yyy", 0, 1, 2, 3, 4, 5}, 8);
@@ -197,7 +155,6 @@ TEST(Disziplin, BuildDisziplinFillsEveryNamedField) {
 }
 
 TEST(Disziplin, CompareAndSame) {
-  const std::string ue = Oem("ü");  // 0x81: above every ASCII letter as an unsigned byte
   struct Case { uint16_t kindA; std::string nameA; uint16_t kindB; std::string nameB; int want; };
   const Case cases[] = {
       {2, "50 m Retten", 2, "50 m Retten", 0},
@@ -207,7 +164,7 @@ TEST(Disziplin, CompareAndSame) {
       {2, "AB", 2, "A", -1},                     // the longer text before its prefix
       {2, "", 2, "A", 1},
       {2, "50 m retten", 2, "50 m Retten", -1},  // case counts: 'r' > 'R'
-      {2, ue, 2, "z", -1},                       // unsigned bytes
+      {2, Oem("ü"), 2, "z", -1},                 // unsigned bytes: 0x81 above every ASCII letter
   };
   for (const Case& c : cases) {
     const TDisziplin a = Named(c.kindA, c.nameA), b = Named(c.kindB, c.nameB);
@@ -215,13 +172,10 @@ TEST(Disziplin, CompareAndSame) {
     EXPECT_EQ(CompareDisziplin(b, a), -c.want);
     EXPECT_EQ(SameDisziplin(a, b), c.want == 0);
   }
-
-  // Parameters, texts other than the name, and bytes behind the name's
-  // length do not count.
-  Bytes bytes = Pattern();
+  // Parameters, texts other than the name, and bytes behind the name's length do not count.
+  const Bytes bytes = Pattern();
   TDisziplin other;
   other.Load(bytes.data());
-  other.SetKind(2);
-  other.SetName("50 m Retten");
+  other.SetKind(2), other.SetName("50 m Retten");
   EXPECT_TRUE(SameDisziplin(Named(2, "50 m Retten"), other));
 }

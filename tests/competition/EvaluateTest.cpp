@@ -27,11 +27,8 @@ TEST(Evaluate, PlacesWithTiesAndOutOfCompetition) {
     auto ak = MakeClass(0);
     for (size_t i = 0; i < c.in.size(); ++i) ak->Insert(Tn(std::string(1, 'A' + i), c.in[i].total, c.in[i].outside));
     ak->Evaluate();
-    for (size_t i = 0; i < c.in.size(); ++i) {
-      const TTeilnehmer& t = *ak->At(static_cast<int>(i));
-      EXPECT_EQ(t.Place(), c.places[i]) << i;
-      EXPECT_EQ(t.ColumnText(1) == "AK", c.in[i].outside) << i;
-    }
+    for (int i = 0; i < int(c.in.size()); ++i)
+      EXPECT_EQ(std::pair(int(ak->At(i)->Place()), ak->At(i)->ColumnText(1) == "AK"), std::pair(c.places[i], c.in[i].outside)) << i;
   }
 }
 
@@ -58,16 +55,10 @@ TEST(Evaluate, DisciplinePlaces) {
 
   // Flag 16: no discipline place without a passed CPR, but the points count.
   auto cpr = MakeClass(1, TAltersklasse::kPlacesNeedCpr);
-  TTeilnehmer* a = Tn("A", 0);
-  TTeilnehmer* b = Tn("B", 100);
-  a->SetTime(1, 1000);
-  b->SetTime(1, 2000);
-  cpr->Insert(a);
-  cpr->Insert(b);
+  TTeilnehmer *a = Tn("A", 0), *b = Tn("B", 100);
+  a->SetTime(1, 1000), b->SetTime(1, 2000), cpr->Insert(a), cpr->Insert(b);
   cpr->Evaluate();
-  EXPECT_EQ(a->DisciplinePlace(1), 0);
-  EXPECT_EQ(a->Total(), 90000);
-  EXPECT_EQ(b->DisciplinePlace(1), 1);
+  EXPECT_EQ(std::tuple(a->DisciplinePlace(1), a->Total(), b->DisciplinePlace(1)), std::tuple(0, 90000, 1));
 }
 
 TEST(Evaluate, CountedDisciplines) {
@@ -102,9 +93,7 @@ TEST(Evaluate, StatusCodesAndSaturatedTotal) {
                                          {0, INT32_MAX, 2, INT32_MAX}}) {
     auto ak = MakeClass(2);
     TTeilnehmer* t = Tn("A", c.cpr);
-    t->SetTime(1, 1000);
-    t->SetTime(2, 1000);
-    t->SetDeduction(c.slot, c.deduction);
+    t->SetTime(1, 1000), t->SetTime(2, 1000), t->SetDeduction(c.slot, c.deduction);
     ak->Insert(t);
     ak->Evaluate();
     EXPECT_EQ(t->Total(), c.total) << c.deduction << " " << c.cpr;
@@ -132,9 +121,7 @@ TEST(Evaluate, DisplayOrderFlags) {
   // Among totals of 0 a participant who started nowhere comes last.
   auto ak = MakeClass(1);
   TTeilnehmer* a = Tn("A");
-  a->SetAllNA();
-  ak->Insert(a);
-  ak->Insert(Tn("B"));
+  a->SetAllNA(), ak->Insert(a), ak->Insert(Tn("B"));
   EXPECT_EQ(Order(*ak), (std::vector<std::string>{"B", "A"}));
 }
 
@@ -142,25 +129,17 @@ TEST(Evaluate, BestsTieGoesToTheLaterAndEnteredRecordsStay) {
   // Step 10 cuts both times to 1000; out of competition never sets a best.
   auto ak = MakeClass(1, 0, 100000, 100);
   TRekord r3;
-  r3.SetRecordTime(5000);
-  r3.SetRecordDeduction(2);
-  r3.SetNumber(7);
-  r3.SetText("alt");
-  r3.SetHolder("Halter");
-  r3.SetReserved(9);
-  ak->SetRekord(3, r3);
+  r3.SetRecordTime(5000), r3.SetRecordDeduction(2), r3.SetNumber(7), r3.SetText("alt"), r3.SetHolder("Halter");
+  r3.SetReserved(9), ak->SetRekord(3, r3);
   TOverallRecord o;
-  o.SetRecordTotal(12345);
-  o.SetNumber(3);
-  ak->SetOverall(o);
+  o.SetRecordTotal(12345), o.SetNumber(3), ak->SetOverall(o);
   for (auto [name, time, outside] : {std::tuple{"A", 1001, false}, {"B", 1005, false}, {"C", 500, true}}) {
     TTeilnehmer* t = Tn(name, 0, outside);
     t->SetTime(1, time);
     ak->Insert(t);
   }
   ak->Evaluate();
-  EXPECT_EQ(ak->Rekord(1).BestTime(), 1005);
-  EXPECT_EQ(ak->Overall().BestTotal(), 90000);
+  EXPECT_EQ(std::pair(ak->Rekord(1).BestTime(), ak->Overall().BestTotal()), std::pair(1005, 90000));
   // Entered values stay; number, text length and reserved byte go with the bests.
   const TRekord k = ak->Rekord(3);
   EXPECT_EQ(std::tuple(k.RecordTime(), k.RecordDeduction(), k.Holder(), k.Number(), k.Text(), k.Reserved()),
@@ -177,8 +156,7 @@ TEST(Evaluate, FormulaErrorReportedOncePerEvaluation) {
   Messages m;
   for (const char* name : {"A", "B"}) {
     TTeilnehmer* t = Tn(name);
-    t->SetTime(1, 1000);
-    ak.Insert(t);
+    t->SetTime(1, 1000), ak.Insert(t);
   }
   EXPECT_EQ(m.list.size(), 2u);  // one per insertion
   ak.Evaluate();
@@ -227,8 +205,7 @@ TEST(Evaluate, OrdersMatchTheLiteralWalks) {
       TTeilnehmerListe list(false);
       for (int i = 0; i < ak->GetCount(); ++i) list.AtInsert(i, ak->At(i));
       list.SetSortMode(needsCpr ? TTeilnehmerListe::kByPointsWithCpr : TTeilnehmerListe::kByPoints);
-      list.SetDiscipline(d);
-      list.Sort();
+      list.SetDiscipline(d), list.Sort();
       const auto want = Walk(list, [&](const TTeilnehmer& t) { return needsCpr && t.CprValue() < 1 ? 0 : t.Points(d); }, true);
       ak->RankDiscipline(d);
       for (const auto& [t, place] : want) ASSERT_EQ(t->DisciplinePlace(d), place) << flags << " " << d;
@@ -237,8 +214,7 @@ TEST(Evaluate, OrdersMatchTheLiteralWalks) {
     ref.Sort();
     for (const auto& [t, place] : Walk(ref, [](const TTeilnehmer& t) { return t.Total(); }, false))
       t->SetPlace(static_cast<uint16_t>(place));
-    ref.SetFlags(flags);
-    ref.Sort();
+    ref.SetFlags(flags), ref.Sort();
     for (int i = 0; i < ak->GetCount(); ++i)
       ASSERT_EQ(std::pair(ak->At(i)->Vorname(), ak->At(i)->Place()), std::pair(ref.At(i)->Vorname(), ref.At(i)->Place()))
           << flags << " " << i;

@@ -3,6 +3,7 @@
 #include <climits>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "CodePage.h"
@@ -25,16 +26,6 @@ TTeilnehmer* Make(const std::string& name) {
   return t;
 }
 
-// Inserts one participant per row, named and then shaped by `set`.
-template <class Row, class F>
-void Fill(TTeilnehmerListe& l, std::initializer_list<Row> rows, F set) {
-  for (const Row& r : rows) {
-    TTeilnehmer* t = Make(r.name);
-    set(*t, r);
-    l.Insert(t);
-  }
-}
-
 std::unique_ptr<TTeilnehmerListe> List(uint8_t mode, int16_t discipline = 1) {
   auto l = std::make_unique<TTeilnehmerListe>();
   l->SetSortMode(mode);
@@ -52,15 +43,10 @@ Names_ Names(const TTeilnehmerListe& l) {
 
 TEST(TeilnListe, Init) {
   TTeilnehmerListe l;
-  EXPECT_EQ(l.GetLimit(), 15);
-  EXPECT_EQ(l.GetDelta(), 5);
-  EXPECT_EQ(l.SortMode(), 0);
-  EXPECT_EQ(l.Discipline(), 1);
-  EXPECT_TRUE(l.Owning());
+  EXPECT_EQ(std::tuple(l.GetLimit(), l.GetDelta(), l.SortMode(), l.Discipline(), l.Owning(), l.GetDuplicates()),
+            std::tuple(15, 5, 0, 1, true, true));
   EXPECT_FALSE(TTeilnehmerListe(false).Owning());
-  EXPECT_TRUE(l.GetDuplicates());
-  l.Insert(Make("Meier"));
-  l.Insert(Make("Meier"));
+  l.Insert(Make("Meier")), l.Insert(Make("Meier"));
   EXPECT_EQ(l.GetCount(), 2);  // equal participants are all kept
 }
 
@@ -77,100 +63,69 @@ TEST(TeilnListe, NameRuleUnsignedBytesPrefixFirst) {
 TEST(TeilnListe, FirstNamesAreNeverComparedTeamNamesWhole) {
   auto l = List(1);
   TTeilnehmer a, b, c;
-  a.SetName(true, "Meier");
-  a.SetVorname("Zoe");
-  b.SetName(true, "Meier");
-  b.SetVorname("Anna");
-  EXPECT_EQ(l->Compare(&a, &b), 0);
-  EXPECT_EQ(l->Compare(&b, &a), 0);
+  a.SetName(true, "Meier"), a.SetVorname("Zoe"), b.SetName(true, "Meier"), b.SetVorname("Anna");
   // Bytes behind a name's length (a longer earlier name) do not count either.
-  c.SetName(true, "Meierhofer");
-  c.SetName(true, "Meier");
-  EXPECT_EQ(l->Compare(&a, &c), 0);
+  c.SetName(true, "Meierhofer"), c.SetName(true, "Meier");
+  EXPECT_EQ(std::tuple(l->Compare(&a, &b), l->Compare(&b, &a), l->Compare(&a, &c)), std::tuple(0, 0, 0));
   // Team names count beyond the individual layout's 20 characters.
-  a.SetName(false, "Rettungsschwimmer Nord B");
-  b.SetName(false, "Rettungsschwimmer Nord A");
-  EXPECT_EQ(l->Compare(&a, &b), 1);
-  EXPECT_EQ(l->Compare(&b, &a), -1);
+  a.SetName(false, "Rettungsschwimmer Nord B"), b.SetName(false, "Rettungsschwimmer Nord A");
+  EXPECT_EQ(std::pair(l->Compare(&a, &b), l->Compare(&b, &a)), std::pair(1, -1));
 }
 
-TEST(TeilnListe, TotalModesDescendingThenName) {
-  struct In { const char* name; int32_t total; };
-  for (uint8_t mode : {0, 4, 5}) {
-    auto l = List(mode);
-    Fill<In>(*l, {{"C", 300}, {"B", 500}, {"D", 100}, {"A", 500}, {"E", -4}, {"F", INT_MAX}, {"G", INT_MIN}},
-             [](TTeilnehmer& t, const In& r) { t.SetTotal(r.total); });
-    EXPECT_EQ(Names(*l), (Names_{"F", "A", "B", "C", "D", "E", "G"})) << "mode " << int(mode);
-    EXPECT_EQ(l->Compare(l->At(0), l->At(6)), -1);
-    EXPECT_EQ(l->Compare(l->At(6), l->At(0)), 1);
+// Each row: the modes and discipline, how a participant's two numbers are
+// set, the participants, and the order they end in.
+TEST(TeilnListe, SortModes) {
+  using T = TTeilnehmer;
+  using Set = void (*)(T&, int32_t, int32_t);
+  using Rows = std::vector<std::tuple<const char*, int32_t, int32_t>>;
+  const Set total = [](T& t, int32_t a, int32_t) { t.SetTotal(a); };
+  // Heat and lane of discipline 2; discipline 1 in reverse order must not be read.
+  const Set heatLane = [](T& t, int32_t h, int32_t l) {
+    t.SetHeat(2, int16_t(h)), t.SetLane(2, int16_t(l)), t.SetHeat(1, int16_t(100 - h));
+  };
+  const Set cprTime = [](T& t, int32_t time, int32_t s) { t.SetCprTime(int16_t(time)), t.SetCprStation(int16_t(s)); };
+  const Set points = [](T& t, int32_t p, int32_t) { t.SetPoints(6, p), t.SetPoints(1, -p), t.SetTotal(p); };
+  const Set cpr = [](T& t, int32_t p, int32_t c) { t.SetPoints(3, p), t.SetCprValue(c); };
+  const Rows six = {{"C", 100, 0}, {"A", 900, 0}, {"D", 0, 0}, {"B", 100, 0}};
+  const Rows withCpr = {{"A", 800, 0}, {"B", 500, 100}, {"C", 300, -300}, {"D", 0, 50}, {"E", 700, 1}, {"F", 900, -100}};
+  struct Case { std::vector<uint8_t> modes; int16_t d; Set set; Rows in; Names_ want; };
+  const Case cases[] = {
+      {{0, 4, 5}, 1, total,
+       {{"C", 300, 0}, {"B", 500, 0}, {"D", 100, 0}, {"A", 500, 0}, {"E", -4, 0}, {"F", INT_MAX, 0}, {"G", INT_MIN, 0}},
+       {"F", "A", "B", "C", "D", "E", "G"}},
+      // Heat 3 lane 11 and heat 4 lane 1 share the key 41: the name decides.
+      {{2}, 2, heatLane,
+       {{"H4L1", 4, 1}, {"H3L10", 3, 10}, {"Znone", 0, 0}, {"H1L2", 1, 2}, {"B-H3L11", 3, 11}, {"H1L1", 1, 1},
+        {"Max", SHRT_MAX, SHRT_MAX}, {"Big", 3277, 0}},  // keys past 16 bits
+       {"Znone", "H1L1", "H1L2", "H3L10", "B-H3L11", "H4L1", "Big", "Max"}},
+      {{3}, 6, points, six, {"A", "B", "C", "D"}},
+      {{3}, 1, points, six, {"D", "B", "C", "A"}},
+      {{3}, 0, points, six, {"A", "B", "C", "D"}},  // a discipline outside 1..6 ties everyone on the name
+      {{6}, 1, cprTime, {{"A", 930, 2}, {"B", 930, 1}, {"C", 925, 5}, {"D", 0, 0}, {"E", 930, 1}}, {"D", "C", "B", "E", "A"}},
+      // Without a passed CPR the points count 0, so A, C, D and F tie by name.
+      {{8}, 3, cpr, withCpr, {"E", "B", "A", "C", "D", "F"}},
+      {{3}, 3, cpr, withCpr, {"F", "A", "E", "B", "C", "D"}},
+  };
+  for (const Case& c : cases) {
+    for (uint8_t mode : c.modes) {
+      auto l = List(mode, c.d);
+      for (auto [name, a, b] : c.in) {
+        T* t = Make(name);
+        c.set(*t, a, b);
+        l->Insert(t);
+      }
+      EXPECT_EQ(Names(*l), c.want) << "mode " << int(mode) << " discipline " << c.d;
+      const int last = l->GetCount() - 1;
+      EXPECT_EQ(std::pair(l->Compare(l->At(0), l->At(last)), l->Compare(l->At(last), l->At(0))), std::pair(-1, 1));
+    }
   }
-}
-
-TEST(TeilnListe, Mode2HeatAndLaneOfTheDiscipline) {
-  struct In { const char* name; int16_t heat, lane; };
-  auto l = List(2, 2);
-  Fill<In>(*l,
-           {{"H4L1", 4, 1}, {"H3L10", 3, 10}, {"Znone", 0, 0}, {"H1L2", 1, 2}, {"B-H3L11", 3, 11}, {"H1L1", 1, 1},
-            {"Max", SHRT_MAX, SHRT_MAX}},
-           [](TTeilnehmer& t, const In& r) {
-             t.SetHeat(2, r.heat);
-             t.SetLane(2, r.lane);
-             t.SetHeat(1, static_cast<int16_t>(100 - r.heat));  // reverse order in discipline 1: must not be read
-           });
-  // Heat 3 lane 11 and heat 4 lane 1 share the key 41: the name decides.
-  EXPECT_EQ(Names(*l), (Names_{"Znone", "H1L1", "H1L2", "H3L10", "B-H3L11", "H4L1", "Max"}));
-}
-
-TEST(TeilnListe, Mode3PointsOfTheDisciplineDescending) {
-  struct In { const char* name; int32_t points; };
-  auto l = List(3, 6);
-  Fill<In>(*l, {{"C", 100}, {"A", 900}, {"D", 0}, {"B", 100}}, [](TTeilnehmer& t, const In& r) {
-    t.SetPoints(6, r.points);
-    t.SetPoints(1, -r.points);
-    t.SetTotal(r.points);
-  });
-  EXPECT_EQ(Names(*l), (Names_{"A", "B", "C", "D"}));
-  l->SetDiscipline(1);  // takes effect with Sort
-  l->Sort();
-  EXPECT_EQ(Names(*l), (Names_{"D", "B", "C", "A"}));
-
-  auto outside = List(3, 0);  // a discipline outside 1..6 ties everyone on the name
-  Fill<In>(*outside, {{"B", 2}, {"C", 3}, {"A", 1}}, [](TTeilnehmer& t, const In& r) { t.SetPoints(1, r.points); });
-  EXPECT_EQ(Names(*outside), (Names_{"A", "B", "C"}));
-}
-
-TEST(TeilnListe, Mode6CprTimeAndStation) {
-  struct In { const char* name; int16_t time, station; };
-  auto l = List(6);
-  Fill<In>(*l, {{"A", 930, 2}, {"B", 930, 1}, {"C", 925, 5}, {"D", 0, 0}, {"E", 930, 1}},
-           [](TTeilnehmer& t, const In& r) {
-             t.SetCprTime(r.time);
-             t.SetCprStation(r.station);
-           });
-  EXPECT_EQ(Names(*l), (Names_{"D", "C", "B", "E", "A"}));
-}
-
-TEST(TeilnListe, Mode8PointsNeedAPassedCpr) {
-  struct In { const char* name; int32_t points, cpr; };
-  auto l = List(8, 3);
-  Fill<In>(*l, {{"A", 800, 0}, {"B", 500, 100}, {"C", 300, -300}, {"D", 0, 50}, {"E", 700, 1}, {"F", 900, -100}},
-           [](TTeilnehmer& t, const In& r) {
-             t.SetPoints(3, r.points);
-             t.SetCprValue(r.cpr);
-           });
-  // Without a passed CPR the points count 0, so A, C, D and F tie by name.
-  EXPECT_EQ(Names(*l), (Names_{"E", "B", "A", "C", "D", "F"}));
-  l->SetSortMode(3);
-  l->Sort();
-  EXPECT_EQ(Names(*l), (Names_{"F", "A", "E", "B", "C", "D"}));
 }
 
 TEST(TeilnListe, OwningDisposesNonOwningDoesNot) {
   int disposed = 0;
   {
     TTeilnehmerListe l;
-    l.Insert(new CountedTeilnehmer(&disposed));
-    l.Insert(new CountedTeilnehmer(&disposed));
+    l.Insert(new CountedTeilnehmer(&disposed)), l.Insert(new CountedTeilnehmer(&disposed));
     l.AtFree(0);
     EXPECT_EQ(disposed, 1);
   }
@@ -185,7 +140,7 @@ TEST(TeilnListe, OwningDisposesNonOwningDoesNot) {
     l.AtFree(0);
     EXPECT_EQ(l.GetCount(), 2);
     l.FreeAll();
-    EXPECT_EQ(l.GetCount(), 0);
+    EXPECT_EQ(l.GetCount(), 0);  // removed, not disposed
     for (auto& t : owner) l.Insert(t.get());
   }
   EXPECT_EQ(disposed, 0);
