@@ -52,7 +52,6 @@ std::string Heats(const TAltersklasse& ak, int d) {
 TEST(AkOps, Qualify) {
   const std::string surplus =
       Oem("Überhang (durch TN mit gleicher Punktzahl oder mit der Eig. qualifiziert) in der Altersklasse Jugend.");
-  ASSERT_EQ(surplus[0], '\x9a');
   struct Case { std::vector<int32_t> totals; std::vector<int> direct; int n, mode; std::string marked, left; bool msg; };
   for (const Case& c : std::vector<Case>{
            {{1000, 900, 800, 700, 600, 500, 500, 400, 300, 200}, {}, 6, 1, "ABCDEFG", "ABCDEFGHIJ", true},  // tie at the cut
@@ -157,22 +156,20 @@ TEST(AkOps, StrikeAndReset) {
   struct Case { int mode; std::string left, na; };
   for (const Case& c : std::vector<Case>{{0, "ABCD", "BCD"}, {1, "A", ""}, {2, "ABC", ""}, {3, "ABCD", "D"}}) {
     auto ak = WithTotals({0, 0, 0, 0}, 1);
-    Find(*ak, "A")->SetTime(1, 1000);
-    Find(*ak, "C")->SetDeduction(1, 5);
-    Find(*ak, "D")->SetAllNA();
-    ak->Evaluate();
-    ak->Strike(c.mode);
+    Find(*ak, "A")->SetTime(1, 1000), Find(*ak, "C")->SetDeduction(1, 5), Find(*ak, "D")->SetAllNA();
+    ak->Evaluate(), ak->Strike(c.mode);
     std::string left = Names(*ak), na;
     std::sort(left.begin(), left.end());
-    for (char n : left)
-      if (Find(*ak, std::string(1, n))->Deduction(1) == -3 && Find(*ak, std::string(1, n))->CprValue() == -300) na += n;
+    for (char n : left) {
+      const TTeilnehmer* t = Find(*ak, std::string(1, n));
+      if (t->Deduction(1) == -3 && t->CprValue() == -300) na += n;
+    }
     EXPECT_EQ(left + "/" + na, c.left + "/" + c.na) << c.mode;
   }
   auto ak = WithTotals({500, 400}, 1);
   Find(*ak, "B")->SetHeat(1, 3);
   TYrSet items;
-  items.SetElement(25, true);
-  items.SetElement(13, true);
+  items.SetElement(25, true), items.SetElement(13, true);
   ak->ResetResults(items);
   EXPECT_EQ(Find(*ak, "A")->Total() + Find(*ak, "B")->Heat(1), 0);
   EXPECT_EQ(Find(*ak, "B")->Place(), 1);  // evaluated: both at 0 share place 1

@@ -1,28 +1,30 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "AkTestSupport.h"
 #include "CodePage.h"
+#include "FileTestSupport.h"
+#include "LoadSeeds.h"
 #include "VkWettk.h"
-#include "YrStream.h"
 
 namespace {
 
-// name, first name (team: Zusatz), birth year, organisation, times and
-// deductions of two disciplines, CPR value, flags.
-struct Person {
+using Texts = std::vector<std::string>;
+
+// Name, first name, birth year, organisation, time and deduction of two
+// disciplines, CPR value, flags.
+const struct {
   const char *name, *first, *year, *org;
   int32_t time1, time2;
   int16_t ded1, ded2;
   int32_t cpr;
   uint16_t flags;
-};
-const Person kPeople[] = {
+} kPeople[] = {
     {"Müller", "Jörg", "1995", "DLRG", 3000, 4000, 0, 2, 5000,
      TTeilnehmer::kDirektQualifiziert | TTeilnehmer::kStartberechtigt},
     {"Ast", "Bo", "95a", "WW", 3500, 3900, 0, 0, -100, TTeilnehmer::kAusserKonkurrenz},
@@ -31,8 +33,9 @@ const Person kPeople[] = {
 constexpr uint16_t kFull = TAltersklasse::kCprScored | TAltersklasse::kDisciplineColumns;
 
 // One class "Jugend" with two linear disciplines (points = 1000 - tenths of
-// a second - deduction). Participant n (1..3) has heat n * d and lane n + d
-// in discipline d, and CPR slot 09:25 + 5n, station n, number 6 + n.
+// a second - deduction); teams are named "<name> Mannschaft". Participant n
+// (1..3) has heat n * d and lane n + d in discipline d, and CPR slot
+// 09:25 + 5n, station n, number 6 + n.
 std::unique_ptr<TWettkampf> Competition(bool individual, uint16_t flags = kFull) {
   auto w = std::make_unique<TWettkampf>();
   TWettkampfDaten h = w->Header();
@@ -44,28 +47,15 @@ std::unique_ptr<TWettkampf> Competition(bool individual, uint16_t flags = kFull)
   ak->Define("Jugend", 1990, 1991, flags, 2, discs);
   w->Insert(ak);
   int16_t n = 0;
-  for (const Person& p : kPeople) {
+  for (const auto& p : kPeople) {
     auto* t = new TTeilnehmer;
     t->SetName(individual, Oem(p.name) + (individual ? "" : " Mannschaft"));
-    if (individual) {
-      t->SetVorname(Oem(p.first));
-      t->SetGeburtsdatum(p.year);
-    }
-    t->SetGliederung(p.org);
-    t->SetTime(1, p.time1);
-    t->SetTime(2, p.time2);
-    t->SetDeduction(1, p.ded1);
-    t->SetDeduction(2, p.ded2);
-    t->SetCprValue(p.cpr);
-    t->SetFlags(p.flags);
+    if (individual) t->SetVorname(Oem(p.first)), t->SetGeburtsdatum(p.year);
+    t->SetGliederung(p.org), t->SetCprValue(p.cpr), t->SetFlags(p.flags);
+    t->SetTime(1, p.time1), t->SetTime(2, p.time2), t->SetDeduction(1, p.ded1), t->SetDeduction(2, p.ded2);
     ++n;
-    for (int d = 1; d <= 6; ++d) {
-      t->SetHeat(d, static_cast<int16_t>(n * d));
-      t->SetLane(d, static_cast<int16_t>(n + d));
-    }
-    t->SetCprTime(static_cast<int16_t>(925 + 5 * n));
-    t->SetCprStation(n);
-    t->SetCprHeat(static_cast<int16_t>(6 + n));
+    for (int d = 1; d <= 6; ++d) t->SetHeat(d, static_cast<int16_t>(n * d)), t->SetLane(d, static_cast<int16_t>(n + d));
+    t->SetCprTime(static_cast<int16_t>(925 + 5 * n)), t->SetCprStation(n), t->SetCprHeat(static_cast<int16_t>(6 + n));
     ak->Insert(t);
   }
   ak->Evaluate();  // discipline places
@@ -85,105 +75,64 @@ TAltersklasse* Scored(const std::string& name, uint16_t flags,
   int i = 0;
   for (const auto& [org, time] : entries) {
     auto* t = new TTeilnehmer;
-    t->SetName(true, org + std::to_string(++i));
-    t->SetGliederung(org);
-    t->SetTime(1, time);
-    t->SetHeat(1, static_cast<int16_t>(time / 1000));
+    t->SetName(true, org + std::to_string(++i)), t->SetGliederung(org);
+    t->SetTime(1, time), t->SetHeat(1, static_cast<int16_t>(time / 1000));
     ak->Insert(t);
   }
   return ak;
 }
 
-std::vector<std::string> Names(const TTeilnehmerListe& list) {
-  std::vector<std::string> out;
-  for (int i = 0; i < list.GetCount(); ++i) out.push_back(list.At(i)->Name(true));
-  return out;
-}
 
 }  // namespace
 
 TEST(WettkStat, ParticipantListLines) {
-  const struct {
-    bool individual;
-    int classIndex, row;
-    const char* want;
-  } kCases[] = {
-      {true, 0, 0, "Nr.  GesamtP.  Gl.    Start Teilnehmer"},
-      {true, 0, 1, "  1. 1348,00 Q DLRG   ja    Müller               Jörg                  "},
+  const std::string m = "Müller               Jörg                  ";
+  const struct { bool individual; int classIndex, row; std::string want; } kCases[] = {
+      {true, 0, 0, "Nr.  GesamtP.  Gl.    Start Teilnehmer"},  {true, 0, 1, "  1. 1348,00 Q DLRG   ja    " + m},
       {true, 0, 2, "  2. 1260,00   WW     nein  Ast                  Bo                    "},
       {true, 0, 3, "  2. 0,00      ASB    nein  Zorn                                       "},
       {false, 0, 1, "  1. 1348,00 Q DLRG   ja    Müller Mannschaft               "},
-      {true, 0, 4, ""}, {true, 0, -1, ""}, {true, 1, 0, ""}, {true, -1, 0, ""},
-  };
+      {true, 0, 4, ""}, {true, 0, -1, ""}, {true, 1, 0, ""}, {true, -1, 0, ""}};
   for (const auto& c : kCases)
     EXPECT_EQ(U(Competition(c.individual)->ParticipantListLine(c.classIndex, c.row)), c.want) << c.row;
 }
 
 TEST(WettkStat, ResultLines) {
-  constexpr uint16_t kPlain = 0;
-  enum : uint8_t { kRes = 1, kMarks = 2, kSched = 4, kHund = 8, kMode1 = 16 };
-  const struct {
-    bool individual;
-    uint16_t flags;
-    uint8_t opts;
-    int row;
-    const char* want;
-  } kCases[] = {
-      // Discipline places (mode 1), record marks and the schedule columns.
-      {true, kFull, kRes | kMarks | kSched | kMode1, 0,
-       "Pl.   GesamtP. Glied. Jg Name                 Vorname                  HLW  Zeit Sta "
-       " Zeit 1  Pkt. 1 Pl.1 La1 Ba1 Zeit 2  Pkt. 2 Pl.2 La2 Ba2"},
-      {true, kFull, kRes | kMarks | kSched | kMode1, 1,
-       "  1. ? 1348,00 DLRG   95 Müller               Jörg                   50,00 09:30   1 "
-       " 0:30,0? 700,00   1.   1   2 0:40,0? 598,00-  1.   2   3"},
-      {true, kFull, kRes | kMarks | kSched | kMode1, 2,
-       "AK     1260,00 WW        Ast                  Bo                     disq. 09:35   2 "
-       " 0:35,0  650,00   2.   2   3 0:39,0  610,00   1.   4   4"},
-      {true, kFull, kRes | kMarks | kSched | kMode1, 3,
-       "          0,00 ASB       Zorn                                         0,00 09:40   3 "
-       " 0:00,0    0,00-  x    3   4 0:00,0    0,00-  x    6   5"},
-      {true, kFull, kRes | kMarks | kMode1, 1,
-       "  1. ? 1348,00 DLRG   95 Müller               Jörg                   50,00  0:30,0? 700,00   1."
-       " 0:40,0? 598,00-  1."},
+  enum : uint8_t { kRes = 1, kMarks = 2, kSched = 4, kHund = 8, kMode1 = 16, kAll = 31 - kHund, kNoCpr = 32 };
+  // Header start, Müller's columns, discipline columns with places and schedule.
+  const std::string h = "Pl.   GesamtP. Glied. Jg Name                 Vorname               ",
+                    m = "DLRG   95 Müller               Jörg                  ",
+                    d = " Zeit 1  Pkt. 1 Pl.1 La1 Ba1 Zeit 2  Pkt. 2 Pl.2 La2 Ba2";
+  const struct { bool individual; uint8_t opts; int row; std::string want; } kCases[] = {
+      {true, kAll, 0, h + "   HLW  Zeit Sta " + d},
+      {true, kAll, 1, "  1. ? 1348,00 " + m + " 50,00 09:30   1  0:30,0? 700,00   1.   1   2 0:40,0? 598,00-  1.   2   3"},
+      {true, kAll, 2, "AK     1260,00 WW        Ast                  Bo                     disq. 09:35   2 "
+                      " 0:35,0  650,00   2.   2   3 0:39,0  610,00   1.   4   4"},
+      {true, kAll, 3, "          0,00 ASB       Zorn                                         0,00 09:40   3 "
+                      " 0:00,0    0,00-  x    3   4 0:00,0    0,00-  x    6   5"},
+      {true, kAll, 4, ""},
+      {true, kAll - kSched, 1, "  1. ? 1348,00 " + m + " 50,00  0:30,0? 700,00   1. 0:40,0? 598,00-  1."},
       // Mode 0: time, deduction and points; no marks, no schedule.
-      {true, kFull, kRes, 0,
-       "Pl.   GesamtP. Glied. Jg Name                 Vorname                  HLW  Zeit 1  Abz1  Pkt. 1"
-       " Zeit 2  Abz2  Pkt. 2"},
-      {true, kFull, kRes, 1,
-       "  1.   1348,00 DLRG   95 Müller               Jörg                   50,00  0:30,0     0  700,00 "
-       " 0:40,0     2  598,00-"},
-      {true, kFull, kRes, 3,
-       "          0,00 ASB       Zorn                                         0,00  0:00,0  n.a.    0,00-"
-       " 0:00,0  n.a.    0,00-"},
-      {true, kFull, kRes | kHund, 1,
-       "  1.   1348,00 DLRG   95 Müller               Jörg                   50,00  0:30,00     0  700,00 "
-       " 0:40,00     2  598,00-"},
-      // Schedule only.
-      {true, kFull, kSched, 1,
-       "  1.   1348,00 DLRG   95 Müller               Jörg                   50,00 09:30   1    1   2   2   3"},
+      {true, kRes, 0, h + "   HLW  Zeit 1  Abz1  Pkt. 1 Zeit 2  Abz2  Pkt. 2"},
+      {true, kRes, 1, "  1.   1348,00 " + m + " 50,00  0:30,0     0  700,00  0:40,0     2  598,00-"},
+      {true, kRes, 3, "          0,00 ASB       Zorn                                         0,00  0:00,0  n.a.    0,00-"
+                      " 0:00,0  n.a.    0,00-"},
+      {true, kRes | kHund, 1, "  1.   1348,00 " + m + " 50,00  0:30,00     0  700,00  0:40,00     2  598,00-"},
+      {true, kSched, 1, "  1.   1348,00 " + m + " 50,00 09:30   1    1   2   2   3"},
       // No CPR: no CPR columns even with the schedule; mode 1 without the
       // class flag keeps the deductions.
-      {true, kPlain, kRes | kMarks | kSched | kMode1, 0,
-       "Pl.   GesamtP. Glied. Jg Name                 Vorname               Zeit 1  Abz1  Pkt. 1 La1 Ba1"
-       " Zeit 2  Abz2  Pkt. 2 La2 Ba2"},
-      {true, kPlain, kRes | kMarks | kSched | kMode1, 1,
-       "  1. ? 1348,00 DLRG   95 Müller               Jörg                  0:30,0     0? 700,00    1   2"
-       " 0:40,0     2? 598,00-   2   3"},
-      // Teams.
-      {false, kFull, kRes | kMarks | kSched | kMode1, 0,
-       "Pl.   GesamtP. Glied. Mannschaft                         HLW  Zeit Sta "
-       " Zeit 1  Pkt. 1 Pl.1 La1 Ba1 Zeit 2  Pkt. 2 Pl.2 La2 Ba2"},
-      {false, kFull, kRes | kMarks | kSched | kMode1, 1,
-       "  1. ? 1348,00 DLRG   Müller Mannschaft                50,00 09:30   1 "
-       " 0:30,0? 700,00   1.   1   2 0:40,0? 598,00-  1.   2   3"},
-      {true, kFull, kRes | kMarks | kSched | kMode1, 4, ""},
+      {true, kAll | kNoCpr, 0, h + "Zeit 1  Abz1  Pkt. 1 La1 Ba1 Zeit 2  Abz2  Pkt. 2 La2 Ba2"},
+      {true, kAll | kNoCpr, 1, "  1. ? 1348,00 " + m + "0:30,0     0? 700,00    1   2 0:40,0     2? 598,00-   2   3"},
+      {false, kAll, 0, "Pl.   GesamtP. Glied. Mannschaft                         HLW  Zeit Sta " + d},
+      {false, kAll, 1, "  1. ? 1348,00 DLRG   Müller Mannschaft                50,00 09:30   1 "
+                       " 0:30,0? 700,00   1.   1   2 0:40,0? 598,00-  1.   2   3"},
   };
   for (const auto& c : kCases) {
-    const auto w = Competition(c.individual, c.flags);
+    const auto w = Competition(c.individual, c.opts & kNoCpr ? 0 : kFull);
     if (c.opts & kHund) w->SetOptions(TWettkampfDaten::kOptHundredths);
     EXPECT_EQ(U(w->ResultLine(0, c.row, c.opts & kRes, c.opts & kMarks, c.opts & kSched, c.opts & kMode1 ? 1 : 0)),
               c.want)
-        << c.individual << " flags " << c.flags << " opts " << int{c.opts} << " row " << c.row;
+        << c.individual << " opts " << int{c.opts} << " row " << c.row;
   }
   EXPECT_EQ(Competition(true)->ResultLineLeft(1, 0, true, true, true, 1), "");
 }
@@ -194,10 +143,9 @@ TEST(WettkStat, ResultLineIsCutTo255) {
   TWettkampf w;
   w.Insert(aktest::MakeClass(6, TAltersklasse::kCprScored).release());
   w.At(0)->Insert(new TTeilnehmer);
-  for (int row : {0, 1}) {
-    const size_t whole = w.ResultLineLeft(0, row, true, true, true, 0).size() +
-                         w.ResultLineRight(0, row, true, true, true, 0).size();
-    EXPECT_EQ(whole, row == 0 ? 259u : 265u);
+  for (auto [row, whole] : {std::pair{0, 259u}, {1, 265u}}) {
+    EXPECT_EQ(w.ResultLineLeft(0, row, true, true, true, 0).size() + w.ResultLineRight(0, row, true, true, true, 0).size(),
+              whole);
     EXPECT_EQ(w.ResultLine(0, row, true, true, true, 0).size(), 255u);
   }
   // A total of 0 equals the empty class's best but is no record.
@@ -206,20 +154,15 @@ TEST(WettkStat, ResultLineIsCutTo255) {
 
 TEST(WettkStat, RecordMarks) {
   // Total 1348,00 and 700,00 points for 0:30,0 in discipline 1 are the bests.
-  const struct {
-    int32_t recordTotal, recordTime;
-    char want;
-  } kCases[] = {{0, 0, '?'}, {134801, 2999, '*'}, {134800, 3000, 'E'}, {134799, 3001, 'R'}};
+  const struct { int32_t recordTotal, recordTime; char want; } kCases[] = {
+      {0, 0, '?'}, {134801, 2999, '*'}, {134800, 3000, 'E'}, {134799, 3001, 'R'}};
   for (const auto& c : kCases) {
     const auto w = Competition(true);
     TAltersklasse& ak = *w->At(0);
     TOverallRecord o = ak.Overall();
-    o.SetRecordTotal(c.recordTotal);
-    ak.SetOverall(o);
     TRekord r = ak.Rekord(1);
-    r.SetRecordTime(c.recordTime);
-    ak.SetRekord(1, r);
-    ak.Evaluate();
+    o.SetRecordTotal(c.recordTotal), r.SetRecordTime(c.recordTime);
+    ak.SetOverall(o), ak.SetRekord(1, r), ak.Evaluate();
     EXPECT_EQ(w->ResultLineLeft(0, 1, true, true, false, 0)[5], c.want) << c.recordTotal;
     EXPECT_EQ(w->ResultLineRight(0, 1, true, true, false, 0)[13], c.want) << c.recordTime;
     // Only the best carries a mark, and only when marks are asked for.
@@ -230,43 +173,36 @@ TEST(WettkStat, RecordMarks) {
 }
 
 TEST(WettkStat, HeatListLines) {
-  const struct {
-    bool individual;
-    int d;
-    bool participant, withHeat, all;
-    const char* want;
-  } kCases[] = {
-      {true, 2, false, false, false, "Bahn* Teilnehmer                                 Glied. Altersklasse"},
-      {true, -1, true, false, false, "                                                        "},
-      {true, 2, true, false, false, "    3 Müller               Jörg                  DLRG   Jugend                        "},
-      {true, 2, false, true, false, "Lauf* Bahn* Teilnehmer                                 Glied. Altersklasse"},
-      {true, -1, true, true, false, "                                                              "},
-      {true, 2, true, true, false, "    2     3 Müller               Jörg                  DLRG   Jugend                        "},
-      {true, 2, false, false, true,
-       "Teilnehmer                                 Glied.      Disz1 Disz2 Disz3 Disz4 Disz5 Altersklasse"},
-      {true, -1, true, false, true, "                                                  Lauf     1     2     3     4     5 "},
-      {true, 2, true, false, true,
-       "Müller               Jörg                  DLRG   Bahn     2     3     4     5     6 Jugend                        "},
-      {true, 2, false, true, true,
-       "Teilnehmer                                 Glied. Lauf1Bahn Lauf2Bahn Lauf3Bahn Lauf4Bahn Lauf5Bahn Altersklasse"},
-      {true, -1, true, true, true, "                                                  Lauf1Bahn Lauf2Bahn Lauf3Bahn Lauf4Bahn Lauf5Bahn "},
-      {true, 2, true, true, true,
-       "Müller               Jörg                  DLRG      1    2    2    3    3    4    4    5    5    6 Jugend                        "},
+  // Heading end, empty row of the heat columns, Müller's text and class.
+  const std::string t = "Teilnehmer                                 Glied.", e(50, ' '), m = "Müller               Jörg",
+                    ak = "Jugend                        ", lanes = "Lauf1Bahn Lauf2Bahn Lauf3Bahn Lauf4Bahn Lauf5Bahn ";
+  const struct { bool individual; int d; bool participant, withHeat, all; std::string want; } kCases[] = {
+      {true, 2, false, false, false, "Bahn* " + t + " Altersklasse"},
+      {true, -1, true, false, false, std::string(56, ' ')},
+      {true, 2, true, false, false, "    3 " + m + "                  DLRG   " + ak},
+      {true, 2, false, true, false, "Lauf* Bahn* " + t + " Altersklasse"},
+      {true, -1, true, true, false, std::string(62, ' ')},
+      {true, 2, true, true, false, "    2     3 " + m + "                  DLRG   " + ak},
+      {true, 2, false, false, true, t + "      Disz1 Disz2 Disz3 Disz4 Disz5 Altersklasse"},
+      {true, -1, true, false, true, e + "Lauf     1     2     3     4     5 "},
+      {true, 2, true, false, true, m + "                  DLRG   Bahn     2     3     4     5     6 " + ak},
+      {true, 2, false, true, true, t + " " + lanes + "Altersklasse"},
+      {true, -1, true, true, true, e + lanes},
+      {true, 2, true, true, true, m + "                  DLRG      1    2    2    3    3    4    4    5    5    6 " + ak},
       {false, 2, false, true, false, "Lauf* Bahn* Teilnehmer                      Glied. Altersklasse"},
-      {false, 2, true, true, false, "    2     3 Müller Mannschaft               DLRG   Jugend                        "},
-      {false, -1, true, true, false, "                                                   "},
+      {false, 2, true, true, false, "    2     3 Müller Mannschaft               DLRG   " + ak},
+      {false, -1, true, true, false, std::string(51, ' ')},
   };
   for (const auto& c : kCases) {
     const auto w = Competition(c.individual);
-    const TTeilnehmer* t = c.participant ? w->At(0)->At(0) : nullptr;
-    EXPECT_EQ(U(w->HeatListLine(c.d, t, c.withHeat, c.all)), c.want)
+    const TTeilnehmer* p = c.participant ? w->At(0)->At(0) : nullptr;
+    EXPECT_EQ(U(w->HeatListLine(c.d, p, c.withHeat, c.all)), c.want)
         << c.individual << " d " << c.d << " " << c.participant << c.withHeat << c.all;
   }
 }
 
 TEST(WettkStat, CprStartListLines) {
-  const auto ind = Competition(true);
-  const auto team = Competition(false);
+  const auto ind = Competition(true), team = Competition(false);
   EXPECT_EQ(ind->CprStartListLine(nullptr),
             "Start Bahn   Nr Teilnehmer                                 Glied. Altersklasse");
   EXPECT_EQ(team->CprStartListLine(nullptr), "Start Bahn   Nr Teilnehmer                      Glied. Altersklasse");
@@ -276,6 +212,7 @@ TEST(WettkStat, CprStartListLines) {
             "09:40    3 0009 Zorn Mannschaft                 ASB    Jugend                        ");
 }
 
+// Orders and places of each mode are pinned with the organisation list.
 TEST(WettkStat, BuildGliederungen) {
   TWettkampf w;
   // Jugend: DLRG 900, WW 800, DLRG 700, ASB 600 points; Offen: WW 900, ASB 800.
@@ -284,27 +221,16 @@ TEST(WettkStat, BuildGliederungen) {
   // A stale organisation goes; a kept one keeps its name.
   for (const char* abk : {"ALT", "WW"}) {
     auto* g = new TGliederung;
-    g->SetAbk(abk);
-    g->SetName(std::string(abk) == "WW" ? "Wasserwacht" : "Alt");
-    g->SetParticipants(5);
+    g->SetAbk(abk), g->SetName(std::string(abk) == "WW" ? "Wasserwacht" : "Alt"), g->SetParticipants(5);
     w.Gliederungen().Insert(g);
   }
-  // Abbreviation and place in the order of each mode.
-  const char* const kWant[] = {"ASB1 DLRG2 WW3 ", "WW1 DLRG2 ASB3 ", "", "WW1 DLRG2 ASB3 ", "WW1 ASB2 DLRG3 "};
-  for (uint8_t mode = 0; mode <= 4; ++mode) {
-    w.BuildGliederungen(mode);
-    const TGliederungsListe& list = w.Gliederungen();
-    std::string got;
-    for (int i = 0; i < list.GetCount(); ++i)
-      got += (mode == 2 ? "" : list.At(i)->Abk()) + std::to_string(list.At(i)->Place()) + " ";
-    EXPECT_EQ(got, mode == 2 ? "1 1 1 " : kWant[mode]) << int{mode};  // equal counts share place 1
-    EXPECT_EQ(list.SortMode(), mode);
-  }
   // Trophy points 30/28/26 per class, counted afresh by every rebuild.
+  for (int pass = 0; pass < 2; ++pass) w.BuildGliederungen(1);
   const TGliederungsListe& list = w.Gliederungen();
+  EXPECT_EQ(std::pair(int{list.SortMode()}, int{list.GetCount()}), std::pair(1, 3));  // ALT is gone
   EXPECT_EQ(list.ReportLine(1, 1), "  1 WW      2   1   1   0 Wasserwacht                       1700  58");
-  EXPECT_EQ(list.At(1)->TrophyPoints(), 54);
-  EXPECT_EQ(list.At(2)->TrophyPoints(), 30);
+  EXPECT_EQ(list.ReportLine(1, 2), "  2 DLRG    2   1   0   1 DLRG                              1600  30");
+  EXPECT_EQ(list.ReportLine(1, 3), "  3 ASB     2   0   1   0 ASB                               1400  54");
 }
 
 TEST(WettkStat, Selections) {
@@ -312,28 +238,24 @@ TEST(WettkStat, Selections) {
   w.Insert(Scored("Jugend", TAltersklasse::kCprScored, {{"ABC", 1000}, {"ABCD", 2000}, {"abc", 3000}}));
   w.Insert(Scored("Offen", 0, {{"ABC", 2000}, {"WW", 3000}}));
   w.Insert(Scored("Senioren", 0, {{"ABC", 3000}}));
-  const struct {
-    std::function<bool(TWettkampf&)> select;
-    const char* caption;
-    std::vector<std::string> want;  // selection in its order (by total)
-  } kCases[] = {
-      {[](TWettkampf& x) { return x.SelectMarked(); }, "Teilnehmer selektieren...",
-       {"ABC1", "ABC1", "ABCD2", "WW2", "abc3"}},
-      {[](TWettkampf& x) { return x.SelectMarkedCpr(); }, "HLW Teilnehmer selektieren...", {"ABC1", "ABCD2", "abc3"}},
-      {[](TWettkampf& x) { return x.SelectGliederung("ABC"); }, "Alle Teilnehmer aus ABC selektieren...",
-       {"ABC1", "ABC1"}},
-      {[](TWettkampf& x) { return x.SelectHeat(1, 2); }, "Selektiere Lauf 2 ...", {"ABC1", "ABCD2"}},
-      {[](TWettkampf& x) { return x.SelectHeat(7, 0); }, "Selektiere Lauf 0 ...", {}},
+  using X = TWettkampf;
+  const struct { std::function<bool(X&)> select; const char* caption; Texts want; } kCases[] = {
+      {[](X& x) { return x.SelectMarked(); }, "Teilnehmer selektieren...", {"ABC1", "ABC1", "ABCD2", "WW2", "abc3"}},
+      {[](X& x) { return x.SelectMarkedCpr(); }, "HLW Teilnehmer selektieren...", {"ABC1", "ABCD2", "abc3"}},
+      {[](X& x) { return x.SelectGliederung("ABC"); }, "Alle Teilnehmer aus ABC selektieren...", {"ABC1", "ABC1"}},
+      {[](X& x) { return x.SelectHeat(1, 2); }, "Selektiere Lauf 2 ...", {"ABC1", "ABCD2"}},
+      {[](X& x) { return x.SelectHeat(7, 0); }, "Selektiere Lauf 0 ...", {}},
+      {[](X& x) { return x.SelectHeat(0, 0); }, "Selektiere Lauf 0 ...", {}},
   };
   for (const auto& c : kCases) {
-    w.SetAllMarks(true);
-    w.SetMark(2, false);  // Senioren
+    w.SetAllMarks(true), w.SetMark(2, false);  // not Senioren
     w.Selection().DeleteAll();
     EXPECT_TRUE(c.select(w));
     EXPECT_EQ(Progress().Caption(), c.caption);
-    EXPECT_EQ(Names(w.Selection()), c.want) << c.caption;
+    Texts got;  // in the selection's order (by total)
+    for (int i = 0; i < w.Selection().GetCount(); ++i) got.push_back(w.Selection().At(i)->Name(true));
+    EXPECT_EQ(got, c.want) << c.caption;
   }
-  w.Selection().DeleteAll();
 }
 
 TEST(WettkStat, SelectionStopsWhenFull) {
@@ -342,60 +264,38 @@ TEST(WettkStat, SelectionStopsWhenFull) {
   for (const char* name : {"A", "B"}) {
     auto* ak = new TAltersklasse;
     ak->SetName(name);
-    for (int i = 0; i < 9000; ++i) {
-      auto* t = new TTeilnehmer;
-      t->SetName(true, name + std::to_string(10000 + i));
-      ak->InsertPlain(t);
-    }
+    for (int i = 0; i < 9000; ++i) ak->InsertPlain(aktest::Tn(name + std::to_string(10000 + i)));
     w.Insert(ak);
   }
   w.SetAllMarks(true);
   w.Selection().SetSortMode(TTeilnehmerListe::kByName);
   EXPECT_FALSE(w.SelectMarked());
   EXPECT_EQ(w.Selection().GetCount(), kMaxCollectionSize);
-  w.Selection().DeleteAll();
 }
 
 TEST(WettkStat, HeatRange) {
-  TWettkampf w;
-  for (bool highest : {false, true}) EXPECT_EQ(w.HeatRange(highest, 0), highest ? 0 : 32767);
+  for (bool highest : {false, true}) EXPECT_EQ(TWettkampf().HeatRange(highest, 0), highest ? 0 : 32767);
   const auto c = Competition(true);  // heat of participant n in discipline d: n * d
-  const struct {
-    int d;
-    int16_t low, high;
-  } kCases[] = {{0, 1, 18}, {2, 2, 6}, {6, 6, 18}, {7, 32767, 0}, {-1, 32767, 0}};
-  for (const auto& k : kCases) {
-    EXPECT_EQ(c->HeatRange(false, k.d), k.low) << k.d;
-    EXPECT_EQ(c->HeatRange(true, k.d), k.high) << k.d;
-  }
+  for (auto [d, low, high] : {std::tuple{0, 1, 18}, {2, 2, 6}, {6, 6, 18}, {7, 32767, 0}, {-1, 32767, 0}})
+    EXPECT_EQ(std::pair(c->HeatRange(false, d), c->HeatRange(true, d)), std::pair(int16_t(low), int16_t(high))) << d;
 }
 
 TEST(WettkStat, VkdumpLinesAndStats) {
-  const auto w = Competition(true);
-  {
-    TYrStream file("wettkstat-test.erg", stCreate);
-    w->Store(file);
-    ASSERT_EQ(file.FirstError, 0);
-  }
-  const auto run = [](const std::string& args) {
-    std::string out;
-    FILE* p = popen((std::string(VKDUMP_PATH) + " " + args + " 2>wettkstat-test.err").c_str(), "r");
-    if (p == nullptr) return std::pair{-1, out};
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    return std::pair{pclose(p), out};
-  };
+  filetest::WriteFile("wettkstat-test.erg", vkseeds::Stored(*Competition(true)));
   // The class name, then both lists header first; results with record marks
   // and discipline places, no schedule.
+  const auto w = Competition(true);
   std::string lines = "# Jugend\n";
   for (int row = 0; row <= 3; ++row) lines += U(w->ParticipantListLine(0, row)) + "\n";
   for (int row = 0; row <= 3; ++row) lines += U(w->ResultLine(0, row, true, true, false, 1)) + "\n";
-  EXPECT_EQ(run("lines wettkstat-test.erg"), std::pair(0, lines));
+  const filetest::DumpRun r = filetest::Vkdump("lines wettkstat-test.erg");
+  EXPECT_EQ(std::pair(r.status, r.out), std::pair(0, lines));
   // Every organisation keeps its participant; only DLRG's counts.
-  EXPECT_EQ(run("stats wettkstat-test.erg 0"),
+  const filetest::DumpRun stats = filetest::Vkdump("stats wettkstat-test.erg 0");
+  EXPECT_EQ(std::pair(stats.status, stats.out),
             std::pair(0, std::string("Nr. Abk.  Gliederung                      TN GesamtP\n"
                                      "  1 ASB   ASB                              1       0\n"
                                      "  2 DLRG  DLRG                             1    1348\n"
                                      "  3 WW    WW                               1       0\n")));
-  EXPECT_NE(run("stats wettkstat-test.erg x").first, 0);
+  EXPECT_NE(filetest::Vkdump("stats wettkstat-test.erg x").status, 0);
 }

@@ -25,11 +25,9 @@ TEST(Wettkampf, LanesAndStationsClampTheStoredIndex) {
   TWettkampf w;
   for (auto [index, want] : {std::pair{0, 3}, {2, 5}, {7, 10}, {8, 10}, {0xFFFF, 10}}) {
     TWettkampfDaten h = w.Header();
-    h.SetLanesIndex(static_cast<uint16_t>(index));
-    h.SetCprStationsIndex(static_cast<uint16_t>(index));
+    h.SetLanesIndex(static_cast<uint16_t>(index)), h.SetCprStationsIndex(static_cast<uint16_t>(index));
     w.SetHeader(h);
-    EXPECT_EQ(w.LanesPerHeat(), want) << index;
-    EXPECT_EQ(w.CprStations(), want) << index;
+    EXPECT_EQ(std::pair(w.LanesPerHeat(), w.CprStations()), std::pair(want, want)) << index;
   }
 }
 
@@ -44,14 +42,12 @@ TEST(Wettkampf, ClassOrderAndDuplicateMessage) {
   EXPECT_TRUE(m.list.empty());
 
   const std::string longName(30, 'X');
-  w.Insert(MakeClass("AK 12", 1978, 1979, 0, 1));
-  w.Insert(MakeClass(longName, 1, 1, 0, 1));
-  w.Insert(MakeClass(longName, 1, 1, 0, 1));
-  ASSERT_EQ(m.list.size(), 2u);
-  EXPECT_EQ(m.list[0], Oem("Die Altersklasse AK 12 konnte nicht eingefügt werden (sie existiert bereits)."));
+  for (const std::string& name : {std::string("AK 12"), longName, longName}) w.Insert(MakeClass(name, 1978, 1979, 0, 1));
   // "Die Altersklasse " and the name together are cut to 47 characters.
-  EXPECT_EQ(m.list[1], Oem("Die Altersklasse " + longName + " konnte nicht eingefügt werden (sie existiert bereits)."));
-  EXPECT_EQ(m.list[1].size(), 102u);
+  EXPECT_EQ(m.list, (std::vector<std::string>{
+                        Oem("Die Altersklasse AK 12 konnte nicht eingefügt werden (sie existiert bereits)."),
+                        Oem("Die Altersklasse " + longName + " konnte nicht eingefügt werden (sie existiert bereits).")}));
+  EXPECT_EQ(m.list.back().size(), 102u);
   EXPECT_EQ(w.GetCount(), 5);
 }
 
@@ -90,17 +86,18 @@ TEST(Wettkampf, DeepCopySharesNothingAndHasEmptySelection) {
 
 TEST(Wettkampf, MarksGuardTheIndex) {
   auto w = vkseeds::FullCompetition();
+  const auto marks = [&] {  // one place before and after the classes
+    std::string s;
+    for (int i = -1; i <= w->GetCount(); ++i) s += w->IsMarked(i) ? '1' : '0';
+    return s;
+  };
   w->SetAllMarks(false);
-  for (int i : {-1, int{w->GetCount()}, 1000}) {
-    w->SetMark(i, true);
-    EXPECT_FALSE(w->IsMarked(i));
-  }
-  w->SetMark(1, true);
-  for (int i = 0; i < w->GetCount(); ++i) EXPECT_EQ(w->IsMarked(i), i == 1) << i;
-  w->MarkCprClasses();
-  for (int i = 0; i < w->GetCount(); ++i) EXPECT_EQ(w->IsMarked(i), w->At(i)->HasCpr()) << i;
+  for (int i : {-1, int{w->GetCount()}, 1000, 1}) w->SetMark(i, true);
+  EXPECT_EQ(marks(), "001000");
   w->SetAllMarks(true);
-  for (int i = 0; i < w->GetCount(); ++i) EXPECT_TRUE(w->IsMarked(i));
+  EXPECT_EQ(marks(), "011110");
+  w->MarkCprClasses();  // the two AK 12 classes have CPR
+  EXPECT_EQ(marks(), "011000");
 }
 
 // Classes in order: AK 12 w (6), AK 12 m (5), AK 13/14 m (3), Offen w (0).
