@@ -66,8 +66,8 @@ TEST(CompressStream, FailuresAndAbandon) {
   // the error and no bytes. A destination's own write error stays its own;
   // Abandon writes nothing more.
   struct Case { uint8_t index; size_t n; int64_t failAfter; bool abandon; size_t size; uint16_t error; bool failed; };
-  for (const Case& c : {Case{4, 30000, -1, false, 0, kCompressFailed, true}, Case{3, 20000, 100, false, 100, 101, false},
-                        Case{3, 1000, -1, true, 0, 0, false}}) {
+  for (const Case& c : {Case{4, 30000, -1, false, 0, kCompressFailed, true},
+                        Case{3, 20000, 100, false, 100, 101, false}, Case{3, 1000, -1, true, 0, 0, false}}) {
     const std::vector<uint8_t> input = Noise(c.n);
     RecordingStream dest;
     if (c.failAfter >= 0) dest.FailAfter(c.failAfter);

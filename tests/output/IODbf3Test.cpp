@@ -50,7 +50,8 @@ TEST(IODbf3, WholeFileBehindAPrefix) {
   DeclareNamePunkte(w);
   EXPECT_TRUE(w.HeaderSize() == 97 && w.RecordSize() == 29);
   w.Begin(&s);
-  std::string want = "PREFIX" + Header(3, 97, 29) + Descriptor("NAME", 'C', 20, 0) + Descriptor("PUNKTE", 'N', 8, 2) + "\x0D";
+  std::string want =
+      "PREFIX" + Header(3, 97, 29) + Descriptor("NAME", 'C', 20, 0) + Descriptor("PUNKTE", 'N', 8, 2) + "\x0D";
   for (const auto& [name, punkte] : {std::pair{"Meier", "12,50"}, {"Schulze-Oberhausen", "1234,56"}, {"", "disq."}}) {
     w.ClearRecord();
     w.SetField(0, name);
@@ -70,7 +71,8 @@ TEST(IODbf3, FieldValues) {
   struct Case { std::vector<std::string> sets; bool clearBetween; std::string want; };
   for (const Case& c : {Case{{"ab"}, true, std::string("ab\0\0\0\0", 6)}, Case{{"abcdefgh"}, true, "abcdef"},
                         Case{{"abcdef"}, true, "abcdef"}, Case{{""}, true, Zeros(6)},
-                        Case{{"abcdef", "xy"}, true, std::string("xy\0\0\0\0", 6)}, Case{{"abcdef", "xy"}, false, "xycdef"}}) {
+                        Case{{"abcdef", "xy"}, true, std::string("xy\0\0\0\0", 6)},
+                        Case{{"abcdef", "xy"}, false, "xycdef"}}) {
     TIODbf3 w;
     ASSERT_TRUE(w.AddField("A", 'C', 6, 0));
     ASSERT_TRUE(w.AddField("B", 'C', 2, 0));
@@ -82,7 +84,8 @@ TEST(IODbf3, FieldValues) {
       w.SetField(0, v);
       for (int32_t i : {-1, 2, 128, INT32_MIN, INT32_MAX}) w.SetField(i, "qqq");  // ignored
     }
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(w.Record()), 12), " " + c.want + "zz" + Zeros(3)) << c.sets.back();
+    const std::string got(reinterpret_cast<const char*>(w.Record()), 12);
+    EXPECT_EQ(got, " " + c.want + "zz" + Zeros(3)) << c.sets.back();
   }
 }
 
@@ -133,7 +136,8 @@ TEST(IODbf3, FailedWriteStaysInTheStream) {
 // are cut to 10 characters.
 TEST(IODbf3File, ReadsBackFromDisk) {
   struct Field { std::string name; char type; uint8_t length, decimals; };
-  const std::vector<Field> fields = {{"NAME", 'C', 20, 0}, {"MANNSCHAFT", 'C', 20, 0}, {"GESAMTPUNKTE", 'N', 8, 2}, {"PLATZ", 'N', 5, 0}};
+  const std::vector<Field> fields = {
+      {"NAME", 'C', 20, 0}, {"MANNSCHAFT", 'C', 20, 0}, {"GESAMTPUNKTE", 'N', 8, 2}, {"PLATZ", 'N', 5, 0}};
   const std::vector<std::vector<std::string>> rows = {{"M\x81ller", "Hans", "1234,50", "1"},
                                                       {"Gro\xE1mann-Schnarrenberger", "", "disq.", "12345"},
                                                       {"", "Eva", "0,00", ""}};
@@ -160,7 +164,8 @@ TEST(IODbf3File, ReadsBackFromDisk) {
   for (size_t off = 32; off + 32 <= headerSize && p[off] != 0x0D; off += 32, ++n) {
     ASSERT_LT(n, fields.size());
     EXPECT_EQ(f.substr(off, strnlen(f.data() + off, 11)), fields[n].name.substr(0, 10));
-    EXPECT_TRUE(f[off + 11] == fields[n].type && p[off + 16] == fields[n].length && p[off + 17] == fields[n].decimals) << n;
+    EXPECT_TRUE(f[off + 11] == fields[n].type && p[off + 16] == fields[n].length && p[off + 17] == fields[n].decimals)
+        << n;
   }
   EXPECT_EQ(n, fields.size());
   for (size_t r = 0; r < rows.size(); ++r) {

@@ -21,7 +21,13 @@ void Declare(TIOTxt& w, TYrStream& stream, const std::vector<uint8_t>& widths) {
 
 TEST(IOTxt, RecordBytes) {
   // Separator and quote 0: the writer's defaults (';', '"'); quoting is off by default.
-  struct Case { std::vector<std::string> values; char separator, quote; bool quoting; std::string want; uint8_t width = 40; };
+  struct Case {
+    std::vector<std::string> values;
+    char separator, quote;
+    bool quoting;
+    std::string want;
+    uint8_t width = 40;
+  };
   const Case cases[] = {
       {{"a", "b", ""}, 0, 0, false, "a;b;\n\r"},
       {{"a", "b", ""}, ';', '"', true, "\"a\";\"b\";\"\"\n\r"},
@@ -131,7 +137,8 @@ for row in csv.reader(io.StringIO(data, newline=''), delimiter=chr(int(sys.argv[
   struct Case { char separator, quote; bool quoting; Rows rows; };
   const Case cases[] = {
       {';', '"', true,
-       {{"NAME", "VORNAME", "GESAMTPKT"}, {"M\x81ller", "Hans \"Hansi\"", "1234,50"}, {"a;b", "", "\""}, {"\"\"", "x\"", "end;"}}},
+       {{"NAME", "VORNAME", "GESAMTPKT"}, {"M\x81ller", "Hans \"Hansi\"", "1234,50"}, {"a;b", "", "\""},
+        {"\"\"", "x\"", "end;"}}},
       {',', '\'', true, {{"it's", "O'Neil, Pat", "''"}, {"plain", "", "1,5"}}},
       {';', '"', false, {{"NAME", "PLATZ", "GLD"}, {"Gr\xE1" "be", "1", ""}, {"", "2", "x"}}},
   };

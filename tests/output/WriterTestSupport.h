@@ -89,16 +89,4 @@ template <class Seq> Seq Inflate(const Seq& in) {
   return Seq(out.begin(), out.begin() + static_cast<long>(size));
 }
 
-// TEMP
-template <class Seq>
-std::string Hex(const Seq& b, const char* sep = " ") {
-  std::string out;
-  char buf[3];
-  for (size_t i = 0; i < b.size(); ++i) {
-    std::snprintf(buf, sizeof buf, "%02x", static_cast<unsigned char>(b[i]));
-    out += (i && *sep ? sep : "") + std::string(buf);
-  }
-  return out;
-}
-
 }  // namespace writer_test
