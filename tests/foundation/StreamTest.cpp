@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -113,13 +113,6 @@ TEST_F(StreamFile, ModesReadsWritesAndResults) {
   ReadText(r, 1);
   EXPECT_EQ(r.FirstError, 105);
   EXPECT_EQ(Get("a.erg"), "ABxyEF");
-}
-
-TEST_F(StreamFile, ReadOnlyFileIsAccessDenied) {
-  if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
-  Put("ro.erg", "x");
-  ASSERT_EQ(::chmod(Path("ro.erg").c_str(), 0444), 0);
-  EXPECT_EQ(TYrStream(Path("ro.erg"), stOpenWrite).ErrorInfo, 5);
 }
 
 TEST_F(StreamFile, LongPathIsKeptWhole) {
