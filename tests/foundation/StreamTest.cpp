@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -29,7 +29,7 @@ class StreamFile : public ::testing::Test {
     ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
     dir_ = tmpl;
   }
-  void TearDown() override { EXPECT_EQ(std::system(("rm -rf '" + dir_ + "'").c_str()), 0); }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
   std::string Path(const std::string& name) const { return dir_ + "/" + name; }
   void Put(const std::string& name, const std::string& content) const {
     std::ofstream(Path(name), std::ios::binary) << content;
@@ -41,7 +41,7 @@ class StreamFile : public ::testing::Test {
   std::string dir_;
 };
 
-TEST_F(StreamFile, OpenFailuresGiveDosResults) {
+TEST_F(StreamFile, OpenFailuresGiveDosResultsAndUnknownModesOpenNothing) {
   ASSERT_EQ(::mkdir(Path("sub").c_str(), 0755), 0);
   const struct { uint16_t mode; const char* name; uint16_t result; } cases[] = {
       {stOpenRead, "missing.erg", 2}, {stOpenWrite, "missing.erg", 2}, {stOpen, "missing.erg", 2},
@@ -50,95 +50,69 @@ TEST_F(StreamFile, OpenFailuresGiveDosResults) {
   };
   for (const auto& c : cases) {
     TYrStream s(Path(c.name), c.mode, 2048);
-    EXPECT_EQ(s.ErrorInfo, c.result) << c.name << " mode " << std::hex << c.mode;
-    EXPECT_EQ(s.Status, c.result);
+    EXPECT_TRUE(s.ErrorInfo == c.result && s.Status == c.result && s.FirstError == c.result)
+        << c.name << " mode " << std::hex << c.mode << ": " << s.ErrorInfo;
     EXPECT_EQ(s.GetSize(), -1);
-    EXPECT_EQ(s.FirstError, c.result);
   }
-}
-
-TEST_F(StreamFile, UnknownModeOpensNothingAndReportsZero) {
   Put("a.erg", "data");
   for (uint16_t mode : {uint16_t{7}, uint16_t{0}, uint16_t{0x3D03}}) {
     TYrStream s(Path("a.erg"), mode);
-    EXPECT_EQ(s.ErrorInfo, 0);
-    EXPECT_EQ(s.Status, 0);
+    EXPECT_TRUE(s.ErrorInfo == 0 && s.Status == 0) << mode;
     ReadText(s, 4);
     EXPECT_EQ(s.Status, 103);
     s.Write("abcd", 4);
     EXPECT_EQ(s.Status, 103);
-    EXPECT_EQ(s.GetPos(), -1);
-    EXPECT_EQ(s.PosCache, -1);
+    EXPECT_TRUE(s.GetPos() == -1 && s.PosCache == -1);
   }
   EXPECT_EQ(Get("a.erg"), "data");
 }
 
-TEST_F(StreamFile, CreateEmptiesAndWritesOnly) {
+TEST_F(StreamFile, ModesReadsWritesAndResults) {
   Put("a.erg", "old contents");
   {
-    TYrStream s(Path("a.erg"), stCreate);
+    TYrStream s(Path("a.erg"), stCreate);  // empties, writes only
     ASSERT_EQ(s.ErrorInfo, 0);
     EXPECT_EQ(s.GetSize(), 0);
-    s.Write("XYZ", 3);
+    s.Write("ABCDEF", 6);
     EXPECT_EQ(s.Status, 0);
     s.Seek(0);
     ReadText(s, 1);
     EXPECT_EQ(s.Status, 104);  // not open for input
   }
-  EXPECT_EQ(Get("a.erg"), "XYZ");
-}
-
-TEST_F(StreamFile, ReadWriteOpenKeepsTheFile) {
-  Put("a.erg", "ABCDEF");
-  TYrStream s(Path("a.erg"), stOpen);
-  ASSERT_EQ(s.ErrorInfo, 0);
-  s.Seek(2);
-  s.Write("xy", 2);
-  EXPECT_EQ(s.GetPos(), 4);
-  EXPECT_EQ(s.PosCache, 4);
-  EXPECT_EQ(ReadText(s, 2), "EF");
-  EXPECT_EQ(s.GetSize(), 6);
-  s.Close();
+  {
+    TYrStream s(Path("a.erg"), stOpen);
+    ASSERT_EQ(s.ErrorInfo, 0);
+    s.Seek(2);
+    s.Write("xy", 2);
+    EXPECT_TRUE(s.GetPos() == 4 && s.PosCache == 4);
+    EXPECT_EQ(ReadText(s, 2), "EF");
+    EXPECT_EQ(s.GetSize(), 6);
+    s.Close();
+    ReadText(s, 1);
+    EXPECT_EQ(s.Status, 103);
+  }
   EXPECT_EQ(Get("a.erg"), "ABxyEF");
-  ReadText(s, 1);
-  EXPECT_EQ(s.Status, 103);
-}
-
-TEST_F(StreamFile, ShortReadGives100) {
-  Put("a.erg", "ABC");
   TYrStream s(Path("a.erg"), stOpenRead);
-  EXPECT_EQ(ReadText(s, 5).substr(0, 3), "ABC");
-  EXPECT_EQ(s.Status, 100);
-  ReadText(s, 1);  // at the end
+  s.Seek(3);
+  EXPECT_EQ(ReadText(s, 5).substr(0, 3), "yEF");
+  EXPECT_EQ(s.Status, 100);  // short read
+  ReadText(s, 1);            // at the end
   EXPECT_EQ(s.Status, 100);
   s.Seek(1);
-  EXPECT_EQ(ReadText(s, 2), "BC");
-  EXPECT_EQ(s.Status, 0);
+  EXPECT_EQ(ReadText(s, 2), "Bx");
+  EXPECT_TRUE(s.Status == 0 && s.FirstError == 100);
   s.Seek(-1);
   EXPECT_NE(s.Status, 0);
-}
-
-TEST_F(StreamFile, WriteToReadOnlyStreamAndStickyFirstError) {
-  Put("a.erg", "ABC");
-  TYrStream s(Path("a.erg"), stOpenRead);
-  EXPECT_EQ(s.FirstError, 0);
-  s.Write("Z", 1);
-  EXPECT_EQ(s.Status, 105);
-  EXPECT_EQ(s.GetSize(), 3);
-  EXPECT_EQ(s.Status, 0);        // Status is overwritten...
-  EXPECT_EQ(s.FirstError, 105);  // ...the first error is kept
-  s.Seek(5);
-  ReadText(s, 1);
-  EXPECT_EQ(s.FirstError, 105);
-  s.Close();
-  EXPECT_EQ(Get("a.erg"), "ABC");
-}
-
-TEST_F(StreamFile, ReadOnlyFileIsAccessDenied) {
-  if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind root";
-  Put("ro.erg", "x");
-  ASSERT_EQ(::chmod(Path("ro.erg").c_str(), 0444), 0);
-  EXPECT_EQ(TYrStream(Path("ro.erg"), stOpenWrite).ErrorInfo, 5);
+  TYrStream r(Path("a.erg"), stOpenRead);
+  r.Write("Z", 1);
+  EXPECT_EQ(r.Status, 105);
+  EXPECT_EQ(r.GetSize(), 6);
+  EXPECT_EQ(r.Status, 0);        // Status is overwritten...
+  EXPECT_EQ(r.FirstError, 105);  // ...the first error is kept
+  r.Seek(7);
+  ReadText(r, 1);
+  EXPECT_EQ(r.FirstError, 105);
+  EXPECT_EQ(Get("a.erg"), "ABxyEF");
 }
 
 TEST_F(StreamFile, LongPathIsKeptWhole) {
@@ -149,27 +123,19 @@ TEST_F(StreamFile, LongPathIsKeptWhole) {
     ASSERT_EQ(::mkdir(path.c_str(), 0755), 0);
   }
   path += "/result.erg";
-  ASSERT_GT(path.size(), 300u);
   {
     TYrStream s(path, stCreate);
     EXPECT_EQ(s.ErrorInfo, 0);
     EXPECT_EQ(s.FileName(), path);
     s.Write("ok", 2);
   }
-  struct stat st;
-  ASSERT_EQ(::stat(path.c_str(), &st), 0);
-  EXPECT_EQ(st.st_size, 2);
+  EXPECT_EQ(std::filesystem::file_size(path), 2u);
 }
-
-// --- text lines -------------------------------------------------------------
 
 Lines AllLines(TYrStream& s, size_t maxLen = 255) {
   Lines lines;
   std::string line;
-  while (StreamReadLine(s, line, maxLen)) {
-    lines.push_back(line);
-    if (lines.size() > 1000) break;  // a runaway loop fails the test instead of hanging
-  }
+  while (StreamReadLine(s, line, maxLen) && lines.size() < 1000) lines.push_back(line);  // a runaway loop fails
   EXPECT_EQ(line, "");
   return lines;
 }
@@ -200,8 +166,7 @@ TEST_F(StreamFile, LineLoopsOnFilesEnd) {
   Put("empty.txt", "");
   TYrStream s(Path("a.txt"), stOpenRead), e(Path("empty.txt"), stOpenRead);
   EXPECT_EQ(AllLines(s), (Lines{"AB", "CD"}));
-  EXPECT_EQ(s.GetPos(), s.GetSize());
-  EXPECT_EQ(s.FirstError, 0);
+  EXPECT_TRUE(s.GetPos() == 6 && s.FirstError == 0);
   EXPECT_TRUE(AllLines(e).empty());
   EXPECT_EQ(e.GetPos(), 0);
   TYrStream w(Path("a.txt"), stOpenWrite);  // cannot be read: the loop must still end
@@ -226,9 +191,7 @@ class FailingStream : public TYrMemoryStream {
 TEST(StreamReadLine, ReadErrorEndsTheLineLoop) {
   FailingStream s("AB\nCD\nEF\n", 4);
   EXPECT_EQ(AllLines(s), (Lines{"AB", "C"}));
-  EXPECT_EQ(s.Status, 30);
-  EXPECT_EQ(s.FirstError, 30);
-
+  EXPECT_TRUE(s.Status == 30 && s.FirstError == 30);
   FailingStream never("AB\n", 0);
   std::string line = "stale";
   EXPECT_FALSE(StreamReadLine(never, line));
@@ -236,17 +199,14 @@ TEST(StreamReadLine, ReadErrorEndsTheLineLoop) {
 }
 
 TEST(StreamWriteLine, WritesTextThenCrLf) {
-  const struct { std::string line, bytes; } cases[] = {
-      {"", "\r\n"},
-      {"AB", "AB\r\n"},
-      {std::string(300, 'y'), std::string(255, 'y') + "\r\n"},
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "\r\n"}, {"AB", "AB\r\n"}, {std::string(300, 'y'), std::string(255, 'y') + "\r\n"},
       {"\x84\xe1", "\x84\xe1\r\n"},  // bytes pass unchanged
   };
-  for (const auto& c : cases) {
+  for (const auto& [line, bytes] : cases) {
     TYrMemoryStream s;
-    StreamWriteLine(s, c.line);
-    EXPECT_EQ(s.Status, 0);
-    EXPECT_EQ(s.Data(), Bytes(c.bytes));
+    StreamWriteLine(s, line);
+    EXPECT_TRUE(s.Status == 0 && s.Data() == Bytes(bytes)) << bytes;
   }
   TYrMemoryStream s;
   s.FailAfter(3);
@@ -254,8 +214,7 @@ TEST(StreamWriteLine, WritesTextThenCrLf) {
   EXPECT_EQ(s.Status, 101);
   EXPECT_EQ(s.Data(), Bytes("ABC"));
   s.GetPos();
-  EXPECT_EQ(s.Status, 0);
-  EXPECT_EQ(s.FirstError, 101);
+  EXPECT_TRUE(s.Status == 0 && s.FirstError == 101);
 }
 
 }  // namespace
