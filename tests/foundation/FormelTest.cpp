@@ -4,7 +4,9 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "YrFormel.h"
@@ -89,6 +91,9 @@ TEST(Formel, PowerAndTranscendentalValuesWithinTolerance) {
       {"9^0.5", 3},             {"EXP(1)", 2.718281828459045235360287L},
       {"LN(EXP(2))", 2},        {"ATAN(1)*4", 3.14159265358979323846264L},
       {"10^2*T", 300},          {"EXP(11356)", std::exp(11356.0L)},
+      {"EXP(-11356)", std::exp(-11356.0L)},
+      // e^(F ln P) within -11356..11356: 16383 ln 2 = 11355.8, 16384 ln 2 = 11356.5.
+      {"2^16383", std::ldexp(1.0L, 16383)}, {"2^-16383", std::ldexp(1.0L, -16383)},
   };
   for (const Case& c : cases) {
     Outcome o = Eval(c.formula);
@@ -101,9 +106,9 @@ TEST(Formel, PowerAndTranscendentalValuesWithinTolerance) {
 
 TEST(Formel, NumericFailuresAreQuiet) {
   const char* cases[] = {
-      "-2^2", "(-2)^2", "0^1", "2^20000", "1/0", "1/(2-2)", "LN(0)", "LN(-1)", "SQRT(-1)",
-      "ROUND(2E9)", "ROUND(-1.0000001E9)", "TRUNC(1E10)", "EXP(11357)", "EXP(-11357)",
-      "COS(1E19)", "SIN(-1E19)", "SQR(1E2467)", "2E", "1E+", "1E-", "2E+3-2E",
+      "-2^2", "(-2)^2", "0^1", "2^16384", "2^-16384", "1/0", "1/(2-2)", "LN(0)", "LN(-1)", "SQRT(-1)",
+      "ROUND(2E9)", "ROUND(-1000000000.5)", "TRUNC(1000000000.5)", "EXP(11356.001)", "EXP(-11356.001)",
+      "COS(9000000000000000001)", "SIN(-9000000000000000001)", "SQR(1E2467)", "2E", "1E+", "1E-", "2E+3-2E",
       "!", "1+!", "2*(1/0)+3",
       // Overflow to infinity is a failure, not a value.
       "1E5000", "1E4000*1E4000", "1E4932+1E4932", "-1E4932-1E4932", "1E4000/1E-4000",
@@ -133,18 +138,16 @@ TEST(Formel, NonFiniteVariableFails) {
 TEST(Formel, SyntaxErrorsReportCodeAndPosition) {
   struct Case { std::string formula; int code, position; };
   const Case cases[] = {
-      {"--2", 3, 2},     {"+2", 3, 1},       {"1+", 3, 3},        {"1 2", 4, 3},
-      {"SIN 1", 5, 5},   {"(1+2", 6, 5},     {"ABS(1", 6, 6},     {"", 3, 1},
-      {"   ", 3, 4},     {"ZZ", 3, 3},       {"1+ZZ", 3, 5},      {"ZZ+1", 3, 3},
-      {"#", 3, 1},       {"1#", 4, 2},       {"1+#", 3, 3},       {"1.5.2", 4, 4},
-      {"1E12345", 4, 7}, {"1)", 4, 2},       {"(1))", 4, 4},      {"()", 3, 2},
-      {"SIN", 5, 4},     {"SIN(", 3, 5},     {"SIN()", 3, 5},     {"2^^3", 3, 3},
-      {"T*", 3, 3},      {"-!", 3, 2},       {"1!", 4, 2},        {"(1!", 6, 3},
-      {"\t1", 3, 1},     {"1\t", 4, 2},      {".", 3, 1},         {"1+.", 3, 3},
-      {".E5", 3, 1},     {"\x8e", 3, 1},     {"5(", 4, 2},        {"(1+2)(3)", 4, 6},
-      {"2 ^ - - 2", 3, 7}, {"_X", 3, 1},     {"2,5", 4, 2},
+      {"--2", 3, 2},       {"+2", 3, 1},     {"1+", 3, 3},        {"1 2", 4, 3},
+      {"SIN 1", 5, 5},     {"(1+2", 6, 5},   {"ABS(1", 6, 6},     {"", 3, 1},
+      {"   ", 3, 4},       {"ZZ", 3, 3},     {"1+ZZ", 3, 5},      {"ZZ+1", 3, 3},
+      {"#", 3, 1},         {"1.5.2", 4, 4},  {"1E12345", 4, 7},   {"(1))", 4, 4},
+      {"SIN", 5, 4},       {"SIN()", 3, 5},  {"2^^3", 3, 3},      {"T*", 3, 3},
+      {"\t1", 3, 1},       {"1\t", 4, 2},    {".", 3, 1},         {"1+.", 3, 3},
+      {".E5", 3, 1},       {"\x8e", 3, 1},   {"(1+2)(3)", 4, 6},  {"2 ^ - - 2", 3, 7},
+      {"_X", 3, 1},        {"2,5", 4, 2},
       // Function names match by prefix, before any variable.
-      {"ABSX", 5, 4},    {"ABSZ", 5, 5},     {"POSITION", 5, 9},  {"LNX", 5, 3},
+      {"ABSX", 5, 4},      {"ABSZ", 5, 5},   {"POSITION", 5, 9},  {"LNX", 5, 3},
       // A syntax error wins over an earlier numeric failure.
       {"1/0+", 3, 5},
   };
@@ -155,6 +158,51 @@ TEST(Formel, SyntaxErrorsReportCodeAndPosition) {
     EXPECT_EQ(o.reports, 1) << '"' << c.formula << '"';
     EXPECT_TRUE(o.failed) << '"' << c.formula << '"';
     EXPECT_EQ(o.result, 0) << '"' << c.formula << '"';
+  }
+}
+
+// Every cell of the action table that a formula can reach: each prefix leaves
+// one state (or a chain of reductions) on top, and each of the twelve token
+// kinds follows it. "ok" parses, "f" fails quietly, "c@p" is error c at p.
+TEST(Formel, EveryActionTableCell) {
+  const char* tokens[] = {"+", "-", "*", "/", "^", "(", ")", "7", "ABS", "", "#", "!"};
+  struct Row { const char* prefix; const char* outcomes; };
+  const Row rows[] = {
+      {"", "3@2 3@3 3@2 3@2 3@2 3@3 3@2 ok 5@5 3@2 3@2 f"},
+      {"1", "3@4 3@4 3@4 3@4 3@4 4@3 4@3 4@3 4@3 ok 4@3 4@3"},
+      {"-", "3@3 3@3 3@3 3@3 3@3 3@4 3@3 ok 5@6 3@3 3@3 3@3"},
+      {"(", "3@3 3@4 3@3 3@3 3@3 3@4 3@3 6@4 5@6 3@3 3@3 f"},
+      {"ABS", "5@5 5@5 5@5 5@5 5@5 3@6 5@5 5@5 5@5 5@5 5@5 5@5"},
+      {"1+", "3@4 3@5 3@4 3@4 3@4 3@5 3@4 ok 5@7 3@4 3@4 f"},
+      {"1-", "3@4 3@5 3@4 3@4 3@4 3@5 3@4 ok 5@7 3@4 3@4 f"},
+      {"1*", "3@4 3@5 3@4 3@4 3@4 3@5 3@4 ok 5@7 3@4 3@4 f"},
+      {"1/", "3@4 3@5 3@4 3@4 3@4 3@5 3@4 ok 5@7 3@4 3@4 f"},
+      {"1^", "3@4 3@5 3@4 3@4 3@4 3@5 3@4 ok 5@7 3@4 3@4 f"},
+      {"-1", "3@5 3@5 3@5 3@5 3@5 4@4 4@4 4@4 4@4 ok 4@4 4@4"},
+      {"(1", "3@5 3@5 3@5 3@5 3@5 6@4 ok 6@4 6@4 6@4 6@4 6@4"},
+      {"ABS(", "3@6 3@7 3@6 3@6 3@6 3@7 3@6 6@7 5@9 3@6 3@6 f"},
+      {"1+1", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
+      {"1-1", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
+      {"1*1", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
+      {"1/1", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
+      {"1^1", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
+      {"(1)", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
+      {"ABS(1", "3@8 3@8 3@8 3@8 3@8 6@7 ok 6@7 6@7 6@7 6@7 6@7"},
+      {"ABS(1)", "3@9 3@9 3@9 3@9 3@9 4@8 4@8 4@8 4@8 ok 4@8 4@8"},
+  };
+  for (const Row& r : rows) {
+    std::istringstream want(r.outcomes);
+    for (const char* token : tokens) {
+      const std::string formula = std::string(r.prefix) + " " + token;
+      std::string expected;
+      want >> expected;
+      const Outcome o = Eval(formula);
+      const std::string got = !o.failed ? "ok"
+                              : o.code == 0 ? "f"
+                                            : std::to_string(o.code) + "@" + std::to_string(o.position);
+      EXPECT_EQ(got, expected) << '"' << formula << '"';
+      EXPECT_EQ(o.reports, o.code != 0 ? 1 : 0) << '"' << formula << '"';
+    }
   }
 }
 
@@ -183,7 +231,7 @@ TEST(Formel, FifteenRecordStackBoundsNesting) {
 
 TEST(Formel, TokensOneByOne) {
   using K = TFormelKind;
-  struct Tok { K kind; int len; long double value; const char* func; int position; };
+  struct Tok { K kind; int len; long double value; const char* func; int position; bool mathError = false; };
   struct Case { std::string formula; std::vector<Tok> tokens; };
   const Case cases[] = {
       {"  12+ABS(.5)",
@@ -205,6 +253,12 @@ TEST(Formel, TokensOneByOne) {
       {std::string(85, '0') + "7", {{K::Operand, 80, 0, "", 81}, {K::Operand, 6, 7, "", 87}}},
       {std::string(80, '0') + "E5", {{K::Operand, 80, 0, "", 81}, {K::Bad, 0, 0, "", 83}}},
       {std::string(77, '0') + "1E5", {{K::Operand, 80, 1E5L, "", 81}, {K::End, 0, 0, "", 81}}},
+      // The whole text must convert; the last one loses its exponent digit to the cut.
+      {"2E", {{K::Operand, 2, 0, "", 3, true}}},
+      {"1E+", {{K::Operand, 3, 0, "", 4, true}}},
+      {"1E-", {{K::Operand, 3, 0, "", 4, true}}},
+      {".5E", {{K::Operand, 3, 0, "", 4, true}}},
+      {std::string(78, '0') + "1E5", {{K::Operand, 80, 0, "", 81, true}, {K::Operand, 1, 5, "", 82, true}}},
   };
   for (const Case& c : cases) {
     TTestFormel f;
@@ -216,39 +270,16 @@ TEST(Formel, TokensOneByOne) {
       EXPECT_EQ(f.TokenKind(), t.kind);
       EXPECT_EQ(f.TokenLen(), t.len);
       EXPECT_EQ(f.ErrorPosition(), t.position);
-      if (t.kind == K::Operand) {
+      if (t.kind == K::Operand && !t.mathError) {
         EXPECT_EQ(f.TokenValue(), t.value);
       }
       EXPECT_EQ(f.TokenFuncName(), t.func);
-      EXPECT_FALSE(f.MathError());
+      EXPECT_EQ(f.MathError(), t.mathError);
     }
   }
 }
 
-TEST(Formel, NumberTextMustConvertWhole) {
-  // The last one loses its exponent digit to the 80-character cut.
-  for (const std::string& text : std::vector<std::string>{"2E", "1E+", "1E-", ".5E", (std::string(78, '0') + "1E5")}) {
-    TTestFormel f;
-    f.SetFormula(text);
-    EXPECT_EQ(f.NextToken(), TFormelKind::Operand) << text;
-    EXPECT_EQ(f.TokenLen(), std::min<size_t>(text.size(), 80)) << text;
-    EXPECT_TRUE(f.MathError()) << text;
-  }
-}
-
-TEST(Formel, VariablesAreLookedUpOnceEachInReadingOrderPerParse) {
-  TTestFormel f;
-  f.SetFormula("t+SP*T");
-  EXPECT_EQ(f.GetFormula(), "T+SP*T");
-  f.Parse();
-  EXPECT_EQ(f.Result(), 18);
-  f.vars["T"] = 10;
-  f.Parse();
-  EXPECT_EQ(f.Result(), 60);
-  EXPECT_EQ(f.lookups, (std::vector<std::string>{"T", "SP", "T", "T", "SP", "T"}));
-}
-
-TEST(Formel, ReparseResetsState) {
+TEST(Formel, EachParseStartsAfreshAndLooksUpVariablesInReadingOrder) {
   TTestFormel f;
   f.SetFormula("1+");
   f.Parse();
@@ -257,10 +288,15 @@ TEST(Formel, ReparseResetsState) {
   f.Parse();
   EXPECT_EQ(f.ErrorCode(), 0);
   EXPECT_TRUE(f.Failed());
-  f.SetFormula("2+2");
+  f.SetFormula("t+SP*T");
+  EXPECT_EQ(f.GetFormula(), "T+SP*T");
   f.Parse();
   EXPECT_FALSE(f.Failed());
-  EXPECT_EQ(f.Result(), 4);
+  EXPECT_EQ(f.Result(), 18);
+  f.vars["T"] = 10;
+  f.Parse();
+  EXPECT_EQ(f.Result(), 60);
+  EXPECT_EQ(f.lookups, (std::vector<std::string>{"T", "SP", "T", "T", "SP", "T"}));
 }
 
 TEST(Formel, FormulaIsUpperCasedAndCutTo255) {
@@ -275,45 +311,28 @@ TEST(Formel, FormulaIsUpperCasedAndCutTo255) {
   EXPECT_EQ(got.substr(0, 3), "A\x84" "1");
 }
 
-TEST(Formel, WithoutErrorProcNothingIsReported) {
-  TTestFormel f;
+// The interpreter reports nothing itself: its error procedure, called once
+// and after Failed and Result are final, builds any message. The base class
+// knows no variables.
+TEST(Formel, ErrorProcIsTheOnlyReport) {
   int messages = 0;
   ErrorMsgProc = [&messages](const std::string&) { ++messages; };
-  f.SetFormula("1+");
-  f.Parse();
-  ErrorMsgProc = NoErrorMsg;
-  EXPECT_EQ(f.ErrorCode(), 3);
-  EXPECT_EQ(messages, 0);
-}
-
-// The way the points formula builds its message from what the error
-// procedure can read.
-TEST(Formel, ErrorProcSeesFinalStateAndCanReport) {
-  std::vector<std::string> messages;
-  ErrorMsgProc = [&messages](const std::string& msg) { messages.push_back(msg); };
-  TTestFormel f;
+  TYrFormel f;
+  std::vector<std::pair<int, int>> calls;  // code, position
   bool failedSeen = false;
-  f.SetErrorProc([&failedSeen](TYrFormel& formel, uint8_t code) {
-    failedSeen = formel.Failed();
-    ErrorMsgProc((code == 3 ? std::string("Ausdruck erwartet.") : std::string("?")) + "\rPosition: " +
-                 std::to_string(formel.ErrorPosition()) + "\r" + formel.GetFormula());
+  f.SetErrorProc([&](TYrFormel& formel, uint8_t code) {
+    failedSeen = formel.Failed() && formel.Result() == 0;
+    calls.emplace_back(code, formel.ErrorPosition());
   });
-  f.SetFormula("t*");
+  f.SetFormula("T");
   f.Parse();
   f.SetErrorProc(nullptr);
   f.Parse();
   ErrorMsgProc = NoErrorMsg;
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0], "Ausdruck erwartet.\rPosition: 3\rT*");
-  EXPECT_TRUE(failedSeen);
-}
-
-TEST(Formel, BaseKnowsNoVariables) {
-  TYrFormel f;
-  f.SetFormula("T");
-  f.Parse();
   EXPECT_EQ(f.ErrorCode(), 3);
-  EXPECT_EQ(f.ErrorPosition(), 2);
+  EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{3, 2}}));
+  EXPECT_TRUE(failedSeen);
+  EXPECT_EQ(messages, 0);
 }
 
 TEST(Formel, GermanLocaleDoesNotChangeNumbers) {
