@@ -42,9 +42,8 @@ TIOXls::~TIOXls() {
 }
 
 void TIOXls::PutU16(uint16_t v) {
-  uint8_t b[2];
-  le::PutU16(b, 0, v);
-  out_.insert(out_.end(), b, b + 2);
+  out_.push_back(static_cast<uint8_t>(v));  // little-endian
+  out_.push_back(static_cast<uint8_t>(v >> 8));
 }
 
 void TIOXls::PutU8(uint8_t v) { out_.push_back(v); }
