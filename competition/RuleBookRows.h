@@ -33,6 +33,16 @@ constexpr ClassRow Blank(const char* name, uint16_t first, uint16_t last, uint16
   return r;
 }
 
+// A class whose disciplines are the named rows of `templates`, in slot order.
+template <typename Row>
+constexpr ClassRow WithDisciplines(std::span<const Row> templates, const char* name, uint16_t first,
+                                   uint16_t last, uint16_t flags, Disciplines disciplines) {
+  ClassRow r = Blank(name, first, last, flags);
+  for (std::size_t i = 0; i < disciplines.size(); ++i) r.templ[i] = IndexOf(templates, disciplines[i]);
+  r.count = static_cast<uint8_t>(disciplines.size());
+  return r;
+}
+
 // The same class under another name and birth-year range (the split classes).
 constexpr ClassRow Renamed(ClassRow r, const char* name, uint16_t first, uint16_t last) {
   r.name = name;

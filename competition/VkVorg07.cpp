@@ -53,11 +53,8 @@ constexpr Template07Row kTemplates[] = {
 
 constexpr ClassRow Class(const char* name, uint16_t first, uint16_t last, uint16_t flags, uint8_t group,
                          Disciplines disciplines) {
-  ClassRow r = rows::Blank(name, first, last, flags);
+  ClassRow r = rows::WithDisciplines(std::span<const Template07Row>(kTemplates), name, first, last, flags, disciplines);
   r.group = group;
-  for (std::size_t i = 0; i < disciplines.size(); ++i)
-    r.templ[i] = rows::IndexOf(std::span<const Template07Row>(kTemplates), disciplines[i]);
-  r.count = static_cast<uint8_t>(disciplines.size());
   return r;
 }
 

@@ -44,11 +44,7 @@ constexpr TemplateRow kTemplates[] = {
 
 constexpr ClassRow Class(const char* name, uint16_t first, uint16_t last, uint16_t flags,
                          Disciplines disciplines) {
-  ClassRow r = rows::Blank(name, first, last, flags);
-  for (std::size_t i = 0; i < disciplines.size(); ++i)
-    r.templ[i] = rows::IndexOf(std::span<const TemplateRow>(kTemplates), disciplines[i]);
-  r.count = static_cast<uint8_t>(disciplines.size());
-  return r;
+  return rows::WithDisciplines(std::span<const TemplateRow>(kTemplates), name, first, last, flags, disciplines);
 }
 
 constexpr std::array kPupilsSingles = {"50m Hindernisschwimmen -Brustschwimmen-"sv,
