@@ -12,10 +12,18 @@
 
 #include <cstdint>
 
+#include "CodePage.h"
 #include "RuleBookTables.h"
 #include "VkDisz.h"
 
 using TDisziplinVorlage07 = presets::Template07Row;
+
+// A constant template row (UTF-8 name, kind, V1 .. V5) as the template the
+// discipline builder takes, with the name in the DOS code page.
+template <class Row>
+TDisziplinVorlage ToVorlage(const Row& r) {
+  return TDisziplinVorlage{Oem(r.name), r.kind, r.v[0], r.v[1], r.v[2], r.v[3], r.v[4]};
+}
 
 // Name, kind, V1 .. V5 (the sex's reference times of groups 1 .. 5), the
 // kind's formula text, the rule code and its description, over whatever `d`

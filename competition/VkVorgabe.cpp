@@ -24,16 +24,7 @@ void FillSlot(TDisziplin& d, const RuleBook& book, const ClassRow& row, int slot
     SetDisz2007(d, book.templates07[index], row.IsFemale(), row.group, book.ruleCode);
     return;
   }
-  const presets::TemplateRow& t = book.templates[index];
-  TDisziplinVorlage v;
-  v.Name = Oem(t.name);
-  v.Kind = t.kind;
-  v.V1 = t.v[0];
-  v.V2 = t.v[1];
-  v.V3 = t.v[2];
-  v.V4 = t.v[3];
-  v.V5 = t.v[4];
-  BuildDisziplin(d, v, book.ruleCode);
+  BuildDisziplin(d, ToVorlage(book.templates[index]), book.ruleCode);
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "VkAltersk.h"
@@ -265,6 +266,10 @@ class TWettkampf : public TYrSortedCollection {
   // full, adding stops and the result is false (everything added stays).
   bool SelectMarked();
   bool SelectMarkedCpr();  // only classes with CPR scoring
+  // The participants of the marked classes that `take` accepts; `take` is
+  // asked once per class with no participant (false skips the class), then
+  // per participant. Stops when the selection is full (false).
+  bool SelectMarkedWhere(const std::function<bool(const TAltersklasse&, const TTeilnehmer*)>& take);
   // Organisation abbreviation equal to `abk` (same length and bytes).
   bool SelectGliederung(const std::string& abk);
   // Heat `h` in discipline d = 1..6 (another d selects nobody).

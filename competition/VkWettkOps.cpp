@@ -32,22 +32,6 @@ class TCaption {
   TCaption& operator=(const TCaption&) = delete;
 };
 
-
-// Adds to the selection the participants of the marked classes for which
-// `take` holds. The selection cannot hold more than a collection's limit;
-// beyond that nothing is added rather than ending the program.
-template <class Pred>
-void SelectFromMarked(TWettkampf& w, Pred take) {
-  TTeilnehmerListe& sel = w.Selection();
-  for (int i = 0; i < w.GetCount(); ++i) {
-    const TAltersklasse& ak = *w.At(i);
-    if (ak.Mark() == 0) continue;
-    for (int j = 0; j < ak.GetCount(); ++j)
-      if (take(*ak.At(j)) && sel.GetCount() < kMaxCollectionSize) sel.Insert(ak.At(j));
-  }
-}
-
-
 bool AllDigits(const std::string& s) {
   return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -132,7 +116,9 @@ void TWettkampf::AssignCprHeats(int startClock, int startStation, int duration, 
   // not take) belong to no block above; left alone they would keep the
   // slots of an earlier timetable, which collide with this one.
   selection_.DeleteAll();
-  SelectFromMarked(*this, [&](const TTeilnehmer& t) { return gliederungen_.IndexOfAbk(t.Gliederung()) < 0; });
+  SelectMarkedWhere([&](const TAltersklasse&, const TTeilnehmer* t) {
+    return t == nullptr || gliederungen_.IndexOfAbk(t->Gliederung()) < 0;
+  });
   selection_.Sort();
   AssignCprSlots(selection_, q);
   selection_.DeleteAll();

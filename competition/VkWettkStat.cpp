@@ -60,25 +60,6 @@ char DisciplineMark(const TAltersklasse& ak, const TTeilnehmer& t, int k, bool w
   return best < previous ? '*' : best == previous ? 'E' : 'R';
 }
 
-// Adds the participants of the marked classes that `take` accepts. The
-// selection spans all classes, so unlike one class it can outgrow a
-// collection; it stops there rather than end the program.
-template <class Take>
-bool SelectWhere(TWettkampf& w, Take&& take) {
-  TTeilnehmerListe& selection = w.Selection();
-  for (int i = 0; i < w.GetCount(); ++i) {
-    if (!w.IsMarked(i)) continue;
-    const TAltersklasse& ak = *w.At(i);
-    if (!take(ak, nullptr)) continue;
-    for (int j = 0; j < ak.GetCount(); ++j) {
-      TTeilnehmer* t = ak.At(j);
-      if (!take(ak, t)) continue;
-      if (selection.GetCount() >= kMaxCollectionSize) return false;
-      selection.Insert(t);
-    }
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -96,19 +77,37 @@ void TWettkampf::BuildGliederungen(uint8_t mode) {
   gliederungen_.AssignPlaces();
 }
 
+// Adds the participants of the marked classes that `take` accepts. The
+// selection spans all classes, so unlike one class it can outgrow a
+// collection; it stops there rather than end the program.
+bool TWettkampf::SelectMarkedWhere(const std::function<bool(const TAltersklasse&, const TTeilnehmer*)>& take) {
+  for (int i = 0; i < GetCount(); ++i) {
+    if (!IsMarked(i)) continue;
+    const TAltersklasse& ak = *At(i);
+    if (!take(ak, nullptr)) continue;
+    for (int j = 0; j < ak.GetCount(); ++j) {
+      TTeilnehmer* t = ak.At(j);
+      if (!take(ak, t)) continue;
+      if (selection_.GetCount() >= kMaxCollectionSize) return false;
+      selection_.Insert(t);
+    }
+  }
+  return true;
+}
+
 bool TWettkampf::SelectMarked() {
   Progress().SetCaption("Teilnehmer selektieren...");
-  return SelectWhere(*this, [](const TAltersklasse&, const TTeilnehmer*) { return true; });
+  return SelectMarkedWhere([](const TAltersklasse&, const TTeilnehmer*) { return true; });
 }
 
 bool TWettkampf::SelectMarkedCpr() {
   Progress().SetCaption("HLW Teilnehmer selektieren...");
-  return SelectWhere(*this, [](const TAltersklasse& ak, const TTeilnehmer*) { return ak.HasCpr(); });
+  return SelectMarkedWhere([](const TAltersklasse& ak, const TTeilnehmer*) { return ak.HasCpr(); });
 }
 
 bool TWettkampf::SelectGliederung(const std::string& abk) {
   Progress().SetCaption("Alle Teilnehmer aus " + abk + " selektieren...");
-  return SelectWhere(*this, [&](const TAltersklasse&, const TTeilnehmer* t) {
+  return SelectMarkedWhere([&](const TAltersklasse&, const TTeilnehmer* t) {
     return t == nullptr || t->Gliederung() == abk;
   });
 }
@@ -118,7 +117,7 @@ bool TWettkampf::SelectHeat(int d, int16_t h) {
   // The participant's accessors read 0 outside 1..6, which would pick
   // everybody without a heat for h = 0.
   if (d < 1 || d > TAltersklasse::kMaxDisciplines) return true;
-  return SelectWhere(*this, [&](const TAltersklasse&, const TTeilnehmer* t) {
+  return SelectMarkedWhere([&](const TAltersklasse&, const TTeilnehmer* t) {
     return t == nullptr || t->Heat(d) == h;
   });
 }
