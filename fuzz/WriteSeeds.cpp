@@ -1,13 +1,14 @@
-// Writes the seed corpus of the result-file fuzzer into a directory.
-// Usage: write_seeds DIR
+// Writes the seed corpus of a fuzz target into a directory.
+// Usage: write_seeds DIR [TARGET]   (TARGET defaults to load_fuzzer; targets
+// without seeds of their own start from the result-file seeds)
 #include <cstdio>
 #include <fstream>
 
 #include "LoadSeeds.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: %s DIR [TARGET]\n", argv[0]);
     return 1;
   }
   for (const auto& [name, bytes] : vkseeds::SeedCorpus()) {
