@@ -21,7 +21,7 @@ struct TExportHtmlOptions {
   bool AgeClassLinks = false;      // the list of links to the age classes
   bool DisciplineResults = false;  // the per-discipline columns
   ShortString<255> BodyColour;     // only whether it is empty matters: the page is white
-  ShortString<255> BackgroundImage;  // file name as entered; empty for none
+  ShortString<255> BackgroundImage;  // file name as entered (DOS code page); empty for none
 };
 
 struct TExportTextOptions {

@@ -185,7 +185,7 @@ TEST(TableExport, XlsUmlautsInLibreOffice) {
   xls.Write([&](TYrStream& s) { ExportXls(*w, s, 0); });
   const std::filesystem::path dir = work.Path();
   const writer_test::ProcessResult r = writer_test::Run(
-      "soffice -env:UserInstallation=file://" + (dir / "profile").string() +
+      "timeout 120 soffice -env:UserInstallation=file://" + (dir / "profile").string() +
       " --headless --convert-to 'csv:Text - txt - csv (StarCalc):59,34,76' --outdir " + (dir / "out").string() + " " +
       xls.Path());
   std::ifstream in(dir / "out" / std::filesystem::path(xls.Path()).filename().replace_extension(".csv"));
