@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ExportFixture.h"
+#include "VkExportHtml.h"
 #include "VkExportTable.h"
 
 using exporttest::Competition;
@@ -60,16 +61,18 @@ std::vector<std::string> Split(const std::string& line) {
   return cells;
 }
 
-// The first seven columns, and the columns of discipline 6 and CPR, of each line.
-std::vector<std::string> Identity(const std::vector<std::string>& lines, size_t from) {
+// Columns first..last-1 of every line from `from` on.
+std::vector<std::string> Columns(const std::vector<std::string>& lines, size_t from, size_t first, size_t last) {
   std::vector<std::string> out;
-  for (size_t i = from; i < lines.size(); ++i) out.push_back(Join(Split(lines[i]), 0, 7));
+  for (size_t i = from; i < lines.size(); ++i) out.push_back(Join(Split(lines[i]), first, last));
   return out;
 }
-std::vector<std::string> LastColumns(const std::vector<std::string>& lines, size_t from) {
-  std::vector<std::string> out;
-  for (size_t i = from; i < lines.size(); ++i) out.push_back(Join(Split(lines[i]), 32, 40));
-  return out;
+
+// The six disciplines' part of a list of column names, `part` giving each one's.
+template <class Fn> std::string Disciplines(Fn part) {
+  std::string s;
+  for (const std::string d : {"1", "2", "3", "4", "5", "6"}) s += part(d);
+  return s;
 }
 
 // A row of the individual competition's participant who finished everything.
@@ -80,24 +83,6 @@ const std::string kFullRow =
 
 }  // namespace
 
-TEST(TableExport, ColumnNamesOfBothKinds) {
-  std::string text[2], file[2];
-  for (bool individual : {false, true})
-    for (int c = 0; c < VkExportColumns::kColumnCount; ++c) {
-      text[individual] += " " + VkExportColumns::At(c, individual).textName;
-      file[individual] += " " + VkExportColumns::At(c, individual).fileName;
-    }
-  std::string textDisciplines, fileDisciplines;
-  for (const std::string d : {"1", "2", "3", "4", "5", "6"}) {
-    textDisciplines += " ZEIT" + d + " ABZ" + d + " PUNKTE" + d + " LAUF" + d + " BAHN" + d;
-    fileDisciplines += " ZEIT" + d + " ABZUG" + d + " PUNKTE" + d + " LAUF" + d + " BAHN" + d;
-  }
-  EXPECT_EQ(text[1], " NAME VORNAME GEBDATUM GESAMTPKT PLATZ ALTERSKL GLD" + textDisciplines + " HLW HLWZEIT HLWBAH");
-  EXPECT_EQ(text[0].substr(0, 24), " ORTSGRUPPE ZUSATZ TEILN");
-  EXPECT_EQ(file[0],
-            " ORTSGRUPPE ZUSATZ TEILN GESAMTPKT PLATZ ALTERSKL GLIEDERUNG" + fileDisciplines + " HLW HLWZEIT HLWBAHN");
-}
-
 // With the dialog's presets: Windows code page, quoted, header line (names
 // cut to their column's width), discipline columns, absent participant left out.
 TEST(TableExport, TextWithPresetsReadByCsv) {
@@ -105,10 +90,11 @@ TEST(TableExport, TextWithPresetsReadByCsv) {
   const auto lines = ReadBack(".csv", [&](TYrStream& s) { ExportText(*w, s, PresetTextOptions()); }, kCsvScript,
                               {"cp1252"});
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(Join(Split(lines[0]), 32, 40), "ZEIT6\tABZ6\tPUNKTE6\tLAUF6\tBAHN6\tHLW\tHLWZE\tHLWB");
-  EXPECT_EQ(Join(Split(lines[0]), 0, 7), "NAME\tVORNAME\tGEBDATUM\tGESAMTPK\tPLATZ\tALTERSKL\tGLD");
+  EXPECT_EQ(lines[0], "NAME\tVORNAME\tGEBDATUM\tGESAMTPK\tPLATZ\tALTERSKL\tGLD" + Disciplines([](auto d) {
+              return "\tZEIT" + d + "\tABZ" + d + "\tPUNKTE" + d + "\tLAUF" + d + "\tBAHN" + d;
+            }) + "\tHLW\tHLWZE\tHLWB");
   EXPECT_EQ(Join(Split(lines[1])), kFullRow);
-  EXPECT_EQ(Identity(lines, 2), (std::vector<std::string>{"<b>Groß</b>\tÄrger \"Q\"\t1990\t1498,50\t2\tJugend\tWW",
+  EXPECT_EQ(Columns(lines, 2, 0, 7), (std::vector<std::string>{"<b>Groß</b>\tÄrger \"Q\"\t1990\t1498,50\t2\tJugend\tWW",
                                                           "Zeller\tZoë\t1975\t989,90\t1\tSenioren\tDLRG"}));
   EXPECT_EQ(Split(lines[2]).size(), 40u);
   EXPECT_EQ(Join(Split(lines[2]), 32, 40), "1:10,06\tdisq.\t0,00\t6\t4\tn.er.\t09:35\t3");
@@ -136,16 +122,17 @@ TEST(TableExport, DbfReadByDbfread) {
   ASSERT_EQ(lines.size(), 6u);
   // 33 + 32 * 40 header bytes; 1 + 295 record bytes; code page 850 announced.
   EXPECT_EQ(lines[0], "1313 296 4 cp850");
-  EXPECT_EQ(lines[1].substr(0, 119), "NAME:C20.0 VORNAME:C20.0 GEBDATUM:C10.0 GESAMTPKT:N8.2 PLATZ:N5.0 ALTERSKL:C30.0 "
-                                     "GLIEDERUNG:C5.0 ZEIT1:C7.0 ABZUG1:N5.0");
-  EXPECT_EQ(lines[1].substr(lines[1].size() - 81),
-            "ABZUG6:N5.0 PUNKTE6:N8.2 LAUF6:N5.0 BAHN6:N5.0 HLW:N8.2 HLWZEIT:C5.0 HLWBAHN:N4.0");
+  EXPECT_EQ(lines[1], "NAME:C20.0 VORNAME:C20.0 GEBDATUM:C10.0 GESAMTPKT:N8.2 PLATZ:N5.0 ALTERSKL:C30.0 "
+                      "GLIEDERUNG:C5.0" + Disciplines([](auto d) {
+                        return " ZEIT" + d + ":C7.0 ABZUG" + d + ":N5.0 PUNKTE" + d + ":N8.2 LAUF" + d + ":N5.0 BAHN" +
+                               d + ":N5.0";
+                      }) + " HLW:N8.2 HLWZEIT:C5.0 HLWBAHN:N4.0");
   EXPECT_EQ(lines[2], kFullRow);
-  EXPECT_EQ(Identity(lines, 3), (std::vector<std::string>{"<b>Groß</b>\tÄrger \"Q\"\t1990\t1498,50\t2\tJugend\tWW",
+  EXPECT_EQ(Columns(lines, 3, 0, 7), (std::vector<std::string>{"<b>Groß</b>\tÄrger \"Q\"\t1990\t1498,50\t2\tJugend\tWW",
                                                           "Abwesend\tAnna\t90\t998,10\t3\tJugend\tASB",
                                                           "Zeller\tZoë\t1975\t989,90\t1\tSenioren\tDLRG"}));
   EXPECT_EQ(Join(Split(lines[4]), 12, 15), "1:20,02\tn.a.\t0,00");  // absent in discipline 2
-  EXPECT_EQ(LastColumns(lines, 4)[0], "1:20,06\t0\t199,40\t6\t4\tn.a.\t09:35\t3");
+  EXPECT_EQ(Columns(lines, 4, 32, 40)[0], "1:20,06\t0\t199,40\t6\t4\tn.a.\t09:35\t3");
 }
 
 TEST(TableExport, TeamDbfAndXls) {
@@ -156,13 +143,13 @@ TEST(TableExport, TeamDbfAndXls) {
   EXPECT_EQ(dbf[1].substr(0, 44), "ORTSGRUPPE:C30.0 ZUSATZ:C21.0 TEILN:C5.0 GES");
   const std::vector<std::string> teams = {"Team <Nord> & Co\tB\t\t198,70\t1\tAK 12w\tWW",
                                           "Ortsgruppe Süd-Ost Großstadt\tStaffel A\t\t0,00\t2\tAK 12w\tDLRG"};
-  EXPECT_EQ(Identity(dbf, 2), teams);
+  EXPECT_EQ(Columns(dbf, 2, 0, 7), teams);
   EXPECT_EQ(Join(Split(dbf[2]), 7, 17), "1:30,0\t0\t99,90\t1\t9\t1:30,0\t1\t98,80\t2\t8");
   const auto xls = ReadBack(".xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }, kXlsScript);
   ASSERT_EQ(xls.size(), 4u);
   EXPECT_EQ(xls[0], "30 cp850");  // BIFF3, texts in the DOS code page as its CODEPAGE record says
   EXPECT_EQ(Join(Split(xls[1]), 0, 7), "ORTSGRUPPE\tZUSATZ\tTEILN\tGESAMTPKT\tPLATZ\tALTERSKL\tGLIEDERUNG");
-  EXPECT_EQ(Identity(xls, 2),
+  EXPECT_EQ(Columns(xls, 2, 0, 7),
             (std::vector<std::string>{"Team <Nord> & Co\tB\t-\t198,70\t1\tAK 12w\tWW",
                                       "Ortsgruppe Süd-Ost Großstadt\tStaffel A\t-\t0,00\t2\tAK 12w\tDLRG"}));
   EXPECT_EQ(Join(Split(xls[2]), 7, 40), Join(Split(dbf[2]), 7, 40));
@@ -174,8 +161,8 @@ TEST(TableExport, XlsReadByXlrd) {
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(Join(Split(lines[1]), 32, 40), "ZEIT6\tABZUG6\tPUNKTE6\tLAUF6\tBAHN6\tHLW\tHLWZEIT\tHLWBAHN");
   EXPECT_EQ(Join(Split(lines[2])), kFullRow);
-  EXPECT_EQ(Identity(lines, 3)[1], "Abwesend\tAnna\t90\t998,10\t3\tJugend\tASB");
-  EXPECT_EQ(LastColumns(lines, 3)[0], "1:10,06\tdisq.\t0,00\t6\t4\tn.er.\t09:35\t3");
+  EXPECT_EQ(Columns(lines, 3, 0, 7)[1], "Abwesend\tAnna\t90\t998,10\t3\tJugend\tASB");
+  EXPECT_EQ(Columns(lines, 3, 32, 40)[0], "1:10,06\tdisq.\t0,00\t6\t4\tn.er.\t09:35\t3");
 }
 
 // LibreOffice, told nothing but the CODEPAGE record, shows the umlauts.
@@ -210,14 +197,16 @@ TEST(TableExport, EmptyCompetition) {
   EXPECT_EQ(xls.Data().size(), 10u + 6 + 14 + 40 * 12 + 236 + 4);
 }
 
-TEST(TableExport, FailedWritesStayInTheStream) {
+TEST(Exports, FailedWritesStayInTheStream) {
   const auto w = Competition(true);
   for (int64_t limit : {0, 100, 700}) {
-    TYrMemoryStream txt, dbf, xls;
-    for (TYrMemoryStream* s : {&txt, &dbf, &xls}) s->FailAfter(limit);
+    TYrMemoryStream txt, dbf, xls, html;
+    for (TYrMemoryStream* s : {&txt, &dbf, &xls, &html}) s->FailAfter(limit);
     ExportText(*w, txt, PresetTextOptions());
     ExportDbf(*w, dbf);
     ExportXls(*w, xls, 0);
-    EXPECT_EQ(std::tuple(txt.FirstError, dbf.FirstError, xls.FirstError), std::tuple(101, 101, 101)) << limit;
+    ExportHtml(*w, html, PresetHtmlOptions());
+    EXPECT_EQ(std::tuple(txt.FirstError, dbf.FirstError, xls.FirstError, html.FirstError),
+              std::tuple(101, 101, 101, 101)) << limit;
   }
 }
