@@ -20,15 +20,6 @@ class Doc : public TYrPrintDoc {
   void Lines(const std::string& prefix, int n) {
     for (int i = 1; i <= n; ++i) AddTextLine(prefix + std::to_string(i));
   }
-  // Every text as "<page number>@<y1> <text>".
-  std::string Texts() const {
-    std::string s;
-    for (int p = 1; p <= PageCount(); ++p)
-      for (int i = 0; i < Page(p)->GetCount(); ++i)
-        s += (s.empty() ? "" : " ") + std::to_string(Page(p)->PageNo) + "@" + std::to_string(Page(p)->At(i)->Y1) +
-             " " + Page(p)->At(i)->AsText()->Text;
-    return s;
-  }
   bool head;
   int moved = 0;
 
@@ -82,18 +73,14 @@ TEST(PrintDoc, BlocksStayOrMoveWholeBelowThePageHead) {
   const struct {
     const char* what;
     int before, block;
-    std::string texts;
+    const char* texts;
     int moved;
   } kCases[] = {
-      {"a line of room below stays", 2, 2, "1@100 a1 1@140 a2 1@180 b1 1@220 b2 1@260 x", 0},
-      {"ending on the limit moves", 3, 2,
-       "1@100 a1 1@140 a2 1@180 a3 2@0 F2 2@100 head 2@140 b1 2@180 b2 2@220 x", 1},
-      {"crossing the limit moves", 4, 2,
-       "1@100 a1 1@140 a2 1@180 a3 1@220 a4 2@0 F2 2@100 head 2@140 b1 2@180 b2 2@220 x", 0},
+      {"a line of room below stays", 2, 2, "1: 100=a1 140=a2 180=b1 220=b2 260=x\n", 0},
+      {"ending on the limit moves", 3, 2, "1: 100=a1 140=a2 180=a3\n2: 0=F2 100=head 140=b1 180=b2 220=x\n", 1},
+      {"crossing the limit moves", 4, 2, "1: 100=a1 140=a2 180=a3 220=a4\n2: 0=F2 100=head 140=b1 180=b2 220=x\n", 0},
       {"taller than a page runs on", 1, 6,
-       "1@100 a1 2@0 F2 2@100 head 2@140 b1 2@180 b2 2@220 b3 2@260 b4 3@0 F3 3@100 head 3@140 b5 3@180 b6 "
-       "3@220 x",
-       2},
+       "1: 100=a1\n2: 0=F2 100=head 140=b1 180=b2 220=b3 260=b4\n3: 0=F3 100=head 140=b5 180=b6 220=x\n", 2},
   };
   for (const auto& c : kCases) {
     Doc d;
@@ -101,8 +88,8 @@ TEST(PrintDoc, BlocksStayOrMoveWholeBelowThePageHead) {
     d.BeginBlock();
     d.Lines("b", c.block);
     d.EndBlock();
-    d.AddTextLine("x1");
-    EXPECT_EQ(std::tuple(d.Texts(), d.moved), std::tuple(c.texts + "1", c.moved)) << c.what;
+    d.AddTextLine("x");
+    EXPECT_EQ(std::tuple(pagedump::Flow(d), d.moved), std::tuple(c.texts, c.moved)) << c.what;
   }
 }
 
@@ -116,7 +103,7 @@ TEST(PrintDoc, OpenBlocksAreClosedByNewPageAndFreedWithTheDocument) {
   d.Lines("c", 1);
   d.BeginBlock();  // closes the first one
   d.Lines("d", 1);
-  EXPECT_EQ(std::tuple(d.Texts(), d.InBlock()), std::tuple("1@100 b1 1@140 b2 2@0 F2 2@100 x 2@140 c1", true));
+  EXPECT_EQ(std::tuple(pagedump::Flow(d), d.InBlock()), std::tuple("1: 100=b1 140=b2\n2: 0=F2 100=x 140=c1\n", true));
   // The document goes with its block open: the sanitizer build finds a leak
   // of the block's page or line here.
 
@@ -125,7 +112,7 @@ TEST(PrintDoc, OpenBlocksAreClosedByNewPageAndFreedWithTheDocument) {
   dropped.Lines("b", 1);
   dropped.BeginDocument(100, 100, 2000, 300, true, 1);
   dropped.AddTextLine("x");
-  EXPECT_EQ(std::tuple(dropped.Texts(), dropped.InBlock()), std::tuple("1@100 x", false));
+  EXPECT_EQ(std::tuple(pagedump::Flow(dropped), dropped.InBlock()), std::tuple("1: 100=x\n", false));
 }
 
 }  // namespace

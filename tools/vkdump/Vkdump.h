@@ -12,6 +12,7 @@ int CmdStats(int argc, char** argv);
 int CmdOp(int argc, char** argv);
 int CmdNew(int argc, char** argv);
 int CmdExport(int argc, char** argv);
+int CmdPages(int argc, char** argv);
 
 // Prints the usage text to standard error and returns 1.
 int Usage();
