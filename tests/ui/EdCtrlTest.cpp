@@ -4,7 +4,9 @@
 #include <vector>
 
 #include <QClipboard>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "EdCtrl.h"
@@ -150,4 +152,29 @@ TEST(ValidatedEdits, HundredthsRoundHalfToEven) {
   edit.SetValue(1234.5678);
   texts.push_back(edit.text().toStdString());
   EXPECT_EQ(texts, (std::vector<std::string>{"12,34", "1234,57", "1235,00"}));
+}
+
+TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
+  auto* edit = new TYrNumEdit;
+  edit->SetRange(1, 8);
+  auto dlg = MakeDialog(edit);
+  dlg->show();
+  dlg->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+  edit->setFocus();
+  QTest::keyClicks(edit, "9");
+  // The user answers every box that comes up.
+  std::vector<std::string> boxes;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      boxes.push_back(box->text().toStdString());
+      box->buttons().first()->click();
+    }
+  });
+  answer.start(10);
+  QTest::keyClick(edit, Qt::Key_Return);  // OK is the default button
+  QTest::qWait(300);
+  EXPECT_EQ(std::tuple(boxes, dlg->isVisible()),
+            std::tuple(std::vector<std::string>{"Der eingegebene Wert liegt nicht zwischen 1 und 8."}, true));
 }
