@@ -39,7 +39,10 @@ constexpr Command kCommands[] = {
     {"op", "FILE OUT OPERATION ARGS...", CmdOp},
     {"new", "CODE YEAR FILE", CmdNew},
     {"export", "FILE csv|dbf|xls|html OUT", CmdExport},
-    {"pages", "FILE results|statistics ARGS... [--class N] [--participant N] [--range A B]", CmdPages},
+    {"pages",
+     "FILE results|qualification|heats|cpr|statistics|certificates ARGS... "
+     "[--class N] [--participant N] [--range A B]",
+     CmdPages},
 };
 
 }  // namespace
