@@ -21,6 +21,7 @@
 #include <charconv>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -106,12 +107,12 @@ json Pages(const TYrPrintDoc& doc) {
 
 }  // namespace
 
-int CmdPages(int argc, char** argv) {
-  if (argc < 4) return Usage();
+std::unique_ptr<TDruckauftrag> BuildReportJob(TWettkampf& w, int argc, char** argv) {
+  if (argc < 4) return nullptr;
   const Report* report = nullptr;
   for (const Report& r : kReports)
     if (!std::strcmp(argv[3], r.name)) report = &r;
-  if (report == nullptr) return Usage();
+  if (report == nullptr) return nullptr;
   std::vector<int> args;
   int ageClass = 0, participant = 0, from = 0, to = 0;
   for (int i = 4; i < argc; ++i) {
@@ -124,14 +125,21 @@ int CmdPages(int argc, char** argv) {
     } else if (int v = 0; !one && a[0] != '-' && Number(a, v) && v >= 0 && v <= 65535) {
       args.push_back(v);
     } else {
-      return Usage();
+      return nullptr;
     }
   }
-  if (args.size() != report->argCount) return Usage();
+  if (args.size() != report->argCount) return nullptr;
+  auto job = std::make_unique<TDruckauftrag>(w, ageClass, participant, from, to);
+  report->build(*job, args);
+  return job;
+}
+
+int CmdPages(int argc, char** argv) {
+  if (argc < 4) return Usage();
   TWettkampf w;
   if (!LoadFile(argv[2], w)) return 1;
-  TDruckauftrag job(w, ageClass, participant, from, to);
-  report->build(job, args);
-  std::cout << Pages(*job.Report()).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+  const std::unique_ptr<TDruckauftrag> job = BuildReportJob(w, argc, argv);
+  if (!job) return Usage();
+  std::cout << Pages(*job->Report()).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
   return 0;
 }
