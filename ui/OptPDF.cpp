@@ -1,7 +1,6 @@
 #include "OptPDF.h"
 
 #include <algorithm>
-#include <memory>
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -20,23 +19,20 @@ namespace {
 constexpr int kTypedLength = 80;
 constexpr size_t kInfoCapacity = 255;
 
-// Limits what the user types to `max` characters, as a maximum length would,
-// but leaves longer texts the program puts in whole: a subject made of an
-// 80-character title and the kind of event must reach the file uncut.
-void LimitTyping(QLineEdit* edit, int max) {
-  auto last = std::make_shared<QString>();
-  QObject::connect(edit, &QLineEdit::textChanged, edit, [last](const QString& text) { *last = text; });
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, last, max](const QString& text) {
-    const qsizetype inserted = text.size() - last->size();
-    if (text.size() <= max || inserted <= 0) return;
-    // Keep of what came in only what fits, as a limited edit control does.
-    const qsizetype end = edit->cursorPosition();
-    const qsizetype start = end - inserted;
-    const qsizetype fits = std::max<qsizetype>(0, max - last->size());
-    const QString kept = text.left(start) + text.mid(start, fits) + text.mid(end);
-    edit->setText(kept);
-    edit->setCursorPosition(static_cast<int>(start + fits));
+// The user types at most kTypedLength characters, but a longer text the
+// program puts in stays whole (a subject made of an 80-character title and
+// the kind of event must reach the file uncut): the limit follows such a
+// text down as the user deletes from it, as a limited edit control does.
+void LimitTyping(QLineEdit* edit) {
+  edit->setMaxLength(kTypedLength);
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+    edit->setMaxLength(std::max<int>(kTypedLength, static_cast<int>(text.size())));
   });
+}
+
+void SetUntypedText(QLineEdit* edit, const QString& text) {
+  edit->setMaxLength(std::max<int>(kTypedLength, static_cast<int>(text.size())));
+  edit->setText(text);
 }
 
 }  // namespace
@@ -52,7 +48,7 @@ TOptPDFDlg::TOptPDFDlg(QWidget* owner) : QDialog(owner) {
   for (int i = 0; i < 4; ++i) {
     edit_[i] = new QLineEdit(group);
     edit_[i]->setObjectName(QString::fromLatin1(names[i]));
-    LimitTyping(edit_[i], kTypedLength);
+    LimitTyping(edit_[i]);
     edit_[i]->setMinimumWidth(280);
     auto* label = new QLabel(QString::fromUtf8(labels[i]), group);
     label->setBuddy(edit_[i]);
@@ -85,7 +81,7 @@ TOptPDFDlg::TOptPDFDlg(QWidget* owner) : QDialog(owner) {
 
 void TOptPDFDlg::SetPDFInfo(const TPdfOptions& info) {
   const ShortString<255>* texts[] = {&info.Title, &info.Subject, &info.Author, &info.Keywords};
-  for (int i = 0; i < 4; ++i) edit_[i]->setText(FromAnsi(texts[i]->Str()));
+  for (int i = 0; i < 4; ++i) SetUntypedText(edit_[i], FromAnsi(texts[i]->Str()));
   compress_->setChecked(info.Compress);
 }
 

@@ -116,8 +116,8 @@ TOptTXTDlg::TOptTXTDlg(QWidget* owner) : QDialog(owner) {
   // Page "Optionen".
   auto* options = new QWidget(pages);
   auto* grid = new QGridLayout(options);
-  codePage_ = new RadioGroup(QStringLiteral("Zeichensatz"), {QStringLiteral("ASCII (DOS)"), QStringLiteral("ANSI (WIN)")},
-                             1, options);
+  codePage_ = new RadioGroup(QStringLiteral("Zeichensatz"),
+                             {QStringLiteral("ASCII (DOS)"), QStringLiteral("ANSI (WIN)")}, 1, options);
   codePage_->setObjectName(QStringLiteral("RadioGroup1"));
   grid->addWidget(codePage_, 0, 0, 2, 1);
   separator_ = CharCombo("ComboBox1", {";", ",", ":", "|", kTab, kBlank}, options);

@@ -21,6 +21,8 @@ QLineEdit* TextEdit(const char* name, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setMaxLength(kTextLength);
+  // Room for a usual title without scrolling.
+  edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 60);
   return edit;
 }
 
