@@ -19,12 +19,13 @@
 TDisziplinDatenDlg::TDisziplinDatenDlg(QWidget* parent)
     : ValidatedDialog(parent),
       edit1_(new QLineEdit),
-      radioGroup1_(new TRadioGroup("RadioGroup1", QStringLiteral("Berechnungs&art"),
-                                   {QStringLiteral("benutzerdefiniert (per Formel)"),
-                                    QStringLiteral("neue Berechnung (Meisterschaften 1999-xxxx)"),
-                                    QStringLiteral("lineare Berechnung (Meisterschaften 1988-1998)"),
-                                    QStringLiteral("nach Platzierung (1.Platz erhält V1 Punkte, 2. Platz je nach V2, ...)"),
-                                    QStringLiteral("Internationaler Trelvacup")})),
+      radioGroup1_(new TRadioGroup(
+          "RadioGroup1", QStringLiteral("Berechnungs&art"),
+          {QStringLiteral("benutzerdefiniert (per Formel)"),
+           QStringLiteral("neue Berechnung (Meisterschaften 1999-xxxx)"),
+           QStringLiteral("lineare Berechnung (Meisterschaften 1988-1998)"),
+           QStringLiteral("nach Platzierung (1.Platz erhält V1 Punkte, 2. Platz je nach V2, ...)"),
+           QStringLiteral("Internationaler Trelvacup")})),
       formelLabel_(new QLabel(QStringLiteral("&Formel"))),
       edit2_(new QLineEdit) {
   setObjectName(QStringLiteral("TDisziplinDatenDlg"));

@@ -18,6 +18,7 @@ TJahrgaengeDlg::TJahrgaengeDlg(QWidget* parent) : QDialog(parent), spinEdit1_(ne
   spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
   spinEdit1_->setRange(-100, 100);
   spinEdit1_->setValue(0);
+  spinEdit1_->setMinimumWidth(70);
   label->setBuddy(spinEdit1_);
   row->addWidget(label);
   row->addWidget(spinEdit1_);

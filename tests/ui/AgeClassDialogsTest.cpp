@@ -94,7 +94,8 @@ TEST(AgeClassDialogs, ClassCreatedRefusedAsDuplicateEditedShiftedAndDeleted) {
                        std::vector<std::string>{"Schülerinnen", "Jugend (weiblich)"}, 0, 1,
                        std::vector<std::string>{"Die Altersklasse Jugend (weiblich) konnte nicht eingefügt werden "
                                                 "(sie existiert bereits).",
-                                                question, question, "Möchten Sie die Altersklasse 'Schüler' löschen?"},
+                                                question, question,
+                                                "Möchten Sie die Altersklasse 'Schüler' löschen?"},
                        true));
 }
 
