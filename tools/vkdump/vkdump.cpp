@@ -8,6 +8,8 @@
 //   vkdump new CODE YEAR FILE             a new competition from a rule set
 //   vkdump export FILE FORMAT OUT         an export (csv, dbf, xls, html)
 //   vkdump pages FILE REPORT ARGS...      a report's page document as JSON
+//   vkdump png FILE REPORT ARGS... PAGE ZOOM OUT.png
+//                                         one page of a report as a picture
 //
 // Texts are converted from the DOS code page to UTF-8. Messages the core
 // reports go to standard error, one per line. Exit status 0 on success, 1
@@ -43,6 +45,10 @@ constexpr Command kCommands[] = {
      "FILE results|qualification|heats|cpr|statistics|certificates ARGS... "
      "[--class N] [--participant N] [--range A B]",
      CmdPages},
+    {"png",
+     "FILE results|qualification|heats|cpr|statistics|certificates ARGS... "
+     "[--class N] [--participant N] [--range A B] PAGE ZOOM OUT.png",
+     CmdPng},
 };
 
 }  // namespace
