@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollArea>
-#include <QTimer>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -98,10 +98,10 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
   connect(b[3], &QToolButton::clicked, this, [this] { GotoPage(currentPage_ - 1); });
   connect(b[4], &QToolButton::clicked, this, [this] { GotoPage(currentPage_ + 1); });
   connect(b[5], &QToolButton::clicked, this, [this] { GotoPage(PageCount()); });
-  connect(b[6], &QToolButton::clicked, this, [this] { ZoomToFit(); });
-  connect(b[7], &QToolButton::clicked, this, [this] { ZoomToWidth(); });
-  connect(b[8], &QToolButton::clicked, this, [this] { SetZoom(zoom_ + 10); });
-  connect(b[9], &QToolButton::clicked, this, [this] { SetZoom(zoom_ - 10); });
+  connect(b[6], &QToolButton::clicked, this, [this] { zoomChosen_ = true, ZoomToFit(); });
+  connect(b[7], &QToolButton::clicked, this, [this] { zoomChosen_ = true, ZoomToWidth(); });
+  connect(b[8], &QToolButton::clicked, this, [this] { zoomChosen_ = true, SetZoom(zoom_ + 10); });
+  connect(b[9], &QToolButton::clicked, this, [this] { zoomChosen_ = true, SetZoom(zoom_ - 10); });
   connect(b[10], &QToolButton::clicked, this, &QDialog::reject);
 
   scrollBox1_ = new QScrollArea(this);
@@ -110,6 +110,7 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
   scrollBox1_->setBackgroundRole(QPalette::Dark);
   // The paging keys belong to the form.
   scrollBox1_->setFocusPolicy(Qt::NoFocus);
+  scrollBox1_->installEventFilter(this);
   sheet_ = new QWidget;
   paintBox1_ = new PreviewPaintBox(this, sheet_);
   paintBox1_->setObjectName(QStringLiteral("PaintBox1"));
@@ -153,7 +154,13 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
   infoLabel_->setText(PageInfo(pageWidth_, pageHeight_));
 }
 
-TPreviewForm::~TPreviewForm() = default;
+TPreviewForm::~TPreviewForm() {
+  // The children outlive this part of the form while QWidget deletes them,
+  // and an edit that loses the focus then says it was left.
+  scrollBox1_->removeEventFilter(this);
+  pageEdit_->disconnect(this);
+  zoomEdit_->disconnect(this);
+}
 
 int TPreviewForm::PageCount() const { return device_ && device_->Doc ? device_->Doc->PageCount() : 0; }
 
@@ -197,16 +204,25 @@ void TPreviewForm::SetZoom(int zoom) {
   paintBox1_->update();
 }
 
+// Zoom in percent at which `pixels` of room hold `millimetres` of the page
+// with its frame and margins.
+static int ZoomFor(double pixels, int32_t millimetres) {
+  return static_cast<int>((pixels - 2.0 * kMargin - kFrame) / std::max(millimetres, 1) / 3 * 100);
+}
+
 void TPreviewForm::ZoomToFit() {
   if (!device_) return;
-  const double byHeight = (scrollBox1_->height() - 2.0 * kMargin) / std::max(device_->VertSize, 1) / 3 * 100;
-  const double byWidth = (scrollBox1_->width() - 2.0 * kMargin) / std::max(device_->HorzSize, 1) / 3 * 100;
-  SetZoom(static_cast<int>(std::min(byHeight, byWidth)));
+  const int frame = 2 * scrollBox1_->frameWidth();
+  SetZoom(std::min(ZoomFor(scrollBox1_->height() - frame, device_->VertSize),
+                   ZoomFor(scrollBox1_->width() - frame, device_->HorzSize)));
 }
 
 void TPreviewForm::ZoomToWidth() {
   if (!device_) return;
-  SetZoom(static_cast<int>((scrollBox1_->width() - 2.0 * kMargin) / std::max(device_->HorzSize, 1) / 3 * 100));
+  // The page is then taller than the window: leave room for the vertical
+  // scroll bar, so that no horizontal one is needed.
+  const int bar = scrollBox1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollBox1_);
+  SetZoom(ZoomFor(scrollBox1_->width() - 2 * scrollBox1_->frameWidth() - bar, device_->HorzSize));
 }
 
 void TPreviewForm::PaintBox1Paint(QPainter& painter) {
@@ -246,6 +262,7 @@ void TPreviewForm::ZoomEditExit() {
     zoomEdit_->setText(QString::number(zoom_));
     return;
   }
+  zoomChosen_ = true;
   SetZoom(zoom);
 }
 
@@ -261,19 +278,16 @@ void TPreviewForm::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_PageDown: GotoPage(currentPage_ + 1); break;
     case Qt::Key_Home: GotoPage(1); break;
     case Qt::Key_End: GotoPage(PageCount()); break;
-    case Qt::Key_Plus: SetZoom(zoom_ + 10); break;
-    case Qt::Key_Minus: SetZoom(zoom_ - 10); break;
+    case Qt::Key_Plus: zoomChosen_ = true, SetZoom(zoom_ + 10); break;
+    case Qt::Key_Minus: zoomChosen_ = true, SetZoom(zoom_ - 10); break;
     default: QDialog::keyPressEvent(event); return;
   }
   event->accept();
 }
 
-void TPreviewForm::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (fitted_) return;
-  fitted_ = true;
-  // The window has its final size only once it is on screen.
-  QTimer::singleShot(0, this, [this] { ZoomToFit(); });
+bool TPreviewForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == scrollBox1_ && event->type() == QEvent::Resize && !zoomChosen_) ZoomToFit();
+  return QDialog::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------------------

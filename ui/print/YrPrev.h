@@ -16,7 +16,9 @@
 // Leaving PageEdit or ZoomEdit (or Return in it) goes to the page or zoom
 // typed; a text that is no whole number is put back. Keys: Page Up and Page
 // Down for the previous and next page, Home and End for the first and last,
-// + and - for the zoom, Escape closes.
+// + and - for the zoom, Escape closes. The page opens fitted to the window
+// and stays fitted while the window changes its size, until the user
+// chooses a zoom; from then on a new window size keeps the zoom.
 //
 // The shown document belongs to the caller and must outlive the window;
 // without one the window shows an empty document titled "leer" of its own.
@@ -63,7 +65,7 @@ class TPreviewForm : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   friend class PreviewPaintBox;
@@ -87,7 +89,9 @@ class TPreviewForm : public QDialog {
   int zoom_ = 0;
   int32_t pageWidth_ = TYrOutputDevice::kA4Width;
   int32_t pageHeight_ = TYrOutputDevice::kA4Height;
-  bool fitted_ = false;
+  // The user has chosen a zoom; until then the page follows the window's
+  // size (the window gets its final size only once it is on screen).
+  bool zoomChosen_ = false;
   std::unique_ptr<TYrPrintDoc> empty_;
   std::unique_ptr<TYrPreviewDevice> device_;
 };

@@ -76,22 +76,24 @@ bool TYrPrinterInfos::Refresh(const QPrinter& printer) {
   PaperLength = Round(upright.height() * 10);
   Orientation = orientation == QPageLayout::Landscape ? kLandscape : kPortrait;
 
-  // The printable area: the paper less what the printer cannot reach.
+  // The printable area: the paper less what the printer cannot reach,
+  // turned into pixels from millimetres (Qt's own pixel rectangles go
+  // through whole points and miss by a few pixels).
   const QPageLayout area(paper, orientation, unprintable, units, unprintable);
-  const QRect full = area.fullRectPixels(dpi);
-  const QRect paint = area.paintRectPixels(dpi);
-  const QRectF paintMm = area.paintRect(QPageLayout::Millimeter);
-  PhysWidth = full.width();
-  PhysHeight = full.height();
-  HorzRes = paint.width();
-  VertRes = paint.height();
-  HorzSize = Round(paintMm.width());
-  VertSize = Round(paintMm.height());
+  const QRectF full = area.fullRect(QPageLayout::Millimeter);
+  const QRectF paint = area.paintRect(QPageLayout::Millimeter);
+  auto px = [dpi](double mm) { return Round(mm * dpi / 25.4); };
+  PhysWidth = px(full.width());
+  PhysHeight = px(full.height());
+  OffsetXPx = px(paint.left() - full.left());
+  OffsetYPx = px(paint.top() - full.top());
+  HorzRes = px(paint.right() - full.left()) - OffsetXPx;
+  VertRes = px(paint.bottom() - full.top()) - OffsetYPx;
+  HorzSize = Round(paint.width());
+  VertSize = Round(paint.height());
   LogPixelsX = LogPixelsY = dpi;
   PxPerMmX = HorzSize != 0 ? static_cast<double>(HorzRes) / HorzSize : 0;
   PxPerMmY = VertSize != 0 ? static_cast<double>(VertRes) / VertSize : 0;
-  OffsetXPx = paint.left() - full.left();
-  OffsetYPx = paint.top() - full.top();
   OffsetX = PxPerMmX != 0 ? Round(OffsetXPx * 10 / PxPerMmX) : 0;
   OffsetY = PxPerMmY != 0 ? Round(OffsetYPx * 10 / PxPerMmY) : 0;
   return read;
