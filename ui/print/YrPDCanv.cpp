@@ -118,7 +118,7 @@ void TYrCanvasDevice::DrawItem(const TYrPrintElement& item) {
     // own canvas; a stroked rectangle grows by the pen.
     const QRect n(QPoint(std::min(box.left(), box.right()), std::min(box.top(), box.bottom())),
                   QPoint(std::max(box.left(), box.right()), std::max(box.top(), box.bottom())));
-    Canvas->drawRect(n.left(), n.top(), n.width() - 2, n.height() - 2);
+    Canvas->drawRect(n.left(), n.top(), std::max(0, n.width() - 2), std::max(0, n.height() - 2));
     Canvas->restore();
   } else if (const TYrTextElement* t = item.AsText()) {
     if (t->Text.empty() || t->X1 == 0) return;
