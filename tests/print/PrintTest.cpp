@@ -161,7 +161,8 @@ TEST(PrintDocument, ThroughACupsQueue) {
     if (p.makeAndModel().contains(QStringLiteral("CUPS-PDF"), Qt::CaseInsensitive)) queue = p;
   if (queue.isNull())
     GTEST_SKIP() << "no CUPS-PDF print queue; to run this test: apt-get install cups printer-driver-cups-pdf, "
-                    "then lpadmin -p VkPDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
+                    "start cupsd, then lpadmin -p VkPDF -E -v cups-pdf:/ -P "
+                    "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
   // Where the queue writes for this user (cups-pdf.conf, "Out").
   std::string out = "${HOME}/PDF";
   std::ifstream conf("/etc/cups/cups-pdf.conf");
