@@ -3,7 +3,10 @@
 # Usage: tools/deps.sh [run|test]
 set -euo pipefail
 kind="${1:-run}"
-pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgl1-mesa-dev zlib1g-dev libgtest-dev)
+# fonts-liberation2: the metric-compatible stand-ins for Arial, Times New
+# Roman and Courier New that printing and the preview draw with.
+pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgl1-mesa-dev zlib1g-dev libgtest-dev
+      fonts-liberation2)
 if [ "$kind" = test ]; then
   pkgs+=(libbenchmark-dev nlohmann-json3-dev clang libclang-rt-14-dev qpdf poppler-utils
          fonts-urw-base35 python3 python3-xlrd locales

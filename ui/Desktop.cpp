@@ -255,7 +255,6 @@ bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
   }
   request.copies = printer.copyCount();
   request.collate = printer.collateCopies();
-  printer.setCopyCount(1);
   return true;
 }
 

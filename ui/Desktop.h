@@ -115,7 +115,10 @@ class Desktop {
   virtual bool PageSetup(PageMargins& margins) = 0;
   // The standard print dialog for the printer; true on OK, with the range,
   // copies and collation in the request. The printer keeps the chosen
-  // device and its settings, but one copy: the caller prints the copies.
+  // device and its settings, copies and collation included: the caller
+  // prints the range as one job and lets the printer system make the copies
+  // where it can (QPrinter::supportsMultipleCopies), repeating the pages in
+  // that job only where it cannot.
   virtual bool PrintDialog(QPrinter& printer, PrintRequest& request) = 0;
   // The printer set-up dialog; true on OK.
   virtual bool PrinterSetup(QPrinter& printer) = 0;

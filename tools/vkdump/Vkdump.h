@@ -16,6 +16,7 @@ int CmdNew(int argc, char** argv);
 int CmdExport(int argc, char** argv);
 int CmdPages(int argc, char** argv);
 int CmdPdf(int argc, char** argv);
+int CmdPng(int argc, char** argv);
 
 // Prints the usage text to standard error and returns 1.
 int Usage();
@@ -26,7 +27,10 @@ std::string Utf8(const std::string& oem);
 bool LoadFile(const std::string& path, TWettkampf& w);
 // Stores `w` to a new file; false (with a message) when that fails.
 bool StoreFile(const std::string& path, const TWettkampf& w);
-// Builds the report that argv[3] names (a print-job entry point) from the
-// arguments and options after it (see VkdumpPages.cpp) on A4 with margins
-// 100; nullptr when they are wrong.
-std::unique_ptr<TDruckauftrag> BuildReportJob(TWettkampf& w, int argc, char** argv);
+// A whole decimal number, nothing else.
+bool Number(const char* text, int& value);
+// Builds a report from the words "FILE REPORT ARGS... [--class N]
+// [--participant N] [--range A B]" (argv[0] is FILE; see VkdumpPages.cpp):
+// loads FILE into `w` and makes `job` on it with the report built. Returns
+// 0, or the exit status after a usage text or an unreadable file.
+int BuildReport(int argc, char** argv, TWettkampf& w, std::unique_ptr<TDruckauftrag>& job);

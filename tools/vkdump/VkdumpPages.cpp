@@ -67,12 +67,6 @@ const Report kReports[] = {
     {"cpr", 4, Cpr},          {"statistics", 5, Statistics},        {"certificates", 3, Certificates},
 };
 
-bool Number(const char* text, int& value) {
-  const char* end = text + std::strlen(text);
-  const auto [ptr, ec] = std::from_chars(text, end, value);
-  return ec == std::errc() && ptr == end && text != end;
-}
-
 json Item(const TYrPrintElement& e) {
   static const char* const kKinds[] = {"bare", "line", "rect", "text"};
   json j{{"kind", e.Kind <= 3 ? kKinds[e.Kind] : "bare"}, {"x1", e.X1}, {"y1", e.Y1}, {"x2", e.X2}, {"y2", e.Y2},
@@ -107,15 +101,21 @@ json Pages(const TYrPrintDoc& doc) {
 
 }  // namespace
 
-std::unique_ptr<TDruckauftrag> BuildReportJob(TWettkampf& w, int argc, char** argv) {
-  if (argc < 4) return nullptr;
+bool Number(const char* text, int& value) {
+  const char* end = text + std::strlen(text);
+  const auto [ptr, ec] = std::from_chars(text, end, value);
+  return ec == std::errc() && ptr == end && text != end;
+}
+
+int BuildReport(int argc, char** argv, TWettkampf& w, std::unique_ptr<TDruckauftrag>& job) {
+  if (argc < 2) return Usage();
   const Report* report = nullptr;
   for (const Report& r : kReports)
-    if (!std::strcmp(argv[3], r.name)) report = &r;
-  if (report == nullptr) return nullptr;
+    if (!std::strcmp(argv[1], r.name)) report = &r;
+  if (report == nullptr) return Usage();
   std::vector<int> args;
   int ageClass = 0, participant = 0, from = 0, to = 0;
-  for (int i = 4; i < argc; ++i) {
+  for (int i = 2; i < argc; ++i) {
     const char* a = argv[i];
     const bool one = !std::strcmp(a, "--class") || !std::strcmp(a, "--participant");
     if (one && i + 1 < argc && Number(argv[i + 1], !std::strcmp(a, "--class") ? ageClass : participant)) {
@@ -125,21 +125,20 @@ std::unique_ptr<TDruckauftrag> BuildReportJob(TWettkampf& w, int argc, char** ar
     } else if (int v = 0; !one && a[0] != '-' && Number(a, v) && v >= 0 && v <= 65535) {
       args.push_back(v);
     } else {
-      return nullptr;
+      return Usage();
     }
   }
-  if (args.size() != report->argCount) return nullptr;
-  auto job = std::make_unique<TDruckauftrag>(w, ageClass, participant, from, to);
+  if (args.size() != report->argCount) return Usage();
+  if (!LoadFile(argv[0], w)) return 1;
+  job = std::make_unique<TDruckauftrag>(w, ageClass, participant, from, to);
   report->build(*job, args);
-  return job;
+  return 0;
 }
 
 int CmdPages(int argc, char** argv) {
-  if (argc < 4) return Usage();
   TWettkampf w;
-  if (!LoadFile(argv[2], w)) return 1;
-  const std::unique_ptr<TDruckauftrag> job = BuildReportJob(w, argc, argv);
-  if (!job) return Usage();
+  std::unique_ptr<TDruckauftrag> job;
+  if (const int status = BuildReport(argc - 2, argv + 2, w, job)) return status;
   std::cout << Pages(*job->Report()).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
   return 0;
 }

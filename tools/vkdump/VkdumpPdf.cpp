@@ -18,9 +18,9 @@ int CmdPdf(int argc, char** argv) {
   if (argc < 5) return Usage();
   const char* out = argv[argc - 1];
   TWettkampf w;
-  if (!LoadFile(argv[2], w)) return 1;
   bool written = false;
   if (argc == 5 && !std::strcmp(argv[3], "export")) {
+    if (!LoadFile(argv[2], w)) return 1;
     TYrStream stream(out, stCreate);
     if (stream.ErrorInfo == 0) {
       ExportPdfResults(w, stream);
@@ -28,8 +28,8 @@ int CmdPdf(int argc, char** argv) {
     }
     written = stream.ErrorInfo == 0 && stream.FirstError == 0;
   } else {
-    const std::unique_ptr<TDruckauftrag> job = BuildReportJob(w, argc - 1, argv);
-    if (!job) return Usage();
+    std::unique_ptr<TDruckauftrag> job;
+    if (const int status = BuildReport(argc - 3, argv + 2, w, job)) return status;
     written = PrintDocToPdf(*job->Report(), out, job->PageSize.Width, job->PageSize.Height, &PdfExportInfo);
   }
   if (!written) {

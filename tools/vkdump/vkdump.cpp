@@ -9,6 +9,8 @@
 //   vkdump export FILE FORMAT OUT         an export (csv, dbf, xls, html)
 //   vkdump pages FILE REPORT ARGS...      a report's page document as JSON
 //   vkdump pdf FILE REPORT ARGS... OUT    the same report as a PDF file
+//   vkdump png FILE REPORT ARGS... PAGE ZOOM OUT.png
+//                                         one page of a report as a picture
 //
 // Texts are converted from the DOS code page to UTF-8. Messages the core
 // reports go to standard error, one per line. Exit status 0 on success, 1
@@ -45,6 +47,10 @@ constexpr Command kCommands[] = {
      "[--class N] [--participant N] [--range A B]",
      CmdPages},
     {"pdf", "FILE REPORT ARGS... [options] OUT.pdf   (REPORT as for pages, or: FILE export OUT.pdf)", CmdPdf},
+    {"png",
+     "FILE results|qualification|heats|cpr|statistics|certificates ARGS... "
+     "[--class N] [--participant N] [--range A B] PAGE ZOOM OUT.png",
+     CmdPng},
 };
 
 }  // namespace

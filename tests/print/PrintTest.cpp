@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "QtTestApp.h"
+#include "ScriptedDesktop.h"
+#include "YrPrnDev.h"
+#include "YrPrnWin.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Output(const std::string& command) {
+  std::string out;
+  FILE* p = popen(command.c_str(), "r");
+  if (p == nullptr) return out;
+  char buf[4096];
+  for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+  pclose(p);
+  return out;
+}
+
+// The text of each page of a PDF file, by pdftotext.
+std::vector<std::string> PageTexts(const std::string& pdf) {
+  std::vector<std::string> pages;
+  std::stringstream all(Output("pdftotext -layout " + pdf + " - 2>/dev/null"));
+  for (std::string page; std::getline(all, page, '\f');) {
+    page.erase(0, page.find_first_not_of(" \n"));
+    page.erase(page.find_last_not_of(" \n") + 1);
+    pages.push_back(page);
+  }
+  if (!pages.empty() && pages.back().empty()) pages.pop_back();
+  return pages;
+}
+
+std::string PdfInfo(const std::string& pdf, const std::string& field) {
+  std::smatch m;
+  const std::string info = Output("pdfinfo " + pdf + " 2>/dev/null");
+  return std::regex_search(info, m, std::regex(field + R"(:\s*(.*))")) ? m[1].str() : "";
+}
+
+// Three pages, "Seite 1" to "Seite 3" at 10 mm from the left edge.
+struct ThreePages : TYrPrintDoc {
+  explicit ThreePages(const std::string& title = "Vk - Testausdruck") : TYrPrintDoc(title) {
+    for (int p = 1; p <= 3; ++p)
+      AppendPage().InsertText(100, 100, 1000, 150, "Seite " + std::to_string(p), kFaceArial, 50, kAlignDefault,
+                              kColourBlack, kStylePlain, false);
+  }
+};
+
+struct PdfPrinter : QPrinter {
+  explicit PdfPrinter(const std::string& file) : QPrinter(QPrinter::HighResolution) {
+    setOutputFormat(QPrinter::PdfFormat);
+    setOutputFileName(QString::fromStdString(file));
+    fs::remove(file);
+  }
+};
+
+}  // namespace
+
+TEST(PrinterInfos, WithoutAPrinterA4At600DpiAndFromAPrinterItsPaperAndMargins) {
+  QPrinter none(QPrinter::HighResolution);
+  none.setOutputFormat(QPrinter::PdfFormat);
+  TYrPrinterInfos a(none);
+  EXPECT_FALSE(a.Refresh(none));
+  EXPECT_EQ(std::tuple(a.HasPrinter, a.PaperSize, a.PaperWidth, a.PaperLength, a.Orientation, a.LogPixelsY,
+                       a.HorzRes, a.VertRes, a.HorzSize, a.VertSize, a.OffsetX, a.PhysWidth),
+            std::tuple(false, 9, 2100, 2970, 1, 600, 4961, 7016, 210, 297, 0, 4961));
+
+  // An A5 sheet across, on a printer that cannot print the outer 100
+  // pixels at 600 dpi.
+  PdfPrinter pdf("infos.pdf");
+  pdf.setResolution(600);
+  const QMarginsF unprintable(25.4 / 6, 25.4 / 6, 25.4 / 6, 25.4 / 6);
+  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                                QPageLayout::Millimeter, unprintable));
+  TYrPrinterInfos b(pdf);
+  EXPECT_TRUE(b.Refresh(pdf));
+  EXPECT_EQ(std::tuple(b.HasPrinter, b.PaperSize, b.PaperWidth, b.PaperLength, b.Orientation, b.PhysWidth,
+                       b.PhysHeight, b.HorzSize, b.VertSize, b.OffsetXPx, b.OffsetYPx, b.OffsetX, b.OffsetY),
+            std::tuple(false, 11, 1480, 2100, 2, 4961, 3496, 202, 140, 100, 100, 42, 42));
+}
+
+TEST(PrintDocument, PrintsTheChosenPagesAndCopiesAsOneJob) {
+  ThreePages doc;
+  const struct {
+    PrintRequest::Range range;
+    int from, to, copies;
+    bool collate;
+    std::vector<std::string> pages;
+  } kCases[] = {
+      {PrintRequest::AllPages, 0, 0, 1, true, {"Seite 1", "Seite 2", "Seite 3"}},
+      {PrintRequest::PageRange, 2, 3, 2, true, {"Seite 2", "Seite 3", "Seite 2", "Seite 3"}},
+      {PrintRequest::PageRange, 2, 3, 2, false, {"Seite 2", "Seite 2", "Seite 3", "Seite 3"}},
+      {PrintRequest::Selection, 0, 0, 1, true, {"Seite 2"}},
+  };
+  for (const auto& c : kCases) {
+    ScriptedDesktop desk;
+    PrintRequest asked;
+    desk.AnswerPrint([&](PrintRequest& r) {
+      asked = r;
+      r.range = c.range, r.fromPage = c.from, r.toPage = c.to, r.copies = c.copies, r.collate = c.collate;
+      return true;
+    });
+    PdfPrinter printer("print.pdf");
+    EXPECT_TRUE(PrintDocument(doc, 0, 2, 0, true, printer));
+    EXPECT_EQ(std::tuple(asked.minPage, asked.maxPage, asked.selectionEnabled, asked.range, asked.fromPage,
+                         asked.toPage, asked.copies, asked.collate),
+              std::tuple(1, 3, true, PrintRequest::AllPages, 1, 3, 1, true));
+    EXPECT_EQ(PdfInfo("print.pdf", "Pages"), std::to_string(c.pages.size()));
+    EXPECT_EQ(PageTexts("print.pdf"), c.pages) << c.copies << c.collate;
+    EXPECT_EQ(printer.copyCount(), 1);
+  }
+  EXPECT_EQ(PdfInfo("print.pdf", "Title"), "Vk - Testausdruck");
+  // The text stands 10 mm (28.35 points) from the paper's left edge.
+  std::smatch m;
+  const std::string box = Output("pdftotext -bbox print.pdf - 2>/dev/null");
+  ASSERT_TRUE(std::regex_search(box, m, std::regex(R"re(xMin="([0-9.]+)")re")));
+  EXPECT_NEAR(std::stod(m[1]), 28.35, 0.3);
+}
+
+TEST(PrintDocument, NoPageNoPrinterOrCancelPrintsNothing) {
+  ScriptedDesktop desk;
+  ThreePages doc;
+  PdfPrinter printer("nothing.pdf");
+  EXPECT_FALSE(PrintDocument(TYrPrintDoc("leer"), 0, 0, 0, true, printer));
+  QPrinter none(QPrinter::HighResolution);
+  none.setOutputFormat(QPrinter::PdfFormat);
+  EXPECT_FALSE(PrintDocument(doc, 0, 0, 0, true, none));
+  EXPECT_TRUE(desk.asked.empty());
+  desk.AnswerPrint([](PrintRequest&) { return false; });
+  EXPECT_FALSE(PrintDocument(doc, 0, 0, 0, true, printer));
+  EXPECT_EQ(std::tuple(desk.asked.size(), fs::exists("nothing.pdf")), std::tuple(1u, false));
+  // Without the dialog the given range goes out once.
+  EXPECT_TRUE(PrintDocument(doc, 2, 0, 9, false, printer));
+  EXPECT_EQ(PageTexts("nothing.pdf"), (std::vector<std::string>{"Seite 2", "Seite 3"}));
+}
+
+// End to end through a CUPS queue of the CUPS-PDF printer, where one is set
+// up: the queue writes the job as a PDF file into its output folder.
+TEST(PrintDocument, ThroughACupsQueue) {
+  QPrinterInfo queue;
+  for (const QPrinterInfo& p : QPrinterInfo::availablePrinters())
+    if (p.makeAndModel().contains(QStringLiteral("CUPS-PDF"), Qt::CaseInsensitive)) queue = p;
+  if (queue.isNull())
+    GTEST_SKIP() << "no CUPS-PDF print queue; to run this test: apt-get install cups printer-driver-cups-pdf, "
+                    "start cupsd, then lpadmin -p VkPDF -E -v cups-pdf:/ -P "
+                    "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
+  // Where the queue writes for this user (cups-pdf.conf, "Out").
+  std::string out = "${HOME}/PDF";
+  std::ifstream conf("/etc/cups/cups-pdf.conf");
+  for (std::string line; std::getline(conf, line);)
+    if (line.rfind("Out ", 0) == 0) out = line.substr(4);
+  if (const size_t at = out.find("${HOME}"); at != std::string::npos) out.replace(at, 7, getpwuid(getuid())->pw_dir);
+
+  QPrinter printer(queue, QPrinter::HighResolution);
+  const TYrPrinterInfos infos(printer);
+  EXPECT_EQ(std::tuple(infos.HasPrinter, infos.Device), std::tuple(true, queue.printerName()));
+  // The queue names its file after the job's title.
+  const std::string title = "VkDruck" + std::to_string(getpid());
+  ASSERT_TRUE(PrintDocument(ThreePages(title), 1, 0, 3, false, printer));
+  fs::path written;
+  for (int i = 0; i < 600 && written.empty(); ++i) {
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(out, ec))
+      if (e.path().filename().string().rfind(title, 0) == 0) written = e.path();
+    if (written.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  ASSERT_FALSE(written.empty()) << "no job " << title << " in " << out;
+  // The queue may still be writing. It turns the fonts into outlines that
+  // pdftotext cannot read back, so the pages are counted.
+  std::string pages;
+  for (int i = 0; i < 50 && pages.empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    pages = PdfInfo(written.string(), "Pages");
+  }
+  // The queue's converter writes the title in parentheses.
+  EXPECT_EQ(std::tuple(pages, PdfInfo(written.string(), "Title")), std::tuple("3", "(" + title + ")"));
+  fs::remove(written);
+}

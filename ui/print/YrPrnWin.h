@@ -1,0 +1,68 @@
+// Printing a page document on a printer: the printer device and
+// `PrintDocument`, the routine behind the print dialog's print command.
+//
+// `TYrPrinterDevice` is a canvas device (YrPDCanv.h) on a QPrinter. Its
+// document hooks frame a print job: `Prepare` reads the printer's metrics
+// (TYrPrinterInfos) after setting its margins to what the printer cannot
+// print on, so the painter's origin is the corner of the printable area and
+// every item lands at its place on the paper; `BeginDoc` starts the job
+// under the document's title, `NewPage` starts the next sheet, `EndDoc` ends
+// the job. A job that cannot start (the printer is gone, the output file
+// cannot be written) draws nothing.
+//
+// `PrintDocument` asks the desktop's print dialog for the range, the copies
+// and the collation and prints them as ONE print job. Where the printer
+// system makes copies itself (CUPS does, with or without collation) it gets
+// the range once and the number of copies; where it cannot (output to a PDF
+// file) the pages go into the job as often as wanted: collated 2, 3, 2, 3,
+// uncollated 2, 2, 3, 3.
+//
+// The printer and the document are not owned. GUI thread only.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <QPainter>
+
+#include "YrPDCanv.h"
+#include "YrPrnDev.h"
+
+class QPrinter;
+
+class TYrPrinterDevice : public TYrCanvasDevice {
+ public:
+  TYrPrinterDevice(const TYrPrintDoc* doc, QPrinter& printer);
+  ~TYrPrinterDevice() override;
+
+  // The pages in this order as one print job (pages the document lacks are
+  // skipped). False when the job could not be started or finished.
+  bool PrintPages(const std::vector<int16_t>& order);
+  // True once a job has been started and ended without a failure.
+  bool Printed() const { return started_ && finished_; }
+
+  int32_t PhysWidth = 0;  // the whole paper in device pixels
+  int32_t PhysHeight = 0;
+
+ protected:
+  void Prepare() override;
+  void BeginDoc() override;
+  void NewPage() override;
+  void EndDoc() override;
+
+ private:
+  QPrinter& printer_;
+  QPainter painter_;
+  bool started_ = false;
+  bool finished_ = false;
+};
+
+// Prints pages of `doc` on `printer`. With `showDialog` the desktop's print
+// dialog offers the pages 1 to the last (and the selection, page `selPage`,
+// when that is above 0) and asks for copies and collation; without it pages
+// fromPage to toPage are printed once. True when a print job went out;
+// false when the user cancelled, when the document has no page (no dialog
+// opens), when there is no printer (nothing is asked or reported) or when
+// the job failed (the user is told).
+bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
+                   QPrinter& printer = CurrentPrinter());
