@@ -203,9 +203,10 @@ TEST(Evaluate, OrdersMatchTheLiteralWalks) {
     }
     for (int16_t d = 1; d <= 2; ++d) {
       TTeilnehmerListe list(false);
-      for (int i = 0; i < ak->GetCount(); ++i) list.AtInsert(i, ak->At(i));
       list.SetSortMode(needsCpr ? TTeilnehmerListe::kByPointsWithCpr : TTeilnehmerListe::kByPoints);
-      list.SetDiscipline(d), list.Sort();
+      list.SetDiscipline(d);
+      for (int i = 0; i < ak->GetCount(); ++i) list.Insert(ak->At(i));
+      list.Sort();
       const auto want = Walk(list, [&](const TTeilnehmer& t) { return needsCpr && t.CprValue() < 1 ? 0 : t.Points(d); }, true);
       ak->RankDiscipline(d);
       for (const auto& [t, place] : want) ASSERT_EQ(t->DisciplinePlace(d), place) << flags << " " << d;
