@@ -1,10 +1,8 @@
-#include <QApplication>
-
 #include "MainWindow.h"
+#include "VkApplication.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Vk Brantovex"));
+  VkApplication app(argc, argv);
   MainWindow window;
   window.show();
   return app.exec();

@@ -73,6 +73,10 @@ bool TIODbf3::AddField(std::string_view name, char fieldType, uint8_t length, ui
   return true;
 }
 
+void TIODbf3::SetLanguageDriver(uint8_t id) {
+  if (!headerWritten_) le::PutU8(header_.data(), kLanguageDriverOff, id);
+}
+
 void TIODbf3::WriteHeader() {
   if (stream_ == nullptr) return;
   stream_->Write(header_.data(), kHeaderSize);

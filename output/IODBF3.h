@@ -31,6 +31,8 @@ class TIODbf3 : public TYrObject {
   static constexpr size_t kDescriptorSize = 32;
   static constexpr size_t kMaxRecordSize = 4001;
   static constexpr size_t kMaxNameLength = 10;
+  static constexpr size_t kLanguageDriverOff = 29;
+  static constexpr uint8_t kLanguageDriverCp850 = 0x02;
 
   // Header image: version 3, date 0-1-1, no records, no fields; no stream;
   // an empty record (blank deletion flag).
@@ -47,6 +49,12 @@ class TIODbf3 : public TYrObject {
   // records of a different size than the header announces would make the
   // file unreadable.
   bool AddField(std::string_view name, char fieldType, uint8_t length, uint8_t decimals);
+
+  // The header's language-driver byte (offset 29), which tells readers the
+  // code page of the texts (0x02: the DOS code page 850); 0 after
+  // construction, i.e. not announced. Ignored once `Begin` wrote the header.
+  void SetLanguageDriver(uint8_t id);
+  uint8_t LanguageDriver() const { return header_[kLanguageDriverOff]; }
 
   // Attaches the stream and writes the header, every descriptor and the
   // terminator at the stream's current position.

@@ -18,7 +18,7 @@ struct VersionRecords {
 
 }  // namespace
 
-TIOXls::TIOXls(TYrStream* stream, int version) : Stream(stream) {
+TIOXls::TIOXls(TYrStream* stream, int version, uint16_t codePage) : Stream(stream), CodePage(codePage) {
   static constexpr VersionRecords kByVersion[] = {
       {0x0009, 4, 0x0000, 8},    // 2
       {0x0209, 6, 0x0200, 10},   // 3
@@ -33,6 +33,7 @@ TIOXls::TIOXls(TYrStream* stream, int version) : Stream(stream) {
   extended_ = version >= 3;
   valid_ = true;
   WriteBOF();
+  if (CodePage != 0) WriteCodePage();
   WriteDimensions();
 }
 
@@ -85,6 +86,14 @@ void TIOXls::WriteDimensions() {
   PutU16(FirstCol);
   PutU16(LastCol);
   if (extended_) PutU16(0);
+  Flush();
+}
+
+void TIOXls::WriteCodePage() {
+  RecordId = kCodePageId;
+  RecordLength = 2;
+  WriteRecordHeader();
+  PutU16(CodePage);
   Flush();
 }
 

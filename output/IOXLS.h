@@ -7,6 +7,10 @@
 // A version outside 2 to 5 is refused: such a writer writes nothing at all
 // (`Valid` is false), so no file with a BOF of identifier 0 is made.
 //
+// Labels are bytes in whatever code page the caller chose. A reader that is
+// not told the page takes the Windows one; a non-zero `codePage` (850 for
+// the DOS code page) is announced in a CODEPAGE record right behind the BOF.
+//
 // The stream is not owned and must outlive the writer, whose destructor
 // still writes to it; the caller closes it afterwards. Nothing is reported;
 // a failed write stays in the stream's status (`FirstError`).
@@ -28,7 +32,9 @@ class TIOXls : public TYrObject {
   static constexpr uint16_t kLabel = 8;
   static constexpr uint16_t kBoolErr = 16;
 
-  TIOXls(TYrStream* stream, int version);
+  static constexpr uint16_t kCodePageId = 0x0042;
+
+  TIOXls(TYrStream* stream, int version, uint16_t codePage = 0);
   // Writes the EOF record.
   ~TIOXls() override;
 
@@ -60,6 +66,7 @@ class TIOXls : public TYrObject {
   uint16_t RecordId = 0, RecordLength = 0;
   uint16_t BofId = 0, BofLength = 0;
   uint16_t DimId = 0, DimLength = 0;
+  uint16_t CodePage = 0;  // 0: no CODEPAGE record
 
  protected:
   // The header operations set identifier and length of their cell record,
@@ -74,6 +81,7 @@ class TIOXls : public TYrObject {
   virtual void WriteBOF();
   virtual void WriteRecordHeader();
   virtual void WriteDimensions();
+  void WriteCodePage();
   virtual void WriteEOF();
   virtual void BoolErrHeader();
 

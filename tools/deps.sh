@@ -3,10 +3,12 @@
 # Usage: tools/deps.sh [run|test]
 set -euo pipefail
 kind="${1:-run}"
-pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev libgl1-mesa-dev zlib1g-dev libgtest-dev)
+pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgl1-mesa-dev zlib1g-dev libgtest-dev)
 if [ "$kind" = test ]; then
   pkgs+=(libbenchmark-dev nlohmann-json3-dev clang libclang-rt-14-dev qpdf poppler-utils
-         fonts-urw-base35 python3 python3-xlrd locales)
+         fonts-urw-base35 python3 python3-xlrd locales
+         # Real readers of the dBASE and Excel exports.
+         python3-dbfread libreoffice-calc-nogui)
 fi
 missing=()
 for p in "${pkgs[@]}"; do

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -9,6 +10,9 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
-  // Caption for a document name: "Vk Brantovex - <name>".
-  static QString CaptionFor(const QString& documentName);
+  // Caption for a document name: "<product name> - <name>".
+  QString CaptionFor(const QString& documentName) const;
+
+ private:
+  QString productNameText_;
 };

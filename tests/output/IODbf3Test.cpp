@@ -177,3 +177,16 @@ TEST(IODbf3File, ReadsBackFromDisk) {
     }
   }
 }
+
+TEST(IODbf3, LanguageDriverByte) {
+  TYrMemoryStream s;
+  TIODbf3 w;
+  w.SetLanguageDriver(TIODbf3::kLanguageDriverCp850);
+  w.Begin(&s);
+  w.SetLanguageDriver(0x57);  // too late: the header is written
+  w.Finish();
+  std::string want = Header(0, 33, 1) + "\x0D";
+  want[29] = 0x02;
+  EXPECT_EQ(Text(s), want);
+  EXPECT_EQ(w.LanguageDriver(), 0x02);
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "IOHTML.h"
 
@@ -21,4 +22,18 @@ TEST(OemToHtml, EntitiesCopiedBytesAndTheCutAt255) {
       {x248 + "\xE1yz", x248 + "&szlig;"},
   };
   for (const auto& [in, want] : cases) EXPECT_EQ(OemToHtml(in), want) << in;
+}
+
+TEST(HtmlText, MarkupEscapedLettersAsEntitiesNothingCut) {
+  const std::string long300(300, '\x81');
+  std::string uuml300;
+  for (int i = 0; i < 300; ++i) uuml300 += "&uuml;";
+  const std::tuple<std::string, bool, std::string> cases[] = {
+      {"M\x81ller & S\x94hne", false, "M&uuml;ller &amp; S&ouml;hne"},
+      {"<b>\"x\"</b>", false, "&lt;b&gt;\"x\"&lt;/b&gt;"},
+      {"<b>\"x\"</b>", true, "&lt;b&gt;&quot;x&quot;&lt;/b&gt;"},
+      {"Zo\x89 \x82t\xE9 \x7F\x01", false, "Zo&#235; &#233;t&#218; \x7F\x01"},  // other letters by number
+      {long300, false, uuml300},
+  };
+  for (const auto& [in, attribute, want] : cases) EXPECT_EQ(HtmlText(in, attribute), want) << in;
 }

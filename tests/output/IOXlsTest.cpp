@@ -131,3 +131,21 @@ for r in range(sheet.nrows):
     EXPECT_EQ(writer_test::Lines(r.output), want) << version;
   }
 }
+
+// A code page given to the writer is announced in a CODEPAGE record between
+// BOF and DIMENSIONS; xlrd then decodes the labels with it.
+TEST(IOXls, CodePageRecordBehindTheBof) {
+  TYrMemoryStream s;
+  { TIOXls(&s, 3, 850).WriteLabel(0, 0, "M\x81"); }
+  EXPECT_EQ(Text(s), B({9, 2, 6, 0, 0, 0, 0x10, 0, 0, 0}) + B({0x42, 0, 2, 0, 0x52, 0x03}) +
+                         B({0, 2, 0x0A, 0, 0, 0, 0x64, 0, 0, 0, 0x64, 0, 0, 0}) +
+                         B({4, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 2, 'M', 0x81}) + B({0x0A, 0, 0, 0}));
+  writer_test::TempFile file(".xls");
+  file.Write([](TYrStream& stream) { TIOXls(&stream, 3, 850).WriteLabel(0, 0, "M\x81ller Gr\x94\xE1" "e"); });
+  const writer_test::ProcessResult r = writer_test::RunPython(R"PY(
+import os, sys, xlrd
+book = xlrd.open_workbook(sys.argv[1], logfile=open(os.devnull, 'w'))
+sys.stdout.buffer.write((book.encoding + ' ' + book.sheet_by_index(0).cell_value(0, 0)).encode())
+)PY", {file.Path()});
+  EXPECT_EQ(r.output, "cp850 Müller Größe");
+}

@@ -1,15 +1,20 @@
-#include <QApplication>
+#include <optional>
+#include <string>
+#include <tuple>
 
-#include <gtest/gtest.h>
+#include <QLabel>
 
 #include "MainWindow.h"
+#include "QtTestApp.h"
+#include "VkWMisc.h"
 
-TEST(MainWindow, StartsWithUntitledCaption) {
-  int argc = 1;
-  char arg0[] = "test_ui";
-  char* argv[] = {arg0, nullptr};
-  QApplication app(argc, argv);
+TEST(MainWindow, CaptionFromTheVersionBlock) {
   MainWindow w;
-  EXPECT_EQ(w.windowTitle().toStdString(), "Vk Brantovex - <unbenannt>");
-  EXPECT_EQ(w.objectName().toStdString(), "MainForm");
+  VersionSource saved = SetVersionSource([] { return std::optional<VersionBlock>(); });
+  MainWindow withoutVersion;
+  SetVersionSource(saved);
+  EXPECT_EQ(std::tuple(w.objectName().toStdString(), w.windowTitle().toStdString(),
+                       w.findChild<QLabel*>("ActivityIndicator")->text().toStdString(),
+                       withoutVersion.windowTitle().toStdString()),
+            std::tuple("MainForm", "Vk Brantovex - <unbenannt>", "Bereit", " - <unbenannt>"));
 }

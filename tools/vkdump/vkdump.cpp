@@ -6,6 +6,8 @@
 //   vkdump stats FILE MODE                organisation statistics report lines
 //   vkdump op FILE OUT OPERATION ARGS...  one competition-wide operation
 //   vkdump new CODE YEAR FILE             a new competition from a rule set
+//   vkdump export FILE FORMAT OUT         an export (csv, dbf, xls, html)
+//   vkdump pages FILE REPORT ARGS...      a report's page document as JSON
 //
 // Texts are converted from the DOS code page to UTF-8. Messages the core
 // reports go to standard error, one per line. Exit status 0 on success, 1
@@ -20,9 +22,34 @@
 #include "YrHooks.h"
 #include "YrStream.h"
 
+namespace {
+
+// One line per command: its name, the arguments shown in the usage text, and
+// the function that runs it.
+struct Command {
+  const char* name;
+  const char* args;
+  int (*run)(int argc, char** argv);
+};
+
+constexpr Command kCommands[] = {
+    {"show", "FILE", CmdShow},
+    {"lines", "FILE", CmdLines},
+    {"stats", "FILE MODE", CmdStats},
+    {"op", "FILE OUT OPERATION ARGS...", CmdOp},
+    {"new", "CODE YEAR FILE", CmdNew},
+    {"export", "FILE csv|dbf|xls|html OUT", CmdExport},
+    {"pages", "FILE results|statistics ARGS... [--class N] [--participant N] [--range A B]", CmdPages},
+};
+
+}  // namespace
+
 int Usage() {
-  std::cerr << "usage: vkdump show FILE | lines FILE | stats FILE MODE |\n"
-               "       op FILE OUT OPERATION ARGS... | new CODE YEAR FILE\n";
+  const char* lead = "usage: vkdump ";
+  for (const Command& c : kCommands) {
+    std::cerr << lead << c.name << ' ' << c.args << '\n';
+    lead = "       vkdump ";
+  }
   return 1;
 }
 
@@ -57,11 +84,7 @@ int main(int argc, char** argv) {
       if (c == '\r' || c == '\n') c = ' ';
     std::cerr << line << '\n';
   };
-  const char* cmd = argv[1];
-  if (!std::strcmp(cmd, "show")) return CmdShow(argc, argv);
-  if (!std::strcmp(cmd, "lines")) return CmdLines(argc, argv);
-  if (!std::strcmp(cmd, "stats")) return CmdStats(argc, argv);
-  if (!std::strcmp(cmd, "op")) return CmdOp(argc, argv);
-  if (!std::strcmp(cmd, "new")) return CmdNew(argc, argv);
+  for (const Command& c : kCommands)
+    if (!std::strcmp(argv[1], c.name)) return c.run(argc, argv);
   return Usage();
 }

@@ -1,0 +1,103 @@
+// The competitions the export tests write, and the readers they read the
+// exports back with (Debian's python3 with its csv, xlrd, dbfread and
+// html.parser modules; LibreOffice for the Excel file).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../output/WriterTestSupport.h"
+#include "CodePage.h"
+#include "VkWettk.h"
+
+namespace exporttest {
+
+inline TDisziplin Linear(int d) {
+  TDisziplin disc;
+  disc.SetName("D" + std::to_string(d)), disc.SetKind(kKindLinear), disc.SetV(1, 100000);
+  return disc;
+}
+
+inline TAltersklasse* Class(const std::string& name, uint16_t first, uint16_t last, uint16_t flags, uint16_t count) {
+  TAltersklasse::Disciplines discs;
+  for (int d = 1; d <= count; ++d) discs[d - 1] = Linear(d);
+  auto* ak = new TAltersklasse;
+  ak->Define(Oem(name), first, last, flags, count, discs);
+  return ak;
+}
+
+struct Entry {
+  std::string name, second, birth, gld;  // second: first name, or a team's addition
+  int32_t time;
+  int16_t lastDeduction;                  // of the class's last discipline
+  int32_t cpr;
+  bool outside = false;
+  int16_t absentDiscipline = 0;           // deduction -3 ("n.a.") there
+};
+
+inline void Add(TAltersklasse& ak, bool individual, const Entry& e) {
+  auto* t = new TTeilnehmer;
+  t->SetName(individual, Oem(e.name));
+  if (individual) t->SetVorname(Oem(e.second)), t->SetGeburtsdatum(e.birth);
+  else t->SetZusatz(Oem(e.second));
+  t->SetGliederung(e.gld);
+  for (int d = 1; d <= ak.DisciplineCount(); ++d) {
+    t->SetTime(d, e.time + d);
+    t->SetHeat(d, static_cast<int16_t>(d));
+    t->SetLane(d, static_cast<int16_t>(10 - d));
+  }
+  t->SetDeduction(ak.DisciplineCount(), e.lastDeduction);
+  if (e.absentDiscipline) t->SetDeduction(e.absentDiscipline, -3);
+  t->SetCprValue(e.cpr), t->SetCprTime(935), t->SetCprStation(3);
+  t->SetFlag(TTeilnehmer::kAusserKonkurrenz, e.outside);
+  ak.Insert(t);
+}
+
+// Individual (hundredths on): "Kinder" without participants; "Jugend" with
+// CPR and six disciplines: a complete participant, one disqualified in
+// discipline 6 with the CPR code "n.er.", one absent in discipline 2;
+// "Senioren" with one discipline and one participant out of competition.
+// Teams (tenths): one class of two teams.
+inline std::unique_ptr<TWettkampf> Competition(bool individual) {
+  auto w = std::make_unique<TWettkampf>();
+  TWettkampfDaten h = w->Header();
+  h.SetTitle(Oem("Landesmeisterschaft Süd & <Nord>"));
+  h.SetDate(Oem("12. März 2024"));
+  h.SetKind(individual ? TWettkampfDaten::kIndividual : TWettkampfDaten::kTeams);
+  h.SetOptions(individual ? TWettkampfDaten::kOptHundredths : 0);
+  w->SetHeader(h);
+  if (individual) {
+    w->Insert(Class("Kinder", 2000, 2001, 0, 2));
+    TAltersklasse* jugend = Class("Jugend", 1990, 1991, TAltersklasse::kCprScored, 6);
+    w->Insert(jugend);
+    Add(*jugend, true, {"Müller & Söhne", "Jörg", "1991", "DLRG", 6500, 2, 1234});
+    Add(*jugend, true, {"<b>Groß</b>", "Ärger \"Q\"", "1990", "WW", 7000, -1, -10000});
+    Add(*jugend, true, {"Abwesend", "Anna", "90", "ASB", 8000, 0, -300, false, 2});
+    TAltersklasse* senioren = Class("Senioren", 1970, 1979, 0, 1);
+    w->Insert(senioren);
+    Add(*senioren, true, {"Zeller", "Zoë", "1975", "DLRG", 100, 0, 0, true});
+  } else {
+    TAltersklasse* ak = Class("AK 12w", 1992, 1993, 0, 2);
+    w->Insert(ak);
+    Add(*ak, false, {"Ortsgruppe Süd-Ost Großstadt", "Staffel A", "", "DLRG", 12345, 0, 0});
+    Add(*ak, false, {"Team <Nord> & Co", "B", "", "WW", 9000, 1, 0});
+  }
+  for (int i = 0; i < w->GetCount(); ++i) w->At(i)->Evaluate();
+  return w;
+}
+
+// Writes an export into a temporary file and runs a Python reader on it; the
+// reader's lines (UTF-8) come back, or the reader's failure fails the test.
+template <class Fn>
+std::vector<std::string> ReadBack(const std::string& suffix, Fn write, const std::string& script,
+                                  std::vector<std::string> args = {}) {
+  writer_test::TempFile file(suffix);
+  file.Write(write);
+  args.insert(args.begin(), file.Path());
+  const writer_test::ProcessResult r = writer_test::RunPython(script, args);
+  EXPECT_EQ(r.exitCode, 0) << r.output;
+  return writer_test::Lines(r.output);
+}
+
+}  // namespace exporttest

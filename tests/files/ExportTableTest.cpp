@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ExportFixture.h"
+#include "VkExportHtml.h"
+#include "VkExportTable.h"
+
+using exporttest::Competition;
+using exporttest::ReadBack;
+
+namespace {
+
+// Every row the csv module reads (empty ones dropped: the records end with
+// LF CR, and the CR alone reads as an empty row), cells joined by tabs.
+const char* kCsvScript = R"PY(
+import csv, sys
+with open(sys.argv[1], newline='', encoding=sys.argv[2]) as f:
+    for row in csv.reader(f, delimiter=';', quotechar='"', strict=True):
+        if row:
+            sys.stdout.buffer.write(('\t'.join(row) + '\n').encode())
+)PY";
+
+const char* kDbfScript = R"PY(
+import sys, dbfread
+class Raw(dbfread.FieldParser):
+    def parseN(self, field, data):  # the numbers carry a decimal comma or a status word
+        return data.rstrip(b'\0 ').decode('ascii')
+t = dbfread.DBF(sys.argv[1], parserclass=Raw)
+h = t.header
+lines = [f'{h.headerlen} {h.recordlen} {h.numrecords} {t.encoding}',
+         ' '.join(f'{f.name}:{f.type}{f.length}.{f.decimal_count}' for f in t.fields)]
+lines += ['\t'.join(r.values()) for r in t]
+sys.stdout.buffer.write(('\n'.join(lines) + '\n').encode())
+)PY";
+
+// Cells never written show as "-".
+const char* kXlsScript = R"PY(
+import os, sys, xlrd
+book = xlrd.open_workbook(sys.argv[1], logfile=open(os.devnull, 'w'))
+sheet = book.sheet_by_index(0)
+lines = [f'{book.biff_version} {book.encoding}']
+for r in range(sheet.nrows):
+    lines.append('\t'.join(c.value if c.ctype == xlrd.XL_CELL_TEXT else '-' for c in sheet.row(r)))
+sys.stdout.buffer.write(('\n'.join(lines) + '\n').encode())
+)PY";
+
+std::string Join(const std::vector<std::string>& cells, size_t from = 0, size_t to = 40) {
+  std::string s;
+  for (size_t i = from; i < to && i < cells.size(); ++i) s += (i > from ? "\t" : "") + cells[i];
+  return s;
+}
+
+std::vector<std::string> Split(const std::string& line) {
+  std::vector<std::string> cells;
+  size_t start = 0;
+  for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+    cells.push_back(line.substr(start, tab - start));
+  cells.push_back(line.substr(start));
+  return cells;
+}
+
+// Columns first..last-1 of every line from `from` on.
+std::vector<std::string> Columns(const std::vector<std::string>& lines, size_t from, size_t first, size_t last) {
+  std::vector<std::string> out;
+  for (size_t i = from; i < lines.size(); ++i) out.push_back(Join(Split(lines[i]), first, last));
+  return out;
+}
+
+// The six disciplines' part of a list of column names, `part` giving each one's.
+template <class Fn> std::string Disciplines(Fn part) {
+  std::string s;
+  for (const std::string d : {"1", "2", "3", "4", "5", "6"}) s += part(d);
+  return s;
+}
+
+// A row of the individual competition's participant who finished everything.
+const std::string kFullRow =
+    "Müller & Söhne\tJörg\t1991\t2108,24\t1\tJugend\tDLRG\t"
+    "1:05,01\t0\t349,90\t1\t9\t1:05,02\t0\t349,80\t2\t8\t1:05,03\t0\t349,70\t3\t7\t"
+    "1:05,04\t0\t349,60\t4\t6\t1:05,05\t0\t349,50\t5\t5\t1:05,06\t2\t347,40\t6\t4\t12,34\t09:35\t3";
+
+}  // namespace
+
+// With the dialog's presets: Windows code page, quoted, header line (names
+// cut to their column's width), discipline columns, absent participant left out.
+TEST(TableExport, TextWithPresetsReadByCsv) {
+  const auto w = Competition(true);
+  const auto lines = ReadBack(".csv", [&](TYrStream& s) { ExportText(*w, s, PresetTextOptions()); }, kCsvScript,
+                              {"cp1252"});
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], "NAME\tVORNAME\tGEBDATUM\tGESAMTPK\tPLATZ\tALTERSKL\tGLD" + Disciplines([](auto d) {
+              return "\tZEIT" + d + "\tABZ" + d + "\tPUNKTE" + d + "\tLAUF" + d + "\tBAHN" + d;
+            }) + "\tHLW\tHLWZE\tHLWB");
+  EXPECT_EQ(Join(Split(lines[1])), kFullRow);
+  EXPECT_EQ(Columns(lines, 2, 0, 7), (std::vector<std::string>{"<b>Groß</b>\tÄrger \"Q\"\t1990\t1498,50\t2\tJugend\tWW",
+                                                          "Zeller\tZoë\t1975\t989,90\t1\tSenioren\tDLRG"}));
+  EXPECT_EQ(Split(lines[2]).size(), 40u);
+  EXPECT_EQ(Join(Split(lines[2]), 32, 40), "1:10,06\tdisq.\t0,00\t6\t4\tn.er.\t09:35\t3");
+}
+
+// Options off: DOS code page bytes as stored, no quotes, seven columns, no
+// header line, the absent participant included; records end with LF CR.
+TEST(TableExport, TextBytesWithoutOptions) {
+  const auto w = Competition(true);
+  TExportTextOptions o;
+  o.Separator = ',';
+  o.Quote = '\'';
+  o.IncludeAbsent = true;
+  TYrMemoryStream s;
+  ExportText(*w, s, o);
+  EXPECT_EQ(writer_test::Text(s), Oem("Müller & Söhne,Jörg,1991,2108,24,1,Jugend,DLRG\n\r"
+                                      "<b>Groß</b>,Ärger \"Q\",1990,1498,50,2,Jugend,WW\n\r"
+                                      "Abwesend,Anna,90,998,10,3,Jugend,ASB\n\r"
+                                      "Zeller,Zoë,1975,989,90,1,Senioren,DLRG\n\r"));
+}
+
+TEST(TableExport, DbfReadByDbfread) {
+  const auto w = Competition(true);
+  const auto lines = ReadBack(".dbf", [&](TYrStream& s) { ExportDbf(*w, s); }, kDbfScript);
+  ASSERT_EQ(lines.size(), 6u);
+  // 33 + 32 * 40 header bytes; 1 + 295 record bytes; code page 850 announced.
+  EXPECT_EQ(lines[0], "1313 296 4 cp850");
+  EXPECT_EQ(lines[1], "NAME:C20.0 VORNAME:C20.0 GEBDATUM:C10.0 GESAMTPKT:N8.2 PLATZ:N5.0 ALTERSKL:C30.0 "
+                      "GLIEDERUNG:C5.0" + Disciplines([](auto d) {
+                        return " ZEIT" + d + ":C7.0 ABZUG" + d + ":N5.0 PUNKTE" + d + ":N8.2 LAUF" + d + ":N5.0 BAHN" +
+                               d + ":N5.0";
+                      }) + " HLW:N8.2 HLWZEIT:C5.0 HLWBAHN:N4.0");
+  EXPECT_EQ(lines[2], kFullRow);
+  EXPECT_EQ(Columns(lines, 3, 0, 7), (std::vector<std::string>{"<b>Groß</b>\tÄrger \"Q\"\t1990\t1498,50\t2\tJugend\tWW",
+                                                          "Abwesend\tAnna\t90\t998,10\t3\tJugend\tASB",
+                                                          "Zeller\tZoë\t1975\t989,90\t1\tSenioren\tDLRG"}));
+  EXPECT_EQ(Join(Split(lines[4]), 12, 15), "1:20,02\tn.a.\t0,00");  // absent in discipline 2
+  EXPECT_EQ(Columns(lines, 4, 32, 40)[0], "1:20,06\t0\t199,40\t6\t4\tn.a.\t09:35\t3");
+}
+
+TEST(TableExport, TeamDbfAndXls) {
+  const auto w = Competition(false);
+  const auto dbf = ReadBack(".dbf", [&](TYrStream& s) { ExportDbf(*w, s); }, kDbfScript);
+  ASSERT_EQ(dbf.size(), 4u);
+  EXPECT_EQ(dbf[0], "1313 302 2 cp850");  // 1 + 30 + 21 + 5 + the same 245 as an individual file
+  EXPECT_EQ(dbf[1].substr(0, 44), "ORTSGRUPPE:C30.0 ZUSATZ:C21.0 TEILN:C5.0 GES");
+  const std::vector<std::string> teams = {"Team <Nord> & Co\tB\t\t198,70\t1\tAK 12w\tWW",
+                                          "Ortsgruppe Süd-Ost Großstadt\tStaffel A\t\t0,00\t2\tAK 12w\tDLRG"};
+  EXPECT_EQ(Columns(dbf, 2, 0, 7), teams);
+  EXPECT_EQ(Join(Split(dbf[2]), 7, 17), "1:30,0\t0\t99,90\t1\t9\t1:30,0\t1\t98,80\t2\t8");
+  const auto xls = ReadBack(".xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }, kXlsScript);
+  ASSERT_EQ(xls.size(), 4u);
+  EXPECT_EQ(xls[0], "30 cp850");  // BIFF3, texts in the DOS code page as its CODEPAGE record says
+  EXPECT_EQ(Join(Split(xls[1]), 0, 7), "ORTSGRUPPE\tZUSATZ\tTEILN\tGESAMTPKT\tPLATZ\tALTERSKL\tGLIEDERUNG");
+  EXPECT_EQ(Columns(xls, 2, 0, 7),
+            (std::vector<std::string>{"Team <Nord> & Co\tB\t-\t198,70\t1\tAK 12w\tWW",
+                                      "Ortsgruppe Süd-Ost Großstadt\tStaffel A\t-\t0,00\t2\tAK 12w\tDLRG"}));
+  EXPECT_EQ(Join(Split(xls[2]), 7, 40), Join(Split(dbf[2]), 7, 40));
+}
+
+TEST(TableExport, XlsReadByXlrd) {
+  const auto w = Competition(true);
+  const auto lines = ReadBack(".xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }, kXlsScript);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(Join(Split(lines[1]), 32, 40), "ZEIT6\tABZUG6\tPUNKTE6\tLAUF6\tBAHN6\tHLW\tHLWZEIT\tHLWBAHN");
+  EXPECT_EQ(Join(Split(lines[2])), kFullRow);
+  EXPECT_EQ(Columns(lines, 3, 0, 7)[1], "Abwesend\tAnna\t90\t998,10\t3\tJugend\tASB");
+  EXPECT_EQ(Columns(lines, 3, 32, 40)[0], "1:10,06\tdisq.\t0,00\t6\t4\tn.er.\t09:35\t3");
+}
+
+// LibreOffice, told nothing but the CODEPAGE record, shows the umlauts.
+TEST(TableExport, XlsUmlautsInLibreOffice) {
+  const auto w = Competition(true);
+  writer_test::TempFile xls(".xls"), work(".lo");  // work: LibreOffice's profile and output folder
+  xls.Write([&](TYrStream& s) { ExportXls(*w, s, 0); });
+  const std::filesystem::path dir = work.Path();
+  const writer_test::ProcessResult r = writer_test::Run(
+      "timeout 120 soffice -env:UserInstallation=file://" + (dir / "profile").string() +
+      " --headless --convert-to 'csv:Text - txt - csv (StarCalc):59,34,76' --outdir " + (dir / "out").string() + " " +
+      xls.Path());
+  std::ifstream in(dir / "out" / std::filesystem::path(xls.Path()).filename().replace_extension(".csv"));
+  const std::vector<std::string> lines = writer_test::Lines(std::string(std::istreambuf_iterator<char>(in), {}));
+  std::filesystem::remove_all(dir);
+  ASSERT_EQ(lines.size(), 5u) << r.output;
+  EXPECT_EQ(lines[1].substr(0, 40), "Müller & Söhne;Jörg;1991;2108,24;1;Ju");
+  EXPECT_EQ(lines[2].substr(0, 32), "<b>Groß</b>;\"Ärger \"\"Q\"\"\";1990");
+}
+
+TEST(TableExport, EmptyCompetition) {
+  TWettkampf w;
+  TYrMemoryStream txt, dbf, xls;
+  ExportText(w, txt, PresetTextOptions());
+  ExportDbf(w, dbf);
+  ExportXls(w, xls, 0);
+  EXPECT_EQ(writer_test::Text(txt).substr(0, 20), "\"NAME\";\"VORNAME\";\"GE");
+  EXPECT_EQ(writer_test::Text(txt).find("\n\r"), writer_test::Text(txt).size() - 2);  // the header line alone
+  EXPECT_EQ(std::tuple(dbf.Data().size(), dbf.Data()[4], dbf.Data()[29]),
+            std::tuple(size_t{1313}, uint8_t{0}, uint8_t{2}));  // no records; code page 850
+  // BOF, CODEPAGE, DIMENSIONS, the 40 names as labels (236 characters), EOF.
+  EXPECT_EQ(xls.Data().size(), 10u + 6 + 14 + 40 * 12 + 236 + 4);
+}
+
+TEST(Exports, FailedWritesStayInTheStream) {
+  const auto w = Competition(true);
+  for (int64_t limit : {0, 100, 700}) {
+    TYrMemoryStream txt, dbf, xls, html;
+    for (TYrMemoryStream* s : {&txt, &dbf, &xls, &html}) s->FailAfter(limit);
+    ExportText(*w, txt, PresetTextOptions());
+    ExportDbf(*w, dbf);
+    ExportXls(*w, xls, 0);
+    ExportHtml(*w, html, PresetHtmlOptions());
+    EXPECT_EQ(std::tuple(txt.FirstError, dbf.FirstError, xls.FirstError, html.FirstError),
+              std::tuple(101, 101, 101, 101)) << limit;
+  }
+}

@@ -1,0 +1,244 @@
+// A desktop for window tests: it answers from a script, in order, and records
+// every question, so a window can be driven headless and its questions
+// compared as a whole. Constructing one installs it; it puts the previous
+// desktop back when it goes.
+//
+//   ScriptedDesktop desk;
+//   desk.AnswerDialog("TWettkampfDatenDlg", mrOk, [](QDialog& d) {
+//     d.findChild<QLineEdit*>("Edit1")->setText("Titel");       // as a user would
+//   });
+//   desk.AnswerMessage(mrYes);                                     // the next question
+//   desk.AnswerFile("/tmp/x.ERG", 1);                              // the next file dialog
+//   ... run the command ...
+//   EXPECT_EQ(desk.Messages(), (std::vector<std::string>{"..."}));
+//   EXPECT_EQ(desk.Dialogs(), (std::vector<std::string>{"TWettkampfDatenDlg"}));
+//
+// Dialogs: RunModal shows the dialog (not modally, so the test goes on),
+// waits until it is the active window, and runs the step's act on it: fill
+// controls, click buttons (QTest::mouseClick, QTest::keyClicks, click()).
+// When act has not closed the dialog, the desktop closes it with
+// done(result), as if the user pressed the button of that result (without
+// running that button's own click handler: click it in act for that). A
+// ValidatedDialog that refuses to close (a warning was recorded) is then
+// cancelled, as a user would give up, and RunModal returns mrCancel.
+//
+// Questions: boxes with only an OK button answer OK by themselves and take no
+// answer from the script; every other box, file dialog, page setup, print
+// dialog and printer set-up takes the next scripted answer of its kind. A
+// question without one fails the test and is cancelled.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include "Desktop.h"
+
+class ScriptedDesktop : public Desktop {
+ public:
+  // One question as it was asked.
+  struct Asked {
+    Asked(std::string what, std::string name = {}, std::string caption = {}, std::string text = {},
+          MsgKind kind = MsgKind::Information, MsgButtons buttons = 0)
+        : what(std::move(what)),
+          name(std::move(name)),
+          caption(std::move(caption)),
+          text(std::move(text)),
+          kind(kind),
+          buttons(buttons) {}
+
+    // "dialog", "message", "long text", "open", "save", "page setup",
+    // "print", "printer setup", "shell open"
+    std::string what;
+    std::string name;     // dialog: its object name; file dialog: its filter
+    std::string caption;  // window title, box caption, file dialog title
+    std::string text;     // box text; file dialog: the preset name; shell open: the path
+    MsgKind kind = MsgKind::Information;
+    MsgButtons buttons = 0;
+    int filterIndex = 0;
+    // The cursor the user saw (the override cursor; Arrow when none).
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+  };
+
+  ScriptedDesktop() : previous_(SetDesktop(this)) {}
+  ~ScriptedDesktop() override { SetDesktop(previous_); }
+  ScriptedDesktop(const ScriptedDesktop&) = delete;
+  ScriptedDesktop& operator=(const ScriptedDesktop&) = delete;
+
+  // --- the script
+  // The next dialog must carry this object name (empty: any).
+  void AnswerDialog(std::string objectName, int result, std::function<void(QDialog&)> act = {}) {
+    dialogs_.push_back({std::move(objectName), result, std::move(act)});
+  }
+  void AnswerMessage(int result) { messages_.push_back(result); }
+  void AnswerFile(const QString& fileName, int filterIndex = 1) { files_.push_back({true, fileName, filterIndex}); }
+  void CancelFile() { files_.push_back({}); }
+  void AnswerPageSetup(std::function<bool(PageMargins&)> answer) { pageSetups_.push_back(std::move(answer)); }
+  void AnswerPrint(std::function<bool(PrintRequest&)> answer) { prints_.push_back(std::move(answer)); }
+  void AnswerPrinterSetup(bool ok) { printerSetups_.push_back(ok); }
+  // Random draws in order; without one, 0.
+  void AnswerRandom(int value) { randoms_.push_back(value); }
+
+  TYrDateTime now = MakeDateTime(2007, 6, 16, 10, 30);
+  bool shellOpenWorks = true;
+
+  // --- what was asked
+  std::vector<Asked> asked;
+  int beeps = 0;
+
+  // Texts of the message boxes and long-text boxes, in order.
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const Asked& a : asked)
+      if (a.what == "message" || a.what == "long text") texts.push_back(a.text);
+    return texts;
+  }
+  // Object names of the dialogs run, in order.
+  std::vector<std::string> Dialogs() const {
+    std::vector<std::string> names;
+    for (const Asked& a : asked)
+      if (a.what == "dialog") names.push_back(a.name);
+    return names;
+  }
+  // True when every scripted answer was used.
+  bool Used() const {
+    return dialogs_.empty() && messages_.empty() && files_.empty() && pageSetups_.empty() && prints_.empty() &&
+           printerSetups_.empty() && randoms_.empty();
+  }
+
+  // --- Desktop
+  int RunModal(QDialog& dialog) override {
+    const std::string name = dialog.objectName().toStdString();
+    Record({"dialog", name, dialog.windowTitle().toStdString()});
+    if (dialogs_.empty()) {
+      ADD_FAILURE() << "unexpected dialog " << name;
+      return mrCancel;
+    }
+    DialogStep step = std::move(dialogs_.front());
+    dialogs_.pop_front();
+    if (!step.objectName.empty() && step.objectName != name) {
+      ADD_FAILURE() << "dialog " << name << " where the script expects " << step.objectName;
+      return mrCancel;
+    }
+    // A dialog run from another one gives the activation back afterwards,
+    // as the window manager does.
+    QPointer<QWidget> before = QApplication::activeWindow();
+    std::optional<int> finished;
+    QMetaObject::Connection c = QObject::connect(&dialog, &QDialog::finished, [&finished](int r) { finished = r; });
+    dialog.show();
+    dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog)) << name;
+    if (step.act) step.act(dialog);
+    // Checks that wait for the focus to settle run now.
+    QCoreApplication::processEvents();
+    if (!finished) dialog.done(step.result);
+    if (!finished) dialog.reject();
+    QObject::disconnect(c);
+    if (before && before != &dialog && before->isVisible()) {
+      before->activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(before));
+    }
+    int r = finished.value_or(mrCancel);
+    return r == QDialog::Rejected ? mrCancel : r;
+  }
+
+  void ShowLongText(const QString& caption, const QString& text) override {
+    Record({"long text", "", caption.toStdString(), text.toStdString()});
+  }
+
+  FileChoice OpenFileName(const FileRequest& request) override { return File("open", request); }
+  FileChoice SaveFileName(const FileRequest& request) override { return File("save", request); }
+
+  bool PageSetup(PageMargins& margins) override {
+    Record({"page setup"});
+    return Next(pageSetups_, "page setup", [&](auto& f) { return f(margins); });
+  }
+  bool PrintDialog(QPrinter&, PrintRequest& request) override {
+    Record({"print"});
+    return Next(prints_, "print dialog", [&](auto& f) { return f(request); });
+  }
+  bool PrinterSetup(QPrinter&) override {
+    Record({"printer setup"});
+    return Next(printerSetups_, "printer setup", [](bool ok) { return ok; });
+  }
+
+  bool ShellOpen(const QString& path) override {
+    Record({"shell open", "", "", path.toStdString()});
+    return shellOpenWorks;
+  }
+
+  void Beep() override { ++beeps; }
+  TYrDateTime Now() override { return now; }
+
+  int Random(int range) override {
+    if (randoms_.empty()) return 0;
+    int v = randoms_.front();
+    randoms_.pop_front();
+    EXPECT_TRUE(v >= 0 && v < range) << "scripted random " << v << " outside 0.." << range - 1;
+    return v;
+  }
+
+ protected:
+  int ShowMessageBox(MsgKind kind, const QString& caption, const QString& text, MsgButtons buttons) override {
+    Asked a{"message", "", caption.toStdString(), text.toStdString(), kind, buttons};
+    Record(std::move(a));
+    if (buttons == mbOk) return mrOk;
+    if (messages_.empty()) {
+      ADD_FAILURE() << "unanswered question: " << text.toStdString();
+      return (buttons & mbCancel) ? mrCancel : mrNo;
+    }
+    int r = messages_.front();
+    messages_.pop_front();
+    return r;
+  }
+
+ private:
+  struct DialogStep {
+    std::string objectName;
+    int result;
+    std::function<void(QDialog&)> act;
+  };
+
+  void Record(Asked a) {
+    QCursor* c = QApplication::overrideCursor();
+    a.cursor = c ? c->shape() : Qt::ArrowCursor;
+    asked.push_back(std::move(a));
+  }
+
+  FileChoice File(const char* what, const FileRequest& request) {
+    Asked a{what, request.filter.toStdString(), request.title.toStdString(), request.fileName.toStdString()};
+    a.filterIndex = request.filterIndex;
+    Record(std::move(a));
+    return Next(files_, "file dialog", [](const FileChoice& f) { return f; });
+  }
+
+  template <typename T, typename F>
+  auto Next(std::deque<T>& queue, const char* what, F use) -> decltype(use(queue.front())) {
+    if (queue.empty()) {
+      ADD_FAILURE() << "unexpected " << what;
+      return {};
+    }
+    T answer = std::move(queue.front());
+    queue.pop_front();
+    return use(answer);
+  }
+
+  Desktop* previous_;
+  std::deque<DialogStep> dialogs_;
+  std::deque<int> messages_;
+  std::deque<FileChoice> files_;
+  std::deque<std::function<bool(PageMargins&)>> pageSetups_;
+  std::deque<std::function<bool(PrintRequest&)>> prints_;
+  std::deque<bool> printerSetups_;
+  std::deque<int> randoms_;
+};

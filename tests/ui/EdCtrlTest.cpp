@@ -1,0 +1,180 @@
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "EdCtrl.h"
+#include "QtTestApp.h"
+#include "ScriptedDesktop.h"
+
+namespace {
+
+// A dialog as the windows build theirs: the edit, a second control to leave
+// it for, OK and Cancel.
+std::unique_ptr<ValidatedDialog> MakeDialog(TYrValEdit* edit) {
+  auto dlg = std::make_unique<ValidatedDialog>();
+  dlg->setObjectName("TestDlg");
+  auto* layout = new QVBoxLayout(dlg.get());
+  edit->setObjectName("Edit1");
+  layout->addWidget(edit);
+  auto* other = new QLineEdit(dlg.get());
+  other->setObjectName("Edit2");
+  layout->addWidget(other);
+  for (const char* name : {"OKBtn", "CancelBtn"}) {
+    auto* button = new QPushButton(name, dlg.get());
+    button->setObjectName(name);
+    layout->addWidget(button);
+  }
+  QObject::connect(dlg->findChild<QPushButton*>("OKBtn"), &QPushButton::clicked, dlg.get(), &QDialog::accept);
+  QObject::connect(dlg->findChild<QPushButton*>("CancelBtn"), &QPushButton::clicked, dlg.get(), &QDialog::reject);
+  return dlg;
+}
+
+}  // namespace
+
+TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
+  struct Case {
+    bool decimal;
+    double min, max;
+    const char* typed;
+    const char* pasted;
+    std::string text;
+    double value;
+    int beeps;
+    std::vector<std::string> warnings;
+  };
+  const std::string between = "Der eingegebene Wert liegt nicht zwischen ";
+  const Case cases[] = {
+      {false, 0, 100, "4a2", "", "42", 42, 1, {}},
+      {false, -5, 10, "-5", "", "-5", -5, 0, {}},
+      {false, 0, 100, "100", "", "100", 100, 0, {}},
+      {false, -5, 10, "-7", "", "-7", -7, 0, {between + "-5 und 10."}},
+      {false, 0, 10000, "", "1.000", "1.000", 0, 0, {between + "0 und 10000."}},
+      {true, 0, 100, "1,5", "", "1,5", 1.5, 0, {}},
+      {true, 0, 100, "1.5", "", "15", 15, 1, {}},
+      {true, 0, 100, "100,00", "", "100,00", 100, 0, {}},
+      {true, 0, 100, "", "1.000", "1.000", 0, 0, {between + "0,00 und 100,00."}},
+      {true, 0, 10000, "12345", "", "12345", 12345, 0, {between + "0,00 und 10.000,00."}},
+      {true, -1, 1, "", "", "", -1, 0, {between + "-1,00 und 1,00."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.typed) + c.pasted);
+    ScriptedDesktop desk;
+    TYrValEdit* edit = nullptr;
+    if (c.decimal) {
+      auto* e = new TYrFloatEdit;
+      e->SetRange(c.min, c.max);
+      edit = e;
+    } else {
+      auto* e = new TYrNumEdit;
+      e->SetRange(int32_t(c.min), int32_t(c.max));
+      edit = e;
+    }
+    auto dlg = MakeDialog(edit);
+    bool focusBack = false;
+    desk.AnswerDialog("TestDlg", mrCancel, [&](QDialog&) {
+      edit->setFocus();
+      edit->clear();
+      QTest::keyClicks(edit, c.typed);
+      if (*c.pasted) {
+        QApplication::clipboard()->setText(c.pasted);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+      }
+      QTest::keyClick(edit, Qt::Key_Tab);
+      QCoreApplication::processEvents();
+      focusBack = edit->hasFocus();
+    });
+    EXPECT_EQ(TheDesktop().RunModal(*dlg), mrCancel);
+    double value = c.decimal ? static_cast<TYrFloatEdit*>(edit)->Value() : static_cast<TYrNumEdit*>(edit)->Value();
+    std::vector<std::tuple<std::string, MsgKind, MsgButtons>> boxes;
+    for (const auto& a : desk.asked)
+      if (a.what == "message") boxes.emplace_back(a.caption, a.kind, a.buttons);
+    EXPECT_EQ(std::tuple(edit->text().toStdString(), value, desk.beeps, desk.Messages(), focusBack, boxes),
+              std::tuple(c.text, c.value, c.beeps, c.warnings, !c.warnings.empty(),
+                         decltype(boxes)(c.warnings.size(), {"Eingabeprüfung", MsgKind::Warning, mbOk})));
+  }
+}
+
+TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
+  ScriptedDesktop desk;
+  auto* edit = new TYrNumEdit;
+  edit->SetRange(1, 8);
+  auto dlg = MakeDialog(edit);
+  auto click = [&](const char* button) {
+    edit->setFocus();
+    QTest::mouseClick(dlg->findChild<QPushButton*>(button), Qt::LeftButton);
+  };
+  bool openAfterOk = false;
+  // Cancel leaves an invalid value without a word; OK warns once, keeps the
+  // dialog open and the focus in the edit; a valid value then closes it.
+  desk.AnswerDialog("TestDlg", mrOk, [&](QDialog&) {
+    edit->setText("9");
+    click("CancelBtn");
+  });
+  desk.AnswerDialog("TestDlg", mrCancel, [&](QDialog& d) {
+    click("OKBtn");
+    QCoreApplication::processEvents();
+    openAfterOk = d.isVisible() && edit->hasFocus();
+  });
+  desk.AnswerDialog("TestDlg", mrNone, [&](QDialog&) {
+    edit->setText("8");
+    click("OKBtn");
+  });
+  std::vector<int> results;
+  for (int i = 0; i < 3; ++i) results.push_back(TheDesktop().RunModal(*dlg));
+  EXPECT_EQ(std::tuple(results, openAfterOk, desk.Messages()),
+            std::tuple(std::vector<int>{mrCancel, mrCancel, mrOk}, true,
+                       std::vector<std::string>{"Der eingegebene Wert liegt nicht zwischen 1 und 8."}));
+}
+
+TEST(ValidatedEdits, HundredthsRoundHalfToEven) {
+  TYrFloatEdit edit;
+  std::vector<std::tuple<std::string, int32_t>> got, want = {
+      {"12,34", 1234}, {"0,125", 12}, {"0,375", 38}, {"-0,125", -12}, {"0,625", 62}, {"2,5", 250}};
+  for (const auto& [text, h] : want) {
+    edit.setText(QString::fromStdString(text));
+    got.emplace_back(text, edit.Hundredths());
+  }
+  EXPECT_EQ(got, want);
+
+  std::vector<std::string> texts;
+  edit.SetHundredths(1234);
+  texts.push_back(edit.text().toStdString());
+  edit.SetValue(1234.5678);
+  texts.push_back(edit.text().toStdString());
+  edit.SetPrecision(4);
+  edit.SetValue(1234.5678);
+  texts.push_back(edit.text().toStdString());
+  EXPECT_EQ(texts, (std::vector<std::string>{"12,34", "1234,57", "1235,00"}));
+}
+
+TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
+  auto* edit = new TYrNumEdit;
+  edit->SetRange(1, 8);
+  auto dlg = MakeDialog(edit);
+  dlg->show();
+  dlg->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+  edit->setFocus();
+  QTest::keyClicks(edit, "9");
+  // The user answers every box that comes up.
+  std::vector<std::string> boxes;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      boxes.push_back(box->text().toStdString());
+      box->buttons().first()->click();
+    }
+  });
+  answer.start(10);
+  QTest::keyClick(edit, Qt::Key_Return);  // OK is the default button
+  QTest::qWait(300);
+  EXPECT_EQ(std::tuple(boxes, dlg->isVisible()),
+            std::tuple(std::vector<std::string>{"Der eingegebene Wert liegt nicht zwischen 1 und 8."}, true));
+}

@@ -1,0 +1,174 @@
+// Everything a window asks of the desktop, behind one replaceable object.
+//
+// Windows never call QDialog::exec, QMessageBox, QFileDialog, the print and
+// page-setup dialogs, QDesktopServices, QApplication::beep, the clock or a
+// random generator themselves: they ask TheDesktop(). The program runs with
+// the real desktop; a test installs a scripted one (tests/support/
+// ScriptedDesktop.h) that answers in order and records what was asked, so
+// every window can be driven headless (QT_QPA_PLATFORM=offscreen).
+//
+// How a dialog is written for this:
+//   - Give the dialog and every control a test needs an object name (the
+//     component names of the dialog: "OKBtn", "CancelBtn", "Edit1", ...).
+//   - Derive from ValidatedDialog (EdCtrl.h) when it holds validated edits.
+//   - The caller creates it, fills it (Set...), then
+//         if (TheDesktop().RunModal(dlg) != mrOk) return;   // or == mrCancel
+//     and reads it back (Get...). The dialog closes itself with accept()
+//     (mrOk), reject() (mrCancel) or done(code) for any other modal result.
+//   - Questions: TheDesktop().MessageBox(MsgKind::Warning, "", text, mbYesNo)
+//     returns mrYes or mrNo; file names, page setup, the print dialog and the
+//     rest likewise.
+//
+// Single-threaded: called on the GUI thread only. The object installed with
+// SetDesktop is not owned and must outlive its installation.
+#pragma once
+
+#include <random>
+
+#include <QString>
+#include <QStringList>
+
+#include "YrClock.h"
+
+class QDialog;
+class QPrinter;
+
+// Modal results, with the numbers the dialogs' callers test (OK 1, Cancel 2).
+enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+
+// Buttons of a message box; combine with |.
+enum MsgButton : unsigned { mbOk = 1, mbCancel = 2, mbYes = 4, mbNo = 8 };
+using MsgButtons = unsigned;
+inline constexpr MsgButtons mbOkCancel = mbOk | mbCancel;
+inline constexpr MsgButtons mbYesNo = mbYes | mbNo;
+inline constexpr MsgButtons mbYesNoCancel = mbYes | mbNo | mbCancel;
+
+// The kind of a message box: its icon and its default caption.
+enum class MsgKind { Information, Warning, Error, Confirmation };
+
+// "Information", "Warnung", "Fehler", "Bestätigung".
+QString DefaultCaption(MsgKind kind);
+
+// A file-name question.
+struct FileRequest {
+  QString title;        // "Wettkampf öffnen"
+  // Filter pairs separated by "|": "Ergebnisdateien (*.ERG)|*.ERG|Alle Dateien (*.*)|*.*".
+  QString filter;
+  int filterIndex = 1;  // 1-based, preselected
+  QString defaultExt;   // without the point: "ERG"
+  QString fileName;     // preset name, may be empty
+};
+
+struct FileChoice {
+  bool ok = false;      // false: cancelled
+  QString fileName;
+  int filterIndex = 1;  // 1-based, the filter chosen
+};
+
+// Page margins in hundredths of a millimetre.
+struct PageMargins {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+// The standard print dialog: the caller fills the page limits, the dialog's
+// answer comes back in the same record.
+struct PrintRequest {
+  enum Range { AllPages, PageRange, Selection };
+  int minPage = 1;
+  int maxPage = 1;
+  bool selectionEnabled = false;
+  // Answer (and preset):
+  Range range = AllPages;
+  int fromPage = 1;
+  int toPage = 1;
+  int copies = 1;
+  bool collate = true;
+};
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+
+  // Shows the dialog modally. Returns mrOk after accept(), mrCancel after
+  // reject() (Escape, the close button), or the code the dialog gave done().
+  virtual int RunModal(QDialog& dialog) = 0;
+
+  // A message box with German buttons (OK, &Ja, &Nein, Abbrechen); an empty
+  // caption takes the kind's default caption. Returns the button's modal
+  // result; closing the box counts as Cancel when it has one, else No, else OK.
+  int MessageBox(MsgKind kind, const QString& caption, const QString& text, MsgButtons buttons);
+  // Shorthands.
+  void Inform(const QString& text) { MessageBox(MsgKind::Information, QString(), text, mbOk); }
+  void ShowError(const QString& text) { MessageBox(MsgKind::Error, QString(), text, mbOk); }
+
+  // A long text in a scrollable box with one OK button.
+  virtual void ShowLongText(const QString& caption, const QString& text) = 0;
+
+  virtual FileChoice OpenFileName(const FileRequest& request) = 0;
+  // Asks before overwriting an existing file.
+  virtual FileChoice SaveFileName(const FileRequest& request) = 0;
+
+  // The page-setup dialog on the margins; true and the new margins on OK.
+  virtual bool PageSetup(PageMargins& margins) = 0;
+  // The standard print dialog for the printer; true on OK, with the range,
+  // copies and collation in the request. The printer keeps the chosen
+  // device and its settings, but one copy: the caller prints the copies.
+  virtual bool PrintDialog(QPrinter& printer, PrintRequest& request) = 0;
+  // The printer set-up dialog; true on OK.
+  virtual bool PrinterSetup(QPrinter& printer) = 0;
+
+  // Opens a file with the program the desktop associates with it.
+  // False when nothing could be started.
+  virtual bool ShellOpen(const QString& path) = 0;
+
+  virtual void Beep() = 0;
+
+  // The current local date and time, and the year of it.
+  virtual TYrDateTime Now() = 0;
+  int CurrentYear() { return Now().Year; }
+
+  // A random number from 0 to range - 1 (0 when range < 1).
+  virtual int Random(int range) = 0;
+
+ protected:
+  // caption is never empty here.
+  virtual int ShowMessageBox(MsgKind kind, const QString& caption, const QString& text, MsgButtons buttons) = 0;
+};
+
+// The desktop the windows talk to.
+Desktop& TheDesktop();
+
+// Installs a desktop (not owned) and returns the one installed before;
+// nullptr puts the program's own back.
+Desktop* SetDesktop(Desktop* desktop);
+
+// The program's own desktop, on Qt's dialogs.
+class RealDesktop : public Desktop {
+ public:
+  RealDesktop();
+  int RunModal(QDialog& dialog) override;
+  void ShowLongText(const QString& caption, const QString& text) override;
+  FileChoice OpenFileName(const FileRequest& request) override;
+  FileChoice SaveFileName(const FileRequest& request) override;
+  bool PageSetup(PageMargins& margins) override;
+  bool PrintDialog(QPrinter& printer, PrintRequest& request) override;
+  bool PrinterSetup(QPrinter& printer) override;
+  bool ShellOpen(const QString& path) override;
+  void Beep() override;
+  TYrDateTime Now() override;
+  int Random(int range) override;
+
+ protected:
+  int ShowMessageBox(MsgKind kind, const QString& caption, const QString& text, MsgButtons buttons) override;
+
+ private:
+  std::mt19937 random_;
+};
+
+// The Qt name filters for a filter text of pairs ("Text|*.ERG|..."): each
+// pattern in both cases, so that "*.ERG" also finds "x.erg"; "*.*" is every
+// file.
+QStringList QtNameFilters(const QString& filter);

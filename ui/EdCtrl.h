@@ -1,0 +1,160 @@
+// Single-line edits for numbers: they take only the characters of a number
+// from the keyboard, check the value against a range when the user leaves
+// them, and show a fixed warning when it is out of range.
+//
+// TYrNumEdit holds a whole number (deductions, heats, lanes), TYrFloatEdit a
+// decimal number (points, formula parameters) written the German way
+// ("1,5"; Value() gives 1.5). Pasted or programmatically set text is not
+// filtered: a text that is no number reads as MinValue() and fails the check.
+//
+// Leaving the control: the check runs once the focus has settled, and not
+// when the focus goes to another window (the warning box itself), a pop-up
+// menu or a Cancel button, so Cancel always closes. A dialog checks all its
+// edits once more when it is closed with anything but Cancel: derive it from
+// ValidatedDialog, or call ValidateEdits(this) in the OK handler.
+//
+// Cancel buttons are recognised by the object name "CancelBtn" or by the
+// Reject role in a QDialogButtonBox.
+//
+// Warnings go through the desktop seam (Desktop.h): a message box of kind
+// Warning, caption "Eingabeprüfung", one OK button; refused keys beep there.
+#pragma once
+
+#include <cstdint>
+
+#include <QDialog>
+#include <QLineEdit>
+
+class TYrValEdit : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  // Empty text; the value is checked when the user leaves the control.
+  explicit TYrValEdit(QWidget* parent = nullptr);
+
+  bool ValidateOnExit() const { return validateOnExit_; }
+  void SetValidateOnExit(bool on) { validateOnExit_ = on; }
+
+  // A character the keyboard may put into the text (the base takes all).
+  virtual bool IsValidChar(QChar c) const;
+  // The text is a number within the range (the base: always).
+  virtual bool IsValid() const;
+  // Shows the control's warning (the base: nothing).
+  virtual void ShowRangeError() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void CheckAfterExit();
+
+  bool validateOnExit_ = true;
+};
+
+class TYrNumEdit : public TYrValEdit {
+  Q_OBJECT
+
+ public:
+  // Text "0"; range 0..0 until the dialog sets one.
+  explicit TYrNumEdit(QWidget* parent = nullptr);
+
+  int32_t MinValue() const { return minValue_; }
+  int32_t MaxValue() const { return maxValue_; }
+  void SetMinValue(int32_t v) { minValue_ = v; }
+  void SetMaxValue(int32_t v) { maxValue_ = v; }
+  void SetRange(int32_t min, int32_t max) {
+    minValue_ = min;
+    maxValue_ = max;
+  }
+
+  // The text as a whole number; MinValue() when it is none.
+  int32_t Value() const;
+  void SetValue(int32_t v);
+
+  // Backspace, "+", "-", "0".."9".
+  bool IsValidChar(QChar c) const override;
+  bool IsValid() const override;
+  // "Der eingegebene Wert liegt nicht zwischen <min> und <max>."
+  void ShowRangeError() const override;
+
+ private:
+  int32_t minValue_ = 0;
+  int32_t maxValue_ = 0;
+};
+
+class TYrFloatEdit : public TYrValEdit {
+  Q_OBJECT
+
+ public:
+  // Text "0"; range 0..0, 15 significant digits, 2 decimals until the dialog
+  // sets others.
+  explicit TYrFloatEdit(QWidget* parent = nullptr);
+
+  double MinValue() const { return minValue_; }
+  double MaxValue() const { return maxValue_; }
+  void SetMinValue(double v) { minValue_ = v; }
+  void SetMaxValue(double v) { maxValue_ = v; }
+  void SetRange(double min, double max) {
+    minValue_ = min;
+    maxValue_ = max;
+  }
+  // Significant digits and decimals of the text SetValue writes; Digits are
+  // also the decimals of the bounds in the warning.
+  int Precision() const { return precision_; }
+  int Digits() const { return digits_; }
+  void SetPrecision(int p) { precision_ = p; }
+  void SetDigits(int d) { digits_ = d; }
+
+  // The text as a number; MinValue() when it is none.
+  double Value() const;
+  // Fixed-point text with Digits() decimals and the locale's decimal comma.
+  void SetValue(double v);
+
+  // For values kept in hundredths (points, times): Value() × 100, rounded
+  // half to even (12.34 gives 1234, 0.125 gives 12); SetHundredths shows h / 100.
+  int32_t Hundredths() const;
+  void SetHundredths(int32_t h) { SetValue(h / 100.0); }
+
+  // Backspace, "+", "-", "0".."9" and the locale's decimal separator.
+  bool IsValidChar(QChar c) const override;
+  bool IsValid() const override;
+  // "Der eingegebene Wert liegt nicht zwischen 0,00 und 100,00." (bounds in
+  // the locale's number format with thousands separators and Digits() decimals).
+  void ShowRangeError() const override;
+
+ private:
+  double minValue_ = 0;
+  double maxValue_ = 0;
+  int precision_ = 15;
+  int digits_ = 2;
+};
+
+// A dialog whose every close but Cancel first checks its validated edits:
+// done() with an invalid edit shows that edit's warning, puts the focus into
+// it and keeps the dialog open. accept() and Enter on the default button go
+// through done(), so nothing invalid leaves the dialog.
+class ValidatedDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  using QDialog::QDialog;
+  void done(int result) override;
+};
+
+// The text with every locale decimal separator made "." and every locale
+// thousands separator ",", character by character ("1,5" -> "1.5", "1.000"
+// -> "1,000" in a German locale).
+QString NormalizeNumberText(const QString& text);
+
+// True when every validated edit of the form holds a valid value. Otherwise
+// shows the warning of the first invalid one (the focused edit first, then
+// the others in creation order that can take the focus), moves the focus
+// there and returns false.
+bool ValidateEdits(QWidget* form);
+
+// The warning box of the edits: kind Warning, caption "Eingabeprüfung", OK.
+void ShowInputWarning(const QString& msg);
+
+// A button that closes its dialog as Cancel.
+bool IsCancelButton(const QWidget* widget);

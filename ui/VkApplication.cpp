@@ -1,0 +1,37 @@
+#include "VkApplication.h"
+
+#include <exception>
+
+#include <QLibraryInfo>
+#include <QLocale>
+
+#include "Desktop.h"
+#include "VkWMisc.h"
+
+void InstallGermanLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+VkApplication::VkApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  InstallGermanLocale();
+  // Without the package of Qt's translations the dialogs of Qt stay English;
+  // everything of the program's own is German anyway.
+  if (qtTexts_.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    installTranslator(&qtTexts_);
+  setApplicationName(QStringLiteral("Vk Brantovex"));
+  InstallWindowRoutines();
+}
+
+bool VkApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    ExceptionHandler(QString::fromUtf8(e.what()));
+  } catch (...) {
+    ExceptionHandler(QStringLiteral("Unbekannte Ausnahme"));
+  }
+  return false;
+}
+
+void VkApplication::ExceptionHandler(const QString& message) {
+  TheDesktop().ShowError(QStringLiteral("Interner Programmfehler aufgetreten: \n") + message);
+}
