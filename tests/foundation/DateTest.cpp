@@ -63,5 +63,6 @@ TEST(Date, DateTimeStampReadsTheClockOnce) {
 }
 
 TEST(Date, TwoDigits) {
-  EXPECT_TRUE(TwoDigits(0) == "00" && TwoDigits(7) == "07" && TwoDigits(10) == "10" && TwoDigits(123) == "123");
+  EXPECT_EQ((std::vector<std::string>{TwoDigits(0), TwoDigits(7), TwoDigits(10), TwoDigits(123)}),
+            (std::vector<std::string>{"00", "07", "10", "123"}));
 }

@@ -339,7 +339,8 @@ TEST(StreamReadLine, Lines) {
 TEST_F(StreamFile, LineLoopsOnFilesEnd) {
   Put("a.txt", "AB\r\nCD");
   Put("empty.txt", "");
-  TYrStream s(Path("a.txt"), stOpenRead), e(Path("empty.txt"), stOpenRead);
+  TYrStream s(Path("a.txt"), stOpenRead);
+  TYrStream e(Path("empty.txt"), stOpenRead);
   EXPECT_EQ(AllLines(s), (Lines{"AB", "CD"}));
   EXPECT_EQ(std::pair(s.GetPos(), s.FirstError), std::pair(6, uint16_t{0}));
   EXPECT_TRUE(AllLines(e).empty());
