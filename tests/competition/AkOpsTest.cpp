@@ -59,7 +59,7 @@ TEST(AkOps, Qualify) {
            {{0, 500, 400}, {0}, 2, 0, "B", "B", false},  // directly qualified, total 0
            {{300, 0, 200}, {}, 20, 1, "AC", "ABC", false},
            {{300, 200, 100}, {}, -1, 0, "", "", false}}) {
-    Messages m;
+    MessageCapture m;
     auto ak = WithTotals(c.totals, 0, 0, c.direct);
     ak->Qualify(c.n, c.mode);
     std::string left = Names(*ak);
@@ -135,7 +135,7 @@ TEST(AkOps, CprTimetable) {
            {{0, 800, 1, 10, 1, 1}, {{800, 1, 1}, {810, 1, 2}, {820, 1, 3}}, {830, 1, 4}, 0},
            // 25 hours a pass: 22:00, 23:00, 00:00 (midnight passed twice), 01:00; heat numbers stop at the largest.
            {{1, 2200, 1, 1500, 1, 32766}, {{2200, 1, 32766}, {2300, 1, 32767}, {0, 1, 32767}}, {100, 1, 32767}, 4}}) {
-    Messages m;
+    MessageCapture m;
     auto ak = WithTotals({300, 200, 100}, 0, TAltersklasse::kCprScored);
     THLWParameter q = c.q;
     ak->AssignCprHeats(q);

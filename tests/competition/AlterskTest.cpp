@@ -178,7 +178,7 @@ TEST(Altersklasse, MergeRecords) {
   so.SetRecordTotal(5), source->SetOverall(so);
   TTeilnehmer* p = Tn("A");
   p->SetTime(1, 1000), source->Insert(p);  // best 90000 in discipline 1 and as total
-  Messages m;
+  MessageCapture m;
 
   auto female = MakeClass(3, TAltersklasse::kFemale);
   const auto before = female->GetRecord();

@@ -153,7 +153,7 @@ TEST(Evaluate, FormulaErrorReportedOncePerEvaluation) {
   discs[0].SetFormula("T*");  // kind 0
   TAltersklasse ak;
   ak.Define("Jugend", 1990, 1991, 0, 1, discs);
-  Messages m;
+  MessageCapture m;
   for (const char* name : {"A", "B"}) {
     TTeilnehmer* t = Tn(name);
     t->SetTime(1, 1000), ak.Insert(t);

@@ -123,7 +123,7 @@ TEST(ResultFile, DamagedFilesStopQuietly) {
       {"organ entry cut", cut(full.size() - 10), {{6, 5, 3, 0}, 3, 1}},
   };
   for (const auto& c : cases) {
-    aktest::Messages m;
+    MessageCapture m;
     auto w = vkseeds::FullCompetition();
     w->Selection().Insert(w->At(0)->At(0));
     w->RekordListe().Insert(new TRekordEintrag);
@@ -139,7 +139,7 @@ TEST(ResultFile, DamagedFilesStopQuietly) {
 }
 
 TEST(ResultFile, EqualClassesLoadAsOne) {
-  aktest::Messages m;
+  MessageCapture m;
   TWettkampf w;
   bool whole = false;
   for (const auto& [name, bytes] : vkseeds::SeedCorpus())

@@ -55,7 +55,7 @@ std::string OrgAndQ(const TTeilnehmer& t) { return t.Gliederung() + (t.Flag(TTei
 // Class by class the timetable is the age class's own (pinned there); by
 // organisation, blocks share one clock that wraps the stations and midnight.
 TEST(WettkOps, CprBlocksByOrganisationEndWithTheUnorganised) {
-  aktest::Messages m;
+  MessageCapture m;
   TWettkampf w;
   SetHeader(w, 0);  // 3 stations
   TTeilnehmer* stale = Person("Caesar", "", 3300);
@@ -84,7 +84,7 @@ TEST(WettkOps, MergeOptionsAbbreviationAndCount) {
       {31, "XYZXYZ", 1, {"Normal XYZXY Q", "Aussen XYZXY ", "Ohne XYZXY ", "Fehlt XYZXY "}, {added}},
   };
   for (const auto& [options, abk, count, moved, messages] : kCases) {
-    aktest::Messages m;
+    MessageCapture m;
     TWettkampf source, w;
     TTeilnehmer* absent = Person("Fehlt", "O", 3200);
     absent->SetDeduction(1, -3);
@@ -102,7 +102,7 @@ TEST(WettkOps, MergeOptionsAbbreviationAndCount) {
 }
 
 TEST(WettkOps, MergeOrganisationsAndRefusal) {
-  aktest::Messages m;
+  MessageCapture m;
   TWettkampf w, source, teams;
   for (auto [list, abk, name] :
        {std::tuple{&w, "DLRG", "DLRG"}, {&source, "DLRG", "Retter"}, {&source, "WW", "Wacht"}}) {
@@ -124,7 +124,7 @@ TEST(WettkOps, MergeOrganisationsAndRefusal) {
 }
 
 TEST(WettkOps, FullClassTakesNoMoreAndReportsIt) {
-  aktest::Messages m;
+  MessageCapture m;
   TWettkampf w, source;
   TAltersklasse* full = ClassWith("AK", 1990, 0, {});
   full->SetLimit(kMaxCollectionSize);
@@ -143,7 +143,7 @@ TEST(WettkOps, FullClassTakesNoMoreAndReportsIt) {
 }
 
 TEST(WettkOps, TakeRecordsAcrossBirthYears) {
-  aktest::Messages m;
+  MessageCapture m;
   TWettkampf w, source;
   TAltersklasse* mine = MakeClass("AK", 1990, 1991, 0, 1);
   TAltersklasse* theirs = MakeClass("AK", 1970, 1971, 0, 1);
@@ -174,7 +174,7 @@ TEST(WettkOps, PlaceImportedParticipants) {
       {"", "Nur w", 0, "Imp, V (Altersklasse Nur w) konnte nicht eingefügt werden."},
   };
   for (const auto& [year, akText, flags, want] : kCases) {
-    aktest::Messages m;
+    MessageCapture m;
     TTeilnehmer* t = Person("Imp", "", 3000, flags);
     t->SetGeburtsdatum(year), t->SetAltersklasse(akText);
     const bool placed = w.PlaceParticipant(t);

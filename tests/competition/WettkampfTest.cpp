@@ -32,7 +32,7 @@ TEST(Wettkampf, LanesAndStationsClampTheStoredIndex) {
 }
 
 TEST(Wettkampf, ClassOrderAndDuplicateMessage) {
-  aktest::Messages m;
+  MessageCapture m;
   TWettkampf w;
   w.Insert(MakeClass("AK 13/14", 1976, 1977, 0, 1));
   w.Insert(MakeClass("AK 12", 1978, 1979, 0, 1));
