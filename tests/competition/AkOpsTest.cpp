@@ -54,7 +54,13 @@ std::string Heats(const TAltersklasse& ak, int d) {
 TEST(AkOps, Qualify) {
   const std::string surplus =
       Oem("Überhang (durch TN mit gleicher Punktzahl oder mit der Eig. qualifiziert) in der Altersklasse Jugend.");
-  struct Case { std::vector<int32_t> totals; std::vector<int> direct; int n, mode; std::string marked, left; bool msg; };
+  struct Case {
+    std::vector<int32_t> totals;
+    std::vector<int> direct;
+    int n, mode;
+    std::string marked, left;
+    bool msg;
+  };
   const std::vector<int32_t> tied = {1000, 900, 800, 700, 600, 500, 500, 400, 300, 200};
   const std::vector<int32_t> falling = {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100};
   for (const Case& c : std::vector<Case>{
