@@ -109,8 +109,7 @@ uint16_t TYrStream::WriteOut() {
     ssize_t n = ::pwrite(fd_, p + done, writeLen_ - done, static_cast<off_t>(writeStart_ + done));
     if (n < 0) {
       if (errno == EINTR) continue;
-      result = DosResult(errno);
-      if (errno == ENOSPC) result = 101;
+      result = DosResult(errno);  // a full disk is 101, like a short write
       break;
     }
     if (n == 0) {
@@ -165,7 +164,7 @@ void TYrStream::Write(const void* buf, uint16_t count) {
   uint16_t result = 0;
   if (writeLen_ + count > bufSize_) result = WriteOut();
   if (writeLen_ == 0) writeStart_ = pos_;
-  std::memcpy(Buffer() + writeLen_, buf, count);
+  if (count > 0) std::memcpy(Buffer() + writeLen_, buf, count);
   writeLen_ += count;
   pos_ += count;
   SetResult(result);

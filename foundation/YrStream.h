@@ -60,6 +60,9 @@ class TYrStream : public TYrObject {
   // written reached the file. A second call does nothing and returns the same.
   uint16_t Close();
 
+  // Callers pass 1 or 2048; storing a large result file through 256 KiB
+  // measured clearly faster than through 64 KiB, and one such buffer per open
+  // file costs nothing worth counting.
   static constexpr size_t kMinBufferSize = 256 * 1024;
 
   uint16_t Status = 0;
