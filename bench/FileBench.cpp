@@ -5,7 +5,13 @@
 // (what any program moving these bytes must pay). BM_Store writes the whole
 // competition through a file stream and closes it. BM_Load reads it back,
 // which evaluates every class; BM_EvaluateClasses is that evaluation alone,
-// so that loading can be judged as "copy plus evaluation".
+// so that loading can be judged as "copy plus evaluation". The stored
+// competition is the one loaded from the file, as a user stores it after
+// opening it. Files go to $TMPDIR (default /tmp).
+//
+// Run from a release build, interleaved, so that the write-back of one
+// benchmark's files does not land on the next one:
+//   FileBench --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
