@@ -6,8 +6,20 @@
 // A stored list is a head of three u16 (count, limit, delta), then each item
 // behind its u16 type marker, then one trailing byte. `ReadStoredList` reads
 // the head, hands every marker to a callback that reads the item behind it
-// and puts it into the list, and reads the trailing byte; `WriteStoredList`
-// writes the same shape.
+// and puts it into its list, and reads the trailing byte; `WriteStoredList`
+// writes the same shape. A list of organisations, say:
+//
+//   const StoredListRead read = ReadStoredList(
+//       stream,
+//       [&](uint16_t marker) {
+//         if (marker != kGliederungMarker) return false;
+//         auto g = std::make_unique<TGliederung>(stream);
+//         if (stream.Status != 0) return false;
+//         list.Insert(g.release());
+//         return true;
+//       },
+//       {.limitsTo = &list});
+//   if (!read.Complete()) ...  // what follows the list cannot be found
 //
 // Reading is defensive because the bytes come from a file: a head that
 // cannot be read whole is refused rather than taken from undefined values, a
