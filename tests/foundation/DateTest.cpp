@@ -61,8 +61,3 @@ TEST(Date, DateTimeStampReadsTheClockOnce) {
   EXPECT_EQ(DateTimeStamp(), "31.12.2026 - 23:59:59");
   EXPECT_EQ(readings, 1);
 }
-
-TEST(Date, TwoDigits) {
-  EXPECT_EQ((std::vector<std::string>{TwoDigits(0), TwoDigits(7), TwoDigits(10), TwoDigits(123)}),
-            (std::vector<std::string>{"00", "07", "10", "123"}));
-}
