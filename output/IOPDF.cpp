@@ -95,7 +95,7 @@ void TIOPdf::WriteLn(std::string_view text) {
   Write(line);
 }
 
-void TIOPdf::WriteText(std::string_view text) { WriteLn("T* (" + PdfEscape(text) + ") Tj"); }
+void TIOPdf::WriteText(std::string_view text, bool dosLetters) { WriteLn(PdfTextShow(text, dosLetters)); }
 
 void TIOPdf::BeginObj(int32_t n) {
   if (n >= 1) {
@@ -279,14 +279,16 @@ double PdfTextWidth(std::string_view text, int32_t size, int font) {
   return static_cast<double>(size) * static_cast<double>(sum) / 1000.0;
 }
 
-std::string PdfEscape(std::string_view text) {
+std::string PdfEscape(std::string_view text, bool dosLetters) {
   constexpr size_t kMax = 255;
   std::string out;
   out.reserve(text.size() < kMax ? text.size() + 8 : kMax);
   for (char c : text) {
     char piece[2];
     size_t n = 1;
-    switch (static_cast<uint8_t>(c)) {
+    const auto b = static_cast<uint8_t>(c);
+    // Without dosLetters every high byte stands for itself (0 reaches default).
+    switch (b >= 0x80 && !dosLetters ? 0 : b) {
       case '\\': piece[0] = '\\'; piece[1] = '\\'; n = 2; break;
       case '(': piece[0] = '\\'; piece[1] = '('; n = 2; break;
       case ')': piece[0] = '\\'; piece[1] = ')'; n = 2; break;
@@ -306,6 +308,10 @@ std::string PdfEscape(std::string_view text) {
     out.append(piece, n);
   }
   return out;
+}
+
+std::string PdfTextShow(std::string_view text, bool dosLetters) {
+  return "T* (" + PdfEscape(text, dosLetters) + ") Tj";
 }
 
 std::string ZeroPadNumber(int64_t n, int digits) {

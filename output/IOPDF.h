@@ -86,8 +86,8 @@ class TIOPdf : public TYrObject {
   // is open).
   void Write(std::string_view text);
   void WriteLn(std::string_view text);
-  // A text-show line: "T* (" + PdfEscape(text) + ") Tj".
-  void WriteText(std::string_view text);
+  // WriteLn of PdfTextShow(text, dosLetters).
+  void WriteText(std::string_view text, bool dosLetters = true);
   void BeginObj(int32_t n);
   void EndObj();
   void WriteObj(int32_t n, std::string_view body);
@@ -139,10 +139,16 @@ double PdfLineHeight(int32_t size, int font);
 double PdfCapHeight(int32_t size, int font);
 // Width of the text's bytes at font size `size`, in the unit of size.
 double PdfTextWidth(std::string_view text, int32_t size, int font);
-// The text for a PDF string literal: backslash and parentheses escaped, the
-// German letters of the DOS code page turned into their Windows bytes, cut
-// at 255 characters (never inside an escape).
-std::string PdfEscape(std::string_view text);
+// The text for a PDF string literal: backslash and parentheses escaped, with
+// dosLetters the German letters of the DOS code page turned into their
+// Windows bytes, cut at 255 characters (never inside an escape). A text that
+// is already in the Windows code page must not be mapped: its bytes 0x81 to
+// 0xE1 are other letters there ("á" would become "ß").
+std::string PdfEscape(std::string_view text, bool dosLetters = true);
+// The text-show line without its LF: "T* (" + PdfEscape(text, dosLetters)
+// + ") Tj". A text already converted to the Windows code page passes
+// dosLetters false.
+std::string PdfTextShow(std::string_view text, bool dosLetters = true);
 // Decimal n with leading "0" until it has `digits` characters.
 std::string ZeroPadNumber(int64_t n, int digits);
 // "D:YYYYMMDD120000" of the current date (ClockNow).

@@ -4,8 +4,9 @@
 // page, the footer of every page, the legend, the column head repeated at the
 // top of the pages a list runs onto, and the loop over the chosen age classes
 // with their headings. The results report and the statistics report are
-// built here too (ResultsReport.cpp, StatisticsReport.cpp); the other kinds
-// and the certificates build on the same pieces.
+// built here too (ResultsReport.cpp, StatisticsReport.cpp), and so are the
+// qualification, heat and CPR lists (StartListReports.cpp) and the
+// certificates (Certificates.cpp).
 //
 // Every list line is one Courier New text whose columns the competition's
 // report-line routines align with blanks; the frame only places the lines.
@@ -108,6 +109,23 @@ class TAusdruck : public TYrPrintDoc {
   // 2 (points) or 3 (trophy), starting on a new page of this document; the
   // statistics are rebuilt first. Another form adds nothing.
   void AddStatistics(int form);
+  // The qualification and start-permission list of the age classes chosen
+  // by Selection, with withOrganisations the alphabetical organisation
+  // overview on a new page (head, legend and its five-row blocks on).
+  void BuildQualification(int ageClassIndex, bool withOrganisations);
+  // Every participant of every age class by heat and lane of discipline 1,
+  // one keep-together block per heat (participants without a heat first),
+  // with withOrganisations the overview as above. Marks every age class;
+  // uses the competition's selection and leaves it empty.
+  void BuildHeatList(bool withOrganisations);
+  // The participants of the age classes with CPR scoring by CPR start time
+  // and station, one keep-together block per start time. Marks exactly those
+  // classes; uses the selection and leaves it empty.
+  void BuildCprStartList();
+  // One certificate page in layout 0..6 for the participant (another layout
+  // adds nothing). Total points and place only withResult and for a total
+  // above 0.
+  void AddCertificate(int layout, const TTeilnehmer& participant, bool withResult);
 
   // --- pieces of every list report
   // Appends the first page of a report with the title block (WithHead),
@@ -147,6 +165,10 @@ class TAusdruck : public TYrPrintDoc {
   void BlockMoved() override {}
 
  private:
+  // Ends the block of a heat or CPR start time and opens the next one, with
+  // the empty line between them in the five-row mode.
+  void NextGroup();
+
   TPageSize pageSize_;
   TMargins margins_;
   TWettkampf& competition_;

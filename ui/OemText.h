@@ -20,3 +20,8 @@ QString FromOem(std::string_view oem);
 // Screen text -> stored text, cut to the field's capacity in characters
 // (one byte each in the DOS code page).
 std::string ToOem(const QString& text, size_t capacity);
+
+// The same edge for the few texts kept in the Windows code page (the
+// document information of PDF files).
+QString FromAnsi(std::string_view ansi);
+std::string ToAnsi(const QString& text, size_t capacity);

@@ -215,6 +215,8 @@ TEST(PdfEscape, TableAndCutAt255NeverInsideAnEscape) {
       {std::string(200, '\\'), std::string(254, '\\')},
   };
   for (const auto& [in, want] : cases) EXPECT_EQ(PdfEscape(in), want) << in;
+  // A text already in the Windows code page keeps its bytes ("á" is 0xE1 there).
+  EXPECT_EQ(PdfEscape("\xE1\x84\x94\x81(\\)", false), "\xE1\x84\x94\x81\\(\\\\\\)");
 }
 
 TEST(PdfMetrics, CheckRowsAndFixedEntries) {

@@ -9,7 +9,8 @@
 //
 // `Flow` gives one line per page instead: "<page>:" and " <y1>=<text>" for
 // every item, where `names` replaces whole texts by short names, an empty
-// text shows as "_" and a line or rectangle as "[L]" or "[R]".
+// text shows as "_" and a line or rectangle as "[L]" or "[R]"; `fromPage`
+// and `toPage` limit the pages as in `Dump`.
 #pragma once
 
 #include <map>
@@ -60,9 +61,9 @@ inline std::string Dump(const TYrPrintDoc& doc, const Names& names = {}, int fro
   return out;
 }
 
-inline std::string Flow(const TYrPrintDoc& doc, const Names& names = {}) {
+inline std::string Flow(const TYrPrintDoc& doc, const Names& names = {}, int fromPage = 1, int toPage = 1 << 30) {
   std::string out;
-  for (int p = 1; p <= doc.PageCount(); ++p) {
+  for (int p = fromPage; p <= doc.PageCount() && p <= toPage; ++p) {
     const TYrPrintPage* page = doc.Page(p);
     out += std::to_string(page->PageNo) + ":";
     for (int i = 0; i < page->GetCount(); ++i) {

@@ -2,8 +2,10 @@
 // each taking the whole command line (argv[1] is the command's name).
 #pragma once
 
+#include <memory>
 #include <string>
 
+class TDruckauftrag;
 class TWettkampf;
 
 int CmdShow(int argc, char** argv);
@@ -13,6 +15,7 @@ int CmdOp(int argc, char** argv);
 int CmdNew(int argc, char** argv);
 int CmdExport(int argc, char** argv);
 int CmdPages(int argc, char** argv);
+int CmdPdf(int argc, char** argv);
 
 // Prints the usage text to standard error and returns 1.
 int Usage();
@@ -23,3 +26,7 @@ std::string Utf8(const std::string& oem);
 bool LoadFile(const std::string& path, TWettkampf& w);
 // Stores `w` to a new file; false (with a message) when that fails.
 bool StoreFile(const std::string& path, const TWettkampf& w);
+// Builds the report that argv[3] names (a print-job entry point) from the
+// arguments and options after it (see VkdumpPages.cpp) on A4 with margins
+// 100; nullptr when they are wrong.
+std::unique_ptr<TDruckauftrag> BuildReportJob(TWettkampf& w, int argc, char** argv);

@@ -2,25 +2,31 @@
 // builds one report of a result file and prints its page document as JSON:
 // a list of pages, each {"number", "items"}, the items in drawing order.
 //
-// ARGS are the parameters of the print job's entry point of REPORT, in its
-// order (numbers; Booleans 0 or 1):
-//   results     Selection WithAgeClassData WithLegend WithHead NewPagePerAgeClass
-//               WithRecords TwoLines WithFooter WithStatistics Block5
-//               WithEmptyAgeClasses SingleDisciplineRanking
-//   statistics  Form WithHead WithLegend StatisticsBlock5 WithFooter
+// REPORT names one entry point of the print job; ARGS are its parameters in
+// its order (numbers; Booleans 0 or 1):
+//   results        Selection WithAgeClassData WithLegend WithHead
+//                  NewPagePerAgeClass WithRecords TwoLines WithFooter
+//                  WithStatistics Block5 WithEmptyAgeClasses
+//                  SingleDisciplineRanking
+//   qualification  Selection WithAgeClassData WithLegend WithHead
+//                  NewPagePerAgeClass WithFooter WithOrganisations Block5
+//   heats          WithHead WithLegend WithFooter Block5 WithOrganisations
+//                  AllDisciplines SeparateDisciplines
+//   cpr            WithHead WithLegend WithFooter Block5
+//   statistics     Form WithHead WithLegend StatisticsBlock5 WithFooter
+//   certificates   Layout Mode WithResult
 // The options give the print job's age-class index, participant index and
 // marked range (0 when not given). Paper A4, margins 100. Age classes are
 // not marked in a result file, so Selection 2 prints none.
 #include <charconv>
 #include <cstring>
-#include <functional>
 #include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-#include "VkDruck.h"
+#include "Druckauftrag.h"
 #include "Vkdump.h"
 #include "VkWettk.h"
 
@@ -29,43 +35,36 @@ using json = nlohmann::ordered_json;
 
 namespace {
 
-// Where the user stands in the competition, as the print job holds it.
-struct Position {
-  int ageClass = 0;
-  int participant = 0;
-  int from = 0;
-  int to = 0;
-};
-
 struct Report {
   const char* name;
   size_t argCount;
-  std::function<std::unique_ptr<TAusdruck>(TWettkampf&, const std::vector<int>&, const Position&)> build;
+  void (*build)(TDruckauftrag&, const std::vector<int>&);
 };
 
-std::unique_ptr<TAusdruck> Results(TWettkampf& w, const std::vector<int>& a, const Position& at) {
-  auto r = std::make_unique<TAusdruck>("Vk - Ausdruck des Ergebnisses", TPageSize{}, TMargins{}, w);
-  r->Kind = TAusdruckArt::Results;
-  r->Selection = static_cast<uint16_t>(a[0]);
-  r->WithAgeClassData = a[1], r->WithLegend = a[2], r->WithHead = a[3], r->NewPagePerAgeClass = a[4];
-  r->WithRecords = a[5], r->TwoLines = a[6], r->WithFooter = a[7];
-  r->Block5 = a[9], r->WithEmptyAgeClasses = a[10];
-  r->SingleDisciplineRanking = static_cast<uint16_t>(a[11]);
-  r->BuildResults(at.ageClass, a[8] != 0);
-  return r;
+void Results(TDruckauftrag& job, const std::vector<int>& a) {
+  job.BuildResultList(static_cast<uint16_t>(a[0]), a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9], a[10],
+                      static_cast<uint16_t>(a[11]));
 }
 
-std::unique_ptr<TAusdruck> Statistics(TWettkampf& w, const std::vector<int>& a, const Position&) {
-  auto r = std::make_unique<TAusdruck>("Vk - Ausdruck der Statistik", TPageSize{}, TMargins{}, w);
-  r->Kind = TAusdruckArt::Statistics;
-  r->WithHead = a[1], r->WithLegend = a[2], r->StatisticsBlock5 = a[3], r->WithFooter = a[4];
-  r->AddStatistics(a[0]);
-  return r;
+void Qualification(TDruckauftrag& job, const std::vector<int>& a) {
+  job.BuildQualificationList(static_cast<uint16_t>(a[0]), a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
 }
+
+void Heats(TDruckauftrag& job, const std::vector<int>& a) {
+  job.BuildHeatList(a[0], a[1], a[2], a[3], a[4], a[5], a[6]);
+}
+
+void Cpr(TDruckauftrag& job, const std::vector<int>& a) { job.BuildCprStartList(a[0], a[1], a[2], a[3]); }
+
+void Statistics(TDruckauftrag& job, const std::vector<int>& a) {
+  job.BuildStatistics(static_cast<uint16_t>(a[0]), a[1], a[2], a[3], a[4]);
+}
+
+void Certificates(TDruckauftrag& job, const std::vector<int>& a) { job.BuildCertificates(a[0], a[1], a[2]); }
 
 const Report kReports[] = {
-    {"results", 12, Results},
-    {"statistics", 5, Statistics},
+    {"results", 12, Results}, {"qualification", 8, Qualification}, {"heats", 7, Heats},
+    {"cpr", 4, Cpr},          {"statistics", 5, Statistics},        {"certificates", 3, Certificates},
 };
 
 bool Number(const char* text, int& value) {
@@ -108,32 +107,39 @@ json Pages(const TYrPrintDoc& doc) {
 
 }  // namespace
 
-int CmdPages(int argc, char** argv) {
-  if (argc < 4) return Usage();
+std::unique_ptr<TDruckauftrag> BuildReportJob(TWettkampf& w, int argc, char** argv) {
+  if (argc < 4) return nullptr;
   const Report* report = nullptr;
   for (const Report& r : kReports)
     if (!std::strcmp(argv[3], r.name)) report = &r;
-  if (report == nullptr) return Usage();
+  if (report == nullptr) return nullptr;
   std::vector<int> args;
-  Position at;
+  int ageClass = 0, participant = 0, from = 0, to = 0;
   for (int i = 4; i < argc; ++i) {
     const char* a = argv[i];
     const bool one = !std::strcmp(a, "--class") || !std::strcmp(a, "--participant");
-    if (one && i + 1 < argc && Number(argv[i + 1], !std::strcmp(a, "--class") ? at.ageClass : at.participant)) {
+    if (one && i + 1 < argc && Number(argv[i + 1], !std::strcmp(a, "--class") ? ageClass : participant)) {
       ++i;
-    } else if (!std::strcmp(a, "--range") && i + 2 < argc && Number(argv[i + 1], at.from) &&
-               Number(argv[i + 2], at.to)) {
+    } else if (!std::strcmp(a, "--range") && i + 2 < argc && Number(argv[i + 1], from) && Number(argv[i + 2], to)) {
       i += 2;
     } else if (int v = 0; !one && a[0] != '-' && Number(a, v) && v >= 0 && v <= 65535) {
       args.push_back(v);
     } else {
-      return Usage();
+      return nullptr;
     }
   }
-  if (args.size() != report->argCount) return Usage();
+  if (args.size() != report->argCount) return nullptr;
+  auto job = std::make_unique<TDruckauftrag>(w, ageClass, participant, from, to);
+  report->build(*job, args);
+  return job;
+}
+
+int CmdPages(int argc, char** argv) {
+  if (argc < 4) return Usage();
   TWettkampf w;
   if (!LoadFile(argv[2], w)) return 1;
-  const std::unique_ptr<TAusdruck> doc = report->build(w, args, at);
-  std::cout << Pages(*doc).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+  const std::unique_ptr<TDruckauftrag> job = BuildReportJob(w, argc, argv);
+  if (!job) return Usage();
+  std::cout << Pages(*job->Report()).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
   return 0;
 }

@@ -8,6 +8,7 @@
 //   vkdump new CODE YEAR FILE             a new competition from a rule set
 //   vkdump export FILE FORMAT OUT         an export (csv, dbf, xls, html)
 //   vkdump pages FILE REPORT ARGS...      a report's page document as JSON
+//   vkdump pdf FILE REPORT ARGS... OUT    the same report as a PDF file
 //
 // Texts are converted from the DOS code page to UTF-8. Messages the core
 // reports go to standard error, one per line. Exit status 0 on success, 1
@@ -39,7 +40,11 @@ constexpr Command kCommands[] = {
     {"op", "FILE OUT OPERATION ARGS...", CmdOp},
     {"new", "CODE YEAR FILE", CmdNew},
     {"export", "FILE csv|dbf|xls|html OUT", CmdExport},
-    {"pages", "FILE results|statistics ARGS... [--class N] [--participant N] [--range A B]", CmdPages},
+    {"pages",
+     "FILE results|qualification|heats|cpr|statistics|certificates ARGS... "
+     "[--class N] [--participant N] [--range A B]",
+     CmdPages},
+    {"pdf", "FILE REPORT ARGS... [options] OUT.pdf   (REPORT as for pages, or: FILE export OUT.pdf)", CmdPdf},
 };
 
 }  // namespace

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "Druckauftrag.h"
+#include "PageDump.h"
+#include "ReportSupport.h"
+
+namespace {
+
+using reporttest::Competition;
+using PrintJobTest = reporttest::ReportTest;
+
+// The text items of every page as "<face><size>=<text>", pages by " / ".
+std::string Texts(const TYrPrintDoc& doc) {
+  std::string out;
+  for (int p = 1; p <= doc.PageCount(); ++p)
+    for (int i = 0; i < doc.Page(p)->GetCount(); ++i)
+      if (const TYrTextElement* t = doc.Page(p)->At(i)->AsText())
+        out += (out.empty() ? "" : i == 0 ? " / " : " ") + std::string(1, "CCTASW"[t->Face]) +
+               std::to_string(t->Size) + "=" + OemToUtf8(t->Text);
+  return out;
+}
+
+TEST_F(PrintJobTest, CertificatesPlaceTheParticipantsTextsAtTheirPositions) {
+  auto w = Competition({2});
+  w->At(0)->At(0)->SetVorname("Anna");
+  TDruckauftrag job(*w, 0, 0, 0, 0);
+  job.BuildCertificates(0, 0, true);
+  EXPECT_EQ(job.Report()->Title() + "\n" + pagedump::Dump(*job.Report()),
+            "Vk - Ausdruck der Teilnehmer\n"
+            "1 T 370 1400 1750 1530 T80 a48 |Anna N1|\n"
+            "1 T 400 1770 1740 1830 A50 a18 |Bezirksmeisterschaft|\n"
+            "1 T 400 1820 1740 1880 A50 a18 |in der Altersklasse Jugend0|\n"
+            "1 T 560 1890 900 1970 A65 a18 |5.12.2026|\n"
+            "1 T 1000 1890 1700 1970 A65 a18 |Gießen|\n"
+            "1 T 840 1980 1070 2060 A60 a18 |1380,00|\n"
+            "1 T 970 2070 1100 2150 A65 a18 |1.|\n");
+}
+
+TEST_F(PrintJobTest, CertificateFieldsFollowTheLayoutAndTheResult) {
+  const struct {
+    int layout, ageClass, participant;
+    bool withResult, team;
+    const char* texts;
+  } kCases[] = {
+      // The name is "Vorname Name", here without a first name.
+      {5, 0, 0, true, false,
+       "T80= N1 A65=in der Altersklasse Jugend 12 A65=Sa 5.12.2026 A65=Gießen A45=1380,00 A65=1."},
+      {5, 1, 0, true, false,
+       "T80= N1 A55=in der Altersklasse Jugend 12w A65=Sa 5.12.2026 A65=Gießen A45=1380,00 A65=1."},
+      {1, 0, 0, true, false, "T80= N1 C80=2026 T50=Jugend 12 T50=Sa 5.12.2026 C80=1380,00 C80=1."},
+      {3, 0, 0, false, false, "T80= N1 C80=Jugend 12 A60=Sa 5.12.2026"},
+      {3, 1, 1, true, false, "T80= N2 C80=Jugend 12w A60=Sa 5.12.2026"},  // total 0
+      {0, 0, 0, true, true,  // a team: its name alone
+       "T80=N1 A50=Bezirksmeisterschaft A50=in der Altersklasse Jugend 12 A65=Sa 5.12.2026 A65=Gießen A60=1380,00 "
+       "A65=1."},
+      {6, 0, 0, true, false, "T80=Urkunde Bezirk Kettwalden A50=noch nicht fertiggestellt"},
+  };
+  for (const auto& c : kCases) {
+    auto w = Competition({1, 2});
+    TWettkampfDaten h = w->Header();
+    h.SetDate("Sa 5.12.2026"), h.SetKind(c.team ? TWettkampfDaten::kTeams : TWettkampfDaten::kIndividual);
+    w->SetHeader(h);
+    w->At(0)->SetName("Jugend 12"), w->At(1)->SetName("Jugend 12w");
+    w->At(1)->At(1)->SetTime(1, 0), w->At(1)->At(1)->SetTime(2, 0);
+    for (int k = 0; k < 2; ++k) w->At(k)->Evaluate();
+    TDruckauftrag job(*w, c.ageClass, c.participant, 0, 0);
+    job.BuildCertificates(c.layout, 0, c.withResult);
+    EXPECT_EQ(Texts(*job.Report()), c.texts) << c.layout << " " << c.ageClass;
+  }
+}
+
+TEST_F(PrintJobTest, CertificatesChooseParticipantsByModeAndNeverReadOutsideTheLists) {
+  const struct {
+    int ageClass, participant, from, to, layout, mode;
+    const char* names;
+  } kCases[] = {
+      {1, 1, 0, 0, 0, 0, "N2"},
+      {1, 1, 1, 50, 0, 1, "N2 N3"},  // the range reaches past the last participant
+      {1, 1, 2, 1, 0, 1, ""},
+      {1, 1, -3, 0, 0, 1, "N1"},
+      {1, 0, 0, 0, 3, 2, "N1 N2 N3"},
+      {7, 0, 0, 0, 3, 3, "N1 N1 N2 N3"},
+      {1, 3, 0, 0, 0, 0, ""},
+      {2, 0, 0, 0, 0, 0, ""},  // a stale age-class index
+      {-1, 0, 0, 5, 0, 1, ""},
+      {1, 0, 0, 0, 7, 2, ""},
+      {1, 0, 0, 0, 0, 4, ""},
+  };
+  auto w = Competition({1, 3});
+  for (const auto& c : kCases) {
+    TDruckauftrag job(*w, c.ageClass, c.participant, c.from, c.to);
+    job.BuildCertificates(c.layout, c.mode, true);
+    std::string names;
+    for (int p = 1; p <= job.Report()->PageCount(); ++p)
+      names += (p > 1 ? " " : "") + job.Report()->Page(p)->At(0)->AsText()->Text.substr(1);
+    EXPECT_EQ(names, c.names) << c.ageClass << " " << c.mode;
+  }
+  TWettkampf empty;
+  TDruckauftrag job(empty, 0, 0, 0, 0);
+  job.BuildCertificates(0, 2, true);
+  EXPECT_EQ(job.Report()->PageCount(), 0);
+}
+
+TEST_F(PrintJobTest, EachEntryPointReplacesTheReportOnThePaperAndMarginsOfTheCaller) {
+  auto w = Competition({2}, 2);
+  TDruckauftrag job(*w, 0, 0, 0, 0);
+  EXPECT_EQ(job.Report(), nullptr);
+  job.BuildStatistics(1, true, true, true, true);
+  EXPECT_EQ(std::tuple(job.Report()->Title(), job.Report()->PageCount()),
+            std::tuple("Vk - Ausdruck der Statistik", 1));
+  job.BuildStatistics(4, true, true, true, true);  // no such form
+  EXPECT_EQ(std::tuple(job.Report()->Title(), job.Report()->PageCount()),
+            std::tuple("Vk - Ausdruck der Statistik", 0));
+  job.PageSize = {2970, 2100};
+  job.Margins = {50, 60, 70, 80};
+  job.BuildCprStartList(false, false, true, false);
+  EXPECT_EQ(job.Report()->Title() + "\n" + pagedump::Dump(*job.Report()),
+            "Vk - Ausdruck der Laufbesetzung\n"
+            "1 T 50 1990 2750 2020 A30i a36 |Bezirksmeisterschaft - HLW-Laufeinteilung - 05.12.2026 - 14:03:09 Uhr|\n"
+            "1 T 2750 1990 2900 2020 A30i a40 |Seite 1|\n"
+            "1 T 50 60 2900 100 C40bc a36 |Start Bahn   Nr Teilnehmer" + std::string(33, ' ') +
+                "Glied. Altersklasse|\n");
+}
+
+}  // namespace

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "Druckauftrag.h"
+#include "PageDump.h"
+#include "ReportSupport.h"
+
+namespace {
+
+using reporttest::Competition;
+using StartListTest = reporttest::ReportTest;
+
+// Heat and lane of discipline 1 by the participants' names "N<n>".
+void SetHeats(TAltersklasse& ak, const std::vector<std::tuple<int, int>>& heatLane) {
+  for (int i = 0; i < ak.GetCount(); ++i) {
+    TTeilnehmer& t = *ak.At(i);
+    const auto [heat, lane] = heatLane[std::stoul(t.Name(true).substr(1)) - 1];
+    t.SetHeat(1, static_cast<int16_t>(heat)), t.SetLane(1, static_cast<int16_t>(lane));
+  }
+}
+
+// Every participant's row "N<n>", and the heat line of its group "G<n>".
+pagedump::Names HeatRows(const TWettkampf& w, bool withHeat, bool allDisciplines) {
+  pagedump::Names names{{w.HeatListLine(1, nullptr, withHeat, allDisciplines), "H"}};
+  for (int k = 0; k < w.GetCount(); ++k)
+    for (int i = 0; i < w.At(k)->GetCount(); ++i) {
+      const TTeilnehmer* t = w.At(k)->At(i);
+      names[w.HeatListLine(-1, t, withHeat, allDisciplines)] = "G" + t->Name(true).substr(1);
+      names[w.HeatListLine(1, t, withHeat, allDisciplines)] = t->Name(true);
+      names[w.CprStartListLine(t)] = t->Name(true);
+    }
+  return names;
+}
+
+TEST_F(StartListTest, HeatAndCprListsShareTheJobTitleAndPrintOnlyTheHeadWithoutParticipants) {
+  auto w = Competition({0});
+  TDruckauftrag job(*w, 0, 0, 0, 0);
+  job.BuildHeatList(true, true, true, false, false, false, false);
+  const std::string heats = job.Report()->Title() + "\n" + pagedump::Dump(*job.Report());
+  job.BuildCprStartList(true, true, true, false);
+  const std::string cpr = job.Report()->Title() + "\n" + pagedump::Dump(*job.Report());
+  const std::string titleBlock =
+      "1 R 100 100 2000 250 w6 open4\n"
+      "1 T 130 120 1970 170 A50b a36 |Kalvenbund e.V.|\n"
+      "1 T 130 120 1970 170 A50b a40 |Rettungssport|\n";
+  const std::string competition =
+      "1 T 100 290 2000 340 A50b a48 |Bezirksmeisterschaft|\n"
+      "1 T 100 340 2000 390 A50 a48 |Einzelwettbewerb|\n"
+      "1 T 100 420 2000 460 C40b a36 |Erläuterungen:|\n"
+      "1 T 100 460 2000 500 C40b a36 |==============|\n"
+      "1 T 100 500 2000 540 C40 a36 |_|\n";
+  EXPECT_EQ(heats, "Vk - Ausdruck der Laufbesetzung\n" + titleBlock +
+                       "1 T 130 170 1970 240 A65bi a48 |Laufeinteilung|\n" + competition +
+                       "1 T 100 540 2000 580 C40 a36 |Lauf*      Nummer des Laufs, in der der Teilnehmer startet|\n"
+                       "1 T 100 580 2000 620 C40 a36 |Bahn*      Startbahn des Teilnehmers in diesem Lauf|\n"
+                       "1 T 100 620 2000 660 C40 a36 |Glied.     Gliederung, der der Teilnehmer angehört|\n"
+                       "1 T 100 660 2000 700 C40 a36 |Disz*      Lauf und Bahn jeweils in Disziplin *(1..5)|\n"
+                       "1 T 100 700 2000 740 C40 a36 |_|\n"
+                       "1 T 100 2840 1850 2870 A30i a36 |Bezirksmeisterschaft - Laufeinteilung - 05.12.2026 - "
+                       "14:03:09 Uhr|\n"
+                       "1 T 1850 2840 2000 2870 A30i a40 |Seite 1|\n"
+                       "1 T 100 740 2000 780 C40bc a36 |Lauf* Bahn* Teilnehmer" +
+                       std::string(33, ' ') + "Glied. Altersklasse|\n");
+  EXPECT_EQ(cpr, "Vk - Ausdruck der Laufbesetzung\n" + titleBlock +
+                     "1 T 130 170 1970 240 A65bi a48 |HLW-Startliste|\n" + competition +
+                     "1 T 100 540 2000 580 C40 a36 |Start      Startzeit des Durchgangs, in der der Teilnehmer "
+                     "startet|\n"
+                     "1 T 100 580 2000 620 C40 a36 |Bahn       Startbahn des Teilnehmers in diesem Lauf|\n"
+                     "1 T 100 620 2000 660 C40 a36 |Nr         Fortlaufende Startnummer des Teilnehmers|\n"
+                     "1 T 100 660 2000 700 C40 a36 |Glied.     Gliederung, der der Teilnehmer angehört|\n"
+                     "1 T 100 700 2000 740 C40 a36 |_|\n"
+                     "1 T 100 2840 1850 2870 A30i a36 |Bezirksmeisterschaft - HLW-Laufeinteilung - 05.12.2026 - "
+                     "14:03:09 Uhr|\n"
+                     "1 T 1850 2840 2000 2870 A30i a40 |Seite 1|\n"
+                     "1 T 100 740 2000 780 C40bc a36 |Start Bahn   Nr Teilnehmer" +
+                     std::string(33, ' ') + "Glied. Altersklasse|\n");
+}
+
+TEST_F(StartListTest, HeatsMoveWholeWithTheHeadOnceAndLeaveNoHeadToTheStatistics) {
+  auto w = Competition({9});
+  SetHeats(*w->At(0), {{0, 0}, {0, 0}, {0, 0}, {1, 1}, {1, 2}, {2, 1}, {2, 2}, {2, 3}, {2, 4}});
+  w->Selection().Insert(w->At(0)->At(0));  // left behind by another command
+  TDruckauftrag job(*w, 0, 0, 0, 0);
+  job.PageSize = {2100, 700};  // lines from 100 to the bottom limit 560
+  job.BuildHeatList(true, false, true, true, true, false, false);
+  pagedump::Names names = HeatRows(*w, true, false);
+  names.insert({{"Kalvenbund e.V.", "K"},
+                {"Rettungssport", "RS"},
+                {"Bezirksmeisterschaft", "BM"},
+                {"Einzelwettbewerb", "E"},
+                {Oem("Erläuterungen:"), "Erl"},
+                {"==============", "=="},
+                {"Bezirksmeisterschaft - Laufeinteilung - 05.12.2026 - 14:03:09 Uhr", "F"}});
+  for (const char* s : {"Nr.      laufende Nummer", "Abk.     verwendete Abkürzung für die Gliederung",
+                        "TN       Anzahl der Teilnehmer der Gliederung",
+                        "GesamtP  erreichte Gesmtpunkte der Gliederung"})
+    names[Oem(s)] = "s";
+  names[w->Gliederungen().ReportLine(0, 0)] = "SH", names[w->Gliederungen().ReportLine(0, 1)] = "S1";
+  // The first block moves with the head it holds; the next ones get the head
+  // from the new page. The overview's pages have none.
+  EXPECT_EQ(std::tuple(pagedump::Flow(*job.Report(), names), w->Selection().GetCount()),
+            std::tuple("1: 100=[R] 120=K 120=RS 170=Laufeinteilung 290=BM 340=E 570=F 570=Seite 1\n"
+                       "2: 570=F 570=Seite 2 100=H 140=N1 180=N2 220=N3 260=_ 300=N4 340=N5 380=_\n"
+                       "3: 570=F 570=Seite 3 100=H 140=N6 180=N7 220=N8 260=N9\n"
+                       "4: 100=[R] 120=K 120=RS 170=Statistik: Gliederungen 290=BM 340=E 420=Erl 460=== 500=_ "
+                       "540=s 570=F 570=Seite 4\n"
+                       "5: 570=F 570=Seite 5 100=s 140=s 180=s 220=_ 260=SH 300=S1\n",
+                       0));
+}
+
+TEST_F(StartListTest, HeatLinesHeadTheHeatsWhenAllDisciplinesAreShown) {
+  auto w = Competition({3});
+  SetHeats(*w->At(0), {{0, 0}, {1, 2}, {1, 1}});
+  TDruckauftrag job(*w, 0, 0, 0, 0);
+  job.BuildHeatList(false, false, false, false, false, true, false);
+  EXPECT_EQ(pagedump::Flow(*job.Report(), HeatRows(*w, false, true)), "1: 100=H 140=G1 180=N1 220=G3 260=N3 300=N2\n");
+}
+
+TEST_F(StartListTest, CprListHasOneBlockPerStartTimeOfTheCprClasses) {
+  auto w = Competition({4, 1});
+  TAltersklasse& ak = *w->At(0);
+  ak.SetFlags(ak.Flags() | TAltersklasse::kCprScored);
+  const int16_t slots[][2] = {{800, 2}, {800, 1}, {815, 1}, {830, 3}};
+  for (int i = 0; i < ak.GetCount(); ++i) {
+    TTeilnehmer& t = *ak.At(i);
+    const auto& s = slots[std::stoul(t.Name(true).substr(1)) - 1];
+    t.SetCprTime(s[0]), t.SetCprStation(s[1]);
+  }
+  TDruckauftrag job(*w, 0, 0, 0, 0);
+  job.BuildCprStartList(false, false, false, true);
+  pagedump::Names names = HeatRows(*w, true, false);
+  names[w->CprStartListLine(nullptr)] = "H";
+  EXPECT_EQ(std::tuple(pagedump::Flow(*job.Report(), names), w->IsMarked(0), w->IsMarked(1), w->Selection().GetCount()),
+            std::tuple("1: 100=H 140=N2 180=N1 220=_ 260=N3 300=_ 340=N4\n", true, false, 0));
+}
+
+TEST_F(StartListTest, QualificationListRowsAreNotCondensed) {
+  auto w = Competition({2});
+  TDruckauftrag job(*w, 0, 0, 0, 0);
+  job.BuildQualificationList(0, false, true, false, false, false, false, false);
+  EXPECT_EQ(pagedump::Dump(*job.Report()),
+            "1 T 100 100 2000 140 C40b a36 |Erläuterungen:|\n"
+            "1 T 100 140 2000 180 C40b a36 |==============|\n"
+            "1 T 100 180 2000 220 C40 a36 |_|\n"
+            "1 T 100 220 2000 260 C40 a36 |Nr.      Vorplazierung|\n"
+            "1 T 100 260 2000 300 C40 a36 |GesamtP. Meldepunktzahl|\n"
+            "1 T 100 300 2000 340 C40 a36 |Q        Qualifikation lt. Regelwerk, direkte Startberechtigung|\n"
+            "1 T 100 340 2000 380 C40 a36 |Gl.      Gliederung, der der Teilnehmer angehört|\n"
+            "1 T 100 380 2000 420 C40 a36 |Start    Startberechtigung erteilt ja/nein|\n"
+            "1 T 100 420 2000 460 C40 a36 |_|\n"
+            "1 T 100 460 2000 500 C40 a36 |_|\n"
+            "1 T 100 500 2000 550 A50b a48 |Altersklasse Jugend0 (1990 - 1991)|\n"
+            "1 T 100 550 2000 590 C40 a36 |_|\n"
+            "1 T 100 590 2000 630 C40b a36 |Nr.  GesamtP.  Gl.    Start Teilnehmer|\n"
+            "1 T 100 630 2000 670 C40 a36 |  1. 1380,00   OG0    nein  N1" + std::string(41, ' ') + "|\n"
+            "1 T 100 670 2000 710 C40 a36 |  2. 1360,00   OG0    nein  N2" + std::string(41, ' ') + "|\n"
+            "1 T 100 710 2000 750 C40 a36 |_|\n");
+  EXPECT_EQ(job.Report()->Title(), "Vk - Ausdruck der Startberechtigung");
+}
+
+}  // namespace

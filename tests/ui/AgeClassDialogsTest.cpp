@@ -1,0 +1,181 @@
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "DialogTestData.h"
+#include "OemText.h"
+#include "QtTestApp.h"
+#include "ScriptedDesktop.h"
+#include "VkWAk.h"
+#include "VkWAkDat.h"
+#include "VkWDiDat.h"
+
+namespace {
+
+std::vector<std::string> Names(const TWettkampf& c) {
+  std::vector<std::string> names;
+  for (int i = 0; i < c.GetCount(); ++i) names.push_back(OemToUtf8(c.At(i)->Name()));
+  return names;
+}
+
+void ClickRadio(QDialog& d, int kind) {
+  d.findChild<QRadioButton*>(QStringLiteral("RadioGroup1_%1").arg(kind))->click();
+}
+
+}  // namespace
+
+TEST(AgeClassDialogs, ClassCreatedRefusedAsDuplicateEditedShiftedAndDeleted) {
+  ScriptedDesktop desk;
+  auto c = MakeCompetition();
+  TAltersklassenDlg dlg;
+  dlg.SetWettkampf(c.get());
+  dlg.SetItemIndex(2);
+  std::string caption, suggested;
+  desk.AnswerDialog("TAltersklassenDatenDlg", mrNone, [&](QDialog& d) {
+    caption = d.windowTitle().toStdString();
+    auto* name = d.findChild<QComboBox*>("ComboBox1");
+    suggested = name->currentText().toStdString();
+    name->setCurrentText("Schülerinnen");
+    d.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+    Click(d, "OKBtn");
+  });
+  Click(dlg, "NeuBtn");
+  const TAltersklasse* made = c->At(2);
+  EXPECT_EQ(std::tuple(caption, suggested, Names(*c), dlg.ItemIndex(), made->IsFemale(), made->GetCount(),
+                       made->Discipline(1).V(1)),
+            std::tuple("Altersklassendaten eingeben", "Schüler - neu",
+                       std::vector<std::string>{"Jugend (weiblich)", "Jugend (männlich)", "Schülerinnen", "Schüler"},
+                       2, true, 0, 3000));
+
+  // Name and sex of another class: refused, the dialog stays open.
+  bool open = false;
+  desk.AnswerDialog("TAltersklassenDatenDlg", mrCancel, [&](QDialog& d) {
+    d.findChild<QComboBox*>("ComboBox1")->setCurrentText("Jugend (weiblich)");
+    Click(d, "OKBtn");
+    open = d.isVisible();
+  });
+  Click(dlg, "AendernBtn");
+  // Younger birth years move the class to the top of the list.
+  desk.AnswerDialog("TAltersklassenDatenDlg", mrNone, [&](QDialog& d) {
+    d.findChild<QSpinBox*>("SpinEdit1")->setValue(1994);
+    d.findChild<QSpinBox*>("SpinEdit2")->setValue(1995);
+    Click(d, "OKBtn");
+  });
+  Click(dlg, "AendernBtn");
+  desk.AnswerDialog("TJahrgaengeDlg", mrOk, [](QDialog& d) { d.findChild<QSpinBox*>("SpinEdit1")->setValue(-2); });
+  Click(dlg, "JahrgaengeBtn");
+  EXPECT_EQ(std::tuple(open, Names(*c), dlg.ItemIndex(), c->At(0)->FirstYear(), c->At(3)->LastYear()),
+            std::tuple(true,
+                       std::vector<std::string>{"Schülerinnen", "Jugend (weiblich)", "Jugend (männlich)", "Schüler"},
+                       0, 1992, 1985));
+
+  // The class with swimmers: No keeps everything, Yes frees them; the last line stays selected.
+  dlg.SetItemIndex(2);
+  desk.AnswerMessage(mrNo);
+  Click(dlg, "LoeschenBtn");
+  const auto afterNo = std::tuple(Names(*c), c->ParticipantCount());
+  desk.AnswerMessage(mrYes);
+  Click(dlg, "LoeschenBtn");
+  dlg.SetItemIndex(2);
+  desk.AnswerMessage(mrYes);
+  Click(dlg, "LoeschenBtn");
+  const std::string question = "Die Altersklasse 'Jugend (männlich)' ist nicht leer. Altersklasse mit allen "
+                               "enthaltenen Teilnehmern löschen?";
+  EXPECT_EQ(std::tuple(afterNo, Names(*c), c->ParticipantCount(), dlg.ItemIndex(), desk.Messages(), desk.Used()),
+            std::tuple(std::tuple(std::vector<std::string>{"Schülerinnen", "Jugend (weiblich)", "Jugend (männlich)",
+                                                           "Schüler"},
+                                  4),
+                       std::vector<std::string>{"Schülerinnen", "Jugend (weiblich)"}, 0, 1,
+                       std::vector<std::string>{"Die Altersklasse Jugend (weiblich) konnte nicht eingefügt werden "
+                                                "(sie existiert bereits).",
+                                                question, question,
+                                                "Möchten Sie die Altersklasse 'Schüler' löschen?"},
+                       true));
+}
+
+TEST(AgeClassDialogs, SubDialogChangesReachTheClassOnlyWithOk) {
+  ScriptedDesktop desk;
+  auto c = MakeCompetition();
+  TAltersklasse* boys = c->At(1);
+  std::vector<std::string> captions;
+  for (int round = 0; round < 2; ++round) {
+    TAltersklassenDatenDlg dlg;
+    dlg.SetAltersklasse(c.get(), boys);
+    desk.AnswerDialog("TAltersklassenDatenDlg", round == 0 ? mrCancel : mrOk, [](QDialog& d) {
+      auto* list = d.findChild<QListWidget*>("ListBox1");
+      emit list->itemDoubleClicked(list->item(0));
+      Click(d, "RekordeBtn");
+    });
+    desk.AnswerDialog("TDisziplinDatenDlg", mrOk, [&](QDialog& d) {
+      captions.push_back(d.windowTitle().toStdString());
+      SetText(d, "AMFloatEdit1", "60,00");
+    });
+    desk.AnswerDialog("TRekordDatenDlg", mrOk, [](QDialog& d) { SetText(d, "MaskEdit1", "0:29,5"); });
+    if (TheDesktop().RunModal(dlg) == mrOk) dlg.GetAltersklasse(*boys);
+    captions.push_back(std::to_string(boys->Discipline(1).V(1)) + " " + std::to_string(boys->Rekord(1).RecordTime()));
+  }
+  EXPECT_EQ(captions, (std::vector<std::string>{"Disziplin einstellen (Einzel, männlich)", "3000 0",
+                                                "Disziplin einstellen (Einzel, männlich)", "6000 2950"}));
+
+  // The counted disciplines follow the number of disciplines.
+  TAltersklassenDatenDlg dlg;
+  dlg.SetAltersklasse(c.get(), boys);
+  auto* count = dlg.findChild<QComboBox*>("DisziplinenAnzahlComboBox");
+  auto* counted = dlg.findChild<QComboBox*>("DisziplinenAnzahlGesamtwertungComboBox");
+  std::vector<std::tuple<int, int>> got;
+  for (auto [n, k] : {std::pair(6, 5), std::pair(3, -1), std::pair(3, 2), std::pair(6, -1)}) {
+    count->setCurrentIndex(n);
+    if (k >= 0) counted->setCurrentIndex(k);
+    got.emplace_back(counted->count(), counted->currentIndex());
+  }
+  EXPECT_EQ(got, (std::vector<std::tuple<int, int>>{{7, 5}, {4, 3}, {4, 2}, {7, 2}}));
+}
+
+TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
+  TDisziplinDatenDlg dlg;
+  TDisziplin base;
+  base.SetName(Oem("50 m Rückenschwimmen"));
+  base.SetKind(kKindQuadraticLinear);
+  base.SetV(1, 1400);
+  base.SetFormula(FormulaKindName(kKindQuadraticLinear));
+  std::vector<std::tuple<int, int32_t, int32_t, std::string, bool>> got, want;
+  for (int kind : {1, 0, 2, 3, 4}) {
+    dlg.SetDisziplin(base);
+    if (kind == 1) got.emplace_back(-1, 0, 0, dlg.findChild<QLineEdit*>("AMFloatEdit1")->text().toStdString(), false);
+    ClickRadio(dlg, kind);
+    SetText(dlg, "AMFloatEdit1", "12,34");
+    SetText(dlg, "AMFloatEdit2", "0,5");
+    TDisziplin d = base;
+    dlg.GetDisziplin(d);
+    got.emplace_back(d.Kind(), d.V(1), d.V(2), OemToUtf8(d.Formula()), dlg.findChild<QLineEdit*>("Edit2")->isEnabled());
+    // Kind 0 keeps the text of the kind before it.
+    want.emplace_back(kind, 1234, 50, OemToUtf8(FormulaKindName(kind == 0 ? 1 : kind)), kind == 0);
+  }
+  want.insert(want.begin(), {-1, 0, 0, "14,00", false});
+  EXPECT_EQ(got, want);
+
+  ScriptedDesktop desk;
+  bool open = false;
+  int cursor = -1;
+  desk.AnswerDialog("TDisziplinDatenDlg", mrNone, [&](QDialog& d) {
+    ClickRadio(d, 0);
+    SetText(d, "Edit2", "T*");
+    Click(d, "OKBtn");
+    open = d.isVisible();
+    cursor = d.findChild<QLineEdit*>("Edit2")->cursorPosition();
+    SetText(d, "Edit2", "V1-T*10");
+    Click(d, "OKBtn");
+  });
+  const int result = TheDesktop().RunModal(dlg);
+  TDisziplin d;
+  dlg.GetDisziplin(d);
+  EXPECT_EQ(std::tuple(result, open, cursor, desk.Messages(), d.Kind(), d.Formula()),
+            std::tuple(int(mrOk), true, 2, std::vector<std::string>{"Ausdruck erwartet.\nPosition: 3\nT*"}, 0,
+                       "V1-T*10"));
+}

@@ -1,0 +1,146 @@
+// The competition-data and new-competition dialogs, driven as a user would,
+// and the rule sets the new-competition choices make.
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "CodePage.h"
+#include "NewCompetitionChoice.h"
+#include "QtTestApp.h"
+#include "RadioGroup.h"
+#include "ScriptedDesktop.h"
+#include "VkAltersk.h"
+#include "VkWNeu.h"
+#include "VkWWettk.h"
+#include "VkWettk.h"
+
+namespace {
+
+void Choose(QDialog& d, const char* group, int item) { d.findChild<RadioGroup*>(group)->Button(item)->click(); }
+
+// A team competition with one team whose 30-character name runs over the
+// individual layout's first-name and birth-date fields.
+std::unique_ptr<TWettkampf> TeamCompetition() {
+  auto w = std::make_unique<TWettkampf>();
+  TWettkampfDaten h = w->Header();
+  h.SetTitle(Oem("Bezirksmeisterschaft Süd"));
+  h.SetKind(TWettkampfDaten::kTeams);
+  h.SetOrganiser(Oem("DLRG Ört"));
+  h.SetHost(Oem("Schwimmverein Möwe"));
+  h.SetDate(Oem("16. Juni 2007"));
+  h.SetVenue(Oem("Hallenbad Grüntal"));
+  h.SetLanesIndex(7);
+  h.SetPool(1);
+  h.SetCprStationsIndex(0);
+  h.SetOptions(TWettkampfDaten::kOptHundredths);
+  h.SetLastCprDuration(12);
+  w->SetHeader(h);
+  auto* ak = new TAltersklasse;
+  ak->SetName("AK offen");
+  auto* team = new TTeilnehmer;
+  team->SetName(false, "Rettungsschwimmer Ostufer 1234");
+  team->SetZusatz("zweite Mannschaft");
+  ak->Insert(team);
+  w->Insert(ak);
+  return w;
+}
+
+}  // namespace
+
+TEST(CompetitionDataDialog, FilledFromTheHeaderAndReadBackUnchanged) {
+  ScriptedDesktop desk;
+  auto w = TeamCompetition();
+  const TWettkampfDaten::Bytes before = w->Header().GetBytes();
+  TWettkampfDatenDlg dlg;
+  dlg.SetWettkampfDaten(*w);
+  desk.AnswerDialog("TWettkampfDatenDlg", mrOk);
+  ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
+  dlg.GetWettkampfDaten(*w);
+  EXPECT_EQ(w->Header().GetBytes(), before);
+  EXPECT_EQ(std::tuple(dlg.windowTitle().toStdString(), dlg.findChild<QLineEdit*>("Edit3")->text().toStdString(),
+                       dlg.findChild<RadioGroup*>("RadioGroup2")->ItemIndex(),
+                       dlg.findChild<QCheckBox*>("HundertstelCB")->isChecked()),
+            std::tuple("Wettkampfdaten", "Schwimmverein Möwe", 7, false));
+}
+
+TEST(CompetitionDataDialog, EditsReachTheCompetitionAndItsParticipants) {
+  ScriptedDesktop desk;
+  auto w = TeamCompetition();
+  const TTeilnehmer::Bytes teamBytes = w->At(0)->At(0)->Record();
+  TWettkampfDatenDlg dlg;
+  dlg.SetWettkampfDaten(*w);
+  desk.AnswerDialog("TWettkampfDatenDlg", mrOk, [](QDialog& d) {
+    d.findChild<QLineEdit*>("Edit1")->setText(QString(90, u'ä'));
+    Choose(d, "RadioGroup1", 0);
+    Choose(d, "RadioGroup4", 7);
+    d.findChild<QCheckBox*>("HundertstelCB")->click();
+  });
+  ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
+  dlg.GetWettkampfDaten(*w);
+  const TWettkampfDaten& h = w->Header();
+  const TTeilnehmer& t = *w->At(0)->At(0);
+  // Switched to individual events: the team's bytes stay, and are read
+  // within the fields of the individual layout.
+  EXPECT_EQ(std::tuple(h.Title(), h.Kind(), h.CprStationsIndex(), h.Options(), h.LastCprDuration(),
+                       w->At(0)->DisplayOption(), t.Record() == teamBytes, t.Name(true), t.Vorname().size(),
+                       t.Geburtsdatum().size()),
+            std::tuple(std::string(80, '\x84'), uint16_t{0}, uint16_t{7}, uint16_t{0}, uint16_t{12}, uint8_t{0},
+                       true, std::string("Rettungsschwimmer Os"), size_t{20}, size_t{10}));
+}
+
+TEST(NewCompetitionDialog, ChoicesGiveTheKindCodeAndTheYearIsHeldInRange) {
+  ScriptedDesktop desk;
+  struct Step {
+    int kind, range;
+    bool split, viaSeniors;
+    uint16_t code;
+    bool splitEnabled;
+  };
+  // Seniors only disables and clears the split; another range enables it,
+  // still cleared.
+  const Step steps[] = {{1, 2, true, false, 13, true}, {1, 1, true, false, 3, false},
+                        {0, 0, true, true, 0, true}, {0, 0, true, false, 8, true}};
+  std::vector<std::tuple<uint16_t, bool>> got, want;
+  for (const Step& s : steps) {
+    TFileNewDlg dlg;
+    desk.AnswerDialog("TFileNewDlg", mrOk, [&](QDialog& d) {
+      Choose(d, "RadioGroup1", s.kind);
+      auto* split = d.findChild<QCheckBox*>("CheckBox1");
+      if (split->isChecked() != s.split) split->click();
+      if (s.viaSeniors) Choose(d, "RadioGroup2", 1);
+      Choose(d, "RadioGroup2", s.range);
+    });
+    ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
+    got.emplace_back(dlg.Kind(), dlg.findChild<QCheckBox*>("CheckBox1")->isEnabled());
+    want.emplace_back(s.code, s.splitEnabled);
+  }
+  EXPECT_EQ(got, want);
+  TFileNewDlg dlg;
+  const uint16_t preset = dlg.Kind();
+  dlg.SetYear(2026);
+  const uint16_t late = dlg.Year();
+  dlg.SetYear(1990);
+  EXPECT_EQ(std::tuple(preset, late, dlg.Year(), dlg.windowTitle().toStdString()),
+            std::tuple(uint16_t{12}, uint16_t{2007}, uint16_t{1995}, "Neue Meisterschaft anlegen"));
+}
+
+TEST(NewCompetitionChoice, KindAndYearGiveTheRuleSetAndTheHeaderTexts) {
+  struct Case {
+    uint16_t kind, year;
+    int code;
+  };
+  const Case cases[] = {{1, 2000, 1},     {13, 2007, 1024}, {0, 1995, 6},    {8, 1998, 10},  {5, 2006, 1002},
+                        {12, 2015, 1023}, {10, 2003, 2},    {7, 1996, 1012}, {0, 2016, 4},   {13, 1994, 4},
+                        {16, 2000, 4},    {9, 2007, 25}};
+  for (const Case& c : cases) EXPECT_EQ(RuleSetCodeFor(c.kind, c.year), c.code) << c.kind << " " << c.year;
+  const auto w = NewCompetitionFor(1, 2000);
+  const TWettkampfDaten& h = w->Header();
+  EXPECT_EQ(std::tuple(w->IsIndividual(), w->GetCount() > 0, h.Title(), h.Organiser(), h.Host(), h.Date(), h.Venue()),
+            std::tuple(false, true, "neue Meisterschaft 2000", "-", "-", "-", "-"));
+}

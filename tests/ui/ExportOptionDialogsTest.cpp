@@ -1,0 +1,185 @@
+// The option dialogs of the HTML, PDF and delimited-text exports: filled from
+// their records and read back, what they show when opened again, the picture
+// choice, opening the written PDF and the field chooser.
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "CodePage.h"
+#include "OptHTML.h"
+#include "OptPDF.h"
+#include "Opttxt.h"
+#include "QtTestApp.h"
+#include "RadioGroup.h"
+#include "ScriptedDesktop.h"
+
+namespace {
+
+auto Fields(const TExportHtmlOptions& o) {
+  return std::tuple(o.TableForm, o.AgeClassLinks, o.DisciplineResults, o.BodyColour.Str(), o.BackgroundImage.Str());
+}
+
+auto Fields(const TExportTextOptions& o) {
+  return std::tuple(o.ConvertToWindows, o.QuoteFields, o.DisciplineResults, o.IncludeAbsent, o.Separator, o.Quote,
+                    o.HeaderLine);
+}
+
+auto Fields(const TPdfOptions& o) {
+  return std::tuple(o.Title.Str(), o.Subject.Str(), o.Author.Str(), o.Keywords.Str(), o.Creator.Str(),
+                    o.CreationDate.Str(), o.Producer.Str(), o.Compress);
+}
+
+// Runs the dialog through the desktop with `act`; true on OK.
+template <typename Dlg>
+bool RunOk(ScriptedDesktop& desk, Dlg& dlg, std::function<void(QDialog&)> act = {}) {
+  desk.AnswerDialog(dlg.objectName().toStdString(), mrOk, std::move(act));
+  return TheDesktop().RunModal(dlg) == mrOk;
+}
+
+QStringList Texts(const QListWidget* list) {
+  QStringList texts;
+  for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+  return texts;
+}
+
+}  // namespace
+
+TEST(ExportOptionDialogs, HtmlOptionsReadBackAndTheNextOpeningShowsThePreset) {
+  ScriptedDesktop desk;
+  TExportHtmlOptions chosen;
+  chosen.DisciplineResults = true;
+  chosen.BodyColour = Oem("grün");
+  chosen.BackgroundImage = Oem("Wellen Ä.GIF");
+  TOptHTMLDlg filled;
+  filled.SetHtmlOptions(chosen);
+  ASSERT_TRUE(RunOk(desk, filled));
+  TExportHtmlOptions back;
+  filled.GetHtmlOptions(back);
+  EXPECT_EQ(Fields(back), Fields(chosen));
+
+  TOptHTMLDlg dlg;
+  desk.AnswerFile("/tmp/Bilder/Fotos/Becken.GIF", 4);
+  ASSERT_TRUE(RunOk(desk, dlg, [](QDialog& d) { d.findChild<QPushButton*>("Button1")->click(); }));
+  dlg.GetHtmlOptions(back);
+  TExportHtmlOptions expected = PresetHtmlOptions();
+  expected.BackgroundImage = "Becken.GIF";
+  EXPECT_EQ(std::tuple(Fields(back), desk.asked.back().what, desk.asked.back().name),
+            std::tuple(Fields(expected), "open", TOptHTMLDlg::PictureFilter().toStdString()));
+}
+
+TEST(ExportOptionDialogs, TextOptionsReadBackInTheFilesCodePage) {
+  ScriptedDesktop desk;
+  struct Case {
+    bool windows;
+    char separator, quote;
+    const char* shown;
+  };
+  const Case cases[] = {{false, '\t', '\'', "{TAB}"}, {true, ' ', '*', "{LEER}"},
+                        {true, '\xA7', '"', "§"},     {false, '\xF5', '"', "§"}};
+  for (const Case& c : cases) {
+    TExportTextOptions chosen;
+    chosen.ConvertToWindows = c.windows;
+    chosen.IncludeAbsent = true;
+    chosen.Separator = c.separator;
+    chosen.Quote = c.quote;
+    TOptTXTDlg dlg;
+    dlg.SetTextOptions(chosen);
+    ASSERT_TRUE(RunOk(desk, dlg));
+    TExportTextOptions back;
+    dlg.GetTextOptions(back);
+    EXPECT_EQ(std::tuple(Fields(back), dlg.findChild<QComboBox*>("ComboBox1")->currentText().toStdString()),
+              std::tuple(Fields(chosen), c.shown));
+  }
+}
+
+TEST(ExportOptionDialogs, TextOptionsOpenWithThePresetWhateverWasChosen) {
+  ScriptedDesktop desk;
+  TOptTXTDlg first;
+  ASSERT_TRUE(RunOk(desk, first, [](QDialog& d) {
+    d.findChild<RadioGroup*>("RadioGroup1")->Button(0)->click();
+    d.findChild<QComboBox*>("ComboBox1")->setCurrentIndex(4);  // "{TAB}"
+    d.findChild<QComboBox*>("ComboBox2")->lineEdit()->clear();
+    d.findChild<QCheckBox*>("CheckBox4")->click();
+  }));
+  TExportTextOptions chosen;
+  first.GetTextOptions(chosen);
+  TOptTXTDlg second;
+  ASSERT_TRUE(RunOk(desk, second));
+  TExportTextOptions again;
+  second.GetTextOptions(again);
+  TExportTextOptions expected = PresetTextOptions();
+  expected.ConvertToWindows = false;
+  expected.Separator = '\t';
+  expected.IncludeAbsent = true;  // the emptied quote field gives the preset quote
+  EXPECT_EQ(std::tuple(Fields(chosen), Fields(again)), std::tuple(Fields(expected), Fields(PresetTextOptions())));
+}
+
+TEST(ExportOptionDialogs, PdfInfoReopensWithWhatWasTypedAndOpensTheFile) {
+  ScriptedDesktop desk;
+  const TPdfOptions saved = PdfExportInfo;
+  // A subject longer than what can be typed, as the results export makes it.
+  PdfExportInfo.Subject = Utf8ToAnsi(std::string(80, 'x') + " - Mannschaftswettbewerb");
+  TOptPDFDlg first;
+  first.SetPDFInfo(PdfExportInfo);
+  ASSERT_TRUE(RunOk(desk, first, [](QDialog& d) {
+    d.findChild<QLineEdit*>("Edit1")->setText("Bezirksmeisterschaft Süd");
+    d.findChild<QLineEdit*>("Edit4")->setText("Ergebnisse, Rettungssport");
+    QTest::keyClicks(d.findChild<QLineEdit*>("Edit3"), QString(75, u'a'));  // 80 characters are taken
+    d.findChild<QCheckBox*>("CheckBox1")->click();
+  }));
+  TPdfOptions expected = PdfExportInfo;
+  first.GetPDFInfo(PdfExportInfo);
+  expected.Title = Utf8ToAnsi("Bezirksmeisterschaft Süd");
+  expected.Keywords = "Ergebnisse, Rettungssport";
+  expected.Author = "Veranstalter" + std::string(68, 'a');
+  expected.Compress = true;
+  TOptPDFDlg second;
+  second.SetPDFInfo(PdfExportInfo);
+  ASSERT_TRUE(RunOk(desk, second));
+  TPdfOptions again = PdfExportInfo;
+  second.GetPDFInfo(again);
+  second.OpenPDF("/tmp/Ergebnisse Süd.pdf");
+  PdfExportInfo = saved;
+  EXPECT_EQ(std::tuple(Fields(again), second.findChild<QLineEdit*>("Edit1")->text().toStdString(),
+                       desk.asked.back().what, desk.asked.back().text),
+            std::tuple(Fields(expected), "Bezirksmeisterschaft Süd", "shell open", "/tmp/Ergebnisse Süd.pdf"));
+}
+
+TEST(ExportOptionDialogs, FieldChooserMovesAndOrdersWithinTheLists) {
+  TOptTXTDlg dlg;
+  auto* src = dlg.findChild<QListWidget*>("SrcList");
+  auto* dst = dlg.findChild<QListWidget*>("DstList");
+  auto enabled = [&] {
+    std::string s;
+    for (const char* b : {"IncludeBtn", "IncAllBtn", "ExcludeBtn", "ExAllBtn", "UpBtn", "DnBtn"})
+      s += dlg.findChild<QPushButton*>(b)->isEnabled() ? '1' : '0';
+    return s;
+  };
+  const std::string atFirst = enabled();
+  src->clear();
+  dst->clear();
+  dst->addItems({"Platz", "Name", "Vorname", "Zeit 1"});
+  // The first entry up and the last one down stay where they are.
+  dst->setCurrentRow(0);
+  dlg.UpBtnClick();
+  dst->setCurrentRow(3);
+  dlg.DnBtnClick();
+  const QStringList unmoved = Texts(dst);
+  dlg.UpBtnClick();  // "Zeit 1" above "Vorname"
+  dst->item(0)->setSelected(true);
+  dlg.ExcludeBtnClick();  // "Platz" and "Zeit 1", the lower one first
+  const std::tuple moved(Texts(src), Texts(dst), GetFirstSelection(dst), enabled());
+  dlg.ExcAllBtnClick();
+  EXPECT_EQ(std::tuple(atFirst, unmoved, moved, Texts(dst).size(), enabled()),
+            std::tuple("000000", QStringList{"Platz", "Name", "Vorname", "Zeit 1"},
+                       std::tuple(QStringList{"Zeit 1", "Platz"}, QStringList{"Name", "Vorname"}, 0, "111111"),
+                       qsizetype{0}, "110000"));
+}

@@ -1,0 +1,44 @@
+// The age-class list: creates, changes and deletes the age classes of a
+// competition and shifts all birth years.
+//
+// The document opens it on a deep copy of its competition (SetWettkampf; not
+// owned) and, on OK, puts the copy (GetWettkampf) in place of its own; on
+// Cancel it disposes the copy. Every button acts on the copy at once. The
+// age-class data dialog (VkWAkDat.h) edits one class; the copy's classes are
+// evaluated and kept in order after each change.
+#pragma once
+
+#include <QDialog>
+
+class QListWidget;
+class TAltersklasse;
+class TWettkampf;
+
+class TAltersklassenDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TAltersklassenDlg(QWidget* parent = nullptr);
+
+  // Remembers the competition and lists its classes, the first selected.
+  void SetWettkampf(TWettkampf* competition);
+  // The competition given to SetWettkampf, edited.
+  TWettkampf* GetWettkampf() const { return competition_; }
+  // Refills the list and selects this class (none for nullptr or a class
+  // not in the competition).
+  void ShowAltersklassen(const TAltersklasse* ageClass);
+
+  // The selected line, -1 for none; the document's age-class tab index.
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+
+ private:
+  TAltersklasse* Selected() const;
+  void NeuBtnClick();
+  void AendernBtnClick();
+  void LoeschenBtnClick();
+  void JahrgaengeBtnClick();
+
+  TWettkampf* competition_ = nullptr;
+  QListWidget* listBox1_;
+};

@@ -1,0 +1,268 @@
+#include "VkWAkDat.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "Desktop.h"
+#include "DialogParts.h"
+#include "OemText.h"
+#include "VkAltersk.h"
+#include "VkWDiDat.h"
+#include "VkWMisc.h"
+#include "VkWRDat.h"
+#include "VkWettk.h"
+
+namespace {
+
+constexpr int kMinYear = 1800;
+constexpr int kMaxYear = 2200;
+
+// Flag bits of the six check boxes, in their order.
+constexpr uint16_t kBoxFlags[6] = {TAltersklasse::kFemale,         TAltersklasse::kCprScored,
+                                   TAltersklasse::kQualifiedFirst, TAltersklasse::kAlphabetical,
+                                   TAltersklasse::kPlacesNeedCpr,  TAltersklasse::kDisciplineColumns};
+
+// What the sub-dialogs work on: disciplines, records and what their captions
+// name, without participants and without an evaluation.
+void CopyDefinition(TAltersklasse& to, const TAltersklasse& from) {
+  to.SetName(from.Name());
+  to.SetFlags(from.Flags());
+  for (int d = 1; d <= TAltersklasse::kMaxDisciplines; ++d) {
+    to.SetDiscipline(d, from.Discipline(d));
+    to.SetRekord(d, from.Rekord(d));
+  }
+  to.SetOverall(from.Overall());
+}
+
+void SetYear(QSpinBox* box, int year) {
+  // A year from a file outside the range is shown and kept as it is.
+  box->setRange(std::min(kMinYear, year), std::max(kMaxYear, year));
+  box->setValue(year);
+}
+
+}  // namespace
+
+TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
+    : ValidatedDialog(parent),
+      work_(std::make_unique<TAltersklasse>()),
+      comboBox1_(new QComboBox),
+      spinEdit1_(new QSpinBox),
+      spinEdit2_(new QSpinBox),
+      countBox_(new QComboBox),
+      countedBox_(new QComboBox),
+      listBox1_(new QListWidget) {
+  setObjectName(QStringLiteral("TAltersklassenDatenDlg"));
+  setWindowTitle(QStringLiteral("Altersklassendaten"));
+  setStatusTip(QStringLiteral("Einstellungen der Altersklasse festlegen"));
+
+  comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+  comboBox1_->setEditable(true);
+  comboBox1_->setMaxVisibleItems(12);
+  comboBox1_->setInsertPolicy(QComboBox::NoInsert);
+  comboBox1_->addItems({"AK 10w", "AK 10m", "AK 12w", "AK 12m", "AK 13/14w", "AK 13/14m", "AK 15/16w", "AK 15/16m",
+                        "AK 17/18w", "AK 17/18m", "Offene Altersklasse (w)", "Offene Altersklasse (m)", "Schüler",
+                        "Schülerinnen", "Jugend (weiblich)", "Jugend (männlich)", "Juniorinnen", "Junioren",
+                        "Damen", "Herren"});
+  comboBox1_->lineEdit()->setMaxLength(int(TAltersklasse::kNameCapacity));
+  spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
+  spinEdit2_->setObjectName(QStringLiteral("SpinEdit2"));
+  for (QSpinBox* box : {spinEdit1_, spinEdit2_}) SetYear(box, kMinYear);
+
+  static const char* const kBoxNames[6] = {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4",
+                                           "HLWFuerDisziplinenwertungCB", "MitDisziplinenwertungCB"};
+  static const char16_t* const kBoxTexts[6] = {u"&weibliche Altersklasse", u"mit &HLW - Wertung",
+                                               u"direkt &qualifiziert-Flag berücksichtigen",
+                                               u"&alphabetisch sortieren", u"bestandene HLW Voraussetzung für *",
+                                               u"* Disziplinenwertung"};
+  for (int i = 0; i < 6; ++i) {
+    checkBoxes_[i] = new QCheckBox(QString::fromUtf16(kBoxTexts[i]), this);
+    checkBoxes_[i]->setObjectName(QString::fromLatin1(kBoxNames[i]));
+  }
+
+  countBox_->setObjectName(QStringLiteral("DisziplinenAnzahlComboBox"));
+  countedBox_->setObjectName(QStringLiteral("DisziplinenAnzahlGesamtwertungComboBox"));
+  for (int i = 0; i <= 6; ++i) {
+    countBox_->addItem(QString::number(i));
+    countedBox_->addItem(QString::number(i));
+  }
+  connect(countBox_, &QComboBox::currentIndexChanged, this, &TAltersklassenDatenDlg::DisziplinenAnzahlChanged);
+  listBox1_->setObjectName(QStringLiteral("ListBox1"));
+  connect(listBox1_, &QListWidget::itemDoubleClicked, this, &TAltersklassenDatenDlg::ListBox1DblClick);
+
+  // Left: name, years, flags; right: the disciplines.
+  auto* left = new QVBoxLayout;
+  auto* nameLabel = new QLabel(QStringLiteral("Bezeichnung:"), this);
+  nameLabel->setBuddy(comboBox1_);
+  left->addWidget(nameLabel);
+  left->addWidget(comboBox1_);
+  auto* years = new QHBoxLayout;
+  auto* fromLabel = new QLabel(QStringLiteral("Jahrgänge &von"), this);
+  fromLabel->setBuddy(spinEdit1_);
+  auto* toLabel = new QLabel(QStringLiteral("&bis"), this);
+  toLabel->setBuddy(spinEdit2_);
+  years->addWidget(fromLabel);
+  years->addWidget(spinEdit1_);
+  years->addWidget(toLabel);
+  years->addWidget(spinEdit2_);
+  years->addWidget(new QLabel(QStringLiteral("(einschließlich)"), this));
+  years->addStretch();
+  left->addLayout(years);
+  for (QCheckBox* box : checkBoxes_) left->addWidget(box);
+  left->addStretch();
+
+  auto* right = new QVBoxLayout;
+  auto* countGroup = new QGroupBox(QStringLiteral("Disziplinenanzahl:"), this);
+  auto* countRow = new QHBoxLayout(countGroup);
+  countRow->addWidget(countBox_);
+  auto* countedLabel = new QLabel(QStringLiteral("davon in der Gesamtwertung:"), countGroup);
+  countedLabel->setBuddy(countedBox_);
+  countRow->addStretch();
+  countRow->addWidget(countedLabel);
+  countRow->addWidget(countedBox_);
+  right->addWidget(countGroup);
+  auto* listGroup = new QGroupBox(QStringLiteral("Disziplinen:"), this);
+  auto* listLayout = new QVBoxLayout(listGroup);
+  listLayout->addWidget(listBox1_);
+  right->addWidget(listGroup);
+
+  auto* body = new QHBoxLayout;
+  body->addLayout(left);
+  body->addLayout(right, 1);
+
+  auto* buttons = new QHBoxLayout;
+  QPushButton* records = NewButton(this, "RekordeBtn", QStringLiteral("&Rekorde"));
+  records->setToolTip(QStringLiteral("Rekorddaten der Altersklasse"));
+  connect(records, &QPushButton::clicked, this, &TAltersklassenDatenDlg::RekordeBtnClick);
+  buttons->addWidget(records);
+  buttons->addStretch();
+  AddOkCancel(this, buttons);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(body);
+  layout->addLayout(buttons);
+  resize(760, 400);
+}
+
+TAltersklassenDatenDlg::~TAltersklassenDatenDlg() = default;
+
+void TAltersklassenDatenDlg::SetAltersklasse(TWettkampf* competition, const TAltersklasse* ageClass) {
+  competition_ = competition;
+  ageClass_ = ageClass;
+  if (!ageClass) return;
+  work_ = std::make_unique<TAltersklasse>();
+  CopyDefinition(*work_, *ageClass);
+  nameSet_ = FromOem(ageClass->Name());
+  femaleSet_ = ageClass->IsFemale();
+  comboBox1_->setCurrentText(nameSet_);
+  SetYear(spinEdit1_, ageClass->FirstYear());
+  SetYear(spinEdit2_, ageClass->LastYear());
+  for (int i = 0; i < 6; ++i) checkBoxes_[i]->setChecked((ageClass->Flags() & kBoxFlags[i]) != 0);
+  countBox_->setCurrentIndex(ageClass->DisciplineCount());
+  DisziplinenAnzahlChanged(countBox_->currentIndex());
+  countedBox_->setCurrentIndex(std::min<int>(ageClass->Counted(), countedBox_->count() - 1));
+  FillDisziplinen();
+}
+
+void TAltersklassenDatenDlg::SetAsNew() {
+  asNew_ = true;
+  comboBox1_->setCurrentText(comboBox1_->currentText() + QStringLiteral(" - neu"));
+}
+
+uint16_t TAltersklassenDatenDlg::FlagsFromBoxes() const {
+  uint16_t flags = 0;
+  for (int i = 0; i < 6; ++i)
+    if (checkBoxes_[i]->isChecked()) flags |= kBoxFlags[i];
+  return flags;
+}
+
+void TAltersklassenDatenDlg::GetAltersklasse(TAltersklasse& ageClass) const {
+  ageClass.SetName(ToOem(comboBox1_->currentText(), TAltersklasse::kNameCapacity));
+  ageClass.SetFirstYear(static_cast<uint16_t>(spinEdit1_->value()));
+  ageClass.SetLastYear(static_cast<uint16_t>(spinEdit2_->value()));
+  ageClass.SetFlags(FlagsFromBoxes());
+  ageClass.SetDisciplineCount(static_cast<uint16_t>(std::max(0, countBox_->currentIndex())));
+  ageClass.SetCounted(static_cast<uint16_t>(std::max(0, countedBox_->currentIndex())));
+  for (int d = 1; d <= TAltersklasse::kMaxDisciplines; ++d) {
+    ageClass.SetDiscipline(d, work_->Discipline(d));
+    ageClass.SetRekord(d, work_->Rekord(d));
+  }
+  ageClass.SetOverall(work_->Overall());
+}
+
+void TAltersklassenDatenDlg::FillDisziplinen() {
+  listBox1_->clear();
+  for (int d = 1; d <= TAltersklasse::kMaxDisciplines; ++d)
+    listBox1_->addItem(QString::number(d) + QStringLiteral(". ") + FromOem(work_->Discipline(d).Name()));
+}
+
+void TAltersklassenDatenDlg::DisziplinenAnzahlChanged(int count) {
+  if (count < 0) return;
+  const int counted = countedBox_->currentIndex();
+  QSignalBlocker block(countedBox_);
+  countedBox_->clear();
+  for (int i = 0; i <= count; ++i) countedBox_->addItem(QString::number(i));
+  countedBox_->setCurrentIndex(counted >= 0 && counted <= count ? counted : count);
+}
+
+void TAltersklassenDatenDlg::ListBox1DblClick(QListWidgetItem* item) {
+  const int d = item ? listBox1_->row(item) + 1 : 0;
+  if (d < 1) return;
+  TDisziplinDatenDlg dlg(this);
+  const bool individual = !competition_ || competition_->IsIndividual();
+  dlg.setWindowTitle(QStringLiteral("Disziplin einstellen (") +
+                     (individual ? QStringLiteral("Einzel, ") : QStringLiteral("Mannschaft, ")) +
+                     (work_->IsFemale() ? QStringLiteral("weiblich)") : QStringLiteral("männlich)")));
+  dlg.SetDisziplin(work_->Discipline(d));
+  if (TheDesktop().RunModal(dlg) == mrCancel) return;
+  TDisziplin discipline = work_->Discipline(d);
+  dlg.GetDisziplin(discipline);
+  work_->SetDiscipline(d, discipline);
+  FillDisziplinen();
+  listBox1_->setCurrentRow(d - 1);
+}
+
+void TAltersklassenDatenDlg::RekordeBtnClick() {
+  TRekordDatenDlg dlg(this);
+  dlg.SetWettkampf(competition_);
+  dlg.SetRekorde(*work_);
+  if (TheDesktop().RunModal(dlg) == mrCancel) return;
+  dlg.GetRekorde(*work_);
+}
+
+bool TAltersklassenDatenDlg::RefusedAsDuplicate() {
+  if (!competition_) return false;
+  TAltersklasse probe;
+  probe.SetName(ToOem(comboBox1_->currentText(), TAltersklasse::kNameCapacity));
+  probe.SetFlags(FlagsFromBoxes() & TAltersklasse::kFemale);
+  const bool changed = asNew_ || probe.Name() != ToOem(nameSet_, TAltersklasse::kNameCapacity) ||
+                       probe.IsFemale() != femaleSet_;
+  for (int i = 0; i < competition_->GetCount(); ++i) {
+    const TAltersklasse* other = competition_->At(i);
+    if ((other == ageClass_ && !asNew_) || TAltersklasse::CompareClass(probe, *other) != 0) continue;
+    const bool sameYears = other->FirstYear() == spinEdit1_->value() && other->LastYear() == spinEdit2_->value();
+    if (!changed && !sameYears) continue;
+    // The text the competition reports when it refuses such a class.
+    std::string msg = ("Die Altersklasse " + probe.Name()).substr(0, 47);
+    msg += ToOem(QStringLiteral(" konnte nicht eingefügt werden (sie existiert bereits)."), 255);
+    ReportError(msg.substr(0, 102));
+    comboBox1_->setFocus(Qt::OtherFocusReason);
+    return true;
+  }
+  return false;
+}
+
+void TAltersklassenDatenDlg::done(int result) {
+  if (result != QDialog::Rejected && result != mrCancel && ValidateEdits(this) && RefusedAsDuplicate()) return;
+  ValidatedDialog::done(result);
+}

@@ -1,0 +1,125 @@
+#include "VkWDiDat.h"
+
+#include <string>
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "Desktop.h"
+#include "DialogParts.h"
+#include "OemText.h"
+#include "VkPunkte.h"
+#include "VkWMisc.h"
+#include "YrHooks.h"
+
+TDisziplinDatenDlg::TDisziplinDatenDlg(QWidget* parent)
+    : ValidatedDialog(parent),
+      edit1_(new QLineEdit),
+      radioGroup1_(new TRadioGroup(
+          "RadioGroup1", QStringLiteral("Berechnungs&art"),
+          {QStringLiteral("benutzerdefiniert (per Formel)"),
+           QStringLiteral("neue Berechnung (Meisterschaften 1999-xxxx)"),
+           QStringLiteral("lineare Berechnung (Meisterschaften 1988-1998)"),
+           QStringLiteral("nach Platzierung (1.Platz erhält V1 Punkte, 2. Platz je nach V2, ...)"),
+           QStringLiteral("Internationaler Trelvacup")})),
+      formelLabel_(new QLabel(QStringLiteral("&Formel"))),
+      edit2_(new QLineEdit) {
+  setObjectName(QStringLiteral("TDisziplinDatenDlg"));
+  auto* layout = new QVBoxLayout(this);
+
+  auto* nameGroup = new QGroupBox(QStringLiteral("&Bezeichnung"), this);
+  auto* nameRow = new QHBoxLayout(nameGroup);
+  edit1_->setObjectName(QStringLiteral("Edit1"));
+  edit1_->setMaxLength(int(TDisziplin::kNameCapacity));
+  nameRow->addWidget(edit1_);
+  layout->addWidget(nameGroup);
+
+  layout->addWidget(radioGroup1_);
+  connect(radioGroup1_, &TRadioGroup::Clicked, this, &TDisziplinDatenDlg::RadioGroup1Click);
+
+  auto* params = new QGroupBox(QStringLiteral("Berechnungsparameter (Variablen und Formel)"), this);
+  auto* grid = new QGridLayout(params);
+  for (int i = 0; i < 5; ++i) {
+    auto* edit = new TYrFloatEdit(params);
+    edit->setObjectName(QStringLiteral("AMFloatEdit%1").arg(i + 1));
+    edit->SetRange(0, 9999);
+    edit->SetDigits(2);
+    edit->SetPrecision(8);
+    edit->SetValue(0);
+    auto* label = new QLabel(QStringLiteral("Variable &%1").arg(i + 1), params);
+    label->setBuddy(edit);
+    // Two columns of parameters side by side.
+    grid->addWidget(label, i % 3, (i / 3) * 2);
+    grid->addWidget(edit, i % 3, (i / 3) * 2 + 1);
+    floatEdits_[i] = edit;
+  }
+  edit2_->setObjectName(QStringLiteral("Edit2"));
+  edit2_->setMaxLength(int(TDisziplin::kFormulaCapacity));
+  formelLabel_->setBuddy(edit2_);
+  grid->addWidget(formelLabel_, 3, 0);
+  grid->addWidget(edit2_, 3, 1, 1, 3);
+  layout->addWidget(params);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  AddOkCancel(this, buttons);
+  layout->addLayout(buttons);
+  setMinimumWidth(520);
+}
+
+void TDisziplinDatenDlg::SetDisziplin(const TDisziplin& discipline) {
+  edit1_->setText(FromOem(discipline.Name()));
+  edit2_->setText(FromOem(discipline.Formula()));
+  for (int i = 0; i < 5; ++i) floatEdits_[i]->SetHundredths(discipline.V(i + 1));
+  // Sets the index and runs the kind handler.
+  radioGroup1_->SetItemIndex(discipline.Kind());
+  if (radioGroup1_->ItemIndex() != discipline.Kind()) RadioGroup1Click(discipline.Kind());
+}
+
+void TDisziplinDatenDlg::GetDisziplin(TDisziplin& discipline) const {
+  discipline.SetName(ToOem(edit1_->text(), TDisziplin::kNameCapacity));
+  // A kind the dialog does not offer (a damaged file) stays as it was.
+  if (radioGroup1_->ItemIndex() >= 0) discipline.SetKind(static_cast<uint16_t>(radioGroup1_->ItemIndex()));
+  for (int i = 0; i < 5; ++i) discipline.SetV(i + 1, floatEdits_[i]->Hundredths());
+  discipline.SetFormula(ToOem(edit2_->text(), TDisziplin::kFormulaCapacity));
+}
+
+void TDisziplinDatenDlg::RadioGroup1Click(int kind) {
+  const bool userFormula = kind == kKindUserFormula;
+  if (!userFormula) edit2_->setText(FromOem(FormulaKindName(static_cast<uint16_t>(kind))));
+  edit2_->setEnabled(userFormula);
+  formelLabel_->setEnabled(userFormula);
+}
+
+bool TDisziplinDatenDlg::CheckFormula() {
+  if (radioGroup1_->ItemIndex() != kKindUserFormula) return true;
+  TDisziplin d;
+  GetDisziplin(d);
+  TPunkteFormel formula;
+  formula.SetFormula(d.Formula());
+  uint16_t position = 0;
+  formula.SetErrorProc([&position](TYrFormel& f, uint8_t) { position = f.ErrorPosition(); });
+  formula.Parse();
+  if (position == 0) return true;
+  // The message exactly as the evaluation reports it for this formula.
+  std::string message;
+  {
+    TErrorMsgProc saved = ErrorMsgProc;
+    ErrorMsgProc = [&message](const std::string& m) { message = m; };
+    CalcPoints(1, 0, 1, d);
+    ErrorMsgProc = saved;
+  }
+  ReportError(message);
+  edit2_->setFocus(Qt::OtherFocusReason);
+  edit2_->setCursorPosition(position - 1);
+  return false;
+}
+
+void TDisziplinDatenDlg::done(int result) {
+  if (result != QDialog::Rejected && result != mrCancel && ValidateEdits(this) && !CheckFormula()) return;
+  ValidatedDialog::done(result);
+}

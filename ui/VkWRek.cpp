@@ -1,0 +1,138 @@
+#include "VkWRek.h"
+
+#include <cstring>
+
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "CodePage.h"
+#include "Desktop.h"
+#include "DialogParts.h"
+#include "OemText.h"
+#include "VkAltersk.h"
+#include "VkWMisc.h"
+#include "VkWRDat.h"
+#include "VkWettk.h"
+#include "YrHooks.h"
+#include "YrStream.h"
+
+std::unique_ptr<TWettkampf> LoadRecordSource(const QString& fileName) {
+  auto report = [](const char* text) {
+    if (ErrorMsgProc) ErrorMsgProc(Oem(text));
+  };
+  TYrStream stream(QFile::encodeName(fileName).toStdString(), stOpenRead);
+  if (stream.ErrorInfo != 0) {
+    report("Fehler beim Laden der Datei.");
+    return nullptr;
+  }
+  char header[TWettkampf::kFileHeaderSize] = {};
+  stream.Read(header, sizeof header);
+  if (std::memcmp(header, TWettkampf::kFileHeader, sizeof header) != 0) {
+    report("Unbekanntes Ergebnisdateiformat.");
+    report("Fehler beim Laden der Datei.");
+    return nullptr;
+  }
+  stream.Seek(0);
+  auto competition = std::make_unique<TWettkampf>();
+  // A file that stops early still gives the classes read before the stop.
+  competition->Load(stream);
+  return competition;
+}
+
+TRekordeDlg::TRekordeDlg(QWidget* parent) : QDialog(parent), listBox1_(new QListWidget) {
+  setObjectName(QStringLiteral("TRekordeDlg"));
+  setWindowTitle(QStringLiteral("Rekordverwaltung"));
+  setStatusTip(QStringLiteral("Rekorde verwalten"));
+  listBox1_->setObjectName(QStringLiteral("ListBox1"));
+  listBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
+  connect(listBox1_, &QListWidget::itemDoubleClicked, this, [this] {
+    CommandScope command;
+    AendernBtnClick();
+  });
+  auto* group = new QGroupBox(QStringLiteral("&Rekorde der Altersklassen:"), this);
+  auto* groupLayout = new QVBoxLayout(group);
+  groupLayout->addWidget(listBox1_);
+
+  auto* side = new QVBoxLayout;
+  struct Button {
+    const char* name;
+    const char16_t* text;
+    void (TRekordeDlg::*click)();
+  };
+  static constexpr Button kButtons[] = {{"AendernBtn", u"Än&dern...", &TRekordeDlg::AendernBtnClick},
+                                        {"LoeschenBtn", u"&Löschen", &TRekordeDlg::LoeschenBtnClick},
+                                        {"UebernehmenBtn", u"Übernehmen...", &TRekordeDlg::UebernehmenBtnClick}};
+  for (const Button& b : kButtons) {
+    QPushButton* button = NewButton(this, b.name, QString::fromUtf16(b.text));
+    connect(button, &QPushButton::clicked, this, [this, click = b.click] {
+      CommandScope command;
+      (this->*click)();
+    });
+    side->addWidget(button);
+  }
+  side->addStretch();
+  AddOkCancel(this, side);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(group, 1);
+  layout->addLayout(side);
+  resize(420, 340);
+  listBox1_->setFocus();
+}
+
+void TRekordeDlg::SetWettkampf(TWettkampf* competition) {
+  competition_ = competition;
+  QStringList names;
+  FillAgeClassNames(competition, names);
+  listBox1_->clear();
+  listBox1_->addItems(names);
+}
+
+int TRekordeDlg::ItemIndex() const { return listBox1_->currentRow(); }
+
+void TRekordeDlg::SetItemIndex(int index) {
+  listBox1_->setCurrentRow(index >= 0 && index < listBox1_->count() ? index : -1);
+}
+
+TAltersklasse* TRekordeDlg::Selected() const {
+  const int i = ItemIndex();
+  return competition_ && i >= 0 && i < competition_->GetCount() ? competition_->At(i) : nullptr;
+}
+
+void TRekordeDlg::AendernBtnClick() {
+  TAltersklasse* ageClass = Selected();
+  if (!ageClass) return;
+  TRekordDatenDlg dlg(this);
+  dlg.SetWettkampf(competition_);
+  dlg.SetRekorde(*ageClass);
+  if (TheDesktop().RunModal(dlg) == mrCancel) return;
+  dlg.GetRekorde(*ageClass);
+}
+
+void TRekordeDlg::LoeschenBtnClick() {
+  TAltersklasse* ageClass = Selected();
+  if (!ageClass) return;
+  const QString question = QStringLiteral("Wollen Sie die gespeicherten Rekorddaten der Altersklasse ") +
+                           FromOem(ageClass->Name()) + QStringLiteral(" wirklich löschen?");
+  if (TheDesktop().MessageBox(MsgKind::Warning, QString(), question, mbYesNo) != mrYes) return;
+  ageClass->ClearRecords();
+  // Clearing takes this competition's bests too; they are computed again.
+  ageClass->UpdateBests();
+}
+
+void TRekordeDlg::UebernehmenBtnClick() {
+  if (!Selected()) return;
+  FileRequest request;
+  request.title = QStringLiteral("Öffnen");
+  request.filter = QStringLiteral("Ergebnisdateien (*.ERG)|*.ERG|Alle Dateien (*.*)|*.*");
+  request.defaultExt = QStringLiteral("ERG");
+  FileChoice choice = TheDesktop().OpenFileName(request);
+  if (!choice.ok) return;
+  BusyScope busy;
+  std::unique_ptr<TWettkampf> source = LoadRecordSource(choice.fileName);
+  if (source) competition_->TakeRecords(*source);
+}

@@ -1,0 +1,127 @@
+#include "VkWWettk.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "OemText.h"
+#include "RadioGroup.h"
+#include "VkWettk.h"
+
+namespace {
+
+constexpr int kTextLength = static_cast<int>(TWettkampfDaten::kTextCapacity);
+
+QLineEdit* TextEdit(const char* name, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setMaxLength(kTextLength);
+  // Room for a usual title without scrolling.
+  edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 60);
+  return edit;
+}
+
+}  // namespace
+
+TWettkampfDatenDlg::TWettkampfDatenDlg(QWidget* owner) : QDialog(owner) {
+  setObjectName(QStringLiteral("TWettkampfDatenDlg"));
+  setWindowTitle(QStringLiteral("Wettkampfdaten"));
+  const QString hint = QStringLiteral("Allgemeine Wettkampfeinstellungen festlegen");
+  setToolTip(hint);
+  setStatusTip(hint);
+  auto* layout = new QVBoxLayout(this);
+
+  auto* titleGroup = new QGroupBox(QStringLiteral("&Veranstaltung:"), this);
+  edit_[0] = TextEdit("Edit1", titleGroup);
+  (new QVBoxLayout(titleGroup))->addWidget(edit_[0]);
+  layout->addWidget(titleGroup);
+
+  kind_ = new RadioGroup(QStringLiteral("Art der Veranstaltung:"),
+                         {QStringLiteral("&Einzelwettbewerbe"), QStringLiteral("&Mannschaftswettbewerbe")}, 2, this);
+  kind_->setObjectName(QStringLiteral("RadioGroup1"));
+  layout->addWidget(kind_);
+
+  auto* infoGroup = new QGroupBox(QStringLiteral("Veranstaltungsinformationen:"), this);
+  auto* form = new QFormLayout(infoGroup);
+  const char* const names[] = {"Edit2", "Edit3", "Edit4", "Edit5"};
+  const char* const labels[] = {"Veran&stalter:", "Aus&richter:", "&Datum:", "Veranstaltungsstätte:"};
+  for (int i = 1; i < 5; ++i) {
+    edit_[i] = TextEdit(names[i - 1], infoGroup);
+    auto* label = new QLabel(QString::fromUtf8(labels[i - 1]), infoGroup);
+    label->setBuddy(edit_[i]);
+    form->addRow(label, edit_[i]);
+  }
+  layout->addWidget(infoGroup);
+
+  QStringList lanes, stations;
+  for (int n = 3; n <= 10; ++n) {
+    lanes << QStringLiteral("&") + QString::number(n);
+    stations << QString::number(n);
+  }
+  lanes_ = new RadioGroup(QStringLiteral("Anzahl der Startplätze:"), lanes, 8, this);
+  lanes_->setObjectName(QStringLiteral("RadioGroup2"));
+  layout->addWidget(lanes_);
+  pool_ = new RadioGroup(QStringLiteral("Beckenlänge:"),
+                         {QStringLiteral("&25 Meter Bahnen"), QStringLiteral("5&0 Meter Bahnen")}, 2, this);
+  pool_->setObjectName(QStringLiteral("RadioGroup3"));
+  layout->addWidget(pool_);
+  stations_ = new RadioGroup(QStringLiteral("Anzahl der HLW-Stationen:"), stations, 8, this);
+  stations_->setObjectName(QStringLiteral("RadioGroup4"));
+  layout->addWidget(stations_);
+
+  auto* optionGroup = new QGroupBox(QStringLiteral("Optionen:"), this);
+  withoutHundredths_ = new QCheckBox(QStringLiteral("Zeiten ohne Hundertstel eingeben"), optionGroup);
+  withoutHundredths_->setObjectName(QStringLiteral("HundertstelCB"));
+  (new QVBoxLayout(optionGroup))->addWidget(withoutHundredths_);
+  layout->addWidget(optionGroup);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("OKBtn"));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+  cancel->setObjectName(QStringLiteral("CancelBtn"));
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  layout->addLayout(buttons);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  edit_[0]->setFocus();
+}
+
+void TWettkampfDatenDlg::SetWettkampfDaten(const TWettkampf& competition) {
+  const TWettkampfDaten& h = competition.Header();
+  const std::string texts[5] = {h.Title(), h.Organiser(), h.Host(), h.Date(), h.Venue()};
+  for (int i = 0; i < 5; ++i) edit_[i]->setText(FromOem(texts[i]));
+  kind_->SetItemIndex(h.Kind());
+  lanes_->SetItemIndex(h.LanesIndex());
+  pool_->SetItemIndex(h.Pool());
+  stations_->SetItemIndex(h.CprStationsIndex());
+  withoutHundredths_->setChecked((h.Options() & TWettkampfDaten::kOptHundredths) == 0);
+}
+
+void TWettkampfDatenDlg::GetWettkampfDaten(TWettkampf& competition) const {
+  TWettkampfDaten h = competition.Header();
+  const size_t cap = TWettkampfDaten::kTextCapacity;
+  h.SetTitle(ToOem(edit_[0]->text(), cap));
+  h.SetOrganiser(ToOem(edit_[1]->text(), cap));
+  h.SetHost(ToOem(edit_[2]->text(), cap));
+  h.SetDate(ToOem(edit_[3]->text(), cap));
+  h.SetVenue(ToOem(edit_[4]->text(), cap));
+  // A group without a choice keeps what the header held.
+  auto take = [](const RadioGroup* group, uint16_t held) {
+    return group->ItemIndex() < 0 ? held : static_cast<uint16_t>(group->ItemIndex());
+  };
+  h.SetKind(take(kind_, h.Kind()));
+  h.SetLanesIndex(take(lanes_, h.LanesIndex()));
+  h.SetPool(take(pool_, h.Pool()));
+  h.SetCprStationsIndex(take(stations_, h.CprStationsIndex()));
+  h.SetOptions(withoutHundredths_->isChecked() ? 0 : TWettkampfDaten::kOptHundredths);
+  competition.SetHeader(h);
+}
