@@ -2,7 +2,9 @@
 
 #include "ByteOrder.h"
 
-bool ReadListHead(TYrStream& stream, StoredListHead& head) {
+namespace {
+
+bool ReadHead(TYrStream& stream, StoredListHead& head) {
   uint8_t b[6] = {};
   stream.Read(b, sizeof b);
   if (stream.Status != 0) return false;
@@ -13,37 +15,48 @@ bool ReadListHead(TYrStream& stream, StoredListHead& head) {
   return true;
 }
 
-void WriteListHead(TYrStream& stream, const TYrCollection& list) {
-  uint8_t b[6];
-  le::PutU16(b, 0, static_cast<uint16_t>(list.GetCount()));
-  le::PutU16(b, 2, static_cast<uint16_t>(list.GetLimit()));
-  le::PutU16(b, 4, static_cast<uint16_t>(list.GetDelta()));
-  stream.Write(b, sizeof b);
+}  // namespace
+
+StoredListRead ReadStoredList(TYrStream& stream, const StoredItemReader& readItem, const StoredListOptions& options) {
+  StoredListRead r;
+  if (!ReadHead(stream, r.head)) return r;
+  if (options.limitsTo != nullptr) {
+    options.limitsTo->SetLimit(r.head.limit);
+    options.limitsTo->SetDelta(r.head.delta);
+  }
+  const int count = options.signedCount ? static_cast<int16_t>(r.head.count) : r.head.count;
+  for (int i = 0; i < count; ++i) {
+    if (i >= kMaxCollectionSize) {
+      r.end = StoredListEnd::kFull;
+      return r;
+    }
+    uint8_t m[2] = {};
+    stream.Read(m, sizeof m);
+    r.end = StoredListEnd::kStopped;
+    if (stream.Status != 0) return r;
+    ++r.offered;
+    if (!readItem(le::GetU16(m, 0))) return r;
+  }
+  uint8_t trailing = 0;
+  stream.Read(&trailing, 1);
+  if (stream.Status == 0) r.trailing = trailing;
+  r.end = StoredListEnd::kComplete;
+  return r;
 }
 
-void ApplyListHead(TYrCollection& list, const StoredListHead& head) {
-  list.SetLimit(head.limit);
-  list.SetDelta(head.delta);
-}
-
-bool ReadMarker(TYrStream& stream, uint16_t marker) {
-  uint8_t b[2] = {};
-  stream.Read(b, sizeof b);
-  return stream.Status == 0 && le::GetU16(b, 0) == marker;
-}
-
-void WriteMarker(TYrStream& stream, uint16_t marker) {
-  uint8_t b[2];
-  le::PutU16(b, 0, marker);
-  stream.Write(b, sizeof b);
-}
-
-void WriteTrailingByte(TYrStream& stream, bool duplicates) {
-  const uint8_t b = duplicates ? 1 : 0;
-  stream.Write(&b, 1);
-}
-
-void SkipTrailingByte(TYrStream& stream) {
-  uint8_t b = 0;
-  stream.Read(&b, 1);
+void WriteStoredList(TYrStream& stream, const TYrCollection& list, uint16_t marker,
+                     const std::function<void(const TYrObject&)>& storeItem, bool duplicates) {
+  uint8_t head[6];
+  le::PutU16(head, 0, static_cast<uint16_t>(list.GetCount()));
+  le::PutU16(head, 2, static_cast<uint16_t>(list.GetLimit()));
+  le::PutU16(head, 4, static_cast<uint16_t>(list.GetDelta()));
+  stream.Write(head, sizeof head);
+  uint8_t m[2];
+  le::PutU16(m, 0, marker);
+  list.ForEach([&](const TYrObject* item) {
+    stream.Write(m, sizeof m);
+    storeItem(*item);
+  });
+  const uint8_t trailing = duplicates ? 1 : 0;
+  stream.Write(&trailing, 1);
 }

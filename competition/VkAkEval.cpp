@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -52,10 +53,11 @@ bool PointsDependOnPlace(const TDisziplin& d) { return d.Kind() == kKindUserForm
 // The participants in the class's order with what the orders look at that
 // does not change while a class is evaluated. Sorting entries that refer to
 // it by index keeps thousands of comparisons inside a small array instead of
-// reaching into a large record each time.
+// reaching into a large record each time; names are compared once, up front,
+// and replaced by their rank in name order (equal names, equal rank).
 struct Snapshot {
   std::vector<TTeilnehmer*> items;
-  std::vector<NameKey> names;
+  std::vector<uint32_t> nameRank;
   std::vector<uint8_t> outside;  // out of competition
   std::vector<int32_t> places;   // scratch: place by index
 };
@@ -64,22 +66,32 @@ Snapshot Take(const TAltersklasse& ak) {
   Snapshot s;
   const size_t n = static_cast<size_t>(ak.GetCount());
   s.items.resize(n);
-  s.names.resize(n);
+  s.nameRank.resize(n);
   s.outside.resize(n);
   s.places.resize(n);
+  std::vector<NameKey> names(n);
+  std::vector<uint32_t> byName(n);
   for (size_t i = 0; i < n; ++i) {
     TTeilnehmer* t = ak.At(static_cast<int>(i));
     s.items[i] = t;
-    s.names[i] = NameOf(*t);
+    names[i] = NameOf(*t);
     s.outside[i] = OutOfCompetition(*t);
+    byName[i] = static_cast<uint32_t>(i);
+  }
+  std::sort(byName.begin(), byName.end(),
+            [&names](uint32_t a, uint32_t b) { return CompareNames(names[a], names[b]) < 0; });
+  uint32_t rank = 0;
+  for (size_t k = 0; k < n; ++k) {
+    if (k > 0 && CompareNames(names[byName[k - 1]], names[byName[k]]) != 0) ++rank;
+    s.nameRank[byName[k]] = rank;
   }
   return s;
 }
 
 // Places with ties (1, 2, 2, 4): equal keys share the place of the first;
 // an out-of-competition participant takes its position and does not move the
-// counter. `keyOf(i)` is the key of the i-th entry in ranking order,
-// `zeroIsNoPlace` gives a key of 0 the place 0 (disciplines).
+// counter. `order` holds the entries in ranking order, each with its `key`
+// and `index`; `zeroIsNoPlace` gives a key of 0 the place 0 (disciplines).
 template <class Order>
 void AssignPlaces(Snapshot& s, const std::vector<Order>& order, bool zeroIsNoPlace) {
   int counter = 1;
@@ -101,25 +113,40 @@ void AssignPlaces(Snapshot& s, const std::vector<Order>& order, bool zeroIsNoPla
   }
 }
 
-// The per-discipline ranking list: points descending, ties by name, as the
-// participant list's sort modes 3 and 8 order it.
+// An entry of the per-discipline ranking list: points descending, ties by
+// name, as the participant list's sort modes 3 and 8 order it, folded into
+// one number (`order`) so that a comparison is one integer comparison.
 struct DisciplineEntry {
-  int64_t key;
+  uint64_t order;
+  int64_t key;  // the points that decide the place
   uint32_t index;
 };
 
+int CompareOrder(const DisciplineEntry& a, const DisciplineEntry& b) {
+  return a.order == b.order ? 0 : (a.order < b.order ? -1 : 1);
+}
+
+// The ranking list of a discipline is a participant list filled by its
+// sorted insertion, one participant after the other in the class's current
+// order, and then quick-sorted. Its insertion puts a participant before all
+// that compare equal, which is what a stable sort of the class order
+// reversed gives; the quick sort then moves equal entries as it does on that
+// list. Which of several tied participants comes first decides the place of
+// an out-of-competition one among them.
 void PlaceDiscipline(Snapshot& s, int d, bool needsCpr) {
-  std::vector<DisciplineEntry> list(s.items.size());
-  for (size_t i = 0; i < list.size(); ++i) {
+  const size_t n = s.items.size();
+  std::vector<DisciplineEntry> list(n);
+  for (size_t i = 0; i < n; ++i) {
     const TTeilnehmer& t = *s.items[i];
-    list[i] = DisciplineEntry{needsCpr && t.CprValue() < 1 ? 0 : int64_t{t.Points(d)}, static_cast<uint32_t>(i)};
+    const int32_t points = needsCpr && t.CprValue() < 1 ? 0 : t.Points(d);
+    const auto descending = static_cast<uint32_t>(int64_t{INT32_MAX} - points);
+    list[n - 1 - i] = DisciplineEntry{uint64_t{descending} << 32 | s.nameRank[i], points, static_cast<uint32_t>(i)};
   }
-  CollectionSort(list, [&s](const DisciplineEntry& a, const DisciplineEntry& b) {
-    if (a.key != b.key) return a.key > b.key ? -1 : 1;
-    return CompareNames(s.names[a.index], s.names[b.index]);
-  });
+  std::stable_sort(list.begin(), list.end(),
+                   [](const DisciplineEntry& a, const DisciplineEntry& b) { return a.order < b.order; });
+  CollectionSort(list, CompareOrder);
   AssignPlaces(s, list, true);
-  for (size_t i = 0; i < list.size(); ++i) s.items[i]->SetDisciplinePlace(d, static_cast<int16_t>(s.places[i]));
+  for (size_t i = 0; i < n; ++i) s.items[i]->SetDisciplinePlace(d, static_cast<int16_t>(s.places[i]));
 }
 
 // What the ranking and display order looks at.
@@ -134,15 +161,16 @@ RankEntry RankEntryOf(const TTeilnehmer& t, uint32_t index) {
   return RankEntry{t.Total(), index, t.IsEmpty(false), t.Flag(TTeilnehmer::kDirektQualifiziert)};
 }
 
-int CompareRanking(const RankEntry& a, const NameKey& nameA, const RankEntry& b, const NameKey& nameB,
-                   uint16_t flags) {
+// `byName()` compares the two names; it is asked only when needed.
+template <class ByName>
+int CompareRanking(const RankEntry& a, const RankEntry& b, uint16_t flags, const ByName& byName) {
   const int byTotal = a.key == b.key ? 0 : (a.key > b.key ? -1 : 1);
   if (flags & TAltersklasse::kAlphabetical) {
-    const int c = CompareNames(nameA, nameB);
+    const int c = byName();
     return c != 0 ? c : byTotal;
   }
   int c = byTotal;
-  if (c == 0) c = a.empty != b.empty ? (a.empty ? 1 : -1) : CompareNames(nameA, nameB);
+  if (c == 0) c = a.empty != b.empty ? (a.empty ? 1 : -1) : byName();
   if ((flags & TAltersklasse::kQualifiedFirst) && a.qualified != b.qualified) return a.qualified ? -1 : 1;
   return c;
 }
@@ -153,7 +181,11 @@ void PlaceAndOrder(TAltersklasse& ak, Snapshot& s) {
   for (size_t i = 0; i < order.size(); ++i) order[i] = RankEntryOf(*s.items[i], static_cast<uint32_t>(i));
   auto sortBy = [&](uint16_t flags) {
     CollectionSort(order, [&s, flags](const RankEntry& a, const RankEntry& b) {
-      return CompareRanking(a, s.names[a.index], b, s.names[b.index], flags);
+      return CompareRanking(a, b, flags, [&] {
+        const uint32_t ra = s.nameRank[a.index];
+        const uint32_t rb = s.nameRank[b.index];
+        return ra == rb ? 0 : (ra < rb ? -1 : 1);
+      });
     });
   };
   sortBy(0);
@@ -205,7 +237,8 @@ void TAltersklasse::Rank() {
 int TAltersklasse::Compare(const TYrObject* key1, const TYrObject* key2) const {
   const auto& a = *static_cast<const TTeilnehmer*>(key1);
   const auto& b = *static_cast<const TTeilnehmer*>(key2);
-  return CompareRanking(RankEntryOf(a, 0), NameOf(a), RankEntryOf(b, 0), NameOf(b), Flags());
+  return CompareRanking(RankEntryOf(a, 0), RankEntryOf(b, 0), Flags(),
+                        [&a, &b] { return CompareNames(NameOf(a), NameOf(b)); });
 }
 
 void TAltersklasse::CalcTotal(TTeilnehmer& participant) {

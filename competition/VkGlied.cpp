@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "ByteOrder.h"
 #include "StoredList.h"
@@ -255,30 +256,25 @@ std::string TGliederungsListe::ReportLine(uint8_t mode, int index) const {
 }
 
 void TGliederungsListe::Store(TYrStream& stream) const {
-  WriteListHead(stream, *this);
-  ForEach([&stream](TYrObject* item) {
-    WriteMarker(stream, kGliederungMarker);
-    static_cast<TGliederung*>(item)->Store(stream);
-  });
-  WriteTrailingByte(stream, GetDuplicates());
+  WriteStoredList(
+      stream, *this, kGliederungMarker,
+      [&stream](const TYrObject& item) { static_cast<const TGliederung&>(item).Store(stream); }, GetDuplicates());
 }
 
 bool TGliederungsListe::Load(TYrStream& stream) {
   FreeAll();
   SetDuplicates(true);
-  StoredListHead head;
-  if (!ReadListHead(stream, head)) return false;
-  ApplyListHead(*this, head);
-  for (int i = 0; i < head.count; ++i) {
-    if (GetCount() >= kMaxCollectionSize || !ReadMarker(stream, kGliederungMarker)) return false;
-    auto* g = new TGliederung(stream);
-    if (stream.Status != 0) {
-      delete g;
-      return false;
-    }
-    Insert(g);
-  }
-  SkipTrailingByte(stream);
+  const StoredListRead read = ReadStoredList(
+      stream,
+      [&](uint16_t marker) {
+        if (marker != kGliederungMarker) return false;
+        auto g = std::make_unique<TGliederung>(stream);
+        if (stream.Status != 0) return false;
+        Insert(g.release());
+        return true;
+      },
+      {.limitsTo = this});
+  if (!read.Complete()) return false;
   sortMode_ = kByAbk;
   Sort();
   return true;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "StoredList.h"
 
@@ -71,12 +72,9 @@ void TOrganListe::Insert(TYrObject* item) {
 }
 
 void TOrganListe::Store(TYrStream& stream) const {
-  WriteListHead(stream, *this);
-  ForEach([&stream](TYrObject* item) {
-    WriteMarker(stream, kOrganMarker);
-    static_cast<TOrganEintrag*>(item)->Store(stream);
-  });
-  WriteTrailingByte(stream, GetDuplicates());
+  WriteStoredList(
+      stream, *this, kOrganMarker,
+      [&stream](const TYrObject& item) { static_cast<const TOrganEintrag&>(item).Store(stream); }, GetDuplicates());
 }
 
 bool TOrganListe::Load(TYrStream& stream) {
@@ -86,18 +84,15 @@ bool TOrganListe::Load(TYrStream& stream) {
   SetLimit(20);
   SetDelta(5);
   SetDuplicates(false);
-  StoredListHead head;
-  if (!ReadListHead(stream, head)) return false;
-  ApplyListHead(*this, head);
-  for (int i = 0; i < head.count; ++i) {
-    if (GetCount() >= kMaxCollectionSize || !ReadMarker(stream, kOrganMarker)) return false;
-    auto* e = new TOrganEintrag(stream);
-    if (stream.Status != 0) {
-      delete e;
-      return false;
-    }
-    Insert(e);
-  }
-  SkipTrailingByte(stream);
-  return true;
+  const StoredListRead read = ReadStoredList(
+      stream,
+      [&](uint16_t marker) {
+        if (marker != kOrganMarker) return false;
+        auto e = std::make_unique<TOrganEintrag>(stream);
+        if (stream.Status != 0) return false;
+        Insert(e.release());
+        return true;
+      },
+      {.limitsTo = this});
+  return read.Complete();
 }

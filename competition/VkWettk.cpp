@@ -1,6 +1,7 @@
 #include "VkWettk.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "ByteOrder.h"
 #include "CodePage.h"
@@ -206,12 +207,9 @@ void TWettkampf::Store(TYrStream& stream) const {
   stream.Write(size, sizeof size);
   stream.Write(header_.GetBytes().data(), kWettkampfDatenSize);
 
-  WriteListHead(stream, *this);
-  for (int i = 0; i < GetCount(); ++i) {
-    WriteMarker(stream, kAgeClassMarker);
-    At(i)->Store(stream);
-  }
-  WriteTrailingByte(stream, GetDuplicates());
+  WriteStoredList(
+      stream, *this, kAgeClassMarker,
+      [&stream](const TYrObject& item) { static_cast<const TAltersklasse&>(item).Store(stream); }, GetDuplicates());
 
   gliederungen_.Store(stream);
   organListe_.Store(stream);
@@ -243,7 +241,6 @@ bool TWettkampf::Load(TYrStream& stream) {
   stream.Seek(static_cast<int32_t>(std::min<int64_t>(next, INT32_MAX)));
 
   if (!LoadAgeClasses(stream)) return false;
-  SkipTrailingByte(stream);
   SetDuplicates(false);
 
   // A list that stopped leaves the stream inside its data: what follows it
@@ -255,24 +252,21 @@ bool TWettkampf::Load(TYrStream& stream) {
 }
 
 bool TWettkampf::LoadAgeClasses(TYrStream& stream) {
-  StoredListHead head;
-  if (!ReadListHead(stream, head)) return false;
-  ApplyListHead(*this, head);
-  for (int i = 0; i < head.count; ++i) {
-    if (i >= kMaxCollectionSize) return false;
-    if (!ReadMarker(stream, kAgeClassMarker)) return false;
-    auto* ak = new TAltersklasse(stream);
-    // The file ended inside the class's record: nothing of it can be
-    // trusted. A class whose participants stopped (at their list head or
-    // among them) keeps those read and is inserted like a whole one; the
-    // next marker then decides whether reading goes on.
-    if (ak->LastLoad() == TAltersklasse::LoadResult::kTruncated) {
-      delete ak;
-      return false;
-    }
-    Insert(ak);
-  }
-  return true;
+  const StoredListRead read = ReadStoredList(
+      stream,
+      [&](uint16_t marker) {
+        if (marker != kAgeClassMarker) return false;
+        auto ak = std::make_unique<TAltersklasse>(stream);
+        // The file ended inside the class's record: nothing of it can be
+        // trusted. A class whose participants stopped (at their list head or
+        // among them) keeps those read and is inserted like a whole one; the
+        // next marker then decides whether reading goes on.
+        if (ak->LastLoad() == TAltersklasse::LoadResult::kTruncated) return false;
+        Insert(ak.release());
+        return true;
+      },
+      {.limitsTo = this});
+  return read.Complete();
 }
 
 void TWettkampf::ShiftYears(int32_t a, int32_t b) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "CollectionSort.h"
+
 // ---------------------------------------------------------------------------
 // TYrCollection
 
@@ -46,6 +48,7 @@ void TYrCollection::AtInsert(int index, TYrObject* item) {
       return;
     }
   }
+  if (count_ >= reserved_) Reserve();
   std::move_backward(items_.get() + index, items_.get() + count_, items_.get() + count_ + 1);
   items_[index] = item;
   ++count_;
@@ -85,14 +88,17 @@ void TYrCollection::Insert(TYrObject* item) { AtInsert(count_, item); }
 void TYrCollection::SetLimit(int aLimit) {
   if (aLimit < count_) aLimit = count_;
   if (aLimit > kMaxCollectionSize) aLimit = kMaxCollectionSize;
-  if (aLimit == limit_) return;
-  std::unique_ptr<TYrObject*[]> items;
-  if (aLimit > 0) {
-    items.reset(new TYrObject*[static_cast<size_t>(aLimit)]);
-    std::copy(items_.get(), items_.get() + count_, items.get());
-  }
-  items_ = std::move(items);
   limit_ = static_cast<int16_t>(aLimit);
+}
+
+void TYrCollection::Reserve() {
+  // Half as much again, so that n insertions copy O(n) pointers in all; a
+  // small first step keeps the many short lists small.
+  const int grown = std::min(std::max(reserved_ + reserved_ / 2, 8), kMaxCollectionSize);
+  std::unique_ptr<TYrObject*[]> items(new TYrObject*[static_cast<size_t>(grown)]);
+  std::copy(items_.get(), items_.get() + count_, items.get());
+  items_ = std::move(items);
+  reserved_ = grown;
 }
 
 // ---------------------------------------------------------------------------
@@ -174,34 +180,6 @@ void TYrSortedCollection::FreeAll() {
 }
 
 void TYrSortedCollection::Sort() {
-  if (GetCount() > 1) QuickSort(0, GetCount() - 1);
-}
-
-// The order of comparisons and exchanges decides where equal keys end up, and
-// that order shows in every report: keep it exactly. Recursion goes into the
-// left part only; the right part is handled by the outer loop. The bounds in
-// the two scans never bite for a consistent Compare; they only keep an
-// inconsistent one from running off the array.
-void TYrSortedCollection::QuickSort(int l, int r) {
-  int i;
-  do {
-    i = l;
-    int j = r;
-    const TYrObject* p = KeyOf(At((l + r) / 2));
-    do {
-      while (i < r && Cmp(KeyOf(At(i)), p) == -1) ++i;
-      while (j > l && Cmp(p, KeyOf(At(j))) == -1) --j;
-      if (i <= j) {
-        if (i < j) {
-          TYrObject* t = At(i);
-          AtPut(i, At(j));
-          AtPut(j, t);
-        }
-        ++i;
-        --j;
-      }
-    } while (i <= j);
-    if (l < j) QuickSort(l, j);
-    l = i;
-  } while (i < r);
+  CollectionSort(MutableItems(), GetCount(),
+                 [this](const TYrObject* a, const TYrObject* b) { return Cmp(KeyOf(a), KeyOf(b)); });
 }

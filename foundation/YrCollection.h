@@ -3,10 +3,14 @@
 //
 // `TYrCollection` is a growable array of object pointers in insertion order.
 // It does NOT own its items: destroying it releases only its array. Its
-// capacity (`GetLimit`), growth step (`GetDelta`) and item count
-// (`GetCount`) are written to stored files, so they are kept exactly:
-// growth is in steps of Delta (never doubling), the hard maximum is
-// `kMaxCollectionSize` items, and `SetLimit` clamps.
+// limit (`GetLimit`), growth step (`GetDelta`) and item count (`GetCount`)
+// are written to stored files, so they are kept exactly as values: the limit
+// grows in steps of Delta when an insertion finds it reached, the hard
+// maximum is `kMaxCollectionSize` items, and `SetLimit` clamps. The memory
+// behind them is another matter: it grows geometrically with the items
+// actually held (`Reserved`), whatever limit or delta a file claims, so a
+// stored limit of 65535 reserves nothing and a delta of 1 does not copy the
+// array on every insertion.
 //
 // `TYrSortedCollection` keeps its items in key order and OWNS them: `AtFree`,
 // `Free`, `FreeAll` and its destructor dispose items through `FreeItem`
@@ -37,8 +41,8 @@ constexpr int kMaxCollectionSize = 16379;
 
 class TYrCollection : public TYrObject {
  public:
-  // Empty collection with growth step `aDelta`; the capacity is then set by
-  // `SetLimit(aLimit)`, so no array exists while it is 0.
+  // Empty collection with limit `aLimit` (clamped by `SetLimit`) and growth
+  // step `aDelta`; no memory is reserved until an item arrives.
   TYrCollection(int aLimit, int16_t aDelta);
   ~TYrCollection() override;
 
@@ -54,7 +58,8 @@ class TYrCollection : public TYrObject {
   }
   // Replaces the item at `index`; the old item is neither freed nor returned.
   void AtPut(int index, TYrObject* item);
-  // Inserts before position `index` (0..Count), growing by Delta when full.
+  // Inserts before position `index` (0..Count); when the limit is reached it
+  // grows by Delta (a Delta of 0 or less cannot grow: overflow error).
   void AtInsert(int index, TYrObject* item);
   // Removes the entry at `index` without freeing the item.
   void AtDelete(int index);
@@ -71,7 +76,8 @@ class TYrCollection : public TYrObject {
   virtual int IndexOf(const TYrObject* item) const;
   // Appends.
   virtual void Insert(TYrObject* item);
-  // Changes the capacity: never below Count, never above kMaxCollectionSize.
+  // Changes the limit: never below Count, never above kMaxCollectionSize.
+  // Reserves no memory.
   virtual void SetLimit(int aLimit);
 
   int16_t GetLimit() const { return limit_; }
@@ -79,8 +85,12 @@ class TYrCollection : public TYrObject {
   int16_t GetCount() const { return static_cast<int16_t>(count_); }
   void SetDelta(int16_t aDelta) { delta_ = aDelta; }
 
-  // The item array (nullptr while the capacity is 0).
+  // The item array (nullptr while nothing was ever reserved).
   TYrObject* const* Items() const { return items_.get(); }
+  // Items the array has room for: the memory, not the stored limit. At most
+  // half as much again as the largest count held, and never more than
+  // kMaxCollectionSize.
+  int Reserved() const { return reserved_; }
 
   // Calls action(item) for every item from index 0 upward. The count is
   // taken once at the start; actions must not insert or delete items of this
@@ -97,9 +107,15 @@ class TYrCollection : public TYrObject {
   static constexpr int16_t kOverflowError = -2;
 
   bool ValidIndex(int index) const { return index >= 0 && index < count_; }
+  // The items, for the quick sort of the sorted collection.
+  TYrObject** MutableItems() { return items_.get(); }
 
  private:
+  // Makes room for one more item.
+  void Reserve();
+
   std::unique_ptr<TYrObject*[]> items_;
+  int32_t reserved_ = 0;
   int16_t limit_ = 0;
   int16_t delta_ = 0;
   int32_t count_ = 0;
@@ -139,8 +155,9 @@ class TYrSortedCollection : public TYrCollection {
   void Free(TYrObject* item);
   // Frees all items, from the last one down.
   void FreeAll();
-  // Re-sorts with the current Compare (quick sort; not stable: the resulting
-  // order of equal keys is fixed by the algorithm and shows in reports).
+  // Re-sorts with the current Compare (the quick sort of CollectionSort.h;
+  // not stable: the resulting order of equal keys is fixed by the algorithm
+  // and shows in reports).
   void Sort();
 
   bool GetDuplicates() const { return duplicates_; }
@@ -148,7 +165,6 @@ class TYrSortedCollection : public TYrCollection {
 
  private:
   int Cmp(const TYrObject* key1, const TYrObject* key2) const;
-  void QuickSort(int l, int r);
 
   bool duplicates_ = false;
 };

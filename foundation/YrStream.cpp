@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -43,7 +44,8 @@ bool ParentDirExists(const std::string& path) {
 
 }  // namespace
 
-TYrStream::TYrStream(const std::string& fileName, uint16_t mode, uint16_t) : fileName_(fileName) {
+TYrStream::TYrStream(const std::string& fileName, uint16_t mode, uint16_t size)
+    : fileName_(fileName), bufSize_(std::max<size_t>(size, kMinBufferSize)) {
   int flags = -1;
   switch (mode) {
     case stCreate: flags = O_WRONLY | O_CREAT | O_TRUNC; canWrite_ = true; break;
@@ -54,7 +56,6 @@ TYrStream::TYrStream(const std::string& fileName, uint16_t mode, uint16_t) : fil
   }
   uint16_t result = 0;
   if (flags != -1) {
-    opened_ = true;
     fd_ = ::open(fileName_.c_str(), flags | O_CLOEXEC, 0666);
     if (fd_ < 0) {
       int err = errno;
@@ -78,11 +79,15 @@ TYrStream::TYrStream(NoFile) {}
 
 TYrStream::~TYrStream() { Close(); }
 
-void TYrStream::Close() {
+uint16_t TYrStream::Close() {
   if (fd_ >= 0) {
-    SetResult(::close(fd_) == 0 ? 0 : DosResult(errno));
+    const uint16_t written = WriteOut();
+    const uint16_t closed = ::close(fd_) == 0 ? 0 : DosResult(errno);
     fd_ = -1;
+    readLen_ = 0;
+    SetResult(written != 0 ? written : closed);
   }
+  return FirstError;
 }
 
 void TYrStream::SetResult(uint16_t result) {
@@ -90,62 +95,107 @@ void TYrStream::SetResult(uint16_t result) {
   if (result != 0 && FirstError == 0) FirstError = result;
 }
 
+uint8_t* TYrStream::Buffer() {
+  if (buf_.empty()) buf_.resize(bufSize_);
+  return buf_.data();
+}
+
+uint16_t TYrStream::WriteOut() {
+  if (writeLen_ == 0) return 0;
+  const uint8_t* p = buf_.data();
+  size_t done = 0;
+  uint16_t result = 0;
+  while (done < writeLen_) {
+    ssize_t n = ::pwrite(fd_, p + done, writeLen_ - done, static_cast<off_t>(writeStart_ + done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      result = DosResult(errno);  // a full disk is 101, like a short write
+      break;
+    }
+    if (n == 0) {
+      result = 101;
+      break;
+    }
+    done += static_cast<size_t>(n);
+  }
+  writeLen_ = 0;
+  return result;
+}
+
 void TYrStream::Read(void* buf, uint16_t count) {
   if (fd_ < 0) { SetResult(103); return; }
   if (!canRead_) { SetResult(104); return; }
+  const uint16_t written = WriteOut();
+  auto* out = static_cast<uint8_t*>(buf);
   size_t done = 0;
-  auto* p = static_cast<uint8_t*>(buf);
+  uint16_t result = 0;
   while (done < count) {
-    ssize_t n = ::read(fd_, p + done, count - done);
+    if (pos_ >= readStart_ && pos_ < readStart_ + static_cast<int64_t>(readLen_)) {
+      const size_t at = static_cast<size_t>(pos_ - readStart_);
+      const size_t n = std::min<size_t>(readLen_ - at, count - done);
+      std::memcpy(out + done, buf_.data() + at, n);
+      done += n;
+      pos_ += static_cast<int64_t>(n);
+      continue;
+    }
+    uint8_t* b = Buffer();
+    readLen_ = 0;
+    ssize_t n = ::pread(fd_, b, bufSize_, static_cast<off_t>(pos_));
     if (n < 0) {
       if (errno == EINTR) continue;
-      SetResult(DosResult(errno));
-      return;
+      result = DosResult(errno);
+      break;
     }
-    if (n == 0) break;
-    done += static_cast<size_t>(n);
+    if (n == 0) {
+      result = 100;
+      break;
+    }
+    readStart_ = pos_;
+    readLen_ = static_cast<size_t>(n);
   }
-  SetResult(done < count ? 100 : 0);
+  SetResult(written != 0 ? written : result);
 }
 
 void TYrStream::Write(const void* buf, uint16_t count) {
   if (fd_ < 0) { SetResult(103); return; }
   if (!canWrite_) { SetResult(105); return; }
-  size_t done = 0;
-  const auto* p = static_cast<const uint8_t*>(buf);
-  while (done < count) {
-    ssize_t n = ::write(fd_, p + done, count - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      SetResult(errno == ENOSPC ? 101 : DosResult(errno));
-      return;
-    }
-    if (n == 0) break;
-    done += static_cast<size_t>(n);
-  }
-  SetResult(done < count ? 101 : 0);
+  // What was read ahead may be overwritten now.
+  readLen_ = 0;
+  uint16_t result = 0;
+  if (writeLen_ + count > bufSize_) result = WriteOut();
+  if (writeLen_ == 0) writeStart_ = pos_;
+  if (count > 0) std::memcpy(Buffer() + writeLen_, buf, count);
+  writeLen_ += count;
+  pos_ += count;
+  SetResult(result);
 }
 
 void TYrStream::Seek(int32_t pos) {
   if (fd_ < 0) { SetResult(103); return; }
-  if (pos < 0) { SetResult(131); return; }  // DOS: seek before the start
-  SetResult(::lseek(fd_, pos, SEEK_SET) < 0 ? DosResult(errno) : 0);
+  const uint16_t written = WriteOut();
+  uint16_t result = 131;  // DOS: seek before the start
+  // The descriptor is asked as an unbuffered stream would ask it, so a file
+  // that cannot seek answers as before.
+  if (pos >= 0) result = ::lseek(fd_, pos, SEEK_SET) < 0 ? DosResult(errno) : 0;
+  if (result == 0) pos_ = pos;
+  SetResult(written != 0 ? written : result);
 }
 
 int32_t TYrStream::GetSize() {
   if (fd_ < 0) { SetResult(103); return -1; }
+  const uint16_t written = WriteOut();
   struct stat st;
-  if (::fstat(fd_, &st) != 0) { SetResult(DosResult(errno)); return -1; }
-  SetResult(0);
+  const uint16_t result = ::fstat(fd_, &st) != 0 ? DosResult(errno) : 0;
+  SetResult(written != 0 ? written : result);
+  if (Status != 0) return -1;
   return st.st_size > INT32_MAX ? INT32_MAX : static_cast<int32_t>(st.st_size);
 }
 
 int32_t TYrStream::GetPos() {
   if (fd_ < 0) { SetResult(103); PosCache = -1; return -1; }
-  off_t p = ::lseek(fd_, 0, SEEK_CUR);
-  if (p < 0) { SetResult(DosResult(errno)); PosCache = -1; return -1; }
-  SetResult(0);
-  PosCache = p > INT32_MAX ? INT32_MAX : static_cast<int32_t>(p);
+  const uint16_t written = WriteOut();
+  SetResult(written);
+  PosCache = written != 0 ? -1 : static_cast<int32_t>(std::min<int64_t>(pos_, INT32_MAX));
   return PosCache;
 }
 

@@ -151,19 +151,28 @@ inline Layout Walk(const Bytes& f) {
     p += 2 + kAltersklasseSize;
     const uint16_t n = le::GetU16(f.data(), p);
     p += 6;
-    for (int j = 0; j < n; ++j) l.participantMarkers.push_back(p), p += 2 + kTeilnehmerSize;
+    for (int j = 0; j < n; ++j) {
+      l.participantMarkers.push_back(p);
+      p += 2 + kTeilnehmerSize;
+    }
     p += 1;
   }
   l.classTrailer = p++;
   l.gliederungHead = p;
   const uint16_t orgs = le::GetU16(f.data(), p);
   p += 6;
-  for (int i = 0; i < orgs; ++i) l.gliederungMarkers.push_back(p), p += 2 + kGliederungSize;
+  for (int i = 0; i < orgs; ++i) {
+    l.gliederungMarkers.push_back(p);
+    p += 2 + kGliederungSize;
+  }
   p += 1;
   l.organHead = p;
   const uint16_t organs = le::GetU16(f.data(), p);
   p += 6;
-  for (int i = 0; i < organs; ++i) l.organMarkers.push_back(p), p += 2 + kOrganEintragSize;
+  for (int i = 0; i < organs; ++i) {
+    l.organMarkers.push_back(p);
+    p += 2 + kOrganEintragSize;
+  }
   l.end = p + 1;
   return l;
 }
@@ -186,6 +195,41 @@ inline Bytes WithHeaderSize(const Bytes& f, int32_t size) {
     out.resize(start + static_cast<size_t>(size), 0xEE);
   out.insert(out.end(), f.begin() + start + kWettkampfDatenSize, f.end());
   return out;
+}
+
+// Files whose list heads claim what they do not hold, too large for the
+// fuzzer's inputs and built here instead of being kept. The first holds
+// 16379 empty age classes, each claiming a participant limit of 65535; the
+// second one class of 12000 participants with a growth step of 1. Loading
+// either must need memory in proportion to the file.
+inline Bytes HeadsClaimingMemory(bool manyClasses) {
+  const Bytes empty = Stored(TWettkampf());
+  const size_t head = TWettkampf::kFileHeaderSize + 4 + kWettkampfDatenSize;
+  Bytes f(empty.begin(), empty.begin() + static_cast<long>(head));
+  auto u16 = [&f](uint16_t v) { f.insert(f.end(), {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8)}); };
+  const int classes = manyClasses ? kMaxCollectionSize : 1;
+  const int participants = manyClasses ? 0 : 12000;
+  u16(static_cast<uint16_t>(classes));  // count
+  u16(static_cast<uint16_t>(classes));  // limit
+  u16(1);                               // delta
+  TAltersklasse ak;
+  for (int c = 0; c < classes; ++c) {
+    ak.SetName("K" + std::to_string(100000 + c));
+    u16(TWettkampf::kAgeClassMarker);
+    f.insert(f.end(), ak.GetRecord().begin(), ak.GetRecord().end());
+    u16(static_cast<uint16_t>(participants));
+    u16(manyClasses ? 65535 : 0);
+    u16(1);
+    for (int i = 0; i < participants; ++i) {
+      TTeilnehmer t;
+      t.SetName(true, "T" + std::to_string(100000 + i));
+      u16(TAltersklasse::kParticipantMarker);
+      f.insert(f.end(), t.Record().begin(), t.Record().end());
+    }
+    f.push_back(1);
+  }
+  f.insert(f.end(), empty.begin() + static_cast<long>(head) + 6, empty.end());  // trailer and the two lists
+  return f;
 }
 
 // Named seeds: whole files and damaged variants of them.

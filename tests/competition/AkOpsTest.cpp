@@ -20,7 +20,8 @@ std::unique_ptr<TAltersklasse> WithTotals(const std::vector<int32_t>& totals, ui
   auto ak = MakeClass(disciplines, flags);
   for (size_t i = 0; i < totals.size(); ++i) {
     TTeilnehmer* t = Tn(std::string(1, static_cast<char>('A' + i)), totals[i]);
-    t->SetFlag(TTeilnehmer::kDirektQualifiziert, std::count(direct.begin(), direct.end(), static_cast<int>(i)) > 0);
+    const bool isDirect = std::count(direct.begin(), direct.end(), static_cast<int>(i)) > 0;
+    t->SetFlag(TTeilnehmer::kDirektQualifiziert, isDirect);
     ak->Insert(t);
   }
   return ak;
@@ -38,7 +39,8 @@ std::string Names(const TAltersklasse& ak, uint16_t bit = 0) {
 // Heats and lanes of discipline d in the current order: "3:342516 2:34".
 std::string Heats(const TAltersklasse& ak, int d) {
   std::string out;
-  for (int i = 0, last = -1; i < ak.GetCount(); ++i) {
+  int last = -1;
+  for (int i = 0; i < ak.GetCount(); ++i) {
     const int h = ak.At(i)->Heat(d);
     if (h != last) out += (out.empty() ? "" : " ") + std::to_string(h) + ":";
     last = h;
@@ -52,22 +54,29 @@ std::string Heats(const TAltersklasse& ak, int d) {
 TEST(AkOps, Qualify) {
   const std::string surplus =
       Oem("Überhang (durch TN mit gleicher Punktzahl oder mit der Eig. qualifiziert) in der Altersklasse Jugend.");
-  struct Case { std::vector<int32_t> totals; std::vector<int> direct; int n, mode; std::string marked, left; bool msg; };
+  struct Case {
+    std::vector<int32_t> totals;
+    std::vector<int> direct;
+    int n, mode;
+    std::string marked, left;
+    bool msg;
+  };
+  const std::vector<int32_t> tied = {1000, 900, 800, 700, 600, 500, 500, 400, 300, 200};
+  const std::vector<int32_t> falling = {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100};
   for (const Case& c : std::vector<Case>{
-           {{1000, 900, 800, 700, 600, 500, 500, 400, 300, 200}, {}, 6, 1, "ABCDEFG", "ABCDEFGHIJ", true},  // tie at the cut
-           {{1000, 900, 800, 700, 600, 500, 400, 300, 200, 100}, {2, 3, 4, 5, 6, 7, 8, 9}, 6, 1, "CDEFGHIJ", "ABCDEFGHIJ", true},
+           {tied, {}, 6, 1, "ABCDEFG", "ABCDEFGHIJ", true},  // tie at the cut
+           {falling, {2, 3, 4, 5, 6, 7, 8, 9}, 6, 1, "CDEFGHIJ", "ABCDEFGHIJ", true},
            {{0, 500, 400}, {0}, 2, 0, "B", "B", false},  // directly qualified, total 0
            {{300, 0, 200}, {}, 20, 1, "AC", "ABC", false},
            {{300, 200, 100}, {}, -1, 0, "", "", false}}) {
-    Messages m;
+    MessageCapture m;
     auto ak = WithTotals(c.totals, 0, 0, c.direct);
     ak->Qualify(c.n, c.mode);
     std::string left = Names(*ak);
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, c.left) << c.n;
-    EXPECT_EQ(Names(*ak, TTeilnehmer::kStartberechtigt), c.marked) << c.n;
-    EXPECT_EQ(m.list, std::vector<std::string>(c.msg ? 1 : 0, surplus)) << c.n;
-    EXPECT_EQ(ak->Flags(), 0);
+    EXPECT_EQ(std::tuple(left, Names(*ak, TTeilnehmer::kStartberechtigt), m.list, ak->Flags()),
+              std::tuple(c.left, c.marked, std::vector<std::string>(c.msg ? 1 : 0, surplus), uint16_t{0}))
+        << c.n;
   }
   auto ak = WithTotals({300, 200, 100});  // mode 2 deletes by the marks already set
   Find(*ak, "C")->SetFlag(TTeilnehmer::kStartberechtigt, true);
@@ -84,21 +93,22 @@ TEST(AkOps, HeatsAndLanes) {
            {1, 1, 6, 8, "1:342516 2:342516 3:34", 4},
            {5, 3, 6, 0, "7:2516 6:342516 5:3425", 8},
            {1, 0, 6, 8, "1:342516 2:342516 3:34", 4},  // position 0 taken as 1
-           {0, 1, 0, 8, "1:1 2:1 3:1 4:1 5:1 6:1 7:1 8:1 9:1 10:1 11:1 12:1 13:1 14:1", 15},  // no lanes, heat 0
+           // no lanes, heat 0
+           {0, 1, 0, 8, "1:1 2:1 3:1 4:1 5:1 6:1 7:1 8:1 9:1 10:1 11:1 12:1 13:1 14:1", 15},
            {32760, 1, 1, 8, "32760:1 32761:1 32762:1 32763:1 32764:1 32765:1 32766:1 32767:1111111", 32767}}) {
     auto ak = WithTotals(totals, 2, TAltersklasse::kAlphabetical);
     for (int i = 0; i < ak->GetCount(); ++i) ak->At(i)->SetHeat(2, 9);
     TLaufParameter p{1, c.heat, c.position, c.lanes, 0, 0, 0, c.options};
     ak->AssignHeats(p);
-    EXPECT_EQ(ak->Flags(), TAltersklasse::kAlphabetical);
-    EXPECT_EQ(Heats(*ak, 1), c.heats) << c.heat << "/" << c.position << "/" << c.options;
-    EXPECT_EQ(Heats(*ak, 2), "0:00000000000000");
-    EXPECT_EQ(p.nextHeat, c.next);
-    EXPECT_EQ(p.nextPosition, 1);
+    EXPECT_EQ(std::tuple(ak->Flags(), Heats(*ak, 1), Heats(*ak, 2), p.nextHeat, p.nextPosition),
+              std::tuple(TAltersklasse::kAlphabetical, c.heats, "0:00000000000000", c.next, int16_t{1}))
+        << c.heat << "/" << c.position << "/" << c.options;
   }
   std::string table;  // the centre-out order for 1..10 lanes (lane 10 shows as ':'), then 12 lanes
-  for (int n = 1; n <= 10; ++n, table += ' ')
+  for (int n = 1; n <= 10; ++n) {
     for (int k = 1; k <= n; ++k) table += static_cast<char>('0' + CentreOutLane(n, k));
+    table += ' ';
+  }
   EXPECT_EQ(table + std::to_string(CentreOutLane(12, 11)),
             "1 12 213 2314 32415 342516 4352617 45362718 546372819 564738291: 11");
 }
@@ -113,13 +123,15 @@ TEST(AkOps, HeatsByNameOrTotal) {
                                          {0, 0, 2, "7:7777", "DCBA"},
                                          {0, 16, 3, "7:7777", "DCBA"}}) {  // beyond the two disciplines
     auto ak = WithTotals({100, 200, 300, 400}, 2, c.flags);
-    for (int i = 0; i < 4; ++i) ak->At(i)->SetHeat(2, 7), ak->At(i)->SetLane(2, 7);
+    for (int i = 0; i < 4; ++i) {
+      ak->At(i)->SetHeat(2, 7);
+      ak->At(i)->SetLane(2, 7);
+    }
     Find(*ak, "C")->SetDeduction(1, -5);
     TLaufParameter p{c.d, 1, 1, 4, 0, 0, 0, c.options};
     ak->AssignHeats(p);
-    EXPECT_EQ(Heats(*ak, c.d == 1 ? 1 : 2), c.heats) << c.options << "/" << c.d;
-    EXPECT_EQ(Names(*ak), c.shown);
-    EXPECT_EQ(p.nextHeat, 2);
+    EXPECT_EQ(std::tuple(Heats(*ak, c.d == 1 ? 1 : 2), Names(*ak), p.nextHeat), std::tuple(c.heats, c.shown, 2))
+        << c.options << "/" << c.d;
   }
 }
 
@@ -133,22 +145,26 @@ TEST(AkOps, CprTimetable) {
            {{1, 800, 1, 130, 1, 1}, {{800, 1, 1}, {1010, 1, 2}, {1220, 1, 3}}, {1430, 1, 4}, 0},
            {{5, 2430, 9, 15, 1, 1}, {{30, 1, 1}, {30, 2, 2}, {30, 3, 3}}, {30, 4, 4}, 0},  // 24:30, station 9 of 5
            {{0, 800, 1, 10, 1, 1}, {{800, 1, 1}, {810, 1, 2}, {820, 1, 3}}, {830, 1, 4}, 0},
-           // 25 hours a pass: 22:00, 23:00, 00:00 (midnight passed twice), 01:00; heat numbers stop at the largest.
+           // 25 hours a pass: 22:00, 23:00, 00:00 (midnight passed twice), 01:00; heat numbers stop at the
+           // largest.
            {{1, 2200, 1, 1500, 1, 32766}, {{2200, 1, 32766}, {2300, 1, 32767}, {0, 1, 32767}}, {100, 1, 32767}, 4}}) {
-    Messages m;
+    MessageCapture m;
     auto ak = WithTotals({300, 200, 100}, 0, TAltersklasse::kCprScored);
     THLWParameter q = c.q;
     ak->AssignCprHeats(q);
     std::vector<Slot> slots;
-    for (int i = 0; i < 3; ++i) slots.emplace_back(ak->At(i)->CprTime(), ak->At(i)->CprStation(), ak->At(i)->CprHeat());
-    EXPECT_EQ(slots, c.slots) << c.q.clock;
-    EXPECT_EQ(Slot(q.clock, q.nextStation, q.nextHeat), c.after) << c.q.clock;
-    EXPECT_EQ(m.list, std::vector<std::string>(c.messages, midnight)) << c.q.clock;
+    for (int i = 0; i < 3; ++i) {
+      const TTeilnehmer& t = *ak->At(i);
+      slots.emplace_back(t.CprTime(), t.CprStation(), t.CprHeat());
+    }
+    EXPECT_EQ(std::tuple(slots, Slot(q.clock, q.nextStation, q.nextHeat), m.list),
+              std::tuple(c.slots, c.after, std::vector<std::string>(c.messages, midnight)))
+        << c.q.clock;
   }
   auto ak = WithTotals({300});  // no CPR: nothing changes
   THLWParameter q{4, 800, 1, 15, 2, 1};
   ak->AssignCprHeats(q);
-  EXPECT_EQ(ak->At(0)->CprHeat() + q.nextHeat, 1);
+  EXPECT_EQ(std::pair(ak->At(0)->CprHeat(), q.nextHeat), (std::pair<int16_t, int16_t>(0, 1)));
 }
 
 TEST(AkOps, StrikeAndReset) {
@@ -156,9 +172,13 @@ TEST(AkOps, StrikeAndReset) {
   struct Case { int mode; std::string left, na; };
   for (const Case& c : std::vector<Case>{{0, "ABCD", "BCD"}, {1, "A", ""}, {2, "ABC", ""}, {3, "ABCD", "D"}}) {
     auto ak = WithTotals({0, 0, 0, 0}, 1);
-    Find(*ak, "A")->SetTime(1, 1000), Find(*ak, "C")->SetDeduction(1, 5), Find(*ak, "D")->SetAllNA();
-    ak->Evaluate(), ak->Strike(c.mode);
-    std::string left = Names(*ak), na;
+    Find(*ak, "A")->SetTime(1, 1000);
+    Find(*ak, "C")->SetDeduction(1, 5);
+    Find(*ak, "D")->SetAllNA();
+    ak->Evaluate();
+    ak->Strike(c.mode);
+    std::string left = Names(*ak);
+    std::string na;
     std::sort(left.begin(), left.end());
     for (char n : left) {
       const TTeilnehmer* t = Find(*ak, std::string(1, n));
@@ -169,8 +189,10 @@ TEST(AkOps, StrikeAndReset) {
   auto ak = WithTotals({500, 400}, 1);
   Find(*ak, "B")->SetHeat(1, 3);
   TYrSet items;
-  items.SetElement(25, true), items.SetElement(13, true);
+  items.SetElement(25, true);
+  items.SetElement(13, true);
   ak->ResetResults(items);
-  EXPECT_EQ(Find(*ak, "A")->Total() + Find(*ak, "B")->Heat(1), 0);
-  EXPECT_EQ(Find(*ak, "B")->Place(), 1);  // evaluated: both at 0 share place 1
+  // Evaluated: both at 0 share place 1.
+  EXPECT_EQ(std::tuple(Find(*ak, "A")->Total(), Find(*ak, "B")->Heat(1), Find(*ak, "B")->Place()),
+            std::tuple(0, int16_t{0}, uint16_t{1}));
 }

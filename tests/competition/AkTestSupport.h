@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "MessageCapture.h"
 #include "VkAltersk.h"
-#include "YrHooks.h"
 
 namespace aktest {
 
@@ -24,7 +24,10 @@ std::string FirstDiff(const A& got, const B& want) {
 // Kind 2: points = v1 - 10 * time (time cut to a multiple of v2 / 10).
 inline TDisziplin Linear(const std::string& name, int32_t v1, int32_t v2 = 0) {
   TDisziplin d;
-  d.SetName(name), d.SetKind(kKindLinear), d.SetV(1, v1), d.SetV(2, v2);
+  d.SetName(name);
+  d.SetKind(kKindLinear);
+  d.SetV(1, v1);
+  d.SetV(2, v2);
   return d;
 }
 
@@ -40,7 +43,9 @@ inline std::unique_ptr<TAltersklasse> MakeClass(uint16_t count, uint16_t flags =
 
 inline TTeilnehmer* Tn(const std::string& name, int32_t cpr = 0, bool outside = false) {
   auto* t = new TTeilnehmer;
-  t->SetName(true, name), t->SetCprValue(cpr), t->SetFlag(TTeilnehmer::kAusserKonkurrenz, outside);
+  t->SetName(true, name);
+  t->SetCprValue(cpr);
+  t->SetFlag(TTeilnehmer::kAusserKonkurrenz, outside);
   return t;
 }
 
@@ -56,15 +61,5 @@ inline TTeilnehmer* Find(const TAltersklasse& ak, const std::string& name) {
     if (ak.At(i)->Name(true) == name) return ak.At(i);
   return nullptr;
 }
-
-// Collects what the core reports; restores the silent default.
-class Messages {
- public:
-  Messages() {
-    ErrorMsgProc = [this](const std::string& m) { list.push_back(m); };
-  }
-  ~Messages() { ErrorMsgProc = NoErrorMsg; }
-  std::vector<std::string> list;
-};
 
 }  // namespace aktest

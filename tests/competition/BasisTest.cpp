@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "VkBasis.h"
 
@@ -52,14 +53,14 @@ TEST(Basis, PointsAndStatusTexts) {
       {-6, "----"},  {-100, "n.er."}, {-7, ""},  {-99, ""},
   };
   for (auto [code, want] : codes) {
-    EXPECT_EQ(CodeToText(code), want) << code;
-    EXPECT_EQ(IntOrCodeToText(code), want) << code;
-    EXPECT_EQ(PointsOrCodeToText(code * 100, 2), want) << code;
+    EXPECT_EQ(std::tuple(CodeToText(code), IntOrCodeToText(code), PointsOrCodeToText(code * 100, 2)),
+              std::tuple(want, want, want))
+        << code;
   }
-  EXPECT_EQ(CodeToText(0), "");
-  EXPECT_EQ(IntOrCodeToText(7) + IntOrCodeToText(0), "70");
-  EXPECT_EQ(PointsOrCodeToText(-50, 2), "");  // -50 / 100 is code 0
-  EXPECT_EQ(VkBasis::ZeroPad("7", 3), "007");
+  // -50 / 100 is code 0.
+  EXPECT_EQ(std::tuple(CodeToText(0), IntOrCodeToText(7), IntOrCodeToText(0), PointsOrCodeToText(-50, 2),
+                       VkBasis::ZeroPad("7", 3)),
+            std::tuple("", "7", "0", "", "007"));
 }
 
 TEST(Basis, ClockTexts) {

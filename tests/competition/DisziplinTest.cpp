@@ -58,7 +58,8 @@ TEST(Disziplin, FieldsAtTheirOffsets) {
   TDisziplin d;
   d.SetName(Oem("50 m Rückenschwimmen"));
   d.SetKind(0x0201);
-  for (auto [i, v] : {std::pair{1, 0x04030201}, {2, -2}, {3, 0x7FFFFFFF}, {4, INT32_MIN}, {5, 0x0A0B0C0D}}) d.SetV(i, v);
+  for (auto [i, v] : {std::pair{1, 0x04030201}, {2, -2}, {3, 0x7FFFFFFF}, {4, INT32_MIN}, {5, 0x0A0B0C0D}})
+    d.SetV(i, v);
   d.SetFormula("V1-T*10");
   d.SetRuleCode(0xBEEF);
   d.SetDescription("Regelwerk 1999");
@@ -83,13 +84,18 @@ TEST(Disziplin, LoadStoreKeepsBytesBehindTextsAndTouchesOnlyTheFieldSet) {
   d.Load(in.data());
   EXPECT_EQ(FirstDiff(Stored(d), in), "");
 
-  d.SetName("AB"), d.SetFormula("T"), d.SetDescription(""), d.SetV(3, 0), d.SetRuleCode(12);
-  d.SetV(0, 1), d.SetV(6, 1);  // numbers outside 1..5 name no field
-  EXPECT_EQ(d.V(0) | d.V(6), 0);
+  d.SetName("AB");
+  d.SetFormula("T");
+  d.SetDescription("");
+  d.SetV(3, 0);
+  d.SetRuleCode(12);
+  d.SetV(0, 1);  // numbers outside 1..5 name no field
+  d.SetV(6, 1);
+  EXPECT_EQ(std::pair(d.V(0), d.V(6)), std::pair(0, 0));
   Bytes want = in;
-  want[0] = 2, want[1] = 'A', want[2] = 'B', want[103] = 1, want[104] = 'T', want[361] = 0;
-  for (size_t i = 91; i < 95; ++i) want[i] = 0;
-  want[359] = 12, want[360] = 0;
+  for (auto [at, value] : {std::pair<size_t, uint8_t>{0, 2}, {1, 'A'}, {2, 'B'}, {103, 1}, {104, 'T'}, {361, 0},
+                           {91, 0}, {92, 0}, {93, 0}, {94, 0}, {359, 12}, {360, 0}})
+    want[at] = value;
   EXPECT_EQ(FirstDiff(Stored(d), want), "");
 }
 
@@ -102,16 +108,17 @@ TEST(Disziplin, LengthsAreClampedToTheirField) {
   auto d = std::make_unique<TDisziplin>();
   d->Load(in.data());
   const char* raw = reinterpret_cast<const char*>(in.data());
-  EXPECT_EQ(d->Name(), std::string(raw + 1, 80));
-  EXPECT_EQ(d->Formula(), std::string(raw + 104, 255));
-  EXPECT_EQ(d->Description(), std::string(raw + 362, 80));
+  EXPECT_EQ(std::tuple(d->Name(), d->Formula(), d->Description()),
+            std::tuple(std::string(raw + 1, 80), std::string(raw + 104, 255), std::string(raw + 362, 80)));
   EXPECT_EQ(FirstDiff(Stored(*d), in), "");  // the damaged length bytes themselves are kept
 
   TDisziplin s;
-  s.SetName(std::string(100, 'N')), s.SetFormula(std::string(300, 'F')), s.SetDescription(std::string(81, 'D'));
+  s.SetName(std::string(100, 'N'));
+  s.SetFormula(std::string(300, 'F'));
+  s.SetDescription(std::string(81, 'D'));
   EXPECT_EQ(std::tuple(s.Name(), s.Formula(), s.Description()),
             std::tuple(std::string(80, 'N'), std::string(255, 'F'), std::string(80, 'D')));
-  EXPECT_EQ(Stored(s)[81] | Stored(s)[359], 0);  // kind and rule code behind the texts stay untouched
+  EXPECT_EQ(std::pair(Stored(s)[81], Stored(s)[359]), (std::pair<uint8_t, uint8_t>(0, 0)));  // kind, rule code
 }
 
 TEST(Disziplin, FormulaKindName) {
@@ -128,11 +135,12 @@ TEST(Disziplin, RuleYearAndDescription) {
                                                  {10, 2007}, {11, 2007}, {12, 2006}, {13, 0},    {65534, 0}};
   const TDisziplinVorlage v{Oem("100 m Hindernisschwimmen"), 2, 150000, 100, 0, 0, 0};
   for (auto [code, year] : years) {
-    EXPECT_EQ(RuleSetYear(code), year) << code;
     TDisziplin d;
     BuildDisziplin(d, v, code);
-    EXPECT_EQ(d.Description(), (code % 2 ? "Meisterschaftsdisziplin Regelwerk " : "Regelwerk ") + std::to_string(year));
-    EXPECT_EQ(d.RuleCode(), code);
+    const std::string lead = code % 2 ? "Meisterschaftsdisziplin Regelwerk " : "Regelwerk ";
+    EXPECT_EQ(std::tuple(RuleSetYear(code), d.Description(), d.RuleCode()),
+              std::tuple(year, lead + std::to_string(year), code))
+        << code;
   }
 }
 
@@ -150,8 +158,8 @@ TEST(Disziplin, BuildDisziplinFillsEveryNamedField) {
 
   // Kind 0 gets its kind name as formula too; a template holds 55 characters.
   BuildDisziplin(d, TDisziplinVorlage{std::string(55, 'x') + "yyy", 0, 1, 2, 3, 4, 5}, 8);
-  EXPECT_EQ(d.Formula(), "<benutzerdefinierte Formel>");
-  EXPECT_EQ(d.Name(), std::string(55, 'x'));
+  EXPECT_EQ(std::pair(d.Formula(), d.Name()),
+            std::pair(std::string("<benutzerdefinierte Formel>"), std::string(55, 'x')));
 }
 
 TEST(Disziplin, CompareAndSame) {
@@ -167,15 +175,17 @@ TEST(Disziplin, CompareAndSame) {
       {2, Oem("ü"), 2, "z", -1},                 // unsigned bytes: 0x81 above every ASCII letter
   };
   for (const Case& c : cases) {
-    const TDisziplin a = Named(c.kindA, c.nameA), b = Named(c.kindB, c.nameB);
-    EXPECT_EQ(CompareDisziplin(a, b), c.want) << c.kindA << " " << c.nameA << " / " << c.kindB << " " << c.nameB;
-    EXPECT_EQ(CompareDisziplin(b, a), -c.want);
-    EXPECT_EQ(SameDisziplin(a, b), c.want == 0);
+    const TDisziplin a = Named(c.kindA, c.nameA);
+    const TDisziplin b = Named(c.kindB, c.nameB);
+    EXPECT_EQ(std::tuple(CompareDisziplin(a, b), CompareDisziplin(b, a), SameDisziplin(a, b)),
+              std::tuple(c.want, -c.want, c.want == 0))
+        << c.kindA << " " << c.nameA << " / " << c.kindB << " " << c.nameB;
   }
   // Parameters, texts other than the name, and bytes behind the name's length do not count.
   const Bytes bytes = Pattern();
   TDisziplin other;
   other.Load(bytes.data());
-  other.SetKind(2), other.SetName("50 m Retten");
+  other.SetKind(2);
+  other.SetName("50 m Retten");
   EXPECT_TRUE(SameDisziplin(Named(2, "50 m Retten"), other));
 }

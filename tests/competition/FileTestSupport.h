@@ -18,7 +18,8 @@ using Bytes = std::vector<uint8_t>;
 
 // A stored list head: u16 count, limit and delta.
 inline Bytes ListHead(uint16_t count, uint16_t limit, uint16_t delta) {
-  return {uint8_t(count), uint8_t(count >> 8), uint8_t(limit), uint8_t(limit >> 8), uint8_t(delta), uint8_t(delta >> 8)};
+  return {uint8_t(count), uint8_t(count >> 8), uint8_t(limit),
+          uint8_t(limit >> 8), uint8_t(delta), uint8_t(delta >> 8)};
 }
 
 // Appends one item behind its u16 marker.

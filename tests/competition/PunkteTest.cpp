@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "MessageCapture.h"
 #include "VkPunkte.h"
-#include "YrHooks.h"
 
 namespace {
 
@@ -26,16 +26,6 @@ TDisziplin Disz(uint16_t kind, int32_t v1, int32_t v2 = 0, const std::string& fo
   d.SetFormula(formula);
   return d;
 }
-
-// Collects what the core reports and restores the silent default.
-class Messages {
- public:
-  Messages() {
-    ErrorMsgProc = [this](const std::string& m) { list.push_back(m); };
-  }
-  ~Messages() { ErrorMsgProc = NoErrorMsg; }
-  std::vector<std::string> list;
-};
 
 }  // namespace
 
@@ -155,7 +145,7 @@ TEST(CalcPoints, CurvesDecreaseWithTime) {
 // Status codes, no time and a negative time (only in a damaged record) score
 // 0 in every kind; without a time not even a broken formula is evaluated.
 TEST(CalcPoints, StatusCodesNoTimeAndNegativeTimeGiveZero) {
-  Messages messages;
+  MessageCapture messages;
   const TDisziplin ds[] = {Disz(0, 100000, 0, "V1-T*10"), Disz(1, 3000), Disz(2, 100000, 100), Disz(3, 2000),
                            Disz(4, 3000)};
   for (const TDisziplin& d : ds) {
@@ -164,11 +154,11 @@ TEST(CalcPoints, StatusCodesNoTimeAndNegativeTimeGiveZero) {
     for (int32_t t : {0, -1, -3000, kMin}) EXPECT_EQ(CalcPoints(t, 0, 1, d), 0) << d.Kind() << " " << t;
   }
   for (int32_t t : {0, -1}) EXPECT_EQ(CalcPoints(t, 0, 1, Disz(0, 0, 0, "T*")), 0);
-  EXPECT_TRUE(messages.list.empty());
+  EXPECT_EQ(messages.list, std::vector<std::string>{});
 }
 
 TEST(CalcPoints, UserFormulaMatchesLinearWithoutStep) {
-  Messages messages;
+  MessageCapture messages;
   const TDisziplin linear = Disz(2, 100000, 0);
   const TDisziplin plain = Disz(0, 100000, 0, "v1-t*10");
   const TDisziplin withDeduction = Disz(0, 100000, 0, "V1-T*10-SP*100");
@@ -179,11 +169,11 @@ TEST(CalcPoints, UserFormulaMatchesLinearWithoutStep) {
       EXPECT_EQ(CalcPoints(t, sp, 1, withDeduction), CalcPoints(t, sp, 1, linear)) << t << " " << sp;
     }
   }
-  EXPECT_TRUE(messages.list.empty());
+  EXPECT_EQ(messages.list, std::vector<std::string>{});
 }
 
 TEST(CalcPoints, UserFormulaVariables) {
-  Messages messages;
+  MessageCapture messages;
   struct F { const char* formula; int32_t want; };
   const F cases[] = {
       {"T", 1234},          {"SP", 6},          {"P", 9},      {"V1", 11},  {"V2", 22},
@@ -196,11 +186,11 @@ TEST(CalcPoints, UserFormulaVariables) {
       {"LN(0-1)", 0},
   };
   for (const F& c : cases) EXPECT_EQ(CalcPoints(1234, 6, 9, Disz(0, 11, 22, c.formula)), c.want) << c.formula;
-  EXPECT_TRUE(messages.list.empty());
+  EXPECT_EQ(messages.list, std::vector<std::string>{});
 }
 
 TEST(CalcPoints, UserFormulaSyntaxErrorMessages) {
-  Messages messages;
+  MessageCapture messages;
   const std::string deep = std::string(18, '(') + "1" + std::string(18, ')');
   struct F { std::string formula; std::string message; };
   const F cases[] = {
@@ -231,7 +221,7 @@ TEST(CalcPoints, UserFormulaSyntaxErrorMessages) {
 }
 
 TEST(CalcPoints, SyntaxErrorIsReportedForEveryResult) {
-  Messages messages;
+  MessageCapture messages;
   const TDisziplin d = Disz(0, 100000, 0, "T*");
   for (int i = 0; i < 3; ++i) EXPECT_EQ(CalcPoints(6000 + i, 0, 1, d), 0);
   EXPECT_EQ(messages.list.size(), 3u);
@@ -241,7 +231,7 @@ TEST(CalcPoints, SyntaxErrorIsReportedForEveryResult) {
 }
 
 TEST(CalcPoints, TemplateBuiltUserFormulaReportsUntilAFormulaIsEntered) {
-  Messages messages;
+  MessageCapture messages;
   TDisziplin d;
   BuildDisziplin(d, TDisziplinVorlage{"Frei", 0, 100000}, 8);
   EXPECT_EQ(CalcPoints(6000, 0, 1, d), 0);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "FileTestSupport.h"
@@ -30,7 +32,7 @@ std::vector<TOrganEintrag::Bytes> Entries(const TOrganListe& l) {
 
 TEST(RekordListe, KeyDescendingPrefixAfterThenByteDescending) {
   TRekordListe l;
-  EXPECT_EQ(l.GetLimit() + l.GetDelta() + l.GetDuplicates(), 111);
+  EXPECT_EQ(std::tuple(l.GetLimit(), l.GetDelta(), l.GetDuplicates()), std::tuple(100, 10, true));
   TRekordEintrag::Block block{};
   block[89] = 0x5A;
   using Keys = std::vector<std::pair<std::string, int>>;
@@ -56,27 +58,30 @@ TEST(OrganListe, EntriesRoundTripByteForByteInTheOrderRead) {
   file.push_back(1);  // ignored on reading; Duplicates false is written back
   TYrMemoryStream in(file);
   TOrganListe l(in);
-  EXPECT_EQ(l.GetCount(), 4);
-  EXPECT_FALSE(l.GetDuplicates());
   l.Sort();
   TOrganListe copy(l);
-  EXPECT_EQ(Entries(copy), Entries(l));
   TYrMemoryStream out;
   copy.Store(out);
   file.back() = 0;
-  EXPECT_EQ(out.Data(), file);
+  EXPECT_EQ(std::tuple(l.GetCount(), l.GetDuplicates(), Entries(copy) == Entries(l), out.Data() == file),
+            std::tuple(4, false, true, true));
 }
 
 // A delta of 0 is pinned with the age class's participant list.
 TEST(OrganListe, LoadStopsQuietlyAtDamageAndTheCollectionLimit) {
-  Bytes wrongMarker = ListHead(3, 20, 5), shortEntry = ListHead(2, 20, 5), huge = ListHead(20000, 20, 5);
+  Bytes wrongMarker = ListHead(3, 20, 5);
+  Bytes shortEntry = ListHead(2, 20, 5);
+  Bytes huge = ListHead(20000, 20, 5);
   AddEntry(wrongMarker, 1);
   AddEntry(wrongMarker, 2, 1002);
   AddEntry(shortEntry, 1);
   AddEntry(shortEntry, 2);
   shortEntry.resize(shortEntry.size() - 10);
   std::vector<int> all;
-  for (int i = 0; i <= kMaxCollectionSize; ++i) AddEntry(huge, i), all.push_back(i);
+  for (int i = 0; i <= kMaxCollectionSize; ++i) {
+    AddEntry(huge, i);
+    all.push_back(i);
+  }
   all.pop_back();
   const struct {
     Bytes data;
@@ -93,11 +98,11 @@ TEST(OrganListe, LoadStopsQuietlyAtDamageAndTheCollectionLimit) {
     l.Insert(new TOrganEintrag);
     l.SetDelta(7);  // a load starts from a new list's limit and delta
     TYrMemoryStream in(c.data);
-    EXPECT_EQ(l.Load(in), c.whole) << &c - cases;
-    EXPECT_EQ(l.GetDelta(), c.delta) << &c - cases;
-    EXPECT_EQ(in.GetPos(), c.pos) << &c - cases;
+    const bool whole = l.Load(in);
     std::vector<TOrganEintrag::Bytes> want;
     for (int seed : c.seeds) want.push_back(Pattern(seed));
-    EXPECT_TRUE(Entries(l) == want) << &c - cases;
+    EXPECT_EQ(std::tuple(whole, l.GetDelta(), in.GetPos(), Entries(l) == want),
+              std::tuple(c.whole, c.delta, c.pos, true))
+        << &c - cases;
   }
 }

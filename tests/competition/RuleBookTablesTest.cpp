@@ -30,11 +30,10 @@ TEST(RuleBookTables, UsedSlotsHaveParametersAndUnusedSlotsNone) {
         EXPECT_GT(t.v[0], 0) << "slot " << s;
         EXPECT_EQ(t.ruleCode, b->book->ruleCode);
       }
-      EXPECT_LE(r.FinalCounted(), r.count);
-      EXPECT_GE(r.FinalCounted(), 1);
-      EXPECT_TRUE(r.extraFlags == 0 || r.HasCpr());  // the display flags go only to classes with CPR scoring
-      EXPECT_EQ(r.group != 0, b->book->UsesReferenceTimes());
-      EXPECT_LE(r.group, 6);
+      // The display flags go only to classes with CPR scoring.
+      EXPECT_EQ(std::tuple(r.FinalCounted() <= r.count, r.FinalCounted() >= 1, r.extraFlags == 0 || r.HasCpr(),
+                           r.group != 0, r.group <= 6),
+                std::tuple(true, true, true, b->book->UsesReferenceTimes(), true));
     }
   }
 }
@@ -61,9 +60,11 @@ TEST(RuleBookTables, ReferenceTimesExactlyWhereUsed) {
   const auto& t = kRuleBook2007.templates07;
   for (size_t i = 0; i < t.size(); ++i)
     for (int g = 1; g <= 6; ++g)
-      for (bool female : {true, false})
-        EXPECT_EQ((female ? t[i].female : t[i].male)[g - 1] != 0, used.count({static_cast<uint8_t>(i), female, g}) == 1)
+      for (bool female : {true, false}) {
+        const bool set = (female ? t[i].female : t[i].male)[g - 1] != 0;
+        EXPECT_EQ(set, used.count({static_cast<uint8_t>(i), female, g}) == 1)
             << t[i].name << (female ? " female" : " male") << " group " << g;
+      }
 }
 
 TEST(RuleSetCodes, BuildersAreFoundByName) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "CodePage.h"
 #include "YrText.h"
@@ -13,7 +14,7 @@ TEST(CodePage, GermanLettersBetweenThePages) {
                         Case{"\u00A0", 0xFF, 0xA0}}) {
     EXPECT_EQ(Oem(c.utf8), std::string(1, static_cast<char>(c.oem))) << c.utf8;
     EXPECT_EQ(Utf8ToAnsi(c.utf8), std::string(1, static_cast<char>(c.ansi))) << c.utf8;
-    EXPECT_TRUE(OemCharToAnsi(c.oem) == c.ansi && AnsiCharToOem(c.ansi) == c.oem) << c.utf8;
+    EXPECT_EQ(std::pair(OemCharToAnsi(c.oem), AnsiCharToOem(c.ansi)), std::pair(c.ansi, c.oem)) << c.utf8;
   }
 }
 
@@ -55,7 +56,8 @@ TEST(CodePage, MissingCharactersTakeBestFitOrQuestionMark) {
 TEST(CodePage, NoConversionInventsControlBytes) {
   auto control = [](uint8_t b) { return b < 0x20 || b == 0x7F; };
   for (int b = 0; b < 256; ++b) {
-    const auto c = static_cast<uint8_t>(b), a = OemCharToAnsi(c);
+    const auto c = static_cast<uint8_t>(b);
+    const uint8_t a = OemCharToAnsi(c);
     EXPECT_EQ(control(a) || a == 0x81 || a == 0x8D || a == 0x8F || a == 0x90 || a == 0x9D, control(c)) << b;
     EXPECT_EQ(control(AnsiCharToOem(c)), control(c)) << "ANSI byte " << b;
   }
@@ -78,5 +80,6 @@ TEST(CodePage, Utf8Edges) {
       {"a\xC3", "a?"},     {"\xC3" "b", "?b"},          {"\x80x", "?x"},
       {"\xC0\xAF", "??"}, {"\xED\xA0\x80", "???"}, {"\xF4\x90\x80\x80", "????"}, {"\xFF", "?"},
   };
-  for (const auto& [in, want] : invalid) EXPECT_TRUE(Utf8ToOem(in) == want && Utf8ToAnsi(in) == want) << in;
+  for (const auto& [in, want] : invalid)
+    EXPECT_EQ(std::pair(Utf8ToOem(in), Utf8ToAnsi(in)), std::pair(want, want)) << in;
 }

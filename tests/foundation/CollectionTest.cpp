@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "YrCollection.h"
@@ -11,6 +13,7 @@ namespace {
 
 using Codes = std::vector<int>;
 using Strings = std::vector<std::string>;
+using Sizes = std::pair<int16_t, int16_t>;  // count and limit
 
 // An item that counts how many of its kind are alive and records the tags of
 // the destroyed ones in order, so tests can prove who frees what. The tag is
@@ -34,7 +37,8 @@ class IntList : public TYrSortedCollection {
     SetDuplicates(duplicates);
   }
   int Compare(const TYrObject* a, const TYrObject* b) const override {
-    int ka = static_cast<const Item*>(a)->key, kb = static_cast<const Item*>(b)->key;
+    const int ka = static_cast<const Item*>(a)->key;
+    const int kb = static_cast<const Item*>(b)->key;
     return ka < kb ? -1 : (ka > kb ? 1 : 0);
   }
 };
@@ -73,19 +77,32 @@ std::string Tags(const TYrCollection& c) {
 
 using Plain = TYrCollection;
 
-TEST_F(Collection, GrowsInStepsOfDeltaAndSetLimitClamps) {
+// Limit and Delta are values (they are stored); the memory behind them
+// follows the items held, whatever the limit claims.
+TEST_F(Collection, LimitGrowsInStepsOfDeltaMemoryWithTheItems) {
   Item a(1);
   Plain c(0, 10);
   for (int i = 0; i < 11; ++i) c.Insert(&a);
-  EXPECT_TRUE(c.GetCount() == 11 && c.GetLimit() == 20);
+  EXPECT_EQ(std::pair(c.GetCount(), c.GetLimit()), Sizes(11, 20));
   c.SetLimit(20000);
   EXPECT_EQ(c.GetLimit(), 16379);
   c.SetLimit(0);
-  EXPECT_TRUE(c.GetCount() == 11 && c.GetLimit() == 11);
+  EXPECT_EQ(std::pair(c.GetCount(), c.GetLimit()), Sizes(11, 11));
   c.SetDelta(7);
   c.Insert(&a);
   EXPECT_EQ(c.GetLimit(), 18);
   EXPECT_EQ(Plain(-5, 1).GetLimit(), 0);
+
+  Plain claims(16379, 1);
+  EXPECT_EQ(claims.Reserved(), 0);
+  for (int n = 1; n <= 1000; ++n) {
+    claims.Insert(&a);
+    ASSERT_LE(claims.Reserved(), std::max(8, n * 3 / 2)) << n;
+  }
+  Plain stepOne(0, 1);
+  for (int i = 0; i < 1000; ++i) stepOne.Insert(&a);
+  EXPECT_EQ(std::tuple(stepOne.GetLimit(), stepOne.GetDelta(), stepOne.Reserved() <= 1500),
+            std::tuple(int16_t{1000}, int16_t{1}, true));
 }
 
 TEST_F(Collection, CannotGrowWithoutPositiveDelta) {
@@ -107,8 +124,9 @@ TEST_F(Collection, HardMaximumClampsGrowthAndRefusesFurtherItems) {
     Item a(1);
     Plain c(limit, delta);
     for (int i = 0; i < kMaxCollectionSize; ++i) c.Insert(&a);
-    EXPECT_TRUE(errors.codes.empty()) << limit;
-    EXPECT_TRUE(c.GetLimit() == 16379 && c.GetCount() == 16379);
+    EXPECT_EQ(std::tuple(errors.codes.size(), c.GetLimit(), c.GetCount(), c.Reserved()),
+              std::tuple(0u, int16_t{16379}, int16_t{16379}, 16379))
+        << limit;
     c.Insert(&a);
     c.AtInsert(0, &a);
     EXPECT_EQ(errors.codes, (Codes{214, 214}));
@@ -118,11 +136,13 @@ TEST_F(Collection, HardMaximumClampsGrowthAndRefusesFurtherItems) {
 
 TEST_F(Collection, BadIndexesReport213AndChangeNothing) {
   RunErrors errors;
-  Item a(1, "a"), b(2, "b"), x(9, "x");
+  Item a(1, "a");
+  Item b(2, "b");
+  Item x(9, "x");
   Plain c(2, 2);
   c.Insert(&a);
   c.Insert(&b);
-  EXPECT_TRUE(c.At(-1) == nullptr && c.At(2) == nullptr);
+  EXPECT_EQ(std::pair(c.At(-1), c.At(2)), (std::pair<TYrObject*, TYrObject*>(nullptr, nullptr)));
   for (int i : {2, -1}) c.AtPut(i, &x);
   for (int i : {3, -1}) c.AtInsert(i, &x);
   for (int i : {2, -1}) c.AtDelete(i);
@@ -138,7 +158,10 @@ TEST_F(Collection, BadIndexesReport213AndChangeNothing) {
 }
 
 TEST_F(Collection, InsertDeleteAndPositions) {
-  Item a(1, "a"), b(2, "b"), d(3, "d"), e(4, "e");
+  Item a(1, "a");
+  Item b(2, "b");
+  Item d(3, "d");
+  Item e(4, "e");
   Plain c(0, 2);
   c.AtInsert(0, &b);  // into an empty collection
   c.AtInsert(1, &e);  // at Count: appends
@@ -154,17 +177,18 @@ TEST_F(Collection, InsertDeleteAndPositions) {
 }
 
 TEST_F(Collection, PlainComparesPointersAndDoesNotOwn) {
-  auto a = std::make_unique<Item>(1, "a"), b = std::make_unique<Item>(1, "b");
+  auto a = std::make_unique<Item>(1, "a");
+  auto b = std::make_unique<Item>(1, "b");
   {
     Plain c(1, 1);
     EXPECT_EQ(c.IndexOf(a.get()), -1);
     EXPECT_EQ(Tags(c), "");  // ForEach on an empty collection calls nothing
     for (Item* i : {b.get(), a.get(), a.get()}) c.Insert(i);
-    EXPECT_TRUE(c.IndexOf(a.get()) == 1 && c.IndexOf(b.get()) == 0);
+    EXPECT_EQ(std::pair(c.IndexOf(a.get()), c.IndexOf(b.get())), std::pair(1, 0));
     c.Delete(a.get());  // removes the first occurrence only
     EXPECT_EQ(Tags(c), "b a");
     c.DeleteAll();
-    EXPECT_TRUE(c.GetCount() == 0 && c.GetLimit() == 3);
+    EXPECT_EQ(std::pair(c.GetCount(), c.GetLimit()), Sizes(0, 3));
     c.Insert(a.get());
   }
   EXPECT_EQ(Item::alive, 2);
@@ -214,8 +238,9 @@ TEST_F(Collection, SortedIndexOf) {
   for (int k : {5, 5, 1, 9, 9}) l.Insert(new Item(k));
   EXPECT_EQ(Tags(l), "1 5 5 x 9 9");
   EXPECT_EQ(l.IndexOf(last5), 3);  // with duplicates: this very item
-  Item stranger(5, "s"), absent(4);  // equal key, not held: the scan runs to the end
-  EXPECT_TRUE(l.IndexOf(&stranger) == -1 && l.IndexOf(&absent) == -1);
+  Item stranger(5, "s");  // equal key, not held: the scan runs to the end
+  Item absent(4);
+  EXPECT_EQ(std::pair(l.IndexOf(&stranger), l.IndexOf(&absent)), std::pair(-1, -1));
   IntList u;
   for (int k : {3, 1, 2}) u.Insert(new Item(k));
   Item equal(2);
@@ -317,9 +342,10 @@ TEST(YrSet, AddsAndRemovesValues) {
   for (int v = 0; v < 256; ++v) EXPECT_FALSE(s.Contains(static_cast<uint8_t>(v))) << v;
   s.SetElement(25, true);
   s.SetElement(255, true);
-  EXPECT_TRUE(s.Contains(25) && s.Contains(255) && !s.Contains(24) && !s.Contains(26));
+  EXPECT_EQ(std::tuple(s.Contains(25), s.Contains(255), s.Contains(24), s.Contains(26)),
+            std::tuple(true, true, false, false));
   s.SetElement(25, false);
-  EXPECT_TRUE(!s.Contains(25) && s.Contains(255));
+  EXPECT_EQ(std::pair(s.Contains(25), s.Contains(255)), std::pair(false, true));
 }
 
 }  // namespace

@@ -61,7 +61,3 @@ TEST(Date, DateTimeStampReadsTheClockOnce) {
   EXPECT_EQ(DateTimeStamp(), "31.12.2026 - 23:59:59");
   EXPECT_EQ(readings, 1);
 }
-
-TEST(Date, TwoDigits) {
-  EXPECT_TRUE(TwoDigits(0) == "00" && TwoDigits(7) == "07" && TwoDigits(10) == "10" && TwoDigits(123) == "123");
-}

@@ -6,11 +6,12 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "MessageCapture.h"
 #include "YrFormel.h"
-#include "YrHooks.h"
 
 namespace {
 
@@ -76,10 +77,8 @@ TEST(Formel, ExactValues) {
       {"1E-5000+2", 2},
   };
   for (const Case& c : cases) {
-    Outcome o = Eval(c.formula);
-    EXPECT_FALSE(o.failed) << c.formula;
-    EXPECT_EQ(o.code, 0) << c.formula;
-    EXPECT_EQ(o.result, c.want) << c.formula;
+    const Outcome o = Eval(c.formula);
+    EXPECT_EQ(std::tuple(o.failed, o.code, o.result), std::tuple(false, 0, c.want)) << c.formula;
   }
   EXPECT_GT(Eval("1+1E-19-1").result, 0);
 }
@@ -115,11 +114,8 @@ TEST(Formel, NumericFailuresAreQuiet) {
       "SQR(1E2466)*10",
   };
   for (const char* formula : cases) {
-    Outcome o = Eval(formula);
-    EXPECT_TRUE(o.failed) << formula;
-    EXPECT_EQ(o.result, 0) << formula;
-    EXPECT_EQ(o.code, 0) << formula;
-    EXPECT_EQ(o.reports, 0) << formula;
+    const Outcome o = Eval(formula);
+    EXPECT_EQ(std::tuple(o.failed, o.result, o.code, o.reports), std::tuple(true, 0.0L, 0, 0)) << formula;
   }
 }
 
@@ -130,8 +126,7 @@ TEST(Formel, NonFiniteVariableFails) {
     f.vars["T"] = bad;
     f.SetFormula("NEG(T)+1");
     f.Parse();
-    EXPECT_TRUE(f.Failed());
-    EXPECT_EQ(f.Result(), 0);
+    EXPECT_EQ(std::pair(f.Failed(), f.Result()), std::pair(true, 0.0L));
   }
 }
 
@@ -152,12 +147,10 @@ TEST(Formel, SyntaxErrorsReportCodeAndPosition) {
       {"1/0+", 3, 5},
   };
   for (const Case& c : cases) {
-    Outcome o = Eval(c.formula);
-    EXPECT_EQ(o.code, c.code) << '"' << c.formula << '"';
-    EXPECT_EQ(o.position, c.position) << '"' << c.formula << '"';
-    EXPECT_EQ(o.reports, 1) << '"' << c.formula << '"';
-    EXPECT_TRUE(o.failed) << '"' << c.formula << '"';
-    EXPECT_EQ(o.result, 0) << '"' << c.formula << '"';
+    const Outcome o = Eval(c.formula);
+    EXPECT_EQ(std::tuple(o.code, o.position, o.reports, o.failed, o.result),
+              std::tuple(c.code, c.position, 1, true, 0.0L))
+        << '"' << c.formula << '"';
   }
 }
 
@@ -208,8 +201,7 @@ TEST(Formel, EveryActionTableCell) {
 
 TEST(Formel, FifteenRecordStackBoundsNesting) {
   // Each open parenthesis, pending operand and operator takes one record.
-  EXPECT_EQ(Eval(Nested(12)).result, 1);
-  EXPECT_EQ(Eval(Nested(12)).code, 0);
+  EXPECT_EQ(std::pair(Eval(Nested(12)).result, Eval(Nested(12)).code), std::pair(1.0L, 0));
   struct Case { std::string formula; int position; };
   const Case cases[] = {
       {Nested(13), 17},  // the first ")" does not fit; the next ")" was read
@@ -220,11 +212,8 @@ TEST(Formel, FifteenRecordStackBoundsNesting) {
       {"1+(1+(1+(1+(1+(1+(1)))))))", 17},
   };
   for (const Case& c : cases) {
-    Outcome o = Eval(c.formula);
-    EXPECT_EQ(o.code, 1) << c.formula;
-    EXPECT_EQ(o.position, c.position) << c.formula;
-    EXPECT_EQ(o.reports, 1) << c.formula;
-    EXPECT_TRUE(o.failed) << c.formula;
+    const Outcome o = Eval(c.formula);
+    EXPECT_EQ(std::tuple(o.code, o.position, o.reports, o.failed), std::tuple(1, c.position, 1, true)) << c.formula;
   }
   EXPECT_EQ(Eval("1^1^1^1^1^1^1").result, 1);
 }
@@ -315,8 +304,7 @@ TEST(Formel, FormulaIsUpperCasedAndCutTo255) {
 // and after Failed and Result are final, builds any message. The base class
 // knows no variables.
 TEST(Formel, ErrorProcIsTheOnlyReport) {
-  int messages = 0;
-  ErrorMsgProc = [&messages](const std::string&) { ++messages; };
+  MessageCapture messages;
   TYrFormel f;
   std::vector<std::pair<int, int>> calls;  // code, position
   bool failedSeen = false;
@@ -328,11 +316,8 @@ TEST(Formel, ErrorProcIsTheOnlyReport) {
   f.Parse();
   f.SetErrorProc(nullptr);
   f.Parse();
-  ErrorMsgProc = NoErrorMsg;
-  EXPECT_EQ(f.ErrorCode(), 3);
-  EXPECT_EQ(calls, (std::vector<std::pair<int, int>>{{3, 2}}));
-  EXPECT_TRUE(failedSeen);
-  EXPECT_EQ(messages, 0);
+  EXPECT_EQ(std::tuple(f.ErrorCode(), calls, failedSeen, messages.list.size()),
+            std::tuple(3, std::vector<std::pair<int, int>>{{3, 2}}, true, 0u));
 }
 
 TEST(Formel, GermanLocaleDoesNotChangeNumbers) {
@@ -342,9 +327,6 @@ TEST(Formel, GermanLocaleDoesNotChangeNumbers) {
   Outcome comma = Eval("1,5");
   Outcome exp = Eval("2.5E-1");
   std::setlocale(LC_ALL, old.c_str());
-  EXPECT_EQ(dot.result, 3.25L);
-  EXPECT_FALSE(dot.failed);
-  EXPECT_EQ(exp.result, 0.25L);
-  EXPECT_EQ(comma.code, 4);
-  EXPECT_EQ(comma.position, 2);
+  EXPECT_EQ(std::tuple(dot.result, dot.failed, exp.result, comma.code, comma.position),
+            std::tuple(3.25L, false, 0.25L, 4, 2));
 }

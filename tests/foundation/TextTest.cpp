@@ -8,6 +8,7 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -25,9 +26,9 @@ TEST(Text, Numbers) {
       {"99999999999999999999", 0},
   };
   for (const Case& c : cases) EXPECT_EQ(StrToInt(c.s), c.want) << '"' << c.s << '"';
-  EXPECT_TRUE(IntToStr(0) == "0" && IntToStr(123) == "123" && IntToStr(-5) == "-5");
-  EXPECT_EQ(IntToStr(std::numeric_limits<int32_t>::min()), "-2147483648");
-  EXPECT_TRUE(Max(3, 5) == 5 && Max(5, 3) == 5 && Max(-1, -2) == -1);
+  EXPECT_EQ(std::tuple(IntToStr(0), IntToStr(123), IntToStr(-5), IntToStr(std::numeric_limits<int32_t>::min())),
+            std::tuple("0", "123", "-5", "-2147483648"));
+  EXPECT_EQ(std::tuple(Max(3, 5), Max(5, 3), Max(-1, -2)), std::tuple(5, 5, -1));
 }
 
 TEST(Text, UpperCaseTouchesOnlyAsciiLetters) {
@@ -111,6 +112,6 @@ TEST(Text, MakeBackupRenamesBesideTheFile) {
 TEST(Text, CompareBytesUnsignedAndPrefixFirst) {
   // DOS a-umlaut sorts above z, upper case first.
   const std::pair<const char*, const char*> less[] = {{"abc", "abd"}, {"z", "\x84"}, {"Z", "a"}, {"ab", "abc"}};
-  for (const auto& [a, b] : less) EXPECT_TRUE(CompareBytes(a, b) == -1 && CompareBytes(b, a) == 1) << a << " " << b;
+  for (const auto& [a, b] : less) EXPECT_EQ(std::pair(CompareBytes(a, b), CompareBytes(b, a)), std::pair(-1, 1)) << a;
   EXPECT_EQ(CompareBytes("", ""), 0);
 }
