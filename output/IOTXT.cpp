@@ -39,7 +39,7 @@ void TIOTxt::SetValue(int32_t index, std::string_view value) {
 
 void TIOTxt::WriteRecord() {
   if (Stream == nullptr) return;
-  // One write per record: the file stream is unbuffered.
+  // The record is built whole and handed to the stream in one write.
   std::string out;
   for (size_t i = 0; i < columns_.size(); ++i) {
     const std::string v = columns_[i].value.Str();

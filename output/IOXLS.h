@@ -88,8 +88,7 @@ class TIOXls : public TYrObject {
  private:
   void PutU16(uint16_t v);
   void PutU8(uint8_t v);
-  // Writes the record built so far in one call: the file stream is
-  // unbuffered.
+  // Hands the record built so far to the stream in one write.
   void Flush();
 
   bool valid_ = false;

@@ -41,7 +41,7 @@ struct TempFile {
     TYrStream stream(path, stCreate);
     ASSERT_EQ(stream.ErrorInfo, 0);
     write(stream);
-    EXPECT_EQ(stream.FirstError, 0);
+    EXPECT_EQ(stream.Close(), 0);
   }
   std::string path;
 };

@@ -23,6 +23,7 @@ int CmdExport(int argc, char** argv) {
     if (format == "dbf") ExportDbf(w, stream);
     if (format == "xls") ExportXls(w, stream, 0);
     if (format == "html") ExportHtml(w, stream, PresetHtmlOptions());
+    stream.Close();
   }
   if (stream.ErrorInfo != 0 || stream.FirstError != 0) {
     std::cerr << "vkdump: cannot write " << argv[4] << " (error "

@@ -78,7 +78,10 @@ bool LoadFile(const std::string& path, TWettkampf& w) {
 
 bool StoreFile(const std::string& path, const TWettkampf& w) {
   TYrStream stream(path, stCreate);
-  if (stream.ErrorInfo == 0) w.Store(stream);
+  if (stream.ErrorInfo == 0) {
+    w.Store(stream);
+    stream.Close();
+  }
   if (stream.ErrorInfo != 0 || stream.FirstError != 0) {
     std::cerr << "vkdump: cannot write " << path << " (error "
               << (stream.ErrorInfo ? stream.ErrorInfo : stream.FirstError) << ")\n";
