@@ -19,6 +19,7 @@ TZuruecksetzenDlg::TZuruecksetzenDlg(QWidget* parent) : QDialog(parent) {
   setToolTip(QStringLiteral("Eingaben aller Teilnehmer zurücksetzen"));
 
   group_ = new QGroupBox(QStringLiteral("Folgende Werte zurücksetzen"), this);
+  group_->setObjectName(QStringLiteral("GroupBox1"));
   auto* grid = new QGridLayout(group_);
   const char* kinds[4][2] = {{"ZeitCB", "Zeit "}, {"AbzugCB", "Abzug "}, {"LaufCB", "Lauf "}, {"BahnCB", "Bahn "}};
   for (int kind = 0; kind < 4; ++kind)
