@@ -99,8 +99,14 @@ void TLaufanzeigeDlg::ShowLauf() {
   header_->setText(FromOem(competition_->HeatListLine(discipline_, nullptr, false, false)));
   heatLabel_->setText(heat_ == 0 ? QStringLiteral("Lauf ungesetzt (0)") : QStringLiteral("Lauf %1").arg(heat_));
   list_->clear();
-  for (int i = 0; i < selection.GetCount(); ++i)
-    list_->addItem(FromOem(competition_->HeatListLine(discipline_, selection.At(i), false, false)));
+  // Rows a little higher than the font, so that the dots of a capital
+  // umlaut are not cut off by the row above.
+  const QFontMetrics metrics(list_->font());
+  for (int i = 0; i < selection.GetCount(); ++i) {
+    auto* item = new QListWidgetItem(FromOem(competition_->HeatListLine(discipline_, selection.At(i), false, false)));
+    item->setSizeHint(QSize(metrics.horizontalAdvance(item->text()) + 8, metrics.lineSpacing() + 4));
+    list_->addItem(item);
+  }
   if (list_->count() > 0) list_->setCurrentRow(0);
 }
 

@@ -15,7 +15,8 @@ TQualifikationDlg::TQualifikationDlg(QWidget* parent) : QDialog(parent) {
   count_->setObjectName(QStringLiteral("SpinEdit1"));
   count_->setRange(1, 100);
   mode_ = RadioGroup(this, QStringLiteral("RadioGroup1"), QStringLiteral("Optionen:"),
-                     {QStringLiteral("&beide folgenden Aktionen"), QStringLiteral("Eigenschaft 'startberechtigt' setzen"),
+                     {QStringLiteral("&beide folgenden Aktionen"),
+                      QStringLiteral("Eigenschaft 'startberechtigt' setzen"),
                       QStringLiteral("nicht startberechtigte Teilnehmer löschen")},
                      0);
   auto* main = new QVBoxLayout(this);

@@ -76,7 +76,7 @@ QString JoinTime(const TimeParts& p) {
 // become a time; the cursor stays behind the digit it followed.
 class TimeValidator : public QValidator {
  public:
-  TimeValidator(const TTimeEdit* edit) : QValidator(const_cast<TTimeEdit*>(edit)), edit_(edit) {}
+  explicit TimeValidator(TTimeEdit* edit) : QValidator(edit), edit_(edit) {}
 
   State validate(QString& input, int& pos) const override {
     std::optional<TimeParts> p = SplitTime(input, edit_->Hundredths());

@@ -207,7 +207,8 @@ TEST(StrikeDialog, ItemsAndTheChosenMode) {
   std::vector<std::string> items;
   int preset = -1;
   desk.AnswerDialog("TStreichenDlg", mrOk, [&](QDialog& d) {
-    for (int i = 1; i <= 3; ++i) items.push_back(Child(d, QStringLiteral("RadioButton%1").arg(i))->text().toStdString());
+    for (int i = 1; i <= 3; ++i)
+      items.push_back(Child(d, QStringLiteral("RadioButton%1").arg(i))->text().toStdString());
     preset = dlg.GetMode();
     Click(d, "RadioButton2");
   });

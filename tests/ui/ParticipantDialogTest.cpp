@@ -172,7 +172,8 @@ TEST(ParticipantDialog, TeamLayoutShowsTeamNameAndAddition) {
   ASSERT_EQ(Edit(*w, t,
                  [&](QDialog& d) {
                    shown = {Child(d, "NameEdit")->isVisible(), Child(d, "VornameEdit")->isVisible(),
-                            Child(d, "MannschaftEdit")->isVisible(), Child<QLabel>(d, "ZusatzLabel")->text().toStdString()};
+                            Child(d, "MannschaftEdit")->isVisible(),
+                            Child<QLabel>(d, "ZusatzLabel")->text().toStdString()};
                    Type(d, "ZusatzEdit", "Staffel 3");
                  }),
             mrOk);
@@ -209,7 +210,8 @@ TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
       text = Child(d, c.edit)->text().toStdString();
     });  // closed with OK by the desktop
     int r = TheDesktop().RunModal(dlg);
-    EXPECT_EQ(std::tuple(text, desk.Messages(), r), std::tuple(c.text, c.warnings, c.warnings.empty() ? mrOk : mrCancel));
+    EXPECT_EQ(std::tuple(text, desk.Messages(), r),
+              std::tuple(c.text, c.warnings, c.warnings.empty() ? mrOk : mrCancel));
   }
 }
 
