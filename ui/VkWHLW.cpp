@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
-#include "VkWButtons.h"
-#include "VkWTimeEdit.h"
+#include "DialogParts.h"
+#include "TimeEdit.h"
 #include "VkWettk.h"
 
 THLWLaufbesetzungDlg::THLWLaufbesetzungDlg(QWidget* parent) : ValidatedDialog(parent) {
@@ -46,7 +48,7 @@ THLWLaufbesetzungDlg::THLWLaufbesetzungDlg(QWidget* parent) : ValidatedDialog(pa
 
   auto* main = new QVBoxLayout(this);
   main->addWidget(settings);
-  main->addLayout(OkCancelRow(*this));
+  main->addLayout(OkCancelRow(this));
 }
 
 void THLWLaufbesetzungDlg::SetWettkampf(const TWettkampf& competition) {

@@ -11,10 +11,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "DialogParts.h"
 #include "OemText.h"
 #include "VkTeiln.h"
 #include "VkWTeiln.h"
-#include "VkWButtons.h"
 #include "VkWettk.h"
 
 THinzufuegenDlg::THinzufuegenDlg(QWidget* parent) : QDialog(parent) {
@@ -71,7 +71,7 @@ THinzufuegenDlg::THinzufuegenDlg(QWidget* parent) : QDialog(parent) {
     if (!on) anzahl_->setValue(0);
   });
 
-  main->addLayout(OkCancelRow(*this));
+  main->addLayout(OkCancelRow(this));
 }
 
 uint16_t THinzufuegenDlg::GetOptionen() const {

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
-#include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
+#include <QVBoxLayout>
 
+#include "DialogParts.h"
 #include "OemText.h"
-#include "VkWButtons.h"
 #include "VkWettk.h"
 
 TLaufanzeigeDlg::TLaufanzeigeDlg(QWidget* parent) : QDialog(parent) {
@@ -20,7 +21,7 @@ TLaufanzeigeDlg::TLaufanzeigeDlg(QWidget* parent) : QDialog(parent) {
   tabs_ = new QTabBar(this);
   tabs_->setObjectName(QStringLiteral("TabControl1"));
   for (int d = 1; d <= 5; ++d) tabs_->addTab(QStringLiteral("Wettkampf %1").arg(d));
-  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  const QFont fixed = FixedFont();
   header_ = new QLabel(this);
   header_->setObjectName(QStringLiteral("HeaderLabel"));
   header_->setFont(fixed);
@@ -34,14 +35,11 @@ TLaufanzeigeDlg::TLaufanzeigeDlg(QWidget* parent) : QDialog(parent) {
   list_->setFont(fixed);
   list_->setMinimumSize(QFontMetrics(fixed).horizontalAdvance(QString(86, u'0')), 220);
 
-  auto* previous = new QPushButton(QStringLiteral("<<"), this);
-  previous->setObjectName(QStringLiteral("PrevBtn"));
-  auto* next = new QPushButton(QStringLiteral(">>"), this);
-  next->setObjectName(QStringLiteral("NextBtn"));
+  QPushButton* previous = NewButton(this, "PrevBtn", QStringLiteral("<<"));
+  QPushButton* next = NewButton(this, "NextBtn", QStringLiteral(">>"));
   // Editing from here was never wired up; the button stays as the default
   // so that Enter does not close the viewer.
-  auto* edit = new QPushButton(QStringLiteral("Ändern..."), this);
-  edit->setObjectName(QStringLiteral("AendernBtn"));
+  QPushButton* edit = NewButton(this, "AendernBtn", QStringLiteral("Ändern..."));
   edit->setToolTip(QStringLiteral("Teilnehmerdaten ändern"));
 
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
@@ -55,15 +53,17 @@ TLaufanzeigeDlg::TLaufanzeigeDlg(QWidget* parent) : QDialog(parent) {
   heatRow->addWidget(previous);
   heatRow->addWidget(heatLabel_, 1, Qt::AlignCenter);
   heatRow->addWidget(next);
-  QHBoxLayout* buttons = OkCancelRow(*this);
-  buttons->insertWidget(0, edit);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(edit);
+  buttons->addStretch();
+  QPushButton* ok = AddOkCancel(this, buttons);
   auto* main = new QVBoxLayout(this);
   main->addWidget(tabs_);
   main->addLayout(heatRow);
   main->addWidget(header_);
   main->addWidget(list_, 1);
   main->addLayout(buttons);
-  findChild<QPushButton*>(QStringLiteral("OKBtn"))->setDefault(false);
+  ok->setDefault(false);
   edit->setDefault(true);
 }
 

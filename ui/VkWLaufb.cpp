@@ -2,10 +2,12 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
-#include "VkWButtons.h"
+#include "DialogParts.h"
 #include "VkWettk.h"
 
 TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
@@ -47,7 +49,7 @@ TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
   top->addWidget(start);
   auto* main = new QVBoxLayout(this);
   main->addLayout(top);
-  main->addLayout(OkCancelRow(*this));
+  main->addLayout(OkCancelRow(this));
 }
 
 THeatParameter TLaufbesetzungDlg::GetParameter() const {

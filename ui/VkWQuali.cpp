@@ -3,8 +3,10 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
-#include "VkWButtons.h"
+#include "DialogParts.h"
+#include "RadioGroup.h"
 #include "VkWettk.h"
 
 TQualifikationDlg::TQualifikationDlg(QWidget* parent) : QDialog(parent) {
@@ -14,24 +16,25 @@ TQualifikationDlg::TQualifikationDlg(QWidget* parent) : QDialog(parent) {
   count_ = new QSpinBox(this);
   count_->setObjectName(QStringLiteral("SpinEdit1"));
   count_->setRange(1, 100);
-  mode_ = RadioGroup(this, QStringLiteral("RadioGroup1"), QStringLiteral("Optionen:"),
-                     {QStringLiteral("&beide folgenden Aktionen"),
-                      QStringLiteral("Eigenschaft 'startberechtigt' setzen"),
-                      QStringLiteral("nicht startberechtigte Teilnehmer löschen")},
-                     0);
+  mode_ = new RadioGroup(
+      QStringLiteral("RadioGroup1"), QStringLiteral("Optionen:"),
+      {QStringLiteral("&beide folgenden Aktionen"), QStringLiteral("Eigenschaft 'startberechtigt' setzen"),
+       QStringLiteral("nicht startberechtigte Teilnehmer löschen")},
+      1, this);
+  mode_->SetItemIndex(0);
   auto* main = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Teilnehmer pro Altersklasse:"), count_);
   main->addLayout(form);
-  main->addWidget(RadioGroupBox(mode_));
-  main->addLayout(OkCancelRow(*this));
+  main->addWidget(mode_);
+  main->addLayout(OkCancelRow(this));
 }
 
 void TQualifikationDlg::SetWettkampf(const TWettkampf& competition) {
   count_->setValue(3 * competition.LanesPerHeat());
 }
 
-TQualifyParameter TQualifikationDlg::GetParameter() const { return {count_->value(), mode_->checkedId()}; }
+TQualifyParameter TQualifikationDlg::GetParameter() const { return {count_->value(), mode_->ItemIndex()}; }
 
 void TQualifikationDlg::ApplyTo(TWettkampf& competition) const {
   const TQualifyParameter p = GetParameter();

@@ -8,7 +8,7 @@
 
 #include <QDialog>
 
-class QButtonGroup;
+class RadioGroup;
 class QSpinBox;
 class TWettkampf;
 
@@ -31,5 +31,5 @@ class TQualifikationDlg : public QDialog {
 
  private:
   QSpinBox* count_;
-  QButtonGroup* mode_;
+  RadioGroup* mode_;
 };

@@ -1,15 +1,13 @@
 #include "VkWReset.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "VkWButtons.h"
+#include "DialogParts.h"
+#include "RadioGroup.h"
 #include "VkWettk.h"
 #include "YrCollection.h"
 
@@ -36,40 +34,25 @@ TZuruecksetzenDlg::TZuruecksetzenDlg(QWidget* parent) : QDialog(parent) {
   for (int i = 0; i < kItems; ++i)
     connect(boxes_[i], &QCheckBox::clicked, this, [this, i](bool checked) { remembered_[i] = checked; });
 
-  auto* radio = new QGroupBox(QStringLiteral("Optionen"), this);
-  radio->setObjectName(QStringLiteral("RadioGroup1"));
-  auto* rl = new QVBoxLayout(radio);
-  auto* buttonGroup = new QButtonGroup(this);
-  const char16_t* captions[4] = {u"&Zeiten, Strafpunkte und HLW", u"&Laufbesetzung (Lauf und Bahn)",
-                                 u"&Alles einschließlich  HLW", u"&Individuell"};
-  for (int i = 0; i < 4; ++i) {
-    options_[i] = new QRadioButton(QString::fromUtf16(captions[i]), radio);
-    options_[i]->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
-    buttonGroup->addButton(options_[i], i);
-    rl->addWidget(options_[i]);
-  }
-  rl->addStretch();
-  options_[0]->setChecked(true);
-  connect(buttonGroup, &QButtonGroup::idToggled, this, [this](int id, bool on) {
-    if (on) ApplyOption(id);
-  });
-
+  options_ =
+      new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Optionen"),
+                     {QStringLiteral("&Zeiten, Strafpunkte und HLW"), QStringLiteral("&Laufbesetzung (Lauf und Bahn)"),
+                      QStringLiteral("&Alles einschließlich  HLW"), QStringLiteral("&Individuell")},
+                     1, this);
+  options_->SetItemIndex(0);
+  connect(options_, &RadioGroup::Clicked, this, &TZuruecksetzenDlg::ApplyOption);
 
   auto* top = new QHBoxLayout;
   top->addWidget(group_);
-  top->addWidget(radio);
+  top->addWidget(options_, 0, Qt::AlignTop);
   auto* main = new QVBoxLayout(this);
   main->addLayout(top);
-  main->addLayout(OkCancelRow(*this));
+  main->addLayout(OkCancelRow(this));
 
   ApplyOption(0);
 }
 
-int TZuruecksetzenDlg::Option() const {
-  for (int i = 0; i < 4; ++i)
-    if (options_[i]->isChecked()) return i;
-  return 0;
-}
+int TZuruecksetzenDlg::Option() const { return options_->ItemIndex(); }
 
 void TZuruecksetzenDlg::ApplyOption(int option) {
   const bool individual = option == 3;

@@ -14,7 +14,7 @@
 
 class QCheckBox;
 class QGroupBox;
-class QRadioButton;
+class RadioGroup;
 class TWettkampf;
 class TYrSet;
 
@@ -41,6 +41,6 @@ class TZuruecksetzenDlg : public QDialog {
   std::array<QCheckBox*, kItems> boxes_{};
   // The user's own choice, restored by "&Individuell".
   std::array<bool, kItems> remembered_{};
-  std::array<QRadioButton*, 4> options_{};
+  RadioGroup* options_;
   QGroupBox* group_;
 };

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-class QButtonGroup;
+class RadioGroup;
 class TWettkampf;
 
 class TStreichenDlg : public QDialog {
@@ -21,5 +21,5 @@ class TStreichenDlg : public QDialog {
   void ApplyTo(TWettkampf& competition) const;
 
  private:
-  QButtonGroup* mode_;
+  RadioGroup* mode_;
 };

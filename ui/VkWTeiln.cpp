@@ -11,10 +11,11 @@
 #include <QVBoxLayout>
 
 #include "Desktop.h"
+#include "DialogParts.h"
 #include "OemText.h"
+#include "TimeEdit.h"
 #include "VkTeiln.h"
 #include "VkWMisc.h"
-#include "VkWTimeEdit.h"
 #include "VkWettk.h"
 
 const QStringList& OrganisationAbbreviations() {
@@ -39,12 +40,30 @@ QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
   return label;
 }
 
-TYrNumEdit* NumEdit(const QString& name, int32_t min, int32_t max, int maxLength, QWidget* parent) {
+// The ranges and lengths of the number edits. SetTeilnehmer widens a range
+// for a stored value outside it (a heat of 1000 from the heat assignment, a
+// file of another program), so an untouched value never blocks OK.
+struct NumRange {
+  int32_t min, max;
+  int maxLength;
+};
+constexpr NumRange kDeduction{-6, 9999, 4};
+constexpr NumRange kHeat{0, 999, 3};
+constexpr NumRange kLane{0, 999, 2};
+constexpr double kMinCprPoints = -300;
+constexpr double kMaxCprPoints = 9999;
+
+TYrNumEdit* NumEdit(const QString& name, NumRange range, QWidget* parent) {
   auto* edit = new TYrNumEdit(parent);
   edit->setObjectName(name);
-  edit->SetRange(min, max);
-  edit->setMaxLength(maxLength);
+  edit->SetRange(range.min, range.max);
+  edit->setMaxLength(range.maxLength);
   return edit;
+}
+
+void ShowStored(TYrNumEdit* edit, NumRange range, int32_t value) {
+  edit->setMaxLength(range.maxLength);
+  edit->SetStoredValue(value, range.min, range.max);
 }
 
 const QString kDeductionHint = QStringLiteral(
@@ -129,10 +148,10 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
     const QString n = QString::number(k + 1);
     zeitEdits_[k] = new TTimeEdit(results);
     zeitEdits_[k]->setObjectName(QStringLiteral("ZeitEdit") + n);
-    abzugEdits_[k] = NumEdit(QStringLiteral("AbzugEdit") + n, -6, 9999, 4, results);
+    abzugEdits_[k] = NumEdit(QStringLiteral("AbzugEdit") + n, kDeduction, results);
     abzugEdits_[k]->setToolTip(kDeductionHint);
-    laufEdits_[k] = NumEdit(QStringLiteral("LaufEdit") + n, 0, 999, 3, results);
-    bahnEdits_[k] = NumEdit(QStringLiteral("BahnEdit") + n, 0, 999, 2, results);
+    laufEdits_[k] = NumEdit(QStringLiteral("LaufEdit") + n, kHeat, results);
+    bahnEdits_[k] = NumEdit(QStringLiteral("BahnEdit") + n, kLane, results);
     wettkLabels_[k] = BuddyLabel(QStringLiteral("Wettkampf &") + n + u':', zeitEdits_[k], results);
     wettkLabels_[k]->setObjectName(QStringLiteral("WettkLabel") + n);
     rg->addWidget(wettkLabels_[k], k + 1, 0);
@@ -145,14 +164,14 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   // --- CPR
   hlwPunkteEdit_ = new TYrFloatEdit(results);
   hlwPunkteEdit_->setObjectName(QStringLiteral("HLWPunkteEdit"));
-  hlwPunkteEdit_->SetRange(-300, 9999);
+  hlwPunkteEdit_->SetRange(kMinCprPoints, kMaxCprPoints);
   hlwPunkteEdit_->SetDigits(2);
   hlwPunkteEdit_->SetPrecision(8);
   hlwPunkteEdit_->setMaxLength(8);
   hlwPunkteEdit_->setToolTip(kCprHint);
   hlwZeitEdit_ = new TClockEdit(results);
   hlwZeitEdit_->setObjectName(QStringLiteral("HLWZeitEdit"));
-  hlwBahnEdit_ = NumEdit(QStringLiteral("HLWBahnEdit"), 0, 999, 2, results);
+  hlwBahnEdit_ = NumEdit(QStringLiteral("HLWBahnEdit"), kLane, results);
   const int cprRow = kRows + 1;
   rg->addWidget(BuddyLabel(QStringLiteral("&HLW:"), hlwPunkteEdit_, results), cprRow, 0);
   rg->addWidget(new QLabel(QStringLiteral("Punkte"), results), cprRow, 1, Qt::AlignRight);
@@ -168,21 +187,12 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   rg->setColumnStretch(4, 1);
 
   // --- buttons
-  auto* absent = new QPushButton(QStringLiteral("&TN abwesend"), this);
-  absent->setObjectName(QStringLiteral("AbwesendBtn"));
-  auto* excluded = new QPushButton(QStringLiteral("&TN ausgeschlossen"), this);
-  excluded->setObjectName(QStringLiteral("AusgeschlossenBtn"));
+  QPushButton* absent = NewButton(this, "AbwesendBtn", QStringLiteral("&TN abwesend"));
+  QPushButton* excluded = NewButton(this, "AusgeschlossenBtn", QStringLiteral("&TN ausgeschlossen"));
   for (QPushButton* b : {absent, excluded})
     b->setToolTip(QStringLiteral("setzt \"nicht angetreten\" in allen Disziplinen"));
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OKBtn"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancel->setObjectName(QStringLiteral("CancelBtn"));
   connect(absent, &QPushButton::clicked, this, &TTeilnehmerDlg::Absent);
   connect(excluded, &QPushButton::clicked, this, &TTeilnehmerDlg::Excluded);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* top = new QHBoxLayout;
   top->addWidget(person, 1);
@@ -191,8 +201,7 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   buttons->addWidget(absent);
   buttons->addWidget(excluded);
   buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  AddOkCancel(this, buttons);
   auto* main = new QVBoxLayout(this);
   main->addLayout(top);
   main->addWidget(results);
@@ -242,15 +251,18 @@ void TTeilnehmerDlg::SetTeilnehmer(const TTeilnehmer& t) {
   altersklasseBox_->setEditText(FromOem(t.Altersklasse()));
   for (int k = 0; k < 6; ++k) {
     const int d = k + 1;
-    zeitEdits_[k]->SetHundredths(hundredths);
+    zeitEdits_[k]->SetWithHundredths(hundredths);
     zeitEdits_[k]->SetTime(t.Time(d));
-    abzugEdits_[k]->SetValue(t.Deduction(d));
-    laufEdits_[k]->SetValue(t.Heat(d));
-    bahnEdits_[k]->SetValue(t.Lane(d));
+    ShowStored(abzugEdits_[k], kDeduction, t.Deduction(d));
+    ShowStored(laufEdits_[k], kHeat, t.Heat(d));
+    ShowStored(bahnEdits_[k], kLane, t.Lane(d));
   }
-  hlwPunkteEdit_->SetHundredths(t.CprValue());
+  hlwPunkteEdit_->setMaxLength(8);
+  hlwPunkteEdit_->SetStoredHundredths(t.CprValue(), kMinCprPoints, kMaxCprPoints);
+  cprValue_ = t.CprValue();
+  cprShown_ = hlwPunkteEdit_->text();
   hlwZeitEdit_->SetClock(t.CprTime());
-  hlwBahnEdit_->SetValue(t.CprStation());
+  ShowStored(hlwBahnEdit_, kLane, t.CprStation());
   for (int i = 0; i < 5; ++i) flagBoxes_[i]->setChecked(t.Flag(kFlagBits[i]));
 }
 
@@ -272,7 +284,9 @@ void TTeilnehmerDlg::GetTeilnehmer(TTeilnehmer& t) const {
     t.SetHeat(d, static_cast<int16_t>(laufEdits_[k]->Value()));
     t.SetLane(d, static_cast<int16_t>(bahnEdits_[k]->Value()));
   }
-  t.SetCprValue(hlwPunkteEdit_->Hundredths());
+  // Points the edit cannot show to the hundredth (beyond its eight
+  // significant digits) stay as they were until the user types new ones.
+  t.SetCprValue(hlwPunkteEdit_->text() == cprShown_ ? cprValue_ : hlwPunkteEdit_->Hundredths());
   t.SetCprTime(static_cast<int16_t>(hlwZeitEdit_->Clock()));
   t.SetCprStation(static_cast<int16_t>(hlwBahnEdit_->Value()));
   uint16_t flags = 0;

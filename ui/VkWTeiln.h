@@ -44,8 +44,10 @@ class TTeilnehmerDlg : public ValidatedDialog {
 
   void SetTeilnehmer(const TTeilnehmer& participant);
   // Writes every field the dialog shows into the participant, in the layout
-  // of the competition's kind; times the user did not change keep their
-  // stored value. The flags become exactly the five boxes' bits.
+  // of the competition's kind; times, clock and CPR points the user did not
+  // change keep their stored value. The flags become exactly the five boxes'
+  // bits. A stored number outside an edit's range widens that range, so it
+  // never blocks OK.
   void GetTeilnehmer(TTeilnehmer& participant) const;
 
   // Shows result rows 1..n and hides the others (the constructor shows 6).
@@ -77,6 +79,8 @@ class TTeilnehmerDlg : public ValidatedDialog {
   std::array<TYrNumEdit*, kRows> bahnEdits_{};
 
   TYrFloatEdit* hlwPunkteEdit_;
+  int32_t cprValue_ = 0;  // as stored, and the text it was shown as
+  QString cprShown_;
   TClockEdit* hlwZeitEdit_;
   TYrNumEdit* hlwBahnEdit_;
 };

@@ -100,13 +100,13 @@ TEST(ResetDialog, PresetsAndTheUsersOwnChoice) {
   };
   desk.AnswerDialog("TZuruecksetzenDlg", mrOk, [&](QDialog& d) {
     look(d);
-    Click(d, "RadioButton4");
+    Click(d, "RadioGroup1_3");
     Click(d, "LaufCB3");
     look(d);
-    Click(d, "RadioButton2");
+    Click(d, "RadioGroup1_1");
     look(d);
-    Click(d, "RadioButton3");
-    Click(d, "RadioButton4");
+    Click(d, "RadioGroup1_2");
+    Click(d, "RadioGroup1_3");
     look(d);
   });
   ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
@@ -132,7 +132,7 @@ TEST(QualificationDialog, ThreeHeatsOfLanesPerClassAndTheChosenMode) {
   desk.AnswerDialog("TQualifikationDlg", mrOk, [&](QDialog& d) {
     preset = Child<QSpinBox>(d, "SpinEdit1")->value();
     Child<QSpinBox>(d, "SpinEdit1")->setValue(2);
-    Click(d, "RadioButton2");
+    Click(d, "RadioGroup1_1");
   });
   ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
   const TQualifyParameter p = dlg.GetParameter();
@@ -208,9 +208,9 @@ TEST(StrikeDialog, ItemsAndTheChosenMode) {
   int preset = -1;
   desk.AnswerDialog("TStreichenDlg", mrOk, [&](QDialog& d) {
     for (int i = 1; i <= 3; ++i)
-      items.push_back(Child(d, QStringLiteral("RadioButton%1").arg(i))->text().toStdString());
+      items.push_back(Child(d, QStringLiteral("RadioGroup1_%1").arg(i - 1))->text().toStdString());
     preset = dlg.GetMode();
-    Click(d, "RadioButton2");
+    Click(d, "RadioGroup1_1");
   });
   ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
   EXPECT_EQ(std::tuple(items, preset, dlg.GetMode()),

@@ -18,7 +18,6 @@
 #include "VkDisz.h"
 #include "VkWHinzu.h"
 #include "VkWTeiln.h"
-#include "VkWTimeEdit.h"
 #include "VkWettk.h"
 
 namespace {
@@ -85,35 +84,6 @@ Ints Deductions(const TTeilnehmer& t) {
 
 }  // namespace
 
-TEST(TimeEdit, DigitsTakeTheFormOfTheCoreTimeTexts) {
-  struct Case {
-    bool hundredths;
-    const char* keys;
-    std::string text, complete;
-    int32_t time;
-  };
-  const Case cases[] = {
-      {true, "10543", "1:05,43", "1:05,43", 6543},
-      {false, "10543", "1:05,4", "1:05,4", 6540},  // no room for a hundredths digit
-      {true, "12:345", "12:34,5", "12:34,5", 75450},
-      {true, "123456", "1:23,45", "1:23,45", 8345},
-      {true, "1:2", "1:2", "1:20,00", 8000},
-      {true, "163", "16", "16:00,0", 96000},  // "1:63" is no time: the 3 is refused
-      {true, "", "", "0:00,00", 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.keys);
-    TTimeEdit edit;
-    edit.SetHundredths(c.hundredths);
-    edit.SetTime(0);
-    edit.selectAll();
-    QTest::keyClicks(&edit, c.keys);
-    if (!*c.keys) QTest::keyClick(&edit, Qt::Key_Delete);
-    EXPECT_EQ(std::tuple(edit.text().toStdString(), edit.CompleteText().toStdString(), edit.Time(), edit.Changed()),
-              std::tuple(c.text, c.complete, c.time, true));
-  }
-}
-
 TEST(ParticipantDialog, EnteredParticipantWithAStatusCodeInEachDisciplineIsReadBack) {
   auto w = Competition(true, true);
   TTeilnehmer t;
@@ -150,8 +120,8 @@ TEST(ParticipantDialog, EnteredParticipantWithAStatusCodeInEachDisciplineIsReadB
             std::tuple(1234, 935, 4, TTeilnehmer::kAusserKonkurrenz | TTeilnehmer::kDirektQualifiziert |
                                          TTeilnehmer::kMeldet));
 
-  // Untouched, every stored value survives OK, also times the text cannot
-  // show: hundredths beyond ten minutes, and in a competition without them.
+  // Untouched, every stored value survives OK, also a time the text cannot
+  // show in full: hundredths in a competition without them.
   t.SetTime(3, 75456);
   t.SetTime(4, 6543);
   for (bool hundredths : {true, false}) {
@@ -159,7 +129,7 @@ TEST(ParticipantDialog, EnteredParticipantWithAStatusCodeInEachDisciplineIsReadB
     TTeilnehmer copy(t);
     std::string shown;
     ASSERT_EQ(Edit(*other, copy, [&](QDialog& d) { shown = Child(d, "ZeitEdit3")->text().toStdString(); }), mrOk);
-    EXPECT_EQ(std::tuple(shown, copy.Record() == t.Record()), std::tuple("12:34,5", true));
+    EXPECT_EQ(std::tuple(shown, copy.Record() == t.Record()), std::tuple(hundredths ? "12:34,56" : "12:34,5", true));
   }
 }
 
@@ -213,6 +183,35 @@ TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
     EXPECT_EQ(std::tuple(text, desk.Messages(), r),
               std::tuple(c.text, c.warnings, c.warnings.empty() ? mrOk : mrCancel));
   }
+}
+
+TEST(ParticipantDialog, StoredValuesBeyondTheRangesNeverBlockAnUntouchedOk) {
+  // A heat of 1000 (the heat dialog starts at up to 1000), a lane and a
+  // station of three digits, the status code -100, CPR points beyond 9999,99
+  // and beyond the edit's eight digits, a clock of 25:30.
+  auto w = Competition(true, true);
+  TTeilnehmer t;
+  t.SetHeat(1, 1000), t.SetHeat(2, 32767), t.SetLane(1, 120), t.SetDeduction(1, -100), t.SetDeduction(2, 12000);
+  t.SetCprStation(150), t.SetCprTime(2530);
+  std::vector<std::string> shown;
+  for (int32_t cpr : {1234567, 2147483647}) {
+    t.SetCprValue(cpr);
+    TTeilnehmer copy(t);
+    ASSERT_EQ(Edit(*w, copy,
+                   [&](QDialog& d) {
+                     for (const char* name : {"LaufEdit1", "LaufEdit2", "BahnEdit1", "AbzugEdit1", "HLWPunkteEdit"})
+                       shown.push_back(Child(d, name)->text().toStdString());
+                   }),
+              mrOk);
+    EXPECT_TRUE(copy.Record() == t.Record());
+  }
+  // The other rows keep their own lengths: a fourth digit of a heat is not taken.
+  TTeilnehmer typed(t);
+  ASSERT_EQ(Edit(*w, typed, [](QDialog& d) { Type(d, "LaufEdit3", "1000"); }), mrOk);
+  EXPECT_EQ(std::tuple(shown, typed.Heat(3)),
+            std::tuple(std::vector<std::string>{"1000", "32767", "120", "-100", "12345,67", "1000", "32767", "120",
+                                                "-100", "21474836,00"},
+                       100));
 }
 
 TEST(ParticipantDialog, AbsentAndExcludedButtons) {
