@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "Desktop.h"
+#include "VkWMisc.h"
 
 QPushButton* NewButton(QWidget* parent, const char* objectName, const QString& text) {
   auto* button = new QPushButton(text, parent);
@@ -33,6 +36,30 @@ QHBoxLayout* OkCancelRow(QDialog* dialog) {
   row->addStretch();
   AddOkCancel(dialog, row);
   return row;
+}
+
+void LayOutListWithCommands(QDialog* dialog, QListWidget* list, const QString& title,
+                            const std::vector<CommandButton>& buttons, std::function<void()> doubleClick) {
+  auto asCommand = [](std::function<void()> f) {
+    return [f = std::move(f)] {
+      CommandScope command;
+      f();
+    };
+  };
+  QObject::connect(list, &QListWidget::itemDoubleClicked, dialog, asCommand(std::move(doubleClick)));
+  auto* group = new QGroupBox(title, dialog);
+  (new QVBoxLayout(group))->addWidget(list);
+  auto* side = new QVBoxLayout;
+  for (const CommandButton& b : buttons) {
+    QPushButton* button = NewButton(dialog, b.objectName, b.text);
+    QObject::connect(button, &QPushButton::clicked, dialog, asCommand(b.click));
+    side->addWidget(button);
+  }
+  side->addStretch();
+  AddOkCancel(dialog, side);
+  auto* layout = new QHBoxLayout(dialog);
+  layout->addWidget(group, 1);
+  layout->addLayout(side);
 }
 
 QFont FixedFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }

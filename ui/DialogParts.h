@@ -6,12 +6,16 @@
 // helper takes one.
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include <QFont>
 #include <QString>
 
 class QBoxLayout;
 class QDialog;
 class QHBoxLayout;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -24,6 +28,18 @@ QPushButton* NewButton(QWidget* parent, const char* objectName, const QString& t
 QPushButton* AddOkCancel(QDialog* dialog, QBoxLayout* layout);
 // A new row with OK and Cancel at its right end, for the bottom of a dialog.
 QHBoxLayout* OkCancelRow(QDialog* dialog);
+
+// The layout of the list dialogs: the list in a titled group, beside it a
+// column of command buttons and, at the column's foot, OK and Cancel. Each
+// button and a double click on the list run as one command (CommandScope,
+// VkWMisc.h), so the messages one of them causes are shown together.
+struct CommandButton {
+  const char* objectName;
+  QString text;
+  std::function<void()> click;
+};
+void LayOutListWithCommands(QDialog* dialog, QListWidget* list, const QString& title,
+                            const std::vector<CommandButton>& buttons, std::function<void()> doubleClick);
 
 // Fixed-width font for texts whose columns are aligned with blanks.
 QFont FixedFont();
