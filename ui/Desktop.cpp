@@ -12,8 +12,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPageLayout>
-#include <QPageSetupDialog>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -21,6 +19,8 @@
 #include <QRegularExpression>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "PrnRand.h"
 
 namespace {
 
@@ -209,17 +209,12 @@ FileChoice RealDesktop::SaveFileName(const FileRequest& request) { return RunFil
 
 bool RealDesktop::PageSetup(PageMargins& margins) {
   if (!HaveWidgets()) return false;
-  QPrinter printer;
-  // Margins down to 0, whatever the printer's unprintable border.
-  printer.setFullPage(true);
-  printer.setPageMargins(QMarginsF(margins.left / 100.0, margins.top / 100.0, margins.right / 100.0,
-                                   margins.bottom / 100.0),
-                         QPageLayout::Millimeter);
-  QPageSetupDialog dlg(&printer, DialogParent());
-  if (dlg.exec() != QDialog::Accepted) return false;
-  QMarginsF m = printer.pageLayout().margins(QPageLayout::Millimeter);
-  margins = {int(std::lround(m.left() * 100)), int(std::lround(m.top() * 100)), int(std::lround(m.right() * 100)),
-             int(std::lround(m.bottom() * 100))};
+  // The print dialog asks only for the margins; paper and orientation are
+  // the printer set-up's.
+  TRaenderDlg dlg(DialogParent());
+  dlg.SetMargins(margins);
+  if (RunModal(dlg) != mrOk) return false;
+  margins = dlg.Margins();
   return true;
 }
 

@@ -111,7 +111,8 @@ class Desktop {
   // Asks before overwriting an existing file.
   virtual FileChoice SaveFileName(const FileRequest& request) = 0;
 
-  // The page-setup dialog on the margins; true and the new margins on OK.
+  // The page setup of a printout's margins; true and the new margins on OK.
+  // The program shows its page-margins form (PrnRand.h) for it.
   virtual bool PageSetup(PageMargins& margins) = 0;
   // The standard print dialog for the printer; true on OK, with the range,
   // copies and collation in the request. The printer keeps the chosen

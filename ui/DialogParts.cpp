@@ -1,26 +1,26 @@
 #include "DialogParts.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "Desktop.h"
+#include "VkWMisc.h"
 
 QPushButton* NewButton(QWidget* parent, const char* objectName, const QString& text) {
   auto* button = new QPushButton(text, parent);
   button->setObjectName(QString::fromLatin1(objectName));
-  button->setAutoDefault(false);
   return button;
 }
 
-void AddOkCancel(QDialog* dialog, QBoxLayout* layout) {
+QPushButton* AddOkCancel(QDialog* dialog, QBoxLayout* layout) {
   QPushButton* ok = NewButton(dialog, "OKBtn", QStringLiteral("OK"));
   ok->setDefault(true);
   QPushButton* cancel = NewButton(dialog, "CancelBtn", QStringLiteral("Abbrechen"));
@@ -28,33 +28,41 @@ void AddOkCancel(QDialog* dialog, QBoxLayout* layout) {
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
   layout->addWidget(ok);
   layout->addWidget(cancel);
+  return ok;
+}
+
+QHBoxLayout* OkCancelRow(QDialog* dialog) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  AddOkCancel(dialog, row);
+  return row;
+}
+
+void LayOutListWithCommands(QDialog* dialog, QListWidget* list, const QString& title,
+                            const std::vector<CommandButton>& buttons, std::function<void()> doubleClick) {
+  auto asCommand = [](std::function<void()> f) {
+    return [f = std::move(f)] {
+      CommandScope command;
+      f();
+    };
+  };
+  QObject::connect(list, &QListWidget::itemDoubleClicked, dialog, asCommand(std::move(doubleClick)));
+  auto* group = new QGroupBox(title, dialog);
+  (new QVBoxLayout(group))->addWidget(list);
+  auto* side = new QVBoxLayout;
+  for (const CommandButton& b : buttons) {
+    QPushButton* button = NewButton(dialog, b.objectName, b.text);
+    QObject::connect(button, &QPushButton::clicked, dialog, asCommand(b.click));
+    side->addWidget(button);
+  }
+  side->addStretch();
+  AddOkCancel(dialog, side);
+  auto* layout = new QHBoxLayout(dialog);
+  layout->addWidget(group, 1);
+  layout->addLayout(side);
 }
 
 QFont FixedFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
-
-TRadioGroup::TRadioGroup(const char* objectName, const QString& title, const QStringList& items, QWidget* parent)
-    : QGroupBox(title, parent), group_(new QButtonGroup(this)) {
-  setObjectName(QString::fromLatin1(objectName));
-  auto* layout = new QVBoxLayout(this);
-  for (int i = 0; i < items.size(); ++i) {
-    auto* button = new QRadioButton(items[i], this);
-    button->setObjectName(objectName + QStringLiteral("_%1").arg(i));
-    group_->addButton(button, i);
-    layout->addWidget(button);
-  }
-  connect(group_, &QButtonGroup::idClicked, this, &TRadioGroup::Clicked);
-}
-
-int TRadioGroup::ItemIndex() const { return group_->checkedId(); }
-
-void TRadioGroup::SetItemIndex(int index) {
-  if (QAbstractButton* button = group_->button(index)) {
-    button->setChecked(true);
-    emit Clicked(index);
-  }
-}
-
-int TRadioGroup::Count() const { return int(group_->buttons().size()); }
 
 bool InputQuery(const QString& caption, const QString& prompt, QString& value, int maxLength) {
   QDialog dlg(QApplication::activeWindow());
@@ -67,10 +75,7 @@ bool InputQuery(const QString& caption, const QString& prompt, QString& value, i
   if (maxLength > 0) edit->setMaxLength(maxLength);
   edit->setMinimumWidth(260);
   layout->addWidget(edit);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  AddOkCancel(&dlg, buttons);
-  layout->addLayout(buttons);
+  layout->addLayout(OkCancelRow(&dlg));
   if (TheDesktop().RunModal(dlg) != mrOk) return false;
   value = edit->text();
   return true;

@@ -1,49 +1,48 @@
 // Pieces the dialogs of the program build alike: buttons with their object
-// names, the OK / Cancel row, a group of radio buttons with an item index,
-// the fixed-width font of list texts, and a one-line question for a text.
+// names, the OK / Cancel pair, the fixed-width font of list texts, and a
+// one-line question for a text. (The group of radio buttons is RadioGroup.h.)
 //
 // Object names are what tests and the document find controls by; every
 // helper takes one.
 #pragma once
 
-#include <QGroupBox>
+#include <functional>
+#include <vector>
+
+#include <QFont>
 #include <QString>
-#include <QStringList>
 
 class QBoxLayout;
-class QButtonGroup;
 class QDialog;
+class QHBoxLayout;
+class QListWidget;
 class QPushButton;
+class QWidget;
 
 // A push button with its object name and caption.
 QPushButton* NewButton(QWidget* parent, const char* objectName, const QString& text);
 
 // "OK" (object name "OKBtn", the default button, accepts) and "Abbrechen"
-// ("CancelBtn", rejects), appended to the layout.
-void AddOkCancel(QDialog* dialog, QBoxLayout* layout);
+// ("CancelBtn", rejects), appended to the layout (a row or a column of
+// buttons). Returns the OK button.
+QPushButton* AddOkCancel(QDialog* dialog, QBoxLayout* layout);
+// A new row with OK and Cancel at its right end, for the bottom of a dialog.
+QHBoxLayout* OkCancelRow(QDialog* dialog);
+
+// The layout of the list dialogs: the list in a titled group, beside it a
+// column of command buttons and, at the column's foot, OK and Cancel. Each
+// button and a double click on the list run as one command (CommandScope,
+// VkWMisc.h), so the messages one of them causes are shown together.
+struct CommandButton {
+  const char* objectName;
+  QString text;
+  std::function<void()> click;
+};
+void LayOutListWithCommands(QDialog* dialog, QListWidget* list, const QString& title,
+                            const std::vector<CommandButton>& buttons, std::function<void()> doubleClick);
 
 // Fixed-width font for texts whose columns are aligned with blanks.
 QFont FixedFont();
-
-// A titled group of radio buttons, one per item; ItemIndex is the checked
-// one (-1: none). The buttons are named "<group name>_<index>".
-class TRadioGroup : public QGroupBox {
-  Q_OBJECT
-
- public:
-  TRadioGroup(const char* objectName, const QString& title, const QStringList& items, QWidget* parent = nullptr);
-
-  int ItemIndex() const;
-  void SetItemIndex(int index);
-  int Count() const;
-
- signals:
-  // The user or SetItemIndex checked another item.
-  void Clicked(int index);
-
- private:
-  QButtonGroup* group_;
-};
 
 // The input box: caption, a prompt, a one-line edit preset with `value`
 // (object names "InputBox", "Edit1", "OKBtn", "CancelBtn"), run through the

@@ -229,6 +229,13 @@ int32_t TYrNumEdit::Value() const { return ReadInt(text()).value_or(minValue_); 
 
 void TYrNumEdit::SetValue(int32_t v) { setText(QString::number(v)); }
 
+void TYrNumEdit::SetStoredValue(int32_t v, int32_t min, int32_t max) {
+  SetRange(std::min(min, v), std::max(max, v));
+  const QString shown = QString::number(v);
+  if (shown.size() > maxLength()) setMaxLength(int(shown.size()));
+  SetValue(v);
+}
+
 bool TYrNumEdit::IsValidChar(QChar c) const { return IsSignOrDigit(c); }
 
 bool TYrNumEdit::IsValid() const {
@@ -248,6 +255,14 @@ TYrFloatEdit::TYrFloatEdit(QWidget* parent) : TYrValEdit(parent) { setText(QStri
 double TYrFloatEdit::Value() const { return ReadFloat(text()).value_or(minValue_); }
 
 void TYrFloatEdit::SetValue(double v) { setText(FixedText(v, precision_, digits_)); }
+
+void TYrFloatEdit::SetStoredHundredths(int32_t h, double min, double max) {
+  const double v = h / 100.0;
+  SetRange(std::min(min, v), std::max(max, v));
+  const QString shown = FixedText(v, precision_, digits_);
+  if (shown.size() > maxLength()) setMaxLength(int(shown.size()));
+  SetValue(v);
+}
 
 int32_t TYrFloatEdit::Hundredths() const {
   long double h = RoundHalfEven(static_cast<long double>(Value()) * 100);

@@ -71,6 +71,10 @@ class TYrNumEdit : public TYrValEdit {
   // The text as a whole number; MinValue() when it is none.
   int32_t Value() const;
   void SetValue(int32_t v);
+  // Shows a stored value with the range min..max (and the length limit)
+  // widened just enough to hold it, so a value from a file that the dialog's
+  // range does not allow never blocks an untouched OK.
+  void SetStoredValue(int32_t v, int32_t min, int32_t max);
 
   // Backspace, "+", "-", "0".."9".
   bool IsValidChar(QChar c) const override;
@@ -115,6 +119,9 @@ class TYrFloatEdit : public TYrValEdit {
   // half to even (12.34 gives 1234, 0.125 gives 12); SetHundredths shows h / 100.
   int32_t Hundredths() const;
   void SetHundredths(int32_t h) { SetValue(h / 100.0); }
+  // SetHundredths with the range min..max (and the length limit) widened
+  // just enough to hold h / 100, as TYrNumEdit::SetStoredValue.
+  void SetStoredHundredths(int32_t h, double min, double max);
 
   // Backspace, "+", "-", "0".."9" and the locale's decimal separator.
   bool IsValidChar(QChar c) const override;

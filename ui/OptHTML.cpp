@@ -12,18 +12,13 @@
 #include <QVBoxLayout>
 
 #include "Desktop.h"
+#include "DialogParts.h"
 #include "OemText.h"
 #include "RadioGroup.h"
 
 namespace {
 
 constexpr size_t kTextCapacity = 255;
-
-QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
 
 }  // namespace
 
@@ -39,9 +34,8 @@ TOptHTMLDlg::TOptHTMLDlg(QWidget* owner) : QDialog(owner) {
   auto* layout = new QHBoxLayout(this);
   auto* controls = new QVBoxLayout;
 
-  form_ = new RadioGroup(QStringLiteral("Teilnehmer"), {QStringLiteral("Tabellenform"), QStringLiteral("Textform")},
-                         1, this);
-  form_->setObjectName(QStringLiteral("RadioGroup1"));
+  form_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Teilnehmer"),
+                         {QStringLiteral("Tabellenform"), QStringLiteral("Textform")}, 1, this);
   controls->addWidget(form_);
   links_ = new QCheckBox(QStringLiteral("Sprungziele für Altersklassen"), this);
   links_->setObjectName(QStringLiteral("CheckBox1"));
@@ -68,7 +62,7 @@ TOptHTMLDlg::TOptHTMLDlg(QWidget* owner) : QDialog(owner) {
   pictureLabel->setBuddy(picture_);
   grid->addWidget(pictureLabel, 1, 0);
   grid->addWidget(picture_, 1, 1);
-  auto* browse = Button("Button1", QStringLiteral("&Durchsuchen..."), background);
+  auto* browse = NewButton(background, "Button1", QStringLiteral("&Durchsuchen..."));
   grid->addWidget(browse, 2, 1, Qt::AlignRight);
   grid->setColumnStretch(1, 1);
   controls->addWidget(background);
@@ -76,21 +70,15 @@ TOptHTMLDlg::TOptHTMLDlg(QWidget* owner) : QDialog(owner) {
   layout->addLayout(controls, 1);
 
   auto* buttons = new QVBoxLayout;
-  auto* ok = Button("OKBtn", QStringLiteral("OK"), this);
-  ok->setDefault(true);
-  auto* cancel = Button("CancelBtn", QStringLiteral("Abbrechen"), this);
-  auto* help = Button("HelpBtn", QStringLiteral("&Hilfe"), this);
-  auto* fields = Button("FieldsBtn", QStringLiteral("Felder..."), this);
+  AddOkCancel(this, buttons);
+  auto* help = NewButton(this, "HelpBtn", QStringLiteral("&Hilfe"));
+  auto* fields = NewButton(this, "FieldsBtn", QStringLiteral("Felder..."));
   help->hide();
   fields->hide();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   buttons->addWidget(help);
   buttons->addWidget(fields);
   buttons->addStretch();
   layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(browse, &QPushButton::clicked, this, &TOptHTMLDlg::Button1Click);
 
   SetHtmlOptions(PresetHtmlOptions());

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "Desktop.h"
+#include "DialogParts.h"
 #include "OemText.h"
 
 namespace {
@@ -65,17 +66,9 @@ TOptPDFDlg::TOptPDFDlg(QWidget* owner) : QDialog(owner) {
   layout->addWidget(group, 1);
 
   auto* buttons = new QVBoxLayout;
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OKBtn"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancel->setObjectName(QStringLiteral("CancelBtn"));
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  AddOkCancel(this, buttons);
   buttons->addStretch();
   layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   edit_[0]->setFocus();
 }
 

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "CodePage.h"
+#include "DialogParts.h"
 #include "RadioGroup.h"
 
 namespace {
@@ -65,12 +66,6 @@ QComboBox* CharCombo(const char* name, const QStringList& items, QWidget* parent
   return combo;
 }
 
-QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
-
 QListWidget* FieldList(const char* name, QWidget* parent) {
   auto* list = new QListWidget(parent);
   list->setObjectName(QString::fromLatin1(name));
@@ -116,9 +111,8 @@ TOptTXTDlg::TOptTXTDlg(QWidget* owner) : QDialog(owner) {
   // Page "Optionen".
   auto* options = new QWidget(pages);
   auto* grid = new QGridLayout(options);
-  codePage_ = new RadioGroup(QStringLiteral("Zeichensatz"),
+  codePage_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Zeichensatz"),
                              {QStringLiteral("ASCII (DOS)"), QStringLiteral("ANSI (WIN)")}, 1, options);
-  codePage_->setObjectName(QStringLiteral("RadioGroup1"));
   grid->addWidget(codePage_, 0, 0, 2, 1);
   separator_ = CharCombo("ComboBox1", {";", ",", ":", "|", kTab, kBlank}, options);
   auto* separatorLabel = new QLabel(QStringLiteral("Trennzeichen"), options);
@@ -159,10 +153,10 @@ TOptTXTDlg::TOptTXTDlg(QWidget* owner) : QDialog(owner) {
   fieldGrid->addWidget(srcLabel, 0, 0);
   fieldGrid->addWidget(srcList_, 1, 0);
   auto* moves = new QVBoxLayout;
-  includeBtn_ = Button("IncludeBtn", QStringLiteral(">"), fields);
-  incAllBtn_ = Button("IncAllBtn", QStringLiteral(">>"), fields);
-  excludeBtn_ = Button("ExcludeBtn", QStringLiteral("<"), fields);
-  exAllBtn_ = Button("ExAllBtn", QStringLiteral("<<"), fields);
+  includeBtn_ = NewButton(fields, "IncludeBtn", QStringLiteral(">"));
+  incAllBtn_ = NewButton(fields, "IncAllBtn", QStringLiteral(">>"));
+  excludeBtn_ = NewButton(fields, "ExcludeBtn", QStringLiteral("<"));
+  exAllBtn_ = NewButton(fields, "ExAllBtn", QStringLiteral("<<"));
   moves->addStretch();
   for (QPushButton* b : {includeBtn_, incAllBtn_, excludeBtn_, exAllBtn_}) moves->addWidget(b);
   moves->addStretch();
@@ -173,9 +167,9 @@ TOptTXTDlg::TOptTXTDlg(QWidget* owner) : QDialog(owner) {
   fieldGrid->addWidget(dstLabel, 0, 2);
   fieldGrid->addWidget(dstList_, 1, 2);
   auto* order = new QVBoxLayout;
-  upBtn_ = Button("UpBtn", QString(), fields);
+  upBtn_ = NewButton(fields, "UpBtn", QString());
   upBtn_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-  dnBtn_ = Button("DnBtn", QString(), fields);
+  dnBtn_ = NewButton(fields, "DnBtn", QString());
   dnBtn_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
   order->addStretch();
   order->addWidget(upBtn_);
@@ -187,18 +181,12 @@ TOptTXTDlg::TOptTXTDlg(QWidget* owner) : QDialog(owner) {
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  auto* ok = Button("OKBtn", QStringLiteral("OK"), this);
-  ok->setDefault(true);
-  auto* cancel = Button("CancelBtn", QStringLiteral("Abbrechen"), this);
-  auto* help = Button("HelpBtn", QStringLiteral("&Hilfe"), this);
+  QPushButton* ok = AddOkCancel(this, buttons);
+  auto* help = NewButton(this, "HelpBtn", QStringLiteral("&Hilfe"));
   help->setEnabled(false);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   buttons->addWidget(help);
   layout->addLayout(buttons);
 
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(includeBtn_, &QPushButton::clicked, this, &TOptTXTDlg::IncludeBtnClick);
   connect(incAllBtn_, &QPushButton::clicked, this, &TOptTXTDlg::IncAllBtnClick);
   connect(excludeBtn_, &QPushButton::clicked, this, &TOptTXTDlg::ExcludeBtnClick);

@@ -1,12 +1,14 @@
 // A framed group of radio buttons with one chosen item, as the dialogs use
-// them for every "one of n" choice ("Art der Veranstaltung:", "Beckenlänge:").
+// them for every "one of n" choice ("Art der Veranstaltung:", "Optionen").
 //
 // The items are laid out in columns, filled top to bottom and then left to
-// right. ItemIndex is the chosen item, -1 for none; setting an index outside
-// the items chooses the nearest end (the last item for a too large one), so
-// a value read from a file never leaves the group without a usable choice
-// unless it says -1. Clicked() follows every change of the chosen item, by
-// the user or by the program, as the dialogs' "...Click" handlers expect.
+// right. Each button is named "<group name>_<index>" (index from 0), so tests
+// and callers find it by name as well as through Button(). ItemIndex is the
+// chosen item, -1 for none; setting an index outside the items chooses none,
+// so that a value from a file the group does not offer is not replaced by
+// another one: the caller keeps what it held when ItemIndex() is -1.
+// Clicked(index) follows every change of the chosen item, by the user or by
+// the program, as the dialogs' "...Click" handlers expect.
 #pragma once
 
 #include <QGroupBox>
@@ -19,7 +21,8 @@ class RadioGroup : public QGroupBox {
   Q_OBJECT
 
  public:
-  RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent);
+  RadioGroup(const QString& objectName, const QString& caption, const QStringList& items, int columns = 1,
+             QWidget* parent = nullptr);
 
   int ItemIndex() const;
   void SetItemIndex(int index);
@@ -27,7 +30,7 @@ class RadioGroup : public QGroupBox {
   QRadioButton* Button(int index) const;
 
  signals:
-  void Clicked();
+  void Clicked(int index);
 
  private:
   QButtonGroup* buttons_;

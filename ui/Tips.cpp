@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "Desktop.h"
+#include "DialogParts.h"
 
 namespace {
 
@@ -32,12 +33,6 @@ const char* const kTips[] = {
     "Im Menü Bearbeiten können Sie den zuvor markierten Bereich in die Zwischenablage kopieren und z.B. in "
     "Textverarbeitungen oder Tabellenkalkulationen einfügen und weiter bearbeiten.",
 };
-
-QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
 
 }  // namespace
 
@@ -74,10 +69,10 @@ TTipsDlg::TTipsDlg(QWidget* owner) : QDialog(owner) {
   layout->addWidget(panel);
 
   auto* buttons = new QVBoxLayout;
-  auto* ok = Button("OKBtn", QStringLiteral("OK"), this);
-  auto* next = Button("NextBtn", QStringLiteral("&Nächster Tip"), this);
-  auto* prev = Button("PrevBtn", QStringLiteral("&Vorheriger Tip"), this);
-  auto* help = Button("HelpBtn", QStringLiteral("&Hilfe"), this);
+  auto* ok = NewButton(this, "OKBtn", QStringLiteral("OK"));
+  auto* next = NewButton(this, "NextBtn", QStringLiteral("&Nächster Tip"));
+  auto* prev = NewButton(this, "PrevBtn", QStringLiteral("&Vorheriger Tip"));
+  auto* help = NewButton(this, "HelpBtn", QStringLiteral("&Hilfe"));
   help->hide();
   ok->setDefault(true);
   buttons->addWidget(ok);

@@ -2,11 +2,7 @@
 
 #include <algorithm>
 
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "Desktop.h"
 #include "DialogParts.h"
@@ -23,36 +19,12 @@ TAltersklassenDlg::TAltersklassenDlg(QWidget* parent) : QDialog(parent), listBox
   setStatusTip(QStringLiteral("Altersklassen des Wettkampfs festlegen"));
   listBox1_->setObjectName(QStringLiteral("ListBox1"));
   listBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(listBox1_, &QListWidget::itemDoubleClicked, this, [this] { AendernBtnClick(); });
-
-  auto* group = new QGroupBox(QStringLiteral("&Altersklassen:"), this);
-  auto* groupLayout = new QVBoxLayout(group);
-  groupLayout->addWidget(listBox1_);
-
-  auto* side = new QVBoxLayout;
-  struct Button {
-    const char* name;
-    const char16_t* text;
-    void (TAltersklassenDlg::*click)();
-  };
-  static constexpr Button kButtons[] = {{"NeuBtn", u"&Neu", &TAltersklassenDlg::NeuBtnClick},
-                                        {"AendernBtn", u"Än&dern", &TAltersklassenDlg::AendernBtnClick},
-                                        {"LoeschenBtn", u"&Löschen", &TAltersklassenDlg::LoeschenBtnClick},
-                                        {"JahrgaengeBtn", u"&Jahrgänge", &TAltersklassenDlg::JahrgaengeBtnClick}};
-  for (const Button& b : kButtons) {
-    QPushButton* button = NewButton(this, b.name, QString::fromUtf16(b.text));
-    connect(button, &QPushButton::clicked, this, [this, click = b.click] {
-      CommandScope command;
-      (this->*click)();
-    });
-    side->addWidget(button);
-  }
-  side->addStretch();
-  AddOkCancel(this, side);
-
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(group, 1);
-  layout->addLayout(side);
+  LayOutListWithCommands(this, listBox1_, QStringLiteral("&Altersklassen:"),
+                         {{"NeuBtn", QStringLiteral("&Neu"), [this] { NeuBtnClick(); }},
+                          {"AendernBtn", QStringLiteral("Än&dern"), [this] { AendernBtnClick(); }},
+                          {"LoeschenBtn", QStringLiteral("&Löschen"), [this] { LoeschenBtnClick(); }},
+                          {"JahrgaengeBtn", QStringLiteral("&Jahrgänge"), [this] { JahrgaengeBtnClick(); }}},
+                         [this] { AendernBtnClick(); });
   resize(420, 340);
 }
 

@@ -12,6 +12,7 @@
 #include "Desktop.h"
 #include "DialogParts.h"
 #include "OemText.h"
+#include "RadioGroup.h"
 #include "VkPunkte.h"
 #include "VkWMisc.h"
 #include "YrHooks.h"
@@ -19,13 +20,13 @@
 TDisziplinDatenDlg::TDisziplinDatenDlg(QWidget* parent)
     : ValidatedDialog(parent),
       edit1_(new QLineEdit),
-      radioGroup1_(new TRadioGroup(
-          "RadioGroup1", QStringLiteral("Berechnungs&art"),
-          {QStringLiteral("benutzerdefiniert (per Formel)"),
-           QStringLiteral("neue Berechnung (Meisterschaften 1999-xxxx)"),
-           QStringLiteral("lineare Berechnung (Meisterschaften 1988-1998)"),
-           QStringLiteral("nach Platzierung (1.Platz erhält V1 Punkte, 2. Platz je nach V2, ...)"),
-           QStringLiteral("Internationaler Trelvacup")})),
+      radioGroup1_(
+          new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Berechnungs&art"),
+                         {QStringLiteral("benutzerdefiniert (per Formel)"),
+                          QStringLiteral("neue Berechnung (Meisterschaften 1999-xxxx)"),
+                          QStringLiteral("lineare Berechnung (Meisterschaften 1988-1998)"),
+                          QStringLiteral("nach Platzierung (1.Platz erhält V1 Punkte, 2. Platz je nach V2, ...)"),
+                          QStringLiteral("Internationaler Trelvacup")})),
       formelLabel_(new QLabel(QStringLiteral("&Formel"))),
       edit2_(new QLineEdit) {
   setObjectName(QStringLiteral("TDisziplinDatenDlg"));
@@ -39,7 +40,7 @@ TDisziplinDatenDlg::TDisziplinDatenDlg(QWidget* parent)
   layout->addWidget(nameGroup);
 
   layout->addWidget(radioGroup1_);
-  connect(radioGroup1_, &TRadioGroup::Clicked, this, &TDisziplinDatenDlg::RadioGroup1Click);
+  connect(radioGroup1_, &RadioGroup::Clicked, this, &TDisziplinDatenDlg::RadioGroup1Click);
 
   auto* params = new QGroupBox(QStringLiteral("Berechnungsparameter (Variablen und Formel)"), this);
   auto* grid = new QGridLayout(params);
@@ -64,10 +65,7 @@ TDisziplinDatenDlg::TDisziplinDatenDlg(QWidget* parent)
   grid->addWidget(edit2_, 3, 1, 1, 3);
   layout->addWidget(params);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  AddOkCancel(this, buttons);
-  layout->addLayout(buttons);
+  layout->addLayout(OkCancelRow(this));
   setMinimumWidth(520);
 }
 
@@ -75,9 +73,10 @@ void TDisziplinDatenDlg::SetDisziplin(const TDisziplin& discipline) {
   edit1_->setText(FromOem(discipline.Name()));
   edit2_->setText(FromOem(discipline.Formula()));
   for (int i = 0; i < 5; ++i) floatEdits_[i]->SetHundredths(discipline.V(i + 1));
-  // Sets the index and runs the kind handler.
+  // A kind the dialog does not offer (a damaged file) chooses no item; the
+  // handler runs for the kind itself either way.
   radioGroup1_->SetItemIndex(discipline.Kind());
-  if (radioGroup1_->ItemIndex() != discipline.Kind()) RadioGroup1Click(discipline.Kind());
+  RadioGroup1Click(discipline.Kind());
 }
 
 void TDisziplinDatenDlg::GetDisziplin(TDisziplin& discipline) const {

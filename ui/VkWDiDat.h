@@ -15,7 +15,7 @@
 
 class QLabel;
 class QLineEdit;
-class TRadioGroup;
+class RadioGroup;
 
 class TDisziplinDatenDlg : public ValidatedDialog {
   Q_OBJECT
@@ -35,7 +35,7 @@ class TDisziplinDatenDlg : public ValidatedDialog {
   bool CheckFormula();
 
   QLineEdit* edit1_;
-  TRadioGroup* radioGroup1_;
+  RadioGroup* radioGroup1_;
   TYrFloatEdit* floatEdits_[5];
   QLabel* formelLabel_;
   QLineEdit* edit2_;

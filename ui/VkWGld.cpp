@@ -58,9 +58,8 @@ TGliederungenDlg::TGliederungenDlg(QWidget* parent)
   });
   buttons->addWidget(aendernBtn_);
   buttons->addStretch();
-  AddOkCancel(this, buttons);
   // Enter renames; OK is clicked.
-  findChild<QPushButton*>(QStringLiteral("OKBtn"))->setDefault(false);
+  AddOkCancel(this, buttons)->setDefault(false);
   aendernBtn_->setDefault(true);
 
   auto* layout = new QVBoxLayout(this);

@@ -25,10 +25,7 @@ TJahrgaengeDlg::TJahrgaengeDlg(QWidget* parent) : QDialog(parent), spinEdit1_(ne
   row->addWidget(new QLabel(QStringLiteral("Jahre."), group));
   row->addStretch();
   layout->addWidget(group);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  AddOkCancel(this, buttons);
-  layout->addLayout(buttons);
+  layout->addLayout(OkCancelRow(this));
 }
 
 int TJahrgaengeDlg::Years() const { return spinEdit1_->value(); }

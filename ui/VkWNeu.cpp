@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "DialogParts.h"
 #include "RadioGroup.h"
 
 namespace {
@@ -32,17 +33,14 @@ TFileNewDlg::TFileNewDlg(QWidget* owner) : QDialog(owner) {
   yearLayout->addStretch();
   layout->addWidget(yearGroup);
 
-  kind_ = new RadioGroup(QStringLiteral("Art"),
+  kind_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Art"),
                          {QStringLiteral("Einzelmeisterschaft"), QStringLiteral("Mannschaftsmeisterschaft")}, 1, this);
-  kind_->setObjectName(QStringLiteral("RadioGroup1"));
   kind_->SetItemIndex(0);
   layout->addWidget(kind_);
 
-  range_ = new RadioGroup(QStringLiteral("Altersklassenbereich"),
-                          {QStringLiteral("nur Jugend"), QStringLiteral("nur Senioren"),
-                           QStringLiteral("Jugend und Senioren")},
-                          2, this);
-  range_->setObjectName(QStringLiteral("RadioGroup2"));
+  range_ = new RadioGroup(
+      QStringLiteral("RadioGroup2"), QStringLiteral("Altersklassenbereich"),
+      {QStringLiteral("nur Jugend"), QStringLiteral("nur Senioren"), QStringLiteral("Jugend und Senioren")}, 2, this);
   range_->SetItemIndex(2);
   layout->addWidget(range_);
 
@@ -55,16 +53,8 @@ TFileNewDlg::TFileNewDlg(QWidget* owner) : QDialog(owner) {
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OKBtn"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancel->setObjectName(QStringLiteral("CancelBtn"));
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  QPushButton* ok = AddOkCancel(this, buttons);
   layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   // Connected after the presets: the dialog opens with the split checked.
   connect(range_, &RadioGroup::Clicked, this, &TFileNewDlg::RadioGroup2Click);
   ok->setFocus();

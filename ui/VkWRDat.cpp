@@ -1,10 +1,7 @@
 #include "VkWRDat.h"
 
-#include <algorithm>
-
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -79,10 +76,7 @@ TRekordDatenDlg::TRekordDatenDlg(QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group_);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  AddOkCancel(this, buttons);
-  layout->addLayout(buttons);
+  layout->addLayout(OkCancelRow(this));
 }
 
 void TRekordDatenDlg::SetRekorde(const TAltersklasse& ageClass) {
@@ -93,17 +87,12 @@ void TRekordDatenDlg::SetRekorde(const TAltersklasse& ageClass) {
     maskEdits_[d - 1]->SetWithHundredths(hundredths);
     maskEdits_[d - 1]->SetTime(r.RecordTime());
     // A value from a file outside the range stays acceptable as it is.
-    const auto deduction = static_cast<int16_t>(r.RecordDeduction());
-    TYrNumEdit* edit = deductionEdits_[d - 1];
-    edit->SetRange(std::min<int32_t>(kMinDeduction, deduction), kMaxDeduction);
-    edit->SetValue(deduction);
+    deductionEdits_[d - 1]->SetStoredValue(static_cast<int16_t>(r.RecordDeduction()), kMinDeduction, kMaxDeduction);
     timeLabels_[d - 1]->setText(TTimeEdit::TimeText(r.BestTime(), hundredths));
     deductionLabels_[d - 1]->setText(QString::number(r.BestDeduction()));
   }
   const TOverallRecord o = ageClass.Overall();
-  const double total = o.RecordTotal() / 100.0;
-  spinEdit6_->SetRange(std::min(kMinTotal, total), std::max(kMaxTotal, total));
-  spinEdit6_->SetHundredths(o.RecordTotal());
+  spinEdit6_->SetStoredHundredths(o.RecordTotal(), kMinTotal, kMaxTotal);
   totalShown_ = spinEdit6_->text();
   gesPktLbl_->setText(QString::number(o.BestTotal() / 100));
 }

@@ -3,11 +3,7 @@
 #include <cstring>
 
 #include <QFile>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "CodePage.h"
 #include "Desktop.h"
@@ -49,37 +45,11 @@ TRekordeDlg::TRekordeDlg(QWidget* parent) : QDialog(parent), listBox1_(new QList
   setStatusTip(QStringLiteral("Rekorde verwalten"));
   listBox1_->setObjectName(QStringLiteral("ListBox1"));
   listBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(listBox1_, &QListWidget::itemDoubleClicked, this, [this] {
-    CommandScope command;
-    AendernBtnClick();
-  });
-  auto* group = new QGroupBox(QStringLiteral("&Rekorde der Altersklassen:"), this);
-  auto* groupLayout = new QVBoxLayout(group);
-  groupLayout->addWidget(listBox1_);
-
-  auto* side = new QVBoxLayout;
-  struct Button {
-    const char* name;
-    const char16_t* text;
-    void (TRekordeDlg::*click)();
-  };
-  static constexpr Button kButtons[] = {{"AendernBtn", u"Än&dern...", &TRekordeDlg::AendernBtnClick},
-                                        {"LoeschenBtn", u"&Löschen", &TRekordeDlg::LoeschenBtnClick},
-                                        {"UebernehmenBtn", u"Übernehmen...", &TRekordeDlg::UebernehmenBtnClick}};
-  for (const Button& b : kButtons) {
-    QPushButton* button = NewButton(this, b.name, QString::fromUtf16(b.text));
-    connect(button, &QPushButton::clicked, this, [this, click = b.click] {
-      CommandScope command;
-      (this->*click)();
-    });
-    side->addWidget(button);
-  }
-  side->addStretch();
-  AddOkCancel(this, side);
-
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(group, 1);
-  layout->addLayout(side);
+  LayOutListWithCommands(this, listBox1_, QStringLiteral("&Rekorde der Altersklassen:"),
+                         {{"AendernBtn", QStringLiteral("Än&dern..."), [this] { AendernBtnClick(); }},
+                          {"LoeschenBtn", QStringLiteral("&Löschen"), [this] { LoeschenBtnClick(); }},
+                          {"UebernehmenBtn", QStringLiteral("Übernehmen..."), [this] { UebernehmenBtnClick(); }}},
+                         [this] { AendernBtnClick(); });
   resize(420, 340);
   listBox1_->setFocus();
 }

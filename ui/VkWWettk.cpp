@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DialogParts.h"
 #include "OemText.h"
 #include "RadioGroup.h"
 #include "VkWettk.h"
@@ -41,9 +42,8 @@ TWettkampfDatenDlg::TWettkampfDatenDlg(QWidget* owner) : QDialog(owner) {
   (new QVBoxLayout(titleGroup))->addWidget(edit_[0]);
   layout->addWidget(titleGroup);
 
-  kind_ = new RadioGroup(QStringLiteral("Art der Veranstaltung:"),
+  kind_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Art der Veranstaltung:"),
                          {QStringLiteral("&Einzelwettbewerbe"), QStringLiteral("&Mannschaftswettbewerbe")}, 2, this);
-  kind_->setObjectName(QStringLiteral("RadioGroup1"));
   layout->addWidget(kind_);
 
   auto* infoGroup = new QGroupBox(QStringLiteral("Veranstaltungsinformationen:"), this);
@@ -63,15 +63,13 @@ TWettkampfDatenDlg::TWettkampfDatenDlg(QWidget* owner) : QDialog(owner) {
     lanes << QStringLiteral("&") + QString::number(n);
     stations << QString::number(n);
   }
-  lanes_ = new RadioGroup(QStringLiteral("Anzahl der Startplätze:"), lanes, 8, this);
-  lanes_->setObjectName(QStringLiteral("RadioGroup2"));
+  lanes_ = new RadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Anzahl der Startplätze:"), lanes, 8, this);
   layout->addWidget(lanes_);
-  pool_ = new RadioGroup(QStringLiteral("Beckenlänge:"),
+  pool_ = new RadioGroup(QStringLiteral("RadioGroup3"), QStringLiteral("Beckenlänge:"),
                          {QStringLiteral("&25 Meter Bahnen"), QStringLiteral("5&0 Meter Bahnen")}, 2, this);
-  pool_->setObjectName(QStringLiteral("RadioGroup3"));
   layout->addWidget(pool_);
-  stations_ = new RadioGroup(QStringLiteral("Anzahl der HLW-Stationen:"), stations, 8, this);
-  stations_->setObjectName(QStringLiteral("RadioGroup4"));
+  stations_ =
+      new RadioGroup(QStringLiteral("RadioGroup4"), QStringLiteral("Anzahl der HLW-Stationen:"), stations, 8, this);
   layout->addWidget(stations_);
 
   auto* optionGroup = new QGroupBox(QStringLiteral("Optionen:"), this);
@@ -82,16 +80,8 @@ TWettkampfDatenDlg::TWettkampfDatenDlg(QWidget* owner) : QDialog(owner) {
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OKBtn"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancel->setObjectName(QStringLiteral("CancelBtn"));
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  AddOkCancel(this, buttons);
   layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   edit_[0]->setFocus();
 }
 

@@ -15,7 +15,6 @@
 #include "OemText.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
-#include "TimeEdit.h"
 #include "VkWGld.h"
 #include "VkWRDat.h"
 #include "VkWRek.h"
@@ -36,38 +35,6 @@ QString WriteFile(const TWettkampf& c, const char* name) {
 }
 
 }  // namespace
-
-TEST(TimeEdit, ShowsParsesAndKeepsWhatTheUserLeftAlone) {
-  std::vector<std::tuple<int32_t, bool, std::string>> shown, wantShown = {
-      {6543, true, "1:05,43"}, {6543, false, "1:05,4"}, {75456, true, "12:34,56"}, {75456, false, "12:34,5"},
-      {0, true, "0:00,00"},    {-1, true, ""}};
-  for (const auto& [t, h, text] : wantShown) shown.emplace_back(t, h, TTimeEdit::TimeText(t, h).toStdString());
-  EXPECT_EQ(shown, wantShown);
-
-  std::vector<std::tuple<std::string, bool, std::optional<int32_t>>> parsed, wantParsed = {
-      {"10543", true, 6543},     {"12345", false, 75450},   {"12:34,5", true, 75450}, {"12:34,56", true, 75456},
-      {"543", true, 543},        {"1:05,43", false, {}},    {"1:75,00", true, {}},    {"123:00,0", false, {}},
-      {"1234567", true, {}},     {"1:5,4", false, {}}};
-  for (const auto& [text, h, t] : wantParsed)
-    parsed.emplace_back(text, h, TTimeEdit::ParseTime(QString::fromStdString(text), h));
-  EXPECT_EQ(parsed, wantParsed);
-
-  // A time the field cannot show in full comes back as it was until it is typed over.
-  TTimeEdit edit;
-  std::vector<int32_t> times;
-  for (int32_t t : {75456, 6000000, -3}) {
-    edit.SetTime(t);
-    times.push_back(edit.Time());
-  }
-  edit.SetTime(75456);
-  edit.setText("12:34,5");
-  times.push_back(edit.Time());
-  edit.setFocus();
-  edit.selectAll();
-  QTest::keyClicks(&edit, "123456x");
-  times.push_back(edit.Time());
-  EXPECT_EQ(std::tuple(times, edit.IsValid()), std::tuple(std::vector<int32_t>{75456, 6000000, -3, 75456, 0}, false));
-}
 
 TEST(RecordDialogs, RecordEnteredTakenOverFromAFileAndDeleted) {
   ScriptedDesktop desk;

@@ -1,0 +1,65 @@
+#include "VkWLaufb.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "DialogParts.h"
+#include "VkWettk.h"
+
+TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("TLaufbesetzungDlg"));
+  setWindowTitle(QStringLiteral("Automatische Laufbesetzung"));
+  setToolTip(QStringLiteral("Einstellungen für die automatische Laufbesetzung"));
+
+  auto* options = new QGroupBox(QStringLiteral("Optionen"), this);
+  auto* ol = new QVBoxLayout(options);
+  const char16_t* captions[5] = {u"je zwei Altersklassen ggf. &mischen (m/w)", u"Bahnen in den Wettkämpfen &tauschen",
+                                 u"&zufällige Laufbesetzung (alphabetisch)", u"&umgekehrte Reihenfolge der Läufe",
+                                 u"Läufe für die Wettkämpfe &fortlaufend nummerieren"};
+  for (int i = 0; i < 5; ++i) {
+    boxes_[i] = new QCheckBox(QString::fromUtf16(captions[i]), options);
+    boxes_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
+    boxes_[i]->setEnabled(i >= 2);
+    ol->addWidget(boxes_[i]);
+  }
+
+  auto* start = new QGroupBox(QStringLiteral("beginnen mit"), this);
+  auto* sl = new QFormLayout(start);
+  heat_ = new QSpinBox(start);
+  heat_->setObjectName(QStringLiteral("SpinEdit1"));
+  lane_ = new QSpinBox(start);
+  lane_->setObjectName(QStringLiteral("SpinEdit2"));
+  for (QSpinBox* s : {heat_, lane_}) {
+    s->setRange(0, 1000);
+    s->setValue(1);
+  }
+  auto* heatLabel = new QLabel(QStringLiteral("&Lauf"), start);
+  heatLabel->setBuddy(heat_);
+  auto* laneLabel = new QLabel(QStringLiteral("&Bahn"), start);
+  laneLabel->setBuddy(lane_);
+  sl->addRow(heatLabel, heat_);
+  sl->addRow(laneLabel, lane_);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(options);
+  top->addWidget(start);
+  auto* main = new QVBoxLayout(this);
+  main->addLayout(top);
+  main->addLayout(OkCancelRow(this));
+}
+
+THeatParameter TLaufbesetzungDlg::GetParameter() const {
+  int options = 0;
+  for (int i = 0; i < 5; ++i)
+    if (boxes_[i]->isChecked()) options |= 1 << i;
+  return {heat_->value(), lane_->value(), options};
+}
+
+void TLaufbesetzungDlg::ApplyTo(TWettkampf& competition) const {
+  const THeatParameter p = GetParameter();
+  competition.AssignHeats(p.startHeat, p.startLane, p.options);
+}

@@ -1,0 +1,86 @@
+// The participant dialog: one person or team with names, organisation, age
+// class, properties, the results of six disciplines (time, deduction or
+// status code, heat, lane) and the CPR result (points or status code, clock
+// time, station).
+//
+// Use: create it, SetWettkampf, SetTeilnehmer, TheDesktop().RunModal, and
+// unless the result is Cancel GetTeilnehmer into the live participant; the
+// caller evaluates the age class and marks the document modified. The
+// dialog keeps a pointer to the competition (not owned), which must outlive
+// it, and changes nothing but the participant given to GetTeilnehmer.
+#pragma once
+
+#include <array>
+
+#include <QStringList>
+
+#include "EdCtrl.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class TClockEdit;
+class TTeilnehmer;
+class TTimeEdit;
+class TWettkampf;
+
+// The organisation abbreviations both the participant and the merge dialog
+// offer; their boxes take any other code of up to five characters as well.
+const QStringList& OrganisationAbbreviations();
+
+class TTeilnehmerDlg : public ValidatedDialog {
+  Q_OBJECT
+
+ public:
+  // Result rows, the seventh always hidden.
+  static constexpr int kRows = 7;
+
+  explicit TTeilnehmerDlg(QWidget* parent = nullptr);
+
+  // The competition whose kind of event, precision and age classes the
+  // dialog follows. Call before SetTeilnehmer.
+  void SetWettkampf(const TWettkampf& competition) { competition_ = &competition; }
+
+  void SetTeilnehmer(const TTeilnehmer& participant);
+  // Writes every field the dialog shows into the participant, in the layout
+  // of the competition's kind; times, clock and CPR points the user did not
+  // change keep their stored value. The flags become exactly the five boxes'
+  // bits. A stored number outside an edit's range widens that range, so it
+  // never blocks OK.
+  void GetTeilnehmer(TTeilnehmer& participant) const;
+
+  // Shows result rows 1..n and hides the others (the constructor shows 6).
+  void SetDisziplinAnzahl(int n);
+
+ private:
+  void Absent();
+  void Excluded();
+
+  const TWettkampf* competition_ = nullptr;
+  bool individual_ = true;
+
+  QLineEdit* nameEdit_;
+  QLineEdit* vornameEdit_;
+  QLineEdit* mannschaftEdit_;
+  QLineEdit* zusatzEdit_;
+  QLabel* nameLabel_;
+  QLabel* vornameLabel_;
+  QLabel* mannschaftLabel_;
+  QLabel* zusatzLabel_;
+  QComboBox* gliederungBox_;
+  QComboBox* altersklasseBox_;
+  std::array<QCheckBox*, 5> flagBoxes_{};
+
+  std::array<QLabel*, kRows> wettkLabels_{};
+  std::array<TTimeEdit*, kRows> zeitEdits_{};
+  std::array<TYrNumEdit*, kRows> abzugEdits_{};
+  std::array<TYrNumEdit*, kRows> laufEdits_{};
+  std::array<TYrNumEdit*, kRows> bahnEdits_{};
+
+  TYrFloatEdit* hlwPunkteEdit_;
+  int32_t cprValue_ = 0;  // as stored, and the text it was shown as
+  QString cprShown_;
+  TClockEdit* hlwZeitEdit_;
+  TYrNumEdit* hlwBahnEdit_;
+};
