@@ -1,0 +1,225 @@
+// The print dialog: what each report kind hands the print job, the PDF file
+// of each kind with its document information, the margins through the page
+// setup, the page from the printer and printing from the preview.
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPageLayout>
+#include <QPrinter>
+
+#include "../files/ExportFixture.h"
+#include "../reports/PageDump.h"
+#include "QtTestApp.h"
+#include "RadioGroup.h"
+#include "ScriptedDesktop.h"
+#include "VkExportOptions.h"
+#include "VkWPrn.h"
+#include "YrPrnDev.h"
+
+namespace {
+
+using writer_test::TempFile;
+
+std::string Output(const std::string& command) { return writer_test::Run(command).output; }
+
+void Click(QWidget& w, const char* name) { w.findChild<QAbstractButton*>(name)->click(); }
+
+// The competition of the export tests (classes "Kinder", "Jugend" with CPR
+// and three participants, "Senioren"; heats and lanes set) with an organiser.
+std::unique_ptr<TWettkampf> Competition(bool individual = true) {
+  auto c = exporttest::Competition(individual);
+  TWettkampfDaten h = c->Header();
+  h.SetOrganiser(Oem("Kreisverband Göttingen"));
+  c->SetHeader(h);
+  return c;
+}
+
+// As the main window opens it: certificates of the whole age class in the
+// third layout; "Jugend" (index 1) current, its participants 0 and 1 marked.
+void SetUpAsMainWindow(TDruckenDlg& dlg, TWettkampf& c, int kind = 0) {
+  dlg.TeilnehmerRadioGroup()->SetItemIndex(2);
+  dlg.TeilnehmerWasEdit()->setCurrentIndex(2);
+  dlg.Setup(c, 1, 0, 0, 1);
+  dlg.findChild<RadioGroup*>("RadioGroup1")->SetItemIndex(kind);
+}
+
+}  // namespace
+
+TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder) {
+  const TYrClock clock = SetClock([] { return MakeDateTime(2024, 3, 12, 18, 5); });
+  auto c = Competition();
+  struct Case {
+    int kind;
+    std::vector<const char*> flip;  // check boxes changed from their defaults
+    std::function<void(TDruckenDlg&)> choose;
+    std::function<void(TDruckauftrag&)> build;
+  };
+  const std::vector<Case> cases = {
+      {0, {"ErgAKDatenCB", "ErgZweizeiligCB", "MitLeerenAkCB", "MitLegendeCB", "MitBlock5CB", "AlleAKCB"}, {},
+       [&](TDruckauftrag& j) {
+         c->SetAllMarks(false), c->SetMark(1, true);  // the current class alone
+         j.BuildResultList(2, true, false, true, false, false, true, true, false, false, true, 1);
+       }},
+      {0, {"ErgAKNeueSeiteCB", "ErgGliederungenCB", "MitBlock5CB", "EinzelwertungCB", "AlleAKCB"},
+       [](TDruckenDlg& d) { d.findChild<QListWidget*>("ListBox1")->item(2)->setSelected(true); },
+       [&](TDruckauftrag& j) {
+         c->SetAllMarks(false), c->SetMark(1, true), c->SetMark(2, true);
+         j.BuildResultList(2, false, true, true, true, false, false, true, true, false, false, 0);
+       }},
+      {1, {"QualAKDatenCB", "QualGliederungenCB", "MitDruckkopfCB", "MitBlock5CB"}, {},
+       [&](TDruckauftrag& j) {
+         c->SetAllMarks(true);
+         j.BuildQualificationList(2, true, true, false, false, true, true, false);
+       }},
+      {2, {"LaufGliederungenCB", "MitLegendeCB", "MitBlock5CB"}, {},
+       [](TDruckauftrag& j) { j.BuildHeatList(true, false, true, false, true, false, false); }},
+      {3, {"MitLegendeCB", "MitBlock5CB"}, {}, [](TDruckauftrag& j) { j.BuildCprStartList(true, false, true, false); }},
+      {4, {"MitLegendeCB", "MitFusszeileCB"},
+       [](TDruckenDlg& d) { d.findChild<RadioGroup*>("StatistikRadioGroup")->SetItemIndex(1); },
+       [](TDruckauftrag& j) { j.BuildStatistics(1, true, false, true, false); }},
+      {5, {}, {}, [](TDruckauftrag& j) { j.BuildCertificates(2, 2, false); }},
+      {5, {"TeilnehmerMitErgebnisCB"},
+       [](TDruckenDlg& d) { d.TeilnehmerRadioGroup()->SetItemIndex(1), d.TeilnehmerWasEdit()->setCurrentIndex(0); },
+       [](TDruckauftrag& j) { j.BuildCertificates(0, 1, true); }},
+  };
+  for (size_t i = 0; i < cases.size(); ++i) {
+    TDruckenDlg dlg;
+    SetUpAsMainWindow(dlg, *c, cases[i].kind);
+    for (const char* name : cases[i].flip) dlg.findChild<QCheckBox*>(name)->toggle();
+    if (cases[i].choose) cases[i].choose(dlg);
+    const TAusdruck* built = dlg.BuildDocument();
+    ASSERT_NE(built, nullptr);
+    const auto got = std::tuple(built->Title(), built->PageSize().Width, built->PageSize().Height,
+                                built->PageCount() > 0, pagedump::Dump(*built));
+    TDruckauftrag direct(*c, 1, 0, 0, 1);
+    cases[i].build(direct);
+    const TAusdruck& want = *direct.Report();
+    EXPECT_EQ(got, std::tuple(want.Title(), 2100, 2970, true, pagedump::Dump(want))) << "case " << i;
+  }
+  SetClock(clock);
+}
+
+TEST(PrintDialog, WritesEachKindAsPdfAndOpensOnlyAFileThatWasWritten) {
+  ScriptedDesktop desk;
+  const TPdfOptions saved = PdfExportInfo;
+  auto c = Competition();
+  TDruckenDlg dlg;
+  SetUpAsMainWindow(dlg, *c);
+  const std::vector<std::string> seen = {"Disziplinenergebnis", "Qualifikation und Startberechtigung",
+                                         "Laufeinteilung",      "HLW-Startliste",
+                                         "Statistik: Medaillenspiegel", "Jörg Müller & Söhne"};
+  std::vector<std::string> found;
+  for (int kind = 0; kind <= 5; ++kind) {
+    dlg.findChild<RadioGroup*>("RadioGroup1")->SetItemIndex(kind);
+    dlg.findChild<RadioGroup*>("StatistikRadioGroup")->SetItemIndex(1);
+    TempFile file(".pdf");
+    desk.AnswerFile(QString::fromStdString(file.Path()));
+    desk.AnswerDialog("TOptPDFDlg", mrOk);
+    Click(dlg, "PDFBtn");
+    const std::string text = Output("pdftotext -layout " + file.Path() + " -");
+    found.push_back(text.find(seen[kind]) != std::string::npos ? seen[kind] : text);
+    if (kind == 0) {
+      const std::string info = Output("pdfinfo " + file.Path());
+      EXPECT_NE(info.find("Subject:         Landesmeisterschaft Süd & <Nord> - Einzelwettbewerb\n"
+                          "Keywords:        KRVB, Rettungssport, Ergebnis\n"
+                          "Author:          Kreisverband Göttingen\n"), std::string::npos) << info;
+    }
+    EXPECT_EQ(std::tuple(desk.asked.back().what, desk.asked.back().text), std::tuple("shell open", file.Path()));
+  }
+  EXPECT_EQ(found, seen);
+  EXPECT_EQ(std::tuple(desk.asked[0].what, desk.asked[0].name, desk.asked[0].text),
+            std::tuple("save", "PDF-Dateien (*.PDF)|*.PDF|Alle Dateien (*.*)|*.*", "TEST.PDF"));
+
+  // Cancelling the options writes nothing; a file that cannot be written is
+  // reported and not opened. A team competition names its kind.
+  auto teams = Competition(false);
+  TDruckenDlg teamDlg;
+  SetUpAsMainWindow(teamDlg, *teams);
+  TempFile cancelled(".pdf");
+  desk.AnswerFile(QString::fromStdString(cancelled.Path()));
+  desk.AnswerDialog("TOptPDFDlg", mrCancel);
+  Click(teamDlg, "PDFBtn");
+  QString subject;
+  desk.AnswerFile("/nonexistent-folder/Ergebnis.PDF");
+  desk.AnswerDialog("TOptPDFDlg", mrOk, [&](QDialog& d) { subject = d.findChild<QLineEdit*>("Edit2")->text(); });
+  const size_t before = desk.asked.size();
+  Click(teamDlg, "PDFBtn");
+  std::vector<std::string> after;
+  for (size_t i = before; i < desk.asked.size(); ++i) after.push_back(desk.asked[i].what + ":" + desk.asked[i].text);
+  EXPECT_EQ(std::tuple(std::filesystem::exists(cancelled.Path()), subject.toStdString(), after),
+            std::tuple(false, "Landesmeisterschaft Süd & <Nord> - Mannschaftswettbewerb",
+                       std::vector<std::string>{"save:TEST.PDF", "dialog:",
+                                                "message:Die PDF-Datei konnte nicht geschrieben werden."}));
+  EXPECT_TRUE(desk.Used());
+  PdfExportInfo = saved;
+}
+
+TEST(PrintDialog, MarginsGoToThePageSetupInHundredthsAndComeBackCutToTenths) {
+  ScriptedDesktop desk;
+  auto c = Competition();
+  TDruckenDlg dlg;
+  SetUpAsMainWindow(dlg, *c);
+  dlg.Job()->Margins = {15, 150, 100, 0};
+  PageMargins asked;
+  desk.AnswerPageSetup([&](PageMargins& m) { return asked = m, m = {157, 1999, 0, 9}, true; });
+  desk.AnswerPageSetup([](PageMargins& m) { return m = {1, 1, 1, 1}, false; });
+  Click(dlg, "MarginsBtn");
+  Click(dlg, "MarginsBtn");
+  const TMargins& m = dlg.Job()->Margins;
+  EXPECT_EQ(std::tuple(asked.left, asked.top, asked.right, asked.bottom, m.Left, m.Top, m.Right, m.Bottom),
+            std::tuple(150, 1500, 1000, 0, 15, 199, 0, 0));
+}
+
+TEST(PrintDialog, PageFromThePrinterTurnedForLandscapeAndA4WhenItsSizeIsUnknown) {
+  QPrinter none;
+  TYrPrinterInfos info(none);
+  struct Case { bool found; int32_t width, length, orientation; };
+  std::vector<std::pair<int32_t, int32_t>> pages;
+  for (const Case& k : std::vector<Case>{{false, 1480, 2100, 1}, {true, 1480, 2100, 1}, {true, 1480, 2100, 2},
+                                         {true, 0, 0, 2}, {true, 2159, 0, 1}}) {
+    info.PaperWidth = k.width, info.PaperLength = k.length, info.Orientation = k.orientation;
+    const TPageSize page = TDruckenDlg::PrinterPageSize(info, k.found);
+    pages.emplace_back(page.Width, page.Height);
+  }
+  EXPECT_EQ(pages, (std::vector<std::pair<int32_t, int32_t>>{
+                       {2100, 2970}, {1480, 2100}, {2100, 1480}, {2100, 2970}, {2100, 2970}}));
+}
+
+TEST(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDialog) {
+  ScriptedDesktop desk;
+  TempFile out(".pdf");
+  QPrinter& printer = CurrentPrinter();
+  const auto format = printer.outputFormat();
+  const QPageLayout layout = printer.pageLayout();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(out.Path()));
+  printer.setPageSize(QPageSize(QPageSize::A5));
+  printer.setPageOrientation(QPageLayout::Landscape);
+
+  auto c = Competition();
+  TDruckenDlg dlg;
+  SetUpAsMainWindow(dlg, *c);
+  int pages = 0;
+  desk.AnswerDialog("TDruckenDlg", mrCancel, [](QDialog& d) { Click(d, "PreviewBtn"); });
+  desk.AnswerDialog("TPreviewForm", mrCancel, [](QDialog& d) { Click(d, "PrintBtn"); });
+  desk.AnswerPrint([&](PrintRequest& r) { return pages = r.maxPage, true; });
+  const int result = TheDesktop().RunModal(dlg);
+  const std::string text = Output("pdftotext -layout " + out.Path() + " -");
+  printer.setOutputFileName(QString());
+  printer.setOutputFormat(format);
+  printer.setPageLayout(layout);
+
+  EXPECT_EQ(std::tuple(result, desk.Dialogs(), dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height, pages),
+            std::tuple(int(mrOk), std::vector<std::string>{"TDruckenDlg", "TPreviewForm"}, 2100, 1480,
+                       dlg.Job()->Report()->PageCount()));
+  EXPECT_NE(text.find("Disziplinenergebnis"), std::string::npos) << text;
+  EXPECT_TRUE(desk.Used());
+}

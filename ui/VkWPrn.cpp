@@ -1,0 +1,385 @@
+#include "VkWPrn.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "Desktop.h"
+#include "DialogParts.h"
+#include "OemText.h"
+#include "OptPDF.h"
+#include "RadioGroup.h"
+#include "VkExportOptions.h"
+#include "VkWMisc.h"
+#include "VkWettk.h"
+#include "YrPDPDF.h"
+#include "YrPrev.h"
+#include "YrPrnDev.h"
+#include "YrPrnWin.h"
+
+namespace {
+
+constexpr char16_t kPdfFilter[] = u"PDF-Dateien (*.PDF)|*.PDF|Alle Dateien (*.*)|*.*";
+constexpr char16_t kPdfNotWritten[] = u"Die PDF-Datei konnte nicht geschrieben werden.";
+constexpr size_t kPdfInfoCapacity = 255;
+
+// Notebook1's page of each kind: the certificates' page "Teilnehmer" comes
+// after the empty page 5.
+constexpr int kCertificatePage = 6;
+
+void AddCheckBoxes(QWidget* box, std::initializer_list<QCheckBox*> boxes) {
+  auto* layout = new QVBoxLayout(box);
+  for (QCheckBox* b : boxes) layout->addWidget(b);
+  layout->addStretch();
+}
+
+}  // namespace
+
+TDruckenDlg::TDruckenDlg(QWidget* owner) : ValidatedDialog(owner) {
+  setObjectName(QStringLiteral("TDruckenDlg"));
+  setWindowTitle(QStringLiteral("Drucken"));
+
+  pageControl_ = new QTabWidget(this);
+  pageControl_->setObjectName(QStringLiteral("PageControl1"));
+  // All three tabs in view: the dialog grows to the width of their captions.
+  pageControl_->setUsesScrollButtons(false);
+  pageControl_->addTab(NewTabSheet1(), QStringLiteral("Auswahl"));
+  pageControl_->addTab(NewTabSheet2(), QStringLiteral("Optionen"));
+  tabSheet3_ = NewTabSheet3();
+  pageControl_->addTab(tabSheet3_, QStringLiteral("Altersklassen und Disziplinenwertung"));
+
+  auto* buttons = new QVBoxLayout;
+  QPushButton* ok = NewButton(this, "OKBtn", QStringLiteral("OK"));
+  ok->setDefault(true);
+  QPushButton* cancel = NewButton(this, "CancelBtn", QStringLiteral("Abbrechen"));
+  QPushButton* preview = NewButton(this, "PreviewBtn", QStringLiteral("Ansicht"));
+  preview->setToolTip(QStringLiteral("Seitenansicht des Ausdrucks anzeigen"));
+  QPushButton* printerSetup = NewButton(this, "PrinterSetupBtn", QStringLiteral("&Drucker..."));
+  QPushButton* margins = NewButton(this, "MarginsBtn", QStringLiteral("&einrichten..."));
+  QPushButton* pdf = NewButton(this, "PDFBtn", QStringLiteral("PDF..."));
+  pdf->setToolTip(QStringLiteral("PDF erzeugen"));
+  for (QPushButton* b : {ok, cancel, preview, printerSetup, margins, pdf}) buttons->addWidget(b);
+  buttons->insertSpacing(2, 12);
+  buttons->addStretch();
+  connect(ok, &QPushButton::clicked, this, &TDruckenDlg::OKBtnClick);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(preview, &QPushButton::clicked, this, &TDruckenDlg::PreviewBtnClick);
+  connect(printerSetup, &QPushButton::clicked, this, &TDruckenDlg::PrinterSetupBtnClick);
+  connect(margins, &QPushButton::clicked, this, &TDruckenDlg::MarginsBtnClick);
+  connect(pdf, &QPushButton::clicked, this, &TDruckenDlg::PDFBtnClick);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(pageControl_, 1);
+  layout->addLayout(buttons);
+  RadioGroup1Click();
+}
+
+TDruckenDlg::~TDruckenDlg() = default;
+
+QCheckBox* TDruckenDlg::NewCheckBox(QWidget* parent, const char* objectName, const QString& caption, bool checked) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(QString::fromLatin1(objectName));
+  box->setChecked(checked);
+  return box;
+}
+
+bool TDruckenDlg::Checked(const char* objectName) const {
+  const auto* box = findChild<QCheckBox*>(QString::fromLatin1(objectName));
+  Q_ASSERT(box);
+  return box && box->isChecked();
+}
+
+QWidget* TDruckenDlg::NewTabSheet1() {
+  auto* sheet = new QWidget;
+  sheet->setObjectName(QStringLiteral("TabSheet1"));
+  // The five kinds of the printouts, then the certificates, which have no
+  // other way into the program.
+  radioGroup1_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Druckauswahl"),
+                                {QStringLiteral("Ergebnisliste bzw. Zwischenergebnis"),
+                                 QStringLiteral("Qualifikationsliste"), QStringLiteral("Laufeinteilung /  Startliste"),
+                                 QStringLiteral("HLW-Startliste"),
+                                 QStringLiteral("Statistiken (Gliederungen, Medaillenspiegel, ...)"),
+                                 QStringLiteral("Urkunden")},
+                                1, sheet);
+  radioGroup1_->SetItemIndex(kResults);
+  connect(radioGroup1_, &RadioGroup::Clicked, this, &TDruckenDlg::RadioGroup1Click);
+  auto* layout = new QVBoxLayout(sheet);
+  layout->addWidget(radioGroup1_);
+  layout->addStretch();
+  return sheet;
+}
+
+QWidget* TDruckenDlg::NewTabSheet2() {
+  auto* sheet = new QWidget;
+  sheet->setObjectName(QStringLiteral("TabSheet2"));
+  notebook1_ = new QStackedWidget(sheet);
+  notebook1_->setObjectName(QStringLiteral("Notebook1"));
+  auto page = [this](const char* name) {
+    auto* p = new QWidget(notebook1_);
+    p->setObjectName(QString::fromUtf8(name));
+    notebook1_->addWidget(p);
+    return p;
+  };
+
+  QWidget* ergebnis = page("Ergebnis");
+  auto* ergBox = new QGroupBox(QStringLiteral("(Zwischen-) Ergebnis"), ergebnis);
+  AddCheckBoxes(ergBox,
+                {NewCheckBox(ergBox, "ErgAKDatenCB", QStringLiteral("einschließlich Altersklassendaten (Disziplinen)"),
+                             false),
+                 NewCheckBox(ergBox, "ErgAKNeueSeiteCB",
+                             QStringLiteral("jede Altersklasse auf einer neuen Seite beginnen"), false),
+                 NewCheckBox(ergBox, "ErgRekordeCB", QStringLiteral("einschließlich eventueller Rekorde"), false),
+                 NewCheckBox(ergBox, "ErgZweizeiligCB", QStringLiteral("je Teilnehmer zwei Zeilen drucken"), false),
+                 NewCheckBox(ergBox, "ErgGliederungenCB",
+                             QStringLiteral("einschließlich Medaillenspiegel der Gliederungen"), false),
+                 NewCheckBox(ergBox, "MitLeerenAkCB", QStringLiteral("auch leere Altersklassen einbeziehen"), false)});
+  (new QVBoxLayout(ergebnis))->addWidget(ergBox);
+
+  QWidget* quali = page("Qualifikation");
+  AddCheckBoxes(quali,
+                {NewCheckBox(quali, "QualAKDatenCB", QStringLiteral("einschließlich Altersklassendaten (Disziplinen)"),
+                             false),
+                 NewCheckBox(quali, "QualAKNeueSeiteCB",
+                             QStringLiteral("jede Altersklasse auf einer neuen Seite beginnen"), false),
+                 NewCheckBox(quali, "QualGliederungenCB", QStringLiteral("einschließlich teilnehmende Gliederungen"),
+                             false)});
+
+  QWidget* lauf = page("Laufbesetzung");
+  auto* laufBox = new QGroupBox(QStringLiteral("Laufliste / Startliste"), lauf);
+  AddCheckBoxes(laufBox,
+                {NewCheckBox(laufBox, "LaufGliederungenCB", QStringLiteral("einschließlich teilnehmende Gliederungen"),
+                             false),
+                 NewCheckBox(laufBox, "LaufAlleDiszCB", QStringLiteral("Lauf/Bahn für alle Disziplinen angeben"),
+                             false)});
+  (new QVBoxLayout(lauf))->addWidget(laufBox);
+
+  page("HLW-Startliste");
+
+  QWidget* gliederungen = page("Gliederungen");
+  statistik_ = new RadioGroup(QStringLiteral("StatistikRadioGroup"),
+                              QStringLiteral("Statistik der Gliederungen drucken als"),
+                              {QStringLiteral("Gliederungsübersicht (alphabetisch)"),
+                               QStringLiteral("Medaillenspiegel"),
+                               QStringLiteral("Liste der Punktbesten (Gesamtpunkte)"),
+                               QStringLiteral("Quendal-Pokalwertung")},
+                              1, gliederungen);
+  statistik_->SetItemIndex(0);
+  auto* statLayout = new QVBoxLayout(gliederungen);
+  statLayout->addWidget(statistik_);
+  statLayout->addStretch();
+
+  page("Disziplinen");
+
+  QWidget* teilnehmer = page("Teilnehmer");
+  teilnehmer_ = new RadioGroup(QStringLiteral("TeilnehmerRadioGroup"), QStringLiteral("Welche Teilnehmer drucken"),
+                               {QStringLiteral("aktueller Teilnehmer"), QStringLiteral("markierte Teilnehmer"),
+                                QStringLiteral("alle Teilnehmer der Altersklasse"),
+                                QStringLiteral("alle Teilnehmer des Wettkampfes")},
+                               1, teilnehmer);
+  teilnehmer_->SetItemIndex(0);
+  auto* wasBox = new QGroupBox(QStringLiteral("Was drucken"), teilnehmer);
+  teilnehmerWas_ = new QComboBox(wasBox);
+  teilnehmerWas_->setObjectName(QStringLiteral("TeilnehmerWasEdit"));
+  teilnehmerWas_->addItems({QStringLiteral("Urkunde der Materialstelle"),
+                            QStringLiteral("Urkunde der LM im LV Wendal (alt)"),
+                            QStringLiteral("Urkunde der Tessauer Ersatzkasse"),
+                            QStringLiteral("Urkunde der LM im LV Wendal (seit 1997)"),
+                            QStringLiteral("Urkunde der Deutschen Meisterschaften"),
+                            QStringLiteral("Urkunde der BM Hollmerau"), QStringLiteral("Urkunde der BM Kettwalden")});
+  teilnehmerWas_->setCurrentIndex(-1);
+  (new QVBoxLayout(wasBox))->addWidget(teilnehmerWas_);
+  auto* wieBox = new QGroupBox(QStringLiteral("Wie drucken"), teilnehmer);
+  AddCheckBoxes(wieBox, {NewCheckBox(wieBox, "TeilnehmerMitErgebnisCB",
+                                     QStringLiteral("vorgedruckt (ohne Gesamtpunkte und Platz)"), true)});
+  auto* teilnLayout = new QVBoxLayout(teilnehmer);
+  teilnLayout->addWidget(teilnehmer_);
+  teilnLayout->addWidget(wasBox);
+  teilnLayout->addWidget(wieBox);
+  teilnLayout->addStretch();
+
+  auto* general = new QGroupBox(QStringLiteral("allgemeine Einstellungen"), sheet);
+  AddCheckBoxes(general,
+                {NewCheckBox(general, "MitDruckkopfCB", QStringLiteral("einschließlich Druckkopf"), true),
+                 NewCheckBox(general, "MitLegendeCB", QStringLiteral("einschließlich Hinweise / Erläuterungen"), true),
+                 NewCheckBox(general, "MitFusszeileCB",
+                             QStringLiteral("einschließlich Fußzeile (Datum, Uhrzeit, Seite)"), true),
+                 NewCheckBox(general, "MitBlock5CB", QStringLiteral("Leerzeile nach jeweils 5 Zeilen einfügen"),
+                             true)});
+
+  auto* layout = new QVBoxLayout(sheet);
+  layout->addWidget(notebook1_, 1);
+  layout->addWidget(general);
+  return sheet;
+}
+
+QWidget* TDruckenDlg::NewTabSheet3() {
+  auto* sheet = new QWidget;
+  sheet->setObjectName(QStringLiteral("TabSheet3"));
+  listBox1_ = new QListWidget(sheet);
+  listBox1_->setObjectName(QStringLiteral("ListBox1"));
+  listBox1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  listBox1_->setToolTip(QStringLiteral("Auswahl mit Strg+Mausklick"));
+  listBox1_->setEnabled(false);
+  alleAK_ = NewCheckBox(sheet, "AlleAKCB", QStringLiteral("alle Altersklassen einbeziehen"), true);
+  // Also a change made by the program selects the list anew, as the
+  // dialog's own Setup relies on.
+  connect(alleAK_, &QCheckBox::toggled, this, &TDruckenDlg::AlleAKCBClick);
+  auto* layout = new QVBoxLayout(sheet);
+  layout->addWidget(listBox1_, 1);
+  layout->addWidget(alleAK_);
+  layout->addWidget(NewCheckBox(sheet, "EinzelwertungCB",
+                                QStringLiteral("ggf. einschließlich Einzelwertung der Disziplinen"), true));
+  return sheet;
+}
+
+void TDruckenDlg::Setup(TWettkampf& competition, int32_t ageClassIndex, int32_t participantIndex, int32_t fromIndex,
+                        int32_t toIndex) {
+  job_ = std::make_unique<TDruckauftrag>(competition, ageClassIndex, participantIndex, fromIndex, toIndex);
+  pageControl_->setCurrentIndex(0);
+  RadioGroup1Click();
+  QStringList names;
+  FillAgeClassNames(&competition, names);
+  listBox1_->clear();
+  listBox1_->addItems(names);
+  AlleAKCBClick();
+  ready_ = true;
+}
+
+void TDruckenDlg::RadioGroup1Click() {
+  const int kind = radioGroup1_->ItemIndex();
+  notebook1_->setCurrentIndex(kind == kCertificates ? kCertificatePage : kind);
+  pageControl_->setTabVisible(pageControl_->indexOf(tabSheet3_), kind == kResults || kind == kQualification);
+}
+
+void TDruckenDlg::AlleAKCBClick() {
+  const bool all = alleAK_->isChecked();
+  if (all) {
+    listBox1_->selectAll();
+  } else {
+    listBox1_->clearSelection();
+    if (job_ && job_->AgeClassIndex >= 0 && job_->AgeClassIndex < listBox1_->count())
+      listBox1_->item(job_->AgeClassIndex)->setSelected(true);
+  }
+  listBox1_->setEnabled(!all);
+}
+
+TPageSize TDruckenDlg::PrinterPageSize(const TYrPrinterInfos& info, bool found) {
+  // A page of 0 would leave every report without a line, so a paper the
+  // printer cannot measure is taken for A4 like no printer at all.
+  if (!found || info.PaperWidth <= 0 || info.PaperLength <= 0) return TPageSize{};
+  if (info.Orientation == TYrPrinterInfos::kLandscape) return {info.PaperLength, info.PaperWidth};
+  return {info.PaperWidth, info.PaperLength};
+}
+
+const TAusdruck* TDruckenDlg::BuildDocument() {
+  if (!ready_) return nullptr;
+  BusyScope busy;
+  TYrPrinterInfos printer;
+  const bool found = printer.Refresh();
+  job_->PageSize = PrinterPageSize(printer, found);
+
+  TWettkampf& competition = job_->Competition();
+  for (int i = 0; i < listBox1_->count(); ++i) competition.SetMark(i, listBox1_->item(i)->isSelected());
+
+  // Selection 2: the age classes marked above.
+  constexpr uint16_t kMarked = 2;
+  const bool head = Checked("MitDruckkopfCB");
+  const bool legend = Checked("MitLegendeCB");
+  const bool footer = Checked("MitFusszeileCB");
+  const bool block5 = Checked("MitBlock5CB");
+  switch (radioGroup1_->ItemIndex()) {
+    case kResults:
+      job_->BuildResultList(kMarked, Checked("ErgAKDatenCB"), legend, head, Checked("ErgAKNeueSeiteCB"),
+                            Checked("ErgRekordeCB"), Checked("ErgZweizeiligCB"), footer, Checked("ErgGliederungenCB"),
+                            block5, Checked("MitLeerenAkCB"), Checked("EinzelwertungCB") ? 1 : 0);
+      break;
+    case kQualification:
+      job_->BuildQualificationList(kMarked, Checked("QualAKDatenCB"), legend, head, Checked("QualAKNeueSeiteCB"),
+                                   footer, Checked("QualGliederungenCB"), block5);
+      break;
+    case kHeatList:
+      job_->BuildHeatList(head, legend, footer, block5, Checked("LaufGliederungenCB"), Checked("LaufAlleDiszCB"),
+                          false);
+      break;
+    case kCprStartList:
+      job_->BuildCprStartList(head, legend, footer, block5);
+      break;
+    case kStatistics:
+      job_->BuildStatistics(static_cast<uint16_t>(statistik_->ItemIndex()), head, legend, block5, footer);
+      break;
+    case kCertificates:
+      job_->BuildCertificates(teilnehmerWas_->currentIndex(), teilnehmer_->ItemIndex(),
+                              !Checked("TeilnehmerMitErgebnisCB"));
+      break;
+    default:
+      return nullptr;
+  }
+  return job_->Report();
+}
+
+void TDruckenDlg::PreviewBtnClick() {
+  CommandScope command;
+  const TAusdruck* report = BuildDocument();
+  if (!report) return;
+  if (ShowPreview(report, job_->PageSize.Width, job_->PageSize.Height) == TPreviewForm::kPrintResult) OKBtnClick();
+}
+
+void TDruckenDlg::OKBtnClick() {
+  CommandScope command;
+  const TAusdruck* report = BuildDocument();
+  if (!report) return;
+  if (PrintDocument(*report, 0, 0, 0, true)) accept();
+}
+
+void TDruckenDlg::PrinterSetupBtnClick() { TheDesktop().PrinterSetup(CurrentPrinter()); }
+
+void TDruckenDlg::MarginsBtnClick() {
+  if (!job_) return;
+  // The page setup counts in hundredths of a millimetre, the job in tenths.
+  TMargins& m = job_->Margins;
+  PageMargins margins{m.Left * 10, m.Top * 10, m.Right * 10, m.Bottom * 10};
+  if (!TheDesktop().PageSetup(margins)) return;
+  m = TMargins{margins.left / 10, margins.top / 10, margins.right / 10, margins.bottom / 10};
+}
+
+void TDruckenDlg::PDFBtnClick() {
+  CommandScope command;
+  const TAusdruck* report = BuildDocument();
+  if (!report) return;
+  FileRequest request;
+  request.filter = QString::fromUtf16(kPdfFilter);
+  request.defaultExt = QStringLiteral("PDF");
+  request.fileName = QStringLiteral("TEST.PDF");
+  const FileChoice file = TheDesktop().SaveFileName(request);
+  if (!file.ok) return;
+
+  const TWettkampf& competition = job_->Competition();
+  const TWettkampfDaten& header = competition.Header();
+  PdfExportInfo.Subject = ToAnsi(FromOem(header.Title()), kPdfInfoCapacity) +
+                          (competition.IsIndividual() ? " - Einzelwettbewerb" : " - Mannschaftswettbewerb");
+  PdfExportInfo.Author = ToAnsi(FromOem(header.Organiser()), kPdfInfoCapacity);
+  TOptPDFDlg options(this);
+  options.SetPDFInfo(PdfExportInfo);
+  if (TheDesktop().RunModal(options) != mrOk) return;
+  options.GetPDFInfo(PdfExportInfo);
+
+  bool written = false;
+  {
+    BusyScope busy;
+    written = PrintDocToPdf(*report, QFile::encodeName(file.fileName).toStdString(), job_->PageSize.Width,
+                            job_->PageSize.Height, &PdfExportInfo);
+  }
+  // A file that is not there, or only half written, is not worth opening.
+  if (written)
+    options.OpenPDF(file.fileName);
+  else
+    TheDesktop().ShowError(QString::fromUtf16(kPdfNotWritten));
+}
