@@ -30,8 +30,8 @@
 // Ownership: the dialog owns its print job and with it the last report; the
 // competition is the caller's and must outlive the dialog. Building marks
 // and unmarks the competition's age classes (the marks are the print job's
-// way of choosing them) and empties its selection. Before Setup the buttons
-// do nothing. GUI thread only.
+// way of choosing them) and empties its selection. Before Setup, preview,
+// print, PDF and margins do nothing. GUI thread only.
 #pragma once
 
 #include <cstdint>
