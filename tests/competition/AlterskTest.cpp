@@ -107,24 +107,6 @@ TEST(Altersklasse, LoadRobustness) {
   }
 }
 
-TEST(Altersklasse, LoadStopsAtTheCollectionLimit) {
-  Bytes b(kHead + 6, 0);
-  le::PutU16(b.data(), kHead, kMaxCollectionSize + 1);
-  le::PutU16(b.data(), kHead + 2, kMaxCollectionSize);
-  le::PutU16(b.data(), kHead + 4, 5);
-  for (int i = 0; i <= kMaxCollectionSize; ++i) {
-    TTeilnehmer t;
-    t.SetName(true, std::to_string(100000 + i));  // ascending, so every insertion appends
-    b.insert(b.end(), {0xE8, 0x03});               // marker 1000
-    b.insert(b.end(), t.Record().begin(), t.Record().end());
-  }
-  TYrMemoryStream s(b);
-  TAltersklasse ak(s);
-  EXPECT_EQ(std::tuple(ak.LastLoad(), ak.GetCount(), s.GetPos()),
-            std::tuple(TAltersklasse::LoadResult::kStopped, kMaxCollectionSize,
-                       static_cast<int32_t>(kHead + 6 + kMaxCollectionSize * (2 + kTeilnehmerSize))));
-}
-
 TEST(Altersklasse, HeadingAndCaptions) {
   auto ak = MakeClass(1);
   EXPECT_EQ(ak->Heading(true), "Altersklasse Jugend (1990 - 1991)");

@@ -13,7 +13,6 @@
 namespace {
 
 using filetest::Bytes;
-using Abks_ = std::vector<std::string>;
 using Ints = std::vector<int64_t>;
 
 TTeilnehmer Tn(const std::string& org, uint16_t place = 0, int32_t total = 0) {
@@ -35,12 +34,6 @@ TGliederung* Item(const std::string& abk, int16_t tn, int16_t gold, int16_t silv
   g->SetTrophyPoints(qpk);
   g->SetTotal(total);
   return g;
-}
-
-void AddItem(Bytes& b, const std::string& abk, uint16_t marker = kGliederungMarker) {
-  TGliederung g;
-  g.SetAbk(abk);
-  filetest::AddItem(b, marker, g.Record());
 }
 
 }  // namespace
@@ -200,36 +193,4 @@ TEST(GliederungsListe, CopyKeepsOrderAndBytesAndLoadSortsInModeZero) {
   TYrMemoryStream s4;
   back.Store(s4);
   EXPECT_EQ(std::tuple(whole, back.SortMode(), s4.Data() == s1.Data()), std::tuple(true, uint8_t{0}, true));
-}
-
-// A delta the head cannot hold is pinned with the organ list and age class.
-TEST(GliederungsListe, LoadStopsQuietlyAtDamageAndTheCollectionLimit) {
-  Bytes wrongMarker = filetest::ListHead(3, 20, 5);
-  Bytes shortItem = filetest::ListHead(2, 20, 5);
-  Bytes huge = filetest::ListHead(20000, 20, 5);
-  AddItem(wrongMarker, "B");
-  AddItem(wrongMarker, "A");
-  AddItem(wrongMarker, "C", 1005);
-  AddItem(shortItem, "A");
-  AddItem(shortItem, "B");
-  shortItem.pop_back();
-  for (int i = 0; i <= kMaxCollectionSize; ++i) AddItem(huge, std::to_string(100000 + i).substr(1));
-  const struct {
-    Bytes data;
-    Abks_ abks;  // first and last
-    int count, pos;
-  } cases[] = {{wrongMarker, {"A", "B"}, 2, 6 + 2 * 101 + 2},
-               {Bytes{2, 0, 20, 0, 5}, {}, 0, 5},
-               {shortItem, {"A", "A"}, 1, static_cast<int>(shortItem.size())},
-               {huge, {"00000", "16378"}, kMaxCollectionSize, 6 + kMaxCollectionSize * 101}};
-  for (const auto& c : cases) {
-    TGliederungsListe l;
-    l.Insert(new TGliederung);
-    TYrMemoryStream in(c.data);
-    const bool whole = l.Load(in);
-    const Abks_ ends = l.GetCount() ? Abks_{l.At(0)->Abk(), l.At(l.GetCount() - 1)->Abk()} : Abks_{};
-    EXPECT_EQ(std::tuple(whole, l.GetCount(), ends, in.GetPos(), l.GetDelta()),
-              std::tuple(false, c.count, c.abks, c.pos, 5))
-        << &c - cases;
-  }
 }

@@ -55,7 +55,6 @@ TEST(CalcPoints, KindsOneToFour) {
       {1, 3000, 0, 3000, 0, 0, 100000},    // x = 1
       {1, 3000, 0, 6000, 0, 0, 40000},     // x = 2: both pieces give 400
       {1, 3000, 0, 15000, 0, 0, 0},        // x = 5: nothing from here on
-      {1, 3000, 0, 20000, 0, 0, 0},
       {1, 3000, 0, 3000, 5, 0, 99500},     // 5 whole points deducted
       {1, 3000, 0, 1500, 0, 0, 165025},    // 467/4 - 2001/2 + 2534 = 1650.25
       {1, 3000, 0, 4500, 0, 0, 58325},     // 467*9/4 - 3001.5 + 2534 = 583.25
@@ -72,21 +71,16 @@ TEST(CalcPoints, KindsOneToFour) {
       {4, 3000, 0, 6750, 0, 0, 14000},     // 680 - 240 * 2.25
       {4, 3000, 0, 8250, 0, 0, 4000},      // 480 - 160 * 2.75
       {4, 3000, 0, 8999, 0, 0, 5},
-      {4, 3000, 0, 3000, 5, 0, 99500},
       // 2.5 * 3001 = 7502.5 is compared as a floating-point value: 7502 still
       // lies on the middle piece (80.040); an integer 7502 would have taken
       // 480 - 160x (80.027).
       {4, 3001, 0, 7502, 0, 0, 8004},
       {4, 3001, 0, 7503, 0, 0, 7997},
-      // V1 = 1024 makes everything exact, so these lie on a half:
-      // 78.125 and 198.125 round down, 79.375 and 194.375 up.
+      // V1 = 1024 makes everything exact, so these lie on a half: 78.125 rounds down, 79.375 up.
       {4, 1024, 0, 2572, 0, 0, 7812},
       {4, 1024, 0, 2564, 0, 0, 7938},
-      {4, 1024, 0, 2056, 0, 0, 19812},
-      {4, 1024, 0, 2072, 0, 0, 19438},
       // Linear: V2 div 10 is the time step.
       {2, 100000, 100, 6005, 0, 0, 40000},
-      {2, 100000, 100, 6009, 0, 0, 40000},
       {2, 100000, 100, 6010, 0, 0, 39900},
       {2, 100000, 100, 6005, 3, 0, 39700},
       {2, 100000, 100, 10010, 0, 0, 0},
@@ -101,14 +95,11 @@ TEST(CalcPoints, KindsOneToFour) {
       {3, 2000, 0, 1, 0, 0, 2100},
       {3, 2000, 0, 1, 0, 20, 100},
       {3, 2000, 0, 1, 0, 21, 0},
-      {3, 2000, 0, 1, 0, 25, 0},
-      {3, 2000, 0, 1, 50, 1, 1950},
       {3, 2000, 0, 1, 5, 2, 1895},
       {3, 2000, 0, 0, 0, 1, 0},  // no time: no points, whatever the place
       // A zero or negative reference time cannot be beaten (and divides nothing).
-      {1, 0, 0, 1, 0, 0, 0},      {1, 0, 0, 150000, 0, 0, 0}, {1, 0, 0, kMax, 0, 0, 0},
-      {4, 0, 0, 1, 0, 0, 0},      {4, 0, 0, 3000, 0, 0, 0},   {4, 0, 0, kMax, 0, 0, 0},
-      {1, -3000, 0, 3000, 0, 0, 0}, {4, -3000, 0, 3000, 0, 0, 0},
+      {1, 0, 0, 1, 0, 0, 0},        {1, 0, 0, kMax, 0, 0, 0},     {4, 0, 0, 1, 0, 0, 0},
+      {4, 0, 0, kMax, 0, 0, 0},     {1, -3000, 0, 3000, 0, 0, 0}, {4, -3000, 0, 3000, 0, 0, 0},
       // Unknown kinds score nothing.
       {5, 100000, 100, 3000, 0, 1, 0}, {65535, 100000, 100, 3000, 0, 1, 0},
       // Products beyond 32 bits do not wrap: 2*V1, 5*V1, 3*V1, 10*time.
@@ -154,21 +145,6 @@ TEST(CalcPoints, StatusCodesNoTimeAndNegativeTimeGiveZero) {
     for (int32_t t : {0, -1, -3000, kMin}) EXPECT_EQ(CalcPoints(t, 0, 1, d), 0) << d.Kind() << " " << t;
   }
   for (int32_t t : {0, -1}) EXPECT_EQ(CalcPoints(t, 0, 1, Disz(0, 0, 0, "T*")), 0);
-  EXPECT_EQ(messages.list, std::vector<std::string>{});
-}
-
-TEST(CalcPoints, UserFormulaMatchesLinearWithoutStep) {
-  MessageCapture messages;
-  const TDisziplin linear = Disz(2, 100000, 0);
-  const TDisziplin plain = Disz(0, 100000, 0, "v1-t*10");
-  const TDisziplin withDeduction = Disz(0, 100000, 0, "V1-T*10-SP*100");
-  for (int32_t t : {1, 2999, 6005, 9999, 10000, 12000}) {
-    for (int16_t sp : {0, 7, 400}) {
-      // The plain formula ignores the deduction; the other subtracts it.
-      EXPECT_EQ(CalcPoints(t, sp, 1, plain), CalcPoints(t, 0, 1, linear)) << t << " " << sp;
-      EXPECT_EQ(CalcPoints(t, sp, 1, withDeduction), CalcPoints(t, sp, 1, linear)) << t << " " << sp;
-    }
-  }
   EXPECT_EQ(messages.list, std::vector<std::string>{});
 }
 

@@ -41,15 +41,6 @@ Names_ Names(const TTeilnehmerListe& l) {
 
 }  // namespace
 
-TEST(TeilnListe, Init) {
-  TTeilnehmerListe l;
-  EXPECT_EQ(std::tuple(l.GetLimit(), l.GetDelta(), l.SortMode(), l.Discipline(), l.Owning(), l.GetDuplicates()),
-            std::tuple(15, 5, 0, 1, true, true));
-  l.Insert(Make("Meier"));
-  l.Insert(Make("Meier"));
-  EXPECT_EQ(std::pair(TTeilnehmerListe(false).Owning(), l.GetCount()), std::pair(false, int16_t{2}));  // all kept
-}
-
 TEST(TeilnListe, NameRuleUnsignedBytesPrefixFirst) {
   // CP850: u-umlaut 0x81, a-umlaut 0x84, A-umlaut 0x8E, o-umlaut 0x94, sharp s 0xE1.
   for (uint8_t mode : {1, 7, 9}) {

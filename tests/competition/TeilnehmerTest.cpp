@@ -216,14 +216,8 @@ TEST(Teilnehmer, ColumnTexts) {
        },
        12, "0,00"},
       {[](T& t) { t.SetHeat(1, 4); }, 13, "4"},              {[](T& t) { t.SetLane(1, 8); }, 14, "8"},
-      {[](T& t) { t.SetTime(2, 72345); }, 16, "12:03,4"},    {[](T& t) { t.SetDisciplinePlace(6, 12); }, 39, "12"},
-      {[](T& t) {
-         t.SetDeduction(6, -3);
-         t.SetPoints(6, 1);
-       },
-       42, "0,00"},
-      {[](T& t) { t.SetLane(5, 5); }, 44, "0"},              {[](T& t) { t.SetCprValue(1234); }, 45, "12,34"},
-      {[](T& t) { t.SetCprValue(-300); }, 45, "n.a."},       {[](T& t) { t.SetTotal(100); }, 0, ""},
+      {[](T& t) { t.SetDisciplinePlace(6, 12); }, 39, "12"}, {[](T& t) { t.SetLane(5, 5); }, 44, "0"},
+      {[](T& t) { t.SetCprValue(1234); }, 45, "12,34"},      {[](T& t) { t.SetCprValue(-300); }, 45, "n.a."},
       {[](T& t) { t.SetTotal(100); }, 46, ""},
   };
   for (const Case& c : cases) {
@@ -348,9 +342,8 @@ TEST(Teilnehmer, ResetFields) {
 TEST(Teilnehmer, RankDisciplines) {
   struct Case { std::array<int32_t, 6> points; std::array<uint16_t, 6> want; };
   const Case cases[] = {
-      {{1000, 1000, 500, 0, 0, 0}, {2, 2, 3, 6, 6, 6}}, {{0, 0, 0, 500, 1000, 1000}, {6, 6, 6, 3, 2, 2}},
-      {{3, 1, 4, 6, 2, 5}, {4, 6, 3, 1, 5, 2}}, {{7, 7, 7, 7, 7, 7}, {6, 6, 6, 6, 6, 6}},
-      {{-1, 0, 2, 2, -1, 9}, {6, 4, 3, 3, 6, 1}},
+      {{1000, 1000, 500, 0, 0, 0}, {2, 2, 3, 6, 6, 6}}, {{3, 1, 4, 6, 2, 5}, {4, 6, 3, 1, 5, 2}},
+      {{7, 7, 7, 7, 7, 7}, {6, 6, 6, 6, 6, 6}},         {{-1, 0, 2, 2, -1, 9}, {6, 4, 3, 3, 6, 1}},
   };
   for (const Case& c : cases) {
     TTeilnehmer t;
@@ -378,14 +371,12 @@ TEST(Teilnehmer, Matches) {
   struct Case { const TTeilnehmer* t; std::string pattern; uint8_t options; bool want; };
   const Case cases[] = {
       {&person, "ab", 0, true},  {&person, "ab", kCase, false}, {&person, "AB", kCase, true}, {&person, "", 0, false},
-      {&person, "", kFirst, false}, {&person, "", kWhole, true},  // whole: the person's Zusatz (team layout) is empty
-      {&person, "", kWhole | kFirst, false}, {&person, "ller", 0, true}, {&person, "LLER", kCase, false},
-      {&person, Oem("müller"), kWhole, true}, {&person, Oem("mül"), 0, true},
+      {&person, "", kWhole, true},  // whole: the person's Zusatz (team layout) is empty
+      {&person, "", kWhole | kFirst, false}, {&person, "ller", 0, true}, {&person, Oem("müller"), kWhole, true},
       {&person, Oem("MÜLLER"), 0, false},  // umlauts are not case-folded
       {&person, Oem("Müll"), kWhole, false}, {&person, "anna", 0, false}, {&person, "anna", kFirst, true},
-      {&person, "anna", kFirst | kCase, false}, {&person, "ANNA", kFirst | kWhole, true},
-      {&person, "AN", kFirst | kWhole, false}, {&team, "mannschaft", 0, true}, {&team, "mannschaft 1", kWhole, true},
-      {&team, "mannschaft", kFirst, false}, {&team, "sv nord", kWhole, true}, {&team, "sv", 0, true},
+      {&person, "anna", kFirst | kCase, false}, {&person, "AN", kFirst | kWhole, false},
+      {&team, "mannschaft", 0, true}, {&team, "mannschaft", kFirst, false}, {&team, "sv nord", kWhole, true},
       {&team, "", kWhole, false},
   };
   for (const Case& c : cases)

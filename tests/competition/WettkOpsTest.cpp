@@ -244,39 +244,3 @@ TEST(WettkOps, VkdumpOpHeatsContinueAcrossClassesAndDisciplines) {
     EXPECT_EQ(Each(back, heats), want) << options;
   }
 }
-
-TEST(WettkOps, ProgressCaptionsAndTheirEnd) {
-  Progress();  // created (and reported) before the first operation
-  Texts seen;
-  ProgressProc = [&](TYrProgress& p) {
-    if (seen.empty() || seen.back() != p.Caption()) seen.push_back(p.Caption());
-  };
-  const std::pair<Texts, std::function<void(TWettkampf&)>> kOps[] = {
-      {{"Die Qualifikation wird erstellt..."}, [](TWettkampf& w) { w.Qualify(3, 1); }},
-      {{"Die Laufbesetzung wird erstellt..."}, [](TWettkampf& w) { w.AssignHeats(1, 1, 0); }},
-      {{"HLW Laufeinteilung wird erstellt..."}, [](TWettkampf& w) { w.AssignCprHeats(800, 1, 10, 1, false); }},
-      {{"Werte zurücksetzen..."}, [](TWettkampf& w) { w.ResetResults(TYrSet()); }},
-      {{"Alle Teilnehmer ohne Zeitangabe werden gelöscht..."}, [](TWettkampf& w) { w.Strike(0); }},
-      {{"Bestleistungen aktualisieren"}, [](TWettkampf& w) { w.UpdateRecords(); }},
-      {{"Wettkampf hinzufügen..."},
-       [](TWettkampf& w) {
-         TWettkampf s;
-         w.Merge(&s, 3, "", 0);
-       }},
-      // The source's bests are brought up to date first.
-      {{"Bestleistungen aktualisieren", "Rekorde übernehmen..."},
-       [](TWettkampf& w) {
-         TWettkampf s;
-         w.TakeRecords(s);
-       }},
-  };
-  for (const auto& [captions, op] : kOps) {
-    TWettkampf w;
-    Texts want;
-    for (const std::string& c : captions) want.insert(want.end(), {Oem(c), ""});
-    seen.clear();
-    op(w);
-    EXPECT_EQ(seen, want) << captions.back();
-  }
-  ProgressProc = NoProgress;
-}
