@@ -45,34 +45,6 @@ TEST(VkdumpPages, PrintsEveryPageWithItsItemsAsJson) {
       "penWidth": 6, "filled": false, "fillColour": 4})J"));
   EXPECT_EQ(pages[1]["items"][4]["text"], "Bezirksmeisterschaft Süd");
 
-  const filetest::DumpRun stats = filetest::Vkdump("pages vkdump-pages.erg statistics 3 0 0 0 1");
-  ASSERT_EQ(stats.status, 0) << stats.err;
-  const json items = json::parse(stats.out)[0]["items"];
-  // Footer, "Seite 1", then the trophy ranking's heading and line.
-  EXPECT_EQ(std::tuple(items.size(), items[1]["text"], items[2]["text"], items[3]["text"]),
-            std::tuple(4u, "Seite 1", "Pl. QPK Abk.  Gliederung" + std::string(22, ' ') + "TN",
-                       "  1  30 OG    OG" + std::string(31, ' ') + "1"));
-
-  // Every entry point of the print job, with the first page's item count and
-  // one of its texts.
-  const struct {
-    const char* args;
-    size_t items;
-    int item;
-    std::string text;
-  } kReports[] = {
-      {"qualification 0 0 0 0 0 0 0 0 --class 0", 5, 2, "Nr.  GesamtP.  Gl.    Start Teilnehmer"},
-      {"heats 0 0 0 0 0 0 0", 2, 0, "Lauf* Bahn* Teilnehmer" + std::string(33, ' ') + "Glied. Altersklasse"},
-      {"cpr 0 0 1 0", 3, 2, "Start Bahn   Nr Teilnehmer" + std::string(33, ' ') + "Glied. Altersklasse"},
-      {"certificates 5 3 1", 6, 1, "in der Altersklasse Jugend"},
-  };
-  for (const auto& c : kReports) {
-    const filetest::DumpRun run = filetest::Vkdump(std::string("pages vkdump-pages.erg ") + c.args);
-    ASSERT_EQ(run.status, 0) << c.args << run.err;
-    const json page = json::parse(run.out)[0];
-    EXPECT_EQ(std::tuple(page["items"].size(), page["items"][c.item]["text"]), std::tuple(c.items, c.text)) << c.args;
-  }
-
   for (const char* bad :
        {"results 1", "heats", "certificates 0 0", "statistics 0 0 0 0 1 --class", "statistics 0 0 0 2 -1"})
     EXPECT_EQ(filetest::Vkdump(std::string("pages vkdump-pages.erg ") + bad).status, 1) << bad;
