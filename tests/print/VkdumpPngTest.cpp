@@ -13,29 +13,16 @@
 
 namespace {
 
-// A results list with umlauts in the title, the class, names and
-// organisations.
+// A results list of one class with one participant.
 void WriteCompetition(const std::string& path) {
   TWettkampf w;
   TWettkampfDaten h = w.Header();
   h.SetTitle(Oem("Bezirksmeisterschaft Süd"));
-  h.SetOrganiser(Oem("DLRG Bezirk Württemberg-Süd"));
-  h.SetVenue(Oem("Hallenbad Öhringen"));
-  h.SetDate("16.06.2007");
   w.SetHeader(h);
-  auto ak = aktest::MakeClass(3);
-  const char* const kNames[][3] = {{"Müller", "Jürgen", "OG Köln"},
-                                   {"Größer", "Änne", "OG Düsseldorf"},
-                                   {"Weiß", "Björn", "OG Lüneburg"}};
-  int i = 0;
-  for (const auto& n : kNames) {
-    TTeilnehmer* t = aktest::Tn(Oem(n[0]));
-    t->SetVorname(Oem(n[1])), t->SetGeburtsdatum("1990"), t->SetGliederung(Oem(n[2]));
-    for (int d = 1; d <= 3; ++d) t->SetTime(d, 3000 + 250 * i + 70 * d);
-    ak->Insert(t);
-    ++i;
-  }
-  ak->Evaluate();
+  auto ak = aktest::MakeClass(1);
+  TTeilnehmer* t = aktest::Tn(Oem("Müller"));
+  t->SetTime(1, 3000);
+  ak->Insert(t);
   w.Insert(ak.release());
   TYrStream s(path, stCreate);
   w.Store(s);
@@ -56,8 +43,6 @@ TEST(VkdumpPng, DrawsOnePageOfAReportAsThePreviewShowsIt) {
   for (int y = 30; y < 80 && !inked; ++y)
     for (int x = 30; x < 600 && !inked; ++x) inked = image.pixel(x, y) != qRgb(255, 255, 255);
   EXPECT_TRUE(inked);
-  EXPECT_EQ(QImage(filetest::Vkdump(report + "1 10 vkdump-png10.png").status == 0 ? "vkdump-png10.png" : "").size(),
-            QSize(63, 89));
 
   const filetest::DumpRun page9 = filetest::Vkdump(report + "9 100 x.png");
   EXPECT_EQ(std::tuple(page9.status, page9.err), std::tuple(1, "vkdump: page 9 outside 1..2\n"));
