@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds a debug build with AddressSanitizer and
-# UndefinedBehaviorSanitizer (warnings are errors) and runs every test.
+# UndefinedBehaviorSanitizer (warnings are errors) and runs every test. A local
+# print queue (tools/cups.sh) lets one test print through a real spooler.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/deps.sh test
+tools/cups.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVK_SANITIZE=ON -DVK_WERROR=ON \
       -DVK_TESTS=ON -DVK_BENCHMARKS=ON >/dev/null
 cmake --build build-test -j "$(nproc)"

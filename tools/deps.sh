@@ -11,7 +11,9 @@ if [ "$kind" = test ]; then
   pkgs+=(libbenchmark-dev nlohmann-json3-dev clang libclang-rt-14-dev qpdf poppler-utils
          fonts-urw-base35 python3 python3-xlrd locales
          # Real readers of the dBASE and Excel exports.
-         python3-dbfread libreoffice-calc-nogui)
+         python3-dbfread libreoffice-calc-nogui
+         # A real print queue that writes PDF files (tools/cups.sh).
+         cups printer-driver-cups-pdf)
 fi
 missing=()
 for p in "${pkgs[@]}"; do

@@ -1,15 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
 #include <QPageLayout>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
@@ -144,4 +151,47 @@ TEST(PrintDocument, NoPageNoPrinterOrCancelPrintsNothing) {
   // Without the dialog the given range goes out once.
   EXPECT_TRUE(PrintDocument(doc, 2, 0, 9, false, printer));
   EXPECT_EQ(PageTexts("nothing.pdf"), (std::vector<std::string>{"Seite 2", "Seite 3"}));
+}
+
+// End to end through a CUPS queue of the CUPS-PDF printer, where one is set
+// up: the queue writes the job as a PDF file into its output folder.
+TEST(PrintDocument, ThroughACupsQueue) {
+  QPrinterInfo queue;
+  for (const QPrinterInfo& p : QPrinterInfo::availablePrinters())
+    if (p.makeAndModel().contains(QStringLiteral("CUPS-PDF"), Qt::CaseInsensitive)) queue = p;
+  if (queue.isNull())
+    GTEST_SKIP() << "no CUPS-PDF print queue; to run this test: apt-get install cups printer-driver-cups-pdf, "
+                    "start cupsd, then lpadmin -p VkPDF -E -v cups-pdf:/ -P "
+                    "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
+  // Where the queue writes for this user (cups-pdf.conf, "Out").
+  std::string out = "${HOME}/PDF";
+  std::ifstream conf("/etc/cups/cups-pdf.conf");
+  for (std::string line; std::getline(conf, line);)
+    if (line.rfind("Out ", 0) == 0) out = line.substr(4);
+  if (const size_t at = out.find("${HOME}"); at != std::string::npos) out.replace(at, 7, getpwuid(getuid())->pw_dir);
+
+  QPrinter printer(queue, QPrinter::HighResolution);
+  const TYrPrinterInfos infos(printer);
+  EXPECT_EQ(std::tuple(infos.HasPrinter, infos.Device), std::tuple(true, queue.printerName()));
+  // The queue names its file after the job's title.
+  const std::string title = "VkDruck" + std::to_string(getpid());
+  ASSERT_TRUE(PrintDocument(ThreePages(title), 1, 0, 3, false, printer));
+  fs::path written;
+  for (int i = 0; i < 600 && written.empty(); ++i) {
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(out, ec))
+      if (e.path().filename().string().rfind(title, 0) == 0) written = e.path();
+    if (written.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  ASSERT_FALSE(written.empty()) << "no job " << title << " in " << out;
+  // The queue may still be writing. It turns the fonts into outlines that
+  // pdftotext cannot read back, so the pages are counted.
+  std::string pages;
+  for (int i = 0; i < 50 && pages.empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    pages = PdfInfo(written.string(), "Pages");
+  }
+  // The queue's converter writes the title in parentheses.
+  EXPECT_EQ(std::tuple(pages, PdfInfo(written.string(), "Title")), std::tuple("3", "(" + title + ")"));
+  fs::remove(written);
 }
