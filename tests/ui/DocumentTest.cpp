@@ -15,6 +15,7 @@
 #include "NewCompetitionChoice.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
+#include "VkExportOptions.h"
 #include "VkFile.h"
 #include "VkLoadSave.h"
 #include "VkNeu.h"
@@ -49,7 +50,12 @@ class DocumentTest : public ::testing::Test {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
-  ~DocumentTest() override { fs::remove_all(dir_); }
+  // The export options and the buffer are the program's own; other tests expect them as a run starts.
+  ~DocumentTest() override {
+    fs::remove_all(dir_);
+    PdfExportInfo = pdf_, ExportHtmlOptions = html_, ExportTextOptions = text_, ExportXlsVersion = 0;
+    ParticipantBuffer = TTeilnehmer();
+  }
 
   QString Path(const std::string& name) const { return QString::fromStdString((dir_ / name).string()); }
 
@@ -67,6 +73,9 @@ class DocumentTest : public ::testing::Test {
 
   ScriptedDesktop desk;
   fs::path dir_;
+  const TPdfOptions pdf_ = PdfExportInfo;
+  const TExportHtmlOptions html_ = ExportHtmlOptions;
+  const TExportTextOptions text_ = ExportTextOptions;
 };
 
 TEST_F(DocumentTest, StartsAndRenewsWithTheChosenRuleSetUnnamedAndUnmodified) {
@@ -224,6 +233,53 @@ TEST_F(DocumentTest, DeletingAParticipantAsksAndEmptiesTheSelection) {
   EXPECT_EQ(std::tuple(boys->GetCount(), doc.Competition()->Selection().GetCount(), doc.Modified()),
             std::tuple(3, 0, true));
   EXPECT_EQ(desk.Messages(), Texts(2, "Möchten Sie den Teilnehmer ´Müller, ´ löschen?"));
+}
+
+TEST_F(DocumentTest, OperationDialogsModifyOnOkOnlyAndThoseThatDisposeEmptyTheSelection) {
+  TVkFile doc(nullptr, WriteCompetition("Quelle.ERG"));
+  struct Case {
+    const char* dialog;
+    bool (TVkFile::*run)();
+    int answer;
+  };
+  const Case cases[] = {{"TLaufbesetzungDlg", &TVkFile::AssignHeats, mrCancel},
+                        {"TZuruecksetzenDlg", &TVkFile::ResetResults, mrCancel},
+                        {"THLWLaufbesetzungDlg", &TVkFile::AssignCprHeats, mrCancel},
+                        {"TWettkampfDatenDlg", &TVkFile::EditCompetitionData, mrCancel},
+                        {"TGliederungenDlg", &TVkFile::EditOrganisations, mrCancel},
+                        {"TQualifikationDlg", &TVkFile::Qualify, mrOk},
+                        {"TStreichenDlg", &TVkFile::StrikeParticipants, mrOk}};
+  std::vector<std::tuple<bool, bool, int>> seen;
+  for (const Case& c : cases) {
+    doc.Competition()->SetAllMarks(true);
+    doc.Competition()->SelectMarked();
+    desk.AnswerDialog(c.dialog, c.answer);
+    const bool ok = (doc.*c.run)();
+    seen.emplace_back(ok, doc.Modified(), doc.Competition()->Selection().GetCount());
+    doc.Competition()->Selection().DeleteAll();
+  }
+  using T = std::tuple<bool, bool, int>;
+  EXPECT_EQ(seen, (std::vector<T>{T(false, false, 4), T(false, false, 4), T(false, false, 4), T(false, false, 4),
+                                  T(false, false, 4), T(true, true, 0), T(true, true, 0)}));
+}
+
+TEST_F(DocumentTest, NewParticipantsAndClassesComeFromTheirDialogs) {
+  TVkFile doc(nullptr, WriteCompetition("Quelle.ERG"));
+  TAltersklasse* girls = ClassNamed(doc, "Jugend (weiblich)");
+  desk.AnswerDialog("TTeilnehmerDlg", mrCancel);
+  EXPECT_EQ(doc.NewParticipant(girls), nullptr);
+  EXPECT_FALSE(doc.Modified());
+  desk.AnswerDialog("TTeilnehmerDlg", mrOk, [](QDialog& d) { SetText(d, "NameEdit", "Jäger"); });
+  TTeilnehmer* added = doc.NewParticipant(girls);
+  ASSERT_NE(added, nullptr);
+  TVkFile::CopyParticipant(added);
+  EXPECT_TRUE(doc.PasteParticipant(girls));
+  desk.AnswerDialog("TAltersklassenDatenDlg", mrOk);
+  const TAltersklasse* copy = doc.NewAgeClass(girls);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(std::tuple(girls->GetCount(), added->Name(true), added->IsFemale(), girls->At(1)->Name(true),
+                       copy->Name(), copy->GetCount(), doc.Competition()->GetCount(), doc.Modified()),
+            std::tuple(2, Oem("Jäger"), true, Oem("Jäger"), Oem("Jugend (weiblich) - neu"), 0, 5, true));
 }
 
 TEST_F(DocumentTest, CommandsOnTheCurrentClassDoNothingWithoutOne) {
