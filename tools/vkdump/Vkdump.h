@@ -11,6 +11,7 @@ int CmdLines(int argc, char** argv);
 int CmdStats(int argc, char** argv);
 int CmdOp(int argc, char** argv);
 int CmdNew(int argc, char** argv);
+int CmdImport(int argc, char** argv);
 
 // Prints the usage text to standard error and returns 1.
 int Usage();

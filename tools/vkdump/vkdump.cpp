@@ -6,6 +6,7 @@
 //   vkdump stats FILE MODE                organisation statistics report lines
 //   vkdump op FILE OUT OPERATION ARGS...  one competition-wide operation
 //   vkdump new CODE YEAR FILE             a new competition from a rule set
+//   vkdump import FILE FORMAT INPUT OUT   participants imported (records|text)
 //
 // Texts are converted from the DOS code page to UTF-8. Messages the core
 // reports go to standard error, one per line. Exit status 0 on success, 1
@@ -22,7 +23,8 @@
 
 int Usage() {
   std::cerr << "usage: vkdump show FILE | lines FILE | stats FILE MODE |\n"
-               "       op FILE OUT OPERATION ARGS... | new CODE YEAR FILE\n";
+               "       op FILE OUT OPERATION ARGS... | new CODE YEAR FILE |\n"
+               "       import FILE records|text INPUT OUT\n";
   return 1;
 }
 
@@ -63,5 +65,6 @@ int main(int argc, char** argv) {
   if (!std::strcmp(cmd, "stats")) return CmdStats(argc, argv);
   if (!std::strcmp(cmd, "op")) return CmdOp(argc, argv);
   if (!std::strcmp(cmd, "new")) return CmdNew(argc, argv);
+  if (!std::strcmp(cmd, "import")) return CmdImport(argc, argv);
   return Usage();
 }
