@@ -111,15 +111,15 @@ constexpr Version kVersion15{464, true, false, 181, false, 127, 137, 147, 157, 1
 constexpr Version kVersion10{464, true, true, 173, false, 127, 137, 147, 157, 159, 169, 171};
 
 constexpr size_t kOldDisciplines = 5;
-constexpr size_t kEntrySize = 96;  // record entry of versions 1.5 and 1.0
+constexpr size_t kEntrySize = 96;    // record entry of versions 1.5 and 1.0
 constexpr size_t kTimeTextSize = 7;  // string[6]
 
 // Age-class record of version 2.1.
-constexpr size_t kOffDisciplines21 = 39;   // 5 x 442, the current discipline layout
-constexpr size_t kOffRekorde21 = 2249;     // 5 x 90, the current record entry layout
-constexpr size_t kOffOverall21 = 2699;     // 86, the current overall block layout
+constexpr size_t kOffDisciplines21 = 39;  // 5 x 442, the current discipline layout
+constexpr size_t kOffRekorde21 = 2249;    // 5 x 90, the current record entry layout
+constexpr size_t kOffOverall21 = 2699;    // 86, the current overall block layout
 // Age-class record of versions 1.5 and 1.0.
-constexpr size_t kOffDisciplines15 = 39;   // 5 x 85: string[80], i16, i16
+constexpr size_t kOffDisciplines15 = 39;  // 5 x 85: string[80], i16, i16
 constexpr size_t kOldDisciplineSize = 85;
 
 using Record = TAltersklasse::Record;

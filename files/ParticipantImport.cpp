@@ -33,9 +33,9 @@ constexpr size_t kRecordSize = 96;
 
 // The age classes of the record's code 1..10; an even code is a female class.
 std::string ClassOfCode(int16_t code) {
-  static const char* const kNames[] = {"Schüler",  "Schülerinnen", "Jugend (männlich)", "Jugend (weiblich)",
-                                       "Junioren", "Juniorinnen",  "Herren",            "Damen",
-                                       "Jungsenioren", "Jungseniorinnen"};
+  static const char* const kNames[] = {
+      "Schüler", "Schülerinnen", "Jugend (männlich)", "Jugend (weiblich)", "Junioren", "Juniorinnen",
+      "Herren",  "Damen",        "Jungsenioren",      "Jungseniorinnen"};
   // Another code names no class: the participant then finds none.
   return code >= 1 && code <= 10 ? Oem(kNames[code - 1]) : "";
 }
@@ -50,10 +50,14 @@ std::string Chars(const uint8_t* r, size_t off, size_t n) {
 // The status codes of the records, in the program's numbering.
 int16_t RecordStatus(int16_t v) {
   switch (v) {
-    case -4: return 0;
-    case -3: return -2;
-    case -2: return -1;
-    default: return v;
+    case -4:
+      return 0;
+    case -3:
+      return -2;
+    case -2:
+      return -1;
+    default:
+      return v;
   }
 }
 

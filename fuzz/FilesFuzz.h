@@ -58,7 +58,8 @@ inline std::string ImportCheck(bool text, const uint8_t* data, size_t size) {
   if (size == 0) return "";
   const bool persons = (data[0] & 1) != 0;
   using namespace importseeds;
-  const auto w = Competition(text ? (persons ? kTextPersons : kTextTeams) : (persons ? kRecordsPersons : kRecordsTeams));
+  const auto w =
+      Competition(text ? (persons ? kTextPersons : kTextTeams) : (persons ? kRecordsPersons : kRecordsTeams));
   const int32_t before = w->ParticipantCount();
   TYrMemoryStream s(Bytes(data + 1, data + size));
   if (!(text ? ImportParticipantsText(*w, s) : ImportParticipantsBinary(*w, s))) return "reading from memory failed";

@@ -37,7 +37,9 @@ inline Rec PersonRecord(std::string_view name, std::string_view first, std::stri
   Rec r(96);
   r.Chars(0, 14, name).Chars(14, 14, first).Chars(28, 4, org).I16(32, code).U16(62, year).U16(64, cpr);
   for (size_t d = 0; d < results.size() && d < 3; ++d)
-    r.U16(36 + 2 * d, results[d].heatLane).U16(44 + 2 * d, results[d].tenths).U16(50 + 2 * d, results[d].points)
+    r.U16(36 + 2 * d, results[d].heatLane)
+        .U16(44 + 2 * d, results[d].tenths)
+        .U16(50 + 2 * d, results[d].points)
         .I16(56 + 2 * d, results[d].status);
   return r;
 }
@@ -47,7 +49,9 @@ inline Rec TeamRecord(std::string_view name, std::string_view org, int16_t code,
   Rec r(96);
   r.Chars(0, 28, name).Chars(28, 4, org).I16(32, code).U16(80, cpr);
   for (size_t d = 0; d < results.size() && d < 4; ++d)
-    r.U16(36 + 2 * d, results[d].heatLane).U16(46 + 2 * d, results[d].tenths).U16(56 + 2 * d, results[d].points)
+    r.U16(36 + 2 * d, results[d].heatLane)
+        .U16(46 + 2 * d, results[d].tenths)
+        .U16(56 + 2 * d, results[d].points)
         .I16(66 + 2 * d, results[d].status);
   return r;
 }
@@ -72,14 +76,16 @@ inline Bytes SampleRecords(bool individual) {
 
 inline Bytes SampleText(bool individual) {
   if (individual)
-    return Text("Nr;AK;Geschlecht;Name;Vorname;Jg;Glied.;Zeit1;x;Abz1;Zeit2;x;Abz2;Zeit3;x;Abz3;Zeit4;x;Abz4;HLW\r\n"
-                "1;AK 12;w;M\xfcller;Annabella;2012;dlrg;1:05,4;;N-AN;0:59,9;;DISQ;2:00,0;;3;;;;15\r\n"
-                "\r\n"
-                "2;Offene AK;m;Schmidt;Jan;1980;ww;1:00,0;;0;;;;;;;;;;\n"
-                "3;AK 99;w;Niemand;Ida;2012;asb;1:00,0\n");
-  return Text("Mannschaft;Glied.;AK;Geschlecht;Zeit1;Abz1;Zeit2;Abz2;Zeit3;Abz3;Zeit4;Abz4;HLW\r\n"
-              "Nord I;DLRG;AK 12w;w;1:05,4;N-AN;1:10,0;0;1:20,0;DISQ;2:00,0;1;20\r\n"
-              "Sued;ASB;AK 12W;w;1:05,4\r\n");
+    return Text(
+        "Nr;AK;Geschlecht;Name;Vorname;Jg;Glied.;Zeit1;x;Abz1;Zeit2;x;Abz2;Zeit3;x;Abz3;Zeit4;x;Abz4;HLW\r\n"
+        "1;AK 12;w;M\xfcller;Annabella;2012;dlrg;1:05,4;;N-AN;0:59,9;;DISQ;2:00,0;;3;;;;15\r\n"
+        "\r\n"
+        "2;Offene AK;m;Schmidt;Jan;1980;ww;1:00,0;;0;;;;;;;;;;\n"
+        "3;AK 99;w;Niemand;Ida;2012;asb;1:00,0\n");
+  return Text(
+      "Mannschaft;Glied.;AK;Geschlecht;Zeit1;Abz1;Zeit2;Abz2;Zeit3;Abz3;Zeit4;Abz4;HLW\r\n"
+      "Nord I;DLRG;AK 12w;w;1:05,4;N-AN;1:10,0;0;1:20,0;DISQ;2:00,0;1;20\r\n"
+      "Sued;ASB;AK 12W;w;1:05,4\r\n");
 }
 
 // The competition an import fills: the rule-set code's classes (birth years

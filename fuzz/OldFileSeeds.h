@@ -105,11 +105,19 @@ inline Rec ClassRecord(Version v, std::string_view name, uint16_t first, uint16_
       r.I32(e + 87, 10).Str(e + 103, 255, "ignored formula");
     } else {
       const size_t e = 39 + 85 * k;
-      r.Str(e, 80, discs[k].name).I16(e + 81, static_cast<int16_t>(discs[k].a)).I16(e + 83, static_cast<int16_t>(discs[k].b));
+      r.Str(e, 80, discs[k].name)
+          .I16(e + 81, static_cast<int16_t>(discs[k].a))
+          .I16(e + 83, static_cast<int16_t>(discs[k].b));
     }
   }
   if (v == Version::k21) {
-    r.I32(2249, 6540).U16(2253, 1).I32(2255, 6000).U16(2259, 2).U16(2261, 7).Str(2263, 21, "Text").Str(2285, 52, "Halter");
+    r.I32(2249, 6540)
+        .U16(2253, 1)
+        .I32(2255, 6000)
+        .U16(2259, 2)
+        .U16(2261, 7)
+        .Str(2263, 21, "Text")
+        .Str(2285, 52, "Halter");
     r.I32(2699, 123400).I32(2703, 5).U16(2707, 9).Str(2709, 21, "Gesamt").Str(2731, 52, "Gesamthalter");
   }
   return r;
@@ -146,7 +154,9 @@ inline Rec Participant(Version v, bool individual, int i, std::string_view ak, u
       p.I32(92 + 4 * d, t);
     else
       p.Str(92 + 7 * d, 6, "1:0" + std::to_string(i % 10) + ",0");
-    p.I16(l.deductions + 2 * d, d == 1 ? -3 : 0).I16(l.heats + 2 * d, 2).I16(l.lanes + 2 * d, static_cast<int16_t>(i + 1));
+    p.I16(l.deductions + 2 * d, d == 1 ? -3 : 0)
+        .I16(l.heats + 2 * d, 2)
+        .I16(l.lanes + 2 * d, static_cast<int16_t>(i + 1));
     if (l.wide)
       p.I32(l.points + 4 * d, 12345);
     else
@@ -230,15 +240,22 @@ inline Bytes SampleFile(Version v, bool individual) {
 // The predecessor's file
 
 inline Rec ForeignHeader(uint16_t event, uint16_t level, uint16_t lanes, uint16_t pool) {
-  return Rec(253).U16(0, event).U16(2, level).U16(4, lanes).U16(6, pool).Str(8, 80, "Hallenbad West")
-      .Str(89, 80, "Landesverband").Str(170, 80, "1. Mai 1989");
+  return Rec(253)
+      .U16(0, event)
+      .U16(2, level)
+      .U16(4, lanes)
+      .U16(6, pool)
+      .Str(8, 80, "Hallenbad West")
+      .Str(89, 80, "Landesverband")
+      .Str(170, 80, "1. Mai 1989");
 }
 
 inline Rec ForeignClass(std::string_view name, uint16_t first, uint16_t last,
                         const std::vector<std::pair<std::string, int32_t>>& discs) {
   Rec r(464);
   r.Str(0, 30, name).U16(31, first).U16(33, 0xAAAA).U16(35, last).U16(37, 0xBBBB);
-  for (size_t k = 0; k < discs.size() && k < 5; ++k) r.Str(39 + 85 * k, 80, discs[k].first).I32(39 + 85 * k + 81, discs[k].second);
+  for (size_t k = 0; k < discs.size() && k < 5; ++k)
+    r.Str(39 + 85 * k, 80, discs[k].first).I32(39 + 85 * k + 81, discs[k].second);
   return r;
 }
 
@@ -309,7 +326,9 @@ inline std::vector<std::pair<std::string, Bytes>> OldFileSeedCorpus() {
       const std::string name = std::to_string(s) + (individual ? "-persons" : "-teams");
       seeds.emplace_back(name, FuzzInput(s, file));
       for (size_t cut : {39ul, 42ul, 300ul, 460ul, 1000ul, 3000ul, file.size() - 120, file.size() - 1})
-        if (cut < file.size()) seeds.emplace_back(name + "-cut" + std::to_string(cut), FuzzInput(s, Bytes(file.begin(), file.begin() + static_cast<long>(cut))));
+        if (cut < file.size())
+          seeds.emplace_back(name + "-cut" + std::to_string(cut),
+                             FuzzInput(s, Bytes(file.begin(), file.begin() + static_cast<long>(cut))));
     }
   }
   for (bool individual : {true, false}) {

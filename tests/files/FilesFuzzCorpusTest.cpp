@@ -47,9 +47,11 @@ TEST(FilesFuzzCorpus, Imports) {
       Bytes in{persons};
       const Bytes file = text ? importseeds::SampleText(persons) : importseeds::SampleRecords(persons);
       in.insert(in.end(), file.begin(), file.end());
-      for (size_t n = 1; n <= in.size(); n += 13) inputs.emplace_back("prefix" + std::to_string(n), Bytes(in.begin(), in.begin() + static_cast<long>(n)));
+      for (size_t n = 1; n <= in.size(); n += 13)
+        inputs.emplace_back("prefix" + std::to_string(n), Bytes(in.begin(), in.begin() + static_cast<long>(n)));
     }
     AddKept(inputs, text ? "import_text_fuzzer" : "import_records_fuzzer");
-    for (const auto& [name, bytes] : inputs) EXPECT_EQ(filesfuzz::ImportCheck(text, bytes.data(), bytes.size()), "") << name;
+    for (const auto& [name, bytes] : inputs)
+      EXPECT_EQ(filesfuzz::ImportCheck(text, bytes.data(), bytes.size()), "") << name;
   }
 }

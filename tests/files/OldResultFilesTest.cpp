@@ -115,10 +115,10 @@ TEST(OldResultFiles, HeaderFieldsOfEachVersion) {
     const auto [complete, w] = ReadOld(SampleFile(v, false));
     const TWettkampfDaten& h = w->Header();
     const bool v21 = v == Version::k21;
-    EXPECT_EQ(std::tuple(complete, h.Kind(), h.Organiser(), h.Host(), h.Date(), h.Venue(), h.CprStationsIndex(),
-                         h.ReservedText(), h.Options(), h.GetBytes()[600]),
-              std::tuple(true, 1, "Bezirk Nord", "OG Hafen", "12.03.1994", "Stadtbad", v21 ? 3 : 0,
-                         v21 ? "Notiz" : "", 0, 0))
+    EXPECT_EQ(
+        std::tuple(complete, h.Kind(), h.Organiser(), h.Host(), h.Date(), h.Venue(), h.CprStationsIndex(),
+                   h.ReservedText(), h.Options(), h.GetBytes()[600]),
+        std::tuple(true, 1, "Bezirk Nord", "OG Hafen", "12.03.1994", "Stadtbad", v21 ? 3 : 0, v21 ? "Notiz" : "", 0, 0))
         << int(v);
   }
 }
@@ -133,10 +133,10 @@ TEST(OldResultFiles, ParticipantFieldsOfEachVersion) {
       const TTeilnehmer* t = Find(*w, individual ? "Name1" : "Mannschaft1");
       ASSERT_NE(t, nullptr);
       const std::string second = individual ? t->Vorname() + "|" + t->Geburtsdatum() : t->Zusatz();
-      EXPECT_EQ(std::tuple(t->Altersklasse(), second, t->Gliederung(), t->Flags(), t->Time(1), t->Deduction(2),
-                           t->Deduction(3), t->Heat(4), t->Lane(4), t->CprValue(), w->At(0)->GetCount()),
-                std::tuple("AK 12", individual ? "Vorname1|01.02.1981" : "Zusatz1", "DLRG", 9,
-                           6100, -3, 0, 2, 2, 1500, 3))
+      EXPECT_EQ(
+          std::tuple(t->Altersklasse(), second, t->Gliederung(), t->Flags(), t->Time(1), t->Deduction(2),
+                     t->Deduction(3), t->Heat(4), t->Lane(4), t->CprValue(), w->At(0)->GetCount()),
+          std::tuple("AK 12", individual ? "Vorname1|01.02.1981" : "Zusatz1", "DLRG", 9, 6100, -3, 0, 2, 2, 1500, 3))
           << int(v) << individual;
     }
   }
@@ -160,9 +160,9 @@ TEST(OldResultFiles, DisciplinesAndRecordsOfEachVersion) {
     const auto [complete, w] = ReadOld(SampleFile(c.v, true));
     const TAltersklasse& ak = *w->At(0);
     const TDisziplin d1 = ak.Discipline(1);
-    EXPECT_EQ(Row(ak.DisciplineCount(), ak.Counted(), d1.Kind(), d1.V(1), d1.V(2), ak.Discipline(2).Kind(), d1.Formula(),
-                  d1.Description(), ak.Rekord(1).RecordTime(), ak.Rekord(1).RecordDeduction(), ak.Rekord(1).Holder(),
-                  ak.Overall().RecordTotal()),
+    EXPECT_EQ(Row(ak.DisciplineCount(), ak.Counted(), d1.Kind(), d1.V(1), d1.V(2), ak.Discipline(2).Kind(),
+                  d1.Formula(), d1.Description(), ak.Rekord(1).RecordTime(), ak.Rekord(1).RecordDeduction(),
+                  ak.Rekord(1).Holder(), ak.Overall().RecordTotal()),
               c.want)
         << int(c.v);
   }
@@ -196,7 +196,8 @@ TEST(OldResultFiles, PredecessorTitles) {
   };
   for (const auto& c : kCases) {
     const auto [complete, w] = ReadOld(ForeignFile(ForeignHeader(c.event, c.level, 2, 1), {}, {}));
-    EXPECT_EQ(std::tuple(complete, w->Header().Title(), int(w->Header().Kind())), std::tuple(true, Oem(c.title), c.kind))
+    EXPECT_EQ(std::tuple(complete, w->Header().Title(), int(w->Header().Kind())),
+              std::tuple(true, Oem(c.title), c.kind))
         << c.event << c.level;
   }
 }
@@ -232,10 +233,11 @@ TEST(OldResultFiles, PredecessorFile) {
                                                     Oem("ü") + "gt werden."});
   EXPECT_FALSE(complete);
 
-  const auto [whole, cpr] = ReadOld(ForeignFile(ForeignHeader(0, 0, 3, 0), {ForeignClass("A", 1, 2, {}),
-                                                                             ForeignClass("B", 1, 2, {}),
-                                                                             ForeignClass("C", 1, 2, {})},
-                                                {ForeignParticipant(true, "X", "", "B", 1, {{"1:00,0", -1}})}));
-  EXPECT_EQ(std::tuple(whole, cpr->At(0)->Flags(), cpr->At(1)->Flags(), cpr->At(2)->Flags(), cpr->At(0)->At(0)->Deduction(1)),
-            std::tuple(true, 3, 0, 2, -2));
+  const auto [whole, cpr] =
+      ReadOld(ForeignFile(ForeignHeader(0, 0, 3, 0),
+                          {ForeignClass("A", 1, 2, {}), ForeignClass("B", 1, 2, {}), ForeignClass("C", 1, 2, {})},
+                          {ForeignParticipant(true, "X", "", "B", 1, {{"1:00,0", -1}})}));
+  EXPECT_EQ(
+      std::tuple(whole, cpr->At(0)->Flags(), cpr->At(1)->Flags(), cpr->At(2)->Flags(), cpr->At(0)->At(0)->Deduction(1)),
+      std::tuple(true, 3, 0, 2, -2));
 }

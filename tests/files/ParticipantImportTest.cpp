@@ -104,7 +104,8 @@ TEST(ParticipantImport, FixedRecords) {
   persons.resize(persons.size() + 95, 'z');
   const auto [complete, w, messages] = Import(kRecordsPersons, persons, false);
   EXPECT_TRUE(complete);
-  EXPECT_EQ(Everyone(*w), (std::vector<Who>{{"Sch\x81ler", "Schulz", "Tom", "WW", 8}, {"Damen", "Meier", "Annabella", "DLRG", 9}}));
+  EXPECT_EQ(Everyone(*w),
+            (std::vector<Who>{{"Sch\x81ler", "Schulz", "Tom", "WW", 8}, {"Damen", "Meier", "Annabella", "DLRG", 9}}));
   const TTeilnehmer& t = First(*w, "Damen", true);
   EXPECT_EQ(Results(t), (std::vector<int32_t>{6540, 0, 2, 2, 12000, -2, 1, 3, 0, 0, 0, 4, 0, 0, 0, 0, 1200}));
   EXPECT_EQ(std::tuple(t.Geburtsdatum(), t.Points(1) != 0), std::tuple("1980", true));
@@ -123,7 +124,8 @@ TEST(ParticipantImport, VkdumpImportStoresTheCompetition) {
   ASSERT_EQ(filetest::Vkdump("new 20 2012 " + base).status, 0);
   filetest::WriteFile(input, SampleText(true));
   const auto run = filetest::Vkdump("import " + base + " text " + input + " " + out);
-  EXPECT_EQ(std::tuple(run.status, run.err), std::tuple(0, "Niemand, Ida (Altersklasse AK 99w) konnte nicht eingefügt werden.\n"));
+  EXPECT_EQ(std::tuple(run.status, run.err),
+            std::tuple(0, "Niemand, Ida (Altersklasse AK 99w) konnte nicht eingefügt werden.\n"));
   TWettkampf w;
   TYrStream s(out, stOpenRead);
   ASSERT_TRUE(w.Load(s));

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "ParticipantImport.h"
-#include "Vkdump.h"
 #include "VkWettk.h"
+#include "Vkdump.h"
 #include "YrStream.h"
 
 int CmdImport(int argc, char** argv) {
