@@ -110,26 +110,21 @@ TEST(OldResultFiles, Version15And10Headers) {
   }
 }
 
-TEST(OldResultFiles, HeaderFieldsOfEachVersion) {
-  for (Version v : {Version::k21, Version::k15, Version::k10}) {
-    const auto [complete, w] = ReadOld(SampleFile(v, false));
-    const TWettkampfDaten& h = w->Header();
-    const bool v21 = v == Version::k21;
-    EXPECT_EQ(
-        std::tuple(complete, h.Kind(), h.Organiser(), h.Host(), h.Date(), h.Venue(), h.CprStationsIndex(),
-                   h.ReservedText(), h.Options(), h.GetBytes()[600]),
-        std::tuple(true, 1, "Bezirk Nord", "OG Hafen", "12.03.1994", "Stadtbad", v21 ? 3 : 0, v21 ? "Notiz" : "", 0, 0))
-        << int(v);
-  }
-}
-
-// Deductions, heats, lanes and the CPR value moved between the versions; the
-// person or team layout follows the kind of event just read.
-TEST(OldResultFiles, ParticipantFieldsOfEachVersion) {
+// The header fields each version has (and those it has not); deductions,
+// heats, lanes and the CPR value moved between the versions; the person or
+// team layout follows the kind of event just read.
+TEST(OldResultFiles, FieldsOfEachVersion) {
   for (Version v : {Version::k21, Version::k15, Version::k10}) {
     for (bool individual : {true, false}) {
       const auto [complete, w] = ReadOld(SampleFile(v, individual));
       ASSERT_TRUE(complete);
+      const TWettkampfDaten& h = w->Header();
+      const bool v21 = v == Version::k21;
+      EXPECT_EQ(std::tuple(h.Kind(), h.Organiser(), h.Host(), h.Date(), h.Venue(), h.CprStationsIndex(),
+                           h.ReservedText(), h.Options(), h.GetBytes()[600]),
+                std::tuple(individual ? 0 : 1, "Bezirk Nord", "OG Hafen", "12.03.1994", "Stadtbad", v21 ? 3 : 0,
+                           v21 ? "Notiz" : "", 0, 0))
+          << int(v);
       const TTeilnehmer* t = Find(*w, individual ? "Name1" : "Mannschaft1");
       ASSERT_NE(t, nullptr);
       const std::string second = individual ? t->Vorname() + "|" + t->Geburtsdatum() : t->Zusatz();
