@@ -239,11 +239,8 @@ void TWettkampf::Merge(TWettkampf* source, uint16_t options, const std::string& 
   progress.Update("", 0, 0, progress.Step(), 0);
 }
 
-bool TWettkampf::PlaceParticipant(TTeilnehmer* participant) {
-  if (participant == nullptr) return false;
-  TTeilnehmer& p = *participant;
-  const bool individual = IsIndividual();
-  if (p.Altersklasse().empty() && individual && !p.Geburtsdatum().empty()) {
+TAltersklasse* TWettkampf::ClassFor(TTeilnehmer& p) const {
+  if (p.Altersklasse().empty() && IsIndividual() && !p.Geburtsdatum().empty()) {
     p.SetAltersklasse("?");
     for (int i = 0; i < GetCount(); ++i) {
       const TAltersklasse& ak = *At(i);
@@ -253,17 +250,23 @@ bool TWettkampf::PlaceParticipant(TTeilnehmer* participant) {
       }
     }
   }
+  for (int i = 0; i < GetCount(); ++i)
+    if (At(i)->Belongs(p)) return At(i);
+  return nullptr;
+}
 
-  for (int i = 0; i < GetCount(); ++i) {
-    TAltersklasse& ak = *At(i);
-    if (!ak.Belongs(p)) continue;
-    if (ak.GetCount() >= kMaxCollectionSize) {
-      Report(Cut(Oem("Die Altersklasse ") + ak.Name() + Oem(" ist voll: ") + p.Name(individual) +
+bool TWettkampf::PlaceParticipant(TTeilnehmer* participant) {
+  if (participant == nullptr) return false;
+  TTeilnehmer& p = *participant;
+  const bool individual = IsIndividual();
+  if (TAltersklasse* ak = ClassFor(p)) {
+    if (ak->GetCount() >= kMaxCollectionSize) {
+      Report(Cut(Oem("Die Altersklasse ") + ak->Name() + Oem(" ist voll: ") + p.Name(individual) +
                      Oem(" konnte nicht eingefügt werden."),
                  255));
       return false;
     }
-    ak.Insert(participant);
+    ak->Insert(participant);
     return true;
   }
 

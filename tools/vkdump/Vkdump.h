@@ -17,6 +17,7 @@ int CmdExport(int argc, char** argv);
 int CmdPages(int argc, char** argv);
 int CmdPdf(int argc, char** argv);
 int CmdPng(int argc, char** argv);
+int CmdImport(int argc, char** argv);
 
 // Prints the usage text to standard error and returns 1.
 int Usage();

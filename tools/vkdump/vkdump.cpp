@@ -11,6 +11,7 @@
 //   vkdump pdf FILE REPORT ARGS... OUT    the same report as a PDF file
 //   vkdump png FILE REPORT ARGS... PAGE ZOOM OUT.png
 //                                         one page of a report as a picture
+//   vkdump import FILE FORMAT INPUT OUT   participants imported (records|text)
 //
 // Texts are converted from the DOS code page to UTF-8. Messages the core
 // reports go to standard error, one per line. Exit status 0 on success, 1
@@ -51,6 +52,7 @@ constexpr Command kCommands[] = {
      "FILE results|qualification|heats|cpr|statistics|certificates ARGS... "
      "[--class N] [--participant N] [--range A B] PAGE ZOOM OUT.png",
      CmdPng},
+    {"import", "FILE records|text INPUT OUT", CmdImport},
 };
 
 }  // namespace
@@ -100,5 +102,12 @@ int main(int argc, char** argv) {
   };
   for (const Command& c : kCommands)
     if (!std::strcmp(argv[1], c.name)) return c.run(argc, argv);
+  const char* cmd = argv[1];
+  if (!std::strcmp(cmd, "show")) return CmdShow(argc, argv);
+  if (!std::strcmp(cmd, "lines")) return CmdLines(argc, argv);
+  if (!std::strcmp(cmd, "stats")) return CmdStats(argc, argv);
+  if (!std::strcmp(cmd, "op")) return CmdOp(argc, argv);
+  if (!std::strcmp(cmd, "new")) return CmdNew(argc, argv);
+  if (!std::strcmp(cmd, "import")) return CmdImport(argc, argv);
   return Usage();
 }
