@@ -102,12 +102,5 @@ int main(int argc, char** argv) {
   };
   for (const Command& c : kCommands)
     if (!std::strcmp(argv[1], c.name)) return c.run(argc, argv);
-  const char* cmd = argv[1];
-  if (!std::strcmp(cmd, "show")) return CmdShow(argc, argv);
-  if (!std::strcmp(cmd, "lines")) return CmdLines(argc, argv);
-  if (!std::strcmp(cmd, "stats")) return CmdStats(argc, argv);
-  if (!std::strcmp(cmd, "op")) return CmdOp(argc, argv);
-  if (!std::strcmp(cmd, "new")) return CmdNew(argc, argv);
-  if (!std::strcmp(cmd, "import")) return CmdImport(argc, argv);
   return Usage();
 }
