@@ -55,15 +55,15 @@ enum class ListEnd {
 // behind `marker`, read by `item` (false stops), then the trailing byte.
 template <class ReadItem>
 ListEnd ReadList(TYrStream& stream, uint16_t marker, ReadItem&& item) {
-  StoredListHead head;
-  if (!ReadListHead(stream, head)) return ListEnd::kBroken;
-  const int count = static_cast<int16_t>(head.count);
-  for (int i = 0; i < count; ++i) {
-    if (i >= kMaxCollectionSize) return ListEnd::kFull;
-    if (!ReadMarker(stream, marker) || !item()) return ListEnd::kBroken;
+  const StoredListRead read =
+      ReadStoredList(stream, [&](uint16_t m) { return m == marker && item(); }, {.signedCount = true});
+  switch (read.end) {
+    case StoredListEnd::kComplete: return ListEnd::kComplete;
+    case StoredListEnd::kFull: return ListEnd::kFull;
+    case StoredListEnd::kNoHead:
+    case StoredListEnd::kStopped: break;
   }
-  SkipTrailingByte(stream);
-  return ListEnd::kComplete;
+  return ListEnd::kBroken;
 }
 
 // ---------------------------------------------------------------------------
