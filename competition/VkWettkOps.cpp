@@ -24,12 +24,8 @@ std::string Cut(const std::string& s, size_t n) { return s.size() > n ? s.substr
 int16_t Word(int v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); }
 
 // Empties the caption however the operation leaves.
-class TCaption {
- public:
-  explicit TCaption(const char* utf8) { Progress().SetCaption(Oem(utf8)); }
-  ~TCaption() { Progress().SetCaption(""); }
-  TCaption(const TCaption&) = delete;
-  TCaption& operator=(const TCaption&) = delete;
+struct TCaption : TProgressCaption {
+  explicit TCaption(const char* utf8) : TProgressCaption(Oem(utf8)) {}
 };
 
 bool AllDigits(const std::string& s) {

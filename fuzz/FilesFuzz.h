@@ -2,7 +2,9 @@
 // with the corpus test that runs in every test build.
 //
 // Each reads arbitrary bytes into a competition and then checks what it
-// built: every participant belongs to the class that holds it (the classes
+// built (the dispatch fuzzer reads a whole file, header included, as opening
+// a file does, and also checks that it ran a reader exactly for the five
+// header texts): every participant belongs to the class that holds it (the classes
 // were evaluated), no class holds more than a collection can, and the
 // competition stores to exactly the length its layout gives and that file
 // loads back completely. Crashes, hangs, leaks and undefined behaviour are
@@ -10,14 +12,17 @@
 // everything held, otherwise what went wrong.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "ImportSeeds.h"
 #include "LoadRoundTrip.h"
 #include "OldFileSeeds.h"
 #include "OldResultFiles.h"
 #include "ParticipantImport.h"
+#include "VkLoadSave.h"
 #include "VkWettk.h"
 #include "YrStream.h"
 
@@ -50,6 +55,16 @@ inline std::string OldFileCheck(const uint8_t* data, size_t size) {
   const TOldResultReader read = OldResultReaderFor(header);
   if (read == nullptr) return "no reader for an older header";
   read(w, s);
+  return CheckCompetition(w);
+}
+
+// The whole input is the file.
+inline std::string DispatchCheck(const uint8_t* data, size_t size) {
+  const std::string_view head(reinterpret_cast<const char*>(data), std::min(size, kResultHeaderSize));
+  const bool known = OldResultReaderFor(head) != nullptr || head == TWettkampf::kFileHeader;
+  TWettkampf w;
+  TYrMemoryStream s(Bytes(data, data + size));
+  if (LoadByFormat(w, s, 1) != known) return known ? "a header text was not recognised" : "an unknown header was read";
   return CheckCompetition(w);
 }
 

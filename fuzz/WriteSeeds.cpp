@@ -27,7 +27,24 @@ Seeds ImportSeeds(bool text) {
   return seeds;
 }
 
+// Whole files of every version, the current one's damaged ones included.
+Seeds DispatchSeeds() {
+  Seeds seeds = vkseeds::SeedCorpus();
+  const oldseeds::Version versions[] = {oldseeds::Version::k21, oldseeds::Version::k15, oldseeds::Version::k10};
+  for (size_t v = 0; v < 3; ++v)
+    for (bool persons : {true, false}) {
+      const auto file = oldseeds::SampleFile(versions[v], persons);
+      const std::string name = "old" + std::to_string(v) + (persons ? "-persons" : "-teams");
+      seeds.emplace_back(name, file);
+      seeds.emplace_back(name + "-cut", std::vector<uint8_t>(file.begin(), file.end() - 100));
+    }
+  for (bool persons : {true, false})
+    seeds.emplace_back(persons ? "foreign-persons" : "foreign-teams", oldseeds::SampleForeignFile(persons));
+  return seeds;
+}
+
 Seeds SeedsOf(const std::string& target) {
+  if (target == "dispatch_fuzzer") return DispatchSeeds();
   if (target == "old_files_fuzzer") return oldseeds::OldFileSeedCorpus();
   if (target == "import_records_fuzzer") return ImportSeeds(false);
   if (target == "import_text_fuzzer") return ImportSeeds(true);

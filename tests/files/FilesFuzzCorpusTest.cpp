@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FilesFuzz.h"
+#include "LoadSeeds.h"
 
 namespace {
 
@@ -38,6 +39,22 @@ TEST(FilesFuzzCorpus, OlderFiles) {
   }
   AddKept(inputs, "old_files_fuzzer");
   for (const auto& [name, bytes] : inputs) EXPECT_EQ(filesfuzz::OldFileCheck(bytes.data(), bytes.size()), "") << name;
+}
+
+// The dispatch fuzzer's check over whole files of every version: the
+// current one's seeds (damaged ones among them), every 97th prefix of each
+// older sample file, and its kept inputs.
+TEST(FilesFuzzCorpus, Dispatch) {
+  Inputs inputs = vkseeds::SeedCorpus();
+  const oldseeds::Version versions[] = {oldseeds::Version::k21, oldseeds::Version::k15, oldseeds::Version::k10};
+  for (uint8_t s = 0; s < 4; ++s) {
+    const Bytes file = s < 3 ? oldseeds::SampleFile(versions[s], s != 1) : oldseeds::SampleForeignFile(false);
+    for (size_t n = 0; n <= file.size(); n += 97)
+      inputs.emplace_back("old" + std::to_string(s) + "-prefix" + std::to_string(n),
+                          Bytes(file.begin(), file.begin() + static_cast<long>(n)));
+  }
+  AddKept(inputs, "dispatch_fuzzer");
+  for (const auto& [name, bytes] : inputs) EXPECT_EQ(filesfuzz::DispatchCheck(bytes.data(), bytes.size()), "") << name;
 }
 
 TEST(FilesFuzzCorpus, Imports) {
