@@ -238,9 +238,8 @@ bool TVkFile::SaveWithDialog() {
 
 bool TVkFile::ModifiedQueryOk() {
   if (!modified_) return true;
-  const int answer =
-      TheDesktop().MessageBox(MsgKind::Warning, QString(),
-                              QStringLiteral("Die Datei ´%1´ wurde geändert. Speichern?").arg(fileName_), mbYesNoCancel);
+  const QString question = QStringLiteral("Die Datei ´%1´ wurde geändert. Speichern?").arg(fileName_);
+  const int answer = TheDesktop().MessageBox(MsgKind::Warning, QString(), question, mbYesNoCancel);
   if (answer == mrNo) return true;
   if (answer != mrYes) return false;
   Save();
