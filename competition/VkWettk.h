@@ -239,6 +239,10 @@ class TWettkampf : public TYrSortedCollection {
   // year first) and returns true: the class owns it then. Returns false,
   // after a message, when no class takes it: the caller still owns it.
   bool PlaceParticipant(TTeilnehmer* participant);
+  // The class PlaceParticipant would put the participant in, without a word
+  // and without inserting it (an individual without age-class text gets the
+  // text found by its birth year, or "?"); nullptr when none fits.
+  TAltersklasse* ClassFor(TTeilnehmer& participant) const;
 
   // --- result file
   // Writes the whole competition. Checks nothing; write errors are left in

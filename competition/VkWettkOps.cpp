@@ -24,12 +24,8 @@ std::string Cut(const std::string& s, size_t n) { return s.size() > n ? s.substr
 int16_t Word(int v) { return static_cast<int16_t>(std::clamp(v, -32768, 32767)); }
 
 // Empties the caption however the operation leaves.
-class TCaption {
- public:
-  explicit TCaption(const char* utf8) { Progress().SetCaption(Oem(utf8)); }
-  ~TCaption() { Progress().SetCaption(""); }
-  TCaption(const TCaption&) = delete;
-  TCaption& operator=(const TCaption&) = delete;
+struct TCaption : TProgressCaption {
+  explicit TCaption(const char* utf8) : TProgressCaption(Oem(utf8)) {}
 };
 
 bool AllDigits(const std::string& s) {
@@ -239,11 +235,8 @@ void TWettkampf::Merge(TWettkampf* source, uint16_t options, const std::string& 
   progress.Update("", 0, 0, progress.Step(), 0);
 }
 
-bool TWettkampf::PlaceParticipant(TTeilnehmer* participant) {
-  if (participant == nullptr) return false;
-  TTeilnehmer& p = *participant;
-  const bool individual = IsIndividual();
-  if (p.Altersklasse().empty() && individual && !p.Geburtsdatum().empty()) {
+TAltersklasse* TWettkampf::ClassFor(TTeilnehmer& p) const {
+  if (p.Altersklasse().empty() && IsIndividual() && !p.Geburtsdatum().empty()) {
     p.SetAltersklasse("?");
     for (int i = 0; i < GetCount(); ++i) {
       const TAltersklasse& ak = *At(i);
@@ -253,17 +246,23 @@ bool TWettkampf::PlaceParticipant(TTeilnehmer* participant) {
       }
     }
   }
+  for (int i = 0; i < GetCount(); ++i)
+    if (At(i)->Belongs(p)) return At(i);
+  return nullptr;
+}
 
-  for (int i = 0; i < GetCount(); ++i) {
-    TAltersklasse& ak = *At(i);
-    if (!ak.Belongs(p)) continue;
-    if (ak.GetCount() >= kMaxCollectionSize) {
-      Report(Cut(Oem("Die Altersklasse ") + ak.Name() + Oem(" ist voll: ") + p.Name(individual) +
+bool TWettkampf::PlaceParticipant(TTeilnehmer* participant) {
+  if (participant == nullptr) return false;
+  TTeilnehmer& p = *participant;
+  const bool individual = IsIndividual();
+  if (TAltersklasse* ak = ClassFor(p)) {
+    if (ak->GetCount() >= kMaxCollectionSize) {
+      Report(Cut(Oem("Die Altersklasse ") + ak->Name() + Oem(" ist voll: ") + p.Name(individual) +
                      Oem(" konnte nicht eingefügt werden."),
                  255));
       return false;
     }
-    ak.Insert(participant);
+    ak->Insert(participant);
     return true;
   }
 

@@ -1,65 +1,150 @@
-// Interim dispatch: current result files and the exports. The full dispatch
-// (older versions, templates, imports, safe saving) replaces this.
+// The load driver, the load by format code, the header dispatch and the save
+// dispatch.
 #include "VkLoadSave.h"
 
+#include <cstdint>
 #include <cstring>
 
+#include "CodePage.h"
+#include "OldResultFiles.h"
+#include "ParticipantImport.h"
+#include "RuleSetCodes.h"
+#include "SaveReplacing.h"
 #include "VkExportHtml.h"
 #include "VkExportPdf.h"
 #include "VkExportTable.h"
 #include "VkWettk.h"
+#include "YrDate.h"
 #include "YrHooks.h"
 #include "YrStream.h"
+#include "YrText.h"
+
+namespace {
+
+constexpr char kUnknownFormat[] = "Unbekanntes Dateiformat.";
+constexpr char kUnknownResultFile[] = "Unbekanntes Ergebnisdateiformat.";
+constexpr char kLoadFailed[] = "Fehler beim Laden der Datei.";
+constexpr char kNoMemory[] = "Zu wenig Speicher, um die Datei zu laden.";
+constexpr char kSaveFailed[] = "Fehler beim Speichern der Datei.";
+// UTF-8 here, DOS code page when reported.
+constexpr char kIncomplete[] = "Die Datei ist unvollständig; es wurde nur ein Teil gelesen.";
+
+// What reading a file needs beyond the file's own size.
+constexpr int64_t kLoadReserve = 15000;
+
+bool ReadCurrentFormat(TWettkampf& competition, TYrStream& stream) { return competition.Load(stream); }
+
+// The five header texts in the order they are compared. Each reader returns
+// whether it read the file to its end.
+struct HeaderReader {
+  const char* text;
+  bool (*read)(TWettkampf&, TYrStream&);
+};
+constexpr HeaderReader kReaders[] = {
+    {TWettkampf::kFileHeader, ReadCurrentFormat}, {kHeaderVersion21, ReadResultFile21},
+    {kHeaderVersion15, ReadResultFile15},         {kHeaderVersion10, ReadResultFile10},
+    {kHeaderForeign, ReadForeignResultFile},
+};
+static_assert(TWettkampf::kFileHeaderSize == kResultHeaderSize);
+
+// The memory check of the load driver; reports when the file is too large.
+bool FitsIntoMemory(TYrStream& stream) {
+  if (static_cast<int64_t>(stream.GetSize()) + kLoadReserve <= static_cast<int64_t>(MemAvail())) return true;
+  ErrorMsgProc(kNoMemory);
+  return false;
+}
+
+void WriteFormat(TWettkampf& competition, TYrStream& stream, int code) {
+  switch (code) {
+    case 1: competition.Store(stream); break;
+    case 2: {
+      // One reading of the clock for both shifts, so the competition in
+      // memory comes back unchanged even across midnight on New Year's Eve.
+      const int32_t year = CurrentYear();
+      competition.ShiftYears(presets::kBaseYear, year);
+      competition.Store(stream);
+      competition.ShiftYears(year, presets::kBaseYear);
+      break;
+    }
+    case 5: ExportText(competition, stream); break;
+    case 6: ExportDbf(competition, stream); break;
+    case 7: ExportHtml(competition, stream); break;
+    case 9: ExportXls(competition, stream); break;
+    case 12: ExportPdfResults(competition, stream); break;
+    default: break;  // an empty file
+  }
+}
+
+}  // namespace
 
 int NormaliseFormatCode(int code) { return code == 99 ? 1 : code; }
 
 bool ReadResultFile(TWettkampf& competition, TYrStream& stream) {
-  char head[38] = {};
+  char head[kResultHeaderSize] = {};
   stream.Read(head, sizeof head);
+  // A file shorter than a header text carries none.
+  const bool whole = stream.Status == 0;
   stream.Seek(0);
-  if (std::memcmp(head, TWettkampf::kFileHeader, sizeof head) != 0) {
-    ErrorMsgProc("Unbekanntes Ergebnisdateiformat.");
-    return false;
+  for (const HeaderReader& r : kReaders) {
+    if (!whole || std::memcmp(head, r.text, sizeof head) != 0) continue;
+    // What the file holds up to the damage is kept, but the user must know
+    // before saving it over the good copy.
+    if (!r.read(competition, stream)) ErrorMsgProc(Oem(kIncomplete));
+    return true;
   }
-  competition.Load(stream);
-  return true;
+  ErrorMsgProc(kUnknownResultFile);
+  return false;
 }
 
 bool LoadByFormat(TWettkampf& competition, TYrStream& stream, int code) {
-  if (NormaliseFormatCode(code) != 1) {
-    ErrorMsgProc("Unbekanntes Dateiformat.");
-    return false;
+  bool done = false;
+  switch (code) {
+    case 1: done = ReadResultFile(competition, stream); break;
+    case 2:
+      done = ReadResultFile(competition, stream);
+      // Only what a reader filled is shifted; a file that was no result file
+      // leaves the competition as it was.
+      if (done) competition.ShiftYears(CurrentYear(), presets::kBaseYear);
+      break;
+    case 3: done = ImportParticipantsBinary(competition, stream); break;
+    case 5: done = ImportParticipantsText(competition, stream); break;
+    case 4:
+    case 6:
+    case 7: done = true; break;
+    default: ErrorMsgProc(kUnknownFormat); return false;
   }
-  return ReadResultFile(competition, stream) && stream.ErrorInfo == 0;
+  return done && stream.ErrorInfo == 0;
 }
 
 std::unique_ptr<TWettkampf> LoadCompetition(const std::string& fileName, int code) {
-  auto w = std::make_unique<TWettkampf>();
-  if (!LoadCompetition(fileName, *w, code)) return nullptr;
-  return w;
+  const TProgressCaption caption("Wettkampf laden...");
+  code = NormaliseFormatCode(code);
+  TYrStream stream(fileName, stOpenRead);
+  if (!FitsIntoMemory(stream)) return nullptr;
+  std::unique_ptr<TWettkampf> competition;
+  if (code == 1) {
+    competition = std::make_unique<TWettkampf>();
+    if (!ReadResultFile(*competition, stream)) competition.reset();
+  } else {
+    ErrorMsgProc(kUnknownFormat);
+  }
+  if (!competition) ErrorMsgProc(kLoadFailed);
+  return competition;
 }
 
 bool LoadCompetition(const std::string& fileName, TWettkampf& competition, int code) {
+  const TProgressCaption caption("Wettkampf laden...");
+  code = NormaliseFormatCode(code);
   TYrStream stream(fileName, stOpenRead);
-  const bool ok = LoadByFormat(competition, stream, code);
-  if (!ok) ErrorMsgProc("Fehler beim Laden der Datei.");
-  return ok;
+  if (!FitsIntoMemory(stream)) return false;
+  const bool loaded = LoadByFormat(competition, stream, code);
+  if (!loaded) ErrorMsgProc(kLoadFailed);
+  return loaded;
 }
 
 bool SaveCompetition(const std::string& fileName, TWettkampf& competition, int code) {
-  TYrStream stream(fileName, stCreate);
-  if (stream.ErrorInfo == 0) {
-    switch (code) {
-      case 1: competition.Store(stream); break;
-      case 5: ExportText(competition, stream); break;
-      case 6: ExportDbf(competition, stream); break;
-      case 7: ExportHtml(competition, stream); break;
-      case 9: ExportXls(competition, stream); break;
-      case 12: ExportPdfResults(competition, stream); break;
-      default: break;
-    }
-  }
-  const bool ok = stream.ErrorInfo == 0 && stream.Close() == 0;
-  if (!ok) ErrorMsgProc("Fehler beim Speichern der Datei.");
-  return ok;
+  const TProgressCaption caption("Wettkampf speichern...");
+  const bool saved = SaveReplacing(fileName, [&](TYrStream& stream) { WriteFormat(competition, stream, code); });
+  if (!saved) ErrorMsgProc(kSaveFailed);
+  return saved;
 }

@@ -51,3 +51,13 @@ class TYrProgress : public TYrObject {
 
 // The global progress object whose caption the long operations set.
 TYrProgress& Progress();
+
+// Sets the global progress caption (DOS code page) for as long as it lives
+// and empties it however the operation leaves.
+class TProgressCaption {
+ public:
+  explicit TProgressCaption(const std::string& caption) { Progress().SetCaption(caption); }
+  ~TProgressCaption() { Progress().SetCaption(""); }
+  TProgressCaption(const TProgressCaption&) = delete;
+  TProgressCaption& operator=(const TProgressCaption&) = delete;
+};

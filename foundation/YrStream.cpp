@@ -90,6 +90,22 @@ uint16_t TYrStream::Close() {
   return FirstError;
 }
 
+uint16_t TYrStream::Sync() {
+  if (fd_ < 0) {
+    SetResult(103);
+    return FirstError;
+  }
+  const uint16_t written = WriteOut();
+  uint16_t synced = 0;
+  while (::fsync(fd_) != 0) {
+    if (errno == EINTR) continue;
+    synced = errno == EIO ? 101 : DosResult(errno);
+    break;
+  }
+  SetResult(written != 0 ? written : synced);
+  return FirstError;
+}
+
 void TYrStream::SetResult(uint16_t result) {
   Status = result;
   if (result != 0 && FirstError == 0) FirstError = result;

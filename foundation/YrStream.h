@@ -60,6 +60,12 @@ class TYrStream : public TYrObject {
   // written reached the file. A second call does nothing and returns the same.
   uint16_t Close();
 
+  // Writes out what has collected and asks the system to put the file's
+  // bytes on its disk (fsync), so that a file renamed into place afterwards
+  // cannot turn out empty after a crash. Status := the result; returns
+  // FirstError. On a stream without an open file: result 103.
+  uint16_t Sync();
+
   // Callers pass 1 or 2048; storing a large result file through 256 KiB
   // measured clearly faster than through 64 KiB, and one such buffer per open
   // file costs nothing worth counting.

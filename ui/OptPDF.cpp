@@ -14,6 +14,7 @@
 #include "Desktop.h"
 #include "DialogParts.h"
 #include "OemText.h"
+#include "VkWettk.h"
 
 namespace {
 
@@ -86,4 +87,11 @@ void TOptPDFDlg::GetPDFInfo(TPdfOptions& info) const {
 
 void TOptPDFDlg::OpenPDF(const QString& fileName) const {
   if (loadPdf_->isChecked()) TheDesktop().ShellOpen(fileName);
+}
+
+void PrefillPdfInfo(TPdfOptions& info, const TWettkampf& competition) {
+  const TWettkampfDaten& header = competition.Header();
+  info.Subject = ToAnsi(FromOem(header.Title()), kInfoCapacity) +
+                 (competition.IsIndividual() ? " - Einzelwettbewerb" : " - Mannschaftswettbewerb");
+  info.Author = ToAnsi(FromOem(header.Organiser()), kInfoCapacity);
 }

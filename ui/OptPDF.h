@@ -19,6 +19,12 @@
 
 class QCheckBox;
 class QLineEdit;
+class TWettkampf;
+
+// Before every PDF of a competition: subject := its title followed by
+// " - Einzelwettbewerb" or " - Mannschaftswettbewerb", author := its
+// organiser (both in the Windows code page); the other fields stay.
+void PrefillPdfInfo(TPdfOptions& info, const TWettkampf& competition);
 
 class TOptPDFDlg : public QDialog {
   Q_OBJECT

@@ -13,6 +13,21 @@
 #include "VkWMisc.h"
 #include "VkWettk.h"
 
+bool ConfirmAgeClassDeletion(const TWettkampf& competition, const TAltersklasse& ageClass) {
+  if (competition.GetCount() <= 1) {
+    TheDesktop().ShowError(
+        QStringLiteral("Ein Wettkampf muß mindestens aus einer Altersklasse bestehen. Sie können die letzte "
+                       "Altersklasse nicht löschen."));
+    return false;
+  }
+  const QString question = ageClass.GetCount() == 0
+                               ? QStringLiteral("Möchten Sie die Altersklasse '%1' löschen?")
+                               : QStringLiteral("Die Altersklasse '%1' ist nicht leer. Altersklasse mit allen "
+                                                "enthaltenen Teilnehmern löschen?");
+  return TheDesktop().MessageBox(MsgKind::Warning, QString(), question.arg(FromOem(ageClass.Name())), mbYesNo) ==
+         mrYes;
+}
+
 TAltersklassenDlg::TAltersklassenDlg(QWidget* parent) : QDialog(parent), listBox1_(new QListWidget) {
   setObjectName(QStringLiteral("TAltersklassenDlg"));
   setWindowTitle(QStringLiteral("Altersklassen eingeben"));
@@ -91,19 +106,7 @@ void TAltersklassenDlg::LoeschenBtnClick() {
   const int i = ItemIndex();
   TAltersklasse* ageClass = Selected();
   if (!ageClass) return;
-  if (competition_->GetCount() == 1) {
-    TheDesktop().ShowError(
-        QStringLiteral("Ein Wettkampf muß mindestens aus einer Altersklasse bestehen. Sie können die letzte "
-                       "Altersklasse nicht löschen."));
-    return;
-  }
-  const QString question = ageClass->GetCount() == 0
-                               ? QStringLiteral("Möchten Sie die Altersklasse '%1' löschen?")
-                               : QStringLiteral("Die Altersklasse '%1' ist nicht leer. Altersklasse mit allen "
-                                                "enthaltenen Teilnehmern löschen?");
-  if (TheDesktop().MessageBox(MsgKind::Warning, QString(), question.arg(FromOem(ageClass->Name())), mbYesNo) !=
-      mrYes)
-    return;
+  if (!ConfirmAgeClassDeletion(*competition_, *ageClass)) return;
   // The selection may point at the participants that go with the class.
   competition_->Selection().DeleteAll();
   competition_->AtFree(i);

@@ -14,6 +14,11 @@ class QListWidget;
 class TAltersklasse;
 class TWettkampf;
 
+// Asks before an age class of the competition is deleted: the last class is
+// refused with an error box; otherwise the user confirms with Yes (a class
+// with participants is named as not empty). True on Yes.
+bool ConfirmAgeClassDeletion(const TWettkampf& competition, const TAltersklasse& ageClass);
+
 class TAltersklassenDlg : public QDialog {
   Q_OBJECT
 

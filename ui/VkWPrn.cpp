@@ -29,7 +29,6 @@ namespace {
 
 constexpr char16_t kPdfFilter[] = u"PDF-Dateien (*.PDF)|*.PDF|Alle Dateien (*.*)|*.*";
 constexpr char16_t kPdfNotWritten[] = u"Die PDF-Datei konnte nicht geschrieben werden.";
-constexpr size_t kPdfInfoCapacity = 255;
 
 // Notebook1's page of each kind: the certificates' page "Teilnehmer" comes
 // after the empty page 5.
@@ -361,11 +360,7 @@ void TDruckenDlg::PDFBtnClick() {
   const FileChoice file = TheDesktop().SaveFileName(request);
   if (!file.ok) return;
 
-  const TWettkampf& competition = job_->Competition();
-  const TWettkampfDaten& header = competition.Header();
-  PdfExportInfo.Subject = ToAnsi(FromOem(header.Title()), kPdfInfoCapacity) +
-                          (competition.IsIndividual() ? " - Einzelwettbewerb" : " - Mannschaftswettbewerb");
-  PdfExportInfo.Author = ToAnsi(FromOem(header.Organiser()), kPdfInfoCapacity);
+  PrefillPdfInfo(PdfExportInfo, job_->Competition());
   TOptPDFDlg options(this);
   options.SetPDFInfo(PdfExportInfo);
   if (TheDesktop().RunModal(options) != mrOk) return;

@@ -1,42 +1,19 @@
 #include "VkWRek.h"
 
-#include <cstring>
-
 #include <QFile>
 #include <QListWidget>
 
-#include "CodePage.h"
 #include "Desktop.h"
 #include "DialogParts.h"
 #include "OemText.h"
 #include "VkAltersk.h"
+#include "VkLoadSave.h"
 #include "VkWMisc.h"
 #include "VkWRDat.h"
 #include "VkWettk.h"
-#include "YrHooks.h"
-#include "YrStream.h"
 
 std::unique_ptr<TWettkampf> LoadRecordSource(const QString& fileName) {
-  auto report = [](const char* text) {
-    if (ErrorMsgProc) ErrorMsgProc(Oem(text));
-  };
-  TYrStream stream(QFile::encodeName(fileName).toStdString(), stOpenRead);
-  if (stream.ErrorInfo != 0) {
-    report("Fehler beim Laden der Datei.");
-    return nullptr;
-  }
-  char header[TWettkampf::kFileHeaderSize] = {};
-  stream.Read(header, sizeof header);
-  if (std::memcmp(header, TWettkampf::kFileHeader, sizeof header) != 0) {
-    report("Unbekanntes Ergebnisdateiformat.");
-    report("Fehler beim Laden der Datei.");
-    return nullptr;
-  }
-  stream.Seek(0);
-  auto competition = std::make_unique<TWettkampf>();
-  // A file that stops early still gives the classes read before the stop.
-  competition->Load(stream);
-  return competition;
+  return LoadCompetition(QFile::encodeName(fileName).toStdString(), 1);
 }
 
 TRekordeDlg::TRekordeDlg(QWidget* parent) : QDialog(parent), listBox1_(new QListWidget) {

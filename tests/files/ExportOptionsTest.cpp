@@ -5,7 +5,7 @@
 #include <tuple>
 #include <utility>
 
-#include "../competition/FileTestSupport.h"
+#include "FileTestSupport.h"
 #include "ExportFixture.h"
 #include "VkExportHtml.h"
 #include "VkExportOptions.h"

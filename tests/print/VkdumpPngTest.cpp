@@ -6,7 +6,7 @@
 #include <QImage>
 
 #include "../competition/AkTestSupport.h"
-#include "../competition/FileTestSupport.h"
+#include "FileTestSupport.h"
 #include "CodePage.h"
 #include "VkWettk.h"
 #include "YrStream.h"

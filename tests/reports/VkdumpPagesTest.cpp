@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "../competition/AkTestSupport.h"
-#include "../competition/FileTestSupport.h"
+#include "FileTestSupport.h"
 #include "CodePage.h"
 #include "VkWettk.h"
 #include "YrStream.h"

@@ -17,13 +17,16 @@ int CmdExport(int argc, char** argv);
 int CmdPages(int argc, char** argv);
 int CmdPdf(int argc, char** argv);
 int CmdPng(int argc, char** argv);
+int CmdImport(int argc, char** argv);
+int CmdSave(int argc, char** argv);
 
 // Prints the usage text to standard error and returns 1.
 int Usage();
 // DOS code page -> UTF-8.
 std::string Utf8(const std::string& oem);
-// Loads a result file into `w`; false (with a message on standard error)
-// when the file cannot be opened.
+// Loads a result file of any version into `w` as the program opens a file
+// (LoadCompetition, code 1); false (with the reported messages and a line of
+// its own on standard error) when it cannot be read.
 bool LoadFile(const std::string& path, TWettkampf& w);
 // Stores `w` to a new file; false (with a message) when that fails.
 bool StoreFile(const std::string& path, const TWettkampf& w);

@@ -11,16 +11,22 @@
 //   vkdump pdf FILE REPORT ARGS... OUT    the same report as a PDF file
 //   vkdump png FILE REPORT ARGS... PAGE ZOOM OUT.png
 //                                         one page of a report as a picture
+//   vkdump import FILE FORMAT INPUT OUT   participants imported (records|text)
+//   vkdump save FILE CODE OUT             saved by format code (the program's Save As)
 //
-// Texts are converted from the DOS code page to UTF-8. Messages the core
-// reports go to standard error, one per line. Exit status 0 on success, 1
-// when a file cannot be opened or the command line is wrong.
+// Every FILE is loaded as the program opens a file, so it may be of any
+// version. Texts are converted from the DOS code page to UTF-8. Messages the
+// core reports go to standard error, one per line. Exit status 0 on success,
+// 1 when a file cannot be read or written (standard output included) or the
+// command line is wrong.
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
 
 #include "CodePage.h"
 #include "Vkdump.h"
+#include "VkLoadSave.h"
 #include "VkWettk.h"
 #include "YrHooks.h"
 #include "YrStream.h"
@@ -51,6 +57,8 @@ constexpr Command kCommands[] = {
      "FILE results|qualification|heats|cpr|statistics|certificates ARGS... "
      "[--class N] [--participant N] [--range A B] PAGE ZOOM OUT.png",
      CmdPng},
+    {"import", "FILE records|text INPUT OUT", CmdImport},
+    {"save", "FILE CODE OUT", CmdSave},
 };
 
 }  // namespace
@@ -67,13 +75,9 @@ int Usage() {
 std::string Utf8(const std::string& oem) { return OemToUtf8(oem); }
 
 bool LoadFile(const std::string& path, TWettkampf& w) {
-  TYrStream stream(path, stOpenRead);
-  if (stream.ErrorInfo != 0) {
-    std::cerr << "vkdump: cannot open " << path << " (error " << stream.ErrorInfo << ")\n";
-    return false;
-  }
-  w.Load(stream);
-  return true;
+  if (LoadCompetition(path, w, 1)) return true;
+  std::cerr << "vkdump: cannot read " << path << "\n";
+  return false;
 }
 
 bool StoreFile(const std::string& path, const TWettkampf& w) {
@@ -98,7 +102,16 @@ int main(int argc, char** argv) {
       if (c == '\r' || c == '\n') c = ' ';
     std::cerr << line << '\n';
   };
-  for (const Command& c : kCommands)
-    if (!std::strcmp(argv[1], c.name)) return c.run(argc, argv);
+  // Output into a pipe whose reader went away fails like any other write.
+  std::signal(SIGPIPE, SIG_IGN);
+  for (const Command& c : kCommands) {
+    if (std::strcmp(argv[1], c.name) != 0) continue;
+    const int status = c.run(argc, argv);
+    if (!std::cout.flush()) {
+      std::cerr << "vkdump: cannot write the standard output\n";
+      return 1;
+    }
+    return status;
+  }
   return Usage();
 }

@@ -1,5 +1,6 @@
 #include "VkApplication.h"
 
+#include <csignal>
 #include <exception>
 
 #include <QLibraryInfo>
@@ -11,6 +12,10 @@
 void InstallGermanLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 
 VkApplication::VkApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // A file written into a pipe whose reader has gone is a failed write that
+  // the writer reports, not the end of the program with every unsaved
+  // change.
+  std::signal(SIGPIPE, SIG_IGN);
   InstallGermanLocale();
   // Without the package of Qt's translations the dialogs of Qt stay English;
   // everything of the program's own is German anyway.

@@ -1,9 +1,11 @@
 // The program's application object.
 //
-// Its construction does what the program needs before the first window: the
-// German locale for Qt (numbers "9.999,00", Qt's own dialogs), Qt's German
-// texts, the title "Vk Brantovex" and the window routines (the lower layers'
-// messages reach the user from here on). It is also the last stop for an
+// Its construction does what the program needs before the first window:
+// SIGPIPE ignored (a write into a pipe whose reader went away fails like any
+// other write instead of ending the program), the German locale for Qt
+// (numbers "9.999,00", Qt's own dialogs), Qt's German texts, the title
+// "Vk Brantovex" and the window routines (the lower layers' messages reach
+// the user from here on). It is also the last stop for an
 // exception an event handler lets through: the user sees it in an error box
 // and the program goes on. Tests create one as well, so they run under the
 // same conditions as the program.

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "CodePage.h"
+#include "MessageCapture.h"
+#include "OldFileSeeds.h"
+#include "OldResultFiles.h"
+#include "VkWettk.h"
+#include "YrStream.h"
+
+using namespace oldseeds;
+
+namespace {
+
+struct ReadResult {
+  bool complete;
+  std::unique_ptr<TWettkampf> w;
+};
+
+ReadResult ReadOld(const Bytes& file) {
+  ReadResult r{false, std::make_unique<TWettkampf>()};
+  const std::string_view text(reinterpret_cast<const char*>(file.data()), std::min<size_t>(file.size(), 38));
+  TYrMemoryStream s(file);
+  r.complete = OldResultReaderFor(text)(*r.w, s);
+  return r;
+}
+
+const TTeilnehmer* Find(const TWettkampf& w, const std::string& name) {
+  for (int i = 0; i < w.GetCount(); ++i)
+    for (int j = 0; j < w.At(i)->GetCount(); ++j)
+      if (w.At(i)->At(j)->Name(false) == name) return w.At(i)->At(j);
+  return nullptr;
+}
+
+Bytes Prefix(const Bytes& b, size_t n) { return Bytes(b.begin(), b.begin() + static_cast<long>(n)); }
+
+}  // namespace
+
+TEST(OldResultFiles, ReadersByHeaderText) {
+  EXPECT_EQ(OldResultReaderFor(kHeaderVersion21), &ReadResultFile21);
+  EXPECT_EQ(OldResultReaderFor(kHeaderVersion15), &ReadResultFile15);
+  EXPECT_EQ(OldResultReaderFor(kHeaderVersion10), &ReadResultFile10);
+  EXPECT_EQ(OldResultReaderFor(kHeaderForeign), &ReadForeignResultFile);
+  std::string not26 = kHeaderVersion21;
+  not26[37] = ' ';
+  EXPECT_EQ(OldResultReaderFor(not26), nullptr);
+  EXPECT_EQ(OldResultReaderFor(TWettkampf::kFileHeader), nullptr);
+  EXPECT_EQ(OldResultReaderFor(std::string_view(kHeaderVersion21, 37)), nullptr);
+}
+
+// The 2.1 header's size field decides how much of it is used and where the
+// age-class list starts; a size no writer made leaves the new competition.
+TEST(OldResultFiles, Version21HeaderSizes) {
+  const Bytes header = OldHeader(Version::k21, true).bytes();
+  const Bytes body = Body(Version::k21, SampleClasses(Version::k21, true), {Organisation("DLRG", 1)});
+  Bytes padded = header;
+  padded.resize(720, 0xEE);
+  const std::string title = "Kreismeisterschaft", fresh = "Titel des Wettkampfes eingeben";
+  const struct {
+    int64_t size;
+    Bytes header;
+    std::tuple<bool, std::string, std::string, int, int, int> want;  // complete, title, text at 413, CPR, classes, orgs
+  } kCases[] = {
+      {701, header, {true, title, "Notiz", 3, 2, 1}},
+      {412, Prefix(header, 412), {true, title, "", 3, 2, 1}},  // the text at 413 lies beyond the record
+      {720, padded, {true, title, "Notiz", 3, 2, 1}},
+      {-1, header, {false, fresh, "", 2, 0, 0}},
+      {701 + static_cast<int64_t>(body.size()) + 1, header, {false, fresh, "", 2, 0, 0}},
+  };
+  for (const auto& c : kCases) {
+    const auto [complete, w] = ReadOld(VersionFile(Version::k21, c.header, c.size, body));
+    const TWettkampfDaten& h = w->Header();
+    EXPECT_EQ(std::tuple(complete, h.Title(), h.ReservedText(), int(h.CprStationsIndex()), w->GetCount(),
+                         w->Gliederungen().GetCount()),
+              c.want)
+        << c.size;
+  }
+}
+
+// Version 1.5 has no size field; version 1.0 reads 411 header bytes whatever
+// its size says and goes on behind the size.
+TEST(OldResultFiles, Version15And10Headers) {
+  const Bytes header = OldHeader(Version::k15, true).bytes();
+  Bytes longer = header;
+  longer.resize(415, 0xEE);
+  const Bytes kurz = {4, 'K', 'u', 'r', 'z'};
+  const struct {
+    Version v;
+    int64_t size;
+    Bytes header;
+    bool withBody;
+    std::tuple<bool, std::string, int, int, int> want;  // complete, title, lanes index, pool, classes
+  } kCases[] = {
+      {Version::k15, 0, header, true, {true, "Kreismeisterschaft", 4, 1, 2}},
+      {Version::k10, 411, header, true, {true, "Kreismeisterschaft", 4, 1, 2}},
+      {Version::k10, 415, longer, true, {true, "Kreismeisterschaft", 4, 1, 2}},
+      // The list starts at 40 + 5, inside the 411 bytes taken as the header.
+      {Version::k10, 5, kurz, true, {true, "Kurz", 0, 0, 2}},
+      {Version::k10, 411, Prefix(header, 300), false, {false, "Titel des Wettkampfes eingeben", 2, 0, 0}},
+  };
+  for (const auto& c : kCases) {
+    const Bytes body = c.withBody ? Body(c.v, SampleClasses(c.v, true), {}) : Bytes{};
+    const auto [complete, w] = ReadOld(VersionFile(c.v, c.header, c.size, body));
+    const TWettkampfDaten& h = w->Header();
+    EXPECT_EQ(std::tuple(complete, h.Title(), int(h.LanesIndex()), int(h.Pool()), w->GetCount()), c.want) << c.size;
+  }
+}
+
+// The header fields each version has (and those it has not); deductions,
+// heats, lanes and the CPR value moved between the versions; the person or
+// team layout follows the kind of event just read.
+TEST(OldResultFiles, FieldsOfEachVersion) {
+  for (Version v : {Version::k21, Version::k15, Version::k10}) {
+    for (bool individual : {true, false}) {
+      const auto [complete, w] = ReadOld(SampleFile(v, individual));
+      ASSERT_TRUE(complete);
+      const TWettkampfDaten& h = w->Header();
+      const bool v21 = v == Version::k21;
+      EXPECT_EQ(std::tuple(h.Kind(), h.Organiser(), h.Host(), h.Date(), h.Venue(), h.CprStationsIndex(),
+                           h.ReservedText(), h.Options(), h.GetBytes()[600]),
+                std::tuple(individual ? 0 : 1, "Bezirk Nord", "OG Hafen", "12.03.1994", "Stadtbad", v21 ? 3 : 0,
+                           v21 ? "Notiz" : "", 0, 0))
+          << int(v);
+      const TTeilnehmer* t = Find(*w, individual ? "Name1" : "Mannschaft1");
+      ASSERT_NE(t, nullptr);
+      const std::string second = individual ? t->Vorname() + "|" + t->Geburtsdatum() : t->Zusatz();
+      EXPECT_EQ(
+          std::tuple(t->Altersklasse(), second, t->Gliederung(), t->Flags(), t->Time(1), t->Deduction(2),
+                     t->Deduction(3), t->Heat(4), t->Lane(4), t->CprValue(), w->At(0)->GetCount()),
+          std::tuple("AK 12", individual ? "Vorname1|01.02.1981" : "Zusatz1", "DLRG", 9, 6100, -3, 0, 2, 2, 1500, 3))
+          << int(v) << individual;
+    }
+  }
+}
+
+// 2.1 keeps each discipline's kind and parameters; 1.5 and 1.0 make linear
+// disciplines of their two whole-point parameters. Formula texts and
+// descriptions stay empty; the records come from each version's entries.
+TEST(OldResultFiles, DisciplinesAndRecordsOfEachVersion) {
+  using Row = std::tuple<int, int, int, int, int, int, std::string, std::string, int32_t, int, std::string, int32_t>;
+  const struct {
+    Version v;
+    Row want;  // count, counted, kind 1, V1 1, V2 1, kind 2, formula 1, description 1, record 1 time, its
+               // deduction, holder, previous best total
+  } kCases[] = {
+      {Version::k21, {3, 3, 2, 50000, 10, 1, "", "", 6540, 1, "Halter", 123400}},
+      {Version::k15, {3, 3, 2, 50000, 100, 2, "", "", 6540, 1, "Halter", 123400}},
+      {Version::k10, {3, 3, 2, 50000, 100, 2, "", "", 6540, 0, "Halter", 123400}},
+  };
+  for (const auto& c : kCases) {
+    const auto [complete, w] = ReadOld(SampleFile(c.v, true));
+    const TAltersklasse& ak = *w->At(0);
+    const TDisziplin d1 = ak.Discipline(1);
+    EXPECT_EQ(Row(ak.DisciplineCount(), ak.Counted(), d1.Kind(), d1.V(1), d1.V(2), ak.Discipline(2).Kind(),
+                  d1.Formula(), d1.Description(), ak.Rekord(1).RecordTime(), ak.Rekord(1).RecordDeduction(),
+                  ak.Rekord(1).Holder(), ak.Overall().RecordTotal()),
+              c.want)
+        << int(c.v);
+  }
+  // The second discipline of 1.5: its points pair 800 and 2 as hundredths.
+  const auto [complete, w] = ReadOld(SampleFile(Version::k15, true));
+  EXPECT_EQ(std::pair(w->At(0)->Discipline(2).V(1), w->At(0)->Discipline(2).V(2)), std::pair(80000, 200));
+}
+
+// A wrong participant marker discards the class being read and ends the
+// file there; the classes before it stay.
+TEST(OldResultFiles, WrongParticipantMarkerDiscardsTheClassBeingRead) {
+  Bytes file = SampleFile(Version::k15, true);
+  const size_t secondClass = 38 + 411 + 6 + 2 + 464 + 576 + 6 + 3 * (2 + 181) + 1;
+  le::PutU16(file.data(), secondClass + 2 + 464 + 576 + 6, 1001);
+  const auto [complete, w] = ReadOld(file);
+  EXPECT_EQ(std::tuple(complete, w->GetCount(), w->At(0)->Name(), w->Gliederungen().GetCount()),
+            std::tuple(false, 1, "AK 12", 0));
+}
+
+TEST(OldResultFiles, PredecessorTitles) {
+  const struct {
+    uint16_t event, level;
+    const char* title;  // UTF-8
+    int kind;
+  } kCases[] = {
+      {0, 2, "Einzelmeisterschaften auf Landesebene ", 0},
+      {2, 0, "Einzelwettkämpfe auf Ortsgruppenebene ", 0},
+      {1, 3, "Mannschaftsmeisterschaften auf Bundesebene ", 1},
+      {3, 1, "Mannschaftswettkämpfe auf Bezirksebene ", 1},
+      {0, 4, "Einzelmeisterschaften", 0},
+  };
+  for (const auto& c : kCases) {
+    const auto [complete, w] = ReadOld(ForeignFile(ForeignHeader(c.event, c.level, 2, 1), {}, {}));
+    EXPECT_EQ(std::tuple(complete, w->Header().Title(), int(w->Header().Kind())),
+              std::tuple(true, Oem(c.title), c.kind))
+        << c.event << c.level;
+  }
+}
+
+// Classes by number (even ones female, CPR from the second on unless the
+// lanes index is 5), swapped status codes, a female participant retried in
+// the male class of her name, one message for one that fits nowhere, and a
+// cut record at the end left unread.
+TEST(OldResultFiles, PredecessorFile) {
+  Bytes file = SampleForeignFile(true);
+  file.resize(file.size() + 100, 0x41);
+  MessageCapture messages;
+  const auto [complete, w] = ReadOld(file);
+  const TWettkampfDaten& h = w->Header();
+  EXPECT_EQ(std::tuple(h.LanesIndex(), h.Pool(), h.Venue(), h.Organiser(), h.Host(), h.Date()),
+            std::tuple(5, 0, "Hallenbad West", "Landesverband", "Landesverband", "1. Mai 1989"));
+  std::vector<std::tuple<std::string, int, int, int, int, int32_t, int32_t, int>> classes;
+  for (int i = 0; i < w->GetCount(); ++i) {
+    const TAltersklasse& ak = *w->At(i);
+    classes.emplace_back(ak.Name(), ak.FirstYear(), ak.LastYear(), ak.Flags(), ak.DisciplineCount(),
+                         ak.Discipline(1).V(1), ak.Discipline(2).V(2), ak.GetCount());
+  }
+  using C = decltype(classes)::value_type;
+  EXPECT_EQ(classes, (std::vector<C>{{"Jugend", 1972, 1975, 1, 2, 40000, 100, 1},
+                                     {"Jugend", 1972, 1975, 0, 2, 40000, 100, 1},
+                                     {"Herren", 1900, 1971, 0, 2, 40000, 100, 1}}));
+  const TTeilnehmer* lang = Find(*w, "Lang");
+  ASSERT_NE(lang, nullptr);
+  EXPECT_EQ(std::tuple(lang->Altersklasse(), lang->IsFemale(), lang->Vorname(), lang->Gliederung(), lang->Time(1),
+                       lang->Deduction(1), lang->Deduction(2), lang->Heat(2), lang->Lane(2), lang->CprValue()),
+            std::tuple("Herren", false, "Ida", "WW", 6540, 0, -1, 3, 3, 1200));
+  EXPECT_EQ(messages.list, std::vector<std::string>{"Nirgends, Udo (Altersklasse Senioren) konnte nicht eingef" +
+                                                    Oem("ü") + "gt werden."});
+  EXPECT_FALSE(complete);
+
+  const auto [whole, cpr] =
+      ReadOld(ForeignFile(ForeignHeader(0, 0, 3, 0),
+                          {ForeignClass("A", 1, 2, {}), ForeignClass("B", 1, 2, {}), ForeignClass("C", 1, 2, {})},
+                          {ForeignParticipant(true, "X", "", "B", 1, {{"1:00,0", -1}})}));
+  EXPECT_EQ(
+      std::tuple(whole, cpr->At(0)->Flags(), cpr->At(1)->Flags(), cpr->At(2)->Flags(), cpr->At(0)->At(0)->Deduction(1)),
+      std::tuple(true, 3, 0, 2, -2));
+}
