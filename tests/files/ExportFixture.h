@@ -15,7 +15,9 @@ namespace exporttest {
 
 inline TDisziplin Linear(int d) {
   TDisziplin disc;
-  disc.SetName("D" + std::to_string(d)), disc.SetKind(kKindLinear), disc.SetV(1, 100000);
+  disc.SetName("D" + std::to_string(d));
+  disc.SetKind(kKindLinear);
+  disc.SetV(1, 100000);
   return disc;
 }
 
@@ -49,7 +51,9 @@ inline void Add(TAltersklasse& ak, bool individual, const Entry& e) {
   }
   t->SetDeduction(ak.DisciplineCount(), e.lastDeduction);
   if (e.absentDiscipline) t->SetDeduction(e.absentDiscipline, -3);
-  t->SetCprValue(e.cpr), t->SetCprTime(935), t->SetCprStation(3);
+  t->SetCprValue(e.cpr);
+  t->SetCprTime(935);
+  t->SetCprStation(3);
   t->SetFlag(TTeilnehmer::kAusserKonkurrenz, e.outside);
   ak.Insert(t);
 }

@@ -56,8 +56,11 @@ TEST(OutputDevice, WalksPagesAndItemsInOrderWithTheHooks) {
     EXPECT_EQ(d.log, r.log) << r.from << ".." << r.to;
   }
   LogDevice d(doc.get()), none(nullptr);
-  d.DrawPage(4), d.DrawPage(0), d.DrawPage(3);
-  none.PrintRange(1, 9), none.DrawPage(1);
+  d.DrawPage(4);
+  d.DrawPage(0);
+  d.DrawPage(3);
+  none.PrintRange(1, 9);
+  none.DrawPage(1);
   EXPECT_EQ(std::tuple(d.log, none.log), std::tuple(" B3 i30 i31 E3", " P BD ED"));
 }
 
@@ -167,7 +170,9 @@ class PdfReportTest : public ::testing::Test {
  protected:
   PdfReportTest() : saved_(SetClock([] { return MakeDateTime(2026, 12, 5, 14, 3, 9); })) {
     TWettkampfDaten h = w_.Header();
-    h.SetTitle(Oem("Bezirksmeisterschaft Süd")), h.SetVenue(Oem("Gießen")), h.SetDate("5.12.2026");
+    h.SetTitle(Oem("Bezirksmeisterschaft Süd"));
+    h.SetVenue(Oem("Gießen"));
+    h.SetDate("5.12.2026");
     w_.SetHeader(h);
     for (const char* cls : {"Jugend", "Senioren"}) {
       auto ak = aktest::MakeClass(2);

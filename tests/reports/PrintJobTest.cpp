@@ -61,10 +61,13 @@ TEST_F(PrintJobTest, CertificateFieldsFollowTheLayoutAndTheResult) {
   for (const auto& c : kCases) {
     auto w = Competition({1, 2});
     TWettkampfDaten h = w->Header();
-    h.SetDate("Sa 5.12.2026"), h.SetKind(c.team ? TWettkampfDaten::kTeams : TWettkampfDaten::kIndividual);
+    h.SetDate("Sa 5.12.2026");
+    h.SetKind(c.team ? TWettkampfDaten::kTeams : TWettkampfDaten::kIndividual);
     w->SetHeader(h);
-    w->At(0)->SetName("Jugend 12"), w->At(1)->SetName("Jugend 12w");
-    w->At(1)->At(1)->SetTime(1, 0), w->At(1)->At(1)->SetTime(2, 0);
+    w->At(0)->SetName("Jugend 12");
+    w->At(1)->SetName("Jugend 12w");
+    w->At(1)->At(1)->SetTime(1, 0);
+    w->At(1)->At(1)->SetTime(2, 0);
     for (int k = 0; k < 2; ++k) w->At(k)->Evaluate();
     TDruckauftrag job(*w, c.ageClass, c.participant, 0, 0);
     job.BuildCertificates(c.layout, 0, c.withResult);

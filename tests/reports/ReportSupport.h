@@ -40,8 +40,13 @@ inline void AddPeople(TAltersklasse& ak, int n, int orgs = 1) {
 inline std::unique_ptr<TWettkampf> Competition(std::initializer_list<int> people, int orgs = 1) {
   auto w = std::make_unique<TWettkampf>();
   TWettkampfDaten h = w->Header();
-  h.SetTitle("Bezirksmeisterschaft"), h.SetVenue(Oem("Gießen")), h.SetHost("OG Nord"), h.SetOrganiser("Bezirk");
-  h.SetDate("5.12.2026"), h.SetLanesIndex(5), h.SetPool(1);
+  h.SetTitle("Bezirksmeisterschaft");
+  h.SetVenue(Oem("Gießen"));
+  h.SetHost("OG Nord");
+  h.SetOrganiser("Bezirk");
+  h.SetDate("5.12.2026");
+  h.SetLanesIndex(5);
+  h.SetPool(1);
   w->SetHeader(h);
   int i = 0;
   for (int n : people) {

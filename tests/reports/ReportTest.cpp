@@ -116,7 +116,8 @@ TEST_F(ReportTest, AgeClassesBySelectionMarksEmptinessAndNewPages) {
   };
   auto w = Competition({2, 0, 1});
   for (const auto& c : kCases) {
-    w->SetAllMarks(false), w->SetMark(c.mark, true);
+    w->SetAllMarks(false);
+    w->SetMark(c.mark, true);
     TAusdruck r("Vk", {}, {}, *w);
     r.Selection = c.selection, r.WithEmptyAgeClasses = c.withEmpty, r.NewPagePerAgeClass = c.newPage;
     r.WithHead = c.head;

@@ -17,7 +17,8 @@ void SetHeats(TAltersklasse& ak, const std::vector<std::tuple<int, int>>& heatLa
   for (int i = 0; i < ak.GetCount(); ++i) {
     TTeilnehmer& t = *ak.At(i);
     const auto [heat, lane] = heatLane[std::stoul(t.Name(true).substr(1)) - 1];
-    t.SetHeat(1, static_cast<int16_t>(heat)), t.SetLane(1, static_cast<int16_t>(lane));
+    t.SetHeat(1, static_cast<int16_t>(heat));
+    t.SetLane(1, static_cast<int16_t>(lane));
   }
 }
 
@@ -126,7 +127,8 @@ TEST_F(StartListTest, CprListHasOneBlockPerStartTimeOfTheCprClasses) {
   for (int i = 0; i < ak.GetCount(); ++i) {
     TTeilnehmer& t = *ak.At(i);
     const auto& s = slots[std::stoul(t.Name(true).substr(1)) - 1];
-    t.SetCprTime(s[0]), t.SetCprStation(s[1]);
+    t.SetCprTime(s[0]);
+    t.SetCprStation(s[1]);
   }
   TDruckauftrag job(*w, 0, 0, 0, 0);
   job.BuildCprStartList(false, false, false, true);

@@ -22,7 +22,8 @@ void WriteCompetition(const std::string& path) {
   w.SetHeader(h);
   auto ak = aktest::MakeClass(1);
   TTeilnehmer* t = aktest::Tn("N1");
-  t->SetGliederung("OG"), t->SetTime(1, 3000);
+  t->SetGliederung("OG");
+  t->SetTime(1, 3000);
   ak->Insert(t);
   w.Insert(ak.release());
   TYrStream s(path, stCreate);

@@ -180,8 +180,10 @@ TEST_F(DocumentTest, UnnamedSaveCancelledOrFailedKeepsTheDocumentModified) {
   // failed save keep the window open; No lets it close.
   std::ofstream(Path("Datei").toStdString()) << "keine Mappe";
   desk.AnswerMessage(mrCancel);
-  desk.AnswerMessage(mrYes), desk.CancelFile();
-  desk.AnswerMessage(mrYes), desk.AnswerFile(Path("Datei/x.ERG"), 1);
+  desk.AnswerMessage(mrYes);
+  desk.CancelFile();
+  desk.AnswerMessage(mrYes);
+  desk.AnswerFile(Path("Datei/x.ERG"), 1);
   desk.AnswerMessage(mrNo);
   EXPECT_EQ((std::vector<bool>{doc.ModifiedQueryOk(), doc.ModifiedQueryOk(), doc.ModifiedQueryOk(),
                                doc.ModifiedQueryOk()}),

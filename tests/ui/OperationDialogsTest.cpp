@@ -34,7 +34,9 @@ std::unique_ptr<TWettkampf> Competition(int participants, uint16_t index = 3, ui
                                         uint16_t kind = TWettkampfDaten::kIndividual) {
   auto w = std::make_unique<TWettkampf>();
   TWettkampfDaten h = w->Header();
-  h.SetLanesIndex(index), h.SetCprStationsIndex(index), h.SetKind(kind);
+  h.SetLanesIndex(index);
+  h.SetCprStationsIndex(index);
+  h.SetKind(kind);
   w->SetHeader(h);
   TAltersklasse::Disciplines discs;
   for (TDisziplin& d : discs) d.SetKind(kKindLinear), d.SetV(1, 100000);
@@ -42,7 +44,9 @@ std::unique_ptr<TWettkampf> Competition(int participants, uint16_t index = 3, ui
   ak->Define("Jugend", 1990, 1991, classFlags, 2, discs);
   for (int i = 1; i <= participants; ++i) {
     auto* t = new TTeilnehmer;
-    t->SetName(true, "T" + std::to_string(i)), t->SetAltersklasse("Jugend"), t->SetTime(1, 3000 + 100 * i);
+    t->SetName(true, "T" + std::to_string(i));
+    t->SetAltersklasse("Jugend");
+    t->SetTime(1, 3000 + 100 * i);
     ak->Insert(t);
   }
   w->Insert(ak);
@@ -118,7 +122,8 @@ TEST(ResetDialog, PresetsAndTheUsersOwnChoice) {
 
   auto w = Competition(1);
   TTeilnehmer& t = *w->At(0)->At(0);
-  t.SetHeat(1, 2), t.SetHeat(3, 7);
+  t.SetHeat(1, 2);
+  t.SetHeat(3, 7);
   dlg.ApplyTo(*w);
   EXPECT_EQ(std::tuple(t.Heat(1), t.Heat(3), t.Time(1)), std::tuple(2, 0, 3100));
 }

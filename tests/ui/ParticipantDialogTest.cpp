@@ -191,8 +191,13 @@ TEST(ParticipantDialog, StoredValuesBeyondTheRangesNeverBlockAnUntouchedOk) {
   // and beyond the edit's eight digits, a clock of 25:30.
   auto w = Competition(true, true);
   TTeilnehmer t;
-  t.SetHeat(1, 1000), t.SetHeat(2, 32767), t.SetLane(1, 120), t.SetDeduction(1, -100), t.SetDeduction(2, 12000);
-  t.SetCprStation(150), t.SetCprTime(2530);
+  t.SetHeat(1, 1000);
+  t.SetHeat(2, 32767);
+  t.SetLane(1, 120);
+  t.SetDeduction(1, -100);
+  t.SetDeduction(2, 12000);
+  t.SetCprStation(150);
+  t.SetCprTime(2530);
   std::vector<std::string> shown;
   for (int32_t cpr : {1234567, 2147483647}) {
     t.SetCprValue(cpr);
@@ -267,7 +272,10 @@ TEST(MergeOptions, BoxesGiveTheirBitsAndTheMergeTakesOrganisationAndCount) {
   auto source = Competition(true, false);
   for (auto [name, time] : {std::pair{"Schnell", 3000}, {"Langsam", 4000}}) {
     auto* p = new TTeilnehmer;
-    p->SetName(true, name), p->SetAltersklasse("Jugend"), p->SetGliederung("BY"), p->SetTime(1, time);
+    p->SetName(true, name);
+    p->SetAltersklasse("Jugend");
+    p->SetGliederung("BY");
+    p->SetTime(1, time);
     source->At(0)->Insert(p);
   }
   dlg.ApplyTo(*target, *source);

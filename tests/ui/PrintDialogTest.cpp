@@ -71,7 +71,9 @@ TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder
       {0, {"ErgAKNeueSeiteCB", "ErgGliederungenCB", "MitBlock5CB", "EinzelwertungCB", "AlleAKCB"},
        [](TDruckenDlg& d) { d.findChild<QListWidget*>("ListBox1")->item(2)->setSelected(true); },
        [&](TDruckauftrag& j) {
-         c->SetAllMarks(false), c->SetMark(1, true), c->SetMark(2, true);
+         c->SetAllMarks(false);
+         c->SetMark(1, true);
+         c->SetMark(2, true);
          j.BuildResultList(2, false, true, true, true, false, false, true, true, false, false, 0);
        }},
       {1, {"QualAKDatenCB", "QualGliederungenCB", "MitDruckkopfCB", "MitBlock5CB"}, {},
