@@ -32,7 +32,11 @@ constexpr char kIncomplete[] = "Die Datei ist unvollständig; es wurde nur ein T
 // What reading a file needs beyond the file's own size.
 constexpr int64_t kLoadReserve = 15000;
 
-bool ReadCurrentFormat(TWettkampf& competition, TYrStream& stream) { return competition.Load(stream); }
+// A file that lacks only the trailing byte of its last list has ended early
+// too.
+bool ReadCurrentFormat(TWettkampf& competition, TYrStream& stream) {
+  return competition.Load(stream) && stream.Status == 0;
+}
 
 // The five header texts in the order they are compared. Each reader returns
 // whether it read the file to its end.

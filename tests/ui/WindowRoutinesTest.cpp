@@ -1,4 +1,7 @@
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -161,4 +164,16 @@ TEST(WindowRoutines, TheProgramsDesktopSpeaksGerman) {
   // Numbers and Qt's own dialogs in German.
   EXPECT_EQ(std::tuple(QLocale().toString(9999.0, 'f', 2), QCoreApplication::translate("QPlatformTheme", "Cancel")),
             std::tuple(QString("9.999,00"), QString("Abbrechen")));
+}
+
+// The application object is made before any test: a write into a pipe
+// whose reader has gone fails instead of ending the program.
+TEST(WindowRoutines, AWriteIntoAPipeWithoutReaderFails) {
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  ::close(fds[0]);
+  const ssize_t written = ::write(fds[1], "x", 1);
+  const int error = errno;
+  ::close(fds[1]);
+  EXPECT_EQ(std::pair(written, error), std::pair(ssize_t{-1}, EPIPE));
 }

@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "CodePage.h"
+#include "FileTestSupport.h"
+#include "ImportSeeds.h"
+#include "LoadSeeds.h"
+#include "MessageCapture.h"
+#include "OldFileSeeds.h"
+#include "VkLoadSave.h"
+#include "VkWettk.h"
+#include "YrClock.h"
+#include "YrText.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using Messages = std::vector<std::string>;
+using oldseeds::Version;
+
+const std::string kUnknownResultFile = "Unbekanntes Ergebnisdateiformat.";
+const std::string kUnknownFormat = "Unbekanntes Dateiformat.";
+const std::string kLoadFailed = "Fehler beim Laden der Datei.";
+const std::string kSaveFailed = "Fehler beim Speichern der Datei.";
+
+class LoadSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = ::testing::TempDir() + "loadsaveXXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
+    dir_ = tmpl;
+  }
+  void TearDown() override {
+    for (const std::string& m : mounts_) ::umount2(m.c_str(), MNT_DETACH);
+    std::filesystem::remove_all(dir_);
+  }
+  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+  void Put(const std::string& name, const Bytes& b) const { filetest::WriteFile(Path(name), b); }
+  Bytes Get(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+  }
+  // The entries of a folder, sorted: no temporary file may stay behind.
+  std::vector<std::string> Names(const std::string& folder = "") const {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(Path(folder))) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  // A small tmpfs; false when none can be mounted here.
+  bool Mount(const std::string& name, const char* options) {
+    std::filesystem::create_directory(Path(name));
+    if (::mount("tmpfs", Path(name).c_str(), "tmpfs", 0, options) != 0) return false;
+    mounts_.push_back(Path(name));
+    return true;
+  }
+  std::string dir_;
+  std::vector<std::string> mounts_;
+};
+
+// Years of every class: what the year-neutral template moves.
+std::vector<std::pair<int, int>> Years(const TWettkampf& w) {
+  std::vector<std::pair<int, int>> y;
+  for (int i = 0; i < w.GetCount(); ++i) y.emplace_back(w.At(i)->FirstYear(), w.At(i)->LastYear());
+  return y;
+}
+
+std::unique_ptr<TWettkampf> LargeCompetition() {
+  auto w = vkseeds::FullCompetition();
+  TAltersklasse* ak = vkseeds::MakeClass("Viele", 1960, 1970, 0, 6);
+  vkseeds::AddParticipants(*ak, 400, true, 9);
+  w->Insert(ak);
+  return w;
+}
+
+}  // namespace
+
+// An older file whose one class has five disciplines, so that the five
+// results of every participant are scored.
+Bytes OldFile(Version v) {
+  using namespace oldseeds;
+  const bool v21 = v == Version::k21;
+  const std::vector<Discipline> five(5, {"Retten", v21 ? 2 : 500, v21 ? 50000 : 1});
+  OldClass c{ClassRecord(v, "AK 12", 1982, 1983, 0, five), Entries(v), {}};
+  for (int i = 0; i < 3; ++i) c.participants.push_back(Participant(v, true, i, "AK 12"));
+  const Bytes header = OldHeader(v, true).bytes();
+  return VersionFile(v, header, static_cast<int64_t>(header.size()), Body(v, {c}, {Organisation("DLRG", 2)}));
+}
+
+Bytes Cut(const Bytes& b, size_t n) { return Bytes(b.begin(), b.end() - static_cast<long>(n)); }
+
+// The first 38 bytes pick the reader; a file whose reader stopped early still
+// loads, with a word to the user.
+TEST_F(LoadSave, TheHeaderPicksTheReader) {
+  const Bytes current = vkseeds::Stored(*vkseeds::FullCompetition());
+  const Bytes v21 = OldFile(Version::k21);
+  Bytes not26 = v21;
+  not26[37] = ' ';
+  const Messages incomplete = {Oem("Die Datei ist unvollständig; es wurde nur ein Teil gelesen.")};
+  const Messages unknown = {kUnknownResultFile, kLoadFailed};
+  const struct { const char* name; Bytes file; int code; int classes; Messages messages; } cases[] = {
+      {"current", current, 1, 4, {}},
+      {"current-99", current, 99, 4, {}},
+      {"current-cut", Cut(current, 1), 1, 4, incomplete},
+      {"v21", v21, 1, 1, {}},
+      {"v21-cut", Cut(v21, 50), 1, 1, incomplete},
+      {"v15", OldFile(Version::k15), 1, 1, {}},
+      {"v10", OldFile(Version::k10), 1, 1, {}},
+      {"tlo", oldseeds::SampleForeignFile(true), 1, 3,
+       {Oem("Nirgends, Udo (Altersklasse Senioren) konnte nicht eingefügt werden.")}},
+      {"not26", not26, 1, -1, unknown},
+      {"empty", {}, 1, -1, unknown},
+      {"template", current, 2, -1, {kUnknownFormat, kLoadFailed}},
+  };
+  for (const auto& c : cases) {
+    Put(c.name, c.file);
+    MessageCapture m;
+    const auto w = LoadCompetition(Path(c.name), c.code);
+    EXPECT_EQ(std::tuple(w ? w->GetCount() : -1, m.list), std::tuple(c.classes, c.messages)) << c.name;
+  }
+  MessageCapture m;
+  EXPECT_EQ(std::tuple(LoadCompetition(Path("missing.erg"), 1) == nullptr, m.list), std::tuple(true, unknown));
+}
+
+// Into a given competition: result files, imports, codes that read nothing
+// and codes the load does not know.
+TEST_F(LoadSave, CodesOfTheLoadIntoACompetition) {
+  Put("result.erg", vkseeds::Stored(*vkseeds::FullCompetition()));
+  Put("lines.txt", importseeds::SampleText(true));
+  const int32_t preset = importseeds::Competition(importseeds::kTextPersons)->ParticipantCount();
+  const Messages unknown = {kUnknownFormat, kLoadFailed};
+  const struct { int code; const char* file; bool loaded; int32_t participants; Messages messages; } cases[] = {
+      {1, "result.erg", true, 14, {}}, {99, "result.erg", true, 14, {}},
+      {5, "lines.txt", true, preset + 2, {Oem("Niemand, Ida (Altersklasse AK 99w) konnte nicht eingefügt werden.")}},
+      {5, "missing.txt", false, preset, {kLoadFailed}},
+      {3, "missing.txt", false, preset, {kLoadFailed}}, {4, "result.erg", true, preset, {}},
+      {6, "result.erg", true, preset, {}}, {7, "result.erg", true, preset, {}},
+      {0, "result.erg", false, preset, unknown}, {8, "result.erg", false, preset, unknown},
+      {12, "result.erg", false, preset, unknown},
+  };
+  for (const auto& c : cases) {
+    const auto w = importseeds::Competition(importseeds::kTextPersons);
+    MessageCapture m;
+    const bool loaded = LoadCompetition(Path(c.file), *w, c.code);
+    EXPECT_EQ(std::tuple(loaded, w->ParticipantCount(), m.list), std::tuple(c.loaded, c.participants, c.messages))
+        << c.code;
+  }
+}
+
+TEST_F(LoadSave, MemoryCheck) {
+  const Bytes file = vkseeds::Stored(*vkseeds::FullCompetition());
+  Put("a.erg", file);
+  std::vector<std::tuple<bool, Messages>> got;
+  for (uint64_t avail : {file.size() + 14999, file.size() + 15000}) {
+    const TMemAvailSource saved = SetMemAvailSource([avail] { return avail; });
+    MessageCapture m;
+    const bool loaded = LoadCompetition(Path("a.erg"), 1) != nullptr;
+    SetMemAvailSource(saved);
+    got.emplace_back(loaded, m.list);
+  }
+  EXPECT_EQ(got, (std::vector<std::tuple<bool, Messages>>{{false, {"Zu wenig Speicher, um die Datei zu laden."}},
+                                                          {true, {}}}));
+}
+
+// Saved in 2026, the template holds the years of 1990; it loads with the
+// years of 2026 in 2026 and one higher in 2027.
+TEST_F(LoadSave, YearNeutralTemplate) {
+  const auto w = vkseeds::FullCompetition();
+  const auto before = Years(*w);
+  const TYrClock saved = SetClock([] { return MakeDateTime(2026, 12, 31, 23, 59); });
+  EXPECT_TRUE(SaveCompetition(Path("t.erg"), *w, 2));
+  const auto stored = Years(*LoadCompetition(Path("t.erg"), 1));
+  TWettkampf sameYear, nextYear;
+  LoadCompetition(Path("t.erg"), sameYear, 2);
+  SetClock([] { return MakeDateTime(2027, 1, 1); });
+  LoadCompetition(Path("t.erg"), nextYear, 2);
+  SetClock(saved);
+  auto shifted = [](std::vector<std::pair<int, int>> y, int by) {
+    for (auto& [a, b] : y) a += by, b += by;
+    return y;
+  };
+  EXPECT_EQ(std::tuple(Years(*w), stored, Years(sameYear), Years(nextYear)),
+            std::tuple(before, shifted(before, -36), before, shifted(before, 1)));
+}
+
+// The name keeps its case; the file it replaces becomes the backup; codes
+// without a writer leave an empty file.
+TEST_F(LoadSave, SavingOverAFileKeepsItAsTheBackup) {
+  Put("Lauf.Erg", {'a', 'l', 't'});
+  Put("Lauf.BAK", {'u', 'r', 'a', 'l', 't'});
+  const auto w = vkseeds::FullCompetition();
+  MessageCapture m;
+  EXPECT_TRUE(SaveCompetition(Path("Lauf.Erg"), *w, 1));
+  EXPECT_EQ(std::tuple(Names(), Get("Lauf.Erg"), Get("Lauf.BAK")),
+            std::tuple(std::vector<std::string>{"Lauf.BAK", "Lauf.Erg"}, vkseeds::Stored(*w), Bytes{'a', 'l', 't'}));
+  for (int code : {3, 4}) {
+    const Bytes previous = Get("Lauf.Erg");
+    EXPECT_TRUE(SaveCompetition(Path("Lauf.Erg"), *w, code));
+    EXPECT_EQ(std::tuple(Get("Lauf.Erg"), Get("Lauf.BAK")), std::tuple(Bytes{}, previous)) << code;
+  }
+  EXPECT_EQ(m.list, Messages{});
+}
+
+// A folder that cannot be written (a path under a regular file: root may
+// write into a read-only folder).
+TEST_F(LoadSave, SavingWhereNoFileCanBeMadeFails) {
+  Put("plain", {'x'});
+  MessageCapture m;
+  EXPECT_EQ(std::tuple(SaveCompetition(Path("plain/new.erg"), *vkseeds::FullCompetition(), 1), m.list, Names()),
+            std::tuple(false, Messages{kSaveFailed}, std::vector<std::string>{"plain"}));
+}
+
+// A full disk and a read-only file system (small tmpfs mounts): target and
+// backup stay as they were, no temporary file is left.
+TEST_F(LoadSave, AFailedSaveKeepsTargetAndBackup) {
+  if (!Mount("full", "size=64k") || !Mount("ro", "size=64k"))
+    GTEST_SKIP() << "no small file system can be mounted here: " << std::strerror(errno);
+  const auto big = LargeCompetition();
+  ASSERT_GT(vkseeds::Stored(*big).size(), 64u * 1024);
+  const Bytes target = vkseeds::Stored(*vkseeds::FullCompetition()), backup = {'b', 'a', 'k'};
+  for (const char* folder : {"full", "ro"}) {
+    const std::string f = folder;
+    Put(f + "/wk.erg", target);
+    Put(f + "/wk.BAK", backup);
+    if (f == "ro") {
+      ASSERT_EQ(::mount("tmpfs", Path(f).c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    }
+    MessageCapture m;
+    EXPECT_EQ(std::tuple(SaveCompetition(Path(f + "/wk.erg"), *big, 1), m.list, Names(f), Get(f + "/wk.erg"),
+                         Get(f + "/wk.BAK")),
+              std::tuple(false, Messages{kSaveFailed}, std::vector<std::string>{"wk.BAK", "wk.erg"}, target, backup))
+        << f;
+  }
+}
+
+// vkdump reads every version, saves by code, and fails (instead of dying)
+// when the reader of its output goes away.
+TEST_F(LoadSave, Vkdump) {
+  Put("v15.erg", OldFile(Version::k15));
+  const filetest::DumpRun show = filetest::Vkdump("show " + Path("v15.erg"));
+  EXPECT_EQ(std::tuple(show.status, show.out.find("\"AK 12\"") != std::string::npos), std::tuple(0, true));
+  const filetest::DumpRun save = filetest::Vkdump("save " + Path("v15.erg") + " 1 " + Path("out.erg"));
+  const Bytes out = Get("out.erg");
+  ASSERT_GE(out.size(), 38u);
+  const auto back = LoadCompetition(Path("out.erg"), 1);
+  EXPECT_EQ(std::tuple(save.status, std::string(out.begin(), out.begin() + 38), back ? back->GetCount() : -1),
+            std::tuple(0, std::string(TWettkampf::kFileHeader), 1));
+
+  Put("big.erg", vkseeds::Stored(*LargeCompetition()));
+  const std::string cmd = std::string("bash -c '") + VKDUMP_PATH + " show " + Path("big.erg") + " 2>" +
+                          Path("err") + " | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}'";
+  const int status = std::system(cmd.c_str());
+  const Bytes err = Get("err");
+  EXPECT_EQ(std::tuple(WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(err.begin(), err.end())),
+            std::tuple(1, std::string("vkdump: cannot write the standard output\n")));
+}
