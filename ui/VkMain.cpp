@@ -21,7 +21,6 @@
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "About.h"
@@ -65,8 +64,8 @@ QString FirstFile(std::initializer_list<QString> candidates) {
 RulesFiles FindRulesFiles(const QString& programPath) {
   const QFileInfo program(programPath);
   const QString dir = program.absolutePath() + u'/';
-  // The program's own name with another extension; on Linux it has none.
-  const QString own = dir + (program.suffix().isEmpty() ? program.fileName() : program.completeBaseName());
+  // The program's own name with its extension (none on Linux) replaced.
+  const QString own = dir + program.completeBaseName();
   return {FirstFile({own + QStringLiteral(".HLP"), dir + QStringLiteral("REGELW99.HLP")}),
           FirstFile({dir + QStringLiteral("REGELW07.PDF"), own + QStringLiteral(".PDF")})};
 }

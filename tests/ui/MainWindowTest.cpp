@@ -4,6 +4,7 @@
 // saved and read back. The screenshots land in the build folder for review.
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -146,15 +147,17 @@ TEST_F(MainWindowTest, StatusLineOnAParticipantAndOnTheEmptyRow) {
   QStatusTipEvent tip(w->Grid()->statusTip());
   QApplication::sendEvent(w->Grid(), &tip);
   const std::string onParticipant = Label(*w, "InfoIndicator");
+  const std::string gridHint = Label(*w, "StatusLine");
   w->Grid()->SetCurrent(5, 3);
+  w->Action("FileOpenItem")->showStatusText(w->menuBar());
   // Edit is off on the empty row, yet Enter there opens a new participant.
   desk.AnswerDialog("TTeilnehmerDlg", mrCancel);
   QTest::keyClick(w->Grid(), Qt::Key_Return);
-  EXPECT_EQ(std::tuple(onParticipant, Label(*w, "InfoIndicator"), Label(*w, "StatusLine"),
+  EXPECT_EQ(std::tuple(onParticipant, Label(*w, "InfoIndicator"), gridHint, Label(*w, "StatusLine"),
                        Label(*w, "ModifiedIndicator"), Label(*w, "ActivityIndicator"),
                        w->Action("EditEditItem")->isEnabled(), w->Action("EditPasteItem")->isEnabled(), desk.Dialogs()),
-            std::tuple("2/4/4", "4/4", "Anzeige der Altersklasse Jugend (männlich) (1990 - 1991)", "", "Bereit", false,
-                       true, Texts{"TTeilnehmerDlg"}));
+            std::tuple("2/4/4", "4/4", "Anzeige der Altersklasse Jugend (männlich) (1990 - 1991)",
+                       "Existierende Wettkampfdatei öffnen", "", "Bereit", false, true, Texts{"TTeilnehmerDlg"}));
 }
 
 TEST_F(MainWindowTest, NextAndPreviousAgeClassWrapAround) {
@@ -213,41 +216,24 @@ TEST_F(MainWindowTest, EveryCommandAsksItsDialog) {
   const std::string closeQuestion = "Die Datei ´" + S(file) + "´ wurde geändert. Speichern?";
   // action -> what the desktop is asked
   const std::vector<std::pair<std::string, std::string>> table = {
-      {"FileNewItem", "dialog TFileNewDlg"},
-      {"FileOpenItem", "open Wettkampf öffnen"},
-      {"FileSaveItem", ""},
-      {"FileSaveAsItem", "save Wettkampf speichern unter"},
-      {"FilePrintItem", "dialog TDruckenDlg"},
-      {"FilePrintSetupItem", "printer setup "},
-      {"EditCopyItem", ""},
-      {"EditPasteItem", ""},
-      {"EditCutItem", ""},
-      {"EditDelItem", "message " + deleteQuestion},
-      {"EditFindItem", ""},
-      {"EditNewItem", "dialog TTeilnehmerDlg"},
-      {"EditEditItem", "dialog TTeilnehmerDlg"},
-      {"EditLaufItem", "dialog TLaufanzeigeDlg"},
-      {"WettkampfDatenItem", "dialog TWettkampfDatenDlg"},
-      {"WettkampfAltersklassenItem", "dialog TAltersklassenDlg"},
-      {"WettkampfGliederungenItem", "dialog TGliederungenDlg"},
-      {"WettkampfRekordeItem", "dialog TRekordeDlg"},
+      {"FileNewItem", "dialog TFileNewDlg"}, {"FileOpenItem", "open Wettkampf öffnen"}, {"FileSaveItem", ""},
+      {"FileSaveAsItem", "save Wettkampf speichern unter"}, {"FilePrintItem", "dialog TDruckenDlg"},
+      {"FilePrintSetupItem", "printer setup "}, {"EditCopyItem", ""}, {"EditPasteItem", ""}, {"EditCutItem", ""},
+      {"EditDelItem", "message " + deleteQuestion}, {"EditFindItem", ""}, {"EditNewItem", "dialog TTeilnehmerDlg"},
+      {"EditEditItem", "dialog TTeilnehmerDlg"}, {"EditLaufItem", "dialog TLaufanzeigeDlg"},
+      {"WettkampfDatenItem", "dialog TWettkampfDatenDlg"}, {"WettkampfAltersklassenItem", "dialog TAltersklassenDlg"},
+      {"WettkampfGliederungenItem", "dialog TGliederungenDlg"}, {"WettkampfRekordeItem", "dialog TRekordeDlg"},
       {"WettkampfPersonalItem", "message Die Funktion steht leider noch nicht zur Verfügung."},
       {"WettkampfQualifikationItem", "dialog TQualifikationDlg"},
       {"WettkampfLaufbesetzungItem", "dialog TLaufbesetzungDlg"},
-      {"WettkampfZuruecksetzenItem", "dialog TZuruecksetzenDlg"},
-      {"WettkampfStreichenItem", "dialog TStreichenDlg"},
+      {"WettkampfZuruecksetzenItem", "dialog TZuruecksetzenDlg"}, {"WettkampfStreichenItem", "dialog TStreichenDlg"},
       {"WettkampfHLWItem", "dialog THLWLaufbesetzungDlg"},
       {"HelpRegelwerk99Item", "shell open " + dir + "REGELW99.HLP"},
-      {"HelpRegelwerk07Item", "shell open " + dir + "REGELW07.PDF"},
-      {"HelpTipsItem", "dialog TTipsDlg"},
-      {"HelpAboutItem", "dialog TAboutBox"},
-      {"AltersklasseEinfuegenItem", "dialog TAltersklassenDatenDlg"},
+      {"HelpRegelwerk07Item", "shell open " + dir + "REGELW07.PDF"}, {"HelpTipsItem", "dialog TTipsDlg"},
+      {"HelpAboutItem", "dialog TAboutBox"}, {"AltersklasseEinfuegenItem", "dialog TAltersklassenDatenDlg"},
       {"AltersklasseBearbeitenItem", "dialog TAltersklassenDatenDlg"},
-      {"AltersklasseLoeschenItem", "message " + classQuestion},
-      {"ImportItem", "open Datei importieren"},
-      {"NextAgeClassKey", ""},
-      {"PrevAgeClassKey", ""},
-      {"FileExitItem", "message " + closeQuestion},
+      {"AltersklasseLoeschenItem", "message " + classQuestion}, {"ImportItem", "open Datei importieren"},
+      {"NextAgeClassKey", ""}, {"PrevAgeClassKey", ""}, {"FileExitItem", "message " + closeQuestion},
   };
   std::vector<std::pair<std::string, std::string>> got;
   std::vector<std::string> everyAction;
@@ -258,7 +244,8 @@ TEST_F(MainWindowTest, EveryCommandAsksItsDialog) {
     const std::string kind = expected.substr(0, expected.find(' '));
     if (kind == "dialog") desk.AnswerDialog(expected.substr(7), mrCancel);
     // Questions take an answer, a notice with only OK none.
-    if (kind == "message" && name != "WettkampfPersonalItem") desk.AnswerMessage(name == "FileExitItem" ? mrCancel : mrNo);
+    if (kind == "message" && name != "WettkampfPersonalItem")
+      desk.AnswerMessage(name == "FileExitItem" ? mrCancel : mrNo);
     if (kind == "open" || kind == "save") desk.CancelFile();
     if (kind == "printer") desk.AnswerPrinterSetup(false);
     const size_t before = desk.asked.size();
@@ -312,38 +299,22 @@ TEST_F(MainWindowTest, EveryShortcutTriggersItsCommand) {
     QObject::disconnect(a, &QAction::triggered, w.get(), nullptr);
     QObject::connect(a, &QAction::triggered, [&triggered, a] { ++triggered[S(a->objectName())]; });
   }
+  const Qt::KeyboardModifiers none, alt = Qt::AltModifier, ctrl = Qt::ControlModifier;
   const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, std::string>> keys = {
-      {Qt::Key_F3, {}, "FileOpenItem"},
-      {Qt::Key_F2, {}, "FileSaveItem"},
-      {Qt::Key_F4, {}, "FilePrintItem"},
-      {Qt::Key_X, Qt::AltModifier, "FileExitItem"},
-      {Qt::Key_Delete, Qt::ControlModifier, "EditCutItem"},
-      {Qt::Key_Insert, Qt::ControlModifier, "EditCopyItem"},
-      {Qt::Key_Insert, Qt::ShiftModifier, "EditPasteItem"},
-      {Qt::Key_Delete, {}, "EditDelItem"},
-      {Qt::Key_S, Qt::ControlModifier, "EditFindItem"},
-      {Qt::Key_Insert, {}, "EditNewItem"},
-      {Qt::Key_Return, {}, "EditEditItem"},
-      {Qt::Key_L, Qt::ControlModifier | Qt::AltModifier, "EditLaufItem"},
-      {Qt::Key_W, Qt::AltModifier, "WettkampfDatenItem"},
-      {Qt::Key_A, Qt::AltModifier, "WettkampfAltersklassenItem"},
-      {Qt::Key_G, Qt::AltModifier, "WettkampfGliederungenItem"},
-      {Qt::Key_R, Qt::AltModifier, "WettkampfRekordeItem"},
-      {Qt::Key_P, Qt::AltModifier, "WettkampfPersonalItem"},
-      {Qt::Key_Q, Qt::AltModifier, "WettkampfQualifikationItem"},
-      {Qt::Key_L, Qt::AltModifier, "WettkampfLaufbesetzungItem"},
-      {Qt::Key_Z, Qt::AltModifier, "WettkampfZuruecksetzenItem"},
-      {Qt::Key_S, Qt::AltModifier, "WettkampfStreichenItem"},
-      {Qt::Key_9, Qt::ControlModifier, "HelpRegelwerk99Item"},
-      {Qt::Key_R, Qt::ControlModifier, "HelpRegelwerk07Item"},
-      {Qt::Key_T, Qt::AltModifier, "HelpTipsItem"},
-      {Qt::Key_Insert, Qt::AltModifier, "AltersklasseEinfuegenItem"},
-      {Qt::Key_Return, Qt::AltModifier, "AltersklasseBearbeitenItem"},
-      {Qt::Key_Delete, Qt::AltModifier, "AltersklasseLoeschenItem"},
-      {Qt::Key_I, Qt::ControlModifier, "ImportItem"},
-      {Qt::Key_F3, Qt::ControlModifier, "ImportItem"},
-      {Qt::Key_N, Qt::AltModifier, "NextAgeClassKey"},
-      {Qt::Key_V, Qt::AltModifier, "PrevAgeClassKey"},
+      {Qt::Key_F3, none, "FileOpenItem"}, {Qt::Key_F2, none, "FileSaveItem"}, {Qt::Key_F4, none, "FilePrintItem"},
+      {Qt::Key_X, alt, "FileExitItem"}, {Qt::Key_Delete, ctrl, "EditCutItem"}, {Qt::Key_Insert, ctrl, "EditCopyItem"},
+      {Qt::Key_Insert, Qt::ShiftModifier, "EditPasteItem"}, {Qt::Key_Delete, none, "EditDelItem"},
+      {Qt::Key_S, ctrl, "EditFindItem"}, {Qt::Key_Insert, none, "EditNewItem"}, {Qt::Key_Return, none, "EditEditItem"},
+      {Qt::Key_L, ctrl | alt, "EditLaufItem"}, {Qt::Key_W, alt, "WettkampfDatenItem"},
+      {Qt::Key_A, alt, "WettkampfAltersklassenItem"}, {Qt::Key_G, alt, "WettkampfGliederungenItem"},
+      {Qt::Key_R, alt, "WettkampfRekordeItem"}, {Qt::Key_P, alt, "WettkampfPersonalItem"},
+      {Qt::Key_Q, alt, "WettkampfQualifikationItem"}, {Qt::Key_L, alt, "WettkampfLaufbesetzungItem"},
+      {Qt::Key_Z, alt, "WettkampfZuruecksetzenItem"}, {Qt::Key_S, alt, "WettkampfStreichenItem"},
+      {Qt::Key_9, ctrl, "HelpRegelwerk99Item"}, {Qt::Key_R, ctrl, "HelpRegelwerk07Item"},
+      {Qt::Key_T, alt, "HelpTipsItem"}, {Qt::Key_Insert, alt, "AltersklasseEinfuegenItem"},
+      {Qt::Key_Return, alt, "AltersklasseBearbeitenItem"}, {Qt::Key_Delete, alt, "AltersklasseLoeschenItem"},
+      {Qt::Key_I, ctrl, "ImportItem"}, {Qt::Key_F3, ctrl, "ImportItem"}, {Qt::Key_N, alt, "NextAgeClassKey"},
+      {Qt::Key_V, alt, "PrevAgeClassKey"},
   };
   std::vector<std::pair<std::string, std::map<std::string, int>>> got, expected;
   for (const auto& [key, modifiers, name] : keys) {
@@ -357,7 +328,8 @@ TEST_F(MainWindowTest, EveryShortcutTriggersItsCommand) {
 
 TEST_F(MainWindowTest, StartsNewWithoutAFileAndOpensADroppedOne) {
   auto w = Open(Path("missing.ERG"));
-  const auto atStart = std::tuple(S(w->windowTitle()), Label(*w, "Label1"), w->Action("HelpRegelwerk99Item")->isVisible(),
+  const auto atStart = std::tuple(S(w->windowTitle()), Label(*w, "Label1"),
+                                  w->Action("HelpRegelwerk99Item")->isVisible(),
                                   w->Action("HelpRegelwerk07Item")->isVisible());
   const QString dropped = Write("Dropped Süd.ERG", Swimmers());
   QMimeData mime;
@@ -422,6 +394,8 @@ TEST_F(MainWindowTest, Screenshots) {
   // The layout settles in the event loop, as it does before the first paint.
   QCoreApplication::processEvents();
   EXPECT_TRUE(w->grab().save("mainwindow.png"));
+  w->FindDialog()->SetFindText(QStringLiteral("Müller"));
+  EXPECT_TRUE(w->FindDialog()->grab().save("mainwindow-find.png"));
   int n = 0;
   for (QMenu* menu : {w->menuBar()->actions()[0]->menu(), w->menuBar()->actions()[1]->menu(),
                       w->menuBar()->actions()[2]->menu(), w->menuBar()->actions()[3]->menu(), w->PopupMenu()}) {
