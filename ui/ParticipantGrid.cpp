@@ -109,6 +109,12 @@ TDrawGrid::TDrawGrid(QWidget* parent) : QTableView(parent), model_(this), delega
   if (auto* corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly))
     corner->installEventFilter(this);
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { emit CurrentCellChanged(); });
+  connect(this, &QAbstractItemView::doubleClicked, this, &TDrawGrid::EditRequested);
+  // The place column is the vertical header: a double click there edits too.
+  connect(verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int row) {
+    SetCurrent(row, Col());
+    emit EditRequested();
+  });
 }
 
 void TDrawGrid::ShowAgeClass(const TVkFile* document, int ageClassIndex) {
@@ -185,7 +191,7 @@ QString TDrawGrid::SelectionText() const {
 void TDrawGrid::keyPressEvent(QKeyEvent* event) {
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-    emit EnterPressed();
+    emit EditRequested();
     return;
   }
   QTableView::keyPressEvent(event);

@@ -117,9 +117,10 @@ class TDrawGrid : public QTableView {
  signals:
   // The current cell moved (by the user or the program).
   void CurrentCellChanged();
-  // Enter or Return on the grid that no command took (the edit command is
-  // off on the empty row, where Enter still opens a new participant).
-  void EnterPressed();
+  // A double click on a row, or Enter that no command took (the edit
+  // command is off on the empty row, where Enter still opens a new
+  // participant).
+  void EditRequested();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -94,6 +94,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& programPath) : QMainWindow(
   setAcceptDrops(true);
   SetCaption();
   resize(1000, 680);
+  grid_->setFocus();
   UpdateActions();
 }
 
@@ -387,9 +388,7 @@ void TMainForm::CreateCentre() {
   connect(grid_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { popupMenu_->exec(grid_->viewport()->mapToGlobal(pos)); });
   connect(grid_, &TDrawGrid::CurrentCellChanged, this, &TMainForm::ShowStatus);
-  connect(grid_, &QAbstractItemView::doubleClicked, this,
-          [this] { RunCommand([this] { EditEditItemClick(); }, true); });
-  connect(grid_, &TDrawGrid::EnterPressed, this, [this] { RunCommand([this] { EditEditItemClick(); }, true); });
+  connect(grid_, &TDrawGrid::EditRequested, this, [this] { RunCommand([this] { EditEditItemClick(); }, true); });
   layout->addWidget(grid_, 1);
   setCentralWidget(centre);
 }

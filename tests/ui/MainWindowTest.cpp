@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -153,11 +154,18 @@ TEST_F(MainWindowTest, StatusLineOnAParticipantAndOnTheEmptyRow) {
   // Edit is off on the empty row, yet Enter there opens a new participant.
   desk.AnswerDialog("TTeilnehmerDlg", mrCancel);
   QTest::keyClick(w->Grid(), Qt::Key_Return);
-  EXPECT_EQ(std::tuple(onParticipant, Label(*w, "InfoIndicator"), gridHint, Label(*w, "StatusLine"),
-                       Label(*w, "ModifiedIndicator"), Label(*w, "ActivityIndicator"),
-                       w->Action("EditEditItem")->isEnabled(), w->Action("EditPasteItem")->isEnabled(), desk.Dialogs()),
-            std::tuple("2/4/4", "4/4", "Anzeige der Altersklasse Jugend (männlich) (1990 - 1991)",
-                       "Existierende Wettkampfdatei öffnen", "", "Bereit", false, true, Texts{"TTeilnehmerDlg"}));
+  const auto onEmptyRow = std::tuple(Label(*w, "InfoIndicator"), w->Action("EditEditItem")->isEnabled());
+  // A double click on the place of row 1 edits that participant.
+  QHeaderView* places = w->Grid()->verticalHeader();
+  desk.AnswerDialog("TTeilnehmerDlg", mrCancel);
+  QTest::mouseDClick(places->viewport(), Qt::LeftButton, {},
+                     QPoint(5, places->sectionViewportPosition(1) + places->sectionSize(1) / 2));
+  EXPECT_EQ(std::tuple(onParticipant, onEmptyRow, gridHint, Label(*w, "StatusLine"), Label(*w, "ModifiedIndicator"),
+                       Label(*w, "ActivityIndicator"), w->Action("EditPasteItem")->isEnabled(), desk.Dialogs(),
+                       Label(*w, "InfoIndicator")),
+            std::tuple("2/4/4", std::tuple("4/4", false), "Anzeige der Altersklasse Jugend (männlich) (1990 - 1991)",
+                       "Existierende Wettkampfdatei öffnen", "", "Bereit", true,
+                       Texts{"TTeilnehmerDlg", "TTeilnehmerDlg"}, "1/4/4"));
 }
 
 TEST_F(MainWindowTest, NextAndPreviousAgeClassWrapAround) {
