@@ -16,11 +16,11 @@
 
 #include "CodePage.h"
 #include "Desktop.h"
-#include "MainWindow.h"
 #include "OemText.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
 #include "VkAltersk.h"
+#include "VkMain.h"
 #include "VkWMisc.h"
 #include "VkWettk.h"
 
@@ -73,7 +73,7 @@ TEST(WindowRoutines, OneCommandShowsEachMessageOnceAndTheRestInOneBox) {
 
 TEST(WindowRoutines, BusyStateAndTheArrowOverAMessage) {
   ScriptedDesktop desk;
-  MainWindow w;
+  TMainForm w;
   auto* label = w.findChild<QLabel*>("ActivityIndicator");
   auto cursor = [] {
     QCursor* c = QApplication::overrideCursor();
