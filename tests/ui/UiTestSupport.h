@@ -75,13 +75,15 @@ inline std::unique_ptr<TWettkampf> MakeCompetition() {
   return c;
 }
 
-// MakeCompetition titled "Landesmeisterschaft Süd", with hundredths and a
-// fourth, empty class "AK 12m" (1995-1996): a file as the user opens one.
+// MakeCompetition titled "Landesmeisterschaft Süd", with an organiser,
+// hundredths and a fourth, empty class "AK 12m" (1995-1996): a file as the
+// user opens one.
 inline std::unique_ptr<TWettkampf> Championship() {
   auto c = MakeCompetition();
   AddClass(*c, "AK 12m", false, 1995, 1996);
   TWettkampfDaten h = c->Header();
   h.SetTitle(Oem("Landesmeisterschaft Süd"));
+  h.SetOrganiser(Oem("DLRG Landesverband Köln"));
   h.SetOptions(TWettkampfDaten::kOptHundredths);
   c->SetHeader(h);
   return c;
