@@ -223,7 +223,7 @@ TEST_F(DocumentTest, NewParticipantsAndClassesComeFromTheirDialogsAndADuplicateC
                              "bereits)."}));
 }
 
-TEST_F(DocumentTest, CommandsOnTheCurrentClassDoNothingWithoutOneAndTheLastClassStays) {
+TEST_F(DocumentTest, CommandsOnTheCurrentClassDoNothingWithoutOneAndADeletedClassIsAskedFor) {
   TVkFile doc(nullptr, Write("Leer.ERG", std::make_unique<TWettkampf>()));
   TAltersklasse* none = doc.AgeClass(0);
   EXPECT_EQ(std::tuple(none, doc.PasteParticipant(none), doc.NewParticipant(none), doc.EditAgeClass(none),
@@ -233,6 +233,11 @@ TEST_F(DocumentTest, CommandsOnTheCurrentClassDoNothingWithoutOneAndTheLastClass
   EXPECT_TRUE(desk.asked.empty());
 
   doc.New(8, 2007);
+  // No leaves the class and the modified flag.
+  const int classes = doc.Competition()->GetCount();
+  desk.AnswerMessage(mrNo);
+  const bool deletedOnNo = doc.DeleteAgeClass(doc.AgeClass(0));
+  EXPECT_EQ(std::tuple(deletedOnNo, doc.Competition()->GetCount(), doc.Modified()), std::tuple(false, classes, false));
   while (doc.Competition()->GetCount() > 1) {
     desk.AnswerMessage(mrYes);
     ASSERT_TRUE(doc.DeleteAgeClass(doc.AgeClass(0)));
