@@ -66,8 +66,6 @@ class ScriptedDesktop : public Desktop {
     MsgKind kind = MsgKind::Information;
     MsgButtons buttons = 0;
     int filterIndex = 0;
-    // The cursor the user saw (the override cursor; Arrow when none).
-    Qt::CursorShape cursor = Qt::ArrowCursor;
   };
 
   ScriptedDesktop() : previous_(SetDesktop(this)) {}
@@ -209,11 +207,7 @@ class ScriptedDesktop : public Desktop {
     std::function<void(QDialog&)> act;
   };
 
-  void Record(Asked a) {
-    QCursor* c = QApplication::overrideCursor();
-    a.cursor = c ? c->shape() : Qt::ArrowCursor;
-    asked.push_back(std::move(a));
-  }
+  void Record(Asked a) { asked.push_back(std::move(a)); }
 
   FileChoice File(const char* what, const FileRequest& request) {
     Asked a{what, request.filter.toStdString(), request.title.toStdString(), request.fileName.toStdString()};

@@ -1,32 +1,18 @@
-#include <string>
-#include <tuple>
-#include <vector>
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QListWidget>
-#include <QRadioButton>
-#include <QSpinBox>
-
-#include "DialogTestData.h"
-#include "OemText.h"
-#include "QtTestApp.h"
-#include "ScriptedDesktop.h"
+#include "UiTestSupport.h"
 #include "VkWAk.h"
 #include "VkWAkDat.h"
 #include "VkWDiDat.h"
 
 namespace {
 
-std::vector<std::string> Names(const TWettkampf& c) {
-  std::vector<std::string> names;
-  for (int i = 0; i < c.GetCount(); ++i) names.push_back(OemToUtf8(c.At(i)->Name()));
+// The classes' names in their order, each followed by "|".
+std::string Names(const TWettkampf& c) {
+  std::string names;
+  for (int i = 0; i < c.GetCount(); ++i) names += OemToUtf8(c.At(i)->Name()) + "|";
   return names;
 }
 
-void ClickRadio(QDialog& d, int kind) {
-  d.findChild<QRadioButton*>(QStringLiteral("RadioGroup1_%1").arg(kind))->click();
-}
+void ClickRadio(QDialog& d, int kind) { Click(d, QStringLiteral("RadioGroup1_%1").arg(kind)); }
 
 }  // namespace
 
@@ -39,10 +25,10 @@ TEST(AgeClassDialogs, ClassCreatedRefusedAsDuplicateEditedShiftedAndDeleted) {
   std::string caption, suggested;
   desk.AnswerDialog("TAltersklassenDatenDlg", mrNone, [&](QDialog& d) {
     caption = d.windowTitle().toStdString();
-    auto* name = d.findChild<QComboBox*>("ComboBox1");
+    auto* name = Child<QComboBox>(d, "ComboBox1");
     suggested = name->currentText().toStdString();
     name->setCurrentText("Schülerinnen");
-    d.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+    Child<QCheckBox>(d, "CheckBox1")->setChecked(true);
     Click(d, "OKBtn");
   });
   Click(dlg, "NeuBtn");
@@ -50,30 +36,27 @@ TEST(AgeClassDialogs, ClassCreatedRefusedAsDuplicateEditedShiftedAndDeleted) {
   EXPECT_EQ(std::tuple(caption, suggested, Names(*c), dlg.ItemIndex(), made->IsFemale(), made->GetCount(),
                        made->Discipline(1).V(1)),
             std::tuple("Altersklassendaten eingeben", "Schüler - neu",
-                       std::vector<std::string>{"Jugend (weiblich)", "Jugend (männlich)", "Schülerinnen", "Schüler"},
-                       2, true, 0, 3000));
+                       "Jugend (weiblich)|Jugend (männlich)|Schülerinnen|Schüler|", 2, true, 0, 3000));
 
   // Name and sex of another class: refused, the dialog stays open.
   bool open = false;
   desk.AnswerDialog("TAltersklassenDatenDlg", mrCancel, [&](QDialog& d) {
-    d.findChild<QComboBox*>("ComboBox1")->setCurrentText("Jugend (weiblich)");
+    Child<QComboBox>(d, "ComboBox1")->setCurrentText("Jugend (weiblich)");
     Click(d, "OKBtn");
     open = d.isVisible();
   });
   Click(dlg, "AendernBtn");
   // Younger birth years move the class to the top of the list.
   desk.AnswerDialog("TAltersklassenDatenDlg", mrNone, [&](QDialog& d) {
-    d.findChild<QSpinBox*>("SpinEdit1")->setValue(1994);
-    d.findChild<QSpinBox*>("SpinEdit2")->setValue(1995);
+    Child<QSpinBox>(d, "SpinEdit1")->setValue(1994);
+    Child<QSpinBox>(d, "SpinEdit2")->setValue(1995);
     Click(d, "OKBtn");
   });
   Click(dlg, "AendernBtn");
-  desk.AnswerDialog("TJahrgaengeDlg", mrOk, [](QDialog& d) { d.findChild<QSpinBox*>("SpinEdit1")->setValue(-2); });
+  desk.AnswerDialog("TJahrgaengeDlg", mrOk, [](QDialog& d) { Child<QSpinBox>(d, "SpinEdit1")->setValue(-2); });
   Click(dlg, "JahrgaengeBtn");
   EXPECT_EQ(std::tuple(open, Names(*c), dlg.ItemIndex(), c->At(0)->FirstYear(), c->At(3)->LastYear()),
-            std::tuple(true,
-                       std::vector<std::string>{"Schülerinnen", "Jugend (weiblich)", "Jugend (männlich)", "Schüler"},
-                       0, 1992, 1985));
+            std::tuple(true, "Schülerinnen|Jugend (weiblich)|Jugend (männlich)|Schüler|", 0, 1992, 1985));
 
   // The class with swimmers: No keeps everything, Yes frees them; the last line stays selected.
   dlg.SetItemIndex(2);
@@ -88,10 +71,8 @@ TEST(AgeClassDialogs, ClassCreatedRefusedAsDuplicateEditedShiftedAndDeleted) {
   const std::string question = "Die Altersklasse 'Jugend (männlich)' ist nicht leer. Altersklasse mit allen "
                                "enthaltenen Teilnehmern löschen?";
   EXPECT_EQ(std::tuple(afterNo, Names(*c), c->ParticipantCount(), dlg.ItemIndex(), desk.Messages(), desk.Used()),
-            std::tuple(std::tuple(std::vector<std::string>{"Schülerinnen", "Jugend (weiblich)", "Jugend (männlich)",
-                                                           "Schüler"},
-                                  4),
-                       std::vector<std::string>{"Schülerinnen", "Jugend (weiblich)"}, 0, 1,
+            std::tuple(std::tuple("Schülerinnen|Jugend (weiblich)|Jugend (männlich)|Schüler|", 4),
+                       "Schülerinnen|Jugend (weiblich)|", 0, 1,
                        std::vector<std::string>{"Die Altersklasse Jugend (weiblich) konnte nicht eingefügt werden "
                                                 "(sie existiert bereits).",
                                                 question, question,
@@ -108,7 +89,7 @@ TEST(AgeClassDialogs, SubDialogChangesReachTheClassOnlyWithOk) {
     TAltersklassenDatenDlg dlg;
     dlg.SetAltersklasse(c.get(), boys);
     desk.AnswerDialog("TAltersklassenDatenDlg", round == 0 ? mrCancel : mrOk, [](QDialog& d) {
-      auto* list = d.findChild<QListWidget*>("ListBox1");
+      auto* list = Child<QListWidget>(d, "ListBox1");
       emit list->itemDoubleClicked(list->item(0));
       Click(d, "RekordeBtn");
     });
@@ -123,14 +104,13 @@ TEST(AgeClassDialogs, SubDialogChangesReachTheClassOnlyWithOk) {
   EXPECT_EQ(captions, (std::vector<std::string>{"Disziplin einstellen (Einzel, männlich)", "3000 0",
                                                 "Disziplin einstellen (Einzel, männlich)", "6000 2950"}));
 
-  // The counted disciplines follow the number of disciplines.
+  // The counted disciplines never exceed the number of disciplines.
   TAltersklassenDatenDlg dlg;
   dlg.SetAltersklasse(c.get(), boys);
-  auto* count = dlg.findChild<QComboBox*>("DisziplinenAnzahlComboBox");
-  auto* counted = dlg.findChild<QComboBox*>("DisziplinenAnzahlGesamtwertungComboBox");
+  auto* counted = Child<QComboBox>(dlg, "DisziplinenAnzahlGesamtwertungComboBox");
   std::vector<std::tuple<int, int>> got;
   for (auto [n, k] : {std::pair(6, 5), std::pair(3, -1), std::pair(3, 2), std::pair(6, -1)}) {
-    count->setCurrentIndex(n);
+    Child<QComboBox>(dlg, "DisziplinenAnzahlComboBox")->setCurrentIndex(n);
     if (k >= 0) counted->setCurrentIndex(k);
     got.emplace_back(counted->count(), counted->currentIndex());
   }
@@ -147,13 +127,13 @@ TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
   std::vector<std::tuple<int, int32_t, int32_t, std::string, bool>> got, want;
   for (int kind : {1, 0, 2, 3, 4}) {
     dlg.SetDisziplin(base);
-    if (kind == 1) got.emplace_back(-1, 0, 0, dlg.findChild<QLineEdit*>("AMFloatEdit1")->text().toStdString(), false);
+    if (kind == 1) got.emplace_back(-1, 0, 0, Text(dlg, "AMFloatEdit1"), false);
     ClickRadio(dlg, kind);
     SetText(dlg, "AMFloatEdit1", "12,34");
     SetText(dlg, "AMFloatEdit2", "0,5");
     TDisziplin d = base;
     dlg.GetDisziplin(d);
-    got.emplace_back(d.Kind(), d.V(1), d.V(2), OemToUtf8(d.Formula()), dlg.findChild<QLineEdit*>("Edit2")->isEnabled());
+    got.emplace_back(d.Kind(), d.V(1), d.V(2), OemToUtf8(d.Formula()), Child(dlg, "Edit2")->isEnabled());
     // Kind 0 keeps the text of the kind before it.
     want.emplace_back(kind, 1234, 50, OemToUtf8(FormulaKindName(kind == 0 ? 1 : kind)), kind == 0);
   }
@@ -168,7 +148,7 @@ TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
     SetText(d, "Edit2", "T*");
     Click(d, "OKBtn");
     open = d.isVisible();
-    cursor = d.findChild<QLineEdit*>("Edit2")->cursorPosition();
+    cursor = Child<QLineEdit>(d, "Edit2")->cursorPosition();
     SetText(d, "Edit2", "V1-T*10");
     Click(d, "OKBtn");
   });

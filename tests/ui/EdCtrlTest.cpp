@@ -1,31 +1,23 @@
-#include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
+// The validated edits, the time and the clock edit: typed and pasted texts
+// with their values and warnings, the checks on leaving and on OK, and what
+// the user left alone.
 
 #include <QClipboard>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "EdCtrl.h"
-#include "QtTestApp.h"
-#include "ScriptedDesktop.h"
+#include "TimeEdit.h"
+#include "UiTestSupport.h"
 
 namespace {
 
-// A dialog as the windows build theirs: the edit, a second control to leave
-// it for, OK and Cancel.
-std::unique_ptr<ValidatedDialog> MakeDialog(TYrValEdit* edit) {
+// A dialog as the windows build theirs: the edits, OK and Cancel.
+std::unique_ptr<ValidatedDialog> MakeDialog(std::initializer_list<QWidget*> edits) {
   auto dlg = std::make_unique<ValidatedDialog>();
   dlg->setObjectName("TestDlg");
   auto* layout = new QVBoxLayout(dlg.get());
-  edit->setObjectName("Edit1");
-  layout->addWidget(edit);
-  auto* other = new QLineEdit(dlg.get());
-  other->setObjectName("Edit2");
-  layout->addWidget(other);
+  for (QWidget* edit : edits) layout->addWidget(edit);
   for (const char* name : {"OKBtn", "CancelBtn"}) {
     auto* button = new QPushButton(name, dlg.get());
     button->setObjectName(name);
@@ -35,6 +27,17 @@ std::unique_ptr<ValidatedDialog> MakeDialog(TYrValEdit* edit) {
   QObject::connect(dlg->findChild<QPushButton*>("CancelBtn"), &QPushButton::clicked, dlg.get(), &QDialog::reject);
   return dlg;
 }
+
+// Replaces the text as a user would: select all, type (no keys: delete).
+void Retype(QLineEdit& edit, const char* keys) {
+  edit.selectAll();
+  if (*keys)
+    QTest::keyClicks(&edit, keys);
+  else
+    QTest::keyClick(&edit, Qt::Key_Delete);
+}
+
+const std::string kBetween = "Der eingegebene Wert liegt nicht zwischen ";
 
 }  // namespace
 
@@ -49,34 +52,27 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
     int beeps;
     std::vector<std::string> warnings;
   };
-  const std::string between = "Der eingegebene Wert liegt nicht zwischen ";
   const Case cases[] = {
       {false, 0, 100, "4a2", "", "42", 42, 1, {}},
       {false, -5, 10, "-5", "", "-5", -5, 0, {}},
       {false, 0, 100, "100", "", "100", 100, 0, {}},
-      {false, -5, 10, "-7", "", "-7", -7, 0, {between + "-5 und 10."}},
-      {false, 0, 10000, "", "1.000", "1.000", 0, 0, {between + "0 und 10000."}},
+      {false, -5, 10, "-7", "", "-7", -7, 0, {kBetween + "-5 und 10."}},
+      {false, 0, 10000, "", "1.000", "1.000", 0, 0, {kBetween + "0 und 10000."}},
       {true, 0, 100, "1,5", "", "1,5", 1.5, 0, {}},
       {true, 0, 100, "1.5", "", "15", 15, 1, {}},
       {true, 0, 100, "100,00", "", "100,00", 100, 0, {}},
-      {true, 0, 100, "", "1.000", "1.000", 0, 0, {between + "0,00 und 100,00."}},
-      {true, 0, 10000, "12345", "", "12345", 12345, 0, {between + "0,00 und 10.000,00."}},
-      {true, -1, 1, "", "", "", -1, 0, {between + "-1,00 und 1,00."}},
+      {true, 0, 100, "", "1.000", "1.000", 0, 0, {kBetween + "0,00 und 100,00."}},
+      {true, 0, 10000, "12345", "", "12345", 12345, 0, {kBetween + "0,00 und 10.000,00."}},
+      {true, -1, 1, "", "", "", -1, 0, {kBetween + "-1,00 und 1,00."}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.typed) + c.pasted);
     ScriptedDesktop desk;
-    TYrValEdit* edit = nullptr;
-    if (c.decimal) {
-      auto* e = new TYrFloatEdit;
-      e->SetRange(c.min, c.max);
-      edit = e;
-    } else {
-      auto* e = new TYrNumEdit;
-      e->SetRange(int32_t(c.min), int32_t(c.max));
-      edit = e;
-    }
-    auto dlg = MakeDialog(edit);
+    auto* num = c.decimal ? nullptr : new TYrNumEdit;
+    auto* dec = c.decimal ? new TYrFloatEdit : nullptr;
+    num ? num->SetRange(int32_t(c.min), int32_t(c.max)) : dec->SetRange(c.min, c.max);
+    TYrValEdit* edit = num ? static_cast<TYrValEdit*>(num) : dec;
+    auto dlg = MakeDialog({edit, new QLineEdit});
     bool focusBack = false;
     desk.AnswerDialog("TestDlg", mrCancel, [&](QDialog&) {
       edit->setFocus();
@@ -91,11 +87,11 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
       focusBack = edit->hasFocus();
     });
     EXPECT_EQ(TheDesktop().RunModal(*dlg), mrCancel);
-    double value = c.decimal ? static_cast<TYrFloatEdit*>(edit)->Value() : static_cast<TYrNumEdit*>(edit)->Value();
     std::vector<std::tuple<std::string, MsgKind, MsgButtons>> boxes;
     for (const auto& a : desk.asked)
       if (a.what == "message") boxes.emplace_back(a.caption, a.kind, a.buttons);
-    EXPECT_EQ(std::tuple(edit->text().toStdString(), value, desk.beeps, desk.Messages(), focusBack, boxes),
+    EXPECT_EQ(std::tuple(edit->text().toStdString(), num ? num->Value() : dec->Value(), desk.beeps,
+                         desk.Messages(), focusBack, boxes),
               std::tuple(c.text, c.value, c.beeps, c.warnings, !c.warnings.empty(),
                          decltype(boxes)(c.warnings.size(), {"Eingabeprüfung", MsgKind::Warning, mbOk})));
   }
@@ -105,7 +101,7 @@ TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
   ScriptedDesktop desk;
   auto* edit = new TYrNumEdit;
   edit->SetRange(1, 8);
-  auto dlg = MakeDialog(edit);
+  auto dlg = MakeDialog({edit, new QLineEdit});
   auto click = [&](const char* button) {
     edit->setFocus();
     QTest::mouseClick(dlg->findChild<QPushButton*>(button), Qt::LeftButton);
@@ -130,34 +126,13 @@ TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
   for (int i = 0; i < 3; ++i) results.push_back(TheDesktop().RunModal(*dlg));
   EXPECT_EQ(std::tuple(results, openAfterOk, desk.Messages()),
             std::tuple(std::vector<int>{mrCancel, mrCancel, mrOk}, true,
-                       std::vector<std::string>{"Der eingegebene Wert liegt nicht zwischen 1 und 8."}));
-}
-
-TEST(ValidatedEdits, HundredthsRoundHalfToEven) {
-  TYrFloatEdit edit;
-  std::vector<std::tuple<std::string, int32_t>> got, want = {
-      {"12,34", 1234}, {"0,125", 12}, {"0,375", 38}, {"-0,125", -12}, {"0,625", 62}, {"2,5", 250}};
-  for (const auto& [text, h] : want) {
-    edit.setText(QString::fromStdString(text));
-    got.emplace_back(text, edit.Hundredths());
-  }
-  EXPECT_EQ(got, want);
-
-  std::vector<std::string> texts;
-  edit.SetHundredths(1234);
-  texts.push_back(edit.text().toStdString());
-  edit.SetValue(1234.5678);
-  texts.push_back(edit.text().toStdString());
-  edit.SetPrecision(4);
-  edit.SetValue(1234.5678);
-  texts.push_back(edit.text().toStdString());
-  EXPECT_EQ(texts, (std::vector<std::string>{"12,34", "1234,57", "1235,00"}));
+                       std::vector<std::string>{kBetween + "1 und 8."}));
 }
 
 TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
   auto* edit = new TYrNumEdit;
   edit->SetRange(1, 8);
-  auto dlg = MakeDialog(edit);
+  auto dlg = MakeDialog({edit, new QLineEdit});
   dlg->show();
   dlg->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
@@ -175,6 +150,101 @@ TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
   answer.start(10);
   QTest::keyClick(edit, Qt::Key_Return);  // OK is the default button
   QTest::qWait(300);
-  EXPECT_EQ(std::tuple(boxes, dlg->isVisible()),
-            std::tuple(std::vector<std::string>{"Der eingegebene Wert liegt nicht zwischen 1 und 8."}, true));
+  EXPECT_EQ(std::tuple(boxes, dlg->isVisible()), std::tuple(std::vector<std::string>{kBetween + "1 und 8."}, true));
+}
+
+TEST(ValidatedEdits, HundredthsRoundHalfToEven) {
+  TYrFloatEdit edit;
+  std::vector<std::tuple<std::string, int32_t>> got, want = {
+      {"12,34", 1234}, {"0,125", 12}, {"0,375", 38}, {"-0,125", -12}, {"0,625", 62}, {"2,5", 250}};
+  for (const auto& [text, h] : want) {
+    edit.setText(QString::fromStdString(text));
+    got.emplace_back(text, edit.Hundredths());
+  }
+  EXPECT_EQ(got, want);
+  edit.SetHundredths(1234);
+  const QString shown = edit.text();
+  edit.SetPrecision(4);
+  edit.SetValue(1234.5678);
+  EXPECT_EQ(std::tuple(shown, edit.text()), std::tuple("12,34", "1235,00"));
+}
+
+TEST(TimeEdit, TypedDigitsTakeTheFormOfAMaskedFieldAndTenMinutesFitToo) {
+  struct Case {
+    bool hundredths;
+    const char* keys;
+    std::string text, complete;
+    int32_t time;
+    bool valid;
+    int beeps;
+  };
+  const Case cases[] = {
+      {true, "10543", "1:05,43", "1:05,43", 6543, true, 0},
+      {false, "1054", "1:05,4", "1:05,4", 6540, true, 0},
+      {false, "12345", "12:34,5", "12:34,5", 75450, true, 0},  // one digit more: two of minutes
+      {true, "123456", "12:34,56", "12:34,56", 75456, true, 0},
+      {true, "1234567", "12:34,56", "12:34,56", 75456, true, 0},  // the seventh digit has no place
+      {true, "12:345", "12:34,5", "12:34,50", 75450, true, 0},
+      {true, "1:2", "1:2", "1:20,00", 8000, true, 0},
+      {true, "1x2", "12", "12:00,00", 72000, true, 1},  // a letter beeps
+      {true, "", "", "0:00,00", 0, true, 0},
+      {true, "175", "1:75", "1:75,00", 0, false, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    ScriptedDesktop desk;
+    TTimeEdit edit;
+    edit.SetWithHundredths(c.hundredths);
+    edit.SetTime(1);
+    Retype(edit, c.keys);
+    EXPECT_EQ(std::tuple(edit.text().toStdString(), edit.CompleteText().toStdString(), edit.Time(), edit.IsValid(),
+                         edit.IsChanged(), desk.beeps),
+              std::tuple(c.text, c.complete, c.time, c.valid, true, c.beeps));
+  }
+}
+
+TEST(TimeEdit, WhatTheUserLeftAloneComesBackAsItWasSet) {
+  TTimeEdit edit;
+  std::vector<int32_t> times;
+  // Hundredths the field does not show, a hundred minutes, a damaged value.
+  for (int32_t t : {75456, 6000000, -3}) {
+    edit.SetTime(t);
+    times.push_back(edit.Time());
+  }
+  edit.SetTime(75456);
+  edit.SetWithHundredths(true);  // shown again, still unchanged
+  const std::string withHundredths = edit.text().toStdString();
+  edit.SetWithHundredths(false);
+  edit.setText("12:34,5");  // typed over with what was shown
+  times.push_back(edit.Time());
+  Retype(edit, "12346");
+  times.push_back(edit.Time());
+  EXPECT_EQ(std::tuple(times, withHundredths),
+            std::tuple(std::vector<int32_t>{75456, 6000000, -3, 75456, 75460}, std::string("12:34,56")));
+}
+
+TEST(TimeEdit, LeavingCompletesTheTextAndOkRefusesAFieldThatHoldsNoTime) {
+  ScriptedDesktop desk;
+  auto* time = new TTimeEdit;
+  auto* clock = new TClockEdit;
+  auto dlg = MakeDialog({time, clock});
+  time->SetWithHundredths(true);
+  std::string completed;
+  desk.AnswerDialog("TestDlg", mrOk, [&](QDialog&) {
+    time->setFocus();
+    Retype(*time, "1:2");
+    clock->setFocus();
+    QCoreApplication::processEvents();  // the check after leaving
+    completed = time->text().toStdString();
+    Retype(*time, "175");
+  });
+  const int refused = TheDesktop().RunModal(*dlg);
+  time->SetTime(0);
+  clock->setText("25:00");
+  desk.AnswerDialog("TestDlg", mrOk);
+  const int clockRefused = TheDesktop().RunModal(*dlg);
+  EXPECT_EQ(std::tuple(completed, refused, clockRefused, desk.Messages()),
+            std::tuple("1:20,00", mrCancel, mrCancel,
+                       std::vector<std::string>{"Ungültige Zeitangabe. Bitte die Zeit in der Form m:ss,hh eingeben.",
+                                                "Ungültige Uhrzeit. Bitte die Uhrzeit in der Form hh:mm eingeben."}));
 }

@@ -1,25 +1,11 @@
 // The option dialogs of the HTML, PDF and delimited-text exports: filled from
 // their records and read back, what they show when opened again, the picture
 // choice, opening the written PDF and the field chooser.
-#include <functional>
-#include <string>
-#include <tuple>
-#include <vector>
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-
-#include "CodePage.h"
 #include "OptHTML.h"
 #include "OptPDF.h"
 #include "Opttxt.h"
-#include "QtTestApp.h"
-#include "RadioGroup.h"
-#include "ScriptedDesktop.h"
+#include "UiTestSupport.h"
 
 namespace {
 
@@ -67,7 +53,7 @@ TEST(ExportOptionDialogs, HtmlOptionsReadBackAndTheNextOpeningShowsThePreset) {
 
   TOptHTMLDlg dlg;
   desk.AnswerFile("/tmp/Bilder/Fotos/Becken.GIF", 4);
-  ASSERT_TRUE(RunOk(desk, dlg, [](QDialog& d) { d.findChild<QPushButton*>("Button1")->click(); }));
+  ASSERT_TRUE(RunOk(desk, dlg, [](QDialog& d) { Click(d, "Button1"); }));
   dlg.GetHtmlOptions(back);
   TExportHtmlOptions expected = PresetHtmlOptions();
   expected.BackgroundImage = "Becken.GIF";
@@ -95,31 +81,28 @@ TEST(ExportOptionDialogs, TextOptionsReadBackInTheFilesCodePage) {
     ASSERT_TRUE(RunOk(desk, dlg));
     TExportTextOptions back;
     dlg.GetTextOptions(back);
-    EXPECT_EQ(std::tuple(Fields(back), dlg.findChild<QComboBox*>("ComboBox1")->currentText().toStdString()),
+    EXPECT_EQ(std::tuple(Fields(back), Child<QComboBox>(dlg, "ComboBox1")->currentText().toStdString()),
               std::tuple(Fields(chosen), c.shown));
   }
 }
 
-TEST(ExportOptionDialogs, TextOptionsOpenWithThePresetWhateverWasChosen) {
+// Typed over from the preset; an emptied quote field gives the preset quote,
+// never a NUL byte between the cells.
+TEST(ExportOptionDialogs, TextOptionsAsChosenAndAnEmptiedQuoteIsThePreset) {
   ScriptedDesktop desk;
-  TOptTXTDlg first;
-  ASSERT_TRUE(RunOk(desk, first, [](QDialog& d) {
-    d.findChild<RadioGroup*>("RadioGroup1")->Button(0)->click();
-    d.findChild<QComboBox*>("ComboBox1")->setCurrentIndex(4);  // "{TAB}"
-    d.findChild<QComboBox*>("ComboBox2")->lineEdit()->clear();
-    d.findChild<QCheckBox*>("CheckBox4")->click();
+  TOptTXTDlg dlg;
+  ASSERT_TRUE(RunOk(desk, dlg, [](QDialog& d) {
+    Click(d, "RadioGroup1_0");
+    Child<QComboBox>(d, "ComboBox1")->setCurrentIndex(4);  // "{TAB}"
+    Child<QComboBox>(d, "ComboBox2")->lineEdit()->clear();
+    Click(d, "CheckBox4");
   }));
-  TExportTextOptions chosen;
-  first.GetTextOptions(chosen);
-  TOptTXTDlg second;
-  ASSERT_TRUE(RunOk(desk, second));
-  TExportTextOptions again;
-  second.GetTextOptions(again);
-  TExportTextOptions expected = PresetTextOptions();
+  TExportTextOptions chosen, expected = PresetTextOptions();
+  dlg.GetTextOptions(chosen);
   expected.ConvertToWindows = false;
   expected.Separator = '\t';
-  expected.IncludeAbsent = true;  // the emptied quote field gives the preset quote
-  EXPECT_EQ(std::tuple(Fields(chosen), Fields(again)), std::tuple(Fields(expected), Fields(PresetTextOptions())));
+  expected.IncludeAbsent = true;
+  EXPECT_EQ(Fields(chosen), Fields(expected));
 }
 
 TEST(ExportOptionDialogs, PdfInfoReopensWithWhatWasTypedAndOpensTheFile) {
@@ -130,10 +113,10 @@ TEST(ExportOptionDialogs, PdfInfoReopensWithWhatWasTypedAndOpensTheFile) {
   TOptPDFDlg first;
   first.SetPDFInfo(PdfExportInfo);
   ASSERT_TRUE(RunOk(desk, first, [](QDialog& d) {
-    d.findChild<QLineEdit*>("Edit1")->setText("Bezirksmeisterschaft Süd");
-    d.findChild<QLineEdit*>("Edit4")->setText("Ergebnisse, Rettungssport");
-    QTest::keyClicks(d.findChild<QLineEdit*>("Edit3"), QString(75, u'a'));  // 80 characters are taken
-    d.findChild<QCheckBox*>("CheckBox1")->click();
+    SetText(d, "Edit1", "Bezirksmeisterschaft Süd");
+    SetText(d, "Edit4", "Ergebnisse, Rettungssport");
+    QTest::keyClicks(Child<QLineEdit>(d, "Edit3"), QString(75, u'a'));  // 80 characters are taken
+    Click(d, "CheckBox1");
   }));
   TPdfOptions expected = PdfExportInfo;
   first.GetPDFInfo(PdfExportInfo);
@@ -148,7 +131,7 @@ TEST(ExportOptionDialogs, PdfInfoReopensWithWhatWasTypedAndOpensTheFile) {
   second.GetPDFInfo(again);
   second.OpenPDF("/tmp/Ergebnisse Süd.pdf");
   PdfExportInfo = saved;
-  EXPECT_EQ(std::tuple(Fields(again), second.findChild<QLineEdit*>("Edit1")->text().toStdString(),
+  EXPECT_EQ(std::tuple(Fields(again), Text(second, "Edit1"),
                        desk.asked.back().what, desk.asked.back().text),
             std::tuple(Fields(expected), "Bezirksmeisterschaft Süd", "shell open", "/tmp/Ergebnisse Süd.pdf"));
 }

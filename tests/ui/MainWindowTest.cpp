@@ -1,95 +1,32 @@
 // The main window over real result files, driven as a user would: the grid's
-// columns and captions, copy, the status line, find, delete, every command
-// once, every shortcut, a dropped file, the close query and one edit that is
-// saved and read back. The screenshots land in the build folder for review.
-#include <unistd.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
+// columns and captions, copy, the status line, find, delete and the close
+// query, every command once by its shortcut, a dropped file and one edit that
+// is saved and read back. The screenshots land in the build folder for review.
 #include <map>
-#include <memory>
-#include <string>
-#include <tuple>
 #include <utility>
-#include <vector>
 
 #include <QAction>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPushButton>
 #include <QStatusTipEvent>
-#include <QTabBar>
 
-#include "DialogTestData.h"
 #include "FindDlg.h"
 #include "OemText.h"
 #include "ParticipantGrid.h"
-#include "QtTestApp.h"
-#include "ScriptedDesktop.h"
-#include "VkFile.h"
-#include "VkLoadSave.h"
+#include "UiTestSupport.h"
 #include "VkMain.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
 
 std::string S(const QString& s) { return s.toStdString(); }
 
-// One class "Jugend" of three disciplines and two entries.
-std::unique_ptr<TWettkampf> ThreeDisciplines(bool individual, bool cpr) {
-  auto w = std::make_unique<TWettkampf>();
-  TWettkampfDaten h = w->Header();
-  h.SetKind(individual ? TWettkampfDaten::kIndividual : TWettkampfDaten::kTeams);
-  w->SetHeader(h);
-  TAltersklasse::Disciplines discs;
-  for (TDisziplin& d : discs) d.SetKind(kKindLinear), d.SetV(1, 100000);
-  auto* ak = new TAltersklasse;
-  ak->Define("Jugend", 1990, 1991, cpr ? TAltersklasse::kCprScored : 0, 3, discs);
-  w->Insert(ak);
-  for (const char* name : {"A", "B"}) {
-    auto* t = new TTeilnehmer;
-    t->SetName(individual, name);
-    ak->Insert(t);
-  }
-  return w;
-}
-
-// The dialog tests' competition with a title and hundredths.
-std::unique_ptr<TWettkampf> Swimmers() {
-  auto w = MakeCompetition();
-  TWettkampfDaten h = w->Header();
-  h.SetTitle(Oem("Landesmeisterschaft Süd 2007"));
-  h.SetOrganiser(Oem("DLRG Landesverband Köln"));
-  h.SetOptions(TWettkampfDaten::kOptHundredths);
-  w->SetHeader(h);
-  return w;
-}
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public FolderTest {
  protected:
-  MainWindowTest() : dir_(fs::temp_directory_path() / ("vkmain-" + std::to_string(::getpid()))) {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  ~MainWindowTest() override {
-    fs::remove_all(dir_);
-    ParticipantBuffer = TTeilnehmer();
-  }
-
-  QString Path(const std::string& name) const { return QString::fromStdString((dir_ / name).string()); }
-
-  QString Write(const std::string& name, std::unique_ptr<TWettkampf> w) {
-    EXPECT_TRUE(SaveCompetition(S(Path(name)), *w, 1));
-    return Path(name);
-  }
-
   // A shown, active window on the file; the rules documents are looked for
   // beside a program in the test's folder.
   std::unique_ptr<TMainForm> Open(const QString& file) {
@@ -108,15 +45,13 @@ class MainWindowTest : public ::testing::Test {
   }
 
   static std::string Label(const TMainForm& w, const char* name) { return S(w.findChild<QLabel*>(name)->text()); }
-
-  ScriptedDesktop desk;
-  fs::path dir_;
 };
 
 TEST_F(MainWindowTest, ColumnsAndRowsOfThreeDisciplines) {
   std::vector<std::tuple<int, int, std::string>> got;
   for (auto [individual, cpr] : {std::pair{true, false}, {true, true}, {false, false}, {false, true}}) {
-    auto w = Open(Write("three.ERG", ThreeDisciplines(individual, cpr)));
+    auto w = Open(Write("three.ERG", Jugend(3, 2, individual ? TWettkampfDaten::kIndividual : TWettkampfDaten::kTeams,
+                                            cpr ? TAltersklasse::kCprScored : 0)));
     const TParticipantGridModel& m = w->Grid()->Model();
     std::string captions;
     for (int c = 0; c < m.columnCount(); ++c) captions += S(m.headerData(c, Qt::Horizontal).toString()) + "|";
@@ -131,7 +66,7 @@ TEST_F(MainWindowTest, ColumnsAndRowsOfThreeDisciplines) {
 }
 
 TEST_F(MainWindowTest, CopiesARangeAsTabSeparatedRowsAndTheParticipant) {
-  auto w = Open(Write("copy.ERG", Swimmers()));
+  auto w = Open(Write("copy.ERG"));
   Boys(*w);
   TDrawGrid* g = w->Grid();
   // A drag from row 1, column 4 (Name) to row 2, column 6 (Zeit1).
@@ -143,7 +78,7 @@ TEST_F(MainWindowTest, CopiesARangeAsTabSeparatedRowsAndTheParticipant) {
 }
 
 TEST_F(MainWindowTest, StatusLineOnAParticipantAndOnTheEmptyRow) {
-  auto w = Open(Write("status.ERG", Swimmers()));
+  auto w = Open(Write("status.ERG"));
   Boys(*w, 2);
   QStatusTipEvent tip(w->Grid()->statusTip());
   QApplication::sendEvent(w->Grid(), &tip);
@@ -168,18 +103,8 @@ TEST_F(MainWindowTest, StatusLineOnAParticipantAndOnTheEmptyRow) {
                        Texts{"TTeilnehmerDlg", "TTeilnehmerDlg"}, "1/4/4"));
 }
 
-TEST_F(MainWindowTest, NextAndPreviousAgeClassWrapAround) {
-  auto w = Open(Write("tabs.ERG", Swimmers()));
-  std::vector<std::pair<int, bool>> tabs;
-  for (Qt::Key key : {Qt::Key_V, Qt::Key_N, Qt::Key_N}) {
-    QTest::keyClick(w->Grid(), key, Qt::AltModifier);
-    tabs.emplace_back(w->CurrentTab(), w->Grid()->Model().AgeClass() == w->Document()->AgeClass(w->CurrentTab()));
-  }
-  EXPECT_EQ(tabs, (std::vector<std::pair<int, bool>>{{2, true}, {0, true}, {1, true}}));
-}
-
 TEST_F(MainWindowTest, FindsInAnotherClassOrSaysNotFound) {
-  auto w = Open(Write("find.ERG", Swimmers()));
+  auto w = Open(Write("find.ERG"));
   TFindDialog* find = w->FindDialog();
   auto search = [&](const QString& text) {
     find->SetFindText(text);
@@ -194,60 +119,92 @@ TEST_F(MainWindowTest, FindsInAnotherClassOrSaysNotFound) {
                        Texts{"Suchtext 'Xyz' nicht gefunden."}));
 }
 
-TEST_F(MainWindowTest, DeleteAsksFirst) {
-  auto w = Open(Write("delete.ERG", Swimmers()));
+// Delete asks first and empties the selection; the window of the document
+// so modified asks before it closes.
+TEST_F(MainWindowTest, DeleteAsksFirstAndAModifiedWindowAsksBeforeItCloses) {
+  const QString file = Write("delete.ERG");
+  auto w = Open(file);
   Boys(*w);
+  TWettkampf& c = *w->Document()->Competition();
+  c.SetAllMarks(true);
+  c.SelectMarked();
   desk.AnswerMessage(mrNo);
   w->Action("EditDelItem")->trigger();
-  const auto afterNo = std::tuple(w->CurrentAgeClass()->GetCount(), Label(*w, "ModifiedIndicator"));
+  const auto afterNo =
+      std::tuple(w->CurrentAgeClass()->GetCount(), Label(*w, "ModifiedIndicator"), c.Selection().GetCount());
   desk.AnswerMessage(mrYes);
   w->Action("EditDelItem")->trigger();
-  EXPECT_EQ(std::tuple(afterNo, w->CurrentAgeClass()->GetCount(), Label(*w, "ModifiedIndicator"),
-                       Label(*w, "InfoIndicator"), desk.Messages()),
-            std::tuple(std::tuple(4, ""), 3, "Geändert", "1/3/3",
-                       Texts{"Möchten Sie den Teilnehmer ´Müller, ´ löschen?",
-                             "Möchten Sie den Teilnehmer ´Müller, ´ löschen?"}));
+  const auto afterYes = std::tuple(w->CurrentAgeClass()->GetCount(), Label(*w, "ModifiedIndicator"),
+                                   Label(*w, "InfoIndicator"), w->Document()->Competition()->Selection().GetCount());
+  desk.AnswerMessage(mrCancel);
+  const bool closedOnCancel = w->close();
+  desk.AnswerMessage(mrNo);
+  const bool closedOnNo = w->close();
+  const std::string del = "Möchten Sie den Teilnehmer ´Müller, ´ löschen?";
+  const std::string close = "Die Datei ´" + S(file) + "´ wurde geändert. Speichern?";
+  EXPECT_EQ(std::tuple(afterNo, afterYes, closedOnCancel, closedOnNo, desk.Messages(), desk.asked[2].kind,
+                       desk.asked[2].buttons),
+            std::tuple(std::tuple(4, "", 4), std::tuple(3, "Geändert", "1/3/3", 0), false, true,
+                       Texts{del, del, close, close}, MsgKind::Warning, mbYesNoCancel));
 }
 
-// Every command once, on a loaded competition with the rules documents
-// beside the program: what it asks through the desktop (answered with
+// Every command once by its shortcut (by its action where it has none), on a
+// loaded competition with the rules documents beside the program: it runs
+// exactly once, so a shortcut given twice or clashing with a mnemonic is
+// bound once, and asks through the desktop what it should (answered with
 // Cancel or No).
-TEST_F(MainWindowTest, EveryCommandAsksItsDialog) {
+TEST_F(MainWindowTest, EveryCommandByItsShortcutAsksItsDialog) {
   std::ofstream(S(Path("REGELW99.HLP"))) << "x";
   std::ofstream(S(Path("REGELW07.PDF"))) << "x";
-  const QString file = Write("all.ERG", Swimmers());
+  const QString file = Write("all.ERG");
   auto w = Open(file);
-  const std::string dir = S(Path(""));
-  const std::string deleteQuestion = "Möchten Sie den Teilnehmer ´Müller, ´ löschen?";
-  const std::string classQuestion =
-      "Die Altersklasse 'Jugend (männlich)' ist nicht leer. Altersklasse mit allen enthaltenen Teilnehmern löschen?";
-  const std::string closeQuestion = "Die Datei ´" + S(file) + "´ wurde geändert. Speichern?";
-  // action -> what the desktop is asked
-  const std::vector<std::pair<std::string, std::string>> table = {
-      {"FileNewItem", "dialog TFileNewDlg"}, {"FileOpenItem", "open Wettkampf öffnen"}, {"FileSaveItem", ""},
-      {"FileSaveAsItem", "save Wettkampf speichern unter"}, {"FilePrintItem", "dialog TDruckenDlg"},
-      {"FilePrintSetupItem", "printer setup "}, {"EditCopyItem", ""}, {"EditPasteItem", ""}, {"EditCutItem", ""},
-      {"EditDelItem", "message " + deleteQuestion}, {"EditFindItem", ""}, {"EditNewItem", "dialog TTeilnehmerDlg"},
-      {"EditEditItem", "dialog TTeilnehmerDlg"}, {"EditLaufItem", "dialog TLaufanzeigeDlg"},
-      {"WettkampfDatenItem", "dialog TWettkampfDatenDlg"}, {"WettkampfAltersklassenItem", "dialog TAltersklassenDlg"},
-      {"WettkampfGliederungenItem", "dialog TGliederungenDlg"}, {"WettkampfRekordeItem", "dialog TRekordeDlg"},
-      {"WettkampfPersonalItem", "message Die Funktion steht leider noch nicht zur Verfügung."},
-      {"WettkampfQualifikationItem", "dialog TQualifikationDlg"},
-      {"WettkampfLaufbesetzungItem", "dialog TLaufbesetzungDlg"},
-      {"WettkampfZuruecksetzenItem", "dialog TZuruecksetzenDlg"}, {"WettkampfStreichenItem", "dialog TStreichenDlg"},
-      {"WettkampfHLWItem", "dialog THLWLaufbesetzungDlg"},
-      {"HelpRegelwerk99Item", "shell open " + dir + "REGELW99.HLP"},
-      {"HelpRegelwerk07Item", "shell open " + dir + "REGELW07.PDF"}, {"HelpTipsItem", "dialog TTipsDlg"},
-      {"HelpAboutItem", "dialog TAboutBox"}, {"AltersklasseEinfuegenItem", "dialog TAltersklassenDatenDlg"},
-      {"AltersklasseBearbeitenItem", "dialog TAltersklassenDatenDlg"},
-      {"AltersklasseLoeschenItem", "message " + classQuestion}, {"ImportItem", "open Datei importieren"},
-      {"NextAgeClassKey", ""}, {"PrevAgeClassKey", ""}, {"FileExitItem", "message " + closeQuestion},
-  };
-  std::vector<std::pair<std::string, std::string>> got;
-  std::vector<std::string> everyAction;
-  for (QAction* a : w->findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly))
+  std::map<std::string, int> triggered;
+  Texts everyAction;
+  for (QAction* a : w->findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
+    QObject::connect(a, &QAction::triggered, [&triggered, a] { ++triggered[S(a->objectName())]; });
     if (!a->objectName().isEmpty()) everyAction.push_back(S(a->objectName()));
-  for (const auto& [name, expected] : table) {
+  }
+  const std::string dir = S(Path(""));
+  const Qt::KeyboardModifiers no, alt = Qt::AltModifier, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+  const Qt::Key action = Qt::Key_unknown;
+  using Row = std::tuple<std::string, Qt::Key, Qt::KeyboardModifiers, std::string>;  // command, key, what is asked
+  const std::vector<Row> table = {
+      {"FileNewItem", action, no, "dialog TFileNewDlg"}, {"FileOpenItem", Qt::Key_F3, no, "open Wettkampf öffnen"},
+      {"FileSaveItem", Qt::Key_F2, no, ""}, {"FileSaveAsItem", action, no, "save Wettkampf speichern unter"},
+      {"FilePrintItem", Qt::Key_F4, no, "dialog TDruckenDlg"}, {"FilePrintSetupItem", action, no, "printer setup "},
+      {"EditCopyItem", Qt::Key_Insert, ctrl, ""}, {"EditPasteItem", Qt::Key_Insert, shift, ""},
+      {"EditCutItem", Qt::Key_Delete, ctrl, ""},
+      {"EditDelItem", Qt::Key_Delete, no, "message Möchten Sie den Teilnehmer ´Müller, ´ löschen?"},
+      {"EditNewItem", Qt::Key_Insert, no, "dialog TTeilnehmerDlg"},
+      {"EditEditItem", Qt::Key_Return, no, "dialog TTeilnehmerDlg"},
+      {"EditLaufItem", Qt::Key_L, ctrl | alt, "dialog TLaufanzeigeDlg"},
+      {"WettkampfDatenItem", Qt::Key_W, alt, "dialog TWettkampfDatenDlg"},
+      {"WettkampfAltersklassenItem", Qt::Key_A, alt, "dialog TAltersklassenDlg"},
+      {"WettkampfGliederungenItem", Qt::Key_G, alt, "dialog TGliederungenDlg"},
+      {"WettkampfRekordeItem", Qt::Key_R, alt, "dialog TRekordeDlg"},
+      {"WettkampfPersonalItem", Qt::Key_P, alt, "message Die Funktion steht leider noch nicht zur Verfügung."},
+      {"WettkampfQualifikationItem", Qt::Key_Q, alt, "dialog TQualifikationDlg"},
+      {"WettkampfLaufbesetzungItem", Qt::Key_L, alt, "dialog TLaufbesetzungDlg"},
+      {"WettkampfZuruecksetzenItem", Qt::Key_Z, alt, "dialog TZuruecksetzenDlg"},
+      {"WettkampfStreichenItem", Qt::Key_S, alt, "dialog TStreichenDlg"},
+      {"WettkampfHLWItem", action, no, "dialog THLWLaufbesetzungDlg"},
+      {"HelpRegelwerk99Item", Qt::Key_9, ctrl, "shell open " + dir + "REGELW99.HLP"},
+      {"HelpRegelwerk07Item", Qt::Key_R, ctrl, "shell open " + dir + "REGELW07.PDF"},
+      {"HelpTipsItem", Qt::Key_T, alt, "dialog TTipsDlg"}, {"HelpAboutItem", action, no, "dialog TAboutBox"},
+      {"AltersklasseEinfuegenItem", Qt::Key_Insert, alt, "dialog TAltersklassenDatenDlg"},
+      {"AltersklasseBearbeitenItem", Qt::Key_Return, alt, "dialog TAltersklassenDatenDlg"},
+      {"AltersklasseLoeschenItem", Qt::Key_Delete, alt,
+       "message Die Altersklasse 'Jugend (männlich)' ist nicht leer. Altersklasse mit allen enthaltenen Teilnehmern "
+       "löschen?"},
+      {"ImportItem", Qt::Key_I, ctrl, "open Datei importieren"},
+      {"ImportItem", Qt::Key_F3, ctrl, "open Datei importieren"},
+      {"NextAgeClassKey", Qt::Key_N, alt, ""}, {"PrevAgeClassKey", Qt::Key_V, alt, ""},
+      {"FileExitItem", Qt::Key_X, alt, "message Die Datei ´" + S(file) + "´ wurde geändert. Speichern?"},
+      {"EditFindItem", Qt::Key_S, ctrl, ""},  // last: the find window stays open
+  };
+  Texts tabled;
+  for (const Row& row : table) {
+    const auto& [name, key, modifiers, expected] = row;
     Boys(*w);
     const std::string kind = expected.substr(0, expected.find(' '));
     if (kind == "dialog") desk.AnswerDialog(expected.substr(7), mrCancel);
@@ -257,20 +214,20 @@ TEST_F(MainWindowTest, EveryCommandAsksItsDialog) {
     if (kind == "open" || kind == "save") desk.CancelFile();
     if (kind == "printer") desk.AnswerPrinterSetup(false);
     const size_t before = desk.asked.size();
-    w->Action(name.c_str())->trigger();
+    triggered.clear();
+    key == action ? w->Action(name.c_str())->trigger() : QTest::keyClick(w->Grid(), key, modifiers);
     std::string asked;
     for (size_t i = before; i < desk.asked.size(); ++i) {
       const ScriptedDesktop::Asked& a = desk.asked[i];
       asked += a.what + " " + (a.what == "dialog" ? a.name : a.what == "open" || a.what == "save" ? a.caption : a.text);
     }
-    got.emplace_back(name, asked);
+    EXPECT_EQ(std::tuple(asked, triggered), std::tuple(expected, std::map<std::string, int>{{name, 1}})) << name;
+    if (tabled.empty() || tabled.back() != name) tabled.push_back(name);
   }
-  std::vector<std::string> tabled;
-  for (const auto& row : table) tabled.push_back(row.first);
   std::sort(tabled.begin(), tabled.end());
   std::sort(everyAction.begin(), everyAction.end());
-  EXPECT_EQ(std::tuple(got, everyAction, w->FindDialog()->isVisible(), w->isVisible(), desk.Used()),
-            std::tuple(table, tabled, true, true, true));
+  EXPECT_EQ(std::tuple(everyAction, w->FindDialog()->isVisible(), w->isVisible(), desk.Used()),
+            std::tuple(tabled, true, true, true));
 }
 
 TEST_F(MainWindowTest, WithoutAgeClassesNoCommandReachesForOne) {
@@ -297,49 +254,12 @@ TEST_F(MainWindowTest, WithoutAgeClassesNoCommandReachesForOne) {
                        0, "0/0"));
 }
 
-TEST_F(MainWindowTest, EveryShortcutTriggersItsCommand) {
-  std::ofstream(S(Path("brantovex.HLP"))) << "x";
-  std::ofstream(S(Path("brantovex.PDF"))) << "x";
-  auto w = Open(Write("keys.ERG", Swimmers()));
-  Boys(*w);
-  std::map<std::string, int> triggered;
-  for (QAction* a : w->findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
-    QObject::disconnect(a, &QAction::triggered, w.get(), nullptr);
-    QObject::connect(a, &QAction::triggered, [&triggered, a] { ++triggered[S(a->objectName())]; });
-  }
-  const Qt::KeyboardModifiers none, alt = Qt::AltModifier, ctrl = Qt::ControlModifier;
-  const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, std::string>> keys = {
-      {Qt::Key_F3, none, "FileOpenItem"}, {Qt::Key_F2, none, "FileSaveItem"}, {Qt::Key_F4, none, "FilePrintItem"},
-      {Qt::Key_X, alt, "FileExitItem"}, {Qt::Key_Delete, ctrl, "EditCutItem"}, {Qt::Key_Insert, ctrl, "EditCopyItem"},
-      {Qt::Key_Insert, Qt::ShiftModifier, "EditPasteItem"}, {Qt::Key_Delete, none, "EditDelItem"},
-      {Qt::Key_S, ctrl, "EditFindItem"}, {Qt::Key_Insert, none, "EditNewItem"}, {Qt::Key_Return, none, "EditEditItem"},
-      {Qt::Key_L, ctrl | alt, "EditLaufItem"}, {Qt::Key_W, alt, "WettkampfDatenItem"},
-      {Qt::Key_A, alt, "WettkampfAltersklassenItem"}, {Qt::Key_G, alt, "WettkampfGliederungenItem"},
-      {Qt::Key_R, alt, "WettkampfRekordeItem"}, {Qt::Key_P, alt, "WettkampfPersonalItem"},
-      {Qt::Key_Q, alt, "WettkampfQualifikationItem"}, {Qt::Key_L, alt, "WettkampfLaufbesetzungItem"},
-      {Qt::Key_Z, alt, "WettkampfZuruecksetzenItem"}, {Qt::Key_S, alt, "WettkampfStreichenItem"},
-      {Qt::Key_9, ctrl, "HelpRegelwerk99Item"}, {Qt::Key_R, ctrl, "HelpRegelwerk07Item"},
-      {Qt::Key_T, alt, "HelpTipsItem"}, {Qt::Key_Insert, alt, "AltersklasseEinfuegenItem"},
-      {Qt::Key_Return, alt, "AltersklasseBearbeitenItem"}, {Qt::Key_Delete, alt, "AltersklasseLoeschenItem"},
-      {Qt::Key_I, ctrl, "ImportItem"}, {Qt::Key_F3, ctrl, "ImportItem"}, {Qt::Key_N, alt, "NextAgeClassKey"},
-      {Qt::Key_V, alt, "PrevAgeClassKey"},
-  };
-  std::vector<std::pair<std::string, std::map<std::string, int>>> got, expected;
-  for (const auto& [key, modifiers, name] : keys) {
-    triggered.clear();
-    QTest::keyClick(w->Grid(), key, modifiers);
-    got.emplace_back(name, triggered);
-    expected.push_back({name, {{name, 1}}});
-  }
-  EXPECT_EQ(got, expected);
-}
-
 TEST_F(MainWindowTest, StartsNewWithoutAFileAndOpensADroppedOne) {
   auto w = Open(Path("missing.ERG"));
   const auto atStart = std::tuple(S(w->windowTitle()), Label(*w, "Label1"),
                                   w->Action("HelpRegelwerk99Item")->isVisible(),
                                   w->Action("HelpRegelwerk07Item")->isVisible());
-  const QString dropped = Write("Dropped Süd.ERG", Swimmers());
+  const QString dropped = Write("Dropped Süd.ERG");
   QMimeData mime;
   mime.setUrls({QUrl::fromLocalFile(Path("other.ERG")), QUrl::fromLocalFile(dropped)});
   QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -350,28 +270,13 @@ TEST_F(MainWindowTest, StartsNewWithoutAFileAndOpensADroppedOne) {
   EXPECT_EQ(std::tuple(atStart, S(w->windowTitle()), Label(*w, "Label1"), w->findChild<QTabBar*>("AgeTabSet")->count()),
             std::tuple(std::tuple("Vk Brantovex - <unbenannt>", "neue Meisterschaft 2007 - Einzelwettbewerbe", false,
                                   false),
-                       "Vk Brantovex - " + S(dropped), "Landesmeisterschaft Süd 2007 - Einzelwettbewerbe", 3));
-}
-
-TEST_F(MainWindowTest, CloseQueryOnAModifiedDocument) {
-  const QString file = Write("close.ERG", Swimmers());
-  auto w = Open(file);
-  Boys(*w);
-  w->Action("EditPasteItem")->trigger();
-  desk.AnswerMessage(mrCancel);
-  const bool closedOnCancel = w->close();
-  desk.AnswerMessage(mrNo);
-  const bool closedOnNo = w->close();
-  const ScriptedDesktop::Asked& q = desk.asked.at(0);
-  EXPECT_EQ(std::tuple(closedOnCancel, closedOnNo, q.text, q.kind, q.buttons),
-            std::tuple(false, true, "Die Datei ´" + S(file) + "´ wurde geändert. Speichern?", MsgKind::Warning,
-                       mbYesNoCancel));
+                       "Vk Brantovex - " + S(dropped), "Landesmeisterschaft Süd - Einzelwettbewerbe", 4));
 }
 
 // The user opens a file, changes a time with Enter in the participant
 // dialog, saves with F2; the file read again shows the new time and points.
 TEST_F(MainWindowTest, ChangedTimeIsSavedAndReadBack) {
-  const QString file = Write("e2e.ERG", Swimmers());
+  const QString file = Write("e2e.ERG");
   auto row = [](TMainForm& w) {
     std::string texts;
     for (int c = 0; c < w.Grid()->ColCount(); ++c) texts += S(w.Grid()->Model().CellText(1, c)) + "|";
@@ -397,7 +302,7 @@ TEST_F(MainWindowTest, ChangedTimeIsSavedAndReadBack) {
 
 // Review pictures of the window and its menus in the build folder.
 TEST_F(MainWindowTest, Screenshots) {
-  auto w = Open(Write("Landesmeisterschaft.ERG", Swimmers()));
+  auto w = Open(Write("Landesmeisterschaft.ERG"));
   Boys(*w, 2);
   // The layout settles in the event loop, as it does before the first paint.
   QCoreApplication::processEvents();

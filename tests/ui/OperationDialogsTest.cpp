@@ -1,57 +1,20 @@
-#include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
-
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QSpinBox>
-#include <QTabBar>
-
-#include "QtTestApp.h"
-#include "ScriptedDesktop.h"
-#include "VkDisz.h"
+// The operation dialogs, each driving its operation: reset, qualification,
+// heats, CPR timetable, strike; the heat viewer; the records dialog with its
+// record-data dialog and the take-over from a file.
+#include "UiTestSupport.h"
 #include "VkWHLW.h"
 #include "VkWLauf.h"
 #include "VkWLaufb.h"
 #include "VkWQuali.h"
+#include "VkWRDat.h"
+#include "VkWRek.h"
 #include "VkWReset.h"
 #include "VkWStrei.h"
-#include "VkWettk.h"
 
 namespace {
 
 using Ints = std::vector<int>;
-
-// A competition with lanes and stations index `index` (3 + index of each)
-// and one class "Jugend" of two linear disciplines, with participants
-// "T1".."Tn" whose times rise with the number (T1 best).
-std::unique_ptr<TWettkampf> Competition(int participants, uint16_t index = 3, uint16_t classFlags = 0,
-                                        uint16_t kind = TWettkampfDaten::kIndividual) {
-  auto w = std::make_unique<TWettkampf>();
-  TWettkampfDaten h = w->Header();
-  h.SetLanesIndex(index);
-  h.SetCprStationsIndex(index);
-  h.SetKind(kind);
-  w->SetHeader(h);
-  TAltersklasse::Disciplines discs;
-  for (TDisziplin& d : discs) d.SetKind(kKindLinear), d.SetV(1, 100000);
-  auto* ak = new TAltersklasse;
-  ak->Define("Jugend", 1990, 1991, classFlags, 2, discs);
-  for (int i = 1; i <= participants; ++i) {
-    auto* t = new TTeilnehmer;
-    t->SetName(true, "T" + std::to_string(i));
-    t->SetAltersklasse("Jugend");
-    t->SetTime(1, 3000 + 100 * i);
-    ak->Insert(t);
-  }
-  w->Insert(ak);
-  return w;
-}
+using RecordDialogs = FolderTest;
 
 const TTeilnehmer& Tn(const TWettkampf& w, int number) {
   const TAltersklasse& ak = *w.At(0);
@@ -59,21 +22,6 @@ const TTeilnehmer& Tn(const TWettkampf& w, int number) {
     if (ak.At(i)->Name(true) == "T" + std::to_string(number)) return *ak.At(i);
   ADD_FAILURE() << "no T" << number;
   return *ak.At(0);
-}
-
-template <class T = QAbstractButton>
-T* Child(QDialog& d, const QString& name) {
-  T* w = d.findChild<T*>(name);
-  EXPECT_NE(w, nullptr) << name.toStdString();
-  return w;
-}
-
-void Click(QDialog& d, const QString& name) { Child(d, name)->click(); }
-
-void Type(QDialog& d, const QString& name, const char* keys) {
-  auto* e = Child<QLineEdit>(d, name);
-  e->selectAll();
-  QTest::keyClicks(e, keys);
 }
 
 Ints Elements(const TYrSet& set) {
@@ -95,12 +43,11 @@ Ints Range(int from, int to, Ints more = {}) {
 TEST(ResetDialog, PresetsAndTheUsersOwnChoice) {
   ScriptedDesktop desk;
   TZuruecksetzenDlg dlg;
-  std::vector<std::tuple<Ints, bool, QColor>> seen;
+  std::vector<std::tuple<Ints, bool>> seen;  // the items and whether the user may choose them
   auto look = [&](QDialog& d) {
     TYrSet items;
     dlg.GetResetSet(items);
-    seen.emplace_back(Elements(items), Child(d, "ZeitCB1")->isEnabled(),
-                      Child<QGroupBox>(d, "GroupBox1")->palette().color(QPalette::WindowText));
+    seen.emplace_back(Elements(items), Child(d, "ZeitCB1")->isEnabled());
   };
   desk.AnswerDialog("TZuruecksetzenDlg", mrOk, [&](QDialog& d) {
     look(d);
@@ -114,13 +61,10 @@ TEST(ResetDialog, PresetsAndTheUsersOwnChoice) {
     look(d);
   });
   ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
-  const QColor grey(128, 128, 128), black(0, 0, 0);
-  EXPECT_EQ(seen, (std::vector<std::tuple<Ints, bool, QColor>>{{Range(1, 12, {25}), false, grey},
-                                                               {{15}, true, black},
-                                                               {Range(13, 24), false, grey},
-                                                               {{15}, true, black}}));
+  EXPECT_EQ(seen, (std::vector<std::tuple<Ints, bool>>{
+                      {Range(1, 12, {25}), false}, {{15}, true}, {Range(13, 24), false}, {{15}, true}}));
 
-  auto w = Competition(1);
+  auto w = Jugend(2, 1);
   TTeilnehmer& t = *w->At(0)->At(0);
   t.SetHeat(1, 2);
   t.SetHeat(3, 7);
@@ -129,7 +73,7 @@ TEST(ResetDialog, PresetsAndTheUsersOwnChoice) {
 }
 
 TEST(QualificationDialog, ThreeHeatsOfLanesPerClassAndTheChosenMode) {
-  auto w = Competition(3);  // 6 lanes
+  auto w = Jugend(2, 3);  // 6 lanes
   ScriptedDesktop desk;
   TQualifikationDlg dlg;
   dlg.SetWettkampf(*w);
@@ -149,7 +93,7 @@ TEST(QualificationDialog, ThreeHeatsOfLanesPerClassAndTheChosenMode) {
 }
 
 TEST(HeatDialog, StartHeatLaneAndOptionBitsReachTheAssignment) {
-  auto w = Competition(3);  // 6 lanes
+  auto w = Jugend(2, 3);  // 6 lanes
   ScriptedDesktop desk;
   TLaufbesetzungDlg dlg;
   std::vector<bool> enabled;
@@ -175,12 +119,12 @@ TEST(CprDialog, TeamsStartWithFourMeasuresAndTheValuesReachTheTimetable) {
   std::vector<int> measures;
   for (uint16_t kind : {TWettkampfDaten::kIndividual, TWettkampfDaten::kTeams}) {
     THLWLaufbesetzungDlg dlg;
-    dlg.SetWettkampf(*Competition(0, 3, 0, kind));
+    dlg.SetWettkampf(*Jugend(2, 0, kind));
     measures.push_back(dlg.GetParameter().measures);
   }
   EXPECT_EQ(measures, (std::vector<int>{1, 4}));
 
-  auto w = Competition(2, 2, TAltersklasse::kCprScored, TWettkampfDaten::kTeams);  // 5 stations
+  auto w = Jugend(2, 2, TWettkampfDaten::kTeams, TAltersklasse::kCprScored, 0, 2);  // 5 stations
   ScriptedDesktop desk;
   THLWLaufbesetzungDlg dlg;
   dlg.SetWettkampf(*w);
@@ -204,32 +148,27 @@ TEST(CprDialog, TeamsStartWithFourMeasuresAndTheValuesReachTheTimetable) {
             std::tuple(Ints{930, 2, 1}, Ints{950, 1, 5}, 20, 4));
 }
 
-TEST(StrikeDialog, ItemsAndTheChosenMode) {
-  auto w = Competition(1);
+TEST(StrikeDialog, TheChosenModeReachesTheStrike) {
+  auto w = Jugend(2, 1);
   w->At(0)->Insert(new TTeilnehmer);  // nothing entered
   ScriptedDesktop desk;
   TStreichenDlg dlg;
-  std::vector<std::string> items;
   int preset = -1;
   desk.AnswerDialog("TStreichenDlg", mrOk, [&](QDialog& d) {
-    for (int i = 1; i <= 3; ++i)
-      items.push_back(Child(d, QStringLiteral("RadioGroup1_%1").arg(i - 1))->text().toStdString());
     preset = dlg.GetMode();
     Click(d, "RadioGroup1_1");
   });
   ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
-  EXPECT_EQ(std::tuple(items, preset, dlg.GetMode()),
-            std::tuple(std::vector<std::string>{"\"n.a.\" für alle Disziplinen setzen", "löschen",
-                                                "nur löschen, wenn \"n.a.\" gesetzt"},
-                       0, 1));
+  const auto chosen = std::tuple(preset, dlg.GetMode(), Text(dlg, "RadioGroup1_1"));
   dlg.ApplyTo(*w);
-  EXPECT_EQ(std::tuple(w->At(0)->GetCount(), w->At(0)->At(0)->Name(true)), std::tuple(1, "T1"));
+  EXPECT_EQ(std::tuple(chosen, w->At(0)->GetCount(), w->At(0)->At(0)->Name(true)),
+            std::tuple(std::tuple(0, 1, "löschen"), 1, "T1"));
 }
 
 TEST(HeatViewer, StepsThroughTheHeatsWithinTheirRangeAndEmptiesTheSelection) {
-  auto w = Competition(8);  // 6 lanes: the best six in heat 2, T7 and T8 in heat 1
+  auto w = Jugend(2, 8);  // 6 lanes: the best six in heat 2, T7 and T8 in heat 1
   w->AssignHeats(1, 1, 0);
-  auto empty = Competition(0);
+  auto empty = Jugend(2, 0);
   using State = std::tuple<std::string, int, int, std::string>;
   std::vector<State> seen;
   std::string header;
@@ -240,10 +179,10 @@ TEST(HeatViewer, StepsThroughTheHeatsWithinTheirRangeAndEmptiesTheSelection) {
     desk.AnswerDialog("TLaufanzeigeDlg", mrOk, [&](QDialog& d) {
       auto look = [&] {
         auto* list = Child<QListWidget>(d, "ListBox1");
-        seen.emplace_back(Child<QLabel>(d, "LaufLabel")->text().toStdString(), list->count(),
+        seen.emplace_back(Text(d, "LaufLabel"), list->count(),
                           c->Selection().GetCount(), list->count() ? list->item(0)->text().toStdString() : "");
       };
-      header = Child<QLabel>(d, "HeaderLabel")->text().toStdString();
+      header = Text(d, "HeaderLabel");
       look();
       Click(d, "NextBtn");
       look();
@@ -270,4 +209,65 @@ TEST(HeatViewer, StepsThroughTheHeatsWithinTheirRangeAndEmptiesTheSelection) {
                                       {"Lauf 2", 6, 6, line("T1", 3)},
                                       {"Lauf ungesetzt (0)", 8, 8, line("T1", 0)},
                                       {"Lauf ungesetzt (0)", 8, 8, line("T1", 0)}}));
+}
+
+TEST_F(RecordDialogs, RecordEnteredTakenOverFromAFileAndDeleted) {
+  auto c = MakeCompetition();
+  c->UpdateRecords();
+  TRekordeDlg dlg;
+  dlg.SetWettkampf(c.get());
+  dlg.SetItemIndex(1);
+  TAltersklasse& boys = *c->At(1);
+  std::vector<std::string> shown;
+  desk.AnswerDialog("TRekordDatenDlg", mrNone, [&](QDialog& d) {
+    shown = {Child<QGroupBox>(d, "GroupBox1")->title().toStdString(), Text(d, "ZeitLbl1"), Text(d, "AbzLbl1"),
+             Text(d, "GesPktLbl"), Text(d, "MaskEdit1"), Text(d, "SpinEdit6")};
+    SetText(d, "MaskEdit1", "12345");
+    SetText(d, "SpinEdit1", "-3");
+    SetText(d, "SpinEdit6", "4567,89");
+    Click(d, "OKBtn");
+  });
+  Click(dlg, "AendernBtn");
+  auto record = [&] {
+    return std::tuple(boys.Rekord(1).RecordTime(), int16_t(boys.Rekord(1).RecordDeduction()),
+                      boys.Overall().RecordTotal(), boys.Rekord(1).BestTime());
+  };
+  const auto entered = record();
+  // 12:34,5 stays 12:34,5 through an untouched OK, and so does what the field cannot show.
+  desk.AnswerDialog("TRekordDatenDlg", mrOk);
+  Click(dlg, "AendernBtn");
+  const auto untouched = record();
+  TRekord r = boys.Rekord(1);
+  r.SetRecordTime(75456);
+  boys.SetRekord(1, r);
+  desk.AnswerDialog("TRekordDatenDlg", mrOk);
+  Click(dlg, "AendernBtn");
+  const int32_t beyondTenths = boys.Rekord(1).RecordTime();
+
+  auto other = MakeCompetition();
+  r = other->At(1)->Rekord(1);
+  r.SetRecordTime(2900);
+  other->At(1)->SetRekord(1, r);
+  std::ofstream(Path("bad.erg").toStdString()) << "kein Ergebnis";
+  desk.AnswerFile(Path("bad.erg"));
+  Click(dlg, "UebernehmenBtn");
+  const auto afterBad = record();
+  desk.AnswerFile(Write("records.erg", std::move(other)));
+  Click(dlg, "UebernehmenBtn");
+  const auto takenOver = record();
+  desk.AnswerMessage(mrNo);
+  Click(dlg, "LoeschenBtn");
+  desk.AnswerMessage(mrYes);
+  Click(dlg, "LoeschenBtn");
+
+  const std::string question =
+      "Wollen Sie die gespeicherten Rekorddaten der Altersklasse Jugend (männlich) wirklich löschen?";
+  using R = std::tuple<int32_t, int16_t, int32_t, int32_t>;
+  EXPECT_EQ(std::tuple(shown, entered, untouched, beyondTenths, afterBad, takenOver, record(), desk.Messages()),
+            std::tuple(std::vector<std::string>{"Bestleistungen der Ak Jugend (männlich)", "0:30,0", "0", "1000",
+                                                "0:00,0", "0,00"},
+                       R{75450, -3, 456789, 3000}, R{75450, -3, 456789, 3000}, 75456, R{75456, -3, 456789, 3000},
+                       R{2900, 0, 100000, 3000}, R{0, 0, 0, 3000},
+                       std::vector<std::string>{"Unbekanntes Ergebnisdateiformat.", "Fehler beim Laden der Datei.",
+                                                question, question}));
 }

@@ -1,72 +1,25 @@
-#include <functional>
-#include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
+// The participant dialog entered, limited and left untouched, its status
+// buttons, and the merge options.
 
-#include <QCheckBox>
-#include <QKeyEvent>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
-
-#include "CodePage.h"
-#include "QtTestApp.h"
-#include "ScriptedDesktop.h"
-#include "VkDisz.h"
+#include "UiTestSupport.h"
 #include "VkWHinzu.h"
 #include "VkWTeiln.h"
-#include "VkWettk.h"
 
 namespace {
 
 using Ints = std::vector<int>;
 
-// A competition with one class "Jugend" of six linear disciplines.
+// A competition with one class "Jugend" of six disciplines.
 std::unique_ptr<TWettkampf> Competition(bool individual, bool hundredths) {
-  auto w = std::make_unique<TWettkampf>();
-  TWettkampfDaten h = w->Header();
-  h.SetKind(individual ? TWettkampfDaten::kIndividual : TWettkampfDaten::kTeams);
-  h.SetOptions(hundredths ? TWettkampfDaten::kOptHundredths : 0);
-  w->SetHeader(h);
-  TAltersklasse::Disciplines discs;
-  for (TDisziplin& d : discs) d.SetKind(kKindLinear), d.SetV(1, 100000);
-  auto* ak = new TAltersklasse;
-  ak->Define("Jugend", 1990, 1991, 0, 6, discs);
-  w->Insert(ak);
-  return w;
+  return Jugend(6, 0, individual ? TWettkampfDaten::kIndividual : TWettkampfDaten::kTeams, 0,
+                hundredths ? TWettkampfDaten::kOptHundredths : 0);
 }
-
-template <class T = QLineEdit>
-T* Child(QDialog& d, const QString& name) {
-  T* w = d.findChild<T*>(name);
-  EXPECT_NE(w, nullptr) << name.toStdString();
-  return w;
-}
-
-// Replaces the text of an edit or an editable box as a user would: select
-// all, type.
-void Type(QDialog& d, const QString& name, const QString& keys) {
-  auto* box = d.findChild<QComboBox*>(name);
-  QLineEdit* e = box ? box->lineEdit() : Child(d, name);
-  ASSERT_NE(e, nullptr);
-  e->selectAll();
-  // QTest knows only ASCII keys; an umlaut arrives as a key with its text.
-  for (QChar c : keys) {
-    QKeyEvent press(QEvent::KeyPress, c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : 0,
-                    Qt::NoModifier, QString(c));
-    QApplication::sendEvent(e, &press);
-  }
-}
-
-void Click(QDialog& d, const QString& name) { Child<QAbstractButton>(d, name)->click(); }
 
 // Runs the dialog on `t` with the script's act, then reads it back into `t`
 // unless it was cancelled.
-int Edit(const TWettkampf& w, TTeilnehmer& t, std::function<void(QDialog&)> act) {
-  ScriptedDesktop desk;
+int Edit(const TWettkampf& w, TTeilnehmer& t, std::function<void(QDialog&)> act, ScriptedDesktop* outer = nullptr) {
+  std::optional<ScriptedDesktop> own;
+  ScriptedDesktop& desk = outer ? *outer : own.emplace();
   TTeilnehmerDlg dlg;
   dlg.SetWettkampf(w);
   dlg.SetTeilnehmer(t);
@@ -113,53 +66,16 @@ TEST(ParticipantDialog, EnteredParticipantWithAStatusCodeInEachDisciplineIsReadB
   Ints heats, lanes;
   for (int d = 1; d <= 6; ++d) heats.push_back(t.Heat(d)), lanes.push_back(t.Lane(d));
   EXPECT_EQ(std::tuple(t.Name(true), t.Vorname(), t.Geburtsdatum(), t.Gliederung(), t.Altersklasse(), t.Time(1),
-                       t.Time(2), t.Time(3), Deductions(t), heats, lanes),
+                       t.Time(2), t.Time(3), Deductions(t), heats, lanes, t.CprValue(), t.CprTime(), t.CprStation(),
+                       t.Flags()),
             std::tuple(Oem("Müller"), Oem("Jürgen"), "1995", Oem("WÜ"), "Jugend", 6543, 75450, 0,
-                       Ints{-1, -2, -3, -4, -5, -6}, Ints{1, 2, 3, 4, 5, 6}, Ints{6, 5, 4, 3, 2, 1}));
-  EXPECT_EQ(std::tuple(t.CprValue(), t.CprTime(), t.CprStation(), t.Flags()),
-            std::tuple(1234, 935, 4, TTeilnehmer::kAusserKonkurrenz | TTeilnehmer::kDirektQualifiziert |
-                                         TTeilnehmer::kMeldet));
-
-  // Untouched, every stored value survives OK, also a time the text cannot
-  // show in full: hundredths in a competition without them.
-  t.SetTime(3, 75456);
-  t.SetTime(4, 6543);
-  for (bool hundredths : {true, false}) {
-    auto other = Competition(true, hundredths);
-    TTeilnehmer copy(t);
-    std::string shown;
-    ASSERT_EQ(Edit(*other, copy, [&](QDialog& d) { shown = Child(d, "ZeitEdit3")->text().toStdString(); }), mrOk);
-    EXPECT_EQ(std::tuple(shown, copy.Record() == t.Record()), std::tuple(hundredths ? "12:34,56" : "12:34,5", true));
-  }
-}
-
-TEST(ParticipantDialog, TeamLayoutShowsTeamNameAndAddition) {
-  auto w = Competition(false, false);
-  TTeilnehmer t;
-  t.SetName(false, Oem("Rettungsschwimmer Ortsgruppe Ü"));
-  t.SetZusatz("Staffel 2");
-  std::tuple<bool, bool, bool, std::string> shown;
-  ASSERT_EQ(Edit(*w, t,
-                 [&](QDialog& d) {
-                   shown = {Child(d, "NameEdit")->isVisible(), Child(d, "VornameEdit")->isVisible(),
-                            Child(d, "MannschaftEdit")->isVisible(),
-                            Child<QLabel>(d, "ZusatzLabel")->text().toStdString()};
-                   Type(d, "ZusatzEdit", "Staffel 3");
-                 }),
-            mrOk);
-  EXPECT_EQ(shown, std::tuple(false, false, true, "&Zusatz:"));
-  EXPECT_EQ(std::tuple(t.Name(false), t.Zusatz()), std::tuple(Oem("Rettungsschwimmer Ortsgruppe Ü"), "Staffel 3"));
+                       Ints{-1, -2, -3, -4, -5, -6}, Ints{1, 2, 3, 4, 5, 6}, Ints{6, 5, 4, 3, 2, 1}, 1234, 935, 4,
+                       TTeilnehmer::kAusserKonkurrenz | TTeilnehmer::kDirektQualifiziert | TTeilnehmer::kMeldet));
 }
 
 TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
-  struct Case {
-    const char* edit;
-    const char* keys;
-    std::string text;
-    std::vector<std::string> warnings;
-  };
   const std::string between = "Der eingegebene Wert liegt nicht zwischen ";
-  const Case cases[] = {
+  const std::tuple<const char*, const char*, std::string, std::vector<std::string>> cases[] = {
       {"LaufEdit1", "1234", "123", {}},
       {"BahnEdit1", "123", "12", {}},
       {"HLWBahnEdit", "100", "10", {}},
@@ -167,30 +83,26 @@ TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
       {"AbzugEdit1", "-7", "-7", {between + "-6 und 9999."}},
       {"LaufEdit2", "-1", "-1", {between + "0 und 999."}},
   };
-  auto w = Competition(true, false);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.edit) + " " + c.keys);
+  for (const auto& [edit, keys, text, warnings] : cases) {
     ScriptedDesktop desk;
-    TTeilnehmerDlg dlg;
-    dlg.SetWettkampf(*w);
-    dlg.SetTeilnehmer(TTeilnehmer());
-    std::string text;
-    desk.AnswerDialog("TTeilnehmerDlg", mrOk, [&](QDialog& d) {
-      Type(d, c.edit, c.keys);
-      text = Child(d, c.edit)->text().toStdString();
-    });  // closed with OK by the desktop
-    int r = TheDesktop().RunModal(dlg);
-    EXPECT_EQ(std::tuple(text, desk.Messages(), r),
-              std::tuple(c.text, c.warnings, c.warnings.empty() ? mrOk : mrCancel));
+    TTeilnehmer t;
+    std::string shown;
+    // Closed with OK by the desktop.
+    const int r = Edit(*Competition(true, false), t, [&](QDialog& d) { Type(d, edit, keys), shown = Text(d, edit); },
+                       &desk);
+    EXPECT_EQ(std::tuple(shown, desk.Messages(), r), std::tuple(text, warnings, warnings.empty() ? mrOk : mrCancel))
+        << edit << " " << keys;
   }
 }
 
-TEST(ParticipantDialog, StoredValuesBeyondTheRangesNeverBlockAnUntouchedOk) {
-  // A heat of 1000 (the heat dialog starts at up to 1000), a lane and a
-  // station of three digits, the status code -100, CPR points beyond 9999,99
-  // and beyond the edit's eight digits, a clock of 25:30.
-  auto w = Competition(true, true);
+// What the user leaves alone survives OK byte for byte: a time the field
+// cannot show in full (hundredths in a competition without them), stored
+// values beyond the edits' ranges (a heat of 1000, a lane and a station of
+// three digits, the status code -100, CPR points beyond 9999,99 and beyond
+// the edit's eight digits, a clock of 25:30), and a team's name.
+TEST(ParticipantDialog, AnUntouchedOkKeepsEveryStoredValue) {
   TTeilnehmer t;
+  t.SetTime(3, 75456);
   t.SetHeat(1, 1000);
   t.SetHeat(2, 32767);
   t.SetLane(1, 120);
@@ -198,25 +110,37 @@ TEST(ParticipantDialog, StoredValuesBeyondTheRangesNeverBlockAnUntouchedOk) {
   t.SetDeduction(2, 12000);
   t.SetCprStation(150);
   t.SetCprTime(2530);
+  t.SetCprValue(1234567);
+  TTeilnehmer big(t), team;
+  big.SetCprValue(2147483647);
+  team.SetName(false, Oem("Rettungsschwimmer Ortsgruppe Ü"));
+  team.SetZusatz("Staffel 2");
+  const struct {
+    bool individual, hundredths;
+    const TTeilnehmer& p;
+  } cases[] = {{true, true, t}, {true, false, big}, {false, false, team}};
   std::vector<std::string> shown;
-  for (int32_t cpr : {1234567, 2147483647}) {
-    t.SetCprValue(cpr);
-    TTeilnehmer copy(t);
-    ASSERT_EQ(Edit(*w, copy,
+  for (const auto& c : cases) {
+    TTeilnehmer copy(c.p);
+    ASSERT_EQ(Edit(*Competition(c.individual, c.hundredths), copy,
                    [&](QDialog& d) {
-                     for (const char* name : {"LaufEdit1", "LaufEdit2", "BahnEdit1", "AbzugEdit1", "HLWPunkteEdit"})
-                       shown.push_back(Child(d, name)->text().toStdString());
+                     std::string s = Child(d, "NameEdit")->isVisible() ? "Name " : "Mannschaft ";
+                     for (const char* name : {"ZeitEdit3", "LaufEdit1", "LaufEdit2", "BahnEdit1", "AbzugEdit1",
+                                              "HLWPunkteEdit", "MannschaftEdit", "ZusatzLabel"})
+                       s += Text(d, name) + "|";
+                     shown.push_back(s);
                    }),
               mrOk);
-    EXPECT_TRUE(copy.Record() == t.Record());
+    EXPECT_TRUE(copy.Record() == c.p.Record()) << shown.back();
   }
+  EXPECT_EQ(shown, (std::vector<std::string>{
+                       "Name 12:34,56|1000|32767|120|-100|12345,67||&Geburtsdatum:|",
+                       "Name 12:34,5|1000|32767|120|-100|21474836,00||&Geburtsdatum:|",
+                       "Mannschaft 0:00,0|0|0|0|0|0,00|Rettungsschwimmer Ortsgruppe Ü|&Zusatz:|"}));
   // The other rows keep their own lengths: a fourth digit of a heat is not taken.
   TTeilnehmer typed(t);
-  ASSERT_EQ(Edit(*w, typed, [](QDialog& d) { Type(d, "LaufEdit3", "1000"); }), mrOk);
-  EXPECT_EQ(std::tuple(shown, typed.Heat(3)),
-            std::tuple(std::vector<std::string>{"1000", "32767", "120", "-100", "12345,67", "1000", "32767", "120",
-                                                "-100", "21474836,00"},
-                       100));
+  ASSERT_EQ(Edit(*Competition(true, false), typed, [](QDialog& d) { Type(d, "LaufEdit3", "1000"); }), mrOk);
+  EXPECT_EQ(typed.Heat(3), 100);
 }
 
 TEST(ParticipantDialog, AbsentAndExcludedButtons) {
@@ -224,23 +148,17 @@ TEST(ParticipantDialog, AbsentAndExcludedButtons) {
   TTeilnehmer t;
   t.SetDeduction(3, 2);
   ASSERT_EQ(Edit(*w, t, [](QDialog& d) { Click(d, "AbwesendBtn"); }), mrOk);
-  EXPECT_EQ(std::tuple(Deductions(t), t.CprValue()), std::tuple(Ints{-3, -3, 2, -3, -3, -3}, -300));
-
-  ScriptedDesktop outer;  // records the question asked inside
-  outer.AnswerDialog("TTeilnehmerDlg", mrOk, [](QDialog& d) { Click(d, "AusgeschlossenBtn"); });
-  outer.AnswerMessage(mrYes);
-  TTeilnehmerDlg dlg;
-  dlg.SetWettkampf(*w);
-  dlg.SetTeilnehmer(t);
-  ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
-  dlg.GetTeilnehmer(t);
-  EXPECT_EQ(std::tuple(Deductions(t), t.CprValue(), outer.Messages(), outer.asked[1].buttons),
-            std::tuple(Ints(6, -4), -400,
+  const auto absent = std::tuple(Deductions(t), t.CprValue());
+  ScriptedDesktop desk;  // records the question asked inside
+  desk.AnswerMessage(mrYes);
+  ASSERT_EQ(Edit(*w, t, [](QDialog& d) { Click(d, "AusgeschlossenBtn"); }, &desk), mrOk);
+  EXPECT_EQ(std::tuple(absent, Deductions(t), t.CprValue(), desk.Messages(), desk.asked[1].buttons),
+            std::tuple(std::tuple(Ints{-3, -3, 2, -3, -3, -3}, -300), Ints(6, -4), -400,
                        std::vector<std::string>{"Teilnehmer ausschließen (sonstige Strafpunkte werden überschrieben)?"},
                        mbYesNo));
 }
 
-TEST(MergeOptions, BoxesGiveTheirBitsAndTheMergeTakesOrganisationAndCount) {
+TEST(MergeOptions, BoxesGiveTheirBitsAndTheOrganisationAndCountFollowTheirBoxes) {
   ScriptedDesktop desk;
   THinzufuegenDlg dlg;
   std::vector<int> bits;
@@ -251,38 +169,18 @@ TEST(MergeOptions, BoxesGiveTheirBitsAndTheMergeTakesOrganisationAndCount) {
     bits.push_back(dlg.GetOptionen());
     Click(d, "CheckBox1");
     bits.push_back(dlg.GetOptionen());
-    Click(d, "CheckBox1");
     Type(d, "ComboBox1", "WÜX12");
     Child<QSpinBox>(d, "SpinEdit1")->setValue(5);
     Click(d, "CheckBox8");
     Click(d, "CheckBox9");
-    cleared = {Child<QComboBox>(d, "ComboBox1")->isEnabled(), dlg.GetGliederung(),
-               Child<QSpinBox>(d, "SpinEdit1")->isEnabled(), dlg.GetAnzahl()};
+    cleared = {Child(d, "ComboBox1")->isEnabled(), dlg.GetGliederung(), Child(d, "SpinEdit1")->isEnabled(),
+               dlg.GetAnzahl()};
     Click(d, "CheckBox8");
     Click(d, "CheckBox9");
     Type(d, "ComboBox1", "WÜ");
     Child<QSpinBox>(d, "SpinEdit1")->setValue(1);
   });
   ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
-  EXPECT_EQ(bits, (std::vector<int>{3, 31, 30}));
-  EXPECT_EQ(cleared, std::tuple(false, "", false, 0));
-
-  // The faster of two swimmers is placed first and alone marked.
-  auto target = Competition(true, false);
-  auto source = Competition(true, false);
-  for (auto [name, time] : {std::pair{"Schnell", 3000}, {"Langsam", 4000}}) {
-    auto* p = new TTeilnehmer;
-    p->SetName(true, name);
-    p->SetAltersklasse("Jugend");
-    p->SetGliederung("BY");
-    p->SetTime(1, time);
-    source->At(0)->Insert(p);
-  }
-  dlg.ApplyTo(*target, *source);
-  const TAltersklasse& ak = *target->At(0);
-  ASSERT_EQ(std::tuple(source->GetCount(), ak.GetCount()), std::tuple(0, 2));
-  std::vector<std::tuple<std::string, std::string, bool>> got;
-  for (int i = 0; i < 2; ++i)
-    got.emplace_back(ak.At(i)->Name(true), ak.At(i)->Gliederung(), ak.At(i)->Flag(TTeilnehmer::kDirektQualifiziert));
-  EXPECT_EQ(got, (decltype(got){{"Schnell", Oem("WÜ"), true}, {"Langsam", Oem("WÜ"), false}}));
+  EXPECT_EQ(std::tuple(bits, cleared, dlg.GetGliederung(), dlg.GetAnzahl()),
+            std::tuple(Ints{3, 31, 30}, std::tuple(false, "", false, 0), Oem("WÜ"), 1));
 }

@@ -1,25 +1,15 @@
 // The print dialog: what each report kind hands the print job, the PDF file
-// of each kind with its document information, the margins through the page
-// setup, the page from the printer and printing from the preview.
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <tuple>
-#include <vector>
+// of each kind with its document information, the margins through the
+// program's page setup, the page from the printer and printing from the
+// preview.
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPageLayout>
 #include <QPrinter>
 
 #include "../files/ExportFixture.h"
 #include "../reports/PageDump.h"
-#include "QtTestApp.h"
 #include "RadioGroup.h"
-#include "ScriptedDesktop.h"
+#include "UiTestSupport.h"
 #include "VkExportOptions.h"
 #include "VkWPrn.h"
 #include "YrPrnDev.h"
@@ -29,8 +19,6 @@ namespace {
 using writer_test::TempFile;
 
 std::string Output(const std::string& command) { return writer_test::Run(command).output; }
-
-void Click(QWidget& w, const char* name) { w.findChild<QAbstractButton*>(name)->click(); }
 
 // The competition of the export tests (classes "Kinder", "Jugend" with CPR
 // and three participants, "Senioren"; heats and lanes set) with an organiser.
@@ -48,7 +36,7 @@ void SetUpAsMainWindow(TDruckenDlg& dlg, TWettkampf& c, int kind = 0) {
   dlg.TeilnehmerRadioGroup()->SetItemIndex(2);
   dlg.TeilnehmerWasEdit()->setCurrentIndex(2);
   dlg.Setup(c, 1, 0, 0, 1);
-  dlg.findChild<RadioGroup*>("RadioGroup1")->SetItemIndex(kind);
+  Child<RadioGroup>(dlg, "RadioGroup1")->SetItemIndex(kind);
 }
 
 }  // namespace
@@ -151,7 +139,7 @@ TEST(PrintDialog, WritesEachKindAsPdfAndOpensOnlyAFileThatWasWritten) {
   Click(teamDlg, "PDFBtn");
   QString subject;
   desk.AnswerFile("/nonexistent-folder/Ergebnis.PDF");
-  desk.AnswerDialog("TOptPDFDlg", mrOk, [&](QDialog& d) { subject = d.findChild<QLineEdit*>("Edit2")->text(); });
+  desk.AnswerDialog("TOptPDFDlg", mrOk, [&](QDialog& d) { subject = Child<QLineEdit>(d, "Edit2")->text(); });
   const size_t before = desk.asked.size();
   Click(teamDlg, "PDFBtn");
   std::vector<std::string> after;
@@ -164,20 +152,36 @@ TEST(PrintDialog, WritesEachKindAsPdfAndOpensOnlyAFileThatWasWritten) {
   PdfExportInfo = saved;
 }
 
-TEST(PrintDialog, MarginsGoToThePageSetupInHundredthsAndComeBackCutToTenths) {
-  ScriptedDesktop desk;
+// The job's margins are tenths of a millimetre; the program's page setup
+// shows whole millimetres and gives back what the user left alone as it was.
+TEST(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
   auto c = Competition();
   TDruckenDlg dlg;
   SetUpAsMainWindow(dlg, *c);
-  dlg.Job()->Margins = {15, 150, 100, 0};
-  PageMargins asked;
-  desk.AnswerPageSetup([&](PageMargins& m) { return asked = m, m = {157, 1999, 0, 9}, true; });
-  desk.AnswerPageSetup([](PageMargins& m) { return m = {1, 1, 1, 1}, false; });
-  Click(dlg, "MarginsBtn");
+  dlg.Job()->Margins = {157, 150, 150, 25};
+  std::vector<std::string> seen;
+  // No scripted desktop: the form runs modally; answer it from the event loop.
+  QTimer::singleShot(0, [&] {
+    for (QWidget* d : QApplication::topLevelWidgets()) {
+      if (d->objectName() != "TRaenderDlg" || !d->isVisible()) continue;
+      seen = {d->windowTitle().toStdString(), Child<QGroupBox>(*d, "GroupBox1")->title().toStdString()};
+      for (const char* name : {"LeftSE", "TopSE", "RightSE", "BottomSE"}) {
+        auto* edit = Child<QSpinBox>(*d, name);
+        for (QLabel* label : d->findChildren<QLabel*>())
+          if (label->buddy() == edit) seen.push_back(label->text().toStdString() + " " + std::to_string(edit->value()));
+      }
+      seen.push_back(d->focusWidget()->objectName().toStdString());
+      Child<QSpinBox>(*d, "TopSE")->setValue(12);
+      Child<QSpinBox>(*d, "BottomSE")->setValue(-5);  // no negative margin
+      Click(*d, "OKBtn");
+    }
+  });
   Click(dlg, "MarginsBtn");
   const TMargins& m = dlg.Job()->Margins;
-  EXPECT_EQ(std::tuple(asked.left, asked.top, asked.right, asked.bottom, m.Left, m.Top, m.Right, m.Bottom),
-            std::tuple(150, 1500, 1000, 0, 15, 199, 0, 0));
+  EXPECT_EQ(std::tuple(seen, m.Left, m.Top, m.Right, m.Bottom),
+            std::tuple(std::vector<std::string>{"Seitenränder einstellen", "Seitenränder in mm", "&links 15",
+                                                "&oben 15", "&rechts 15", "&unten 2", "OKBtn"},
+                       157, 120, 150, 0));
 }
 
 TEST(PrintDialog, PageFromThePrinterTurnedForLandscapeAndA4WhenItsSizeIsUnknown) {

@@ -1,28 +1,18 @@
-#include <unistd.h>
-
-#include <algorithm>
+// The shared window routines: messages, the code-page edge,
+// the exception handler, the program's own desktop, the version information
+// in the about box and the caption, and the tips window.
 #include <cerrno>
-#include <optional>
 #include <stdexcept>
-#include <string>
-#include <tuple>
-#include <vector>
 
-#include <QAbstractButton>
-#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
-#include <QTimer>
 
-#include "CodePage.h"
-#include "Desktop.h"
+#include "About.h"
 #include "OemText.h"
-#include "QtTestApp.h"
-#include "ScriptedDesktop.h"
-#include "VkAltersk.h"
+#include "Tips.h"
+#include "UiTestSupport.h"
 #include "VkMain.h"
 #include "VkWMisc.h"
-#include "VkWettk.h"
 
 namespace {
 
@@ -38,18 +28,9 @@ std::string Duplicate(const std::string& name) {
 
 }  // namespace
 
-TEST(WindowRoutines, CoreMessagesReachTheUserThroughTheHook) {
-  ScriptedDesktop desk;
-  TWettkampf c;
-  AddAgeClass(c, "Jüngste");
-  AddAgeClass(c, "Jüngste");
-  ErrorMsgProc(Oem("Zeile 1\rZeile 2"));
-  ASSERT_EQ(desk.Messages(), (std::vector<std::string>{Duplicate("Jüngste"), "Zeile 1\nZeile 2"}));
-  EXPECT_EQ(std::tuple(desk.asked[0].caption, desk.asked[0].kind, desk.asked[0].buttons),
-            std::tuple("Information", MsgKind::Information, mbOk));
-}
-
-TEST(WindowRoutines, OneCommandShowsEachMessageOnceAndTheRestInOneBox) {
+// The core's messages reach the user through the hook; during one command
+// each shows once, and more than ten different ones the rest in one box.
+TEST(WindowRoutines, CoreMessagesReachTheUserOnceEachPerCommandAndTheRestInOneBox) {
   ScriptedDesktop desk;
   std::vector<std::string> shown, held;
   size_t duringCommand = 0;
@@ -58,64 +39,22 @@ TEST(WindowRoutines, OneCommandShowsEachMessageOnceAndTheRestInOneBox) {
     CommandScope nested;
     TWettkampf c;
     for (int round = 0; round < 3; ++round)
-      for (int i = 1; i <= 12; ++i) AddAgeClass(c, "AK " + std::to_string(i));
+      for (int i = 1; i <= 12; ++i) AddAgeClass(c, "Jüngste " + std::to_string(i));
     duringCommand = desk.Messages().size();
   }
-  for (int i = 1; i <= 12; ++i) (i <= 10 ? shown : held).push_back(Duplicate("AK " + std::to_string(i)));
+  for (int i = 1; i <= 12; ++i) (i <= 10 ? shown : held).push_back(Duplicate("Jüngste " + std::to_string(i)));
   shown.push_back(held[0] + "\n\n" + held[1]);
   // Outside a command every message shows.
-  ReportError("x");
-  ReportError("x");
-  shown.insert(shown.end(), {"x", "x"});
-  EXPECT_EQ(std::tuple(duringCommand, desk.Messages(), desk.asked[10].what, desk.asked[10].caption),
-            std::tuple(size_t{10}, shown, "long text", "Weitere Meldungen"));
+  ErrorMsgProc(Oem("Zeile 1\rZeile 2"));
+  ErrorMsgProc(Oem("Zeile 1\rZeile 2"));
+  shown.insert(shown.end(), 2, "Zeile 1\nZeile 2");
+  const ScriptedDesktop::Asked &first = desk.asked[0], &rest = desk.asked[10];
+  EXPECT_EQ(std::tuple(duringCommand, desk.Messages(), first.caption, first.kind, first.buttons, rest.what,
+                       rest.caption),
+            std::tuple(size_t{10}, shown, "Information", MsgKind::Information, mbOk, "long text", "Weitere Meldungen"));
 }
 
-TEST(WindowRoutines, BusyStateAndTheArrowOverAMessage) {
-  ScriptedDesktop desk;
-  TMainForm w;
-  auto* label = w.findChild<QLabel*>("ActivityIndicator");
-  auto cursor = [] {
-    QCursor* c = QApplication::overrideCursor();
-    return c ? c->shape() : Qt::BlankCursor;  // Blank: no override at all
-  };
-  SetBusy(true);
-  std::vector<std::string> texts{label->text().toStdString()};
-  Qt::CursorShape busy = cursor();
-  ReportError("Fehler");
-  Qt::CursorShape afterBox = cursor();
-  SetBusy(false);
-  texts.push_back(label->text().toStdString());
-  EXPECT_EQ(std::tuple(texts, busy, desk.asked.at(0).cursor, afterBox, cursor()),
-            std::tuple(std::vector<std::string>{"Warten", "Bereit"}, Qt::WaitCursor, Qt::ArrowCursor, Qt::WaitCursor,
-                       Qt::BlankCursor));
-}
-
-TEST(WindowRoutines, VersionInformation) {
-  VersionInfo program, none{"", "bleibt", "bleibt auch"}, partial{"alt", "", ""};
-  GetVersionInfo(program);
-  VersionSource saved = SetVersionSource([] { return std::optional<VersionBlock>(); });
-  GetVersionInfo(none);
-  SetVersionSource([] { return std::optional<VersionBlock>(VersionBlock{{}, {}, QString("Name")}); });
-  GetVersionInfo(partial);
-  SetVersionSource(saved);
-  auto strings = [](const VersionInfo& v) {
-    return std::tuple(v.fileVersion.toStdString(), v.legalCopyright.toStdString(), v.productName.toStdString());
-  };
-  EXPECT_EQ(strings(program), std::tuple("2007.0.0.1", "© 2007 Tarnwell. Alle Rechte vorbehalten.", "Vk Brantovex"));
-  EXPECT_EQ(strings(none), std::tuple("keine Versionsangabe vorhanden", "bleibt", "bleibt auch"));
-  EXPECT_EQ(strings(partial), std::tuple("alt", "", "Name"));
-}
-
-TEST(WindowRoutines, AgeClassNamesAndTheCodePageEdge) {
-  QStringList names{"vorher"};
-  FillAgeClassNames(nullptr, names);
-  TWettkampf c;
-  AddAgeClass(c, "Ältere");
-  AddAgeClass(c, "Jüngste");
-  FillAgeClassNames(&c, names);
-  EXPECT_EQ(names, QStringList({"vorher", "Jüngste", "Ältere"}));
-
+TEST(WindowRoutines, TheCodePageEdge) {
   EXPECT_EQ(std::tuple(FromOem("M\x81ller\r\xC9\xCD"), ToOem("Müller", 255), ToOem("Müller", 3),
                        ToOem(QString::fromUtf8("a\U0001F600b"), 9)),
             std::tuple(QString("Müller\r╔═"), std::string("M\x81ller"), std::string("M\x81l"), std::string("a?b")));
@@ -176,4 +115,59 @@ TEST(WindowRoutines, AWriteIntoAPipeWithoutReaderFails) {
   const int error = errno;
   ::close(fds[1]);
   EXPECT_EQ(std::pair(written, error), std::pair(ssize_t{-1}, EPIPE));
+}
+
+TEST(Tips, OpenAtARandomTipAndWrapAtBothEnds) {
+  ScriptedDesktop desk;
+  desk.AnswerRandom(1);
+  std::vector<int> shown;
+  std::string firstText, lastText;
+  desk.AnswerDialog("TTipsDlg", mrOk, [&](QDialog& d) {
+    auto& tips = static_cast<TTipsDlg&>(d);
+    auto click = [&](const char* name) {
+      Click(d, name);
+      shown.push_back(tips.TipIndex());
+    };
+    shown.push_back(tips.TipIndex());
+    click("PrevBtn");
+    firstText = Text(d, "TipLabel");
+    click("PrevBtn");
+    lastText = Text(d, "TipLabel");
+    click("NextBtn");
+    click("NextBtn");
+  });
+  ShowTips(nullptr);
+  EXPECT_EQ(std::tuple(shown, firstText, lastText, desk.Used()),
+            std::tuple(std::vector<int>{1, 0, 9, 0, 1}, "",
+                       "Im Menü Bearbeiten können Sie den zuvor markierten Bereich in die Zwischenablage kopieren und "
+                       "z.B. in Textverarbeitungen oder Tabellenkalkulationen einfügen und weiter bearbeiten.",
+                       true));
+}
+
+// The program's own version block, one with a gap, and none at all: the
+// about box and the main window's caption.
+TEST(AboutBox, ShowsTheVersionBlockOrItsFallbacks) {
+  ScriptedDesktop desk;
+  using Texts = std::tuple<std::string, std::string, std::string, std::string, std::string>;
+  std::vector<Texts> shown;
+  const VersionSource own = SetVersionSource({});
+  for (const VersionSource& source : std::vector<VersionSource>{
+           {}, [] { return std::optional<VersionBlock>(VersionBlock{QStringLiteral("3.1"), std::nullopt, QString()}); },
+           [] { return std::optional<VersionBlock>(); }}) {
+    SetVersionSource(source);
+    TAboutBox box;
+    shown.emplace_back(box.windowTitle().toStdString(), Text(box, "ProgramNameLabel"), Text(box, "VersionLabel"),
+                       Text(box, "Copyright"), TMainForm().windowTitle().toStdString());
+  }
+  SetVersionSource(own);
+  desk.AnswerDialog("TAboutBox", mrOk);
+  ShowAboutBox();
+  EXPECT_EQ(std::tuple(shown, desk.Dialogs()),
+            std::tuple(std::vector<Texts>{{"Über Vk Brantovex", "Vk Brantovex", "Version 2007.0.0.1",
+                                           "Copyright © 2007 Tarnwell. Alle Rechte vorbehalten.",
+                                           "Vk Brantovex - <unbenannt>"},
+                                          {"Über ", "", "Version 3.1", "Copyright © 2007 Tarnwell", " - <unbenannt>"},
+                                          {"Über ", "", "Version keine Versionsangabe vorhanden",
+                                           "Copyright © 2007 Tarnwell", " - <unbenannt>"}},
+                       std::vector<std::string>{"TAboutBox"}));
 }

@@ -1,0 +1,183 @@
+// What the window tests share (include it first and alone for the usual
+// headers and the application object): small competitions with umlauts, a
+// folder of real files under the scripted desktop, and finding, clicking and
+// typing into controls by object name as a user would. A control that is
+// missing fails the test.
+#pragma once
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include "CodePage.h"
+#include "QtTestApp.h"
+#include "ScriptedDesktop.h"
+#include "VkAltersk.h"
+#include "VkFile.h"
+#include "VkLoadSave.h"
+#include "VkWettk.h"
+
+inline TAltersklasse* AddClass(TWettkampf& c, const std::string& name, bool female, uint16_t first, uint16_t last) {
+  TAltersklasse::Disciplines discs;
+  discs[0].SetName(Oem("50 m Rückenschwimmen"));
+  discs[0].SetKind(kKindQuadraticLinear);
+  discs[0].SetV(1, 3000);
+  discs[0].SetFormula(FormulaKindName(kKindQuadraticLinear));
+  auto* ak = new TAltersklasse;
+  ak->Define(Oem(name), first, last, female ? TAltersklasse::kFemale : 0, 1, discs);
+  c.Insert(ak);
+  return ak;
+}
+
+inline void AddSwimmer(TAltersklasse& ak, const std::string& name, const std::string& org, int32_t time) {
+  auto* t = new TTeilnehmer;
+  t->SetName(true, Oem(name));
+  t->SetGliederung(Oem(org));
+  t->SetTime(1, time);
+  ak.Insert(t);
+}
+
+// Classes in order: "Jugend (weiblich)", "Jugend (männlich)" with four
+// swimmers of three organisations, "Schüler"; one discipline of kind 1 each.
+inline std::unique_ptr<TWettkampf> MakeCompetition() {
+  auto c = std::make_unique<TWettkampf>();
+  AddClass(*c, "Jugend (weiblich)", true, 1990, 1991);
+  TAltersklasse* boys = AddClass(*c, "Jugend (männlich)", false, 1990, 1991);
+  AddClass(*c, "Schüler", false, 1986, 1987);
+  AddSwimmer(*boys, "Müller", "Köln", 3000);
+  AddSwimmer(*boys, "Groß", "Bonn", 3100);
+  AddSwimmer(*boys, "Öztürk", "Köln", 3200);
+  AddSwimmer(*boys, "Weiß", "Aach", 3300);
+  return c;
+}
+
+// MakeCompetition titled "Landesmeisterschaft Süd", with an organiser,
+// hundredths and a fourth, empty class "AK 12m" (1995-1996): a file as the
+// user opens one.
+inline std::unique_ptr<TWettkampf> Championship() {
+  auto c = MakeCompetition();
+  AddClass(*c, "AK 12m", false, 1995, 1996);
+  TWettkampfDaten h = c->Header();
+  h.SetTitle(Oem("Landesmeisterschaft Süd"));
+  h.SetOrganiser(Oem("DLRG Landesverband Köln"));
+  h.SetOptions(TWettkampfDaten::kOptHundredths);
+  c->SetHeader(h);
+  return c;
+}
+
+// One class "Jugend" (1990-1991) of `disciplines` linear disciplines with the
+// participants "T1".."Tn", whose times rise with the number (T1 best); lanes
+// and CPR stations index `lanesIndex` (6 lanes and stations for 3).
+inline std::unique_ptr<TWettkampf> Jugend(int disciplines, int participants = 0,
+                                          uint16_t kind = TWettkampfDaten::kIndividual, uint16_t classFlags = 0,
+                                          uint16_t options = 0, uint16_t lanesIndex = 3) {
+  auto w = std::make_unique<TWettkampf>();
+  TWettkampfDaten h = w->Header();
+  h.SetKind(kind);
+  h.SetOptions(options);
+  h.SetLanesIndex(lanesIndex);
+  h.SetCprStationsIndex(lanesIndex);
+  w->SetHeader(h);
+  TAltersklasse::Disciplines discs;
+  for (TDisziplin& d : discs) d.SetKind(kKindLinear), d.SetV(1, 100000);
+  auto* ak = new TAltersklasse;
+  ak->Define("Jugend", 1990, 1991, classFlags, disciplines, discs);
+  for (int i = 1; i <= participants; ++i) {
+    auto* t = new TTeilnehmer;
+    t->SetName(true, "T" + std::to_string(i));
+    t->SetAltersklasse("Jugend");
+    t->SetTime(1, 3000 + 100 * i);
+    ak->Insert(t);
+  }
+  w->Insert(ak);
+  return w;
+}
+
+// --- controls
+
+template <class T = QWidget>
+T* Child(const QWidget& w, const QString& name) {
+  T* c = w.findChild<T*>(name);
+  EXPECT_NE(c, nullptr) << "no control " << name.toStdString();
+  return c;
+}
+
+inline void Click(const QWidget& w, const QString& name) {
+  if (auto* b = Child<QAbstractButton>(w, name)) b->click();
+}
+
+inline void SetText(const QWidget& w, const QString& name, const QString& text) {
+  if (auto* e = Child<QLineEdit>(w, name)) e->setText(text);
+}
+
+// The text of a label, an edit or a button.
+inline std::string Text(const QWidget& w, const QString& name) {
+  if (auto* l = w.findChild<QLabel*>(name)) return l->text().toStdString();
+  if (auto* e = w.findChild<QLineEdit*>(name)) return e->text().toStdString();
+  if (auto* b = Child<QAbstractButton>(w, name)) return b->text().toStdString();
+  return {};
+}
+
+// Replaces the text of an edit or an editable box as a user would: select
+// all, type. QTest knows only ASCII keys; an umlaut arrives as a key with its
+// text.
+inline void Type(const QWidget& w, const QString& name, const QString& keys) {
+  auto* box = w.findChild<QComboBox*>(name);
+  QLineEdit* e = box ? box->lineEdit() : Child<QLineEdit>(w, name);
+  if (e == nullptr) return;
+  e->selectAll();
+  for (QChar c : keys) {
+    QKeyEvent press(QEvent::KeyPress, c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : 0, Qt::NoModifier,
+                    QString(c));
+    QApplication::sendEvent(e, &press);
+  }
+}
+
+// --- real files
+
+// A folder of the test's own for real files, under the scripted desktop.
+class FolderTest : public ::testing::Test {
+ protected:
+  FolderTest() : dir_(std::filesystem::temp_directory_path() / ("vkui-" + std::to_string(::getpid()))) {
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  // The buffer is the program's own; other tests expect it empty.
+  ~FolderTest() override {
+    std::filesystem::remove_all(dir_);
+    ParticipantBuffer = TTeilnehmer();
+  }
+
+  QString Path(const std::string& name) const { return QString::fromStdString((dir_ / name).string()); }
+  QString Write(const std::string& name, std::unique_ptr<TWettkampf> w = Championship()) {
+    EXPECT_TRUE(SaveCompetition(Path(name).toStdString(), *w, 1));
+    return Path(name);
+  }
+
+  ScriptedDesktop desk;
+  std::filesystem::path dir_;
+};
