@@ -23,14 +23,17 @@ std::string Texts(const TYrPrintDoc& doc) {
   return out;
 }
 
+// A team's certificate: its name alone.
 TEST_F(PrintJobTest, CertificatesPlaceTheParticipantsTextsAtTheirPositions) {
   auto w = Competition({2});
-  w->At(0)->At(0)->SetVorname("Anna");
+  TWettkampfDaten h = w->Header();
+  h.SetKind(TWettkampfDaten::kTeams);
+  w->SetHeader(h);
   TDruckauftrag job(*w, 0, 0, 0, 0);
   job.BuildCertificates(0, 0, true);
   EXPECT_EQ(job.Report()->Title() + "\n" + pagedump::Dump(*job.Report()),
             "Vk - Ausdruck der Teilnehmer\n"
-            "1 T 370 1400 1750 1530 T80 a48 |Anna N1|\n"
+            "1 T 370 1400 1750 1530 T80 a48 |N1|\n"
             "1 T 400 1770 1740 1830 A50 a18 |Bezirksmeisterschaft|\n"
             "1 T 400 1820 1740 1880 A50 a18 |in der Altersklasse Jugend0|\n"
             "1 T 560 1890 900 1970 A65 a18 |5.12.2026|\n"
@@ -42,27 +45,23 @@ TEST_F(PrintJobTest, CertificatesPlaceTheParticipantsTextsAtTheirPositions) {
 TEST_F(PrintJobTest, CertificateFieldsFollowTheLayoutAndTheResult) {
   const struct {
     int layout, ageClass, participant;
-    bool withResult, team;
+    bool withResult;
     const char* texts;
   } kCases[] = {
       // The name is "Vorname Name", here without a first name.
-      {5, 0, 0, true, false,
+      {5, 0, 0, true,
        "T80= N1 A65=in der Altersklasse Jugend 12 A65=Sa 5.12.2026 A65=Gießen A45=1380,00 A65=1."},
-      {5, 1, 0, true, false,
+      {5, 1, 0, true,
        "T80= N1 A55=in der Altersklasse Jugend 12w A65=Sa 5.12.2026 A65=Gießen A45=1380,00 A65=1."},
-      {1, 0, 0, true, false, "T80= N1 C80=2026 T50=Jugend 12 T50=Sa 5.12.2026 C80=1380,00 C80=1."},
-      {3, 0, 0, false, false, "T80= N1 C80=Jugend 12 A60=Sa 5.12.2026"},
-      {3, 1, 1, true, false, "T80= N2 C80=Jugend 12w A60=Sa 5.12.2026"},  // total 0
-      {0, 0, 0, true, true,  // a team: its name alone
-       "T80=N1 A50=Bezirksmeisterschaft A50=in der Altersklasse Jugend 12 A65=Sa 5.12.2026 A65=Gießen A60=1380,00 "
-       "A65=1."},
-      {6, 0, 0, true, false, "T80=Urkunde Bezirk Kettwalden A50=noch nicht fertiggestellt"},
+      {1, 0, 0, true, "T80= N1 C80=2026 T50=Jugend 12 T50=Sa 5.12.2026 C80=1380,00 C80=1."},
+      {3, 0, 0, false, "T80= N1 C80=Jugend 12 A60=Sa 5.12.2026"},
+      {3, 1, 1, true, "T80= N2 C80=Jugend 12w A60=Sa 5.12.2026"},  // total 0
+      {6, 0, 0, true, "T80=Urkunde Bezirk Kettwalden A50=noch nicht fertiggestellt"},
   };
   for (const auto& c : kCases) {
     auto w = Competition({1, 2});
     TWettkampfDaten h = w->Header();
     h.SetDate("Sa 5.12.2026");
-    h.SetKind(c.team ? TWettkampfDaten::kTeams : TWettkampfDaten::kIndividual);
     w->SetHeader(h);
     w->At(0)->SetName("Jugend 12");
     w->At(1)->SetName("Jugend 12w");
@@ -82,7 +81,6 @@ TEST_F(PrintJobTest, CertificatesChooseParticipantsByModeAndNeverReadOutsideTheL
   } kCases[] = {
       {1, 1, 0, 0, 0, 0, "N2"},
       {1, 1, 1, 50, 0, 1, "N2 N3"},  // the range reaches past the last participant
-      {1, 1, 2, 1, 0, 1, ""},
       {1, 1, -3, 0, 0, 1, "N1"},
       {1, 0, 0, 0, 3, 2, "N1 N2 N3"},
       {7, 0, 0, 0, 3, 3, "N1 N1 N2 N3"},
@@ -90,7 +88,6 @@ TEST_F(PrintJobTest, CertificatesChooseParticipantsByModeAndNeverReadOutsideTheL
       {2, 0, 0, 0, 0, 0, ""},  // a stale age-class index
       {-1, 0, 0, 5, 0, 1, ""},
       {1, 0, 0, 0, 7, 2, ""},
-      {1, 0, 0, 0, 0, 4, ""},
   };
   auto w = Competition({1, 3});
   for (const auto& c : kCases) {
