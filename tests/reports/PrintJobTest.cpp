@@ -23,45 +23,29 @@ std::string Texts(const TYrPrintDoc& doc) {
   return out;
 }
 
-// A team's certificate: its name alone.
-TEST_F(PrintJobTest, CertificatesPlaceTheParticipantsTextsAtTheirPositions) {
-  auto w = Competition({2});
-  TWettkampfDaten h = w->Header();
-  h.SetKind(TWettkampfDaten::kTeams);
-  w->SetHeader(h);
-  TDruckauftrag job(*w, 0, 0, 0, 0);
-  job.BuildCertificates(0, 0, true);
-  EXPECT_EQ(job.Report()->Title() + "\n" + pagedump::Dump(*job.Report()),
-            "Vk - Ausdruck der Teilnehmer\n"
-            "1 T 370 1400 1750 1530 T80 a48 |N1|\n"
-            "1 T 400 1770 1740 1830 A50 a18 |Bezirksmeisterschaft|\n"
-            "1 T 400 1820 1740 1880 A50 a18 |in der Altersklasse Jugend0|\n"
-            "1 T 560 1890 900 1970 A65 a18 |5.12.2026|\n"
-            "1 T 1000 1890 1700 1970 A65 a18 |Gießen|\n"
-            "1 T 840 1980 1070 2060 A60 a18 |1380,00|\n"
-            "1 T 970 2070 1100 2150 A65 a18 |1.|\n");
-}
-
 TEST_F(PrintJobTest, CertificateFieldsFollowTheLayoutAndTheResult) {
   const struct {
     int layout, ageClass, participant;
-    bool withResult;
+    bool withResult, team;
     const char* texts;
   } kCases[] = {
       // The name is "Vorname Name", here without a first name.
-      {5, 0, 0, true,
+      {5, 0, 0, true, false,
        "T80= N1 A65=in der Altersklasse Jugend 12 A65=Sa 5.12.2026 A65=Gießen A45=1380,00 A65=1."},
-      {5, 1, 0, true,
+      {5, 1, 0, true, false,
        "T80= N1 A55=in der Altersklasse Jugend 12w A65=Sa 5.12.2026 A65=Gießen A45=1380,00 A65=1."},
-      {1, 0, 0, true, "T80= N1 C80=2026 T50=Jugend 12 T50=Sa 5.12.2026 C80=1380,00 C80=1."},
-      {3, 0, 0, false, "T80= N1 C80=Jugend 12 A60=Sa 5.12.2026"},
-      {3, 1, 1, true, "T80= N2 C80=Jugend 12w A60=Sa 5.12.2026"},  // total 0
-      {6, 0, 0, true, "T80=Urkunde Bezirk Kettwalden A50=noch nicht fertiggestellt"},
+      {1, 0, 0, true, false, "T80= N1 C80=2026 T50=Jugend 12 T50=Sa 5.12.2026 C80=1380,00 C80=1."},
+      {3, 0, 0, false, false, "T80= N1 C80=Jugend 12 A60=Sa 5.12.2026"},
+      {3, 1, 1, true, false, "T80= N2 C80=Jugend 12w A60=Sa 5.12.2026"},  // total 0
+      {0, 0, 0, true, true,  // a team: its name alone
+       "T80=N1 A50=Bezirksmeisterschaft A50=in der Altersklasse Jugend 12 A65=Sa 5.12.2026 A65=Gießen A60=1380,00 "
+       "A65=1."},
   };
   for (const auto& c : kCases) {
     auto w = Competition({1, 2});
     TWettkampfDaten h = w->Header();
     h.SetDate("Sa 5.12.2026");
+    h.SetKind(c.team ? TWettkampfDaten::kTeams : TWettkampfDaten::kIndividual);
     w->SetHeader(h);
     w->At(0)->SetName("Jugend 12");
     w->At(1)->SetName("Jugend 12w");
