@@ -7,23 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "../competition/AkTestSupport.h"
 #include "../output/WriterTestSupport.h"
 #include "CodePage.h"
 #include "VkWettk.h"
 
 namespace exporttest {
 
-inline TDisziplin Linear(int d) {
-  TDisziplin disc;
-  disc.SetName("D" + std::to_string(d));
-  disc.SetKind(kKindLinear);
-  disc.SetV(1, 100000);
-  return disc;
-}
-
 inline TAltersklasse* Class(const std::string& name, uint16_t first, uint16_t last, uint16_t flags, uint16_t count) {
   TAltersklasse::Disciplines discs;
-  for (int d = 1; d <= count; ++d) discs[d - 1] = Linear(d);
+  for (int d = 1; d <= count; ++d) discs[d - 1] = aktest::Linear("D" + std::to_string(d), 100000);
   auto* ak = new TAltersklasse;
   ak->Define(Oem(name), first, last, flags, count, discs);
   return ak;

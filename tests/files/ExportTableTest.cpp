@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ExportFixture.h"
+#include "FileTestSupport.h"
 #include "VkExportHtml.h"
 #include "VkExportTable.h"
 
@@ -46,25 +50,19 @@ for r in range(sheet.nrows):
 sys.stdout.buffer.write(('\n'.join(lines) + '\n').encode())
 )PY";
 
-std::string Join(const std::vector<std::string>& cells, size_t from = 0, size_t to = 40) {
-  std::string s;
-  for (size_t i = from; i < to && i < cells.size(); ++i) s += (i > from ? "\t" : "") + cells[i];
-  return s;
-}
-
-std::vector<std::string> Split(const std::string& line) {
-  std::vector<std::string> cells;
-  size_t start = 0;
-  for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-    cells.push_back(line.substr(start, tab - start));
-  cells.push_back(line.substr(start));
-  return cells;
-}
-
-// Columns first..last-1 of every line from `from` on.
-std::vector<std::string> Columns(const std::vector<std::string>& lines, size_t from, size_t first, size_t last) {
+// Cells first..last-1 of each of the tab-separated lines from `from` on.
+std::vector<std::string> Cells(const std::vector<std::string>& lines, size_t from, size_t first, size_t last) {
   std::vector<std::string> out;
-  for (size_t i = from; i < lines.size(); ++i) out.push_back(Join(Split(lines[i]), first, last));
+  for (size_t l = from; l < lines.size(); ++l) {
+    std::string cells;
+    size_t start = 0;
+    for (size_t i = 0; i < last && start != std::string::npos; ++i) {
+      const size_t tab = lines[l].find('\t', start);
+      if (i >= first) cells += (i > first ? "\t" : "") + lines[l].substr(start, tab - std::min(tab, start));
+      start = tab == std::string::npos ? tab : tab + 1;
+    }
+    out.push_back(cells);
+  }
   return out;
 }
 
@@ -80,6 +78,9 @@ const std::string kFullRow =
     "Müller & Söhne\tJörg\t1991\t2108,24\t1\tJugend\tDLRG\t"
     "1:05,01\t0\t349,90\t1\t9\t1:05,02\t0\t349,80\t2\t8\t1:05,03\t0\t349,70\t3\t7\t"
     "1:05,04\t0\t349,60\t4\t6\t1:05,05\t0\t349,50\t5\t5\t1:05,06\t2\t347,40\t6\t4\t12,34\t09:35\t3";
+const std::string kDisqualified = "<b>Groß</b>\tÄrger \"Q\"\t1990\t1498,50\t2\tJugend\tWW";
+const std::string kAbsent = "Abwesend\tAnna\t90\t998,10\t3\tJugend\tASB";
+const std::string kOutside = "Zeller\tZoë\t1975\t989,90\t1\tSenioren\tDLRG";
 
 }  // namespace
 
@@ -93,11 +94,9 @@ TEST(TableExport, TextWithPresetsReadByCsv) {
   EXPECT_EQ(lines[0], "NAME\tVORNAME\tGEBDATUM\tGESAMTPK\tPLATZ\tALTERSKL\tGLD" + Disciplines([](auto d) {
               return "\tZEIT" + d + "\tABZ" + d + "\tPUNKTE" + d + "\tLAUF" + d + "\tBAHN" + d;
             }) + "\tHLW\tHLWZE\tHLWB");
-  EXPECT_EQ(Join(Split(lines[1])), kFullRow);
-  EXPECT_EQ(Columns(lines, 2, 0, 7), (std::vector<std::string>{"<b>Groß</b>\tÄrger \"Q\"\t1990\t1498,50\t2\tJugend\tWW",
-                                                          "Zeller\tZoë\t1975\t989,90\t1\tSenioren\tDLRG"}));
-  EXPECT_EQ(Split(lines[2]).size(), 40u);
-  EXPECT_EQ(Join(Split(lines[2]), 32, 40), "1:10,06\tdisq.\t0,00\t6\t4\tn.er.\t09:35\t3");
+  EXPECT_EQ(lines[1], kFullRow);
+  EXPECT_EQ(Cells(lines, 2, 0, 7), (std::vector<std::string>{kDisqualified, kOutside}));
+  EXPECT_EQ(Cells(lines, 2, 32, 41)[0], "1:10,06\tdisq.\t0,00\t6\t4\tn.er.\t09:35\t3");
 }
 
 // Options off: DOS code page bytes as stored, no quotes, seven columns, no
@@ -122,47 +121,30 @@ TEST(TableExport, DbfReadByDbfread) {
   ASSERT_EQ(lines.size(), 6u);
   // 33 + 32 * 40 header bytes; 1 + 295 record bytes; code page 850 announced.
   EXPECT_EQ(lines[0], "1313 296 4 cp850");
-  EXPECT_EQ(lines[1], "NAME:C20.0 VORNAME:C20.0 GEBDATUM:C10.0 GESAMTPKT:N8.2 PLATZ:N5.0 ALTERSKL:C30.0 "
-                      "GLIEDERUNG:C5.0" + Disciplines([](auto d) {
-                        return " ZEIT" + d + ":C7.0 ABZUG" + d + ":N5.0 PUNKTE" + d + ":N8.2 LAUF" + d + ":N5.0 BAHN" +
-                               d + ":N5.0";
-                      }) + " HLW:N8.2 HLWZEIT:C5.0 HLWBAHN:N4.0");
   EXPECT_EQ(lines[2], kFullRow);
-  EXPECT_EQ(Columns(lines, 3, 0, 7), (std::vector<std::string>{"<b>Groß</b>\tÄrger \"Q\"\t1990\t1498,50\t2\tJugend\tWW",
-                                                          "Abwesend\tAnna\t90\t998,10\t3\tJugend\tASB",
-                                                          "Zeller\tZoë\t1975\t989,90\t1\tSenioren\tDLRG"}));
-  EXPECT_EQ(Join(Split(lines[4]), 12, 15), "1:20,02\tn.a.\t0,00");  // absent in discipline 2
-  EXPECT_EQ(Columns(lines, 4, 32, 40)[0], "1:20,06\t0\t199,40\t6\t4\tn.a.\t09:35\t3");
+  EXPECT_EQ(Cells(lines, 3, 0, 7), (std::vector<std::string>{kDisqualified, kAbsent, kOutside}));
+  // Absent in discipline 2: "n.a." there and as the CPR value.
+  EXPECT_EQ(Cells(lines, 4, 12, 15)[0] + "|" + Cells(lines, 4, 32, 41)[0],
+            "1:20,02\tn.a.\t0,00|1:20,06\t0\t199,40\t6\t4\tn.a.\t09:35\t3");
 }
 
+// Teams: their own identity columns; the Excel file (BIFF3, texts in the
+// DOS code page as its CODEPAGE record says) has no cells in the third one.
 TEST(TableExport, TeamDbfAndXls) {
   const auto w = Competition(false);
   const auto dbf = ReadBack(".dbf", [&](TYrStream& s) { ExportDbf(*w, s); }, kDbfScript);
-  ASSERT_EQ(dbf.size(), 4u);
-  EXPECT_EQ(dbf[0], "1313 302 2 cp850");  // 1 + 30 + 21 + 5 + the same 245 as an individual file
-  EXPECT_EQ(dbf[1].substr(0, 44), "ORTSGRUPPE:C30.0 ZUSATZ:C21.0 TEILN:C5.0 GES");
-  const std::vector<std::string> teams = {"Team <Nord> & Co\tB\t\t198,70\t1\tAK 12w\tWW",
-                                          "Ortsgruppe Süd-Ost Großstadt\tStaffel A\t\t0,00\t2\tAK 12w\tDLRG"};
-  EXPECT_EQ(Columns(dbf, 2, 0, 7), teams);
-  EXPECT_EQ(Join(Split(dbf[2]), 7, 17), "1:30,0\t0\t99,90\t1\t9\t1:30,0\t1\t98,80\t2\t8");
   const auto xls = ReadBack(".xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }, kXlsScript);
-  ASSERT_EQ(xls.size(), 4u);
-  EXPECT_EQ(xls[0], "30 cp850");  // BIFF3, texts in the DOS code page as its CODEPAGE record says
-  EXPECT_EQ(Join(Split(xls[1]), 0, 7), "ORTSGRUPPE\tZUSATZ\tTEILN\tGESAMTPKT\tPLATZ\tALTERSKL\tGLIEDERUNG");
-  EXPECT_EQ(Columns(xls, 2, 0, 7),
-            (std::vector<std::string>{"Team <Nord> & Co\tB\t-\t198,70\t1\tAK 12w\tWW",
-                                      "Ortsgruppe Süd-Ost Großstadt\tStaffel A\t-\t0,00\t2\tAK 12w\tDLRG"}));
-  EXPECT_EQ(Join(Split(xls[2]), 7, 40), Join(Split(dbf[2]), 7, 40));
-}
-
-TEST(TableExport, XlsReadByXlrd) {
-  const auto w = Competition(true);
-  const auto lines = ReadBack(".xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }, kXlsScript);
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(Join(Split(lines[1]), 32, 40), "ZEIT6\tABZUG6\tPUNKTE6\tLAUF6\tBAHN6\tHLW\tHLWZEIT\tHLWBAHN");
-  EXPECT_EQ(Join(Split(lines[2])), kFullRow);
-  EXPECT_EQ(Columns(lines, 3, 0, 7)[1], "Abwesend\tAnna\t90\t998,10\t3\tJugend\tASB");
-  EXPECT_EQ(Columns(lines, 3, 32, 40)[0], "1:10,06\tdisq.\t0,00\t6\t4\tn.er.\t09:35\t3");
+  ASSERT_EQ(std::tuple(dbf.size(), xls.size()), std::tuple(4u, 4u));
+  // 1 + 30 + 21 + 5 + the same 245 record bytes as an individual file.
+  EXPECT_EQ(std::tuple(dbf[0], dbf[1].substr(0, 40), Cells(dbf, 2, 0, 12)),
+            std::tuple("1313 302 2 cp850", "ORTSGRUPPE:C30.0 ZUSATZ:C21.0 TEILN:C5.0",
+                       std::vector<std::string>{
+                           "Team <Nord> & Co\tB\t\t198,70\t1\tAK 12w\tWW\t1:30,0\t0\t99,90\t1\t9",
+                           "Ortsgruppe Süd-Ost Großstadt\tStaffel A\t\t0,00\t2\tAK 12w\tDLRG\t2:03,4\t0\t0,00\t1\t9"}));
+  EXPECT_EQ(std::tuple(xls[0], Cells(xls, 1, 0, 3)),
+            std::tuple("30 cp850", std::vector<std::string>{"ORTSGRUPPE\tZUSATZ\tTEILN", "Team <Nord> & Co\tB\t-",
+                                                            "Ortsgruppe Süd-Ost Großstadt\tStaffel A\t-"}));
+  EXPECT_EQ(Cells(xls, 2, 3, 40), Cells(dbf, 2, 3, 40));
 }
 
 // LibreOffice, told nothing but the CODEPAGE record, shows the umlauts.
@@ -183,20 +165,6 @@ TEST(TableExport, XlsUmlautsInLibreOffice) {
   EXPECT_EQ(lines[2].substr(0, 32), "<b>Groß</b>;\"Ärger \"\"Q\"\"\";1990");
 }
 
-TEST(TableExport, EmptyCompetition) {
-  TWettkampf w;
-  TYrMemoryStream txt, dbf, xls;
-  ExportText(w, txt, PresetTextOptions());
-  ExportDbf(w, dbf);
-  ExportXls(w, xls, 0);
-  EXPECT_EQ(writer_test::Text(txt).substr(0, 20), "\"NAME\";\"VORNAME\";\"GE");
-  EXPECT_EQ(writer_test::Text(txt).find("\n\r"), writer_test::Text(txt).size() - 2);  // the header line alone
-  EXPECT_EQ(std::tuple(dbf.Data().size(), dbf.Data()[4], dbf.Data()[29]),
-            std::tuple(size_t{1313}, uint8_t{0}, uint8_t{2}));  // no records; code page 850
-  // BOF, CODEPAGE, DIMENSIONS, the 40 names as labels (236 characters), EOF.
-  EXPECT_EQ(xls.Data().size(), 10u + 6 + 14 + 40 * 12 + 236 + 4);
-}
-
 TEST(Exports, FailedWritesStayInTheStream) {
   const auto w = Competition(true);
   for (int64_t limit : {0, 100, 700}) {
@@ -209,4 +177,38 @@ TEST(Exports, FailedWritesStayInTheStream) {
     EXPECT_EQ(std::tuple(txt.FirstError, dbf.FirstError, xls.FirstError, html.FirstError),
               std::tuple(101, 101, 101, 101)) << limit;
   }
+}
+
+// The Excel version is ExportXlsVersion + 3; a sum outside 2..5 (or one
+// that would overflow) writes nothing.
+TEST(TableExport, ExcelVersionFromTheGlobalRecord) {
+  const auto w = exporttest::Competition(true);
+  // The BOF identifier's high byte (BIFF 3, 5, 2), or -1 for an empty file.
+  for (const auto& [version, bof] : {std::pair{0, 2}, {2, 8}, {-1, 0}, {3, -1}, {INT32_MAX, -1}}) {
+    ExportXlsVersion = version;
+    TYrMemoryStream s;
+    ExportXls(*w, s);
+    EXPECT_EQ(s.Data().empty() ? -1 : s.Data()[1], bof) << version;
+  }
+  ExportXlsVersion = 0;
+}
+
+TEST(VkdumpExport, WritesEveryFormat) {
+  const auto w = exporttest::Competition(false);
+  writer_test::TempFile erg(".erg"), out(".out");
+  erg.Write([&](TYrStream& s) { w->Store(s); });
+  const std::tuple<std::string, std::function<void(TYrStream&)>> formats[] = {
+      {"csv", [&](TYrStream& s) { ExportText(*w, s, PresetTextOptions()); }},
+      {"dbf", [&](TYrStream& s) { ExportDbf(*w, s); }},
+      {"xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }},
+      {"html", [&](TYrStream& s) { ExportHtml(*w, s, PresetHtmlOptions()); }}};
+  for (const auto& [format, write] : formats) {
+    const filetest::DumpRun r = filetest::Vkdump("export " + erg.Path() + " " + format + " " + out.Path());
+    TYrMemoryStream want;
+    write(want);
+    EXPECT_EQ(std::tuple(r.status, r.err, out.Read()), std::tuple(0, "", writer_test::Text(want))) << format;
+  }
+  EXPECT_EQ(std::tuple(filetest::Vkdump("export " + erg.Path() + " pdf " + out.Path()).status,
+                       filetest::Vkdump("export " + erg.Path() + " csv /no/such/dir/x.csv").status),
+            std::tuple(1, 1));
 }

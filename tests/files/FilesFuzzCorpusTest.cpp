@@ -24,19 +24,28 @@ void AddKept(Inputs& inputs, const std::string& target) {
   }
 }
 
+// Every `step`th prefix of `in` from `first` bytes on, each behind `lead`.
+void AddPrefixes(Inputs& inputs, const std::string& name, const Bytes& lead, const Bytes& in, size_t first,
+                 size_t step) {
+  for (size_t n = first; n <= in.size(); n += step) {
+    Bytes b = lead;
+    b.insert(b.end(), in.begin(), in.begin() + static_cast<long>(n));
+    inputs.emplace_back(name + "-prefix" + std::to_string(n), b);
+  }
+}
+
+// The four older sample files: versions 2.1, 1.5, 1.0 and the predecessor's.
+Bytes OldSample(uint8_t s) {
+  const oldseeds::Version versions[] = {oldseeds::Version::k21, oldseeds::Version::k15, oldseeds::Version::k10};
+  return s < 3 ? oldseeds::SampleFile(versions[s], s != 1) : oldseeds::SampleForeignFile(false);
+}
+
 }  // namespace
 
-// The older-file fuzzer's check over its seeds, every 97th prefix of each
-// sample file and its kept inputs.
+// The older-file fuzzer's check over its seeds (cut ones among them) and its
+// kept inputs.
 TEST(FilesFuzzCorpus, OlderFiles) {
   Inputs inputs = oldseeds::OldFileSeedCorpus();
-  const oldseeds::Version versions[] = {oldseeds::Version::k21, oldseeds::Version::k15, oldseeds::Version::k10};
-  for (uint8_t s = 0; s < 4; ++s) {
-    const Bytes file = s < 3 ? oldseeds::SampleFile(versions[s], s != 1) : oldseeds::SampleForeignFile(true);
-    for (size_t n = 38; n < file.size(); n += 97)
-      inputs.emplace_back(std::to_string(s) + "-prefix" + std::to_string(n),
-                          oldseeds::FuzzInput(s, Bytes(file.begin(), file.begin() + static_cast<long>(n))));
-  }
   AddKept(inputs, "old_files_fuzzer");
   for (const auto& [name, bytes] : inputs) EXPECT_EQ(filesfuzz::OldFileCheck(bytes.data(), bytes.size()), "") << name;
 }
@@ -46,13 +55,7 @@ TEST(FilesFuzzCorpus, OlderFiles) {
 // older sample file, and its kept inputs.
 TEST(FilesFuzzCorpus, Dispatch) {
   Inputs inputs = vkseeds::SeedCorpus();
-  const oldseeds::Version versions[] = {oldseeds::Version::k21, oldseeds::Version::k15, oldseeds::Version::k10};
-  for (uint8_t s = 0; s < 4; ++s) {
-    const Bytes file = s < 3 ? oldseeds::SampleFile(versions[s], s != 1) : oldseeds::SampleForeignFile(false);
-    for (size_t n = 0; n <= file.size(); n += 97)
-      inputs.emplace_back("old" + std::to_string(s) + "-prefix" + std::to_string(n),
-                          Bytes(file.begin(), file.begin() + static_cast<long>(n)));
-  }
+  for (uint8_t s = 0; s < 4; ++s) AddPrefixes(inputs, "old" + std::to_string(s), {}, OldSample(s), 0, 97);
   AddKept(inputs, "dispatch_fuzzer");
   for (const auto& [name, bytes] : inputs) EXPECT_EQ(filesfuzz::DispatchCheck(bytes.data(), bytes.size()), "") << name;
 }
@@ -60,13 +63,9 @@ TEST(FilesFuzzCorpus, Dispatch) {
 TEST(FilesFuzzCorpus, Imports) {
   for (bool text : {false, true}) {
     Inputs inputs;
-    for (uint8_t persons : {0, 1}) {
-      Bytes in{persons};
-      const Bytes file = text ? importseeds::SampleText(persons) : importseeds::SampleRecords(persons);
-      in.insert(in.end(), file.begin(), file.end());
-      for (size_t n = 1; n <= in.size(); n += 13)
-        inputs.emplace_back("prefix" + std::to_string(n), Bytes(in.begin(), in.begin() + static_cast<long>(n)));
-    }
+    for (uint8_t persons : {0, 1})
+      AddPrefixes(inputs, std::to_string(persons), {persons},
+                  text ? importseeds::SampleText(persons) : importseeds::SampleRecords(persons), 0, 13);
     AddKept(inputs, text ? "import_text_fuzzer" : "import_records_fuzzer");
     for (const auto& [name, bytes] : inputs)
       EXPECT_EQ(filesfuzz::ImportCheck(text, bytes.data(), bytes.size()), "") << name;

@@ -40,80 +40,67 @@ Bytes Prefix(const Bytes& b, size_t n) { return Bytes(b.begin(), b.begin() + sta
 
 }  // namespace
 
-TEST(OldResultFiles, ReadersByHeaderText) {
-  EXPECT_EQ(OldResultReaderFor(kHeaderVersion21), &ReadResultFile21);
-  EXPECT_EQ(OldResultReaderFor(kHeaderVersion15), &ReadResultFile15);
-  EXPECT_EQ(OldResultReaderFor(kHeaderVersion10), &ReadResultFile10);
-  EXPECT_EQ(OldResultReaderFor(kHeaderForeign), &ReadForeignResultFile);
-  std::string not26 = kHeaderVersion21;
-  not26[37] = ' ';
-  EXPECT_EQ(OldResultReaderFor(not26), nullptr);
-  EXPECT_EQ(OldResultReaderFor(TWettkampf::kFileHeader), nullptr);
-  EXPECT_EQ(OldResultReaderFor(std::string_view(kHeaderVersion21, 37)), nullptr);
-}
-
 // The 2.1 header's size field decides how much of it is used and where the
 // age-class list starts; a size no writer made leaves the new competition.
-TEST(OldResultFiles, Version21HeaderSizes) {
-  const Bytes header = OldHeader(Version::k21, true).bytes();
-  const Bytes body = Body(Version::k21, SampleClasses(Version::k21, true), {Organisation("DLRG", 1)});
-  Bytes padded = header;
-  padded.resize(720, 0xEE);
-  const std::string title = "Kreismeisterschaft", fresh = "Titel des Wettkampfes eingeben";
-  const struct {
-    int64_t size;
-    Bytes header;
-    std::tuple<bool, std::string, std::string, int, int, int> want;  // complete, title, text at 413, CPR, classes, orgs
-  } kCases[] = {
-      {701, header, {true, title, "Notiz", 3, 2, 1}},
-      {412, Prefix(header, 412), {true, title, "", 3, 2, 1}},  // the text at 413 lies beyond the record
-      {720, padded, {true, title, "Notiz", 3, 2, 1}},
-      {-1, header, {false, fresh, "", 2, 0, 0}},
-      {701 + static_cast<int64_t>(body.size()) + 1, header, {false, fresh, "", 2, 0, 0}},
-  };
-  for (const auto& c : kCases) {
-    const auto [complete, w] = ReadOld(VersionFile(Version::k21, c.header, c.size, body));
-    const TWettkampfDaten& h = w->Header();
-    EXPECT_EQ(std::tuple(complete, h.Title(), h.ReservedText(), int(h.CprStationsIndex()), w->GetCount(),
-                         w->Gliederungen().GetCount()),
-              c.want)
-        << c.size;
-  }
-}
-
 // Version 1.5 has no size field; version 1.0 reads 411 header bytes whatever
-// its size says and goes on behind the size.
-TEST(OldResultFiles, Version15And10Headers) {
-  const Bytes header = OldHeader(Version::k15, true).bytes();
-  Bytes longer = header;
+// its size says and goes on behind the size. A length byte beyond its field
+// reads the field's capacity.
+TEST(OldResultFiles, HeaderSizes) {
+  const Bytes h21 = OldHeader(Version::k21, true).bytes(), h15 = OldHeader(Version::k15, true).bytes();
+  Bytes padded = h21, overLong = h21, longer = h15;
+  padded.resize(720, 0xEE);
+  overLong[0] = 0xFF;
   longer.resize(415, 0xEE);
-  const Bytes kurz = {4, 'K', 'u', 'r', 'z'};
+  const int64_t tooLarge = 701 + static_cast<int64_t>(SampleFile(Version::k21, true).size());
+  const std::string title = "Kreismeisterschaft", fresh = "Titel des Wettkampfes eingeben";
+  // complete, title, text at 413, CPR stations, lanes index, pool, classes, organisations
+  using Want = std::tuple<bool, std::string, std::string, int, int, int, int, int>;
   const struct {
     Version v;
     int64_t size;
     Bytes header;
-    bool withBody;
-    std::tuple<bool, std::string, int, int, int> want;  // complete, title, lanes index, pool, classes
+    Want want;
+    bool withBody = true;
   } kCases[] = {
-      {Version::k15, 0, header, true, {true, "Kreismeisterschaft", 4, 1, 2}},
-      {Version::k10, 411, header, true, {true, "Kreismeisterschaft", 4, 1, 2}},
-      {Version::k10, 415, longer, true, {true, "Kreismeisterschaft", 4, 1, 2}},
+      {Version::k21, 701, h21, {true, title, "Notiz", 3, 4, 1, 2, 1}},
+      {Version::k21, 412, Prefix(h21, 412), {true, title, "", 3, 4, 1, 2, 1}},  // the text at 413 lies beyond
+      {Version::k21, 720, padded, {true, title, "Notiz", 3, 4, 1, 2, 1}},
+      {Version::k21, 701, overLong, {true, title + std::string(80 - title.size(), '\0'), "Notiz", 3, 4, 1, 2, 1}},
+      {Version::k21, -1, h21, {false, fresh, "", 2, 2, 0, 0, 0}},
+      {Version::k21, tooLarge, h21, {false, fresh, "", 2, 2, 0, 0, 0}},
+      {Version::k15, 0, h15, {true, title, "", 0, 4, 1, 2, 1}},
+      {Version::k10, 411, h15, {true, title, "", 0, 4, 1, 2, 1}},
+      {Version::k10, 415, longer, {true, title, "", 0, 4, 1, 2, 1}},
       // The list starts at 40 + 5, inside the 411 bytes taken as the header.
-      {Version::k10, 5, kurz, true, {true, "Kurz", 0, 0, 2}},
-      {Version::k10, 411, Prefix(header, 300), false, {false, "Titel des Wettkampfes eingeben", 2, 0, 0}},
+      {Version::k10, 5, {4, 'K', 'u', 'r', 'z'}, {true, "Kurz", "", 0, 0, 0, 2, 1}},
+      {Version::k10, 411, Prefix(h15, 300), {false, fresh, "", 2, 2, 0, 0, 0}, false},  // ends inside the header
   };
   for (const auto& c : kCases) {
-    const Bytes body = c.withBody ? Body(c.v, SampleClasses(c.v, true), {}) : Bytes{};
+    const Bytes body = c.withBody ? Body(c.v, SampleClasses(c.v, true), {Organisation("DLRG", 1)}) : Bytes{};
     const auto [complete, w] = ReadOld(VersionFile(c.v, c.header, c.size, body));
     const TWettkampfDaten& h = w->Header();
-    EXPECT_EQ(std::tuple(complete, h.Title(), int(h.LanesIndex()), int(h.Pool()), w->GetCount()), c.want) << c.size;
+    EXPECT_EQ(Want(complete, h.Title(), h.ReservedText(), h.CprStationsIndex(), h.LanesIndex(), h.Pool(),
+                   w->GetCount(), w->Gliederungen().GetCount()),
+              c.want)
+        << int(c.v) << " " << c.size;
   }
 }
 
 // The header fields each version has (and those it has not); deductions,
 // heats, lanes and the CPR value moved between the versions; the person or
-// team layout follows the kind of event just read.
+// team layout follows the kind of event just read. 2.1 keeps each
+// discipline's kind and parameters; 1.5 and 1.0 make linear disciplines of
+// their two whole-point parameters (1.5's second discipline: 800 and 2).
+// Formula texts and descriptions stay empty; the records come from each
+// version's entries.
 TEST(OldResultFiles, FieldsOfEachVersion) {
+  // count, counted, kind 1, V1 1, V2 1, kind 2, V1 2, V2 2, formula 1, description 1, record 1 time, its
+  // deduction, holder, previous best total
+  using Disciplines = std::tuple<int, int, int, int, int, int, int, int, std::string, std::string, int32_t, int,
+                                 std::string, int32_t>;
+  const Disciplines kDisciplines[] = {{3, 3, 2, 50000, 10, 1, 9000, 10, "", "", 6540, 1, "Halter", 123400},
+                                      {3, 3, 2, 50000, 100, 2, 80000, 200, "", "", 6540, 1, "Halter", 123400},
+                                      {3, 3, 2, 50000, 100, 2, 80000, 200, "", "", 6540, 0, "Halter", 123400}};
   for (Version v : {Version::k21, Version::k15, Version::k10}) {
     for (bool individual : {true, false}) {
       const auto [complete, w] = ReadOld(SampleFile(v, individual));
@@ -133,37 +120,15 @@ TEST(OldResultFiles, FieldsOfEachVersion) {
                      t->Deduction(3), t->Heat(4), t->Lane(4), t->CprValue(), w->At(0)->GetCount()),
           std::tuple("AK 12", individual ? "Vorname1|01.02.1981" : "Zusatz1", "DLRG", 9, 6100, -3, 0, 2, 2, 1500, 3))
           << int(v) << individual;
+      const TAltersklasse& ak = *w->At(0);
+      const TDisziplin d1 = ak.Discipline(1), d2 = ak.Discipline(2);
+      EXPECT_EQ(Disciplines(ak.DisciplineCount(), ak.Counted(), d1.Kind(), d1.V(1), d1.V(2), d2.Kind(), d2.V(1),
+                            d2.V(2), d1.Formula(), d1.Description(), ak.Rekord(1).RecordTime(),
+                            ak.Rekord(1).RecordDeduction(), ak.Rekord(1).Holder(), ak.Overall().RecordTotal()),
+                kDisciplines[static_cast<int>(v)])
+          << int(v);
     }
   }
-}
-
-// 2.1 keeps each discipline's kind and parameters; 1.5 and 1.0 make linear
-// disciplines of their two whole-point parameters. Formula texts and
-// descriptions stay empty; the records come from each version's entries.
-TEST(OldResultFiles, DisciplinesAndRecordsOfEachVersion) {
-  using Row = std::tuple<int, int, int, int, int, int, std::string, std::string, int32_t, int, std::string, int32_t>;
-  const struct {
-    Version v;
-    Row want;  // count, counted, kind 1, V1 1, V2 1, kind 2, formula 1, description 1, record 1 time, its
-               // deduction, holder, previous best total
-  } kCases[] = {
-      {Version::k21, {3, 3, 2, 50000, 10, 1, "", "", 6540, 1, "Halter", 123400}},
-      {Version::k15, {3, 3, 2, 50000, 100, 2, "", "", 6540, 1, "Halter", 123400}},
-      {Version::k10, {3, 3, 2, 50000, 100, 2, "", "", 6540, 0, "Halter", 123400}},
-  };
-  for (const auto& c : kCases) {
-    const auto [complete, w] = ReadOld(SampleFile(c.v, true));
-    const TAltersklasse& ak = *w->At(0);
-    const TDisziplin d1 = ak.Discipline(1);
-    EXPECT_EQ(Row(ak.DisciplineCount(), ak.Counted(), d1.Kind(), d1.V(1), d1.V(2), ak.Discipline(2).Kind(),
-                  d1.Formula(), d1.Description(), ak.Rekord(1).RecordTime(), ak.Rekord(1).RecordDeduction(),
-                  ak.Rekord(1).Holder(), ak.Overall().RecordTotal()),
-              c.want)
-        << int(c.v);
-  }
-  // The second discipline of 1.5: its points pair 800 and 2 as hundredths.
-  const auto [complete, w] = ReadOld(SampleFile(Version::k15, true));
-  EXPECT_EQ(std::pair(w->At(0)->Discipline(2).V(1), w->At(0)->Discipline(2).V(2)), std::pair(80000, 200));
 }
 
 // A wrong participant marker discards the class being read and ends the

@@ -1,5 +1,5 @@
-// Shared by the report tests: a pinned clock for the footers and small
-// competitions to print.
+// Shared by the report tests: a pinned clock for the footers, small
+// competitions to print and short names for the texts of the report frame.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 
 #include "../competition/AkTestSupport.h"
 #include "CodePage.h"
+#include "PageDump.h"
 #include "VkWettk.h"
 #include "YrClock.h"
 
@@ -56,6 +57,14 @@ inline std::unique_ptr<TWettkampf> Competition(std::initializer_list<int> people
     w->Insert(ak.release());
   }
   return w;
+}
+
+// The title block's and the legend head's texts, and the footer of a report
+// of `kind` ("Ergebnis", ...) as "F".
+inline pagedump::Names FrameNames(const std::string& kind) {
+  return {{"Kalvenbund e.V.", "K"},     {"Rettungssport", "RS"},          {"Bezirksmeisterschaft", "BM"},
+          {"Einzelwettbewerb", "E"},    {Oem("Erläuterungen:"), "Erl"}, {"==============", "=="},
+          {"Bezirksmeisterschaft - " + kind + " - 05.12.2026 - 14:03:09 Uhr", "F"}};
 }
 
 }  // namespace reporttest

@@ -105,7 +105,6 @@ TEST_F(ReportTest, AgeClassesBySelectionMarksEmptinessAndNewPages) {
     bool withEmpty, newPage, head;
     const char* pages;
   } kCases[] = {
-      {0, 2, -1, false, false, false, "1: AK2"},
       {0, 1, -1, false, false, false, "1:"},
       {1, 0, -1, false, false, false, "1: AK0 AK2"},
       {1, 0, -1, true, false, false, "1: AK0 AK1 AK2"},
@@ -136,60 +135,57 @@ TEST_F(ReportTest, AgeClassesBySelectionMarksEmptinessAndNewPages) {
   }
 }
 
-TEST_F(ReportTest, ResultsWithStatisticsEndWithTheMedalTableOnAPageOfItsOwn) {
-  auto w = Competition({6}, 6);
-  TAusdruck r("Vk", {}, {}, *w);
-  r.WithFooter = true;
-  r.BuildResults(0, true);
-  pagedump::Names names{{"Kalvenbund e.V.", "K"}, {"Rettungssport", "RS"}, {"Bezirksmeisterschaft", "BM"},
-                        {"Einzelwettbewerb", "E"}, {"==============", "=="},
-                        {"Bezirksmeisterschaft - Ergebnis - 05.12.2026 - 14:03:09 Uhr", "F"}};
-  for (int i = 0; i <= 6; ++i) names[w->Gliederungen().ReportLine(1, i)] = "@" + std::to_string(i);
-  EXPECT_EQ(std::tuple(r.PageCount(), w->Gliederungen().GetCount()), std::tuple(2, 6));
-  // The title block and the legend's lines are laid out as on the first page of results.
-  EXPECT_EQ(pagedump::Flow(r, names, 2),
-            "2: 100=[R] 120=K 120=RS 170=Statistik: Medaillenspiegel 290=BM 340=E 420=Erläuterungen: 460=== 500=_ "
-            "540=Pl.      Platzierung 580=Abk.     verwendete Abkürzung für die Gliederung "
-            "620=TN       Anzahl der Teilnehmer der Gliederung 660=Go         davon auf Platz 1 (Goldmedaille) "
-            "700=Si         davon auf Platz 2 (Silbermedaille) 740=Br         davon auf Platz 3 (Bronzemedaille) "
-            "780=GesamtP  erreichte Gesmtpunkte der Gliederung 820=QPK      erreichte Punktzahl Quendal-Pokal 860=_ "
-            "2840=F 2840=Seite 2 900=@0 940=@1 980=@2 1020=@3 1060=@4 1100=@5 1140=_ 1180=@6\n");
-}
-
+// Each form has its title, legend and sort mode (the statistics are rebuilt
+// in it), and a blank line after every fifth row.
 TEST_F(ReportTest, StatisticsFormsHaveTheirTitleLegendAndSortMode) {
+  // The column head "@0" at y, the rows "@1".."@6" below, a blank after the fifth.
+  auto rows = [](int y) {
+    std::string s = " 2840=F 2840=Seite 1";
+    for (const char* row : {"@0", "@1", "@2", "@3", "@4", "@5", "_", "@6"})
+      s += " " + std::to_string(y) + "=" + row, y += 40;
+    return s + "\n";
+  };
+  const std::string head = "1: 100=[R] 120=K 120=RS 170=Statistik: ";
+  const std::string frame = " 290=BM 340=E 420=Erl 460=== 500=_ 540=";
   const struct {
     int form;
     uint8_t mode;
-    const char* flow;
+    std::string flow;
   } kCases[] = {
       {0, 0,
-       "1: 100=[R] 120=K 120=RS 170=Statistik: Gliederungen 290=BM 340=E 420=Erl 460=== 500=_ "
-       "540=Nr.      laufende Nummer 580=Abk.     verwendete Abkürzung für die Gliederung "
-       "620=TN       Anzahl der Teilnehmer der Gliederung 660=GesamtP  erreichte Gesmtpunkte der Gliederung "
-       "700=_ 2840=F 2840=Seite 1 740=@0 780=@1 820=@2\n"},
+       head + "Gliederungen" + frame +
+           "Nr.      laufende Nummer 580=Abk.     verwendete Abkürzung für die Gliederung "
+           "620=TN       Anzahl der Teilnehmer der Gliederung 660=GesamtP  erreichte Gesmtpunkte der Gliederung 700=_" +
+           rows(740)},
+      {1, 1,
+       head + "Medaillenspiegel" + frame +
+           "Pl.      Platzierung 580=Abk.     verwendete Abkürzung für die Gliederung "
+           "620=TN       Anzahl der Teilnehmer der Gliederung 660=Go         davon auf Platz 1 (Goldmedaille) "
+           "700=Si         davon auf Platz 2 (Silbermedaille) 740=Br         davon auf Platz 3 (Bronzemedaille) "
+           "780=GesamtP  erreichte Gesmtpunkte der Gliederung 820=QPK      erreichte Punktzahl Quendal-Pokal 860=_" +
+           rows(900)},
       {2, 3,
-       "1: 100=[R] 120=K 120=RS 170=Statistik: punktbeste Gliederung 290=BM 340=E 420=Erl 460=== 500=_ "
-       "540=Pl.      Platzierung 580=GesamtP  erreichte Punktzahl aller Teilnehmer der Gliederung "
-       "620=Abk.     verwendete Abkürzung für die Gliederung 660=TN       Anzahl der Teilnehmer der Gliederung "
-       "700=DPunkte  Durchschnittspunktzahl aller TN der Gliederung 740=_ 2840=F 2840=Seite 1 780=@0 820=@1 860=@2\n"},
+       head + "punktbeste Gliederung" + frame +
+           "Pl.      Platzierung 580=GesamtP  erreichte Punktzahl aller Teilnehmer der Gliederung "
+           "620=Abk.     verwendete Abkürzung für die Gliederung 660=TN       Anzahl der Teilnehmer der Gliederung "
+           "700=DPunkte  Durchschnittspunktzahl aller TN der Gliederung 740=_" + rows(780)},
       {3, 4,
-       "1: 100=[R] 120=K 120=RS 170=Statistik: Quendal-Wertung 290=BM 340=E 420=Erl 460=== 500=_ "
-       "540=Pl.      Platzierung 580=QPK      erreichte Punktzahl Quendal-Pokal "
-       "620=         pro Altersklasse erhält der jeweils bestplatzierte der OG  "
-       "660=         je nach erreichtem Platz 30,28,26,25,24... Punkte "
-       "700=Abk.     verwendete Abkürzung für die Gliederung 740=TN       Anzahl der Teilnehmer der Gliederung "
-       "780=_ 2840=F 2840=Seite 1 820=@0 860=@1 900=@2\n"},
+       head + "Quendal-Wertung" + frame +
+           "Pl.      Platzierung 580=QPK      erreichte Punktzahl Quendal-Pokal "
+           "620=         pro Altersklasse erhält der jeweils bestplatzierte der OG  "
+           "660=         je nach erreichtem Platz 30,28,26,25,24... Punkte "
+           "700=Abk.     verwendete Abkürzung für die Gliederung 740=TN       Anzahl der Teilnehmer der Gliederung "
+           "780=_" +
+           rows(820)},
   };
   for (const auto& c : kCases) {
-    auto w = Competition({3}, 2);
+    auto w = Competition({6}, 6);
     TAusdruck r("Vk", {}, {}, *w);
     r.Kind = TAusdruckArt::Statistics;
-    r.WithHead = r.WithLegend = r.WithFooter = true;
+    r.WithHead = r.WithLegend = r.WithFooter = r.StatisticsBlock5 = true;
     r.AddStatistics(c.form);
-    pagedump::Names names{{"Kalvenbund e.V.", "K"},     {"Rettungssport", "RS"}, {"Bezirksmeisterschaft", "BM"},
-                          {"Einzelwettbewerb", "E"},    {Oem("Erläuterungen:"), "Erl"}, {"==============", "=="},
-                          {"Bezirksmeisterschaft - Statistik - 05.12.2026 - 14:03:09 Uhr", "F"}};
-    for (int i = 0; i <= 2; ++i) names[w->Gliederungen().ReportLine(c.mode, i)] = "@" + std::to_string(i);
+    pagedump::Names names = reporttest::FrameNames("Statistik");
+    for (int i = 0; i <= 6; ++i) names[w->Gliederungen().ReportLine(c.mode, i)] = "@" + std::to_string(i);
     EXPECT_EQ(std::tuple(pagedump::Flow(r, names), w->Gliederungen().SortMode()), std::tuple(c.flow, c.mode));
   }
 }

@@ -35,48 +35,33 @@ pagedump::Names HeatRows(const TWettkampf& w, bool withHeat, bool allDisciplines
   return names;
 }
 
+// Without participants each list prints its title block, legend, footer and
+// column head only.
 TEST_F(StartListTest, HeatAndCprListsShareTheJobTitleAndPrintOnlyTheHeadWithoutParticipants) {
   auto w = Competition({0});
   TDruckauftrag job(*w, 0, 0, 0, 0);
+  const pagedump::Names names = reporttest::FrameNames("");  // the footers in full
   job.BuildHeatList(true, true, true, false, false, false, false);
-  const std::string heats = job.Report()->Title() + "\n" + pagedump::Dump(*job.Report());
+  const std::string heats = job.Report()->Title() + "\n" + pagedump::Flow(*job.Report(), names);
   job.BuildCprStartList(true, true, true, false);
-  const std::string cpr = job.Report()->Title() + "\n" + pagedump::Dump(*job.Report());
-  const std::string titleBlock =
-      "1 R 100 100 2000 250 w6 open4\n"
-      "1 T 130 120 1970 170 A50b a36 |Kalvenbund e.V.|\n"
-      "1 T 130 120 1970 170 A50b a40 |Rettungssport|\n";
-  const std::string competition =
-      "1 T 100 290 2000 340 A50b a48 |Bezirksmeisterschaft|\n"
-      "1 T 100 340 2000 390 A50 a48 |Einzelwettbewerb|\n"
-      "1 T 100 420 2000 460 C40b a36 |Erläuterungen:|\n"
-      "1 T 100 460 2000 500 C40b a36 |==============|\n"
-      "1 T 100 500 2000 540 C40 a36 |_|\n";
-  EXPECT_EQ(heats, "Vk - Ausdruck der Laufbesetzung\n" + titleBlock +
-                       "1 T 130 170 1970 240 A65bi a48 |Laufeinteilung|\n" + competition +
-                       "1 T 100 540 2000 580 C40 a36 |Lauf*      Nummer des Laufs, in der der Teilnehmer startet|\n"
-                       "1 T 100 580 2000 620 C40 a36 |Bahn*      Startbahn des Teilnehmers in diesem Lauf|\n"
-                       "1 T 100 620 2000 660 C40 a36 |Glied.     Gliederung, der der Teilnehmer angehört|\n"
-                       "1 T 100 660 2000 700 C40 a36 |Disz*      Lauf und Bahn jeweils in Disziplin *(1..5)|\n"
-                       "1 T 100 700 2000 740 C40 a36 |_|\n"
-                       "1 T 100 2840 1850 2870 A30i a36 |Bezirksmeisterschaft - Laufeinteilung - 05.12.2026 - "
-                       "14:03:09 Uhr|\n"
-                       "1 T 1850 2840 2000 2870 A30i a40 |Seite 1|\n"
-                       "1 T 100 740 2000 780 C40bc a36 |Lauf* Bahn* Teilnehmer" +
-                       std::string(33, ' ') + "Glied. Altersklasse|\n");
-  EXPECT_EQ(cpr, "Vk - Ausdruck der Laufbesetzung\n" + titleBlock +
-                     "1 T 130 170 1970 240 A65bi a48 |HLW-Startliste|\n" + competition +
-                     "1 T 100 540 2000 580 C40 a36 |Start      Startzeit des Durchgangs, in der der Teilnehmer "
-                     "startet|\n"
-                     "1 T 100 580 2000 620 C40 a36 |Bahn       Startbahn des Teilnehmers in diesem Lauf|\n"
-                     "1 T 100 620 2000 660 C40 a36 |Nr         Fortlaufende Startnummer des Teilnehmers|\n"
-                     "1 T 100 660 2000 700 C40 a36 |Glied.     Gliederung, der der Teilnehmer angehört|\n"
-                     "1 T 100 700 2000 740 C40 a36 |_|\n"
-                     "1 T 100 2840 1850 2870 A30i a36 |Bezirksmeisterschaft - HLW-Laufeinteilung - 05.12.2026 - "
-                     "14:03:09 Uhr|\n"
-                     "1 T 1850 2840 2000 2870 A30i a40 |Seite 1|\n"
-                     "1 T 100 740 2000 780 C40bc a36 |Start Bahn   Nr Teilnehmer" +
-                     std::string(33, ' ') + "Glied. Altersklasse|\n");
+  const std::string cpr = job.Report()->Title() + "\n" + pagedump::Flow(*job.Report(), names);
+  const std::string head = "Vk - Ausdruck der Laufbesetzung\n1: 100=[R] 120=K 120=RS 170=";
+  const std::string frame = " 290=BM 340=E 420=Erl 460=== 500=_ 540=";
+  const std::string columns = " Teilnehmer" + std::string(33, ' ') + "Glied. Altersklasse\n";
+  EXPECT_EQ(heats, head + "Laufeinteilung" + frame +
+                       "Lauf*      Nummer des Laufs, in der der Teilnehmer startet "
+                       "580=Bahn*      Startbahn des Teilnehmers in diesem Lauf "
+                       "620=Glied.     Gliederung, der der Teilnehmer angehört "
+                       "660=Disz*      Lauf und Bahn jeweils in Disziplin *(1..5) 700=_ "
+                       "2840=Bezirksmeisterschaft - Laufeinteilung - 05.12.2026 - 14:03:09 Uhr 2840=Seite 1 "
+                       "740=Lauf* Bahn*" + columns);
+  EXPECT_EQ(cpr, head + "HLW-Startliste" + frame +
+                     "Start      Startzeit des Durchgangs, in der der Teilnehmer startet "
+                     "580=Bahn       Startbahn des Teilnehmers in diesem Lauf "
+                     "620=Nr         Fortlaufende Startnummer des Teilnehmers "
+                     "660=Glied.     Gliederung, der der Teilnehmer angehört 700=_ "
+                     "2840=Bezirksmeisterschaft - HLW-Laufeinteilung - 05.12.2026 - 14:03:09 Uhr 2840=Seite 1 "
+                     "740=Start Bahn   Nr" + columns);
 }
 
 TEST_F(StartListTest, HeatsMoveWholeWithTheHeadOnceAndLeaveNoHeadToTheStatistics) {
@@ -87,13 +72,7 @@ TEST_F(StartListTest, HeatsMoveWholeWithTheHeadOnceAndLeaveNoHeadToTheStatistics
   job.PageSize = {2100, 700};  // lines from 100 to the bottom limit 560
   job.BuildHeatList(true, false, true, true, true, false, false);
   pagedump::Names names = HeatRows(*w, true, false);
-  names.insert({{"Kalvenbund e.V.", "K"},
-                {"Rettungssport", "RS"},
-                {"Bezirksmeisterschaft", "BM"},
-                {"Einzelwettbewerb", "E"},
-                {Oem("Erläuterungen:"), "Erl"},
-                {"==============", "=="},
-                {"Bezirksmeisterschaft - Laufeinteilung - 05.12.2026 - 14:03:09 Uhr", "F"}});
+  names.merge(reporttest::FrameNames("Laufeinteilung"));
   for (const char* s : {"Nr.      laufende Nummer", "Abk.     verwendete Abkürzung für die Gliederung",
                         "TN       Anzahl der Teilnehmer der Gliederung",
                         "GesamtP  erreichte Gesmtpunkte der Gliederung"})
@@ -138,28 +117,17 @@ TEST_F(StartListTest, CprListHasOneBlockPerStartTimeOfTheCprClasses) {
             std::tuple("1: 100=H 140=N2 180=N1 220=_ 260=N3 300=_ 340=N4\n", true, false, 0));
 }
 
+// The qualification list's column head and rows in plain Courier: the other
+// lists condense theirs.
 TEST_F(StartListTest, QualificationListRowsAreNotCondensed) {
   auto w = Competition({2});
   TDruckauftrag job(*w, 0, 0, 0, 0);
-  job.BuildQualificationList(0, false, true, false, false, false, false, false);
-  EXPECT_EQ(pagedump::Dump(*job.Report()),
-            "1 T 100 100 2000 140 C40b a36 |Erläuterungen:|\n"
-            "1 T 100 140 2000 180 C40b a36 |==============|\n"
-            "1 T 100 180 2000 220 C40 a36 |_|\n"
-            "1 T 100 220 2000 260 C40 a36 |Nr.      Vorplazierung|\n"
-            "1 T 100 260 2000 300 C40 a36 |GesamtP. Meldepunktzahl|\n"
-            "1 T 100 300 2000 340 C40 a36 |Q        Qualifikation lt. Regelwerk, direkte Startberechtigung|\n"
-            "1 T 100 340 2000 380 C40 a36 |Gl.      Gliederung, der der Teilnehmer angehört|\n"
-            "1 T 100 380 2000 420 C40 a36 |Start    Startberechtigung erteilt ja/nein|\n"
-            "1 T 100 420 2000 460 C40 a36 |_|\n"
-            "1 T 100 460 2000 500 C40 a36 |_|\n"
-            "1 T 100 500 2000 550 A50b a48 |Altersklasse Jugend0 (1990 - 1991)|\n"
-            "1 T 100 550 2000 590 C40 a36 |_|\n"
-            "1 T 100 590 2000 630 C40b a36 |Nr.  GesamtP.  Gl.    Start Teilnehmer|\n"
-            "1 T 100 630 2000 670 C40 a36 |  1. 1380,00   OG0    nein  N1" + std::string(41, ' ') + "|\n"
-            "1 T 100 670 2000 710 C40 a36 |  2. 1360,00   OG0    nein  N2" + std::string(41, ' ') + "|\n"
-            "1 T 100 710 2000 750 C40 a36 |_|\n");
-  EXPECT_EQ(job.Report()->Title(), "Vk - Ausdruck der Startberechtigung");
+  job.BuildQualificationList(0, false, false, false, false, false, false, false);
+  const TYrPrintPage& page = *job.Report()->Page(1);
+  EXPECT_EQ(std::tuple(job.Report()->Title(), pagedump::Item(1, *page.At(2), {}), pagedump::Item(1, *page.At(3), {})),
+            std::tuple("Vk - Ausdruck der Startberechtigung",
+                       "1 T 100 190 2000 230 C40b a36 |Nr.  GesamtP.  Gl.    Start Teilnehmer|",
+                       "1 T 100 230 2000 270 C40 a36 |  1. 1380,00   OG0    nein  N1" + std::string(41, ' ') + "|"));
 }
 
 }  // namespace
