@@ -254,9 +254,16 @@ void TAltersklasse::CalcTotalWith(TTeilnehmer& t, const Disciplines& discs, cons
 
   bool valid = true;
   std::array<int32_t, kSlots> points;
+  const int count = DisciplineCount();
   for (int d = 1; d <= kSlots; ++d) {
     const int16_t deduction = t.Deduction(d);
-    if (pointsCurrent[d - 1]) {
+    if (d > count) {
+      // A slot the class does not hold scores nothing: a time left there (an
+      // older file, a class given fewer disciplines) is not a result, and its
+      // empty discipline must not report a formula error at every change.
+      points[d - 1] = 0;
+      t.SetPoints(d, 0);
+    } else if (pointsCurrent[d - 1]) {
       points[d - 1] = t.Points(d);
     } else {
       points[d - 1] = CalcPoints(t.Time(d), deduction, t.DisciplinePlace(d), discs[d - 1]);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AkTestSupport.h"
+#include "MessageCapture.h"
 #include "VkTeilnListe.h"
 
 using namespace aktest;
@@ -33,6 +34,20 @@ TEST(Evaluate, PlacesWithTiesAndOutOfCompetition) {
                 std::pair(c.places[i], c.in[i].outside))
           << i;
   }
+}
+
+// A time left in a slot the class does not hold (older files, a class given
+// fewer disciplines) scores nothing and reports no formula error.
+TEST(Evaluate, SlotsBeyondTheDisciplinesScoreNothing) {
+  MessageCapture messages;
+  auto ak = MakeClass(2);
+  TTeilnehmer* t = Tn("A");
+  t->SetTime(1, 1000);
+  t->SetTime(4, 1000);
+  ak->Insert(t);
+  ak->Evaluate();
+  EXPECT_EQ(std::tuple(t->Points(1), t->Points(4), t->Total(), messages.list.size()),
+            std::tuple(90000, 0, 90000, size_t{0}));
 }
 
 TEST(Evaluate, DisciplinePlaces) {
