@@ -360,18 +360,9 @@ bool TVkFile::EditAgeClass(TAltersklasse* ageClass) {
 TAltersklasse* TVkFile::NewAgeClass(const TAltersklasse* model) {
   if (!model || competition_->GetCount() >= kMaxCollectionSize) return nullptr;
   Operation op(*this);
-  TAltersklassenDatenDlg dlg(owner_);
-  dlg.SetAltersklasse(competition_.get(), model);
-  dlg.SetAsNew();
-  if (TheDesktop().RunModal(dlg) != mrOk) return nullptr;
+  TAltersklasse* ageClass = AddAgeClassLike(owner_, *competition_, *model, QString());
+  if (!ageClass) return nullptr;
   BusyScope busy;
-  auto* ageClass = new TAltersklasse(model->GetRecord());
-  dlg.GetAltersklasse(*ageClass);
-  ageClass->Evaluate();
-  const int before = competition_->GetCount();
-  // A class equal to one present is reported and disposed by the competition.
-  competition_->Insert(ageClass);
-  if (competition_->GetCount() == before) return nullptr;
   competition_->Sort();
   SetModified(true);
   return ageClass;

@@ -70,22 +70,29 @@ TAltersklasse* TAltersklassenDlg::Selected() const {
   return competition_ && i >= 0 && i < competition_->GetCount() ? competition_->At(i) : nullptr;
 }
 
+TAltersklasse* AddAgeClassLike(QWidget* owner, TWettkampf& competition, const TAltersklasse& model,
+                               const QString& title) {
+  TAltersklassenDatenDlg dlg(owner);
+  if (!title.isEmpty()) dlg.setWindowTitle(title);
+  dlg.SetAltersklasse(&competition, &model);
+  dlg.SetAsNew();
+  if (TheDesktop().RunModal(dlg) != mrOk) return nullptr;
+  BusyScope busy;
+  auto* ageClass = new TAltersklasse(model.GetRecord());
+  dlg.GetAltersklasse(*ageClass);
+  ageClass->Evaluate();
+  const int before = competition.GetCount();
+  // A class equal to one present is reported and disposed by the competition.
+  competition.Insert(ageClass);
+  return competition.GetCount() > before ? ageClass : nullptr;
+}
+
 void TAltersklassenDlg::NeuBtnClick() {
   TAltersklasse* model = Selected();
   if (!model) return;
-  TAltersklassenDatenDlg dlg(this);
-  dlg.setWindowTitle(QStringLiteral("Altersklassendaten eingeben"));
-  dlg.SetAltersklasse(competition_, model);
-  dlg.SetAsNew();
-  if (TheDesktop().RunModal(dlg) == mrCancel) return;
-  BusyScope busy;
-  auto* ageClass = new TAltersklasse(model->GetRecord());
-  dlg.GetAltersklasse(*ageClass);
-  ageClass->Evaluate();
-  const int before = competition_->GetCount();
-  competition_->Insert(ageClass);
-  // A refused class was reported and disposed by the competition.
-  ShowAltersklassen(competition_->GetCount() > before ? ageClass : model);
+  TAltersklasse* added =
+      AddAgeClassLike(this, *competition_, *model, QStringLiteral("Altersklassendaten eingeben"));
+  ShowAltersklassen(added ? added : model);
 }
 
 void TAltersklassenDlg::AendernBtnClick() {

@@ -19,6 +19,14 @@ class TWettkampf;
 // with participants is named as not empty). True on Yes.
 bool ConfirmAgeClassDeletion(const TWettkampf& competition, const TAltersklasse& ageClass);
 
+// Runs the age-class data dialog (titled `title` unless it is empty) for a
+// new class modelled on `model` and, on OK, inserts the evaluated class into
+// the competition. The class inserted, or nullptr when the user cancelled or
+// the competition refused it as a duplicate (then it was reported and
+// disposed).
+TAltersklasse* AddAgeClassLike(QWidget* owner, TWettkampf& competition, const TAltersklasse& model,
+                               const QString& title);
+
 class TAltersklassenDlg : public QDialog {
   Q_OBJECT
 
