@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include <QFile>
 
 #include "Desktop.h"
 #include "NewCompetitionChoice.h"
@@ -45,8 +44,6 @@ constexpr int kCodeDbf = 6;
 constexpr int kCodeHtml = 7;
 constexpr int kCodeXls = 9;
 constexpr int kCodePdf = 12;
-
-std::string Path(const QString& fileName) { return QFile::encodeName(fileName).toStdString(); }
 
 // By identity: a class or participant just edited may not be at its sorted
 // place yet, so no search by key.
@@ -152,7 +149,7 @@ void TVkFile::Load() {
     BusyScope busy;
     std::unique_ptr<TWettkampf> loaded;
     if (HasFileName()) {
-      loaded = LoadCompetition(Path(fileName_), kCodeResultFile);
+      loaded = LoadCompetition(NativePath(fileName_), kCodeResultFile);
       if (!loaded) SetFileName(Unnamed());
     }
     if (loaded)
@@ -172,7 +169,7 @@ void TVkFile::New(uint16_t kind, uint16_t year) {
 
 bool TVkFile::Write(const QString& fileName, int code) {
   BusyScope busy;
-  return SaveCompetition(Path(fileName), *competition_, code);
+  return SaveCompetition(NativePath(fileName), *competition_, code);
 }
 
 bool TVkFile::SaveAs(const QString& fileName, int filterIndex) {
@@ -257,7 +254,7 @@ bool TVkFile::AddFromFile(const QString& fileName) {
   THinzufuegenDlg dlg(owner_);
   if (TheDesktop().RunModal(dlg) == mrCancel) return false;
   BusyScope busy;
-  const std::unique_ptr<TWettkampf> other = LoadCompetition(Path(fileName), kImportResultFile);
+  const std::unique_ptr<TWettkampf> other = LoadCompetition(NativePath(fileName), kImportResultFile);
   if (other) {
     competition_->Selection().DeleteAll();
     dlg.ApplyTo(*competition_, *other);
@@ -269,7 +266,7 @@ bool TVkFile::AddFromFile(const QString& fileName) {
 
 bool TVkFile::ImportText(const QString& fileName) {
   Operation op(*this);
-  const bool read = LoadCompetition(Path(fileName), *competition_, kCodeText);
+  const bool read = LoadCompetition(NativePath(fileName), *competition_, kCodeText);
   SetModified(true);
   return read;
 }

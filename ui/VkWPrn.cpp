@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -369,7 +368,7 @@ void TDruckenDlg::PDFBtnClick() {
   bool written = false;
   {
     BusyScope busy;
-    written = PrintDocToPdf(*report, QFile::encodeName(file.fileName).toStdString(), job_->PageSize.Width,
+    written = PrintDocToPdf(*report, NativePath(file.fileName), job_->PageSize.Width,
                             job_->PageSize.Height, &PdfExportInfo);
   }
   // A file that is not there, or only half written, is not worth opening.

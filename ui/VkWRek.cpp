@@ -1,6 +1,5 @@
 #include "VkWRek.h"
 
-#include <QFile>
 #include <QListWidget>
 
 #include "Desktop.h"
@@ -13,7 +12,7 @@
 #include "VkWettk.h"
 
 std::unique_ptr<TWettkampf> LoadRecordSource(const QString& fileName) {
-  return LoadCompetition(QFile::encodeName(fileName).toStdString(), 1);
+  return LoadCompetition(NativePath(fileName), 1);
 }
 
 TRekordeDlg::TRekordeDlg(QWidget* parent) : QDialog(parent), listBox1_(new QListWidget) {

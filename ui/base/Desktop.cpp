@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -121,6 +122,8 @@ Desktop* SetDesktop(Desktop* desktop) {
   g_desktop = desktop == &ProgramDesktop() ? nullptr : desktop;
   return previous;
 }
+
+std::string NativePath(const QString& fileName) { return QFile::encodeName(fileName).toStdString(); }
 
 QStringList QtNameFilters(const QString& filter) {
   QStringList result;

@@ -24,6 +24,7 @@
 #pragma once
 
 #include <random>
+#include <string>
 
 #include <QString>
 #include <QStringList>
@@ -176,3 +177,7 @@ class RealDesktop : public Desktop {
 // pattern in both cases, so that "*.ERG" also finds "x.erg"; "*.*" is every
 // file.
 QStringList QtNameFilters(const QString& filter);
+
+// A file name the desktop gave, as the file layers open it: the system's
+// own encoding, case and all kept.
+std::string NativePath(const QString& fileName);
