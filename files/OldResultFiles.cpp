@@ -16,6 +16,7 @@
 
 #include "ByteOrder.h"
 #include "CodePage.h"
+#include "MessageOnce.h"
 #include "StoredList.h"
 #include "VkBasis.h"
 #include "VkWettk.h"
@@ -300,8 +301,10 @@ ClassEnd ReadOldClass(TWettkampf& w, TYrStream& stream, const Version& v) {
   std::vector<uint8_t> rec(v.participantSize);
   const ListEnd end = ReadList(stream, TAltersklasse::kParticipantMarker, [&] {
     if (!ReadBytes(stream, rec.data(), rec.size())) return false;
-    // Evaluated once the whole file is read.
-    ak->InsertPlain(OldParticipant(rec.data(), v, individual));
+    // Through the class's insertion, which computes the total first: sorted
+    // by the stale total of the file, participants that end up equal would
+    // stand in another order, and the later of two equals holds the best.
+    ak->Insert(OldParticipant(rec.data(), v, individual));
     return true;
   });
   if (end == ListEnd::kBroken) return ClassEnd::kStop;
@@ -342,6 +345,15 @@ bool ThenEvaluate(TWettkampf& w, Body&& body) {
   const bool complete = body();
   EvaluateAll(w);
   return complete;
+}
+
+// The same for versions 2.1, 1.5 and 1.0, whose insertions compute points:
+// a broken formula of a 2.1 discipline is reported once, not once for every
+// participant of its class.
+template <class Body>
+bool ThenEvaluateOnce(TWettkampf& w, Body&& body) {
+  TMessageOnce once;
+  return ThenEvaluate(w, body);
 }
 
 // ---------------------------------------------------------------------------
@@ -476,7 +488,7 @@ bool ReadForeignBody(TWettkampf& w, TYrStream& stream) {
 }  // namespace
 
 bool ReadResultFile21(TWettkampf& w, TYrStream& stream) {
-  return ThenEvaluate(w, [&] {
+  return ThenEvaluateOnce(w, [&] {
     uint8_t sizeField[4];
     if (!SkipHeaderText(stream) || !ReadBytes(stream, sizeField, sizeof sizeField)) return false;
     const int32_t size = le::GetI32(sizeField, 0);
@@ -493,7 +505,7 @@ bool ReadResultFile21(TWettkampf& w, TYrStream& stream) {
 }
 
 bool ReadResultFile15(TWettkampf& w, TYrStream& stream) {
-  return ThenEvaluate(w, [&] {
+  return ThenEvaluateOnce(w, [&] {
     TWettkampfDaten::Bytes old{};
     if (!SkipHeaderText(stream) || !ReadBytes(stream, old.data(), kOldHeaderSize)) return false;
     TakeOldHeader(w, old.data(), false);
@@ -502,7 +514,7 @@ bool ReadResultFile15(TWettkampf& w, TYrStream& stream) {
 }
 
 bool ReadResultFile10(TWettkampf& w, TYrStream& stream) {
-  return ThenEvaluate(w, [&] {
+  return ThenEvaluateOnce(w, [&] {
     uint8_t sizeField[2];
     TWettkampfDaten::Bytes old{};
     if (!SkipHeaderText(stream) || !ReadBytes(stream, sizeField, sizeof sizeField) ||

@@ -10,8 +10,10 @@
 // trusts the file: every text keeps within its field in the file and in the
 // current record, every read is checked before its bytes are used, no list
 // grows past kMaxCollectionSize items, and a damaged file leaves a valid,
-// partly filled competition. Every age class is evaluated before a reader
-// returns, whichever way it ends.
+// partly filled competition. Participants go into their class through its
+// insertion, which computes their totals, so the points, totals and places
+// stored in the file decide nothing; every age class is evaluated again
+// before a reader returns, whichever way it ends.
 //
 // Result: true when the file was read to its end as its layout says; false
 // when reading stopped early (a damaged header, a wrong or unreadable item

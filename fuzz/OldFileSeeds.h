@@ -92,6 +92,7 @@ inline Rec OldHeader(Version v, bool individual) {
 struct Discipline {
   std::string name;
   int32_t a = 0, b = 0;  // 2.1: kind and V1; 1.5 and 1.0: the two i16 whole-point parameters
+  int32_t v2 = 10;       // 2.1 only
 };
 
 inline Rec ClassRecord(Version v, std::string_view name, uint16_t first, uint16_t last, uint16_t flags,
@@ -102,7 +103,7 @@ inline Rec ClassRecord(Version v, std::string_view name, uint16_t first, uint16_
     if (v == Version::k21) {
       const size_t e = 39 + 442 * k;
       r.Str(e, 80, discs[k].name).U16(e + 81, static_cast<uint16_t>(discs[k].a)).I32(e + 83, discs[k].b);
-      r.I32(e + 87, 10).Str(e + 103, 255, "ignored formula");
+      r.I32(e + 87, discs[k].v2).Str(e + 103, 255, "ignored formula");
     } else {
       const size_t e = 39 + 85 * k;
       r.Str(e, 80, discs[k].name)
