@@ -1,5 +1,6 @@
 #include "VkExportTable.h"
 
+#include <array>
 #include <memory>
 
 #include "IODBF3.h"
@@ -20,7 +21,7 @@ struct DisciplinePart {
   uint8_t width, decimals;
 };
 constexpr DisciplinePart kDisciplineParts[5] = {
-    {"ZEIT", "ZEIT", 'C', 7, 0}, {"ABZ", "ABZUG", 'N', 5, 0}, {"PUNKTE", "PUNKTE", 'N', 8, 2},
+    {"ZEIT", "ZEIT", 'C', 7, 0}, {"ABZ", "ABZUG", 'C', 5, 0}, {"PUNKTE", "PUNKTE", 'N', 8, 2},
     {"LAUF", "LAUF", 'N', 5, 0}, {"BAHN", "BAHN", 'N', 5, 0}};
 
 constexpr int kFirstDisciplineColumn = kIdentityColumns;
@@ -37,7 +38,7 @@ Column At(int index, bool individual) {
     case 4: return {"PLATZ", "PLATZ", 'N', 5, 0};
     case 5: return {"ALTERSKL", "ALTERSKL", 'C', 30, 0};
     case 6: return {"GLD", "GLIEDERUNG", 'C', 5, 0};
-    case kFirstCprColumn: return {"HLW", "HLW", 'N', 8, 2};
+    case kFirstCprColumn: return {"HLW", "HLW", 'C', 8, 0};
     case kFirstCprColumn + 1: return {"HLWZEIT", "HLWZEIT", 'C', 5, 0};
     case kFirstCprColumn + 2: return {"HLWBAH", "HLWBAHN", 'N', 4, 0};
     default: break;
@@ -71,6 +72,23 @@ std::string Value(const TTeilnehmer& t, int index, bool individual, bool withHun
     case 2: return PointsToText(t.Points(d), 2);
     case 3: return IntToStr(t.Heat(d));
     default: return IntToStr(t.Lane(d));
+  }
+}
+
+int64_t Number(const TTeilnehmer& t, int index) {
+  switch (index) {
+    case 3: return t.Total();
+    case 4: return t.Place();
+    case kFirstCprColumn + 2: return t.CprStation();
+    default: break;
+  }
+  if (index < kFirstDisciplineColumn || index >= kFirstCprColumn) return 0;
+  const int d = (index - kFirstDisciplineColumn) / kPartsPerDiscipline + 1;
+  switch ((index - kFirstDisciplineColumn) % kPartsPerDiscipline) {
+    case 2: return t.Points(d);
+    case 3: return t.Heat(d);
+    case 4: return t.Lane(d);
+    default: return 0;
   }
 }
 
@@ -124,15 +142,21 @@ void ExportDbf(const TWettkampf& w, TYrStream& stream) {
   const bool individual = w.IsIndividual();
   TIODbf3 dbf;
   dbf.SetLanguageDriver(TIODbf3::kLanguageDriverCp850);
+  std::array<bool, kColumnCount> numeric{};
   for (int c = 0; c < kColumnCount; ++c) {
     const VkExportColumns::Column col = VkExportColumns::At(c, individual);
     dbf.AddField(col.fileName, col.type, col.width, col.decimals);
+    numeric[static_cast<size_t>(c)] = col.type == 'N';
   }
   dbf.Begin(&stream);
   ForEachParticipant(w, [&](const TTeilnehmer& t) {
     dbf.ClearRecord();
-    for (int c = 0; c < kColumnCount; ++c)
-      dbf.SetField(c, VkExportColumns::Value(t, c, individual, w.WithHundredths()));
+    for (int c = 0; c < kColumnCount; ++c) {
+      if (numeric[static_cast<size_t>(c)])
+        dbf.SetNumber(c, VkExportColumns::Number(t, c));
+      else
+        dbf.SetField(c, VkExportColumns::Value(t, c, individual, w.WithHundredths()));
+    }
     dbf.WriteRecord();
   });
   dbf.Finish();

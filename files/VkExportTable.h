@@ -10,7 +10,11 @@
 // Values are the texts of the grid and the reports (decimal comma, status
 // words such as "disq." or "n.a."), in the DOS code page as stored; only the
 // delimited text can convert them to the Windows code page. The dBASE table
-// and the Excel sheet say that their texts are in code page 850.
+// and the Excel sheet say that their texts are in code page 850. The dBASE
+// table holds numbers as dBASE readers parse them (decimal point, the
+// declared decimals); the columns that can hold a status word (deductions
+// and the CPR value) are character fields there, so a disqualification
+// never reads as the number 0.
 //
 // Participants come in the order of the age classes and, within a class, in
 // its current (ranking) order. The delimited text leaves out participants
@@ -60,5 +64,9 @@ Column At(int index, bool individual);
 
 // The value of column `index` for a participant, in the DOS code page.
 std::string Value(const TTeilnehmer& participant, int index, bool individual, bool withHundredths);
+
+// The value of a numeric ('N') column in units of its last decimal place
+// (hundredths for points); 0 for any other column.
+int64_t Number(const TTeilnehmer& participant, int index);
 
 }  // namespace VkExportColumns

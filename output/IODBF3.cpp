@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <string>
 
 #include "ByteOrder.h"
 
@@ -95,17 +96,36 @@ void TIODbf3::Begin(TYrStream* stream) {
   WriteHeader();
 }
 
-void TIODbf3::ClearRecord() {
-  record_.fill(0);
-  record_[0] = ' ';
-}
+void TIODbf3::ClearRecord() { record_.fill(' '); }
 
 void TIODbf3::SetField(int32_t index, std::string_view value) {
   if (index < 0 || index >= fieldCount_) return;
   const uint8_t* d = descriptors_.data() + static_cast<size_t>(index) * kDescriptorSize;
   const size_t length = le::GetU8(d, kLengthOff);
   const size_t n = std::min(value.size(), length);
-  if (n) std::memcpy(record_.data() + fieldOffset_[static_cast<size_t>(index)], value.data(), n);
+  const char type = static_cast<char>(le::GetU8(d, kTypeOff));
+  const size_t pad = type == 'N' || type == 'F' ? length - n : 0;
+  uint8_t* field = record_.data() + fieldOffset_[static_cast<size_t>(index)];
+  std::memset(field, ' ', length);
+  if (n) std::memcpy(field + pad, value.data(), n);
+}
+
+void TIODbf3::SetNumber(int32_t index, int64_t value) {
+  if (index < 0 || index >= fieldCount_) return;
+  const uint8_t* d = descriptors_.data() + static_cast<size_t>(index) * kDescriptorSize;
+  const size_t length = le::GetU8(d, kLengthOff);
+  const size_t decimals = le::GetU8(d, kDecimalsOff);
+  // Formatted by hand: the C library would write the locale's decimal comma.
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), static_cast<char>('0' + magnitude % 10));
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (digits.size() <= decimals) digits.insert(0, decimals + 1 - digits.size(), '0');
+  if (decimals > 0) digits.insert(digits.size() - decimals, 1, '.');
+  if (value < 0) digits.insert(digits.begin(), '-');
+  SetField(index, digits.size() <= length ? digits : std::string(length, '*'));
 }
 
 void TIODbf3::WriteRecord() {

@@ -6,11 +6,11 @@
 // the end `Finish`, which puts the record count into the header. No
 // end-of-file byte (0x1A) follows the last record.
 //
-// Values arrive as bytes in the code page the caller wants; they are copied
-// left-aligned into their field and cut to its length, and the rest of the
-// field keeps zero bytes. Numeric fields receive whatever text the caller
-// gives (the exports put a decimal comma there), which strict dBASE readers
-// refuse; the layout itself is standard.
+// Texts arrive as bytes in the code page the caller wants; they are cut to
+// their field's length and padded with blanks, left-aligned in character
+// fields and right-aligned in numeric ones ('N', 'F'), as dBASE readers
+// expect. Numbers are best given to `SetNumber`, which writes them with a
+// decimal point and the field's declared decimals.
 //
 // The stream is not owned: the caller opens it before `Begin` and closes it
 // after the writer is gone. Nothing is reported; a failed write stays in the
@@ -60,13 +60,19 @@ class TIODbf3 : public TYrObject {
   // terminator at the stream's current position.
   void Begin(TYrStream* stream);
 
-  // All record bytes to zero, then the deletion flag to a blank.
+  // Every record byte, the deletion flag included, to a blank.
   void ClearRecord();
 
-  // Copies `value` into the field's bytes, cut to the field length; bytes
-  // behind a shorter value are left as they are (zero after ClearRecord).
+  // Puts `value`, cut to the field length, into the field and pads it with
+  // blanks: behind it in a character field, in front of it in a numeric one.
   // Indices outside the declared fields are ignored.
   void SetField(int32_t index, std::string_view value);
+
+  // A number in units of the field's last decimal place (1234 in a field of
+  // two decimals is "12.34"), right-aligned. A number longer than its field
+  // fills it with asterisks, dBASE's mark of an overflow, rather than
+  // losing its leading digits.
+  void SetNumber(int32_t index, int64_t value);
 
   // Writes the record (record-size bytes) and counts it. Without a stream it
   // writes and counts nothing.

@@ -10,8 +10,9 @@ pkgs=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-translations-l10n libgl1
 if [ "$kind" = test ]; then
   pkgs+=(libbenchmark-dev nlohmann-json3-dev clang libclang-rt-14-dev qpdf poppler-utils
          fonts-urw-base35 python3 python3-xlrd locales
-         # Real readers of the dBASE and Excel exports.
-         python3-dbfread libreoffice-calc-nogui
+         # Real readers of the dBASE and Excel exports (LibreOffice reads
+         # dBASE files only through its base drivers).
+         python3-dbfread libreoffice-calc-nogui libreoffice-base-drivers
          # A real print queue that writes PDF files (tools/cups.sh).
          cups printer-driver-cups-pdf)
 fi

@@ -1,6 +1,6 @@
 // The competitions the export tests write, and the readers they read the
 // exports back with (Debian's python3 with its csv, xlrd, dbfread and
-// html.parser modules; LibreOffice for the Excel file).
+// html.parser modules; LibreOffice Calc for the dBASE and Excel files).
 #pragma once
 
 #include <memory>
@@ -82,6 +82,25 @@ inline std::unique_ptr<TWettkampf> Competition(bool individual) {
   }
   for (int i = 0; i < w->GetCount(); ++i) w->At(i)->Evaluate();
   return w;
+}
+
+// The CSV that LibreOffice Calc, headless and with its defaults, saves of the
+// file at `path` (";" between cells, UTF-8); numbers in the C locale's form.
+// Its profile lies in a folder of this run under the working directory (the
+// build tree), so that tests running side by side do not share one.
+inline std::string CalcCsv(const std::string& path) {
+  static int counter = 0;
+  const std::filesystem::path dir =
+      std::filesystem::current_path() / ("calc-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  const writer_test::ProcessResult r = writer_test::Run(
+      "LC_ALL=C.UTF-8 timeout 120 soffice -env:UserInstallation=file://" + (dir / "profile").string() +
+      " --headless --convert-to 'csv:Text - txt - csv (StarCalc):59,34,76' --outdir " + (dir / "out").string() + " " +
+      path);
+  std::ifstream in(dir / "out" / std::filesystem::path(path).filename().replace_extension(".csv"));
+  const std::string csv(std::istreambuf_iterator<char>(in), {});
+  std::filesystem::remove_all(dir);
+  EXPECT_FALSE(csv.empty()) << r.output;
+  return csv;
 }
 
 // Writes an export into a temporary file and runs a Python reader on it; the

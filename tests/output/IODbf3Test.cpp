@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
+#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "IODBF3.h"
 #include "WriterTestSupport.h"
@@ -50,42 +49,52 @@ TEST(IODbf3, WholeFileBehindAPrefix) {
   DeclareNamePunkte(w);
   EXPECT_TRUE(w.HeaderSize() == 97 && w.RecordSize() == 29);
   w.Begin(&s);
-  std::string want =
-      "PREFIX" + Header(3, 97, 29) + Descriptor("NAME", 'C', 20, 0) + Descriptor("GESAMTPUNK", 'N', 8, 2) + "\x0D";
-  for (const auto& [name, punkte] : {std::pair{"Meier", "12,50"}, {"Schulze-Oberhausen", "1234,56"}, {"", "disq."}}) {
+  for (const auto& [name, punkte] : {std::pair{"Meier", 1250}, {"Schulze-Oberhausen", 123456}, {"", 0}}) {
     w.ClearRecord();
     w.SetField(0, name);
-    w.SetField(1, punkte);
+    w.SetNumber(1, punkte);
     w.WriteRecord();
-    want += std::string(" ") + name + Zeros(20 - strlen(name)) + punkte + Zeros(8 - strlen(punkte));
   }
   EXPECT_EQ(w.RecordCount(), 3);
   w.Finish();
   EXPECT_EQ(s.GetPos(), 6 + 8);  // left behind the count
   EXPECT_EQ(s.FirstError, 0);
-  EXPECT_EQ(Text(s), want);  // and no 0x1A at the end
+  EXPECT_EQ(Text(s), "PREFIX" + Header(3, 97, 29) + Descriptor("NAME", 'C', 20, 0) +
+                         Descriptor("GESAMTPUNK", 'N', 8, 2) + "\x0D Meier" + std::string(15, ' ') +
+                         "   12.50 Schulze-Oberhausen   1234.56 " + std::string(24, ' ') + "0.00");  // no 0x1A
 }
 
+// A field of six bytes: texts left-aligned in character fields and right-aligned in numeric ones, blank-padded;
+// numbers with a decimal point and the declared decimals, asterisks when they do not fit. A value replaces all of
+// an earlier one; indices outside the fields are ignored.
 TEST(IODbf3, FieldValues) {
-  // Values given to field 0 (6 bytes) in turn, whether ClearRecord comes between, and the field's bytes.
-  struct Case { std::vector<std::string> sets; bool clearBetween; std::string want; };
-  for (const Case& c : {Case{{"ab"}, true, std::string("ab\0\0\0\0", 6)}, Case{{"abcdefgh"}, true, "abcdef"},
-                        Case{{"abcdef"}, true, "abcdef"}, Case{{""}, true, Zeros(6)},
-                        Case{{"abcdef", "xy"}, true, std::string("xy\0\0\0\0", 6)},
-                        Case{{"abcdef", "xy"}, false, "xycdef"}}) {
+  constexpr int64_t kText = INT64_MAX;  // the case sets `text`, not a number
+  const struct {
+    char type;
+    uint8_t decimals;
+    std::string text;
+    int64_t number;
+    std::string want;
+  } kCases[] = {
+      {'C', 0, "ab", kText, "ab    "},   {'C', 0, "abcdefgh", kText, "abcdef"}, {'C', 0, "", kText, "      "},
+      {'N', 0, "12", kText, "    12"},   {'N', 0, "abcdefgh", kText, "abcdef"}, {'N', 0, "", 6, "     6"},
+      {'N', 2, "", 1250, " 12.50"},      {'N', 2, "", 5, "  0.05"},             {'N', 2, "", -5, " -0.05"},
+      {'N', 2, "", 0, "  0.00"},         {'N', 2, "", 99999, "999.99"},         {'N', 2, "", 123456, "******"},
+      {'N', 0, "", INT64_MIN, "******"}, {'F', 1, "", 15, "   1.5"},
+  };
+  for (const auto& c : kCases) {
     TIODbf3 w;
-    ASSERT_TRUE(w.AddField("A", 'C', 6, 0));
+    ASSERT_TRUE(w.AddField("A", c.type, 6, c.decimals));
     ASSERT_TRUE(w.AddField("B", 'C', 2, 0));
-    for (const std::string& v : c.sets) {
-      if (c.clearBetween || &v == &c.sets[0]) {
-        w.ClearRecord();
-        w.SetField(1, "zz");
-      }
-      w.SetField(0, v);
-      for (int32_t i : {-1, 2, 128, INT32_MIN, INT32_MAX}) w.SetField(i, "qqq");  // ignored
-    }
-    const std::string got(reinterpret_cast<const char*>(w.Record()), 12);
-    EXPECT_EQ(got, " " + c.want + "zz" + Zeros(3)) << c.sets.back();
+    w.ClearRecord();
+    w.SetField(1, "zz");
+    w.SetField(0, "abcdefgh");
+    if (c.number == kText)
+      w.SetField(0, c.text);
+    else
+      w.SetNumber(0, c.number);
+    for (int32_t i : {-1, 2, 128, INT32_MIN, INT32_MAX}) w.SetField(i, "qqq"), w.SetNumber(i, 1);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(w.Record()), 12), " " + c.want + "zz   ") << c.want;
   }
 }
 
