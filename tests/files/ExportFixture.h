@@ -84,6 +84,12 @@ inline std::unique_ptr<TWettkampf> Competition(bool individual) {
   return w;
 }
 
+// The lines of an expected output under tests/data/files.
+inline std::vector<std::string> DataLines(const std::string& name) {
+  std::ifstream in(std::string(VK_TEST_DATA) + "/files/" + name, std::ios::binary);
+  return writer_test::Lines(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
 // The CSV that LibreOffice Calc, headless and with its defaults, saves of the
 // file at `path` (";" between cells, UTF-8); numbers in the C locale's form.
 // Its profile lies in a folder of this run under the working directory (the

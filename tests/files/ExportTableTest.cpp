@@ -57,70 +57,14 @@ for r in range(sheet.nrows):
 sys.stdout.buffer.write(('\n'.join(lines) + '\n').encode())
 )PY";
 
-// Cells first..last-1 of each of the tab-separated lines from `from` on.
-std::vector<std::string> Cells(const std::vector<std::string>& lines, size_t from, size_t first, size_t last) {
-  std::vector<std::string> out;
-  for (size_t l = from; l < lines.size(); ++l) {
-    std::string cells;
-    size_t start = 0;
-    for (size_t i = 0; i < last && start != std::string::npos; ++i) {
-      const size_t tab = lines[l].find('\t', start);
-      if (i >= first) cells += (i > first ? "\t" : "") + lines[l].substr(start, tab - std::min(tab, start));
-      start = tab == std::string::npos ? tab : tab + 1;
-    }
-    out.push_back(cells);
-  }
-  return out;
-}
-
-// Every participant's 40 values as the program shows them, in UTF-8; a
-// team's third column, which is never written, as `teamThird`.
-std::vector<std::string> ProgramRows(const TWettkampf& w, const std::string& teamThird) {
-  std::vector<std::string> rows;
-  for (int a = 0; a < w.GetCount(); ++a)
-    for (int i = 0; i < w.At(a)->GetCount(); ++i) {
-      std::string row;
-      for (int c = 0; c < VkExportColumns::kColumnCount; ++c) {
-        const bool unwritten = c == 2 && !w.IsIndividual();
-        row += (c ? "\t" : "") + (unwritten ? teamThird
-                                             : OemToUtf8(VkExportColumns::Value(*w.At(a)->At(i), c, w.IsIndividual(),
-                                                                                w.WithHundredths())));
-      }
-      rows.push_back(row);
-    }
-  return rows;
-}
-
-// The six disciplines' part of a list of column names, `part` giving each one's.
-template <class Fn> std::string Disciplines(Fn part) {
-  std::string s;
-  for (const std::string d : {"1", "2", "3", "4", "5", "6"}) s += part(d);
-  return s;
-}
-
-// A row of the individual competition's participant who finished everything.
-const std::string kFullRow =
-    "Müller & Söhne\tJörg\t1991\t2108,24\t1\tJugend\tDLRG\t"
-    "1:05,01\t0\t349,90\t1\t9\t1:05,02\t0\t349,80\t2\t8\t1:05,03\t0\t349,70\t3\t7\t"
-    "1:05,04\t0\t349,60\t4\t6\t1:05,05\t0\t349,50\t5\t5\t1:05,06\t2\t347,40\t6\t4\t12,34\t09:35\t3";
-const std::string kDisqualified = "<b>Groß</b>\tÄrger \"Q\"\t1990\t1498,50\t2\tJugend\tWW";
-const std::string kOutside = "Zeller\tZoë\t1975\t989,90\t1\tSenioren\tDLRG";
-
 }  // namespace
 
 // With the dialog's presets: Windows code page, quoted, header line (names
 // cut to their column's width), discipline columns, absent participant left out.
 TEST(TableExport, TextWithPresetsReadByCsv) {
   const auto w = Competition(true);
-  const auto lines = ReadBack(".csv", [&](TYrStream& s) { ExportText(*w, s, PresetTextOptions()); }, kCsvScript,
-                              {"cp1252"});
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[0], "NAME\tVORNAME\tGEBDATUM\tGESAMTPK\tPLATZ\tALTERSKL\tGLD" + Disciplines([](auto d) {
-              return "\tZEIT" + d + "\tABZ" + d + "\tPUNKTE" + d + "\tLAUF" + d + "\tBAHN" + d;
-            }) + "\tHLW\tHLWZE\tHLWB");
-  EXPECT_EQ(lines[1], kFullRow);
-  EXPECT_EQ(Cells(lines, 2, 0, 7), (std::vector<std::string>{kDisqualified, kOutside}));
-  EXPECT_EQ(Cells(lines, 2, 32, 41)[0], "1:10,06\tdisq.\t0,00\t6\t4\tn.er.\t09:35\t3");
+  EXPECT_EQ(ReadBack(".csv", [&](TYrStream& s) { ExportText(*w, s, PresetTextOptions()); }, kCsvScript, {"cp1252"}),
+            exporttest::DataLines("text-presets.tsv"));
 }
 
 // Options off: DOS code page bytes as stored, no quotes, seven columns, no
@@ -150,16 +94,7 @@ TEST(TableExport, DbfReadByDbfreadAndCalc) {
     dbf.Write([&](TYrStream& s) { ExportDbf(*w, s); });
     std::ofstream(csv.Path(), std::ios::binary) << exporttest::CalcCsv(dbf.Path());
     const writer_test::ProcessResult r = writer_test::RunPython(kDbfScript, {dbf.Path(), csv.Path()});
-    const std::vector<std::string> rows = ProgramRows(*w, "");
-    std::vector<std::string> want = {
-        individual ? "1313 296 4 cp850" : "1313 302 2 cp850",
-        (individual ? "NAME:C20.0 VORNAME:C20.0 GEBDATUM:C10.0" : "ORTSGRUPPE:C30.0 ZUSATZ:C21.0 TEILN:C5.0") +
-            std::string(" GESAMTPKT:N8.2 PLATZ:N5.0 ALTERSKL:C30.0 GLIEDERUNG:C5.0") + Disciplines([](auto d) {
-              return " ZEIT" + d + ":C7.0 ABZUG" + d + ":C5.0 PUNKTE" + d + ":N8.2 LAUF" + d + ":N5.0 BAHN" + d +
-                     ":N5.0";
-            }) + " HLW:C8.0 HLWZEIT:C5.0 HLWBAHN:N4.0"};
-    for (int reader = 0; reader < 2; ++reader) want.insert(want.end(), rows.begin(), rows.end());
-    EXPECT_EQ(writer_test::Lines(r.output), want);
+    EXPECT_EQ(writer_test::Lines(r.output), exporttest::DataLines(individual ? "dbf-persons.tsv" : "dbf-teams.tsv"));
     EXPECT_EQ(dbf.Read().find('\0', 1313), std::string::npos);
   }
 }
@@ -168,12 +103,8 @@ TEST(TableExport, DbfReadByDbfreadAndCalc) {
 // record says) has no cells in the third column.
 TEST(TableExport, TeamXls) {
   const auto w = Competition(false);
-  std::vector<std::string> want = {
-      "30 cp850", "ORTSGRUPPE\tZUSATZ\tTEILN\tGESAMTPKT\tPLATZ\tALTERSKL\tGLIEDERUNG" + Disciplines([](auto d) {
-                    return "\tZEIT" + d + "\tABZUG" + d + "\tPUNKTE" + d + "\tLAUF" + d + "\tBAHN" + d;
-                  }) + "\tHLW\tHLWZEIT\tHLWBAHN"};
-  for (const std::string& row : ProgramRows(*w, "-")) want.push_back(row);
-  EXPECT_EQ(ReadBack(".xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }, kXlsScript), want);
+  EXPECT_EQ(ReadBack(".xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }, kXlsScript),
+            exporttest::DataLines("xls-teams.tsv"));
 }
 
 // LibreOffice, told nothing but the CODEPAGE record, shows the umlauts.
