@@ -17,6 +17,7 @@
 #include "ByteOrder.h"
 #include "CodePage.h"
 #include "MessageOnce.h"
+#include "ParticipantImport.h"
 #include "StoredList.h"
 #include "VkBasis.h"
 #include "VkWettk.h"
@@ -429,7 +430,10 @@ void ReadForeignClass(TWettkampf& w, int i, const uint8_t* old) {
 // The predecessor numbered two status codes the other way round.
 int16_t ForeignStatus(int16_t v) { return v == -2 ? -1 : v == -1 ? -2 : v; }
 
-void ReadForeignParticipant(TWettkampf& w, const uint8_t* r) {
+// False for a record without a name (a team's name for teams), which is no
+// participant: a file padded with zeros would otherwise give one placement
+// message per empty record.
+bool ReadForeignParticipant(TWettkampf& w, const uint8_t* r) {
   using T = TTeilnehmer;
   auto t = std::make_unique<T>();
   if (w.IsIndividual()) {
@@ -440,6 +444,7 @@ void ReadForeignParticipant(TWettkampf& w, const uint8_t* r) {
     t->SetName(false, Str(r, 0, T::kNameTeamCap));
     t->SetZusatz(Str(r, 21, T::kZusatzCap));
   }
+  if (IsNameless(t->Name(w.IsIndividual()))) return false;
   t->SetGliederung(Str(r, 61, 3));
   t->SetAltersklasse(Str(r, 65, 35));
   t->SetFlags(le::GetU16(r, 101));
@@ -460,9 +465,10 @@ void ReadForeignParticipant(TWettkampf& w, const uint8_t* r) {
   // reported, once.
   if (w.ClassFor(*t) == nullptr && t->IsFemale()) t->SetFlag(T::kWeiblich, false);
   if (w.PlaceParticipant(t.get())) t.release();
+  return true;
 }
 
-bool ReadForeignBody(TWettkampf& w, TYrStream& stream) {
+bool ReadForeignBody(TWettkampf& w, TYrStream& stream, int& nameless) {
   std::array<uint8_t, kForeignHeaderSize> header;
   if (!SkipHeaderText(stream) || !ReadBytes(stream, header.data(), header.size())) return false;
   TakeForeignHeader(w, header.data());
@@ -479,7 +485,7 @@ bool ReadForeignBody(TWettkampf& w, TYrStream& stream) {
   // Only whole records: a cut one at the end is left.
   while (size >= 0 && pos >= 0 && static_cast<int64_t>(pos) + static_cast<int64_t>(kForeignParticipantSize) <= size) {
     if (!ReadBytes(stream, rec.data(), rec.size())) return false;
-    ReadForeignParticipant(w, rec.data());
+    if (!ReadForeignParticipant(w, rec.data())) ++nameless;
     pos = stream.GetPos();
   }
   return size >= 0 && pos == size;
@@ -528,7 +534,10 @@ bool ReadResultFile10(TWettkampf& w, TYrStream& stream) {
 }
 
 bool ReadForeignResultFile(TWettkampf& w, TYrStream& stream) {
-  return ThenEvaluate(w, [&] { return ReadForeignBody(w, stream); });
+  int nameless = 0;
+  const bool complete = ThenEvaluate(w, [&] { return ReadForeignBody(w, stream, nameless); });
+  ReportNameless(nameless);
+  return complete;
 }
 
 TOldResultReader OldResultReaderFor(std::string_view header) {

@@ -21,8 +21,9 @@
 // limit, a trailing part of a predecessor record). What was read before the
 // stop stays. The stop itself is not reported; the messages that do come
 // through ErrorMsgProc are those of the competition (an age class stored
-// twice, a predecessor participant that fits no class). The stream stays the
-// caller's and stands where reading ended.
+// twice, a predecessor participant that fits no class) and, at the end, the
+// count of predecessor records without a name, which are skipped. The
+// stream stays the caller's and stands where reading ended.
 #pragma once
 
 #include <cstddef>

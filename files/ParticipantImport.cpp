@@ -11,6 +11,7 @@
 #include "CodePage.h"
 #include "VkBasis.h"
 #include "VkWettk.h"
+#include "YrHooks.h"
 #include "YrStream.h"
 
 namespace {
@@ -20,10 +21,14 @@ using T = TTeilnehmer;
 int16_t ClampI16(int64_t v) { return static_cast<int16_t>(std::clamp<int64_t>(v, INT16_MIN, INT16_MAX)); }
 int32_t Hundredfold(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v * 100, INT32_MIN, INT32_MAX)); }
 
-// Places the participant or disposes it.
-void Place(TWettkampf& w, std::unique_ptr<T> t) {
-  if (t->Name(w.IsIndividual()).empty()) return;
-  if (w.PlaceParticipant(t.get())) t.release();
+constexpr std::string_view kPadding(" \0", 2);
+
+// Places the participant or disposes it; one without a name is counted.
+void Place(TWettkampf& w, std::unique_ptr<T> t, int& nameless) {
+  if (IsNameless(t->Name(w.IsIndividual())))
+    ++nameless;
+  else if (w.PlaceParticipant(t.get()))
+    t.release();
 }
 
 // ---------------------------------------------------------------------------
@@ -40,10 +45,11 @@ std::string ClassOfCode(int16_t code) {
   return code >= 1 && code <= 10 ? Oem(kNames[code - 1]) : "";
 }
 
-// A blank-padded character field without its trailing blanks.
+// A padded character field without its padding: blanks, or the NUL bytes
+// some programs pad with instead.
 std::string Chars(const uint8_t* r, size_t off, size_t n) {
   std::string s(reinterpret_cast<const char*>(r + off), n);
-  s.erase(s.find_last_not_of(' ') + 1);
+  s.erase(s.find_last_not_of(kPadding) + 1);
   return s;
 }
 
@@ -181,30 +187,44 @@ std::unique_ptr<T> TeamLine(const Fields& f) {
 
 }  // namespace
 
+bool IsNameless(std::string_view name) { return name.find_first_not_of(kPadding) == std::string_view::npos; }
+
+void ReportNameless(int count) {
+  if (count > 0 && ErrorMsgProc) ErrorMsgProc(IntToStr(count) + Oem(" Datensätze ohne Namen wurden übersprungen."));
+}
+
 bool ImportParticipantsBinary(TWettkampf& w, TYrStream& stream) {
   stream.Seek(0);
   if (stream.Status != 0) return false;
   const int32_t size = stream.GetSize();
   if (size < 0) return false;
   std::array<uint8_t, kRecordSize> r;
+  int nameless = 0;
+  bool complete = true;
   for (int32_t pos = 0; static_cast<int64_t>(pos) + static_cast<int64_t>(kRecordSize) <= size; pos += kRecordSize) {
     stream.Read(r.data(), kRecordSize);
-    if (stream.Status != 0) return false;
-    Place(w, w.IsIndividual() ? PersonRecord(r.data()) : TeamRecord(r.data()));
+    if (stream.Status != 0) {
+      complete = false;
+      break;
+    }
+    Place(w, w.IsIndividual() ? PersonRecord(r.data()) : TeamRecord(r.data()), nameless);
   }
-  return true;
+  ReportNameless(nameless);
+  return complete;
 }
 
 bool ImportParticipantsText(TWettkampf& w, TYrStream& stream) {
   stream.Seek(0);
   if (stream.Status != 0) return false;
   std::string line;
+  int nameless = 0;
   ReadWholeLine(stream, line);  // the column heads
   while (stream.Status == 0 && ReadWholeLine(stream, line)) {
     if (stream.Status != 0) break;
     if (line.empty()) continue;
     const Fields f = Split(line);
-    Place(w, w.IsIndividual() ? PersonLine(f) : TeamLine(f));
+    Place(w, w.IsIndividual() ? PersonLine(f) : TeamLine(f), nameless);
   }
+  ReportNameless(nameless);
   return stream.Status == 0;
 }

@@ -7,11 +7,13 @@
 #include "CodePage.h"
 #include "ImportSeeds.h"
 #include "MessageCapture.h"
+#include "OldResultFiles.h"
 #include "ParticipantImport.h"
 #include "VkWettk.h"
 #include "YrStream.h"
 
 using namespace importseeds;
+using namespace std::string_literals;
 
 namespace {
 
@@ -28,6 +30,13 @@ std::vector<int32_t> Results(const TTeilnehmer& t) {
 }
 
 const std::string kNotPlaced = Oem(" konnte nicht eingefügt werden.");
+const std::string kNameless = Oem(" Datensätze ohne Namen wurden übersprungen.");
+
+// The record with the bytes from..to-1 set to zero.
+Rec Zeroed(Rec r, size_t from, size_t to) {
+  for (size_t i = from; i < to; ++i) r.Byte(i, 0);
+  return r;
+}
 
 }  // namespace
 
@@ -36,8 +45,8 @@ const std::string kNotPlaced = Oem(" konnte nicht eingefügt werden.");
 // a participant; team lines keep the class text as read ("AK 12W" finds no
 // class); a line longer than 255 characters is one participant, not two.
 // Fixed records: class by code, status codes translated, heat and lane from
-// one word, times from tenths; a record without a name is dropped silently,
-// a cut record at the end is left.
+// one word, times from tenths; a record without a name is skipped and
+// counted, a cut record at the end is left.
 TEST(ParticipantImport, TextLinesAndFixedRecords) {
   Bytes persons = SampleRecords(true);
   persons.resize(persons.size() + 95, 'z');
@@ -67,7 +76,7 @@ TEST(ParticipantImport, TextLinesAndFixedRecords) {
       {kRecordsPersons, false, persons,
        {{"Sch\x81ler", "Schulz", "Tom", "2013", "WW", 8}, {"Damen", "Meier", "Annabella", "1980", "DLRG", 9}},
        1, {6540, 0, 2, 2, 12000, -2, 1, 3, 0, 0, 0, 4, 0, 0, 0, 0, 1200},
-       {"Ohne, Klasse (Altersklasse ?)" + kNotPlaced}},
+       {"Ohne, Klasse (Altersklasse ?)" + kNotPlaced, "1" + kNameless}},
       {kRecordsTeams, false, SampleRecords(false),
        {{"Damen", "Damen Sued", "", "", "ASB", 1}, {"Herren", "Rettungsschwimmer Nord I", "", "", "DLRG", 0}},
        1, {6540, 0, 2, 2, 12000, -2, 1, 3, 0, 0, 0, 4, 7000, -1, 3, 5, 500},
@@ -91,6 +100,47 @@ TEST(ParticipantImport, TextLinesAndFixedRecords) {
     ASSERT_LT(c.pick, all.size()) << c.code;
     EXPECT_EQ(std::tuple(complete, everyone, Results(*all[c.pick]), messages.list),
               std::tuple(true, c.everyone, c.results, c.messages))
+        << c.code;
+  }
+}
+
+// A record or line whose name (a team's name) holds nothing but blanks and
+// NUL bytes is skipped, in the imports and in the predecessor's result file,
+// and the skipped ones are counted in one message at the end; NUL bytes pad
+// fixed fields like blanks. An empty line is no record at all.
+TEST(ParticipantImport, NamelessRecordsAreSkipped) {
+  const Bytes persons = Join({Rec(96), Zeroed(Zeroed(PersonRecord("Abel", "Eva", "WW", 1, 2013, {}), 4, 14), 17, 28),
+                              Zeroed(PersonRecord("", "Leer", "WW", 1, 2013, {}), 0, 7)});
+  const Bytes teams = Join({TeamRecord(" ", "WW", 7, {}), TeamRecord("Nord", "WW", 7, {}), Rec(96)});
+  const Bytes predecessor = oldseeds::ForeignFile(
+      oldseeds::ForeignHeader(0, 0, 2, 0), {oldseeds::ForeignClass("Jugend", 1972, 1975, {{"50 m", 400}})},
+      {Rec(184), Rec(184), oldseeds::ForeignParticipant(true, " \0 "s, "X", "Jugend", 0),
+       oldseeds::ForeignParticipant(true, "Meier", "Hans", "Jugend", 0)});
+  const struct {
+    int code;  // 0: a new competition
+    bool (*read)(TWettkampf&, TYrStream&);
+    Bytes input;
+    std::vector<std::string> names;  // name|first name in class order (a short team name has none)
+    int nameless;
+  } kCases[] = {
+      {kRecordsPersons, ImportParticipantsBinary, persons, {"Abel|Eva"}, 2},
+      {kRecordsTeams, ImportParticipantsBinary, teams, {"Nord|"}, 2},
+      {kTextPersons, ImportParticipantsText, Text("Kopf\n1;AK 12;w;  ;Eva\n\n2;AK 12;w;\0 ;Eva\n3;AK 12;m;Kurz;Max\n"s),
+       {"Kurz|Max"}, 2},
+      {kTextTeams, ImportParticipantsText, Text("Kopf\n\0;WW;AK 12w;w\nNord I;WW;AK 12w;w\n"s), {"Nord I|"}, 1},
+      {0, ReadForeignResultFile, predecessor, {"Meier|Hans"}, 3},
+  };
+  for (const auto& c : kCases) {
+    const auto w = c.code ? Competition(c.code) : std::make_unique<TWettkampf>();
+    MessageCapture messages;
+    TYrMemoryStream s(c.input);
+    const bool complete = c.read(*w, s);
+    std::vector<std::string> names;
+    for (int i = 0; i < w->GetCount(); ++i)
+      for (int j = 0; j < w->At(i)->GetCount(); ++j)
+        names.push_back(w->At(i)->At(j)->Name(w->IsIndividual()) + "|" + w->At(i)->At(j)->Vorname());
+    EXPECT_EQ(std::tuple(complete, names, messages.list),
+              std::tuple(true, c.names, std::vector<std::string>{std::to_string(c.nameless) + kNameless}))
         << c.code;
   }
 }
