@@ -244,6 +244,7 @@ bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
       request.range = PrintRequest::PageRange;
       request.fromPage = dlg.fromPage();
       request.toPage = dlg.toPage();
+      request.pages = printer.pageRanges();
       break;
     default:
       request.range = PrintRequest::AllPages;

@@ -26,6 +26,7 @@
 #include <random>
 #include <string>
 
+#include <QPageRanges>
 #include <QString>
 #include <QStringList>
 
@@ -85,6 +86,9 @@ struct PrintRequest {
   Range range = AllPages;
   int fromPage = 1;
   int toPage = 1;
+  // PageRange: the pages chosen where they are more than fromPage to toPage
+  // ("1,3"); empty otherwise.
+  QPageRanges pages;
   int copies = 1;
   bool collate = true;
 };

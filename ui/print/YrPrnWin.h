@@ -10,12 +10,14 @@
 // the job. A job that cannot start (the printer is gone, the output file
 // cannot be written) draws nothing.
 //
-// `PrintDocument` asks the desktop's print dialog for the range, the copies
+// `PrintDocument` asks the desktop's print dialog for the pages, the copies
 // and the collation and prints them as ONE print job. Where the printer
 // system makes copies itself (CUPS does, with or without collation) it gets
-// the range once and the number of copies; where it cannot (output to a PDF
+// the pages once and the number of copies; where it cannot (output to a PDF
 // file) the pages go into the job as often as wanted: collated 2, 3, 2, 3,
-// uncollated 2, 2, 3, 3.
+// uncollated 2, 2, 3, 3. Whatever range, odd or even pages the dialog left
+// on the printer is taken off it first: the program has picked the pages,
+// and a spooler must not pick among them again.
 //
 // The printer and the document are not owned. GUI thread only.
 #pragma once
