@@ -167,7 +167,8 @@ TEST(PrintDocument, NoPageNoPrinterOrCancelPrintsNothing) {
 // End to end through a CUPS queue of the CUPS-PDF printer, where one is set
 // up (tools/cups.sh): the user chooses pages, copies and collation in Qt's
 // print dialog, and the queue writes the job as a PDF file into its folder.
-TEST(PrintDocument, ThroughACupsQueueExactlyThePagesChosen) {
+// Each dialog opens with one copy, collated.
+TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
   QPrinterInfo queue;
   for (const QPrinterInfo& p : QPrinterInfo::availablePrinters())
     if (p.makeAndModel().contains(QStringLiteral("CUPS-PDF"), Qt::CaseInsensitive)) queue = p;
@@ -190,6 +191,8 @@ TEST(PrintDocument, ThroughACupsQueueExactlyThePagesChosen) {
     bool collate;
     std::vector<std::string> printed;
   } kCases[] = {
+      {"1-2", "2", true, {"Seite 1", "Seite 2", "Seite 1", "Seite 2"}},
+      {"1-2", "2", false, {"Seite 1", "Seite 1", "Seite 2", "Seite 2"}},
       {"2", "1", true, {"Seite 2"}},
   };
   for (const auto& c : kCases) {

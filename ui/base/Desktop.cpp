@@ -223,6 +223,10 @@ bool RealDesktop::PageSetup(PageMargins& margins) {
 
 bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
   if (!HaveWidgets()) return false;
+  // The dialog shows the copies and the collation the printer holds when it
+  // is made.
+  printer.setCopyCount(request.copies);
+  printer.setCollateCopies(request.collate);
   QPrintDialog dlg(&printer, DialogParent());
   QAbstractPrintDialog::PrintDialogOptions options =
       QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies |
@@ -235,8 +239,6 @@ bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
   dlg.setPrintRange(request.range == PrintRequest::Selection ? QAbstractPrintDialog::Selection
                     : request.range == PrintRequest::PageRange ? QAbstractPrintDialog::PageRange
                                                                : QAbstractPrintDialog::AllPages);
-  printer.setCopyCount(request.copies);
-  printer.setCollateCopies(request.collate);
   if (dlg.exec() != QDialog::Accepted) return false;
   switch (dlg.printRange()) {
     case QAbstractPrintDialog::Selection: request.range = PrintRequest::Selection; break;

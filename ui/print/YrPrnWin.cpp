@@ -143,10 +143,13 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
     if (!CanPrintOn(printer)) return false;
   }
 
-  // The program picks the pages itself: the job asks for all of its pages,
-  // whatever range the dialog left on the printer.
+  // The program makes the selection and the copies itself, so that no
+  // spooler or driver drops or multiplies pages: the job asks for all of
+  // its pages once, whatever the dialog left on the printer.
   printer.setPrintRange(QPrinter::AllPages);
   printer.setPageRanges(QPageRanges());
+  printer.setCopyCount(1);
+  printer.setCollateCopies(true);
   TakeCupsOption(printer, QStringLiteral("page-ranges"));
   const QString pageSet = TakeCupsOption(printer, QStringLiteral("page-set"));
 
@@ -159,20 +162,15 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
     for (int p = std::max(first, 1); p <= std::min(last, count); ++p)
       if (p % 2 == 1 ? !even : !odd)
         pages.push_back(static_cast<int16_t>(p));
-  // One job: the printer system makes the copies where it can, otherwise
-  // the pages are repeated in the order the copies want.
+  // Collated: the pages in order once per copy; otherwise each page as
+  // often as there are copies.
   std::vector<int16_t> order;
-  const bool systemCopies = copies > 1 && printer.supportsMultipleCopies();
-  printer.setCopyCount(systemCopies ? copies : 1);
-  printer.setCollateCopies(collate);
-  const int repeat = systemCopies ? 1 : copies;
-  for (int c = 0; c < (collate ? repeat : 1); ++c)
-    for (int16_t p : pages) order.insert(order.end(), collate ? 1 : repeat, p);
+  for (int c = 0; c < (collate ? copies : 1); ++c)
+    for (int16_t p : pages) order.insert(order.end(), collate ? 1 : copies, p);
   if (order.empty()) return false;
 
   TYrPrinterDevice device(&doc, printer);
   const bool printed = device.PrintPages(order);
-  printer.setCopyCount(1);
   if (!printed) TheDesktop().ShowError(QStringLiteral("Der Druckauftrag konnte nicht ausgeführt werden."));
   return printed;
 }
