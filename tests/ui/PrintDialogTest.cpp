@@ -1,10 +1,14 @@
 // The print dialog: what each report kind hands the print job, the PDF file
 // of each kind with its document information, the margins through the
-// program's page setup, the page from the printer and printing from the
-// preview.
+// program's page setup, the page from the printer, printing from the
+// preview and the size of the save dialog.
 
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QScreen>
+#include <QTreeView>
 
 #include "../files/ExportFixture.h"
 #include "../reports/PageDump.h"
@@ -228,4 +232,35 @@ TEST(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDial
                        dlg.Job()->Report()->PageCount()));
   EXPECT_NE(text.find("Disziplinenergebnis"), std::string::npos) << text;
   EXPECT_TRUE(desk.Used());
+}
+
+// "PDF..." asks for the file name in the program's save dialog: about
+// 900 by 600 pixels within the screen, where every column shows whole.
+TEST(PrintDialog, TheSaveDialogShowsEveryColumnWhole) {
+  auto c = Competition();
+  TDruckenDlg dlg;
+  SetUpAsMainWindow(dlg, *c);
+  // A file whose size Qt's own size column cuts ("24....KiB").
+  std::ofstream("Spalten.pdf") << std::string(25000, 'x');
+  QSize size;
+  std::vector<int> cut;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* d = qobject_cast<QFileDialog*>(w);
+      if (!d || !d->isVisible()) continue;
+      size = d->size();
+      const QTreeView* tree = Child<QTreeView>(*d, "treeView");
+      const QAbstractItemView* view = tree;  // its column widths are public there
+      const QHeaderView* header = tree->header();
+      EXPECT_TRUE(QTest::qWaitFor([&] { return tree->model()->rowCount(tree->rootIndex()) > 0; }));
+      for (int i = 0; i < header->count(); ++i)
+        if (header->sectionSize(i) < std::max(view->sizeHintForColumn(i), header->sectionSizeHint(i)))
+          cut.push_back(i);
+      d->reject();
+    }
+  });
+  Click(dlg, "PDFBtn");
+  std::filesystem::remove("Spalten.pdf");
+  EXPECT_EQ(size, QSize(900, 600).boundedTo(QApplication::primaryScreen()->availableGeometry().size()));
+  EXPECT_EQ(cut, std::vector<int>{});
 }

@@ -12,12 +12,15 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -90,6 +93,18 @@ FileChoice RunFileDialog(const FileRequest& request, bool save) {
     });
   }
   if (!request.fileName.isEmpty()) dlg.selectFile(request.fileName);
+  // At Qt's own size and column widths sizes, types and dates show cut
+  // ("24....KiB"): those columns take the width of what they show, the name
+  // the rest.
+  if (auto* files = dlg.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    QHeaderView* header = files->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
+  const QWidget* parent = dlg.parentWidget();
+  if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+    dlg.resize(QSize(900, 600).boundedTo(screen->availableGeometry().size()));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return choice;
   choice.ok = true;
   choice.fileName = dlg.selectedFiles().first();
