@@ -1,12 +1,13 @@
 // The print dialog: what each report kind hands the print job, the PDF file
 // of each kind with its document information, the margins through the
-// program's page setup, the page from the printer, printing from the
-// preview and the size of the save dialog.
+// program's page setup, the page from the printer and its set-up, printing
+// from the preview and the size of the save dialog.
 
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTreeView>
 
@@ -263,4 +264,40 @@ TEST(PrintDialog, TheSaveDialogShowsEveryColumnWhole) {
   std::filesystem::remove("Spalten.pdf");
   EXPECT_EQ(size, QSize(900, 600).boundedTo(QApplication::primaryScreen()->availableGeometry().size()));
   EXPECT_EQ(cut, std::vector<int>{});
+}
+
+// "Drucker..." runs the program's printer set-up, confirmed with "OK": it
+// chooses printer, paper and orientation for the printouts that follow.
+TEST(PrintDialog, PrinterSetupChoosesPrinterPaperAndOrientationForLaterPrintouts) {
+  QPrinter& printer = CurrentPrinter();
+  const QPageLayout layout = printer.pageLayout();
+  const QString before = printer.printerName();
+  auto c = Competition();
+  TDruckenDlg dlg;
+  SetUpAsMainWindow(dlg, *c);
+  std::vector<std::string> seen;
+  QString name;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* d : QApplication::topLevelWidgets()) {
+      if (d->objectName() != "PrinterSetupDlg" || !d->isVisible()) continue;
+      seen.push_back(d->windowTitle().toStdString());
+      for (const QAbstractButton* b : d->findChildren<QAbstractButton*>()) seen.push_back(b->text().toStdString());
+      name = Child<QComboBox>(*d, "NameCB")->currentText();
+      Child<QComboBox>(*d, "PaperCB")->setFocus();
+      QTest::keyClicks(Child<QComboBox>(*d, "PaperCB"), "A5");
+      QTest::mouseClick(Child<QRadioButton>(*d, "LandscapeRB"), Qt::LeftButton);
+      Click(*d, "OKBtn");
+    }
+  });
+  Click(dlg, "PrinterSetupBtn");
+  const TPageSize page = dlg.BuildDocument()->PageSize();
+  const QPageLayout chosen = printer.pageLayout();
+  const auto got = std::tuple(seen, printer.printerName(), chosen.pageSize().id(), chosen.orientation(), page.Width,
+                              page.Height);
+  printer.setPrinterName(before);
+  printer.setPageLayout(layout);
+  // Where no printer is installed, pages are laid out on A4 all the same.
+  EXPECT_EQ(got, std::tuple(std::vector<std::string>{"Drucker einrichten", "&Hochformat", "&Querformat", "OK",
+                                                     "Abbrechen"},
+                            name, QPageSize::A5, QPageLayout::Landscape, 2100, name.isEmpty() ? 2970 : 1480));
 }

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include "PrnRand.h"
+#include "PrnSetup.h"
 
 namespace {
 
@@ -276,10 +277,11 @@ bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
 
 bool RealDesktop::PrinterSetup(QPrinter& printer) {
   if (!HaveWidgets()) return false;
-  QPrintDialog dlg(&printer, DialogParent());
-  dlg.setWindowTitle(QStringLiteral("Drucker einrichten"));
-  dlg.setOptions(QAbstractPrintDialog::PrintShowPageSize);
-  return dlg.exec() == QDialog::Accepted;
+  TPrinterSetupDlg dlg(DialogParent());
+  dlg.SetPrinter(printer);
+  if (RunModal(dlg) != mrOk) return false;
+  dlg.GetPrinter(printer);
+  return true;
 }
 
 bool RealDesktop::ShellOpen(const QString& path) {

@@ -124,7 +124,9 @@ class Desktop {
   // The printer keeps the chosen device and paper; the caller prints the
   // range and makes the copies itself (PrintDocument).
   virtual bool PrintDialog(QPrinter& printer, PrintRequest& request) = 0;
-  // The printer set-up dialog; true on OK.
+  // The printer set-up: printer, paper and orientation of later printouts,
+  // kept in the printer; true on OK. It prints nothing. The program shows
+  // its printer set-up form (PrnSetup.h) for it.
   virtual bool PrinterSetup(QPrinter& printer) = 0;
 
   // Opens a file with the program the desktop associates with it.
