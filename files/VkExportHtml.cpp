@@ -26,6 +26,19 @@ void WriteLine(TYrStream& stream, const std::string& line) {
 
 std::string Quoted(const std::string& value) { return "\"" + value + "\""; }
 
+// The page colour of each choice of the options dialog, by its name in the
+// DOS code page; white for "Voreinstellung" and for a name it does not offer.
+std::string BodyColour(const std::string& choice) {
+  static const struct {
+    const char* name;
+    const char* rgb;
+  } kColours[] = {{"schwarz", "#000000"}, {"wei\xE1", "#ffffff"}, {"rot", "#ff0000"},    {"gr\x81n", "#00ff00"},
+                  {"blau", "#0000ff"},    {"gelb", "#ffff00"},     {"magenta", "#ff00ff"}, {"cyan", "#00ffff"}};
+  for (const auto& c : kColours)
+    if (choice == c.name) return c.rgb;
+  return "#ffffff";
+}
+
 std::string AnchorName(int n) { return "Ak" + IntToStr(n + 1); }
 
 std::string Heading(const TAltersklasse& ak, int n) {
@@ -100,8 +113,8 @@ void ExportHtml(const TWettkampf& w, TYrStream& stream, const TExportHtmlOptions
   WriteLine(stream, "<TITLE>" + title + "</TITLE>");
   WriteLine(stream, "<!-- Diese Seite wurde automatisch von Vk Brantovex erstellt. -->");
   WriteLine(stream, "</HEAD>");
-  // The colour list offers named colours, but the page has always been white.
-  if (!options.BodyColour.Empty()) WriteLine(stream, "<BODY BGCOLOR=" + Quoted("#ffffff") + ">");
+  if (!options.BodyColour.Empty())
+    WriteLine(stream, "<BODY BGCOLOR=" + Quoted(BodyColour(options.BodyColour.Str())) + ">");
   if (!options.BackgroundImage.Empty())
     WriteLine(stream, "<BODY BACKGROUND=" + Quoted(HtmlText(options.BackgroundImage.Str(), true)) + ">");
   WriteLine(stream, "<meta name=" + Quoted("keywords") + " value=" + Quoted("krvb,rettungssport") + ">");

@@ -20,7 +20,7 @@ struct TExportHtmlOptions {
   bool TableForm = false;          // each age class as a table, else as preformatted lines
   bool AgeClassLinks = false;      // the list of links to the age classes
   bool DisciplineResults = false;  // the per-discipline columns
-  ShortString<255> BodyColour;     // only whether it is empty matters: the page is white
+  ShortString<255> BodyColour;     // the colour's name as the options dialog offers it; empty for none
   ShortString<255> BackgroundImage;  // file name as entered (DOS code page); empty for none
 };
 

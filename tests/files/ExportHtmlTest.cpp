@@ -99,7 +99,7 @@ TEST(HtmlExport, TextFormOfTeams) {
   const std::vector<std::string> lines = Lines(s);
   ASSERT_EQ(lines.size(), 31u);
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 5, lines.begin() + 7),
-            (std::vector<std::string>{R"(<BODY BGCOLOR="#ffffff">)",
+            (std::vector<std::string>{R"(<BODY BGCOLOR="#ff0000">)",
                                       R"(<BODY BACKGROUND="Bild &quot;S&uuml;d&quot; &amp; &lt;1&gt;.gif">)"}));
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 17, lines.begin() + 28),
             (std::vector<std::string>{
@@ -109,4 +109,21 @@ TEST(HtmlExport, TextFormOfTeams) {
                 "Pl.   GesamtP. Glied. Mannschaft                     ",
                 "  1.    198,70 WW     Team &lt;Nord&gt; &amp; Co               ",
                 "          0,00 DLRG   Ortsgruppe S&uuml;d-Ost Gro&szlig;stadt   ", "</PRE>"}));
+}
+
+// Each choice of the options dialog's colour list is the page's colour; with
+// none chosen the page has no BODY colour line.
+TEST(HtmlExport, BodyColourOfEachChoice) {
+  const auto w = Competition(true);
+  const std::pair<const char*, const char*> kChoices[] = {
+      {"Voreinstellung", "ffffff"}, {"schwarz", "000000"}, {"weiß", "ffffff"},   {"rot", "ff0000"},  {"grün", "00ff00"},
+      {"blau", "0000ff"},           {"gelb", "ffff00"},    {"magenta", "ff00ff"}, {"cyan", "00ffff"}, {"", nullptr}};
+  for (const auto& [choice, rgb] : kChoices) {
+    TExportHtmlOptions o;
+    o.BodyColour = Oem(choice);
+    TYrMemoryStream s;
+    ExportHtml(*w, s, o);
+    EXPECT_EQ(Lines(s)[5], rgb ? R"(<BODY BGCOLOR="#)" + std::string(rgb) + R"(">)"
+                               : R"(<meta name="keywords" value="krvb,rettungssport">)") << choice;
+  }
 }

@@ -1,10 +1,15 @@
 // The print dialog: what each report kind hands the print job, the PDF file
 // of each kind with its document information, the margins through the
-// program's page setup, the page from the printer and printing from the
-// preview.
+// program's page setup, the page from the printer and its set-up, printing
+// from the preview and the size of the save dialog.
 
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTreeView>
 
 #include "../files/ExportFixture.h"
 #include "../reports/PageDump.h"
@@ -228,4 +233,54 @@ TEST(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDial
                        dlg.Job()->Report()->PageCount()));
   EXPECT_NE(text.find("Disziplinenergebnis"), std::string::npos) << text;
   EXPECT_TRUE(desk.Used());
+}
+
+// The desktop's own dialogs behind "PDF..." and "&Drucker...": the save
+// dialog opens at about 900 by 600 pixels within the screen with every
+// column whole; the printer set-up, confirmed with "OK", chooses printer,
+// paper and orientation for the printouts that follow.
+TEST(PrintDialog, SaveDialogWithEveryColumnWholeAndPrinterSetupWithOK) {
+  QPrinter& printer = CurrentPrinter();
+  const QPageLayout layout = printer.pageLayout();
+  const QString before = printer.printerName();
+  auto c = Competition();
+  TDruckenDlg dlg;
+  SetUpAsMainWindow(dlg, *c);
+  std::ofstream("Spalten.pdf") << std::string(25000, 'x');  // Qt's own size column shows "24....KiB"
+  std::vector<std::string> seen;
+  auto answer = [&] {
+    QWidget* w = QApplication::activeModalWidget();
+    if (auto* d = qobject_cast<QFileDialog*>(w)) {
+      seen.push_back(std::to_string(d->width()) + "x" + std::to_string(d->height()));
+      const QAbstractItemView* files = Child<QTreeView>(*d, "treeView");  // column hints are public here
+      const QHeaderView* header = Child<QTreeView>(*d, "treeView")->header();
+      EXPECT_TRUE(QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) > 0; }));
+      for (int i = 0; i < header->count(); ++i)
+        if (header->sectionSize(i) < std::max(files->sizeHintForColumn(i), header->sectionSizeHint(i)))
+          seen.push_back("column " + std::to_string(i) + " cut");
+      d->reject();
+    } else if (w && w->objectName() == "PrinterSetupDlg") {
+      seen.push_back(w->windowTitle().toStdString());
+      seen.push_back(Child<QComboBox>(*w, "NameCB")->currentText().toStdString());
+      for (const QAbstractButton* b : w->findChildren<QAbstractButton*>()) seen.push_back(b->text().toStdString());
+      QTest::keyClicks(Child<QComboBox>(*w, "PaperCB"), "A5");
+      QTest::mouseClick(Child<QRadioButton>(*w, "LandscapeRB"), Qt::LeftButton);
+      Click(*w, "OKBtn");
+    }
+  };
+  QTimer::singleShot(0, answer);
+  Click(dlg, "PDFBtn");
+  std::filesystem::remove("Spalten.pdf");
+  QTimer::singleShot(0, answer);
+  Click(dlg, "PrinterSetupBtn");
+  const QPageLayout chosen = printer.pageLayout();
+  const std::string name = printer.printerName().toStdString();
+  printer.setPrinterName(before);
+  printer.setPageLayout(layout);
+  const QSize size = QSize(900, 600).boundedTo(QApplication::primaryScreen()->availableGeometry().size());
+  EXPECT_EQ(std::tuple(seen, chosen.pageSize().id(), chosen.orientation()),
+            std::tuple(std::vector<std::string>{std::to_string(size.width()) + "x" + std::to_string(size.height()),
+                                                "Drucker einrichten", name, "&Hochformat", "&Querformat", "OK",
+                                                "Abbrechen"},
+                       QPageSize::A5, QPageLayout::Landscape));
 }

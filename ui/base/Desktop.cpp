@@ -12,16 +12,20 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "PrnRand.h"
+#include "PrnSetup.h"
 
 namespace {
 
@@ -90,6 +94,18 @@ FileChoice RunFileDialog(const FileRequest& request, bool save) {
     });
   }
   if (!request.fileName.isEmpty()) dlg.selectFile(request.fileName);
+  // At Qt's own size and column widths sizes, types and dates show cut
+  // ("24....KiB"): those columns take the width of what they show, the name
+  // the rest.
+  if (auto* files = dlg.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    QHeaderView* header = files->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
+  const QWidget* parent = dlg.parentWidget();
+  if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+    dlg.resize(QSize(900, 600).boundedTo(screen->availableGeometry().size()));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return choice;
   choice.ok = true;
   choice.fileName = dlg.selectedFiles().first();
@@ -223,6 +239,10 @@ bool RealDesktop::PageSetup(PageMargins& margins) {
 
 bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
   if (!HaveWidgets()) return false;
+  // The dialog shows the copies and the collation the printer holds when it
+  // is made.
+  printer.setCopyCount(request.copies);
+  printer.setCollateCopies(request.collate);
   QPrintDialog dlg(&printer, DialogParent());
   QAbstractPrintDialog::PrintDialogOptions options =
       QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies |
@@ -235,8 +255,6 @@ bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
   dlg.setPrintRange(request.range == PrintRequest::Selection ? QAbstractPrintDialog::Selection
                     : request.range == PrintRequest::PageRange ? QAbstractPrintDialog::PageRange
                                                                : QAbstractPrintDialog::AllPages);
-  printer.setCopyCount(request.copies);
-  printer.setCollateCopies(request.collate);
   if (dlg.exec() != QDialog::Accepted) return false;
   switch (dlg.printRange()) {
     case QAbstractPrintDialog::Selection: request.range = PrintRequest::Selection; break;
@@ -244,6 +262,7 @@ bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
       request.range = PrintRequest::PageRange;
       request.fromPage = dlg.fromPage();
       request.toPage = dlg.toPage();
+      request.pages = printer.pageRanges();
       break;
     default:
       request.range = PrintRequest::AllPages;
@@ -258,10 +277,11 @@ bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
 
 bool RealDesktop::PrinterSetup(QPrinter& printer) {
   if (!HaveWidgets()) return false;
-  QPrintDialog dlg(&printer, DialogParent());
-  dlg.setWindowTitle(QStringLiteral("Drucker einrichten"));
-  dlg.setOptions(QAbstractPrintDialog::PrintShowPageSize);
-  return dlg.exec() == QDialog::Accepted;
+  TPrinterSetupDlg dlg(DialogParent());
+  dlg.SetPrinter(printer);
+  if (RunModal(dlg) != mrOk) return false;
+  dlg.GetPrinter(printer);
+  return true;
 }
 
 bool RealDesktop::ShellOpen(const QString& path) {

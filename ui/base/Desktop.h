@@ -26,6 +26,7 @@
 #include <random>
 #include <string>
 
+#include <QPageRanges>
 #include <QString>
 #include <QStringList>
 
@@ -85,6 +86,9 @@ struct PrintRequest {
   Range range = AllPages;
   int fromPage = 1;
   int toPage = 1;
+  // PageRange: the pages chosen where they are more than fromPage to toPage
+  // ("1,3"); empty otherwise.
+  QPageRanges pages;
   int copies = 1;
   bool collate = true;
 };
@@ -115,14 +119,14 @@ class Desktop {
   // The page setup of a printout's margins; true and the new margins on OK.
   // The program shows its page-margins form (PrnRand.h) for it.
   virtual bool PageSetup(PageMargins& margins) = 0;
-  // The standard print dialog for the printer; true on OK, with the range,
-  // copies and collation in the request. The printer keeps the chosen
-  // device and its settings, copies and collation included: the caller
-  // prints the range as one job and lets the printer system make the copies
-  // where it can (QPrinter::supportsMultipleCopies), repeating the pages in
-  // that job only where it cannot.
+  // The standard print dialog for the printer, opened with the request's
+  // preset; true on OK, with the range, copies and collation in the request.
+  // The printer keeps the chosen device and paper; the caller prints the
+  // range and makes the copies itself (PrintDocument).
   virtual bool PrintDialog(QPrinter& printer, PrintRequest& request) = 0;
-  // The printer set-up dialog; true on OK.
+  // The printer set-up: printer, paper and orientation of later printouts,
+  // kept in the printer; true on OK. It prints nothing. The program shows
+  // its printer set-up form (PrnSetup.h) for it.
   virtual bool PrinterSetup(QPrinter& printer) = 0;
 
   // Opens a file with the program the desktop associates with it.

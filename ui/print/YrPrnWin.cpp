@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <QPageLayout>
+#include <QPrintEngine>
 #include <QPrinter>
 
 #include "Desktop.h"
@@ -78,12 +80,39 @@ bool TYrPrinterDevice::PrintPages(const std::vector<int16_t>& order) {
 
 // ---------------------------------------------------------------------------
 
+namespace {
+
+// Qt keeps the job options of the CUPS print dialog ("Seiten: 2", odd or
+// even pages, ...) on the printer as name and value texts in this property
+// of its print engine; other engines have none.
+constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// Removes the job option `name` from the printer; its value, empty when it
+// was not set.
+QString TakeCupsOption(QPrinter& printer, const QString& name) {
+  QPrintEngine* engine = printer.printEngine();
+  QStringList options = engine ? engine->property(kCupsOptions).toStringList() : QStringList();
+  QString value;
+  for (qsizetype i = 0; i + 1 < options.size();) {
+    if (options[i] != name) {
+      i += 2;
+      continue;
+    }
+    value = options[i + 1];
+    options.remove(i, 2);
+  }
+  if (!value.isEmpty()) engine->setProperty(kCupsOptions, options);
+  return value;
+}
+
+}  // namespace
+
 bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
                    QPrinter& printer) {
   const int count = std::min(doc.PageCount(), 0x7FFF);
   if (count == 0 || !CanPrintOn(printer)) return false;
-  int from = fromPage;
-  int to = toPage;
+  // The ranges of pages asked for, first and last page each.
+  std::vector<std::pair<int, int>> ranges = {{fromPage, toPage}};
   int copies = 1;
   bool collate = true;
   if (showDialog) {
@@ -98,37 +127,50 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
     request.collate = true;
     if (!TheDesktop().PrintDialog(printer, request)) return false;
     switch (request.range) {
-      case PrintRequest::Selection: from = to = selPage; break;
-      case PrintRequest::PageRange: from = request.fromPage, to = request.toPage; break;
-      default: from = 1, to = count; break;
+      case PrintRequest::Selection: ranges = {{selPage, selPage}}; break;
+      case PrintRequest::PageRange:
+        ranges = {{request.fromPage, request.toPage}};
+        if (!request.pages.isEmpty()) {
+          ranges.clear();
+          for (const QPageRanges::Range& r : request.pages.toRangeList()) ranges.emplace_back(r.from, r.to);
+        }
+        break;
+      default: ranges = {{1, count}}; break;
     }
     copies = std::max(1, request.copies);
     collate = request.collate;
     // The dialog may have chosen another printer or none at all.
     if (!CanPrintOn(printer)) return false;
   }
-  from = std::max(from, 1);
-  to = std::min(to, count);
 
-  // One job: the printer system makes the copies where it can, otherwise
-  // the pages are repeated in the order the copies want.
+  // The program makes the selection and the copies itself, so that no
+  // spooler or driver drops or multiplies pages: the job asks for all of
+  // its pages once, whatever the dialog left on the printer.
+  printer.setPrintRange(QPrinter::AllPages);
+  printer.setPageRanges(QPageRanges());
+  printer.setCopyCount(1);
+  printer.setCollateCopies(true);
+  TakeCupsOption(printer, QStringLiteral("page-ranges"));
+  const QString pageSet = TakeCupsOption(printer, QStringLiteral("page-set"));
+
+  // Odd or even pages are counted in the document, as the spooler counts
+  // them in a job of the whole document.
+  const bool odd = pageSet == u"odd";
+  const bool even = pageSet == u"even";
+  std::vector<int16_t> pages;
+  for (const auto& [first, last] : ranges)
+    for (int p = std::max(first, 1); p <= std::min(last, count); ++p)
+      if (p % 2 == 1 ? !even : !odd)
+        pages.push_back(static_cast<int16_t>(p));
+  // Collated: the pages in order once per copy; otherwise each page as
+  // often as there are copies.
   std::vector<int16_t> order;
-  const bool systemCopies = copies > 1 && printer.supportsMultipleCopies();
-  printer.setCopyCount(systemCopies ? copies : 1);
-  printer.setCollateCopies(collate);
-  const int repeat = systemCopies ? 1 : copies;
-  if (collate) {
-    for (int c = 0; c < repeat; ++c)
-      for (int p = from; p <= to; ++p) order.push_back(static_cast<int16_t>(p));
-  } else {
-    for (int p = from; p <= to; ++p)
-      for (int c = 0; c < repeat; ++c) order.push_back(static_cast<int16_t>(p));
-  }
+  for (int c = 0; c < (collate ? copies : 1); ++c)
+    for (int16_t p : pages) order.insert(order.end(), collate ? 1 : copies, p);
   if (order.empty()) return false;
 
   TYrPrinterDevice device(&doc, printer);
   const bool printed = device.PrintPages(order);
-  printer.setCopyCount(1);
   if (!printed) TheDesktop().ShowError(QStringLiteral("Der Druckauftrag konnte nicht ausgeführt werden."));
   return printed;
 }

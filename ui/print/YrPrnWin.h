@@ -10,12 +10,12 @@
 // the job. A job that cannot start (the printer is gone, the output file
 // cannot be written) draws nothing.
 //
-// `PrintDocument` asks the desktop's print dialog for the range, the copies
-// and the collation and prints them as ONE print job. Where the printer
-// system makes copies itself (CUPS does, with or without collation) it gets
-// the range once and the number of copies; where it cannot (output to a PDF
-// file) the pages go into the job as often as wanted: collated 2, 3, 2, 3,
-// uncollated 2, 2, 3, 3.
+// `PrintDocument` asks the desktop's print dialog for the pages, the copies
+// and the collation and makes the copies itself, in ONE print job that asks
+// the spooler for one copy of every page it holds: collated 2, 3, 2, 3,
+// uncollated 2, 2, 3, 3. Whatever range, odd or even pages the dialog left
+// on the printer is taken off it first, so no spooler or driver picks pages
+// out of the job again or drops or multiplies copies.
 //
 // The printer and the document are not owned. GUI thread only.
 #pragma once
@@ -59,10 +59,10 @@ class TYrPrinterDevice : public TYrCanvasDevice {
 
 // Prints pages of `doc` on `printer`. With `showDialog` the desktop's print
 // dialog offers the pages 1 to the last (and the selection, page `selPage`,
-// when that is above 0) and asks for copies and collation; without it pages
-// fromPage to toPage are printed once. True when a print job went out;
-// false when the user cancelled, when the document has no page (no dialog
-// opens), when there is no printer (nothing is asked or reported) or when
-// the job failed (the user is told).
+// when that is above 0) and asks for copies and collation, preset to all
+// pages, one copy, collated; without it pages fromPage to toPage are printed
+// once. True when a print job went out; false when the user cancelled, when
+// the document has no page (no dialog opens), when there is no printer
+// (nothing is asked or reported) or when the job failed (the user is told).
 bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
                    QPrinter& printer = CurrentPrinter());
