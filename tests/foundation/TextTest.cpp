@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <string>
 #include <tuple>
@@ -13,6 +9,7 @@
 #include <vector>
 
 #include "CodePage.h"
+#include "TestData.h"
 #include "YrText.h"
 
 namespace fs = std::filesystem;
@@ -66,7 +63,6 @@ TEST(Text, MemAvail) {
     EXPECT_EQ(MemAvail(), want) << source;
   }
   SetMemAvailSource(nullptr);
-  EXPECT_GT(MemAvail(), 1'000'000u);  // the system always has more than a megabyte at hand
 }
 
 TEST(Text, BackupName) {
@@ -89,19 +85,15 @@ TEST(Text, MakeBackupRenamesBesideTheFile) {
       {"v1.0/ERGEBNIS", {{"v1.0/ERGEBNIS", "x"}}, {{"v1.0/ERGEBNIS.BAK", "x"}, {"v1.BAK", ""}}},
       {"Lauf.erg", {{"Lauf.erg", "x"}}, {{"Lauf.BAK", "x"}}},
   };
-  const fs::path dir = fs::temp_directory_path() / ("vk-backup-" + std::to_string(::getpid()));
   for (const Case& c : cases) {
-    fs::remove_all(dir);
+    testdata::TempDir dir;
     fs::create_directories(dir / "v1.0");
-    for (const auto& [name, content] : c.before) std::ofstream(dir / name, std::ios::binary) << content;
-    MakeBackup((dir / c.file).string());
-    for (const auto& [name, content] : c.after) {
-      std::ifstream in(dir / name, std::ios::binary);
-      EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), content) << c.file << ": " << name;
-      EXPECT_EQ(fs::exists(dir / name), !content.empty()) << c.file << ": " << name;
-    }
+    for (const auto& [name, content] : c.before) testdata::WriteFile(dir / name, content);
+    MakeBackup(dir / c.file);
+    for (const auto& [name, content] : c.after)
+      EXPECT_EQ(std::pair(testdata::ReadFile(dir / name), fs::exists(dir / name)), std::pair(content, !content.empty()))
+          << c.file << ": " << name;
   }
-  fs::remove_all(dir);
 }
 
 TEST(Text, CompareBytesUnsignedAndPrefixFirst) {
