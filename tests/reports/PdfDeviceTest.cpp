@@ -136,18 +136,16 @@ class PdfReportTest : public reporttest::ReportTest {
     report_.BuildResults(0, false);
   }
 
-  // Lines with their words separated by one blank; empty lines dropped.
+  // The words of a text, each followed by one blank.
   static std::string Words(const std::string& text) {
+    std::istringstream in(text);
     std::string out;
-    for (const std::string& line : writer_test::Lines(text)) {
-      std::istringstream words(line);
-      for (std::string word, sep; words >> word; sep = " ") out += sep + word;
-      if (!out.empty() && out.back() != '\n') out += "\n";
-    }
+    for (std::string word; in >> word;) out += word + " ";
     return out;
   }
 
-  // The texts of every page top down, those of one height on one line.
+  // The words of every page's texts top down (items of one height in the
+  // order they were added, which is left to right).
   std::string Text() const {
     std::string text;
     for (int p = 1; p <= report_.PageCount(); ++p) {
@@ -155,8 +153,7 @@ class PdfReportTest : public reporttest::ReportTest {
       for (int i = 0; i < report_.Page(p)->GetCount(); ++i)
         if (const TYrTextElement* t = report_.Page(p)->At(i)->AsText()) items.push_back(t);
       std::stable_sort(items.begin(), items.end(), [](auto* a, auto* b) { return a->Y1 < b->Y1; });
-      for (size_t i = 0; i < items.size(); ++i)
-        text += (i > 0 && items[i - 1]->Y1 == items[i]->Y1 ? " " : "\n") + OemToUtf8(items[i]->Text);
+      for (const TYrTextElement* t : items) text += OemToUtf8(t->Text) + "\n";
     }
     return Words(text);
   }
