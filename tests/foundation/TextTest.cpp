@@ -65,15 +65,8 @@ TEST(Text, MemAvail) {
   SetMemAvailSource(nullptr);
 }
 
-TEST(Text, BackupName) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"ERG1.ERG", "ERG1.BAK"}, {"DATEI", "DATEI.BAK"}, {"erg1.erg", "erg1.BAK"}, {"a.b.erg", "a.b.BAK"},
-      {"/v1.0/DATEI", "/v1.0/DATEI.BAK"}, {"ERG1.BAK", "ERG1.BAK"}, {"/home/u/.hidden", "/home/u/.hidden.BAK"},
-  };
-  for (const auto& [in, want] : cases) EXPECT_EQ(BackupName(in), want) << in;
-}
-
-// Files before and after; an empty content means the file is absent.
+// The backup takes the place of the file name's own extension, beside the
+// file. Files before and after; an empty content means the file is absent.
 TEST(Text, MakeBackupRenamesBesideTheFile) {
   using Files = std::vector<std::pair<std::string, std::string>>;
   struct Case { std::string file; Files before, after; };
@@ -84,6 +77,8 @@ TEST(Text, MakeBackupRenamesBesideTheFile) {
       {"ERG1.ERG", {{"ERG1.BAK", "old"}}, {{"ERG1.BAK", "old"}}},  // a missing file leaves the old backup alone
       {"v1.0/ERGEBNIS", {{"v1.0/ERGEBNIS", "x"}}, {{"v1.0/ERGEBNIS.BAK", "x"}, {"v1.BAK", ""}}},
       {"Lauf.erg", {{"Lauf.erg", "x"}}, {{"Lauf.BAK", "x"}}},
+      {"a.b.erg", {{"a.b.erg", "x"}}, {{"a.b.BAK", "x"}}},
+      {".hidden", {{".hidden", "x"}}, {{".hidden.BAK", "x"}}},
   };
   for (const Case& c : cases) {
     testdata::TempDir dir;
