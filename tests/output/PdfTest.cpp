@@ -107,10 +107,10 @@ TEST(PdfWriter, EveryFileReadsBackThroughQpdfAndPoppler) {
     EXPECT_EQ(bytes.find(page2) != std::string::npos, pages >= 3);
     if (pages == 0) continue;
     const std::string info = run("pdfinfo -enc UTF-8");
-    EXPECT_NE(info.find("Title:           Endlauf (Herren) C:\\\nSubject:         (\nKeywords:        Rettungsschwimmen\n"
-                        "Author:          Müller)\nCreator:         Tarnwell\nProducer:        Tarnwell PDF\n"),
-              std::string::npos)
-        << info;
+    const std::string head = "Title:           Endlauf (Herren) C:\\\nSubject:         (\n"
+                             "Keywords:        Rettungsschwimmen\nAuthor:          Müller)\n"
+                             "Creator:         Tarnwell\nProducer:        Tarnwell PDF\n";
+    EXPECT_NE(info.find(head), std::string::npos) << info;
     EXPECT_NE(info.find("Pages:           " + std::to_string(pages) + "\n"), std::string::npos) << info;
     for (int page : std::set<int>{1, pages > 200 ? 201 : 1, pages}) {
       const std::string p = std::to_string(page), text = run("pdftotext -enc UTF-8 -f " + p + " -l " + p);

@@ -99,22 +99,27 @@ TEST(PdfDevice, ContentStreamsOfLinesRectanglesAndTexts) {
   shapes.AddRect(100, 200, 1000, 400, kColourGreen, false, kColourBlue, 20);
   shapes.AddLine(0, 0, 2970, 2100, 9, 0);  // unknown colour: black
   const std::string longText(120, 'W');
-  const struct { int x1, y1, x2, y2; std::string text; uint16_t face, size; uint8_t align, colour, style; bool convert; }
-      texts[] = {
-          {100, 100, 1000, 143, "Hallo", kFaceArial, 43, 5, 0, 0, false},
-          {1000, 500, 2000, 600, "Wi", kFaceArial, 100, kAlignRight, 0, 0, false},
-          {1000, 500, 2000, 600, "Wi", kFaceArial, 100, kAlignCentre, 0, 0, false},
-          {1000, 500, 1100, 600, "Wi", kFaceArial, 100, kAlignRight, 0, 0, false},
-          {1000, 500, 2000, 600, "Wi", kFaceArial, 100, kAlignMiddle, 0, 0, false},
-          {1000, 500, 2000, 600, "ABCDE", kFaceCourierNew, 40, kAlignRight, 0, kStyleCondensed, false},
-          {1000, 500, 2000, 600, "Wi", kFaceTimesNewRoman, 100, 0, 0, kStyleBold | kStyleItalic, false},
-          {100, 100, 1000, 143, longText, kFaceArial, 43, 5 | kAlignShrink | kAlignWordBreak, 0,
-           kStyleUnderline | kStyleStrikeout, false},
-          {100, 100, 1000, 143, longText, kFaceArial, 43, 5, 0, 0, false},
-          {100, 100, 1000, 143, "x", kFaceArial, 0, 5, kColourBlue, 0, false},
-          {100, 100, 1000, 143, Oem("Müller á (x)"), kFaceCourierNew, 43, 5, 0, 0, true},
-          {100, 100, 1000, 143, "M\x81ller", kFaceCourierNew, 43, 5, 0, 0, false},
-      };
+  const struct {
+    int x1, y1, x2, y2;
+    std::string text;
+    uint16_t face, size;
+    uint8_t align, colour, style;
+    bool convert;
+  } texts[] = {
+      {100, 100, 1000, 143, "Hallo", kFaceArial, 43, 5, 0, 0, false},
+      {1000, 500, 2000, 600, "Wi", kFaceArial, 100, kAlignRight, 0, 0, false},
+      {1000, 500, 2000, 600, "Wi", kFaceArial, 100, kAlignCentre, 0, 0, false},
+      {1000, 500, 1100, 600, "Wi", kFaceArial, 100, kAlignRight, 0, 0, false},
+      {1000, 500, 2000, 600, "Wi", kFaceArial, 100, kAlignMiddle, 0, 0, false},
+      {1000, 500, 2000, 600, "ABCDE", kFaceCourierNew, 40, kAlignRight, 0, kStyleCondensed, false},
+      {1000, 500, 2000, 600, "Wi", kFaceTimesNewRoman, 100, 0, 0, kStyleBold | kStyleItalic, false},
+      {100, 100, 1000, 143, longText, kFaceArial, 43, 5 | kAlignShrink | kAlignWordBreak, 0,
+       kStyleUnderline | kStyleStrikeout, false},
+      {100, 100, 1000, 143, longText, kFaceArial, 43, 5, 0, 0, false},
+      {100, 100, 1000, 143, "x", kFaceArial, 0, 5, kColourBlue, 0, false},
+      {100, 100, 1000, 143, Oem("Müller á (x)"), kFaceCourierNew, 43, 5, 0, 0, true},
+      {100, 100, 1000, 143, "M\x81ller", kFaceCourierNew, 43, 5, 0, 0, false},
+  };
   for (const auto& t : texts)
     doc.AppendPage().InsertText(t.x1, t.y1, t.x2, t.y2, t.text, t.face, t.size, t.align, t.colour, t.style, t.convert);
   testdata::ExpectDataFile(Contents(doc), "reports/pdf-device-contents.txt");
