@@ -183,43 +183,37 @@ TEST_F(Collection, SortedInsertSearchAndIndexOf) {
   }
 }
 
-TEST_F(Collection, FreeAndDeleteTouchOnlyTheGivenItem) {
+// The sorted collection owns its items: Free and AtFree dispose exactly the
+// given item, also among equal keys (a list built with Duplicates, then
+// switched off), Delete only removes, a stranger with an equal key is an
+// index error and stays alive, and the rest goes from the last one down.
+TEST_F(Collection, SortedOwnsItsItemsAndFreesOnlyTheGivenOne) {
   for (bool duplicates : {false, true}) {
     RunErrors errors;
     IntList l(duplicates);
     l.Insert(new Item(1, "a"));
     l.Insert(new Item(2, "b"));
-    Item stranger(2, "s");  // equal key, not held: not disposed either
+    Item stranger(2, "s");
     l.Free(&stranger);
     l.Delete(&stranger);
     EXPECT_EQ(std::tuple(errors.codes, Tags(l), Item::alive), std::tuple(Codes{213, 213}, "a b", 3)) << duplicates;
   }
-  // Without Duplicates, equal keys can still meet (a list built with
-  // Duplicates then switched off); Free must dispose exactly the given item.
   Item::destroyed.clear();
-  IntList l(true);
-  auto* a = new Item(2, "a");
-  for (Item* i : {a, new Item(2, "b"), new Item(2, "c")}) l.Insert(i);
-  l.SetDuplicates(false);
-  l.Free(a);
-  EXPECT_EQ(std::pair(Item::destroyed, Tags(l)), std::pair(Strings{"a"}, std::string("c b")));
-}
-
-TEST_F(Collection, SortedOwnsItsItems) {
   {
     IntList l(true);
-    for (const char* t : {"a", "b", "c", "d", "e"}) l.Insert(new Item(static_cast<int>(t[0]), t));
+    auto* a = new Item(2, "a");
+    for (Item* i : {a, new Item(2, "b"), new Item(2, "c"), new Item(1, "x"), new Item(3, "y")}) l.Insert(i);
+    l.SetDuplicates(false);
+    l.Free(a);
     l.AtFree(1);
-    l.Free(l.At(2));
-    EXPECT_EQ(Item::destroyed, (Strings{"b", "d"}));
     auto* kept = l.At<Item>(0);
-    l.Delete(kept);  // removes without freeing
-    EXPECT_EQ(Item::alive, 3);
+    l.Delete(kept);
+    EXPECT_EQ(std::tuple(Item::destroyed, Tags(l), Item::alive), std::tuple(Strings{"a", "c"}, "b y", 3));
     delete kept;
     l.FreeItem(nullptr);
     Item::destroyed.clear();
   }
-  EXPECT_EQ(Item::destroyed, (Strings{"e", "c"}));  // FreeAll, last first
+  EXPECT_EQ(Item::destroyed, (Strings{"y", "b"}));
 }
 
 TEST_F(Collection, QuickSortOrderOfEqualKeysFollowsTheAlgorithm) {
