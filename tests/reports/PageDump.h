@@ -6,7 +6,7 @@
 // Faces C (Courier New), T, A, S, W; styles b i u s c (condensed). A colour
 // other than black adds " c<n>", a text without conversion " raw".
 // `Flow` gives one line per page: "<page>:" and " <y1>=<text>" for every
-// item, a line or rectangle as "[L]" or "[R]"; pages from `fromPage` on.
+// item, a line or rectangle as "[L]" or "[R]".
 // In both, texts are UTF-8, "_" when empty, and `names` replaces whole texts
 // by short names.
 #pragma once
@@ -54,9 +54,9 @@ inline std::string Dump(const TYrPrintDoc& doc, const Names& names = {}) {
   return out;
 }
 
-inline std::string Flow(const TYrPrintDoc& doc, const Names& names = {}, int fromPage = 1) {
+inline std::string Flow(const TYrPrintDoc& doc, const Names& names = {}) {
   std::string out;
-  for (int p = fromPage; p <= doc.PageCount(); ++p) {
+  for (int p = 1; p <= doc.PageCount(); ++p) {
     const TYrPrintPage* page = doc.Page(p);
     out += std::to_string(page->PageNo) + ":";
     for (int i = 0; i < page->GetCount(); ++i) {
