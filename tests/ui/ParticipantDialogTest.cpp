@@ -1,6 +1,9 @@
 // The participant dialog entered, limited and left untouched, its status
 // buttons, and the merge options.
 
+#include <map>
+
+#include "TimeEdit.h"
 #include "UiTestSupport.h"
 #include "VkWHinzu.h"
 #include "VkWTeiln.h"
@@ -27,6 +30,17 @@ int Edit(const TWettkampf& w, TTeilnehmer& t, std::function<void(QDialog&)> act,
   int r = TheDesktop().RunModal(dlg);
   if (r != mrCancel) dlg.GetTeilnehmer(t);
   return r;
+}
+
+// Clicks character i of the edit (behind the text from its length on), as
+// a user points at it.
+void ClickCharacter(QLineEdit& e, int i) {
+  auto gapX = [&e](int p) {
+    e.setCursorPosition(p);
+    return e.inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+  };
+  const int n = int(e.text().size());
+  QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(i >= n ? gapX(n) + 8 : (gapX(i) + gapX(i + 1)) / 2, e.height() / 2));
 }
 
 Ints Deductions(const TTeilnehmer& t) {
@@ -71,6 +85,64 @@ TEST(ParticipantDialog, EnteredParticipantWithAStatusCodeInEachDisciplineIsReadB
             std::tuple(Oem("Müller"), Oem("Jürgen"), "1995", Oem("WÜ"), "Jugend", 6543, 75450, 0,
                        Ints{-1, -2, -3, -4, -5, -6}, Ints{1, 2, 3, 4, 5, 6}, Ints{6, 5, 4, 3, 2, 1}, 1234, 935, 4,
                        TTeilnehmer::kAusserKonkurrenz | TTeilnehmer::kDirektQualifiziert | TTeilnehmer::kMeldet));
+}
+
+// Zeit 1 as an official fills it in: a click on a character (kEnd behind the
+// text, kTab entering by Shift+Tab from the deduction), then keys ("^" Home,
+// "<" Backspace, ">" Delete). OK stores exactly the time the field shows; a
+// field that shows no time refuses OK (time -1: the stored one stays).
+TEST(ParticipantDialog, ATimeIsTypedIntoItsPositionsAndStoredAsShown) {
+  constexpr int kEnd = 99, kTab = -1;
+  const struct {
+    bool hundredths;
+    int32_t stored;
+    int click;
+    const char* keys;
+    std::string shown;
+    int32_t time;
+  } cases[] = {
+      {true, 0, kEnd, "1:05,32", "1:05,32", 6532},   {true, 0, kEnd, "^10532", "1:05,32", 6532},
+      {true, 0, 1, "10532", "1:05,32", 6532},        {true, 0, kEnd, "123456", "12:34,56", 75456},
+      {true, 0, kEnd, "1x23", "0:01,23", 123},       {true, 6532, kTab, "3250", "0:32,50", 3250},
+      {true, 6532, kEnd, "132,5", "1:32,50", 9250},  {true, 6532, 3, "7", "1:07,32", 6732},
+      {true, 6532, 5, "<", "1:00,32", 6032},         {true, 6532, 3, ">>", "1:00,02", 6002},
+      {true, 14532, 2, "7,", "2:07,32", 12732},      {true, 75456, 0, "9:", "9:34,56", 57456},
+      {true, 75456, 4, "9", "12:39,56", 75956},      {true, 6532, 2, "7", "1:75,32", -1},
+      {false, 0, kEnd, "1:05,3", "1:05,3", 6530},    {false, 0, kEnd, "^1053", "1:05,3", 6530},
+      {false, 0, 1, "1053", "1:05,3", 6530},         {false, 0, kEnd, "12345", "12:34,5", 75450},
+      {false, 6530, kTab, "325", "0:32,5", 3250},    {false, 6530, 3, "7", "1:07,3", 6730},
+      {false, 6530, 5, "<", "1:00,3", 6030},         {false, 6530, 3, ">>", "1:00,0", 6000},
+      {false, 14530, 2, "7,", "2:07,3", 12730},      {false, 75450, 0, "9:", "9:34,5", 57450},
+      {false, 75450, 4, "9", "12:39,5", 75950},      {false, 6530, 2, "7", "1:75,3", -1},
+  };
+  for (const auto& c : cases) {
+    ScriptedDesktop desk;
+    TTeilnehmer t;
+    t.SetTime(1, c.stored);
+    std::string shown;
+    const int r = Edit(*Competition(true, c.hundredths), t, [&](QDialog& d) {
+      auto* e = Child<QLineEdit>(d, "ZeitEdit1");
+      if (c.click == kTab) {
+        ClickCharacter(*Child<QLineEdit>(d, "AbzugEdit1"), kEnd);
+        QTest::keyClick(Child(d, "AbzugEdit1"), Qt::Key_Tab, Qt::ShiftModifier);
+      } else {
+        ClickCharacter(*e, c.click);
+      }
+      for (const char* k = c.keys; *k; ++k) {
+        const std::map<char, Qt::Key> special = {{'^', Qt::Key_Home}, {'<', Qt::Key_Backspace}, {'>', Qt::Key_Delete}};
+        special.count(*k) ? QTest::keyClick(e, special.at(*k)) : QTest::keyClicks(e, std::string(1, *k).c_str());
+      }
+      shown = e->text().toStdString();
+    }, &desk);
+    const bool refused = c.time < 0;
+    const std::vector<std::string> warning = {std::string("Ungültige Zeitangabe. Bitte die Zeit in der Form ") +
+                                              (c.hundredths ? "m:ss,hh" : "m:ss,t") + " eingeben."};
+    EXPECT_EQ(std::tuple(shown, t.Time(1), r, desk.Messages()),
+              std::tuple(c.shown, refused ? c.stored : c.time, refused ? mrCancel : mrOk,
+                         refused ? warning : std::vector<std::string>{}))
+        << c.hundredths << " " << c.stored << " " << c.click << " " << c.keys;
+    EXPECT_TRUE(refused || TTimeEdit::TimeText(t.Time(1), c.hundredths).toStdString() == shown);
+  }
 }
 
 TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
