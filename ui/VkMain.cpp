@@ -174,12 +174,7 @@ void TMainForm::CreateCommands() {
   AddCommand("EditDelItem", Text(u"&Löschen"), Text(u"Löschen des markierten Objekts"), {Key(Qt::Key_Delete)},
              [this] { document_->DeleteParticipant(CurrentParticipant(), CurrentAgeClass(), true); });
   AddCommand("EditFindItem", Text(u"&Suchen..."), Text(u"Teilnehmer bzw. Mannschaft suchen"), {ctrl(Qt::Key_S)},
-             [this] {
-               TFindDialog* dlg = FindDialog();
-               dlg->show();
-               dlg->raise();
-               dlg->activateWindow();
-             });
+             [this] { FindDialog()->Open(); });
   AddCommand("EditNewItem", Text(u"Teil&nehmer einfügen..."),
              Text(u"Neuen Teilnehmer bzw. neue Mannschaft in die Altersklasse einfügen"), {Key(Qt::Key_Insert)},
              [this] { EditNewItemClick(); });

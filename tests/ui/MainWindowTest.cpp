@@ -103,20 +103,27 @@ TEST_F(MainWindowTest, StatusLineOnAParticipantAndOnTheEmptyRow) {
                        Texts{"TTeilnehmerDlg", "TTeilnehmerDlg"}, "1/4/4"));
 }
 
-TEST_F(MainWindowTest, FindsInAnotherClassOrSaysNotFound) {
+// Ctrl+S, a name typed, Enter, Escape: the dialog opens ready for typing,
+// again with the last text selected.
+TEST_F(MainWindowTest, FindsWhatIsTypedInAnotherClassOrSaysNotFound) {
   auto w = Open(Write("find.ERG"));
-  TFindDialog* find = w->FindDialog();
-  auto search = [&](const QString& text) {
-    find->SetFindText(text);
-    find->findChild<QPushButton*>("FindBtn")->click();
+  auto search = [&](const char* text) {
+    QTest::keyClick(w->Grid(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w->FindDialog(); }));
+    QWidget* typing = QApplication::focusWidget() ? QApplication::focusWidget() : w->FindDialog();
+    QTest::keyClicks(typing, text);
+    QTest::keyClick(typing, Qt::Key_Return);
+    QTest::keyClick(w->FindDialog(), Qt::Key_Escape);
+    w->activateWindow();  // as the window manager does
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w.get(); }));
     const GridRect r = w->Grid()->Selection();
     return std::tuple(S(FromOem(w->CurrentAgeClass()->Name())), r.left, r.top, r.right, r.bottom);
   };
-  const auto hit = search(QStringLiteral("ztürk"));
-  const auto miss = search(QStringLiteral("Xyz"));
+  const auto hit = search("wei");
+  const auto miss = search("xyz");
   EXPECT_EQ(std::tuple(hit, miss, desk.Messages()),
-            std::tuple(std::tuple("Jugend (männlich)", 1, 3, 10, 3), std::tuple("Jugend (männlich)", 1, 3, 10, 3),
-                       Texts{"Suchtext 'Xyz' nicht gefunden."}));
+            std::tuple(std::tuple("Jugend (männlich)", 1, 4, 10, 4), std::tuple("Jugend (männlich)", 1, 4, 10, 4),
+                       Texts{"Suchtext 'xyz' nicht gefunden."}));
 }
 
 // Delete asks first and empties the selection; the window of the document
