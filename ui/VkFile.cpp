@@ -355,9 +355,9 @@ bool TVkFile::EditAgeClass(TAltersklasse* ageClass) {
 }
 
 TAltersklasse* TVkFile::NewAgeClass(const TAltersklasse* model) {
-  if (!model || competition_->GetCount() >= kMaxCollectionSize) return nullptr;
+  if (competition_->GetCount() >= kMaxCollectionSize) return nullptr;
   Operation op(*this);
-  TAltersklasse* ageClass = AddAgeClassLike(owner_, *competition_, *model, QString());
+  TAltersklasse* ageClass = AddAgeClassLike(owner_, *competition_, model, QString());
   if (!ageClass) return nullptr;
   BusyScope busy;
   competition_->Sort();

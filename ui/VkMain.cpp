@@ -558,9 +558,9 @@ void TMainForm::UpdateActions() {
   const bool hasParticipant = CurrentParticipant() != nullptr;
   for (const char* name : {"EditCutItem", "EditCopyItem", "EditDelItem", "EditEditItem"})
     Action(name)->setEnabled(hasParticipant);
-  // Without an age class nothing can be pasted, inserted or edited in one.
-  for (const char* name : {"EditPasteItem", "EditNewItem", "AltersklasseEinfuegenItem", "AltersklasseBearbeitenItem",
-                           "AltersklasseLoeschenItem"})
+  // Without an age class nothing can be pasted, inserted or edited in one;
+  // a class can always be added.
+  for (const char* name : {"EditPasteItem", "EditNewItem", "AltersklasseBearbeitenItem", "AltersklasseLoeschenItem"})
     Action(name)->setEnabled(hasClass);
 }
 

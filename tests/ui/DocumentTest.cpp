@@ -227,9 +227,9 @@ TEST_F(DocumentTest, CommandsOnTheCurrentClassDoNothingWithoutOneAndADeletedClas
   TVkFile doc(nullptr, Write("Leer.ERG", std::make_unique<TWettkampf>()));
   TAltersklasse* none = doc.AgeClass(0);
   EXPECT_EQ(std::tuple(none, doc.PasteParticipant(none), doc.NewParticipant(none), doc.EditAgeClass(none),
-                       doc.NewAgeClass(none), doc.DeleteAgeClass(none), doc.DeleteParticipant(nullptr, none, true),
+                       doc.DeleteAgeClass(none), doc.DeleteParticipant(nullptr, none, true),
                        doc.ChangeParticipant(nullptr, none), doc.EditParticipant(nullptr), doc.Modified()),
-            std::tuple(nullptr, false, nullptr, false, nullptr, false, false, false, int(mrCancel), false));
+            std::tuple(nullptr, false, nullptr, false, false, false, false, int(mrCancel), false));
   EXPECT_TRUE(desk.asked.empty());
 
   doc.New(8, 2007);
