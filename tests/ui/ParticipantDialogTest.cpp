@@ -18,6 +18,13 @@ std::unique_ptr<TWettkampf> Competition(bool individual, bool hundredths) {
                 hundredths ? TWettkampfDaten::kOptHundredths : 0);
 }
 
+// A person with a name, which OK asks for.
+TTeilnehmer Named() {
+  TTeilnehmer t;
+  t.SetName(true, "Koch");
+  return t;
+}
+
 // Runs the dialog on `t` with the script's act, then reads it back into `t`
 // unless it was cancelled.
 int Edit(const TWettkampf& w, TTeilnehmer& t, std::function<void(QDialog&)> act, ScriptedDesktop* outer = nullptr) {
@@ -117,7 +124,7 @@ TEST(ParticipantDialog, ATimeIsTypedIntoItsPositionsAndStoredAsShown) {
   };
   for (const auto& c : cases) {
     ScriptedDesktop desk;
-    TTeilnehmer t;
+    TTeilnehmer t = Named();
     t.SetTime(1, c.stored);
     std::string shown;
     const int r = Edit(*Competition(true, c.hundredths), t, [&](QDialog& d) {
@@ -145,6 +152,30 @@ TEST(ParticipantDialog, ATimeIsTypedIntoItsPositionsAndStoredAsShown) {
   }
 }
 
+// OK with a blank name (a team's name) says so and puts the cursor there;
+// the name typed then is stored.
+TEST(ParticipantDialog, OkWantsAName) {
+  using Got = std::tuple<bool, std::string, std::string, std::vector<std::string>>;
+  std::vector<Got> got;
+  for (bool individual : {true, false}) {
+    ScriptedDesktop desk;
+    TTeilnehmer t;
+    bool open = false;
+    std::string focus;
+    const int r = Edit(*Competition(individual, true), t, [&](QDialog& d) {
+      Type(d, individual ? "NameEdit" : "MannschaftEdit", " ");
+      QTest::mouseClick(Child(d, "OKBtn"), Qt::LeftButton);
+      open = d.isVisible();
+      focus = QApplication::focusWidget()->objectName().toStdString();
+      QTest::keyClicks(QApplication::focusWidget(), "Koch");
+      QTest::mouseClick(Child(d, "OKBtn"), Qt::LeftButton);
+    }, &desk);
+    got.emplace_back(open && r == mrOk, focus, t.Name(individual), desk.Messages());
+  }
+  const std::vector<std::string> said = {"Bitte einen Namen eingeben."};
+  EXPECT_EQ(got, (std::vector<Got>{{true, "NameEdit", " Koch", said}, {true, "MannschaftEdit", " Koch", said}}));
+}
+
 TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
   const std::string between = "Der eingegebene Wert liegt nicht zwischen ";
   const std::tuple<const char*, const char*, std::string, std::vector<std::string>> cases[] = {
@@ -157,7 +188,7 @@ TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
   };
   for (const auto& [edit, keys, text, warnings] : cases) {
     ScriptedDesktop desk;
-    TTeilnehmer t;
+    TTeilnehmer t = Named();
     std::string shown;
     // Closed with OK by the desktop.
     const int r = Edit(*Competition(true, false), t, [&](QDialog& d) { Type(d, edit, keys), shown = Text(d, edit); },
@@ -173,7 +204,7 @@ TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
 // three digits, the status code -100, CPR points beyond 9999,99 and beyond
 // the edit's eight digits, a clock of 25:30), and a team's name.
 TEST(ParticipantDialog, AnUntouchedOkKeepsEveryStoredValue) {
-  TTeilnehmer t;
+  TTeilnehmer t = Named();
   t.SetTime(3, 75456);
   t.SetHeat(1, 1000);
   t.SetHeat(2, 32767);
@@ -217,7 +248,7 @@ TEST(ParticipantDialog, AnUntouchedOkKeepsEveryStoredValue) {
 
 TEST(ParticipantDialog, AbsentAndExcludedButtons) {
   auto w = Competition(true, false);
-  TTeilnehmer t;
+  TTeilnehmer t = Named();
   t.SetDeduction(3, 2);
   ASSERT_EQ(Edit(*w, t, [](QDialog& d) { Click(d, "AbwesendBtn"); }), mrOk);
   const auto absent = std::tuple(Deductions(t), t.CprValue());
