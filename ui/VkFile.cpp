@@ -266,7 +266,14 @@ bool TVkFile::AddFromFile(const QString& fileName) {
 
 bool TVkFile::ImportText(const QString& fileName) {
   Operation op(*this);
+  const int before = competition_->ParticipantCount();
   const bool read = LoadCompetition(NativePath(fileName), *competition_, kCodeText);
+  // Another kind of file (a result file chosen under the text filter) adds
+  // nobody: that is said, and the document is as it was.
+  if (competition_->ParticipantCount() == before) {
+    TheDesktop().Inform(QStringLiteral("Es wurden keine Teilnehmer importiert."));
+    return false;
+  }
   SetModified(true);
   return read;
 }

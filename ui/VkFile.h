@@ -124,7 +124,9 @@ class TVkFile : public QObject {
   // when the file could not be read (reported). True when it was read.
   bool AddFromFile(const QString& fileName);
   // Appends the participants of a semicolon-separated text file to the
-  // competition. Modified whatever the outcome; true when the file was read.
+  // competition. Modified when it added any; when none, "Es wurden keine
+  // Teilnehmer importiert." and false. Otherwise true when the file was read
+  // to its end.
   bool ImportText(const QString& fileName);
 
   // --- participants

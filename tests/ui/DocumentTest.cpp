@@ -161,15 +161,18 @@ TEST_F(DocumentTest, MergesASecondResultFileAfterEmptyingTheSelection) {
             std::tuple(8, 5, 0, true));
 }
 
-TEST_F(DocumentTest, ImportsParticipantsFromATextFile) {
+TEST_F(DocumentTest, ImportsParticipantsFromATextFileAndSaysWhenItAddsNone) {
   TVkFile doc(nullptr, Write("Quelle.ERG"));
+  const bool fromResultFile = doc.Import(Path("Quelle.ERG"), TVkFile::kImportText);
+  const auto none = std::tuple(fromResultFile, doc.Modified(), desk.Messages());
   std::ofstream(Path("Liste.txt").toStdString(), std::ios::binary)
       << "Kopf\r\n;AK 12;m;M\xFCller;Max;1995;dlrg;1:05,4;;0\r\n";
   EXPECT_TRUE(doc.Import(Path("Liste.txt"), TVkFile::kImportText));
   const TAltersklasse& ak = *ClassNamed(doc, "AK 12m");
   ASSERT_EQ(ak.GetCount(), 1);
-  EXPECT_EQ(std::tuple(ak.At(0)->Name(true), ak.At(0)->Gliederung(), ak.At(0)->Time(1), doc.Modified()),
-            std::tuple(Oem("Müller"), "DLRG", 6540, true));
+  EXPECT_EQ(std::tuple(none, ak.At(0)->Name(true), ak.At(0)->Gliederung(), ak.At(0)->Time(1), doc.Modified()),
+            std::tuple(std::tuple(false, false, Texts{"Es wurden keine Teilnehmer importiert."}), Oem("Müller"), "DLRG",
+                       6540, true));
 }
 
 TEST_F(DocumentTest, OperationDialogsModifyOnOkOnlyAndThoseThatDisposeEmptyTheSelection) {
