@@ -29,21 +29,25 @@ std::string Duplicate(const std::string& name) {
 }  // namespace
 
 // The core's messages reach the user through the hook; during one command
-// each shows once, and more than ten different ones the rest in one box.
+// each shows once: ten at once, a hundred in one box at the end, the rest
+// only counted there.
 TEST(WindowRoutines, CoreMessagesReachTheUserOnceEachPerCommandAndTheRestInOneBox) {
   ScriptedDesktop desk;
-  std::vector<std::string> shown, held;
   size_t duringCommand = 0;
   {
     CommandScope command;
     CommandScope nested;
     TWettkampf c;
     for (int round = 0; round < 3; ++round)
-      for (int i = 1; i <= 12; ++i) AddAgeClass(c, "Jüngste " + std::to_string(i));
+      for (int i = 1; i <= 115; ++i) AddAgeClass(c, "Jüngste " + std::to_string(i));
     duringCommand = desk.Messages().size();
   }
-  for (int i = 1; i <= 12; ++i) (i <= 10 ? shown : held).push_back(Duplicate("Jüngste " + std::to_string(i)));
-  shown.push_back(held[0] + "\n\n" + held[1]);
+  std::vector<std::string> shown;
+  std::string listed;
+  for (int i = 1; i <= 110; ++i)
+    i <= 10 ? shown.push_back(Duplicate("Jüngste " + std::to_string(i)))
+            : void(listed += Duplicate("Jüngste " + std::to_string(i)) + "\n\n");
+  shown.push_back(listed + "… und 5 weitere Meldungen.");
   // Outside a command every message shows.
   ErrorMsgProc(Oem("Zeile 1\rZeile 2"));
   ErrorMsgProc(Oem("Zeile 1\rZeile 2"));
