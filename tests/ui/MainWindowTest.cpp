@@ -47,14 +47,23 @@ class MainWindowTest : public FolderTest {
   static std::string Label(const TMainForm& w, const char* name) { return S(w.findChild<QLabel*>(name)->text()); }
 };
 
+// Columns and captions; every cell's text fits its column, status codes too.
 TEST_F(MainWindowTest, ColumnsAndRowsOfThreeDisciplines) {
   std::vector<std::tuple<int, int, std::string>> got;
   for (auto [individual, cpr] : {std::pair{true, false}, {true, true}, {false, false}, {false, true}}) {
-    auto w = Open(Write("three.ERG", Jugend(3, 2, individual ? TWettkampfDaten::kIndividual : TWettkampfDaten::kTeams,
-                                            cpr ? TAltersklasse::kCprScored : 0)));
+    auto c = Jugend(3, 2, individual ? TWettkampfDaten::kIndividual : TWettkampfDaten::kTeams,
+                    cpr ? TAltersklasse::kCprScored : 0);
+    TTeilnehmer& t = *c->At(0)->At(0);
+    t.SetDeduction(1, -5), t.SetDeduction(2, -100), t.SetDeduction(3, -4), t.SetCprValue(-400);
+    auto w = Open(Write("three.ERG", std::move(c)));
     const TParticipantGridModel& m = w->Grid()->Model();
     std::string captions;
-    for (int c = 0; c < m.columnCount(); ++c) captions += S(m.headerData(c, Qt::Horizontal).toString()) + "|";
+    for (int c = 0; c < m.columnCount(); ++c) {
+      captions += S(m.headerData(c, Qt::Horizontal).toString()) + "|";
+      for (int r = 1; c > 0 && r < m.rowCount(); ++r)
+        if (w->Grid()->fontMetrics().horizontalAdvance(m.CellText(r, c)) + 2 > w->Grid()->columnWidth(c))
+          captions += "clipped " + S(m.CellText(r, c)) + "|";
+    }
     got.emplace_back(m.columnCount(), m.rowCount(), captions);
   }
   const std::string discs = "Zeit1|Abz1|Pkt1|Lauf1|Bahn1|Zeit2|Abz2|Pkt2|Lauf2|Bahn2|Zeit3|Abz3|Pkt3|Lauf3|Bahn3|";
