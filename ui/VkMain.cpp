@@ -453,12 +453,14 @@ void TMainForm::OpenFile(const QString& name) {
   SetDocument(nullptr);
   SetDocument(std::make_unique<TVkFile>(this, name));
   currentTab_ = 0;
+  hintTab_ = -1;
   RefreshAll();
 }
 
 void TMainForm::NewFile(uint16_t kind, uint16_t year) {
   if (!document_ || !document_->ModifiedQueryOk()) return;
   currentTab_ = 0;
+  hintTab_ = -1;
   document_->New(kind, year);
   RefreshAll();
 }
@@ -547,6 +549,10 @@ void TMainForm::ShowStatus() {
                                   .arg(ak->FirstYear())
                                   .arg(ak->LastYear())
                             : QString();
+    // Another class shown (another tab, file or competition): the line
+    // names it, wherever the mouse is.
+    if (hint != grid_->statusTip() || currentTab_ != hintTab_) statusLine_->setText(hint);
+    hintTab_ = currentTab_;
     grid_->setStatusTip(hint);
     ageTabSet_->setStatusTip(hint);
   }

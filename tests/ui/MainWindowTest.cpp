@@ -114,6 +114,21 @@ TEST_F(MainWindowTest, StatusLineOnAParticipantAndOnTheEmptyRow) {
 
 // Ctrl+S, a name typed, Enter, Escape: the dialog opens ready for typing,
 // again with the last text selected.
+// After another file (here the same again, with a menu's hint in the line)
+// and after a tab change the status line names the class the grid shows.
+TEST_F(MainWindowTest, TheStatusLineNamesTheClassShown) {
+  const QString file = Write("a.ERG");
+  auto w = Open(file);
+  w->Action("FileOpenItem")->showStatusText(w->menuBar());
+  desk.AnswerFile(file);
+  QTest::keyClick(w->Grid(), Qt::Key_F3);
+  const std::string opened = Label(*w, "StatusLine");
+  QTest::keyClick(w->Grid(), Qt::Key_N, Qt::AltModifier);
+  EXPECT_EQ(std::tuple(opened, Label(*w, "StatusLine")),
+            std::tuple("Anzeige der Altersklasse AK 12m (1995 - 1996)",
+                       "Anzeige der Altersklasse Jugend (weiblich) (1990 - 1991)"));
+}
+
 TEST_F(MainWindowTest, FindsWhatIsTypedInAnotherClassOrSaysNotFound) {
   auto w = Open(Write("find.ERG"));
   auto search = [&](const char* text) {
