@@ -109,6 +109,28 @@ TEST(WindowRoutines, TheProgramsDesktopSpeaksGerman) {
             std::tuple(QString("9.999,00"), QString("Abbrechen")));
 }
 
+// The boxes of a file that fails to load at start stand over the main
+// window, which is not active yet then.
+TEST(WindowRoutines, BoxesWhileAFileLoadsAtStartStandOverTheMainWindow) {
+  const std::string path = ::testing::TempDir() + "kaputt.ERG";
+  std::ofstream(path) << "kein Ergebnis";
+  TMainForm w;
+  w.show();
+  std::vector<std::pair<std::string, bool>> boxes;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      boxes.emplace_back(box->text().toStdString(), box->parentWidget() == &w);
+      box->buttons().first()->click();
+    }
+  });
+  answer.start(10);
+  w.Start({QString::fromStdString(path)});
+  std::remove(path.c_str());
+  EXPECT_EQ(boxes, (std::vector<std::pair<std::string, bool>>{{"Unbekanntes Ergebnisdateiformat.", true},
+                                                                {"Fehler beim Laden der Datei.", true}}));
+}
+
 // The application object is made before any test: a write into a pipe
 // whose reader has gone fails instead of ending the program.
 TEST(WindowRoutines, AWriteIntoAPipeWithoutReaderFails) {
