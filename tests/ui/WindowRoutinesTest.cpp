@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QMessageBox>
+#include <QToolButton>
 
 #include "About.h"
 #include "OemText.h"
@@ -13,6 +14,7 @@
 #include "UiTestSupport.h"
 #include "VkMain.h"
 #include "VkWMisc.h"
+#include "YrPrev.h"
 
 namespace {
 
@@ -129,6 +131,18 @@ TEST(WindowRoutines, BoxesWhileAFileLoadsAtStartStandOverTheMainWindow) {
   std::remove(path.c_str());
   EXPECT_EQ(boxes, (std::vector<std::pair<std::string, bool>>{{"Unbekanntes Ergebnisdateiformat.", true},
                                                                 {"Fehler beim Laden der Datei.", true}}));
+}
+
+// Where the window manager does not maximise it, the preview opens with
+// every button of its speed bar in sight, on a 1280 x 800 screen too.
+TEST(WindowRoutines, ThePreviewOpensWithEveryButtonInSight) {
+  TPreviewForm form;
+  form.Setup(nullptr, 1, 2100, 2970);
+  form.setWindowState(Qt::WindowNoState);
+  form.show();
+  QCoreApplication::processEvents();
+  auto* overflow = form.findChild<QToolButton*>("qt_toolbar_ext_button");
+  EXPECT_TRUE(overflow && !overflow->isVisible() && form.width() <= 1280 && form.height() <= 800) << form.width();
 }
 
 // The application object is made before any test: a write into a pipe
