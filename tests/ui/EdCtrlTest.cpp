@@ -1,13 +1,12 @@
-// The validated edits, the time and the clock edit: typed and pasted texts
-// with their values and warnings, the checks on leaving and on OK, and what
-// the user left alone.
+// The validated edits: typed and pasted texts with their values and
+// warnings, the checks on leaving and on OK. (The time and clock fields are
+// typed into in the participant dialog's tests.)
 
 #include <QClipboard>
 #include <QMessageBox>
 #include <QVBoxLayout>
 
 #include "EdCtrl.h"
-#include "TimeEdit.h"
 #include "UiTestSupport.h"
 
 namespace {
@@ -26,15 +25,6 @@ std::unique_ptr<ValidatedDialog> MakeDialog(std::initializer_list<QWidget*> edit
   QObject::connect(dlg->findChild<QPushButton*>("OKBtn"), &QPushButton::clicked, dlg.get(), &QDialog::accept);
   QObject::connect(dlg->findChild<QPushButton*>("CancelBtn"), &QPushButton::clicked, dlg.get(), &QDialog::reject);
   return dlg;
-}
-
-// Replaces the text as a user would: select all, type (no keys: delete).
-void Retype(QLineEdit& edit, const char* keys) {
-  edit.selectAll();
-  if (*keys)
-    QTest::keyClicks(&edit, keys);
-  else
-    QTest::keyClick(&edit, Qt::Key_Delete);
 }
 
 const std::string kBetween = "Der eingegebene Wert liegt nicht zwischen ";
@@ -167,47 +157,4 @@ TEST(ValidatedEdits, HundredthsRoundHalfToEven) {
   edit.SetPrecision(4);
   edit.SetValue(1234.5678);
   EXPECT_EQ(std::tuple(shown, edit.text()), std::tuple("12,34", "1235,00"));
-}
-
-TEST(TimeEdit, WhatTheUserLeftAloneComesBackAsItWasSet) {
-  TTimeEdit edit;
-  std::vector<int32_t> times;
-  // Hundredths the field does not show, a hundred minutes, a damaged value.
-  for (int32_t t : {75456, 6000000, -3}) {
-    edit.SetTime(t);
-    times.push_back(edit.Time());
-  }
-  edit.SetTime(75456);
-  edit.SetWithHundredths(true);  // shown again, still unchanged
-  const std::string withHundredths = edit.text().toStdString();
-  edit.SetWithHundredths(false);
-  edit.setText("12:34,5");  // typed over with what was shown
-  times.push_back(edit.Time());
-  Retype(edit, "12346");
-  times.push_back(edit.Time());
-  EXPECT_EQ(std::tuple(times, withHundredths),
-            std::tuple(std::vector<int32_t>{75456, 6000000, -3, 75456, 75460}, std::string("12:34,56")));
-}
-
-TEST(TimeEdit, LeavingWritesThePlainTimeAndOkRefusesAClockThatIsNone) {
-  ScriptedDesktop desk;
-  auto* time = new TTimeEdit;
-  auto* clock = new TClockEdit;
-  auto dlg = MakeDialog({time, clock});
-  time->SetWithHundredths(true);
-  time->SetTime(75456);
-  std::string typed, left;
-  desk.AnswerDialog("TestDlg", mrOk, [&](QDialog&) {
-    time->setFocus();
-    time->home(false);
-    QTest::keyClicks(time, "0");
-    typed = time->text().toStdString();
-    clock->setFocus();
-    left = time->text().toStdString();
-    clock->setText("25:00");
-  });
-  const int r = TheDesktop().RunModal(*dlg);
-  EXPECT_EQ(std::tuple(r, typed, left, time->Time(), desk.Messages()),
-            std::tuple(mrCancel, "02:34,56", "2:34,56", 15456,
-                       std::vector<std::string>{"Ungültige Uhrzeit. Bitte die Uhrzeit in der Form hh:mm eingeben."}));
 }

@@ -185,6 +185,7 @@ TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
       {"AbzugEdit1", "99999", "9999", {}},
       {"AbzugEdit1", "-7", "-7", {between + "-6 und 9999."}},
       {"LaufEdit2", "-1", "-1", {between + "0 und 999."}},
+      {"HLWZeitEdit", "2500", "25:00", {"Ungültige Uhrzeit. Bitte die Uhrzeit in der Form hh:mm eingeben."}},
   };
   for (const auto& [edit, keys, text, warnings] : cases) {
     ScriptedDesktop desk;
@@ -198,14 +199,17 @@ TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
   }
 }
 
-// What the user leaves alone survives OK byte for byte: a time the field
-// cannot show in full (hundredths in a competition without them), stored
+// What the user leaves alone survives OK byte for byte: times the field
+// cannot show in full (hundredths in a competition without them, a hundred
+// minutes, a negative value from a damaged file), stored
 // values beyond the edits' ranges (a heat of 1000, a lane and a station of
 // three digits, the status code -100, CPR points beyond 9999,99 and beyond
 // the edit's eight digits, a clock of 25:30), and a team's name.
 TEST(ParticipantDialog, AnUntouchedOkKeepsEveryStoredValue) {
   TTeilnehmer t = Named();
   t.SetTime(3, 75456);
+  t.SetTime(4, 6000000);
+  t.SetTime(5, -3);
   t.SetHeat(1, 1000);
   t.SetHeat(2, 32767);
   t.SetLane(1, 120);
