@@ -77,15 +77,18 @@ QString RightAligned(const QString& digits, int decimals) {
   return Layout(all.left(minutes), all.mid(minutes, 2), all.right(decimals));
 }
 
-// The first digit position from i on; the text's length when none.
+bool IsSeparator(QChar c) { return c == u':' || c == u','; }
+
+// The first digit position (a blank one of a masked field too) from i on;
+// the text's length when none.
 int NextDigit(const QString& text, int i) {
-  while (i < text.size() && !IsAsciiDigit(text[i])) ++i;
+  while (i < text.size() && IsSeparator(text[i])) ++i;
   return i;
 }
 
 // The last digit position before i; -1 when none.
 int PreviousDigit(const QString& text, int i) {
-  for (--i; i >= 0 && !IsAsciiDigit(text[i]); --i) {
+  for (--i; i >= 0 && IsSeparator(text[i]); --i) {
   }
   return i;
 }
@@ -111,10 +114,10 @@ int CharacterAt(QLineEdit& edit, const QPoint& pos) {
 void PlaceCursorAtClick(QLineEdit& edit, QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || (event->modifiers() & Qt::ShiftModifier)) return;
   const int c = std::max(0, CharacterAt(edit, event->position().toPoint()));
-  if (c >= edit.text().size())
+  if (c >= edit.displayText().size())
     edit.selectAll();
   else
-    edit.setCursorPosition(NextDigit(edit.text(), c));
+    edit.setCursorPosition(NextDigit(edit.displayText(), c));
 }
 
 // Keeps edits the field does not make itself (the context menu's paste and
@@ -264,7 +267,7 @@ void TTimeEdit::Clear(bool backward) {
 
 void TTimeEdit::Paste() {
   const std::optional<int32_t> t = ParseTime(QGuiApplication::clipboard()->text().trimmed(), withHundredths_);
-  if (!t || *t >= kHundredMinutes) return TheDesktop().Beep();
+  if (!t) return TheDesktop().Beep();
   const QString shown = TimeText(*t, withHundredths_);
   Show(shown, int(shown.size()));
 }
@@ -325,7 +328,7 @@ void TTimeEdit::focusOutEvent(QFocusEvent* event) {
   entering_ = false;
   // The plain form of the time the field shows, before the check runs.
   if (IsChanged())
-    if (std::optional<int32_t> t = ParseTime(text(), withHundredths_); t && *t < kHundredMinutes) {
+    if (std::optional<int32_t> t = ParseTime(text(), withHundredths_)) {
       const QString plain = TimeText(*t, withHundredths_);
       if (plain != text()) setText(plain);
     }
