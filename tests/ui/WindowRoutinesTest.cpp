@@ -89,7 +89,7 @@ TEST(WindowRoutines, AnExceptionInAnEventIsShownAndTheProgramGoesOn) {
 // The program's own boxes speak German and stand over the main window, also
 // while a file that fails to load at start has it not active yet.
 TEST(WindowRoutines, TheProgramsBoxesSpeakGermanOverTheMainWindow) {
-  const std::string path = ::testing::TempDir() + "kaputt.ERG";
+  const std::string path = ::testing::TempDir() + "kaputt-" + std::to_string(::getpid()) + ".ERG";
   std::ofstream(path) << "kein Ergebnis";
   TMainForm w;
   w.show();
