@@ -46,6 +46,14 @@ TFindDialog::TFindDialog(QWidget* parent)
   layout->setColumnStretch(1, 1);
 }
 
+void TFindDialog::Open() {
+  show();
+  raise();
+  activateWindow();
+  findEdit_->setFocus(Qt::ShortcutFocusReason);
+  findEdit_->selectAll();
+}
+
 QString TFindDialog::FindText() const { return findEdit_->text(); }
 
 void TFindDialog::SetFindText(const QString& text) { findEdit_->setText(text); }

@@ -10,6 +10,7 @@
 #include <QStyleOptionHeader>
 
 #include "OemText.h"
+#include "VkBasis.h"
 #include "VkAltersk.h"
 #include "VkFile.h"
 #include "VkSpalten.h"
@@ -130,10 +131,36 @@ void TDrawGrid::ShowAgeClass(const TVkFile* document, int ageClassIndex) {
   viewport()->update();
 }
 
+namespace {
+
+// Deductions and CPR points show status codes ("####", "n.er.") instead of
+// numbers.
+bool ShowsStatusCodes(int16_t column) {
+  using namespace VkSpalten;
+  int d;
+  DisciplineField field;
+  return column == kColCpr || (SplitDisciplineColumn(column, d, field) && field == DisciplineField::Deduction);
+}
+
+// The widest status text as the delegate draws it: 2 pixels in, as many out.
+int StatusTextWidth(const QFontMetrics& metrics) {
+  int widest = 0;
+  for (int32_t code : {-1, -2, -3, -4, -5, -6, -100})
+    widest = std::max(widest, metrics.horizontalAdvance(FromOem(CodeToText(code))));
+  return widest + 4;
+}
+
+}  // namespace
+
 void TDrawGrid::SetWidths() {
   const QFontInfo info(font());
   const int pointSize = info.pointSize() > 0 ? info.pointSize() : 9;
-  for (int c = 0; c < model_.columnCount(); ++c) setColumnWidth(c, ColumnWidth(model_.ShownColumn(c)) * pointSize);
+  const int statusWidth = StatusTextWidth(fontMetrics());
+  for (int c = 0; c < model_.columnCount(); ++c) {
+    const int16_t column = model_.ShownColumn(c);
+    const int width = ColumnWidth(column) * pointSize;
+    setColumnWidth(c, ShowsStatusCodes(column) ? std::max(width, statusWidth) : width);
+  }
   verticalHeader()->setFixedWidth(ColumnWidth(model_.ShownColumn(0)) * pointSize);
 }
 

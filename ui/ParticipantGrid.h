@@ -92,8 +92,9 @@ class TDrawGrid : public QTableView {
   const TParticipantGridModel& Model() const { return model_; }
 
   // Shows the age class: columns, rows and widths anew (a column is
-  // ColumnWidth characters times the font's size in points); the current
-  // cell stays where it was, held within rows 1..n+1 and columns 1..last.
+  // ColumnWidth characters times the font's size in points, one that shows
+  // status codes at least as wide as the widest of them); the current cell
+  // stays where it was, held within rows 1..n+1 and columns 1..last.
   void ShowAgeClass(const TVkFile* document, int ageClassIndex);
 
   int RowCount() const { return model_.rowCount(); }

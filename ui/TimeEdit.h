@@ -1,15 +1,24 @@
 // Entry fields for a swimming time and for a clock time, used wherever a
 // dialog shows a stored time for editing.
 //
-// TTimeEdit holds a time in hundredths of a second. It is typed like the
-// masked field "0:00,00" (or "0:00,0" when the competition keeps no
-// hundredths): digits only, the separators appear by themselves ("10543"
-// shows "1:05,43"), and a position not yet typed counts 0 ("1:2" is 1:20,00;
-// leaving the field shows the completed text). Ten minutes and more take two
-// digits of minutes: typed with a colon after them ("12:3456"), or simply by
-// typing one digit more than the one-digit form holds ("123456" is 12:34,56).
-// Two-digit minutes keep the hundredths digit in a competition with
-// hundredths, so what the user sees is what is stored.
+// TTimeEdit holds a time in hundredths of a second and behaves as the masked
+// field "0:00,00" ("0:00,0" when the competition keeps no hundredths): it
+// always shows a whole time, and a typed digit fills the digit position at
+// the cursor (overwrite) and moves on past a separator. Ten minutes and more
+// show two digits of minutes ("12:34,56").
+//   - A click on a character puts the cursor on that digit (on a separator:
+//     on the digit after it); a click behind the text selects the whole time,
+//     as entering the field with Tab does.
+//   - Typing into a selection, or into a field that shows zero, starts a
+//     fresh time: its digits fill the field from the right, so "10532" is
+//     1:05,32 and "123456" 12:34,56 ("1053" 1:05,3 without hundredths).
+//   - A typed ":" or "," moves the cursor to the group after it; the digits
+//     typed before it in its group become that group ("1:5," is 1:05,..;
+//     "9:" over "12:34,56" is 9:34,56), as a user writing the time means.
+//   - Backspace and Delete set a position to 0 instead of shifting the rest;
+//     a pasted text is taken when it reads as a time.
+// What the field shows is what Time() gives; leaving it writes the time in
+// its plain form ("02:34,56" becomes "2:34,56").
 //
 // What the dialog stored is what it gets back unless the user changed the
 // text: Time() returns the value SetTime was given while the text is still
@@ -17,7 +26,8 @@
 // hundred minutes and more, a negative value from a damaged file).
 //
 // TClockEdit holds a clock time HH*100+MM in the masked form "00:00"; a blank
-// position reads 0, and an untouched value comes back as it was given.
+// position reads 0, and an untouched value comes back as it was given. Clicks
+// place the cursor as in the time field.
 //
 // Both are validated edits: a text that is no time (seconds or minutes of 60
 // and more, hours of 24 and more) is refused with a warning when the field is
@@ -27,6 +37,7 @@
 #include <cstdint>
 #include <optional>
 
+#include <QPoint>
 #include <QString>
 
 #include "EdCtrl.h"
@@ -52,18 +63,13 @@ class TTimeEdit : public TYrValEdit {
   // True when the text differs from the one SetTime showed.
   bool IsChanged() const { return text() != shown_; }
 
-  // The text with every position not yet typed as 0, in the field's form
-  // ("1:2" gives "1:20,00" with hundredths, "" gives "0:00,00"); the text
-  // itself when it cannot be laid out as a time.
-  QString CompleteText() const;
-
   // The text the field shows for a time: "m:ss,hh" / "m:ss,t" below ten
   // minutes (as the core writes times), "mm:ss,hh" / "mm:ss,t" from there
   // on; the core's cut text from a hundred minutes on; empty for a negative
   // value.
   static QString TimeText(int32_t t, bool withHundredths);
-  // The time of a text typed into the field (laid out and completed as the
-  // field does); nothing when it is none.
+  // The time of a text ("1:05,32", "10532", "1:2" for 1:20,00, as one
+  // pasted); nothing when it is none.
   static std::optional<int32_t> ParseTime(const QString& text, bool withHundredths);
 
   // Digits and the separators ":" and "," (also ".").
@@ -75,12 +81,31 @@ class TTimeEdit : public TYrValEdit {
   void ShowRangeError() const override;
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  int Decimals() const { return withHundredths_ ? 2 : 1; }
+  void TypeDigit(QChar digit);
+  void TypeSeparator(QChar separator);
+  void Clear(bool backward);
+  void Paste();
+  void Step(bool forward);
+  // Starts a fresh time when the user types into a selection or a zero time.
+  void StartEntryIfFresh();
+  void Show(const QString& text, int cursor);
+
   bool withHundredths_ = false;
   int32_t time_ = 0;
   QString shown_;
+  // The digits of a fresh time while the user types them, right-aligned in
+  // the field; valid while the field still shows entryText_.
+  QString entry_;
+  QString entryText_;
+  bool entering_ = false;
+  QPoint pressPos_;
 };
 
 class TClockEdit : public TYrValEdit {
@@ -103,6 +128,9 @@ class TClockEdit : public TYrValEdit {
   bool IsValid() const override;
   // "Ungültige Uhrzeit. Bitte die Uhrzeit in der Form hh:mm eingeben."
   void ShowRangeError() const override;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   int32_t clock_ = 0;

@@ -266,7 +266,14 @@ bool TVkFile::AddFromFile(const QString& fileName) {
 
 bool TVkFile::ImportText(const QString& fileName) {
   Operation op(*this);
+  const int before = competition_->ParticipantCount();
   const bool read = LoadCompetition(NativePath(fileName), *competition_, kCodeText);
+  // Another kind of file (a result file chosen under the text filter) adds
+  // nobody: that is said, and the document is as it was.
+  if (competition_->ParticipantCount() == before) {
+    TheDesktop().Inform(QStringLiteral("Es wurden keine Teilnehmer importiert."));
+    return false;
+  }
   SetModified(true);
   return read;
 }
@@ -355,9 +362,9 @@ bool TVkFile::EditAgeClass(TAltersklasse* ageClass) {
 }
 
 TAltersklasse* TVkFile::NewAgeClass(const TAltersklasse* model) {
-  if (!model || competition_->GetCount() >= kMaxCollectionSize) return nullptr;
+  if (competition_->GetCount() >= kMaxCollectionSize) return nullptr;
   Operation op(*this);
-  TAltersklasse* ageClass = AddAgeClassLike(owner_, *competition_, *model, QString());
+  TAltersklasse* ageClass = AddAgeClassLike(owner_, *competition_, model, QString());
   if (!ageClass) return nullptr;
   BusyScope busy;
   competition_->Sort();

@@ -124,7 +124,9 @@ class TVkFile : public QObject {
   // when the file could not be read (reported). True when it was read.
   bool AddFromFile(const QString& fileName);
   // Appends the participants of a semicolon-separated text file to the
-  // competition. Modified whatever the outcome; true when the file was read.
+  // competition. Modified when it added any; when none, "Es wurden keine
+  // Teilnehmer importiert." and false. Otherwise true when the file was read
+  // to its end.
   bool ImportText(const QString& fileName);
 
   // --- participants
@@ -154,9 +156,10 @@ class TVkFile : public QObject {
   // The age-class data dialog on the class; on OK the class takes the
   // fields, is evaluated and the classes re-sorted. True on OK (modified).
   bool EditAgeClass(TAltersklasse* ageClass);
-  // A new class made from `model` (its name + " - neu", no participants)
-  // through the age-class data dialog; on OK inserted. The new class, or
-  // nullptr when cancelled, refused as a duplicate (reported) or for nullptr.
+  // A new class made from `model` (its name + " - neu", no participants;
+  // fresh without a model) through the age-class data dialog; on OK
+  // inserted. The new class, or nullptr when cancelled or refused as a
+  // duplicate (reported).
   TAltersklasse* NewAgeClass(const TAltersklasse* model);
   // Deletes the class with its participants after the user confirmed. The
   // last class is never deleted (an error box says so). True when deleted.

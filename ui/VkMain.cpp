@@ -174,12 +174,7 @@ void TMainForm::CreateCommands() {
   AddCommand("EditDelItem", Text(u"&Löschen"), Text(u"Löschen des markierten Objekts"), {Key(Qt::Key_Delete)},
              [this] { document_->DeleteParticipant(CurrentParticipant(), CurrentAgeClass(), true); });
   AddCommand("EditFindItem", Text(u"&Suchen..."), Text(u"Teilnehmer bzw. Mannschaft suchen"), {ctrl(Qt::Key_S)},
-             [this] {
-               TFindDialog* dlg = FindDialog();
-               dlg->show();
-               dlg->raise();
-               dlg->activateWindow();
-             });
+             [this] { FindDialog()->Open(); });
   AddCommand("EditNewItem", Text(u"Teil&nehmer einfügen..."),
              Text(u"Neuen Teilnehmer bzw. neue Mannschaft in die Altersklasse einfügen"), {Key(Qt::Key_Insert)},
              [this] { EditNewItemClick(); });
@@ -458,12 +453,14 @@ void TMainForm::OpenFile(const QString& name) {
   SetDocument(nullptr);
   SetDocument(std::make_unique<TVkFile>(this, name));
   currentTab_ = 0;
+  hintTab_ = -1;
   RefreshAll();
 }
 
 void TMainForm::NewFile(uint16_t kind, uint16_t year) {
   if (!document_ || !document_->ModifiedQueryOk()) return;
   currentTab_ = 0;
+  hintTab_ = -1;
   document_->New(kind, year);
   RefreshAll();
 }
@@ -552,6 +549,10 @@ void TMainForm::ShowStatus() {
                                   .arg(ak->FirstYear())
                                   .arg(ak->LastYear())
                             : QString();
+    // Another class shown (another tab, file or competition): the line
+    // names it, wherever the mouse is.
+    if (hint != grid_->statusTip() || currentTab_ != hintTab_) statusLine_->setText(hint);
+    hintTab_ = currentTab_;
     grid_->setStatusTip(hint);
     ageTabSet_->setStatusTip(hint);
   }
@@ -563,9 +564,9 @@ void TMainForm::UpdateActions() {
   const bool hasParticipant = CurrentParticipant() != nullptr;
   for (const char* name : {"EditCutItem", "EditCopyItem", "EditDelItem", "EditEditItem"})
     Action(name)->setEnabled(hasParticipant);
-  // Without an age class nothing can be pasted, inserted or edited in one.
-  for (const char* name : {"EditPasteItem", "EditNewItem", "AltersklasseEinfuegenItem", "AltersklasseBearbeitenItem",
-                           "AltersklasseLoeschenItem"})
+  // Without an age class nothing can be pasted, inserted or edited in one;
+  // a class can always be added.
+  for (const char* name : {"EditPasteItem", "EditNewItem", "AltersklasseBearbeitenItem", "AltersklasseLoeschenItem"})
     Action(name)->setEnabled(hasClass);
 }
 

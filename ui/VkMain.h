@@ -126,6 +126,9 @@ class TMainForm : public QMainWindow {
 
   std::unique_ptr<TVkFile> document_;
   int currentTab_ = 0;
+  // The tab whose class the status line was last told about; -1 after a
+  // new competition or another file.
+  int hintTab_ = -1;
   RulesFiles rules_;
   QString productName_;
 

@@ -70,15 +70,19 @@ TAltersklasse* TAltersklassenDlg::Selected() const {
   return competition_ && i >= 0 && i < competition_->GetCount() ? competition_->At(i) : nullptr;
 }
 
-TAltersklasse* AddAgeClassLike(QWidget* owner, TWettkampf& competition, const TAltersklasse& model,
+TAltersklasse* AddAgeClassLike(QWidget* owner, TWettkampf& competition, const TAltersklasse* model,
                                const QString& title) {
+  TAltersklasse fresh;
+  const uint16_t year = static_cast<uint16_t>(TheDesktop().CurrentYear());
+  fresh.SetFirstYear(year);
+  fresh.SetLastYear(year);
   TAltersklassenDatenDlg dlg(owner);
   if (!title.isEmpty()) dlg.setWindowTitle(title);
-  dlg.SetAltersklasse(&competition, &model);
-  dlg.SetAsNew();
+  dlg.SetAltersklasse(&competition, model ? model : &fresh);
+  if (model) dlg.SetAsNew();
   if (TheDesktop().RunModal(dlg) != mrOk) return nullptr;
   BusyScope busy;
-  auto* ageClass = new TAltersklasse(model.GetRecord());
+  auto* ageClass = new TAltersklasse((model ? model : &fresh)->GetRecord());
   dlg.GetAltersklasse(*ageClass);
   ageClass->Evaluate();
   const int before = competition.GetCount();
@@ -88,10 +92,9 @@ TAltersklasse* AddAgeClassLike(QWidget* owner, TWettkampf& competition, const TA
 }
 
 void TAltersklassenDlg::NeuBtnClick() {
+  if (!competition_) return;
   TAltersklasse* model = Selected();
-  if (!model) return;
-  TAltersklasse* added =
-      AddAgeClassLike(this, *competition_, *model, QStringLiteral("Altersklassendaten eingeben"));
+  TAltersklasse* added = AddAgeClassLike(this, *competition_, model, QStringLiteral("Altersklassendaten eingeben"));
   ShowAltersklassen(added ? added : model);
 }
 

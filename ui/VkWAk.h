@@ -21,10 +21,12 @@ bool ConfirmAgeClassDeletion(const TWettkampf& competition, const TAltersklasse&
 
 // Runs the age-class data dialog (titled `title` unless it is empty) for a
 // new class modelled on `model` and, on OK, inserts the evaluated class into
-// the competition. The class inserted, or nullptr when the user cancelled or
+// the competition. Without a model (a competition that has no class, as a
+// damaged file leaves it) the class starts fresh: no name, no disciplines,
+// born in the current year. The class inserted, or nullptr when the user cancelled or
 // the competition refused it as a duplicate (then it was reported and
 // disposed).
-TAltersklasse* AddAgeClassLike(QWidget* owner, TWettkampf& competition, const TAltersklasse& model,
+TAltersklasse* AddAgeClassLike(QWidget* owner, TWettkampf& competition, const TAltersklasse* model,
                                const QString& title);
 
 class TAltersklassenDlg : public QDialog {

@@ -295,6 +295,19 @@ void TTeilnehmerDlg::GetTeilnehmer(TTeilnehmer& t) const {
   t.SetFlags(flags);
 }
 
+void TTeilnehmerDlg::done(int result) {
+  if (result != QDialog::Rejected && result != mrCancel) {
+    if (!ValidateEdits(this)) return;
+    QLineEdit* name = individual_ ? nameEdit_ : mannschaftEdit_;
+    if (name->text().trimmed().isEmpty()) {
+      ShowInputWarning(QStringLiteral("Bitte einen Namen eingeben."));
+      name->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+  QDialog::done(result);
+}
+
 void TTeilnehmerDlg::Absent() {
   for (int k = 0; k < 6; ++k)
     if (abzugEdits_[k]->IsValid() && abzugEdits_[k]->Value() == 0)

@@ -8,6 +8,9 @@
 // caller evaluates the age class and marks the document modified. The
 // dialog keeps a pointer to the competition (not owned), which must outlive
 // it, and changes nothing but the participant given to GetTeilnehmer.
+//
+// OK is refused without a name (the team's name in a team competition): a
+// nameless entry would show in heat lists, certificates and exports.
 #pragma once
 
 #include <array>
@@ -52,6 +55,10 @@ class TTeilnehmerDlg : public ValidatedDialog {
 
   // Shows result rows 1..n and hides the others (the constructor shows 6).
   void SetDisziplinAnzahl(int n);
+
+  // Anything but Cancel with an empty name: "Bitte einen Namen eingeben.",
+  // the cursor in the name field, the dialog stays open.
+  void done(int result) override;
 
  private:
   void Absent();

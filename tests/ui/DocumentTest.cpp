@@ -161,15 +161,18 @@ TEST_F(DocumentTest, MergesASecondResultFileAfterEmptyingTheSelection) {
             std::tuple(8, 5, 0, true));
 }
 
-TEST_F(DocumentTest, ImportsParticipantsFromATextFile) {
+TEST_F(DocumentTest, ImportsParticipantsFromATextFileAndSaysWhenItAddsNone) {
   TVkFile doc(nullptr, Write("Quelle.ERG"));
+  const bool fromResultFile = doc.Import(Path("Quelle.ERG"), TVkFile::kImportText);
+  const auto none = std::tuple(fromResultFile, doc.Modified(), desk.Messages());
   std::ofstream(Path("Liste.txt").toStdString(), std::ios::binary)
       << "Kopf\r\n;AK 12;m;M\xFCller;Max;1995;dlrg;1:05,4;;0\r\n";
   EXPECT_TRUE(doc.Import(Path("Liste.txt"), TVkFile::kImportText));
   const TAltersklasse& ak = *ClassNamed(doc, "AK 12m");
   ASSERT_EQ(ak.GetCount(), 1);
-  EXPECT_EQ(std::tuple(ak.At(0)->Name(true), ak.At(0)->Gliederung(), ak.At(0)->Time(1), doc.Modified()),
-            std::tuple(Oem("Müller"), "DLRG", 6540, true));
+  EXPECT_EQ(std::tuple(none, ak.At(0)->Name(true), ak.At(0)->Gliederung(), ak.At(0)->Time(1), doc.Modified()),
+            std::tuple(std::tuple(false, false, Texts{"Es wurden keine Teilnehmer importiert."}), Oem("Müller"), "DLRG",
+                       6540, true));
 }
 
 TEST_F(DocumentTest, OperationDialogsModifyOnOkOnlyAndThoseThatDisposeEmptyTheSelection) {
@@ -227,9 +230,9 @@ TEST_F(DocumentTest, CommandsOnTheCurrentClassDoNothingWithoutOneAndADeletedClas
   TVkFile doc(nullptr, Write("Leer.ERG", std::make_unique<TWettkampf>()));
   TAltersklasse* none = doc.AgeClass(0);
   EXPECT_EQ(std::tuple(none, doc.PasteParticipant(none), doc.NewParticipant(none), doc.EditAgeClass(none),
-                       doc.NewAgeClass(none), doc.DeleteAgeClass(none), doc.DeleteParticipant(nullptr, none, true),
+                       doc.DeleteAgeClass(none), doc.DeleteParticipant(nullptr, none, true),
                        doc.ChangeParticipant(nullptr, none), doc.EditParticipant(nullptr), doc.Modified()),
-            std::tuple(nullptr, false, nullptr, false, nullptr, false, false, false, int(mrCancel), false));
+            std::tuple(nullptr, false, nullptr, false, false, false, false, int(mrCancel), false));
   EXPECT_TRUE(desk.asked.empty());
 
   doc.New(8, 2007);

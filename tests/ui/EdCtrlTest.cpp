@@ -1,13 +1,12 @@
-// The validated edits, the time and the clock edit: typed and pasted texts
-// with their values and warnings, the checks on leaving and on OK, and what
-// the user left alone.
+// The validated edits: typed and pasted texts with their values and
+// warnings, the checks on leaving and on OK. (The time and clock fields are
+// typed into in the participant dialog's tests.)
 
 #include <QClipboard>
 #include <QMessageBox>
 #include <QVBoxLayout>
 
 #include "EdCtrl.h"
-#include "TimeEdit.h"
 #include "UiTestSupport.h"
 
 namespace {
@@ -26,15 +25,6 @@ std::unique_ptr<ValidatedDialog> MakeDialog(std::initializer_list<QWidget*> edit
   QObject::connect(dlg->findChild<QPushButton*>("OKBtn"), &QPushButton::clicked, dlg.get(), &QDialog::accept);
   QObject::connect(dlg->findChild<QPushButton*>("CancelBtn"), &QPushButton::clicked, dlg.get(), &QDialog::reject);
   return dlg;
-}
-
-// Replaces the text as a user would: select all, type (no keys: delete).
-void Retype(QLineEdit& edit, const char* keys) {
-  edit.selectAll();
-  if (*keys)
-    QTest::keyClicks(&edit, keys);
-  else
-    QTest::keyClick(&edit, Qt::Key_Delete);
 }
 
 const std::string kBetween = "Der eingegebene Wert liegt nicht zwischen ";
@@ -167,84 +157,4 @@ TEST(ValidatedEdits, HundredthsRoundHalfToEven) {
   edit.SetPrecision(4);
   edit.SetValue(1234.5678);
   EXPECT_EQ(std::tuple(shown, edit.text()), std::tuple("12,34", "1235,00"));
-}
-
-TEST(TimeEdit, TypedDigitsTakeTheFormOfAMaskedFieldAndTenMinutesFitToo) {
-  struct Case {
-    bool hundredths;
-    const char* keys;
-    std::string text, complete;
-    int32_t time;
-    bool valid;
-    int beeps;
-  };
-  const Case cases[] = {
-      {true, "10543", "1:05,43", "1:05,43", 6543, true, 0},
-      {false, "1054", "1:05,4", "1:05,4", 6540, true, 0},
-      {false, "12345", "12:34,5", "12:34,5", 75450, true, 0},  // one digit more: two of minutes
-      {true, "123456", "12:34,56", "12:34,56", 75456, true, 0},
-      {true, "1234567", "12:34,56", "12:34,56", 75456, true, 0},  // the seventh digit has no place
-      {true, "12:345", "12:34,5", "12:34,50", 75450, true, 0},
-      {true, "1:2", "1:2", "1:20,00", 8000, true, 0},
-      {true, "1x2", "12", "12:00,00", 72000, true, 1},  // a letter beeps
-      {true, "", "", "0:00,00", 0, true, 0},
-      {true, "175", "1:75", "1:75,00", 0, false, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.keys);
-    ScriptedDesktop desk;
-    TTimeEdit edit;
-    edit.SetWithHundredths(c.hundredths);
-    edit.SetTime(1);
-    Retype(edit, c.keys);
-    EXPECT_EQ(std::tuple(edit.text().toStdString(), edit.CompleteText().toStdString(), edit.Time(), edit.IsValid(),
-                         edit.IsChanged(), desk.beeps),
-              std::tuple(c.text, c.complete, c.time, c.valid, true, c.beeps));
-  }
-}
-
-TEST(TimeEdit, WhatTheUserLeftAloneComesBackAsItWasSet) {
-  TTimeEdit edit;
-  std::vector<int32_t> times;
-  // Hundredths the field does not show, a hundred minutes, a damaged value.
-  for (int32_t t : {75456, 6000000, -3}) {
-    edit.SetTime(t);
-    times.push_back(edit.Time());
-  }
-  edit.SetTime(75456);
-  edit.SetWithHundredths(true);  // shown again, still unchanged
-  const std::string withHundredths = edit.text().toStdString();
-  edit.SetWithHundredths(false);
-  edit.setText("12:34,5");  // typed over with what was shown
-  times.push_back(edit.Time());
-  Retype(edit, "12346");
-  times.push_back(edit.Time());
-  EXPECT_EQ(std::tuple(times, withHundredths),
-            std::tuple(std::vector<int32_t>{75456, 6000000, -3, 75456, 75460}, std::string("12:34,56")));
-}
-
-TEST(TimeEdit, LeavingCompletesTheTextAndOkRefusesAFieldThatHoldsNoTime) {
-  ScriptedDesktop desk;
-  auto* time = new TTimeEdit;
-  auto* clock = new TClockEdit;
-  auto dlg = MakeDialog({time, clock});
-  time->SetWithHundredths(true);
-  std::string completed;
-  desk.AnswerDialog("TestDlg", mrOk, [&](QDialog&) {
-    time->setFocus();
-    Retype(*time, "1:2");
-    clock->setFocus();
-    QCoreApplication::processEvents();  // the check after leaving
-    completed = time->text().toStdString();
-    Retype(*time, "175");
-  });
-  const int refused = TheDesktop().RunModal(*dlg);
-  time->SetTime(0);
-  clock->setText("25:00");
-  desk.AnswerDialog("TestDlg", mrOk);
-  const int clockRefused = TheDesktop().RunModal(*dlg);
-  EXPECT_EQ(std::tuple(completed, refused, clockRefused, desk.Messages()),
-            std::tuple("1:20,00", mrCancel, mrCancel,
-                       std::vector<std::string>{"Ungültige Zeitangabe. Bitte die Zeit in der Form m:ss,hh eingeben.",
-                                                "Ungültige Uhrzeit. Bitte die Uhrzeit in der Form hh:mm eingeben."}));
 }

@@ -1,6 +1,9 @@
 // The participant dialog entered, limited and left untouched, its status
 // buttons, and the merge options.
 
+#include <map>
+
+#include "TimeEdit.h"
 #include "UiTestSupport.h"
 #include "VkWHinzu.h"
 #include "VkWTeiln.h"
@@ -15,6 +18,13 @@ std::unique_ptr<TWettkampf> Competition(bool individual, bool hundredths) {
                 hundredths ? TWettkampfDaten::kOptHundredths : 0);
 }
 
+// A person with a name, which OK asks for.
+TTeilnehmer Named() {
+  TTeilnehmer t;
+  t.SetName(true, "Koch");
+  return t;
+}
+
 // Runs the dialog on `t` with the script's act, then reads it back into `t`
 // unless it was cancelled.
 int Edit(const TWettkampf& w, TTeilnehmer& t, std::function<void(QDialog&)> act, ScriptedDesktop* outer = nullptr) {
@@ -27,6 +37,17 @@ int Edit(const TWettkampf& w, TTeilnehmer& t, std::function<void(QDialog&)> act,
   int r = TheDesktop().RunModal(dlg);
   if (r != mrCancel) dlg.GetTeilnehmer(t);
   return r;
+}
+
+// Clicks character i of the edit (behind the text from its length on), as
+// a user points at it.
+void ClickCharacter(QLineEdit& e, int i) {
+  auto gapX = [&e](int p) {
+    e.setCursorPosition(p);
+    return e.inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+  };
+  const int n = int(e.text().size());
+  QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(i >= n ? gapX(n) + 8 : (gapX(i) + gapX(i + 1)) / 2, e.height() / 2));
 }
 
 Ints Deductions(const TTeilnehmer& t) {
@@ -73,6 +94,88 @@ TEST(ParticipantDialog, EnteredParticipantWithAStatusCodeInEachDisciplineIsReadB
                        TTeilnehmer::kAusserKonkurrenz | TTeilnehmer::kDirektQualifiziert | TTeilnehmer::kMeldet));
 }
 
+// Zeit 1 as an official fills it in: a click on a character (kEnd behind the
+// text, kTab entering by Shift+Tab from the deduction), then keys ("^" Home,
+// "<" Backspace, ">" Delete). OK stores exactly the time the field shows; a
+// field that shows no time refuses OK (time -1: the stored one stays).
+TEST(ParticipantDialog, ATimeIsTypedIntoItsPositionsAndStoredAsShown) {
+  constexpr int kEnd = 99, kTab = -1;
+  const struct {
+    bool hundredths;
+    int32_t stored;
+    int click;
+    const char* keys;
+    std::string shown;
+    int32_t time;
+  } cases[] = {
+      {true, 0, kEnd, "1:05,32", "1:05,32", 6532},   {true, 0, kEnd, "^10532", "1:05,32", 6532},
+      {true, 0, 1, "10532", "1:05,32", 6532},        {true, 0, kEnd, "123456", "12:34,56", 75456},
+      {true, 0, kEnd, "1x23", "0:01,23", 123},       {true, 6532, kTab, "3250", "0:32,50", 3250},
+      {true, 6532, kEnd, "132,5", "1:32,50", 9250},  {true, 6532, 3, "7", "1:07,32", 6732},
+      {true, 6532, 5, "<", "1:00,32", 6032},         {true, 6532, 3, ">>", "1:00,02", 6002},
+      {true, 14532, 2, "7,", "2:07,32", 12732},      {true, 75456, 0, "9:", "9:34,56", 57456},
+      {true, 75456, 4, "9", "12:39,56", 75956},      {true, 6532, 2, "7", "1:75,32", -1},
+      {false, 0, kEnd, "1:05,3", "1:05,3", 6530},    {false, 0, kEnd, "^1053", "1:05,3", 6530},
+      {false, 0, 1, "1053", "1:05,3", 6530},         {false, 0, kEnd, "12345", "12:34,5", 75450},
+      {false, 6530, kTab, "325", "0:32,5", 3250},    {false, 6530, 3, "7", "1:07,3", 6730},
+      {false, 6530, 5, "<", "1:00,3", 6030},         {false, 6530, 3, ">>", "1:00,0", 6000},
+      {false, 14530, 2, "7,", "2:07,3", 12730},      {false, 75450, 0, "9:", "9:34,5", 57450},
+      {false, 75450, 4, "9", "12:39,5", 75950},      {false, 6530, 2, "7", "1:75,3", -1},
+  };
+  for (const auto& c : cases) {
+    ScriptedDesktop desk;
+    TTeilnehmer t = Named();
+    t.SetTime(1, c.stored);
+    std::string shown;
+    const int r = Edit(*Competition(true, c.hundredths), t, [&](QDialog& d) {
+      auto* e = Child<QLineEdit>(d, "ZeitEdit1");
+      if (c.click == kTab) {
+        ClickCharacter(*Child<QLineEdit>(d, "AbzugEdit1"), kEnd);
+        QTest::keyClick(Child(d, "AbzugEdit1"), Qt::Key_Tab, Qt::ShiftModifier);
+      } else {
+        ClickCharacter(*e, c.click);
+      }
+      for (const char* k = c.keys; *k; ++k) {
+        const std::map<char, Qt::Key> special = {{'^', Qt::Key_Home}, {'<', Qt::Key_Backspace}, {'>', Qt::Key_Delete}};
+        special.count(*k) ? QTest::keyClick(e, special.at(*k)) : QTest::keyClicks(e, std::string(1, *k).c_str());
+      }
+      shown = e->text().toStdString();
+    }, &desk);
+    const bool refused = c.time < 0;
+    const std::vector<std::string> warning = {std::string("Ungültige Zeitangabe. Bitte die Zeit in der Form ") +
+                                              (c.hundredths ? "m:ss,hh" : "m:ss,t") + " eingeben."};
+    EXPECT_EQ(std::tuple(shown, t.Time(1), r, desk.Messages()),
+              std::tuple(c.shown, refused ? c.stored : c.time, refused ? mrCancel : mrOk,
+                         refused ? warning : std::vector<std::string>{}))
+        << c.hundredths << " " << c.stored << " " << c.click << " " << c.keys;
+    EXPECT_TRUE(refused || TTimeEdit::TimeText(t.Time(1), c.hundredths).toStdString() == shown);
+  }
+}
+
+// OK with a blank name (a team's name) says so and puts the cursor there;
+// the name typed then is stored.
+TEST(ParticipantDialog, OkWantsAName) {
+  using Got = std::tuple<bool, std::string, std::string, std::vector<std::string>>;
+  std::vector<Got> got;
+  for (bool individual : {true, false}) {
+    ScriptedDesktop desk;
+    TTeilnehmer t;
+    bool open = false;
+    std::string focus;
+    const int r = Edit(*Competition(individual, true), t, [&](QDialog& d) {
+      Type(d, individual ? "NameEdit" : "MannschaftEdit", " ");
+      QTest::mouseClick(Child(d, "OKBtn"), Qt::LeftButton);
+      open = d.isVisible();
+      focus = QApplication::focusWidget()->objectName().toStdString();
+      QTest::keyClicks(QApplication::focusWidget(), "Koch");
+      QTest::mouseClick(Child(d, "OKBtn"), Qt::LeftButton);
+    }, &desk);
+    got.emplace_back(open && r == mrOk, focus, t.Name(individual), desk.Messages());
+  }
+  const std::vector<std::string> said = {"Bitte einen Namen eingeben."};
+  EXPECT_EQ(got, (std::vector<Got>{{true, "NameEdit", " Koch", said}, {true, "MannschaftEdit", " Koch", said}}));
+}
+
 TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
   const std::string between = "Der eingegebene Wert liegt nicht zwischen ";
   const std::tuple<const char*, const char*, std::string, std::vector<std::string>> cases[] = {
@@ -82,10 +185,11 @@ TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
       {"AbzugEdit1", "99999", "9999", {}},
       {"AbzugEdit1", "-7", "-7", {between + "-6 und 9999."}},
       {"LaufEdit2", "-1", "-1", {between + "0 und 999."}},
+      {"HLWZeitEdit", "2500", "25:00", {"Ungültige Uhrzeit. Bitte die Uhrzeit in der Form hh:mm eingeben."}},
   };
   for (const auto& [edit, keys, text, warnings] : cases) {
     ScriptedDesktop desk;
-    TTeilnehmer t;
+    TTeilnehmer t = Named();
     std::string shown;
     // Closed with OK by the desktop.
     const int r = Edit(*Competition(true, false), t, [&](QDialog& d) { Type(d, edit, keys), shown = Text(d, edit); },
@@ -95,14 +199,17 @@ TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
   }
 }
 
-// What the user leaves alone survives OK byte for byte: a time the field
-// cannot show in full (hundredths in a competition without them), stored
+// What the user leaves alone survives OK byte for byte: times the field
+// cannot show in full (hundredths in a competition without them, a hundred
+// minutes, a negative value from a damaged file), stored
 // values beyond the edits' ranges (a heat of 1000, a lane and a station of
 // three digits, the status code -100, CPR points beyond 9999,99 and beyond
 // the edit's eight digits, a clock of 25:30), and a team's name.
 TEST(ParticipantDialog, AnUntouchedOkKeepsEveryStoredValue) {
-  TTeilnehmer t;
+  TTeilnehmer t = Named();
   t.SetTime(3, 75456);
+  t.SetTime(4, 6000000);
+  t.SetTime(5, -3);
   t.SetHeat(1, 1000);
   t.SetHeat(2, 32767);
   t.SetLane(1, 120);
@@ -145,7 +252,7 @@ TEST(ParticipantDialog, AnUntouchedOkKeepsEveryStoredValue) {
 
 TEST(ParticipantDialog, AbsentAndExcludedButtons) {
   auto w = Competition(true, false);
-  TTeilnehmer t;
+  TTeilnehmer t = Named();
   t.SetDeduction(3, 2);
   ASSERT_EQ(Edit(*w, t, [](QDialog& d) { Click(d, "AbwesendBtn"); }), mrOk);
   const auto absent = std::tuple(Deductions(t), t.CprValue());

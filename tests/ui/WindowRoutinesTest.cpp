@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QMessageBox>
+#include <QToolButton>
 
 #include "About.h"
 #include "OemText.h"
@@ -13,6 +14,7 @@
 #include "UiTestSupport.h"
 #include "VkMain.h"
 #include "VkWMisc.h"
+#include "YrPrev.h"
 
 namespace {
 
@@ -29,21 +31,25 @@ std::string Duplicate(const std::string& name) {
 }  // namespace
 
 // The core's messages reach the user through the hook; during one command
-// each shows once, and more than ten different ones the rest in one box.
+// each shows once: ten at once, a hundred in one box at the end, the rest
+// only counted there.
 TEST(WindowRoutines, CoreMessagesReachTheUserOnceEachPerCommandAndTheRestInOneBox) {
   ScriptedDesktop desk;
-  std::vector<std::string> shown, held;
   size_t duringCommand = 0;
   {
     CommandScope command;
     CommandScope nested;
     TWettkampf c;
     for (int round = 0; round < 3; ++round)
-      for (int i = 1; i <= 12; ++i) AddAgeClass(c, "Jüngste " + std::to_string(i));
+      for (int i = 1; i <= 115; ++i) AddAgeClass(c, "Jüngste " + std::to_string(i));
     duringCommand = desk.Messages().size();
   }
-  for (int i = 1; i <= 12; ++i) (i <= 10 ? shown : held).push_back(Duplicate("Jüngste " + std::to_string(i)));
-  shown.push_back(held[0] + "\n\n" + held[1]);
+  std::vector<std::string> shown;
+  std::string listed;
+  for (int i = 1; i <= 110; ++i)
+    i <= 10 ? shown.push_back(Duplicate("Jüngste " + std::to_string(i)))
+            : void(listed += Duplicate("Jüngste " + std::to_string(i)) + "\n\n");
+  shown.push_back(listed + "… und 5 weitere Meldungen.");
   // Outside a command every message shows.
   ErrorMsgProc(Oem("Zeile 1\rZeile 2"));
   ErrorMsgProc(Oem("Zeile 1\rZeile 2"));
@@ -80,22 +86,38 @@ TEST(WindowRoutines, AnExceptionInAnEventIsShownAndTheProgramGoesOn) {
                        MsgKind::Error));
 }
 
-TEST(WindowRoutines, TheProgramsDesktopSpeaksGerman) {
-  RealDesktop real;
-  std::vector<std::string> buttons;
-  std::string caption;
-  QTimer::singleShot(0, [&] {
+// The program's own boxes speak German and stand over the main window, also
+// while a file that fails to load at start has it not active yet.
+TEST(WindowRoutines, TheProgramsBoxesSpeakGermanOverTheMainWindow) {
+  const std::string path = ::testing::TempDir() + "kaputt-" + std::to_string(::getpid()) + ".ERG";
+  std::ofstream(path) << "kein Ergebnis";
+  TMainForm w;
+  w.show();
+  using Box = std::tuple<std::string, std::string, std::vector<std::string>, bool>;
+  std::vector<Box> boxes;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    caption = box->windowTitle().toStdString();
+    if (!box) return;
+    std::vector<std::string> buttons;
     for (QAbstractButton* b : box->buttons()) buttons.push_back(b->text().toStdString());
+    std::sort(buttons.begin(), buttons.end());
+    boxes.emplace_back(box->text().toStdString(), box->windowTitle().toStdString(), buttons, box->parentWidget() == &w);
     for (QAbstractButton* b : box->buttons())
-      if (b->text() == "&Nein") b->click();
+      if (b->text() == "&Nein" || buttons.size() == 1) b->click();
   });
-  int answer = real.MessageBox(MsgKind::Warning, "", "Die Datei ´x.erg´ wurde geändert. Speichern?", mbYesNoCancel);
-  std::sort(buttons.begin(), buttons.end());
-  EXPECT_EQ(std::tuple(answer, caption, buttons),
-            std::tuple(int(mrNo), "Warnung", std::vector<std::string>{"&Ja", "&Nein", "Abbrechen"}));
+  answer.start(10);
+  w.Start({QString::fromStdString(path)});
+  std::remove(path.c_str());
+  const int no = TheDesktop().MessageBox(MsgKind::Warning, "", "Die Datei ´x.erg´ wurde geändert. Speichern?",
+                                         mbYesNoCancel);
+  const std::vector<std::string> ok = {"OK"};
+  EXPECT_EQ(std::tuple(boxes, no),
+            std::tuple(std::vector<Box>{{"Unbekanntes Ergebnisdateiformat.", "Information", ok, true},
+                                        {"Fehler beim Laden der Datei.", "Information", ok, true},
+                                        {"Die Datei ´x.erg´ wurde geändert. Speichern?", "Warnung",
+                                         {"&Ja", "&Nein", "Abbrechen"}, true}},
+                       int(mrNo)));
 
   EXPECT_EQ(QtNameFilters("Ergebnisdateien (*.ERG)|*.ERG|Textdateien (*.TXT;*.CSV)|*.TXT;*.CSV|Alle Dateien|*.*"),
             QStringList({"Ergebnisdateien (*.ERG *.erg)", "Textdateien (*.TXT *.txt *.CSV *.csv)",
@@ -103,6 +125,18 @@ TEST(WindowRoutines, TheProgramsDesktopSpeaksGerman) {
   // Numbers and Qt's own dialogs in German.
   EXPECT_EQ(std::tuple(QLocale().toString(9999.0, 'f', 2), QCoreApplication::translate("QPlatformTheme", "Cancel")),
             std::tuple(QString("9.999,00"), QString("Abbrechen")));
+}
+
+// Where the window manager does not maximise it, the preview opens with
+// every button of its speed bar in sight, on a 1280 x 800 screen too.
+TEST(WindowRoutines, ThePreviewOpensWithEveryButtonInSight) {
+  TPreviewForm form;
+  form.Setup(nullptr, 1, 2100, 2970);
+  form.setWindowState(Qt::WindowNoState);
+  form.show();
+  QCoreApplication::processEvents();
+  auto* overflow = form.findChild<QToolButton*>("qt_toolbar_ext_button");
+  EXPECT_TRUE(overflow && !overflow->isVisible() && form.width() <= 1280 && form.height() <= 800) << form.width();
 }
 
 // The application object is made before any test: a write into a pipe

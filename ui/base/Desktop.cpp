@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -40,7 +41,16 @@ RealDesktop& ProgramDesktop() {
 // there is no one to ask: the text goes to the error output.
 bool HaveWidgets() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
 
-QWidget* DialogParent() { return QApplication::activeWindow(); }
+// The window a box or a dialog stands over. While a file loads at start, and
+// right after a dialog closed, no window is active yet: then the main window,
+// so that the box does not stand alone in the middle of the screen.
+QWidget* DialogParent() {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (qobject_cast<QMainWindow*>(top) && top->isVisible()) return top;
+  return nullptr;
+}
 
 // What closing the box without a button means.
 int EscapeResult(MsgButtons buttons) {

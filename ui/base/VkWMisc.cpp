@@ -1,6 +1,6 @@
 #include "VkWMisc.h"
 
-#include <algorithm>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -19,11 +19,17 @@ namespace {
 
 bool g_busy = false;
 
-// The messages of the command that runs.
+// The messages of the command that runs, in the DOS code page as the core
+// reported them.
 struct CommandMessages {
   int depth = 0;
-  std::vector<std::string> seen;
+  // Every distinct text so far: a flood of them (an import of thousands of
+  // lines that fit no class) must not cost a comparison with each before.
+  std::unordered_set<std::string> seen;
+  // The texts for the box at the end, in the order they came, and how many
+  // distinct ones followed them.
   std::vector<std::string> held;
+  size_t notListed = 0;
 };
 CommandMessages g_command;
 
@@ -96,11 +102,12 @@ BusyScope::~BusyScope() {
 
 void ReportError(const std::string& msg) {
   if (g_command.depth > 0) {
-    std::vector<std::string>& seen = g_command.seen;
-    if (std::find(seen.begin(), seen.end(), msg) != seen.end()) return;
-    seen.push_back(msg);
-    if (static_cast<int>(seen.size()) > CommandScope::kShownAtOnce) {
-      g_command.held.push_back(msg);
+    if (!g_command.seen.insert(msg).second) return;
+    if (g_command.seen.size() > size_t{CommandScope::kShownAtOnce}) {
+      if (g_command.held.size() < size_t{CommandScope::kListedAtEnd})
+        g_command.held.push_back(msg);
+      else
+        ++g_command.notListed;
       return;
     }
   }
@@ -112,10 +119,13 @@ CommandScope::CommandScope() { ++g_command.depth; }
 CommandScope::~CommandScope() {
   if (--g_command.depth > 0) return;
   std::vector<std::string> held = std::move(g_command.held);
+  const size_t notListed = g_command.notListed;
   g_command = CommandMessages();
   if (held.empty()) return;
   QStringList texts;
   for (const std::string& m : held) texts.append(ScreenText(m));
+  // Said on the screen only: the DOS code page has no ellipsis.
+  if (notListed > 0) texts.append(QStringLiteral("… und %1 weitere Meldungen.").arg(QString::number(notListed)));
   try {
     TheDesktop().ShowLongText(QStringLiteral("Weitere Meldungen"), texts.join(QStringLiteral("\n\n")));
   } catch (...) {

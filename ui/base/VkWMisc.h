@@ -62,14 +62,16 @@ void ReportError(const std::string& msg);
 
 // One command of the user (a menu item, a button, a dropped file). A file or
 // an operation can make the lower layers report the same text hundreds of
-// times; during a command each distinct text is shown once, the first
-// kShownAtOnce at once, and all later ones together in one scrollable box
-// ("Weitere Meldungen") when the command ends. Windows open one around each
-// command they run. Scopes nest: an inner scope is part of the outer one.
-// Outside any scope every message shows at once.
+// times, or a hundred thousand different ones; during a command each
+// distinct text is shown once, the first kShownAtOnce at once, the next
+// kListedAtEnd together in one scrollable box ("Weitere Meldungen") when the
+// command ends, closed by "… und N weitere Meldungen." for the rest.
+// Windows open one around each command they run. Scopes nest: an inner scope
+// is part of the outer one. Outside any scope every message shows at once.
 class CommandScope {
  public:
   static constexpr int kShownAtOnce = 10;
+  static constexpr int kListedAtEnd = 100;
 
   CommandScope();
   ~CommandScope();

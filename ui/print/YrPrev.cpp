@@ -50,8 +50,6 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TPreviewForm"));
   setWindowTitle(QStringLiteral("Seitenansicht"));
   setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
-  resize(900, 700);
-  setWindowState(Qt::WindowMaximized);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -103,6 +101,10 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
   connect(b[8], &QToolButton::clicked, this, [this] { zoomChosen_ = true, SetZoom(zoom_ + 10); });
   connect(b[9], &QToolButton::clicked, this, [this] { zoomChosen_ = true, SetZoom(zoom_ - 10); });
   connect(b[10], &QToolButton::clicked, this, &QDialog::reject);
+  // Every button in sight also where the window manager does not maximise
+  // the form.
+  resize(std::max(900, speedBar->sizeHint().width()), 700);
+  setWindowState(Qt::WindowMaximized);
 
   scrollBox1_ = new QScrollArea(this);
   scrollBox1_->setObjectName(QStringLiteral("ScrollBox1"));
