@@ -171,8 +171,10 @@ TEST_F(DocumentTest, ImportsParticipantsFromATextFileAndSaysWhenItAddsNone) {
   const TAltersklasse& ak = *ClassNamed(doc, "AK 12m");
   ASSERT_EQ(ak.GetCount(), 1);
   EXPECT_EQ(std::tuple(none, ak.At(0)->Name(true), ak.At(0)->Gliederung(), ak.At(0)->Time(1), doc.Modified()),
-            std::tuple(std::tuple(false, false, Texts{"Es wurden keine Teilnehmer importiert."}), Oem("Müller"), "DLRG",
-                       6540, true));
+            std::tuple(std::tuple(false, false,
+                                  Texts{"1 Datensätze ohne Namen wurden übersprungen.",
+                                        "Es wurden keine Teilnehmer importiert."}),
+                       Oem("Müller"), "DLRG", 6540, true));
 }
 
 TEST_F(DocumentTest, OperationDialogsModifyOnOkOnlyAndThoseThatDisposeEmptyTheSelection) {
