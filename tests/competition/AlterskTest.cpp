@@ -54,14 +54,6 @@ constexpr size_t kFirst = kHead + 6;  // first participant marker
 
 }  // namespace
 
-TEST(Altersklasse, NewClassStoresZeroRecordAndEmptyList) {
-  TAltersklasse ak;
-  Bytes want(kAltersklasseSize, 0);
-  for (uint8_t b : {0x00, 0x00, 0x0F, 0x00, 0x05, 0x00, 0x01}) want.push_back(b);
-  EXPECT_EQ(FirstDiff(Stored(ak), want), "");
-  EXPECT_EQ(ak.Mark(), 0);
-}
-
 TEST(Altersklasse, RoundTripAndCopyByteForByte) {
   auto ak = Sample();
   ak->SetMark(3);

@@ -31,18 +31,6 @@ Bytes Stored(const TDisziplin& d) {
   return b;
 }
 
-// The layout: name at 0, kind at 81, V1..V5 at 83, formula at 103, rule code
-// at 359, description at 361.
-void Put(Bytes& b, const std::string& name, uint16_t kind, const std::array<int32_t, 5>& v, const std::string& formula,
-         uint16_t code, const std::string& description) {
-  le::PutStr(b.data(), 0, 255, name);
-  le::PutU16(b.data(), 81, kind);
-  for (size_t i = 0; i < 5; ++i) le::PutI32(b.data(), 83 + 4 * i, v[i]);
-  le::PutStr(b.data(), 103, 255, formula);
-  le::PutU16(b.data(), 359, code);
-  le::PutStr(b.data(), 361, 255, description);
-}
-
 TDisziplin Named(uint16_t kind, const std::string& name) {
   TDisziplin d;
   d.SetKind(kind);
@@ -51,29 +39,6 @@ TDisziplin Named(uint16_t kind, const std::string& name) {
 }
 
 }  // namespace
-
-TEST(Disziplin, FieldsAtTheirOffsets) {
-  EXPECT_EQ(FirstDiff(Stored(TDisziplin()), Bytes{}), "");  // a new record is all zero
-
-  TDisziplin d;
-  d.SetName(Oem("50 m Rückenschwimmen"));
-  d.SetKind(0x0201);
-  for (auto [i, v] : {std::pair{1, 0x04030201}, {2, -2}, {3, 0x7FFFFFFF}, {4, INT32_MIN}, {5, 0x0A0B0C0D}})
-    d.SetV(i, v);
-  d.SetFormula("V1-T*10");
-  d.SetRuleCode(0xBEEF);
-  d.SetDescription("Regelwerk 1999");
-  Bytes want{};
-  Put(want, Oem("50 m Rückenschwimmen"), 0x0201, {0x04030201, -2, 0x7FFFFFFF, INT32_MIN, 0x0A0B0C0D}, "V1-T*10", 0xBEEF,
-      "Regelwerk 1999");
-  EXPECT_EQ(FirstDiff(Stored(d), want), "");
-
-  TDisziplin r;  // read back from loaded bytes
-  r.Load(want.data());
-  EXPECT_EQ(std::tuple(r.Name(), r.Kind(), r.V(2), r.V(4), r.V(5), r.Formula(), r.RuleCode(), r.Description()),
-            std::tuple(Oem("50 m Rückenschwimmen"), 0x0201, -2, INT32_MIN, 0x0A0B0C0D, "V1-T*10", 0xBEEF,
-                       "Regelwerk 1999"));
-}
 
 TEST(Disziplin, LoadStoreKeepsBytesBehindTextsAndTouchesOnlyTheFieldSet) {
   const Bytes in = Pattern();

@@ -38,20 +38,6 @@ TGliederung* Item(const std::string& abk, int16_t tn, int16_t gold, int16_t silv
 
 }  // namespace
 
-TEST(Gliederung, FieldOffsetsAndResetKeepingTextsAndPlaceSum) {
-  TGliederung g;
-  g.SetAbk("DLRG");
-  g.SetName("Ortsgruppe");
-  g.SetTrophyPoints(0x0304);
-  g.SetPlaceSum(0x0506);
-  g.SetTotal(0x0708090A);
-  const auto& r = g.Record();
-  EXPECT_EQ((Bytes{r[0], r[6], r[47], r[51], r[53], r[56]}), (Bytes{4, 10, 0x04, 0x06, 0x0A, 0x07}));
-  g.Reset();
-  EXPECT_EQ(g.Abk() + "|" + g.Name(), "DLRG|Ortsgruppe");
-  EXPECT_EQ((Ints{g.PlaceSum(), g.TrophyPoints(), g.Total()}), (Ints{0x0506, 0, 0}));
-}
-
 TEST(Gliederung, TrophyPointsByRankAndThe29thOrganisationGetsNothing) {
   TGliederungsListe l;
   uint16_t rank = 1;

@@ -115,7 +115,8 @@ TEST_F(NeuTest, EveryCodeGivesTheRuleBooksClassesInTheCompetitionYear) {
           const int group = std::stoi(k[5]);
           const size_t counted = std::stoi(k[6]) ? std::stoi(k[6]) : discs.size();
           SCOPED_TRACE(k[female ? 1 : 2]);
-          EXPECT_EQ(std::tuple(ak.Name(), ak.FirstYear(), ak.LastYear(), ak.Flags(), ak.DisciplineCount(), ak.Counted()),
+          EXPECT_EQ(std::tuple(ak.Name(), ak.FirstYear(), ak.LastYear(), ak.Flags(), ak.DisciplineCount(),
+                               ak.Counted()),
                     std::tuple(Oem(k[female ? 1 : 2]), years[0] + 13, years[1] + 13,
                                std::stoi(k[4]) - (female ? 0 : 1), discs.size(), counted));
           for (int s = 1; s <= 6; ++s) {
@@ -183,7 +184,8 @@ TEST_F(NeuTest, SetDisz2007) {
   for (const auto& [group, v1] : {std::pair(5, 3069), std::pair(0, 0), std::pair(7, 0)}) {
     TDisziplin d;
     SetDisz2007(d, *t, false, group, 11);
-    EXPECT_EQ(std::vector<int>({d.V(1), d.V(2), d.V(3), d.V(4), d.V(5)}), std::vector<int>({v1, 3590, 3540, 3330, 3069}))
+    EXPECT_EQ(std::vector<int>({d.V(1), d.V(2), d.V(3), d.V(4), d.V(5)}),
+              std::vector<int>({v1, 3590, 3540, 3330, 3069}))
         << group;
   }
 }
