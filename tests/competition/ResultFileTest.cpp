@@ -87,7 +87,10 @@ std::unique_ptr<TWettkampf> Small() {
   const int32_t kTimes[2][3] = {{3300, 3505, 4000}, {3400, 3600, 0}};
   const int16_t kDeductions[2][3] = {{0, 2, 0}, {0, 0, -3}};
   for (int i = 0; i < 2; ++i) {
+    TTeilnehmer::Bytes reserved{};
+    reserved[162] = reserved[206] = reserved[279] = static_cast<uint8_t>(0xA0 + i);  // kept, never read
     auto* t = new TTeilnehmer;
+    t->SetRecord(reserved);
     t->SetName(true, Oem(kPeople[i].name));
     t->SetVorname(kPeople[i].first);
     t->SetGeburtsdatum(kPeople[i].year);
@@ -113,8 +116,8 @@ std::unique_ptr<TWettkampf> Small() {
   auto* male = new TAltersklasse;
   male->Define("AK 12m", 1978, 1979, TAltersklasse::kCprScored, 1, discs);
   auto* team = new TTeilnehmer;
-  team->SetName(false, "Rettungsschwimmer Musterstadt1");
-  team->SetZusatz("Mannschaft 2");
+  team->SetName(false, "Rettungsschwimmer Musterstadt1 (Herren)");  // both texts are cut
+  team->SetZusatz("Mannschaft 2 der Ortsgruppe");
   team->SetGliederung("DLRG");
   team->SetTime(1, 3200);
   male->Insert(team);
