@@ -70,9 +70,12 @@ TEST(Wettkampf, HundredthsReachEveryClass) {
 TEST(Wettkampf, DeepCopySharesNothingAndHasEmptySelection) {
   auto src = vkseeds::FullCompetition();
   src->Selection().Insert(src->At(0)->At(0));
+  src->SetMark(1, true);
   const TWettkampf copy(*src);
   const bool sameBytes = vkseeds::Stored(copy) == vkseeds::Stored(*src);
-  EXPECT_EQ(std::tuple(copy.Selection().GetCount(), sameBytes, copy.ParticipantCount()), std::tuple(0, true, 14));
+  EXPECT_EQ(std::tuple(copy.Selection().GetCount(), sameBytes, copy.ParticipantCount(), copy.IsMarked(0),
+                       copy.IsMarked(1)),
+            std::tuple(0, true, 14, false, true));
   ASSERT_EQ(copy.GetCount(), src->GetCount());
   for (int i = 0; i < copy.GetCount(); ++i) {
     EXPECT_NE(copy.At(i), src->At(i));
