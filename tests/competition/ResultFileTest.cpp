@@ -218,7 +218,8 @@ TEST(ResultFile, SmallCompetitionMatchesTheReviewedFile) {
   const Bytes want = ReadData("result-file.erg");
   const size_t at = std::mismatch(got.begin(), got.end(), want.begin(), want.end()).first - got.begin();
   EXPECT_TRUE(got == want) << got.size() << " bytes, not " << want.size() << "; first difference at offset " << at
-                           << std::hex << " (0x" << at << ")\n  got:  " << Hex(got, at) << "\n  want: " << Hex(want, at);
+                           << std::hex << " (0x" << at << ")\n  got:  " << Hex(got, at)
+                           << "\n  want: " << Hex(want, at);
   TWettkampf back;
   ASSERT_TRUE(LoadInto(back, want));
   const Bytes text = ReadData("result-file.txt");

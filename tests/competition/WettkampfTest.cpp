@@ -71,11 +71,12 @@ TEST(Wettkampf, DeepCopySharesNothingAndHasEmptySelection) {
   auto src = vkseeds::FullCompetition();
   src->Selection().Insert(src->At(0)->At(0));
   src->SetMark(1, true);
+  src->Gliederungen().SetSortMode(TGliederungsListe::kByTrophy);  // the items stay in their order by name
   const TWettkampf copy(*src);
   const bool sameBytes = vkseeds::Stored(copy) == vkseeds::Stored(*src);
   EXPECT_EQ(std::tuple(copy.Selection().GetCount(), sameBytes, copy.ParticipantCount(), copy.IsMarked(0),
-                       copy.IsMarked(1)),
-            std::tuple(0, true, 14, false, true));
+                       copy.IsMarked(1), copy.Gliederungen().SortMode()),
+            std::tuple(0, true, 14, false, true, TGliederungsListe::kByTrophy));
   ASSERT_EQ(copy.GetCount(), src->GetCount());
   for (int i = 0; i < copy.GetCount(); ++i) {
     EXPECT_NE(copy.At(i), src->At(i));
