@@ -46,10 +46,10 @@ TEST(Disziplin, RuleYearAndDescription) {
                                                  {10, 2007}, {11, 2007}, {12, 2006}, {13, 0},    {65534, 0}};
   for (auto [code, year] : years) {
     TDisziplin d;
-    BuildDisziplin(d, {Oem("100 m Hindernisschwimmen"), 2, 150000, 100, 0, 0, 0}, code);
+    BuildDisziplin(d, {Oem("Kür"), kKindUserFormula, 150000, 100, 0, 0, 0}, code);  // a formula still to enter
     const std::string lead = code % 2 ? "Meisterschaftsdisziplin Regelwerk " : "Regelwerk ";
-    EXPECT_EQ(std::tuple(RuleSetYear(code), d.Description(), d.RuleCode()),
-              std::tuple(year, lead + std::to_string(year), code))
+    EXPECT_EQ(std::tuple(RuleSetYear(code), d.Description(), d.RuleCode(), d.Formula(), d.Name(), d.V(2)),
+              std::tuple(year, lead + std::to_string(year), code, "<benutzerdefinierte Formel>", Oem("Kür"), 100))
         << code;
   }
 }
