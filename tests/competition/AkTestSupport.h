@@ -1,7 +1,10 @@
 // Small builders shared by the competition tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,6 +63,27 @@ inline TTeilnehmer* Find(const TAltersklasse& ak, const std::string& name) {
   for (int i = 0; i < ak.GetCount(); ++i)
     if (ak.At(i)->Name(true) == name) return ak.At(i);
   return nullptr;
+}
+
+// `s` cut at every `by`.
+inline std::vector<std::string> Split(const std::string& s, const std::string& by) {
+  std::vector<std::string> out;
+  size_t from = 0;
+  for (size_t at; (at = s.find(by, from)) != std::string::npos; from = at + by.size())
+    out.push_back(s.substr(from, at - from));
+  out.push_back(s.substr(from));
+  return out;
+}
+
+// The lines of a file under tests/data, each cut at " | "; blank lines and
+// comments (#) left out.
+inline std::vector<std::vector<std::string>> DataTable(const std::string& name) {
+  std::vector<std::vector<std::string>> rows;
+  std::ifstream in(std::string(VK_TEST_DATA) + "/" + name);
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && line[0] != '#') rows.push_back(Split(line, " | "));
+  EXPECT_FALSE(rows.empty()) << name;
+  return rows;
 }
 
 }  // namespace aktest
