@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <set>
@@ -12,6 +11,7 @@
 #include <tuple>
 #include <vector>
 
+#include "AkTestSupport.h"
 #include "CodePage.h"
 #include "MessageCapture.h"
 #include "RuleSetCodes.h"
@@ -24,44 +24,12 @@
 namespace {
 
 using Texts = std::vector<std::string>;
-
-Texts Split(const std::string& s, const std::string& by) {
-  Texts out;
-  size_t from = 0;
-  for (size_t at; (at = s.find(by, from)) != std::string::npos; from = at + by.size())
-    out.push_back(s.substr(from, at - from));
-  out.push_back(s.substr(from));
-  return out;
-}
+using aktest::Split;
 
 std::vector<int> Ints(const std::string& s) {
   std::vector<int> out;
   for (const std::string& n : Split(s, " ")) out.push_back(std::stoi(n));
   return out;
-}
-
-// The data file's tables (its header says what each line holds).
-struct RuleBooks {
-  std::map<int, std::pair<uint16_t, uint16_t>> books;                     // year: formula kind, rule code
-  std::map<std::pair<int, std::string>, std::pair<std::vector<int>, std::vector<int>>> values;
-  std::map<std::string, std::vector<Texts>> classes;                      // builder: its K lines
-  std::vector<Texts> codes;
-};
-
-RuleBooks Read() {
-  RuleBooks rb;
-  std::ifstream in(std::string(VK_TEST_DATA) + "/rulebooks.txt");
-  std::string builder;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    const Texts f = Split(line, " | ");
-    if (f[0] == "Y") rb.books[std::stoi(f[1])] = {std::stoi(f[2]), std::stoi(f[3])};
-    if (f[0] == "D") rb.values[{std::stoi(f[1]), f[2]}] = {Ints(f[3]), Ints(f[4])};
-    if (f[0] == "B") builder = f[1];
-    if (f[0] == "K") rb.classes[builder].push_back(f);
-    if (f[0] == "C") rb.codes.push_back(f);
-  }
-  return rb;
 }
 
 std::vector<uint8_t> Stored(const TWettkampf& w) {
@@ -70,24 +38,27 @@ std::vector<uint8_t> Stored(const TWettkampf& w) {
   return s.Data();
 }
 
-// The header's date comes from the clock.
-class NeuTest : public testing::Test {
- protected:
-  void SetUp() override { saved_ = SetClock([] { return MakeDateTime(2026, 3, 7); }); }
-  void TearDown() override { SetClock(saved_); }
-  TYrClock saved_;
-};
-
 }  // namespace
 
-TEST_F(NeuTest, EveryCodeGivesTheRuleBooksClassesInTheCompetitionYear) {
+TEST(NeuTest, EveryCodeGivesTheRuleBooksClassesInTheCompetitionYear) {
   MessageCapture messages;
-  const RuleBooks rb = Read();
-  ASSERT_EQ(rb.codes.size(), 36u);
+  std::map<int, std::pair<uint16_t, uint16_t>> books;  // year: formula kind, rule code
+  std::map<std::string, std::pair<std::vector<int>, std::vector<int>>> values;  // year and name: female, male
+  std::map<std::string, std::vector<Texts>> classes;   // builder: its K lines
+  std::vector<Texts> codes;
+  std::string builder;
+  for (const Texts& f : aktest::DataTable("rulebooks.txt")) {
+    if (f[0] == "Y") books[std::stoi(f[1])] = {std::stoi(f[2]), std::stoi(f[3])};
+    if (f[0] == "D") values[f[1] + f[2]] = {Ints(f[3]), Ints(f[4])};
+    if (f[0] == "B") builder = f[1];
+    if (f[0] == "K") classes[builder].push_back(f);
+    if (f[0] == "C") codes.push_back(f);
+  }
+  ASSERT_EQ(codes.size(), 36u);
   std::set<std::string> builders;
   for (const presets::BuilderEntry* b : presets::AllBuilders()) builders.insert(b->name);
-  EXPECT_EQ(builders.size(), rb.classes.size());  // every builder is reachable from a code
-  for (const Texts& c : rb.codes) {
+  EXPECT_EQ(builders.size(), classes.size());  // every builder is reachable from a code
+  for (const Texts& c : codes) {
     const int code = std::stoi(c[1]);
     const std::optional<uint16_t> kind = c[3] == "-" ? std::nullopt : std::optional<uint16_t>(std::stoi(c[3]));
     SCOPED_TRACE("code " + c[1]);
@@ -103,10 +74,10 @@ TEST_F(NeuTest, EveryCodeGivesTheRuleBooksClassesInTheCompetitionYear) {
               std::tuple(kind.value_or(0), kind.value_or(2), kind, Split(c[2], " ")));
 
     int i = 0;
-    for (const std::string& builder : Split(c[2], " ")) {
-      const int year = std::stoi(builder.substr(10, 4));
-      const auto [kindOfFormula, ruleCode] = rb.books.at(year);
-      for (const Texts& k : rb.classes.at(builder)) {
+    for (const std::string& b : Split(c[2], " ")) {
+      const int year = std::stoi(b.substr(10, 4));
+      const auto [kindOfFormula, ruleCode] = books.at(year);
+      for (const Texts& k : classes.at(b)) {
         for (bool female : {true, false}) {
           ASSERT_LT(i, w->GetCount());
           const TAltersklasse& ak = *w->At(i++);
@@ -125,7 +96,7 @@ TEST_F(NeuTest, EveryCodeGivesTheRuleBooksClassesInTheCompetitionYear) {
               EXPECT_EQ(d.Bytes(), TDisziplin().Bytes()) << "slot " << s;
               continue;
             }
-            const auto& both = rb.values.at({year, discs[s - 1]});
+            const auto& both = values.at(std::to_string(year) + discs[s - 1]);
             const std::vector<int>& t = female ? both.first : both.second;
             const std::vector<int> v = t.size() == 6 ? std::vector<int>{t[group - 1], t[1], t[2], t[3], t[4]}
                                                      : std::vector<int>{t[0], t[1], 0, 0, 0};
@@ -144,7 +115,8 @@ TEST_F(NeuTest, EveryCodeGivesTheRuleBooksClassesInTheCompetitionYear) {
   EXPECT_EQ(messages.list, Texts{});  // no combined code collides with itself
 }
 
-TEST_F(NeuTest, CodesWithoutPresetsGiveTheNewCompetitionAsItIs) {
+TEST(NeuTest, CodesWithoutPresetsGiveTheNewCompetitionAsItIs) {
+  const TYrClock saved = SetClock([] { return MakeDateTime(2026, 3, 7); });  // the header's date
   const TWettkampf fresh;
   std::vector<int> others = {-1000, 65535, 99999};
   for (int code = -1; code <= 1030; ++code)
@@ -158,9 +130,10 @@ TEST_F(NeuTest, CodesWithoutPresetsGiveTheNewCompetitionAsItIs) {
   TWettkampfDaten expected = fresh.Header();
   expected.SetKind(1);
   EXPECT_EQ(NewCompetition(21, 2007)->Header().GetBytes(), expected.GetBytes());
+  SetClock(saved);
 }
 
-TEST_F(NeuTest, VkdumpNewStoresTheCompetition) {
+TEST(NeuTest, VkdumpNewStoresTheCompetition) {
   const std::string tool = VKDUMP_PATH;
   ASSERT_EQ(std::system((tool + " new 1022 2011 neu-test.erg").c_str()), 0);
   TYrStream file("neu-test.erg", stOpenRead);
@@ -176,7 +149,7 @@ TEST_F(NeuTest, VkdumpNewStoresTheCompetition) {
 }
 
 // Age groups that name no reference time score with nothing.
-TEST_F(NeuTest, SetDisz2007) {
+TEST(NeuTest, SetDisz2007) {
   const TDisziplinVorlage07* t = nullptr;
   for (const TDisziplinVorlage07& r : presets::kRuleBook2007.templates07)
     if (std::string(r.name) == "50m Retten einer Puppe") t = &r;
