@@ -127,11 +127,13 @@ std::unique_ptr<TWettkampf> Small() {
   w->BuildGliederungen(TGliederungsListe::kByMedals);
   w->BuildGliederungen(TGliederungsListe::kByMedals);  // the place sum is never cleared
   w->Gliederungen().At(0)->SetName("DLRG Bezirk Nord");
-  auto* e = new TOrganEintrag;
-  TOrganEintrag::Bytes organ;
-  for (size_t j = 0; j < organ.size(); ++j) organ[j] = static_cast<uint8_t>(j * 7 + 3);
-  e->SetRecord(organ);
-  w->OrganListe().Insert(e);
+  for (int seed : {0x10, 0x03}) {  // kept in the order they came, never read
+    TOrganEintrag::Bytes organ;
+    for (size_t j = 0; j < organ.size(); ++j) organ[j] = static_cast<uint8_t>(seed + j * 7);
+    auto* e = new TOrganEintrag;
+    e->SetRecord(organ);
+    w->OrganListe().Insert(e);
+  }
   return w;
 }
 
@@ -192,7 +194,8 @@ std::string Fields(const TWettkampf& w) {
     Line(o, "organisation", g.Abk(), g.Name(), g.Participants(), g.Gold(), g.Silver(), g.Bronze(), g.Place(),
          g.TrophyPoints(), g.TrophyPending(), g.PlaceSum(), g.Total(), g.PenaltySum());
   }
-  Line(o, "organ entries", w.OrganListe().GetCount());
+  for (int i = 0; i < w.OrganListe().GetCount(); ++i)
+    Line(o, "organ entry", w.OrganListe().At(i)->Record()[0], w.OrganListe().At(i)->Record()[360]);
   return o.str();
 }
 

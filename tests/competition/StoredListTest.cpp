@@ -39,6 +39,7 @@ TEST(StoredList, EndsCountsAndOptions) {
       {"refused marker", List(3, {1001, 1099, 1002}), true, false, StoredListEnd::kStopped, "1", 2, 0},
       {"marker cut", Bytes{2, 0, 40, 0, 0, 0, 0xE9}, false, false, StoredListEnd::kStopped, "", 0, 0},
       {"head cut", Bytes{2, 0, 40, 0, 0}, true, false, StoredListEnd::kNoHead, "", 0, 0},
+      {"delta above 32767", Bytes{0, 0, 40, 0, 0x40, 0x9C, 7}, true, false, StoredListEnd::kComplete, "", 0, 7},
       {"signed count", List(0x8001, {}), false, true, StoredListEnd::kComplete, "", 0, 7},
       {"unsigned count", List(0x8001, {1001}), false, false, StoredListEnd::kStopped, "1", 1, 0},
   };
