@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <concepts>
 #include <fstream>
 #include <iomanip>
 #include <iterator>
@@ -46,13 +45,8 @@ std::unique_ptr<TWettkampf> Small() {
   auto w = std::make_unique<TWettkampf>();
   SetClock(saved);
   TWettkampfDaten h = w->Header();  // title, organiser, host and date as in a new competition
-  h.SetVenue(Oem("Stadtbad Gießen"));
-  h.SetLanesIndex(3);
-  h.SetPool(1);
-  h.SetCprStationsIndex(1);
-  h.SetOptions(TWettkampfDaten::kOptHundredths);
-  h.SetLastCprDuration(15);
-  h.SetLastCprStarts(2);
+  h.SetVenue(Oem("Stadtbad Gießen")), h.SetLanesIndex(3), h.SetPool(1), h.SetCprStationsIndex(1);
+  h.SetOptions(TWettkampfDaten::kOptHundredths), h.SetLastCprDuration(15), h.SetLastCprStarts(2);
   TWettkampfDaten::Bytes b = h.GetBytes();
   for (size_t i = 0; i < 5; ++i) b[TWettkampfDaten::kOffReservedText + i] = "\x04" "frei"[i];
   b[TWettkampfDaten::kOffReserved + 7] = 0x5A;  // carried through unread
@@ -62,49 +56,32 @@ std::unique_ptr<TWettkampf> Small() {
   TAltersklasse::Disciplines discs;
   BuildDisziplin(discs[0], {"50m Hindernisschwimmen", kKindQuadraticLinear, 3190}, 11);
   BuildDisziplin(discs[1], {"50m kombiniertes Schwimmen", kKindLinear, 100000, 100}, 7);
-  discs[2].SetName(Oem("Kür"));
-  for (auto [v, value] : {std::pair{1, 50000}, {2, -2}, {3, 300}, {4, 0x01020304}, {5, -5}}) discs[2].SetV(v, value);
-  discs[2].SetFormula("V1-T*10");
-  discs[2].SetRuleCode(12);
+  discs[2].SetName(Oem("Kür")), discs[2].SetFormula("V1-T*10"), discs[2].SetRuleCode(12);
   discs[2].SetDescription("eigene Formel");
+  for (auto [v, value] : {std::pair{1, 50000}, {2, -2}, {3, 300}, {4, 0x01020304}, {5, -5}}) discs[2].SetV(v, value);
   auto* female = new TAltersklasse;
   female->Define("AK 12w", 1978, 1979, TAltersklasse::kFemale | TAltersklasse::kCprScored | 32, 3, discs);
   female->SetCounted(2);
-  TRekord r;
-  r.SetRecordTime(3200);
-  r.SetRecordDeduction(1);
-  r.SetHolder("Anna Alt");
-  female->SetRekord(1, r);
-  r = TRekord();
-  r.SetRecordTime(3700);
-  female->SetRekord(2, r);
+  TRekord r1, r2;
+  r1.SetRecordTime(3200), r1.SetRecordDeduction(1), r1.SetHolder("Anna Alt"), r2.SetRecordTime(3700);
   TOverallRecord o;
   o.SetRecordTotal(130000);
-  female->SetOverall(o);
-  const struct { const char *name, *first, *year, *org; uint16_t flags; int32_t cpr; int16_t slot[3]; } kPeople[] = {
-      {"Meier", "Anna", "1978", "DLRG", 28, 5000, {930, 2, 7}},
-      {"Müller", "Berta", "12.05.1979", "WW", 8, -100, {935, 3, 8}}};
-  const int32_t kTimes[2][3] = {{3300, 3505, 4000}, {3400, 3600, 0}};
-  const int16_t kDeductions[2][3] = {{0, 2, 0}, {0, 0, -3}};
+  female->SetRekord(1, r1), female->SetRekord(2, r2), female->SetOverall(o);
+  const struct { const char *name, *first, *year, *org; uint16_t flags; int32_t cpr; int16_t slot[3];
+                 int32_t times[3]; int16_t deductions[3]; } kPeople[] = {
+      {"Meier", "Anna", "1978", "DLRG", 28, 5000, {930, 2, 7}, {3300, 3505, 4000}, {0, 2, 0}},
+      {"Müller", "Berta", "12.05.1979", "WW", 8, -100, {935, 3, 8}, {3400, 3600, 0}, {0, 0, -3}}};
   for (int i = 0; i < 2; ++i) {
+    const auto& p = kPeople[i];
     TTeilnehmer::Bytes reserved{};
     reserved[162] = reserved[206] = reserved[279] = static_cast<uint8_t>(0xA0 + i);  // kept, never read
     auto* t = new TTeilnehmer;
-    t->SetRecord(reserved);
-    t->SetName(true, Oem(kPeople[i].name));
-    t->SetVorname(kPeople[i].first);
-    t->SetGeburtsdatum(kPeople[i].year);
-    t->SetGliederung(kPeople[i].org);
-    t->SetFlags(kPeople[i].flags);
-    t->SetCprValue(kPeople[i].cpr);
-    t->SetCprTime(kPeople[i].slot[0]);
-    t->SetCprStation(kPeople[i].slot[1]);
-    t->SetCprHeat(kPeople[i].slot[2]);
+    t->SetRecord(reserved), t->SetName(true, Oem(p.name)), t->SetVorname(p.first), t->SetGeburtsdatum(p.year);
+    t->SetGliederung(p.org), t->SetFlags(p.flags), t->SetCprValue(p.cpr);
+    t->SetCprTime(p.slot[0]), t->SetCprStation(p.slot[1]), t->SetCprHeat(p.slot[2]);
     for (int d = 1; d <= 3; ++d) {
-      t->SetTime(d, kTimes[i][d - 1]);
-      t->SetDeduction(d, kDeductions[i][d - 1]);
-      t->SetHeat(d, static_cast<int16_t>(d + 10 * i));
-      t->SetLane(d, static_cast<int16_t>(3 + d - i));
+      t->SetTime(d, p.times[d - 1]), t->SetDeduction(d, p.deductions[d - 1]);
+      t->SetHeat(d, int16_t(d + 10 * i)), t->SetLane(d, int16_t(3 + d - i));
     }
     female->Insert(t);
   }
@@ -117,9 +94,7 @@ std::unique_ptr<TWettkampf> Small() {
   male->Define("AK 12m", 1978, 1979, TAltersklasse::kCprScored, 1, discs);
   auto* team = new TTeilnehmer;
   team->SetName(false, "Rettungsschwimmer Musterstadt1 (Herren)");  // both texts are cut
-  team->SetZusatz("Mannschaft 2 der Ortsgruppe");
-  team->SetGliederung("DLRG");
-  team->SetTime(1, 3200);
+  team->SetZusatz("Mannschaft 2 der Ortsgruppe"), team->SetGliederung("DLRG"), team->SetTime(1, 3200);
   male->Insert(team);
   male->Evaluate();
   w->Insert(male);
@@ -137,31 +112,16 @@ std::unique_ptr<TWettkampf> Small() {
   return w;
 }
 
-// Texts in UTF-8, control characters (bytes behind a text of the other
-// layout) as \xNN.
-std::string Out(const std::string& oem) {
-  std::ostringstream o;
-  for (char c : OemToUtf8(oem))
-    if (static_cast<unsigned char>(c) < 0x20)
-      o << "\\x" << std::hex << std::uppercase << std::setw(2) << std::setfill('0') << int{c};
-    else
-      o << c;
-  return o.str();
-}
-template <class T>
-  requires std::integral<T>
-int64_t Out(T v) {
-  return v;
-}
-
 template <class... A>
 void Line(std::ostream& o, const char* what, const A&... a) {
   o << what;
-  ((o << '|' << Out(a)), ...);
+  ((o << '|' << a), ...);
   o << '\n';
 }
 
-// Every field of a competition as the program reads it, one line per record.
+// Every field of a competition as the program reads it, one line per record,
+// in UTF-8 with control characters (bytes behind a text of the other layout)
+// as \xNN.
 std::string Fields(const TWettkampf& w) {
   std::ostringstream o;
   const TWettkampfDaten& h = w.Header();
@@ -176,10 +136,10 @@ std::string Fields(const TWettkampf& w) {
       Line(o, " discipline", x.Name(), x.Kind(), x.V(1), x.V(2), x.V(3), x.V(4), x.V(5), x.Formula(), x.RuleCode(),
            x.Description());
       Line(o, " record", r.RecordTime(), r.RecordDeduction(), r.BestTime(), r.BestDeduction(), r.Number(), r.Text(),
-           r.Holder(), r.Reserved());
+           r.Holder(), +r.Reserved());
     }
     const TOverallRecord all = ak.Overall();
-    Line(o, " overall", all.RecordTotal(), all.BestTotal(), all.Number(), all.Text(), all.Holder(), all.Reserved());
+    Line(o, " overall", all.RecordTotal(), all.BestTotal(), all.Number(), all.Text(), all.Holder(), +all.Reserved());
     for (int j = 0; j < ak.GetCount(); ++j) {
       const TTeilnehmer& t = *ak.At(j);
       Line(o, " participant", t.Name(true), t.Vorname(), t.Geburtsdatum(), t.Name(false), t.Zusatz(), t.Gliederung(),
@@ -195,8 +155,14 @@ std::string Fields(const TWettkampf& w) {
          g.TrophyPoints(), g.TrophyPending(), g.PlaceSum(), g.Total(), g.PenaltySum());
   }
   for (int i = 0; i < w.OrganListe().GetCount(); ++i)
-    Line(o, "organ entry", w.OrganListe().At(i)->Record()[0], w.OrganListe().At(i)->Record()[360]);
-  return o.str();
+    Line(o, "organ entry", +w.OrganListe().At(i)->Record()[0], +w.OrganListe().At(i)->Record()[360]);
+  std::ostringstream readable;
+  for (char c : OemToUtf8(o.str()))
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\n')
+      readable << "\\x" << std::hex << std::uppercase << std::setw(2) << std::setfill('0') << int{c};
+    else
+      readable << c;
+  return readable.str();
 }
 
 std::string Hex(const Bytes& b, size_t at) {
