@@ -184,14 +184,14 @@ TEST(WettkOps, PlaceImportedParticipants) {
   w.Insert(MakeClass("Nur w", 1980, 1981, TAltersklasse::kFemale, 1));
   const std::tuple<std::string, std::string, uint16_t, std::string> kCases[] = {
       {"1977", "", 0, "AK 13/14m"},
-      {"77", "", 0, "AK 13/14m"},
+      {"79", "", 0, "AK 12m"},
       {"12.05.79", "", TTeilnehmer::kWeiblich, "AK 12w"},
-      {"1985", "", 0, "Imp, V (Altersklasse ?) konnte nicht eingefügt werden."},
-      {"", "Nur w", 0, "Imp, V (Altersklasse Nur w) konnte nicht eingefügt werden."},
+      {"1985", "", 0, "Importierte Personen, V (Altersklasse ?) konnte nicht eingefügt werden."},
+      {"", "Nur w", 0, "Importierte Personen, V (Altersklasse Nur w) konnte nicht eingefügt werden."},
   };
   for (const auto& [year, akText, flags, want] : kCases) {
     MessageCapture m;
-    TTeilnehmer* t = Person("Imp", "", 3000, flags);
+    TTeilnehmer* t = Person("Importierte Personen", "", 3000, flags);  // 20 characters and ", " fill 22
     t->SetGeburtsdatum(year), t->SetAltersklasse(akText);
     const bool placed = w.PlaceParticipant(t);
     EXPECT_EQ(placed ? Texts{t->Altersklasse()} : m.list, Texts{Oem(want)}) << year;
