@@ -14,16 +14,6 @@
 
 namespace aktest {
 
-// Where two byte sequences first differ ("" when equal): readable failures of
-// whole-record comparisons.
-template <class A, class B>
-std::string FirstDiff(const A& got, const B& want) {
-  for (size_t i = 0; i < std::min(got.size(), want.size()); ++i)
-    if (got[i] != want[i])
-      return "byte " + std::to_string(i) + ": " + std::to_string(got[i]) + " vs " + std::to_string(want[i]);
-  return got.size() == want.size() ? "" : "size " + std::to_string(got.size()) + " vs " + std::to_string(want.size());
-}
-
 // Kind 2: points = v1 - 10 * time (time cut to a multiple of v2 / 10).
 inline TDisziplin Linear(const std::string& name, int32_t v1, int32_t v2 = 0) {
   TDisziplin d;
