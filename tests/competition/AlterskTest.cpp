@@ -48,17 +48,13 @@ TEST(Altersklasse, LoadStopsAtDamageAndEvaluatesOnlyAWholeClass) {
   }
 }
 
-TEST(Altersklasse, HeadingAndCellTexts) {
+// The cells, captions included, are pinned with the reviewed result file.
+TEST(Altersklasse, HeadingAndCellTextsOutsideTheRows) {
   auto ak = MakeClass(1);
   ak->Insert(Tn("Adam"));
-  std::string captions;  // columns 0 to 46 of row 0
-  for (int16_t c = 0; c <= 46; ++c) captions += ak->CellText(0, c) + "|";
-  EXPECT_EQ(std::tuple(ak->Heading(true), ak->Heading(false), captions, ak->CellText(1, 5), ak->CellText(2, 5)),
-            std::tuple("Altersklasse Jugend (1990 - 1991)", "Altersklasse Jugend",
-                       "|Pl.|GesPkt|Glied.|Jg|Name|Vorname|Mannschaft|||Zeit1|Abz1|Pkt1|Lauf1|Bahn1||Zeit2|Abz2|Pkt2|"
-                       "Lauf2|Bahn2||Zeit3|Abz3|Pkt3|Lauf3|Bahn3||Zeit4|Abz4|Pkt4|Lauf4|Bahn4||Zeit5|Abz5|Pkt5|Lauf5|"
-                       "Bahn5||Zeit6|Abz6|Pkt6|Lauf6|Bahn6|HLW||",
-                       "Adam", ""));  // rows from 1; past the end empty
+  EXPECT_EQ(std::tuple(ak->Heading(true), ak->Heading(false), ak->CellText(1, 5), ak->CellText(2, 5),
+                       ak->CellText(-1, 5)),
+            std::tuple("Altersklasse Jugend (1990 - 1991)", "Altersklasse Jugend", "Adam", "", ""));
 }
 
 TEST(Altersklasse, BelongsAndCompareClass) {

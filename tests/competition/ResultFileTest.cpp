@@ -130,6 +130,11 @@ std::string Fields(const TWettkampf& w) {
   for (int i = 0; i < w.GetCount(); ++i) {
     const TAltersklasse& ak = *w.At(i);
     Line(o, "class", ak.Name(), ak.FirstYear(), ak.LastYear(), ak.Flags(), ak.DisciplineCount(), ak.Counted());
+    for (int row = 0; row <= ak.GetCount(); ++row) {  // the grid's captions, then each participant's cells
+      o << " cells";
+      for (int16_t column = 0; column <= 46; ++column) o << '|' << ak.CellText(row, column);
+      o << '\n';
+    }
     for (int d = 1; d <= ak.DisciplineCount(); ++d) {
       const TDisziplin x = ak.Discipline(d);
       const TRekord r = ak.Rekord(d);

@@ -33,24 +33,18 @@ TEST(Teilnehmer, DisciplineOutsideOneToSixReadsZeroAndWritesNothing) {
   EXPECT_TRUE(t.Record() == pattern);
 }
 
+// The cells of participants in a class, with hundredths, status codes in a
+// discipline and the CPR value, are pinned with the reviewed result file;
+// here the cases it does not hold.
 TEST(Teilnehmer, ColumnTexts) {
   const struct { Set set; int16_t column; std::string want; } cases[] = {
       {[](T& t) { t.SetPlace(3); }, 1, ""},  // total 0: no place
-      {[](T& t) { t.SetTotal(1), t.SetPlace(3); }, 1, "3."},
       {[](T& t) { t.SetTotal(500), t.SetFlag(T::kAusserKonkurrenz, true); }, 1, "AK"},
       {[](T& t) { t.SetFlag(T::kAusserKonkurrenz, true); }, 1, ""},
-      {[](T& t) { t.SetTotal(12345); }, 2, "123,45"},         {[](T& t) { t.SetGliederung("OG-K"); }, 3, "OG-K"},
-      {[](T& t) { t.SetName(true, "Meier"); }, 5, "Meier"},   {[](T& t) { t.SetVorname("Anna"); }, 6, "Anna"},
-      {[](T& t) { t.SetName(false, "SV Nord"); }, 7, "SV Nord"}, {[](T& t) { t.SetZusatz("II"); }, 8, "II"},
-      {[](T& t) { t.SetDisciplinePlace(1, 3); }, 9, "3"},     {[](T& t) { t.SetTime(1, 6543); }, 10, "1:05,4"},
-      {[](T& t) { t.SetDisplayOption(1), t.SetTime(1, 6543); }, 10, "1:05,43"},
-      {[](T& t) { t.SetDeduction(1, 2); }, 11, "2"},          {[](T& t) { t.SetDeduction(1, -5); }, 11, "####"},
-      {[](T& t) { t.SetDeduction(1, 3), t.SetPoints(1, 5000); }, 12, "50,00"},
-      {[](T& t) { t.SetDeduction(1, -1), t.SetPoints(1, 5000); }, 12, "0,00"},  // a code: no points shown
-      {[](T& t) { t.SetHeat(1, 4); }, 13, "4"},               {[](T& t) { t.SetLane(1, 8); }, 14, "8"},
-      {[](T& t) { t.SetDisciplinePlace(6, 12); }, 39, "12"},  {[](T& t) { t.SetLane(5, 5); }, 44, "0"},
-      {[](T& t) { t.SetCprValue(1234); }, 45, "12,34"},       {[](T& t) { t.SetCprValue(-300); }, 45, "n.a."},
-      {[](T& t) { t.SetTotal(100); }, 46, ""},
+      {[](T& t) { t.SetTime(1, 6543); }, 10, "1:05,4"},   {[](T& t) { t.SetDeduction(1, -5); }, 11, "####"},
+      {[](T& t) { t.SetDisciplinePlace(6, 12); }, 39, "12"}, {[](T& t) { t.SetLane(5, 5); }, 44, "0"},
+      {[](T& t) { t.SetCprValue(-300); }, 45, "n.a."},
+      {[](T& t) { t.SetDeduction(1, -1), t.SetPoints(1, 5000); }, 12, "0,00"},  // a code: stored points not shown
   };
   for (const auto& c : cases) {
     T t;
