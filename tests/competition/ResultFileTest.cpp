@@ -99,8 +99,13 @@ std::unique_ptr<TWettkampf> Small() {
   male->Evaluate();
   w->Insert(male);
 
+  for (const char* abk : {"ALT", "WW"}) {  // the rebuild drops an organisation without participants
+    auto* g = new TGliederung;
+    g->SetAbk(abk), g->SetName(abk[0] == 'W' ? "Wasserwacht" : "Alt"), g->SetParticipants(5);
+    w->Gliederungen().Insert(g);
+  }
   w->BuildGliederungen(TGliederungsListe::kByMedals);
-  w->BuildGliederungen(TGliederungsListe::kByMedals);  // the place sum is never cleared
+  w->BuildGliederungen(TGliederungsListe::kByMedals);  // counted afresh, but the place sum is never cleared
   w->Gliederungen().At(0)->SetName("DLRG Bezirk Nord");
   for (int seed : {0x10, 0x03}) {  // kept in the order they came, never read
     TOrganEintrag::Bytes organ;

@@ -134,30 +134,6 @@ TEST(WettkStat, ResultLineIsCutTo255) {
   EXPECT_EQ(w.ResultLineLeft(0, 1, true, true, true, 0)[5], ' ');
 }
 
-// Orders and places of each mode are pinned with the organisation list.
-TEST(WettkStat, BuildGliederungen) {
-  TWettkampf w;
-  // Jugend: DLRG 900, WW 800, DLRG 700, ASB 600 points; Offen: WW 900, ASB 800.
-  w.Insert(Scored("Jugend", 0, {{"DLRG", 1000}, {"WW", 2000}, {"DLRG", 3000}, {"ASB", 4000}}));
-  w.Insert(Scored("Offen", 0, {{"WW", 1000}, {"ASB", 2000}}));
-  // A stale organisation goes; a kept one keeps its name.
-  for (const char* abk : {"ALT", "WW"}) {
-    auto* g = new TGliederung;
-    g->SetAbk(abk);
-    g->SetName(std::string(abk) == "WW" ? "Wasserwacht" : "Alt");
-    g->SetParticipants(5);
-    w.Gliederungen().Insert(g);
-  }
-  // Trophy points 30/28/26 per class, counted afresh by every rebuild.
-  for (int pass = 0; pass < 2; ++pass) w.BuildGliederungen(1);
-  const TGliederungsListe& list = w.Gliederungen();
-  EXPECT_EQ(std::pair(int{list.SortMode()}, int{list.GetCount()}), std::pair(1, 3));  // ALT is gone
-  EXPECT_EQ((Texts{list.ReportLine(1, 1), list.ReportLine(1, 2), list.ReportLine(1, 3)}),
-            (Texts{"  1 WW      2   1   1   0 Wasserwacht                       1700  58",
-                   "  2 DLRG    2   1   0   1 DLRG                              1600  30",
-                   "  3 ASB     2   0   1   0 ASB                               1400  54"}));
-}
-
 TEST(WettkStat, Selections) {
   TWettkampf w;
   w.Insert(Scored("Jugend", TAltersklasse::kCprScored, {{"ABC", 1000}, {"ABCD", 2000}, {"abc", 3000}}));
