@@ -76,10 +76,8 @@ TAltersklasse* Scored(const std::string& name, uint16_t flags,
   int i = 0;
   for (const auto& [org, time] : entries) {
     auto* t = new TTeilnehmer;
-    t->SetName(true, org + std::to_string(++i));
-    t->SetGliederung(org);
-    t->SetTime(1, time);
-    t->SetHeat(1, static_cast<int16_t>(time / 1000));
+    t->SetName(true, org + std::to_string(++i)), t->SetGliederung(org), t->SetTime(1, time);
+    t->SetHeat(1, int16_t(time / 1000));
     ak->Insert(t);
   }
   return ak;
