@@ -57,24 +57,23 @@ TEST(Altersklasse, HeadingAndCellTextsOutsideTheRows) {
             std::tuple("Altersklasse Jugend (1990 - 1991)", "Altersklasse Jugend", "Adam", "", ""));
 }
 
+// Belonging needs the exact name and the sex; classes order female first, then by name.
 TEST(Altersklasse, BelongsAndCompareClass) {
   auto male = MakeClass(0);
   auto female = MakeClass(0, TAltersklasse::kFemale);
-  TTeilnehmer t;
-  TTeilnehmer upper;
-  t.SetAltersklasse("Jugend");
-  upper.SetAltersklasse("JUGEND");
-  EXPECT_EQ(std::tuple(male->Belongs(t), female->Belongs(t), male->Belongs(upper)), std::tuple(true, false, false));
-  // Female first, then by name.
-  EXPECT_EQ(std::pair(TAltersklasse::CompareClass(*female, *male), TAltersklasse::CompareClass(*male, *male)),
-            std::pair(-1, 0));
-  female->SetFlags(0);
-  female->SetName("Jugend A");
-  EXPECT_EQ(TAltersklasse::CompareClass(*male, *female), -1);
+  TTeilnehmer t, upper;
+  t.SetAltersklasse("Jugend"), upper.SetAltersklasse("JUGEND");
+  const int femaleFirst = TAltersklasse::CompareClass(*female, *male);
+  female->SetFlags(0), female->SetName("Jugend A");
+  EXPECT_EQ(std::tuple(male->Belongs(t), male->Belongs(upper), femaleFirst, TAltersklasse::CompareClass(*male, *male),
+                       TAltersklasse::CompareClass(*male, *female)),
+            std::tuple(true, false, -1, 0, -1));
+  EXPECT_FALSE(MakeClass(0, TAltersklasse::kFemale)->Belongs(t));
 }
 
 // Define clamps the discipline count and keeps the counted value and the
-// record entries; present and later participants take the class's display option.
+// record entries, which ClearRecords empties; present and later participants
+// take the class's display option.
 TEST(Altersklasse, DefineKeepsRecordsAndDisplayOptionReachesParticipants) {
   auto ak = MakeClass(2);
   ak->SetCounted(1);
@@ -82,13 +81,14 @@ TEST(Altersklasse, DefineKeepsRecordsAndDisplayOptionReachesParticipants) {
   o.SetRecordTotal(777);
   ak->SetOverall(o);
   ak->Define("Kinder", 2000, 2001, TAltersklasse::kFemale, 9, TAltersklasse::Disciplines{});
-  EXPECT_EQ(std::tuple(ak->DisciplineCount(), ak->Counted(), ak->Overall().RecordTotal()), std::tuple(6, 1, 777));
-  ak->ClearRecords();
-  EXPECT_EQ(ak->Overall().RecordTotal(), 0);
   ak->Insert(Tn("A"));
   ak->SetDisplayOption(1);
   ak->Insert(Tn("B"));
-  EXPECT_EQ(std::pair(ak->At(0)->DisplayOption(), ak->At(1)->DisplayOption()), (std::pair<uint8_t, uint8_t>(1, 1)));
+  EXPECT_EQ(std::tuple(ak->DisciplineCount(), ak->Counted(), ak->Overall().RecordTotal(), ak->At(0)->DisplayOption(),
+                       ak->At(1)->DisplayOption()),
+            std::tuple(6, 1, 777, 1, 1));
+  ak->ClearRecords();
+  EXPECT_EQ(ak->Overall().RecordTotal(), 0);
 }
 
 TEST(Altersklasse, MergeRecords) {
