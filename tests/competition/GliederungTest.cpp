@@ -37,12 +37,10 @@ TEST(Gliederung, TrophyPointsByRankAndThe29thOrganisationGetsNothing) {
   for (int i = 0; i < 30; ++i) l.AddParticipant(Tn("O" + std::to_string(100 + i)), rank);
   l.AddParticipant(Tn("O100"), rank);  // a second one of an organisation earns nothing more
   l.AddParticipant(Tn(""), rank);      // counted nowhere
-  Ints got;
-  Ints want = {30, 28, 26};
+  Ints got, want = {30, 28, 26};
   for (int p = 25; p >= -1; --p) want.push_back(std::max(p, 0));
   for (int i = 0; i < l.GetCount(); ++i) got.push_back(l.At(i)->TrophyPoints());
-  EXPECT_EQ(got, want);
-  EXPECT_EQ((Ints{rank, l.At(0)->Participants()}), (Ints{31, 2}));
+  EXPECT_EQ(std::tuple(got, rank, l.At(0)->Participants()), std::tuple(want, 31, 2));
 }
 
 // Out of competition or not started: counted as a participant only.

@@ -24,19 +24,17 @@ TDisziplin Disz(uint16_t kind, int32_t v1, int32_t v2 = 0, const std::string& fo
 
 }  // namespace
 
+// Whatever rounding mode the floating-point environment holds.
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourInEveryRoundingMode) {
-  struct R { long double v; long double want; };
-  const R cases[] = {
-      {0.5L, 0},       {1.5L, 2},       {2.5L, 2},    {3.5L, 4},        {-0.5L, 0},
-      {-1.5L, -2},     {-2.5L, -2},     {2.4999L, 2}, {2.5001L, 3},     {-2.5001L, -3},
-      {7812.5L, 7812}, {7937.5L, 7938}, {41, 41},     {2.6L, 3},
-      // 2^62 + 0.5 is exact in the 64-bit mantissa and lies on a tie.
-      {4611686018427387904.5L, 4611686018427387904.0L},
-  };
+  const std::pair<long double, long double> cases[] = {
+      {0.5L, 0},   {1.5L, 2},       {2.5L, 2},       {3.5L, 4},        {-0.5L, 0},
+      {-1.5L, -2}, {-2.5L, -2},     {2.4999L, 2},    {2.5001L, 3},     {-2.5001L, -3},
+      {41, 41},    {2.6L, 3},       {7812.5L, 7812}, {7937.5L, 7938},
+      {4611686018427387904.5L, 4611686018427387904.0L}};  // 2^62 + 0.5: exact in the 64-bit mantissa, a tie
   const int saved = std::fegetround();
   for (int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
     ASSERT_EQ(std::fesetround(mode), 0);
-    for (const R& c : cases) EXPECT_EQ(RoundHalfEven(c.v), c.want) << static_cast<double>(c.v) << " mode " << mode;
+    for (auto [v, want] : cases) EXPECT_EQ(RoundHalfEven(v), want) << double(v) << " mode " << mode;
   }
   std::fesetround(saved);
   EXPECT_TRUE(std::isinf(RoundHalfEven(std::numeric_limits<long double>::infinity())));
