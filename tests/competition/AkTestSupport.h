@@ -1,7 +1,10 @@
 // Small builders shared by the competition tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,16 +13,6 @@
 #include "VkAltersk.h"
 
 namespace aktest {
-
-// Where two byte sequences first differ ("" when equal): readable failures of
-// whole-record comparisons.
-template <class A, class B>
-std::string FirstDiff(const A& got, const B& want) {
-  for (size_t i = 0; i < std::min(got.size(), want.size()); ++i)
-    if (got[i] != want[i])
-      return "byte " + std::to_string(i) + ": " + std::to_string(got[i]) + " vs " + std::to_string(want[i]);
-  return got.size() == want.size() ? "" : "size " + std::to_string(got.size()) + " vs " + std::to_string(want.size());
-}
 
 // Kind 2: points = v1 - 10 * time (time cut to a multiple of v2 / 10).
 inline TDisziplin Linear(const std::string& name, int32_t v1, int32_t v2 = 0) {
@@ -60,6 +53,27 @@ inline TTeilnehmer* Find(const TAltersklasse& ak, const std::string& name) {
   for (int i = 0; i < ak.GetCount(); ++i)
     if (ak.At(i)->Name(true) == name) return ak.At(i);
   return nullptr;
+}
+
+// `s` cut at every `by`.
+inline std::vector<std::string> Split(const std::string& s, const std::string& by) {
+  std::vector<std::string> out;
+  size_t from = 0;
+  for (size_t at; (at = s.find(by, from)) != std::string::npos; from = at + by.size())
+    out.push_back(s.substr(from, at - from));
+  out.push_back(s.substr(from));
+  return out;
+}
+
+// The lines of a file under tests/data, each cut at " | "; blank lines and
+// comments (#) left out.
+inline std::vector<std::vector<std::string>> DataTable(const std::string& name) {
+  std::vector<std::vector<std::string>> rows;
+  std::ifstream in(std::string(VK_TEST_DATA) + "/" + name);
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && line[0] != '#') rows.push_back(Split(line, " | "));
+  EXPECT_FALSE(rows.empty()) << name;
+  return rows;
 }
 
 }  // namespace aktest

@@ -5,31 +5,10 @@
 #include <utility>
 #include <vector>
 
-#include "FileTestSupport.h"
 #include "VkRekord.h"
 
-namespace {
-
-using filetest::Bytes;
-using filetest::ListHead;
-
-// An entry whose bytes tell it apart from the others.
-TOrganEintrag::Bytes Pattern(int seed) {
-  TOrganEintrag::Bytes r;
-  for (size_t i = 0; i < r.size(); ++i) r[i] = static_cast<uint8_t>(seed * 31 + i * 7);
-  return r;
-}
-
-void AddEntry(Bytes& b, int seed, uint16_t marker = kOrganMarker) { filetest::AddItem(b, marker, Pattern(seed)); }
-
-std::vector<TOrganEintrag::Bytes> Entries(const TOrganListe& l) {
-  std::vector<TOrganEintrag::Bytes> out;
-  for (int i = 0; i < l.GetCount(); ++i) out.push_back(l.At(i)->Record());
-  return out;
-}
-
-}  // namespace
-
+// The organ list, which only carries its entries, is pinned with the whole
+// result file (ResultFileTest); the record list is never stored.
 TEST(RekordListe, KeyDescendingPrefixAfterThenByteDescending) {
   TRekordListe l;
   TRekordEintrag::Block block{};
@@ -47,49 +26,5 @@ TEST(RekordListe, KeyDescendingPrefixAfterThenByteDescending) {
       EXPECT_EQ(list->At(i)->Rekord(), block);
     }
     EXPECT_EQ(got, want);
-  }
-}
-
-// The empty list's bytes are pinned with the whole result file.
-TEST(OrganListe, EntriesRoundTripByteForByteInTheOrderRead) {
-  Bytes file = ListHead(4, 7, 3);
-  for (int seed : {5, 1, 9, 1}) AddEntry(file, seed);
-  file.push_back(1);  // ignored on reading; Duplicates false is written back
-  TYrMemoryStream in(file);
-  TOrganListe l(in);
-  l.Sort();
-  TOrganListe copy(l);
-  TYrMemoryStream out;
-  copy.Store(out);
-  file.back() = 0;
-  EXPECT_EQ(std::tuple(l.GetCount(), l.GetDuplicates(), Entries(copy) == Entries(l), out.Data() == file),
-            std::tuple(4, false, true, true));
-}
-
-// A delta of 0 is pinned with the age class's participant list, the
-// collection limit with the list reader.
-TEST(OrganListe, LoadStopsQuietlyAtDamage) {
-  Bytes wrongMarker = ListHead(3, 20, 5);
-  AddEntry(wrongMarker, 1);
-  AddEntry(wrongMarker, 2, 1002);
-  const struct {
-    Bytes data;
-    bool whole;
-    int delta, pos;
-    std::vector<int> seeds;
-  } cases[] = {{wrongMarker, false, 5, 6 + 363 + 2, {1}},
-               {ListHead(0, 0, 40000), true, 10, 6, {}},  // a delta the head cannot hold
-               {Bytes{1, 0, 20}, false, 5, 3, {}}};
-  for (const auto& c : cases) {
-    TOrganListe l;
-    l.Insert(new TOrganEintrag);
-    l.SetDelta(7);  // a load starts from a new list's limit and delta
-    TYrMemoryStream in(c.data);
-    const bool whole = l.Load(in);
-    std::vector<TOrganEintrag::Bytes> want;
-    for (int seed : c.seeds) want.push_back(Pattern(seed));
-    EXPECT_EQ(std::tuple(whole, l.GetDelta(), in.GetPos(), Entries(l) == want),
-              std::tuple(c.whole, c.delta, c.pos, true))
-        << &c - cases;
   }
 }

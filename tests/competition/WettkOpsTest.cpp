@@ -22,11 +22,7 @@ namespace {
 TTeilnehmer* Person(const std::string& name, const std::string& org, int32_t time,
                     uint16_t flags = TTeilnehmer::kMeldet) {
   auto* t = new TTeilnehmer;
-  t->SetName(true, name);
-  t->SetVorname("V");
-  t->SetGliederung(org);
-  t->SetTime(1, time);
-  t->SetFlags(flags);
+  t->SetName(true, name), t->SetVorname("V"), t->SetGliederung(org), t->SetTime(1, time), t->SetFlags(flags);
   return t;
 }
 
@@ -36,11 +32,10 @@ TAltersklasse* ClassWith(const std::string& name, uint16_t year, uint16_t flags,
   return ak;
 }
 
+// Lanes and CPR stations index, kind of event.
 void SetHeader(TWettkampf& w, uint16_t index, uint16_t kind = TWettkampfDaten::kIndividual) {
   TWettkampfDaten h = w.Header();
-  h.SetLanesIndex(index);
-  h.SetCprStationsIndex(index);
-  h.SetKind(kind);
+  h.SetLanesIndex(index), h.SetCprStationsIndex(index), h.SetKind(kind);
   w.SetHeader(h);
 }
 
@@ -52,9 +47,6 @@ Names Each(const TWettkampf& w, const std::function<std::string(const TTeilnehme
   return out;
 }
 
-std::string Slot(const TTeilnehmer& t) {
-  return std::to_string(t.CprTime()) + "/" + std::to_string(t.CprStation()) + "/" + std::to_string(t.CprHeat());
-}
 std::string OrgAndQ(const TTeilnehmer& t) {
   return t.Gliederung() + (t.Flag(TTeilnehmer::kDirektQualifiziert) ? " Q" : " ");
 }
@@ -74,16 +66,21 @@ TEST(WettkOps, CprBlocksByOrganisationEndWithTheUnorganised) {
   w.Insert(ClassWith("B", 1980, TAltersklasse::kCprScored, {Person("Dora", "WW", 3000), Person("Emil", "DLRG", 3100)}));
   w.Insert(ClassWith("C", 1970, 0, {Person("Fritz", "DLRG", 3000)}));
   w.AssignCprHeats(2355, 1, 10, 1, true);
-  EXPECT_EQ(Each(w, Slot), (Names{"Adam 2355/1/1", "Emil 2355/2/2", "Berta 2355/3/3", "Dora 5/1/4",
-                                  "Caesar 5/2/5", "Fritz 0/0/0"}));
+  const auto slot = [](const TTeilnehmer& t) {
+    return std::to_string(t.CprTime()) + "/" + std::to_string(t.CprStation()) + "/" + std::to_string(t.CprHeat());
+  };
+  EXPECT_EQ(Each(w, slot), (Names{"Adam 2355/1/1", "Emil 2355/2/2", "Berta 2355/3/3", "Dora 5/1/4", "Caesar 5/2/5",
+                                  "Fritz 0/0/0"}));
   EXPECT_EQ(std::tuple(m.list, w.Header().LastCprDuration(), w.Header().LastCprStarts()),
             std::tuple(Texts{Oem("HLW dauert bis über Mitternacht hinaus!")}, 10, 1));
 }
 
+// "Aussen" has the best time, but out of competition is never directly
+// qualified; "Ohne" (place 2, not registered) loses the flag with count 1.
 TEST(WettkOps, MergeOptionsAbbreviationAndCount) {
   const std::string added = Oem("Altersklasse AK wurde hinzugefügt.");
   const std::string two = Oem("2 Teilnehmer der Altersklasse AK übersprungen.");
-  // Options, abk, count, moved (name, organisation, Q when directly qualified), messages.
+  // Options, abk, count; moved (name, organisation, Q when directly qualified), messages.
   const std::tuple<uint16_t, std::string, int, Names, Texts> kCases[] = {
       {1, "", 0, {}, {added}},
       {2, "", 0, {}, {Oem("Altersklasse AK übersprungen.")}},
@@ -95,12 +92,9 @@ TEST(WettkOps, MergeOptionsAbbreviationAndCount) {
   };
   for (const auto& [options, abk, count, moved, messages] : kCases) {
     MessageCapture m;
-    TWettkampf source;
-    TWettkampf w;
+    TWettkampf source, w;
     TTeilnehmer* absent = Person("Fehlt", "O", 3200);
     absent->SetDeduction(1, -3);
-    // "Aussen" has the best time, but out of competition is never directly
-    // qualified; "Ohne" (place 2) loses the flag with count 1.
     source.Insert(ClassWith("AK", 1990, 0,
                             {Person("Aussen", "O", 2000, TTeilnehmer::kMeldet | TTeilnehmer::kAusserKonkurrenz),
                              Person("Ohne", "O", 3100, TTeilnehmer::kDirektQualifiziert), absent,
@@ -110,14 +104,9 @@ TEST(WettkOps, MergeOptionsAbbreviationAndCount) {
               std::tuple(0, options & 1, moved, messages))
         << options;
   }
-}
-
-// A participant without a place (0, as an unevaluated or damaged file holds)
-// is not among the first `count`.
-TEST(WettkOps, MergeCountMarksNoParticipantWithoutAPlace) {
-  MessageCapture m;
-  TWettkampf source;
-  TWettkampf w;
+  // A participant without a place (0, as an unevaluated or damaged file holds)
+  // is not among the first `count`.
+  TWettkampf source, w;
   TAltersklasse* ak = ClassWith("AK", 1990, 0, {Person("Erster", "O", 3000), Person("Ohne", "O", 3100)});
   Find(*ak, "Ohne")->SetPlace(0);
   source.Insert(ak);
@@ -125,16 +114,15 @@ TEST(WettkOps, MergeCountMarksNoParticipantWithoutAPlace) {
   EXPECT_EQ(Each(w, OrgAndQ), (Names{"Erster O Q", "Ohne O "}));
 }
 
+// Organisations come along (a name replaces one equal to the abbreviation);
+// an individual and a team competition do not mix.
 TEST(WettkOps, MergeOrganisationsAndRefusal) {
   MessageCapture m;
-  TWettkampf w;
-  TWettkampf source;
-  TWettkampf teams;
+  TWettkampf w, source, teams;
   for (auto [list, abk, name] :
        {std::tuple{&w, "DLRG", "DLRG"}, {&source, "DLRG", "Retter"}, {&source, "WW", "Wacht"}}) {
     auto* g = new TGliederung;
-    g->SetAbk(abk);
-    g->SetName(name);
+    g->SetAbk(abk), g->SetName(name);
     list->Gliederungen().Insert(g);
   }
   source.Insert(MakeClass("A", 1990, 1991, 0, 1));
@@ -142,39 +130,36 @@ TEST(WettkOps, MergeOrganisationsAndRefusal) {
   w.Merge(&source, 3, "", 0);
   ASSERT_EQ(w.Gliederungen().GetCount(), 2);
   EXPECT_EQ(w.Gliederungen().At(0)->Name() + w.Gliederungen().At(1)->Name(), "RetterWacht");
-
   SetHeader(teams, 2, TWettkampfDaten::kTeams);
   teams.Insert(ClassWith("AK", 1990, 0, {Person("X", "", 3000)}));
   w.Merge(&teams, 31, "", 0);
-  EXPECT_EQ(std::pair(teams.GetCount(), w.GetCount()), (std::pair<int16_t, int16_t>(1, 2)));
-  EXPECT_EQ(m.list, (Texts{Oem("Altersklasse B wurde hinzugefügt."), Oem("Altersklasse A wurde hinzugefügt."),
-                           Oem("Einzel- u. Mannschaftswettkämpfe können nicht gemischt werden")}));
+  EXPECT_EQ(std::tuple(teams.GetCount(), w.GetCount(), m.list),
+            std::tuple(1, 2, Texts{Oem("Altersklasse B wurde hinzugefügt."), Oem("Altersklasse A wurde hinzugefügt."),
+                                   Oem("Einzel- u. Mannschaftswettkämpfe können nicht gemischt werden")}));
 }
 
 TEST(WettkOps, FullClassTakesNoMoreAndReportsIt) {
   MessageCapture m;
-  TWettkampf w;
-  TWettkampf source;
+  TWettkampf w, source;
   TAltersklasse* full = ClassWith("AK", 1990, 0, {});
   full->SetLimit(kMaxCollectionSize);
   for (int i = 0; i < kMaxCollectionSize - 1; ++i) full->AtInsert(i, Person("F", "", 5000));
   w.Insert(full);
   source.Insert(ClassWith("AK", 1990, 0, {Person("S1", "", 3000), Person("S2", "", 3100), Person("S3", "", 3200)}));
   w.Merge(&source, 2, "", 0);
-  // The last one is taken first.
-  EXPECT_EQ(std::tuple(full->GetCount(), full->At(0)->Name(true)), std::tuple(kMaxCollectionSize, "S3"));
   TTeilnehmer* late = Person("Late", "", 3000);
   late->SetAltersklasse("AK");
   EXPECT_FALSE(w.PlaceParticipant(late));
   delete late;
-  EXPECT_EQ(m.list, (Texts{Oem("Die Altersklasse AK ist voll: 2 Teilnehmer konnten nicht hinzugefügt werden."),
-                           Oem("Die Altersklasse AK ist voll: Late konnte nicht eingefügt werden.")}));
+  EXPECT_EQ(std::tuple(full->GetCount(), full->At(0)->Name(true), m.list),  // the last one is taken first
+            std::tuple(kMaxCollectionSize, "S3",
+                       Texts{Oem("Die Altersklasse AK ist voll: 2 Teilnehmer konnten nicht hinzugefügt werden."),
+                             Oem("Die Altersklasse AK ist voll: Late konnte nicht eingefügt werden.")}));
 }
 
 TEST(WettkOps, TakeRecordsAcrossBirthYears) {
   MessageCapture m;
-  TWettkampf w;
-  TWettkampf source;
+  TWettkampf w, source;
   TAltersklasse* mine = MakeClass("AK", 1990, 1991, 0, 1);
   TAltersklasse* theirs = MakeClass("AK", 1970, 1971, 0, 1);
   for (auto [ak, time] : {std::pair{mine, 5000}, {theirs, 4000}}) {
@@ -190,25 +175,24 @@ TEST(WettkOps, TakeRecordsAcrossBirthYears) {
             std::pair(4000, Texts{"Zur Altersklasse Solo wurde keine passende Altersklasse gefunden."}));
 }
 
+// Birth-year text, age-class text, flags; the class or the message.
 TEST(WettkOps, PlaceImportedParticipants) {
   TWettkampf w;
   w.Insert(MakeClass("AK 12w", 1978, 1979, TAltersklasse::kFemale, 1));
   w.Insert(MakeClass("AK 12m", 1978, 1979, 0, 1));
   w.Insert(MakeClass("AK 13/14m", 1976, 1977, 0, 1));
   w.Insert(MakeClass("Nur w", 1980, 1981, TAltersklasse::kFemale, 1));
-  // Birth-year text, age-class text, flags, the class or the message.
   const std::tuple<std::string, std::string, uint16_t, std::string> kCases[] = {
       {"1977", "", 0, "AK 13/14m"},
-      {"77", "", 0, "AK 13/14m"},
+      {"79", "", 0, "AK 12m"},
       {"12.05.79", "", TTeilnehmer::kWeiblich, "AK 12w"},
-      {"1985", "", 0, "Imp, V (Altersklasse ?) konnte nicht eingefügt werden."},
-      {"", "Nur w", 0, "Imp, V (Altersklasse Nur w) konnte nicht eingefügt werden."},
+      {"1985", "", 0, "Importierte Personen, V (Altersklasse ?) konnte nicht eingefügt werden."},
+      {"", "Nur w", 0, "Importierte Personen, V (Altersklasse Nur w) konnte nicht eingefügt werden."},
   };
   for (const auto& [year, akText, flags, want] : kCases) {
     MessageCapture m;
-    TTeilnehmer* t = Person("Imp", "", 3000, flags);
-    t->SetGeburtsdatum(year);
-    t->SetAltersklasse(akText);
+    TTeilnehmer* t = Person("Importierte Personen", "", 3000, flags);  // 20 characters and ", " fill 22
+    t->SetGeburtsdatum(year), t->SetAltersklasse(akText);
     const bool placed = w.PlaceParticipant(t);
     EXPECT_EQ(placed ? Texts{t->Altersklasse()} : m.list, Texts{Oem(want)}) << year;
     EXPECT_EQ(m.list.size(), placed ? 0u : 1u) << year;
