@@ -295,27 +295,51 @@ const TAusdruck* TDruckenDlg::BuildDocument() {
   const bool block5 = Checked("MitBlock5CB");
   switch (radioGroup1_->ItemIndex()) {
     case kResults:
-      job_->BuildResultList(kMarked, Checked("ErgAKDatenCB"), legend, head, Checked("ErgAKNeueSeiteCB"),
-                            Checked("ErgRekordeCB"), Checked("ErgZweizeiligCB"), footer, Checked("ErgGliederungenCB"),
-                            block5, Checked("MitLeerenAkCB"), Checked("EinzelwertungCB") ? 1 : 0);
+      job_->BuildResultList({.selection = kMarked,
+                             .withAgeClassData = Checked("ErgAKDatenCB"),
+                             .withLegend = legend,
+                             .withHead = head,
+                             .newPagePerAgeClass = Checked("ErgAKNeueSeiteCB"),
+                             .withRecords = Checked("ErgRekordeCB"),
+                             .twoLines = Checked("ErgZweizeiligCB"),
+                             .withFooter = footer,
+                             .withStatistics = Checked("ErgGliederungenCB"),
+                             .block5 = block5,
+                             .withEmptyAgeClasses = Checked("MitLeerenAkCB"),
+                             .singleDisciplineRanking = Checked("EinzelwertungCB") ? uint16_t{1} : uint16_t{0}});
       break;
     case kQualification:
-      job_->BuildQualificationList(kMarked, Checked("QualAKDatenCB"), legend, head, Checked("QualAKNeueSeiteCB"),
-                                   footer, Checked("QualGliederungenCB"), block5);
+      job_->BuildQualificationList({.selection = kMarked,
+                                    .withAgeClassData = Checked("QualAKDatenCB"),
+                                    .withLegend = legend,
+                                    .withHead = head,
+                                    .newPagePerAgeClass = Checked("QualAKNeueSeiteCB"),
+                                    .withFooter = footer,
+                                    .withOrganisations = Checked("QualGliederungenCB"),
+                                    .block5 = block5});
       break;
     case kHeatList:
-      job_->BuildHeatList(head, legend, footer, block5, Checked("LaufGliederungenCB"), Checked("LaufAlleDiszCB"),
-                          false);
+      job_->BuildHeatList({.withHead = head,
+                           .withLegend = legend,
+                           .withFooter = footer,
+                           .block5 = block5,
+                           .withOrganisations = Checked("LaufGliederungenCB"),
+                           .allDisciplines = Checked("LaufAlleDiszCB")});
       break;
     case kCprStartList:
-      job_->BuildCprStartList(head, legend, footer, block5);
+      job_->BuildCprStartList({.withHead = head, .withLegend = legend, .withFooter = footer, .block5 = block5});
       break;
     case kStatistics:
-      job_->BuildStatistics(static_cast<uint16_t>(statistik_->ItemIndex()), head, legend, block5, footer);
+      job_->BuildStatistics({.form = static_cast<uint16_t>(statistik_->ItemIndex()),
+                             .withHead = head,
+                             .withLegend = legend,
+                             .statisticsBlock5 = block5,
+                             .withFooter = footer});
       break;
     case kCertificates:
-      job_->BuildCertificates(teilnehmerWas_->currentIndex(), teilnehmer_->ItemIndex(),
-                              !Checked("TeilnehmerMitErgebnisCB"));
+      job_->BuildCertificates({.layout = teilnehmerWas_->currentIndex(),
+                               .mode = teilnehmer_->ItemIndex(),
+                               .withResult = !Checked("TeilnehmerMitErgebnisCB")});
       break;
     default:
       return nullptr;

@@ -41,9 +41,9 @@ TEST_F(StartListTest, HeatAndCprListsShareTheJobTitleAndPrintOnlyTheHeadWithoutP
   auto w = Competition({0});
   TDruckauftrag job(*w, 0, 0, 0, 0);
   const pagedump::Names names = reporttest::FrameNames("");  // the footers in full
-  job.BuildHeatList(true, true, true, false, false, false, false);
+  job.BuildHeatList({.withHead = true, .withLegend = true, .withFooter = true});
   const std::string heats = job.Report()->Title() + "\n" + pagedump::Flow(*job.Report(), names);
-  job.BuildCprStartList(true, true, true, false);
+  job.BuildCprStartList({.withHead = true, .withLegend = true, .withFooter = true});
   const std::string cpr = job.Report()->Title() + "\n" + pagedump::Flow(*job.Report(), names);
   const std::string head = "Vk - Ausdruck der Laufbesetzung\n1: 100=[R] 120=K 120=RS 170=";
   const std::string frame = " 290=BM 340=E 420=Erl 460=== 500=_ 540=";
@@ -70,7 +70,7 @@ TEST_F(StartListTest, HeatsMoveWholeWithTheHeadOnceAndLeaveNoHeadToTheStatistics
   w->Selection().Insert(w->At(0)->At(0));  // left behind by another command
   TDruckauftrag job(*w, 0, 0, 0, 0);
   job.PageSize = {2100, 700};  // lines from 100 to the bottom limit 560
-  job.BuildHeatList(true, false, true, true, true, false, false);
+  job.BuildHeatList({.withHead = true, .withFooter = true, .block5 = true, .withOrganisations = true});
   pagedump::Names names = HeatRows(*w, true, false);
   names.merge(reporttest::FrameNames("Laufeinteilung"));
   for (const char* s : {"Nr.      laufende Nummer", "Abk.     verwendete Abkürzung für die Gliederung",
@@ -94,7 +94,7 @@ TEST_F(StartListTest, HeatLinesHeadTheHeatsWhenAllDisciplinesAreShown) {
   auto w = Competition({3});
   SetHeats(*w->At(0), {{0, 0}, {1, 2}, {1, 1}});
   TDruckauftrag job(*w, 0, 0, 0, 0);
-  job.BuildHeatList(false, false, false, false, false, true, false);
+  job.BuildHeatList({.allDisciplines = true});
   EXPECT_EQ(pagedump::Flow(*job.Report(), HeatRows(*w, false, true)), "1: 100=H 140=G1 180=N1 220=G3 260=N3 300=N2\n");
 }
 
@@ -110,7 +110,7 @@ TEST_F(StartListTest, CprListHasOneBlockPerStartTimeOfTheCprClasses) {
     t.SetCprStation(s[1]);
   }
   TDruckauftrag job(*w, 0, 0, 0, 0);
-  job.BuildCprStartList(false, false, false, true);
+  job.BuildCprStartList({.block5 = true});
   pagedump::Names names = HeatRows(*w, true, false);
   names[w->CprStartListLine(nullptr)] = "H";
   EXPECT_EQ(std::tuple(pagedump::Flow(*job.Report(), names), w->IsMarked(0), w->IsMarked(1), w->Selection().GetCount()),
@@ -122,7 +122,7 @@ TEST_F(StartListTest, CprListHasOneBlockPerStartTimeOfTheCprClasses) {
 TEST_F(StartListTest, QualificationListRowsAreNotCondensed) {
   auto w = Competition({2});
   TDruckauftrag job(*w, 0, 0, 0, 0);
-  job.BuildQualificationList(0, false, false, false, false, false, false, false);
+  job.BuildQualificationList({});
   const TYrPrintPage& page = *job.Report()->Page(1);
   EXPECT_EQ(std::tuple(job.Report()->Title(), pagedump::Item(1, *page.At(2), {}), pagedump::Item(1, *page.At(3), {})),
             std::tuple("Vk - Ausdruck der Startberechtigung",
