@@ -107,7 +107,7 @@ QWidget* TDruckenDlg::NewTabSheet1() {
                                  QStringLiteral("Statistiken (Gliederungen, Medaillenspiegel, ...)"),
                                  QStringLiteral("Urkunden")},
                                 1, sheet);
-  radioGroup1_->SetItemIndex(kResults);
+  radioGroup1_->SetItemIndex(static_cast<int>(TAusdruckArt::Results));
   connect(radioGroup1_, &RadioGroup::Clicked, this, &TDruckenDlg::RadioGroup1Click);
   auto* layout = new QVBoxLayout(sheet);
   layout->addWidget(radioGroup1_);
@@ -186,12 +186,7 @@ QWidget* TDruckenDlg::NewTabSheet2() {
   auto* wasBox = new QGroupBox(QStringLiteral("Was drucken"), teilnehmer);
   teilnehmerWas_ = new QComboBox(wasBox);
   teilnehmerWas_->setObjectName(QStringLiteral("TeilnehmerWasEdit"));
-  teilnehmerWas_->addItems({QStringLiteral("Urkunde der Materialstelle"),
-                            QStringLiteral("Urkunde der LM im LV Wendal (alt)"),
-                            QStringLiteral("Urkunde der Tessauer Ersatzkasse"),
-                            QStringLiteral("Urkunde der LM im LV Wendal (seit 1997)"),
-                            QStringLiteral("Urkunde der Deutschen Meisterschaften"),
-                            QStringLiteral("Urkunde der BM Hollmerau"), QStringLiteral("Urkunde der BM Kettwalden")});
+  for (const char* kind : kCertificateKinds) teilnehmerWas_->addItem(FromOem(kind));
   teilnehmerWas_->setCurrentIndex(-1);
   (new QVBoxLayout(wasBox))->addWidget(teilnehmerWas_);
   auto* wieBox = new QGroupBox(QStringLiteral("Wie drucken"), teilnehmer);
@@ -252,9 +247,10 @@ void TDruckenDlg::Setup(TWettkampf& competition, int32_t ageClassIndex, int32_t 
 }
 
 void TDruckenDlg::RadioGroup1Click() {
-  const int kind = radioGroup1_->ItemIndex();
-  notebook1_->setCurrentIndex(kind == kCertificates ? kCertificatePage : kind);
-  pageControl_->setTabVisible(pageControl_->indexOf(tabSheet3_), kind == kResults || kind == kQualification);
+  const auto kind = static_cast<TAusdruckArt>(radioGroup1_->ItemIndex());
+  notebook1_->setCurrentIndex(kind == TAusdruckArt::Certificates ? kCertificatePage : static_cast<int>(kind));
+  pageControl_->setTabVisible(pageControl_->indexOf(tabSheet3_),
+                              kind == TAusdruckArt::Results || kind == TAusdruckArt::Qualification);
 }
 
 void TDruckenDlg::AlleAKCBClick() {
@@ -293,8 +289,8 @@ const TAusdruck* TDruckenDlg::BuildDocument() {
   const bool legend = Checked("MitLegendeCB");
   const bool footer = Checked("MitFusszeileCB");
   const bool block5 = Checked("MitBlock5CB");
-  switch (radioGroup1_->ItemIndex()) {
-    case kResults:
+  switch (static_cast<TAusdruckArt>(radioGroup1_->ItemIndex())) {
+    case TAusdruckArt::Results:
       job_->BuildResultList({.selection = kMarked,
                              .withAgeClassData = Checked("ErgAKDatenCB"),
                              .withLegend = legend,
@@ -308,7 +304,7 @@ const TAusdruck* TDruckenDlg::BuildDocument() {
                              .withEmptyAgeClasses = Checked("MitLeerenAkCB"),
                              .singleDisciplineRanking = Checked("EinzelwertungCB") ? uint16_t{1} : uint16_t{0}});
       break;
-    case kQualification:
+    case TAusdruckArt::Qualification:
       job_->BuildQualificationList({.selection = kMarked,
                                     .withAgeClassData = Checked("QualAKDatenCB"),
                                     .withLegend = legend,
@@ -318,7 +314,7 @@ const TAusdruck* TDruckenDlg::BuildDocument() {
                                     .withOrganisations = Checked("QualGliederungenCB"),
                                     .block5 = block5});
       break;
-    case kHeatList:
+    case TAusdruckArt::HeatList:
       job_->BuildHeatList({.withHead = head,
                            .withLegend = legend,
                            .withFooter = footer,
@@ -326,17 +322,17 @@ const TAusdruck* TDruckenDlg::BuildDocument() {
                            .withOrganisations = Checked("LaufGliederungenCB"),
                            .allDisciplines = Checked("LaufAlleDiszCB")});
       break;
-    case kCprStartList:
+    case TAusdruckArt::CprStartList:
       job_->BuildCprStartList({.withHead = head, .withLegend = legend, .withFooter = footer, .block5 = block5});
       break;
-    case kStatistics:
+    case TAusdruckArt::Statistics:
       job_->BuildStatistics({.form = static_cast<uint16_t>(statistik_->ItemIndex()),
                              .withHead = head,
                              .withLegend = legend,
                              .statisticsBlock5 = block5,
                              .withFooter = footer});
       break;
-    case kCertificates:
+    case TAusdruckArt::Certificates:
       job_->BuildCertificates({.layout = teilnehmerWas_->currentIndex(),
                                .mode = teilnehmer_->ItemIndex(),
                                .withResult = !Checked("TeilnehmerMitErgebnisCB")});

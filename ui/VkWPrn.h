@@ -14,11 +14,12 @@
 // would), "PDF..." writes a file. The modal result is mrOk after a printout,
 // mrCancel otherwise; nothing needs to be read back.
 //
-// Report kinds, the items of RadioGroup1: 0 results, 1 qualification and
-// start permission, 2 heat list, 3 CPR start list, 4 organisation
-// statistics, and 5 the certificates ("Urkunden"), whose options are the
-// page "Teilnehmer" of Notebook1 (page 6; page 5 is an empty page kept so
-// that page numbers stay those of the kinds). The tab "Altersklassen und
+// Report kinds, the items of RadioGroup1 in the order of TAusdruckArt: 0
+// results, 1 qualification and start permission, 2 heat list, 3 CPR start
+// list, 4 organisation statistics, and 5 the certificates ("Urkunden"),
+// whose options are the page "Teilnehmer" of Notebook1 (page 6; page 5 is
+// an empty page kept so that page numbers stay those of the kinds) with the
+// certificate papers the reports name (kCertificateKinds). The tab "Altersklassen und
 // Disziplinenwertung" shows only for results and qualification, which print
 // the age classes chosen in ListBox1.
 //
@@ -53,15 +54,6 @@ class TDruckenDlg : public ValidatedDialog {
   Q_OBJECT
 
  public:
-  enum Kind : int {
-    kResults = 0,
-    kQualification = 1,
-    kHeatList = 2,
-    kCprStartList = 3,
-    kStatistics = 4,
-    kCertificates = 5,
-  };
-
   explicit TDruckenDlg(QWidget* owner = nullptr);
   ~TDruckenDlg() override;
 
