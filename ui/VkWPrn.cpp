@@ -45,14 +45,14 @@ TDruckenDlg::TDruckenDlg(QWidget* owner) : ValidatedDialog(owner) {
   setObjectName(QStringLiteral("TDruckenDlg"));
   setWindowTitle(QStringLiteral("Drucken"));
 
-  pageControl_ = new QTabWidget(this);
-  pageControl_->setObjectName(QStringLiteral("PageControl1"));
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName(QStringLiteral("PageControl1"));
   // All three tabs in view: the dialog grows to the width of their captions.
-  pageControl_->setUsesScrollButtons(false);
-  pageControl_->addTab(NewTabSheet1(), QStringLiteral("Auswahl"));
-  pageControl_->addTab(NewTabSheet2(), QStringLiteral("Optionen"));
-  tabSheet3_ = NewTabSheet3();
-  pageControl_->addTab(tabSheet3_, QStringLiteral("Altersklassen und Disziplinenwertung"));
+  tabs_->setUsesScrollButtons(false);
+  tabs_->addTab(NewSelectionTab(), QStringLiteral("Auswahl"));
+  tabs_->addTab(NewOptionsTab(), QStringLiteral("Optionen"));
+  ageClassTab_ = NewAgeClassTab();
+  tabs_->addTab(ageClassTab_, QStringLiteral("Altersklassen und Disziplinenwertung"));
 
   auto* buttons = new QVBoxLayout;
   QPushButton* ok = NewButton(this, "OKBtn", QStringLiteral("OK"));
@@ -75,7 +75,7 @@ TDruckenDlg::TDruckenDlg(QWidget* owner) : ValidatedDialog(owner) {
   connect(pdf, &QPushButton::clicked, this, &TDruckenDlg::PDFBtnClick);
 
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(pageControl_, 1);
+  layout->addWidget(tabs_, 1);
   layout->addLayout(buttons);
   RadioGroup1Click();
 }
@@ -95,35 +95,35 @@ bool TDruckenDlg::Checked(const char* objectName) const {
   return box && box->isChecked();
 }
 
-QWidget* TDruckenDlg::NewTabSheet1() {
+QWidget* TDruckenDlg::NewSelectionTab() {
   auto* sheet = new QWidget;
   sheet->setObjectName(QStringLiteral("TabSheet1"));
   // The five kinds of the printouts, then the certificates, which have no
   // other way into the program.
-  radioGroup1_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Druckauswahl"),
-                                {QStringLiteral("Ergebnisliste bzw. Zwischenergebnis"),
-                                 QStringLiteral("Qualifikationsliste"), QStringLiteral("Laufeinteilung /  Startliste"),
-                                 QStringLiteral("HLW-Startliste"),
-                                 QStringLiteral("Statistiken (Gliederungen, Medaillenspiegel, ...)"),
-                                 QStringLiteral("Urkunden")},
-                                1, sheet);
-  radioGroup1_->SetItemIndex(static_cast<int>(TAusdruckArt::Results));
-  connect(radioGroup1_, &RadioGroup::Clicked, this, &TDruckenDlg::RadioGroup1Click);
+  reportKind_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Druckauswahl"),
+                               {QStringLiteral("Ergebnisliste bzw. Zwischenergebnis"),
+                                QStringLiteral("Qualifikationsliste"), QStringLiteral("Laufeinteilung /  Startliste"),
+                                QStringLiteral("HLW-Startliste"),
+                                QStringLiteral("Statistiken (Gliederungen, Medaillenspiegel, ...)"),
+                                QStringLiteral("Urkunden")},
+                               1, sheet);
+  reportKind_->SetItemIndex(static_cast<int>(TAusdruckArt::Results));
+  connect(reportKind_, &RadioGroup::Clicked, this, &TDruckenDlg::RadioGroup1Click);
   auto* layout = new QVBoxLayout(sheet);
-  layout->addWidget(radioGroup1_);
+  layout->addWidget(reportKind_);
   layout->addStretch();
   return sheet;
 }
 
-QWidget* TDruckenDlg::NewTabSheet2() {
+QWidget* TDruckenDlg::NewOptionsTab() {
   auto* sheet = new QWidget;
   sheet->setObjectName(QStringLiteral("TabSheet2"));
-  notebook1_ = new QStackedWidget(sheet);
-  notebook1_->setObjectName(QStringLiteral("Notebook1"));
+  optionPages_ = new QStackedWidget(sheet);
+  optionPages_->setObjectName(QStringLiteral("Notebook1"));
   auto page = [this](const char* name) {
-    auto* p = new QWidget(notebook1_);
+    auto* p = new QWidget(optionPages_);
     p->setObjectName(QString::fromUtf8(name));
-    notebook1_->addWidget(p);
+    optionPages_->addWidget(p);
     return p;
   };
 
@@ -162,38 +162,39 @@ QWidget* TDruckenDlg::NewTabSheet2() {
   page("HLW-Startliste");
 
   QWidget* gliederungen = page("Gliederungen");
-  statistik_ = new RadioGroup(QStringLiteral("StatistikRadioGroup"),
-                              QStringLiteral("Statistik der Gliederungen drucken als"),
-                              {QStringLiteral("Gliederungsübersicht (alphabetisch)"),
-                               QStringLiteral("Medaillenspiegel"),
-                               QStringLiteral("Liste der Punktbesten (Gesamtpunkte)"),
-                               QStringLiteral("Quendal-Pokalwertung")},
-                              1, gliederungen);
-  statistik_->SetItemIndex(0);
+  statisticsForm_ = new RadioGroup(QStringLiteral("StatistikRadioGroup"),
+                                   QStringLiteral("Statistik der Gliederungen drucken als"),
+                                   {QStringLiteral("Gliederungsübersicht (alphabetisch)"),
+                                    QStringLiteral("Medaillenspiegel"),
+                                    QStringLiteral("Liste der Punktbesten (Gesamtpunkte)"),
+                                    QStringLiteral("Quendal-Pokalwertung")},
+                                   1, gliederungen);
+  statisticsForm_->SetItemIndex(0);
   auto* statLayout = new QVBoxLayout(gliederungen);
-  statLayout->addWidget(statistik_);
+  statLayout->addWidget(statisticsForm_);
   statLayout->addStretch();
 
   page("Disziplinen");
 
   QWidget* teilnehmer = page("Teilnehmer");
-  teilnehmer_ = new RadioGroup(QStringLiteral("TeilnehmerRadioGroup"), QStringLiteral("Welche Teilnehmer drucken"),
-                               {QStringLiteral("aktueller Teilnehmer"), QStringLiteral("markierte Teilnehmer"),
-                                QStringLiteral("alle Teilnehmer der Altersklasse"),
-                                QStringLiteral("alle Teilnehmer des Wettkampfes")},
-                               1, teilnehmer);
-  teilnehmer_->SetItemIndex(0);
+  certificateParticipants_ =
+      new RadioGroup(QStringLiteral("TeilnehmerRadioGroup"), QStringLiteral("Welche Teilnehmer drucken"),
+                     {QStringLiteral("aktueller Teilnehmer"), QStringLiteral("markierte Teilnehmer"),
+                      QStringLiteral("alle Teilnehmer der Altersklasse"),
+                      QStringLiteral("alle Teilnehmer des Wettkampfes")},
+                     1, teilnehmer);
+  certificateParticipants_->SetItemIndex(0);
   auto* wasBox = new QGroupBox(QStringLiteral("Was drucken"), teilnehmer);
-  teilnehmerWas_ = new QComboBox(wasBox);
-  teilnehmerWas_->setObjectName(QStringLiteral("TeilnehmerWasEdit"));
-  for (const char* kind : kCertificateKinds) teilnehmerWas_->addItem(FromOem(kind));
-  teilnehmerWas_->setCurrentIndex(-1);
-  (new QVBoxLayout(wasBox))->addWidget(teilnehmerWas_);
+  certificatePaper_ = new QComboBox(wasBox);
+  certificatePaper_->setObjectName(QStringLiteral("TeilnehmerWasEdit"));
+  for (const char* kind : kCertificateKinds) certificatePaper_->addItem(FromOem(kind));
+  certificatePaper_->setCurrentIndex(-1);
+  (new QVBoxLayout(wasBox))->addWidget(certificatePaper_);
   auto* wieBox = new QGroupBox(QStringLiteral("Wie drucken"), teilnehmer);
   AddCheckBoxes(wieBox, {NewCheckBox(wieBox, "TeilnehmerMitErgebnisCB",
                                      QStringLiteral("vorgedruckt (ohne Gesamtpunkte und Platz)"), true)});
   auto* teilnLayout = new QVBoxLayout(teilnehmer);
-  teilnLayout->addWidget(teilnehmer_);
+  teilnLayout->addWidget(certificateParticipants_);
   teilnLayout->addWidget(wasBox);
   teilnLayout->addWidget(wieBox);
   teilnLayout->addStretch();
@@ -208,26 +209,26 @@ QWidget* TDruckenDlg::NewTabSheet2() {
                              true)});
 
   auto* layout = new QVBoxLayout(sheet);
-  layout->addWidget(notebook1_, 1);
+  layout->addWidget(optionPages_, 1);
   layout->addWidget(general);
   return sheet;
 }
 
-QWidget* TDruckenDlg::NewTabSheet3() {
+QWidget* TDruckenDlg::NewAgeClassTab() {
   auto* sheet = new QWidget;
   sheet->setObjectName(QStringLiteral("TabSheet3"));
-  listBox1_ = new QListWidget(sheet);
-  listBox1_->setObjectName(QStringLiteral("ListBox1"));
-  listBox1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  listBox1_->setToolTip(QStringLiteral("Auswahl mit Strg+Mausklick"));
-  listBox1_->setEnabled(false);
-  alleAK_ = NewCheckBox(sheet, "AlleAKCB", QStringLiteral("alle Altersklassen einbeziehen"), true);
+  ageClassList_ = new QListWidget(sheet);
+  ageClassList_->setObjectName(QStringLiteral("ListBox1"));
+  ageClassList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  ageClassList_->setToolTip(QStringLiteral("Auswahl mit Strg+Mausklick"));
+  ageClassList_->setEnabled(false);
+  allAgeClasses_ = NewCheckBox(sheet, "AlleAKCB", QStringLiteral("alle Altersklassen einbeziehen"), true);
   // Also a change made by the program selects the list anew, as the
   // dialog's own Setup relies on.
-  connect(alleAK_, &QCheckBox::toggled, this, &TDruckenDlg::AlleAKCBClick);
+  connect(allAgeClasses_, &QCheckBox::toggled, this, &TDruckenDlg::AlleAKCBClick);
   auto* layout = new QVBoxLayout(sheet);
-  layout->addWidget(listBox1_, 1);
-  layout->addWidget(alleAK_);
+  layout->addWidget(ageClassList_, 1);
+  layout->addWidget(allAgeClasses_);
   layout->addWidget(NewCheckBox(sheet, "EinzelwertungCB",
                                 QStringLiteral("ggf. einschließlich Einzelwertung der Disziplinen"), true));
   return sheet;
@@ -236,33 +237,33 @@ QWidget* TDruckenDlg::NewTabSheet3() {
 void TDruckenDlg::Setup(TWettkampf& competition, int32_t ageClassIndex, int32_t participantIndex, int32_t fromIndex,
                         int32_t toIndex) {
   job_ = std::make_unique<TDruckauftrag>(competition, ageClassIndex, participantIndex, fromIndex, toIndex);
-  pageControl_->setCurrentIndex(0);
+  tabs_->setCurrentIndex(0);
   RadioGroup1Click();
   QStringList names;
   FillAgeClassNames(&competition, names);
-  listBox1_->clear();
-  listBox1_->addItems(names);
+  ageClassList_->clear();
+  ageClassList_->addItems(names);
   AlleAKCBClick();
   ready_ = true;
 }
 
 void TDruckenDlg::RadioGroup1Click() {
-  const auto kind = static_cast<TAusdruckArt>(radioGroup1_->ItemIndex());
-  notebook1_->setCurrentIndex(kind == TAusdruckArt::Certificates ? kCertificatePage : static_cast<int>(kind));
-  pageControl_->setTabVisible(pageControl_->indexOf(tabSheet3_),
+  const auto kind = static_cast<TAusdruckArt>(reportKind_->ItemIndex());
+  optionPages_->setCurrentIndex(kind == TAusdruckArt::Certificates ? kCertificatePage : static_cast<int>(kind));
+  tabs_->setTabVisible(tabs_->indexOf(ageClassTab_),
                               kind == TAusdruckArt::Results || kind == TAusdruckArt::Qualification);
 }
 
 void TDruckenDlg::AlleAKCBClick() {
-  const bool all = alleAK_->isChecked();
+  const bool all = allAgeClasses_->isChecked();
   if (all) {
-    listBox1_->selectAll();
+    ageClassList_->selectAll();
   } else {
-    listBox1_->clearSelection();
-    if (job_ && job_->AgeClassIndex >= 0 && job_->AgeClassIndex < listBox1_->count())
-      listBox1_->item(job_->AgeClassIndex)->setSelected(true);
+    ageClassList_->clearSelection();
+    if (job_ && job_->AgeClassIndex >= 0 && job_->AgeClassIndex < ageClassList_->count())
+      ageClassList_->item(job_->AgeClassIndex)->setSelected(true);
   }
-  listBox1_->setEnabled(!all);
+  ageClassList_->setEnabled(!all);
 }
 
 TPageSize TDruckenDlg::PrinterPageSize(const TYrPrinterInfos& info, bool found) {
@@ -281,7 +282,7 @@ const TAusdruck* TDruckenDlg::BuildDocument() {
   job_->PageSize = PrinterPageSize(printer, found);
 
   TWettkampf& competition = job_->Competition();
-  for (int i = 0; i < listBox1_->count(); ++i) competition.SetMark(i, listBox1_->item(i)->isSelected());
+  for (int i = 0; i < ageClassList_->count(); ++i) competition.SetMark(i, ageClassList_->item(i)->isSelected());
 
   // Selection 2: the age classes marked above.
   constexpr uint16_t kMarked = 2;
@@ -289,7 +290,7 @@ const TAusdruck* TDruckenDlg::BuildDocument() {
   const bool legend = Checked("MitLegendeCB");
   const bool footer = Checked("MitFusszeileCB");
   const bool block5 = Checked("MitBlock5CB");
-  switch (static_cast<TAusdruckArt>(radioGroup1_->ItemIndex())) {
+  switch (static_cast<TAusdruckArt>(reportKind_->ItemIndex())) {
     case TAusdruckArt::Results:
       job_->BuildResultList({.selection = kMarked,
                              .withAgeClassData = Checked("ErgAKDatenCB"),
@@ -326,15 +327,15 @@ const TAusdruck* TDruckenDlg::BuildDocument() {
       job_->BuildCprStartList({.withHead = head, .withLegend = legend, .withFooter = footer, .block5 = block5});
       break;
     case TAusdruckArt::Statistics:
-      job_->BuildStatistics({.form = static_cast<uint16_t>(statistik_->ItemIndex()),
+      job_->BuildStatistics({.form = static_cast<uint16_t>(statisticsForm_->ItemIndex()),
                              .withHead = head,
                              .withLegend = legend,
                              .statisticsBlock5 = block5,
                              .withFooter = footer});
       break;
     case TAusdruckArt::Certificates:
-      job_->BuildCertificates({.layout = teilnehmerWas_->currentIndex(),
-                               .mode = teilnehmer_->ItemIndex(),
+      job_->BuildCertificates({.layout = certificatePaper_->currentIndex(),
+                               .mode = certificateParticipants_->ItemIndex(),
                                .withResult = !Checked("TeilnehmerMitErgebnisCB")});
       break;
     default:

@@ -60,8 +60,8 @@ class TDruckenDlg : public ValidatedDialog {
   // The certificate choices the main window presets before Setup: which
   // participants (0 current, 1 marked, 2 the age class, 3 all) and the
   // certificate layout (none chosen at first).
-  RadioGroup* TeilnehmerRadioGroup() const { return teilnehmer_; }
-  QComboBox* TeilnehmerWasEdit() const { return teilnehmerWas_; }
+  RadioGroup* TeilnehmerRadioGroup() const { return certificateParticipants_; }
+  QComboBox* TeilnehmerWasEdit() const { return certificatePaper_; }
 
   // Where the user stands: the competition, the current age class, the
   // current participant in it and the first and last marked participant
@@ -92,9 +92,9 @@ class TDruckenDlg : public ValidatedDialog {
   void MarginsBtnClick();
   void PDFBtnClick();
 
-  QWidget* NewTabSheet1();
-  QWidget* NewTabSheet2();
-  QWidget* NewTabSheet3();
+  QWidget* NewSelectionTab();
+  QWidget* NewOptionsTab();
+  QWidget* NewAgeClassTab();
   QCheckBox* NewCheckBox(QWidget* parent, const char* objectName, const QString& caption, bool checked);
   bool Checked(const char* objectName) const;
 
@@ -102,13 +102,14 @@ class TDruckenDlg : public ValidatedDialog {
   // False until Setup has run: the build, preview and print do nothing.
   bool ready_ = false;
 
-  QTabWidget* pageControl_;
-  QWidget* tabSheet3_;
-  RadioGroup* radioGroup1_;
-  QStackedWidget* notebook1_;
-  RadioGroup* statistik_;
-  RadioGroup* teilnehmer_;
-  QComboBox* teilnehmerWas_;
-  QListWidget* listBox1_;
-  QCheckBox* alleAK_;
+  // The controls by what they hold; their object names are the form's.
+  QTabWidget* tabs_;                     // PageControl1
+  QWidget* ageClassTab_;                 // TabSheet3
+  RadioGroup* reportKind_;               // RadioGroup1
+  QStackedWidget* optionPages_;          // Notebook1, one page per kind
+  RadioGroup* statisticsForm_;           // StatistikRadioGroup
+  RadioGroup* certificateParticipants_;  // TeilnehmerRadioGroup
+  QComboBox* certificatePaper_;          // TeilnehmerWasEdit
+  QListWidget* ageClassList_;            // ListBox1
+  QCheckBox* allAgeClasses_;             // AlleAKCB
 };
