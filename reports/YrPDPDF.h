@@ -30,6 +30,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -80,9 +81,11 @@ class TYrPdfDevice : public TYrOutputDevice {
   // `text` is in the Windows code page when `converted`, else it is written
   // with the writer's mapping of the DOS umlauts.
   void DrawText(const TYrTextElement& item, const std::string& text, bool converted);
-  // Content lines of the open page.
+  // Content of the open page: a line; numbers, each followed by a blank; and
+  // the numbers with their operator as one line.
   void Line(std::string_view text);
-  void Put(int64_t n, char after);
+  void Operands(std::initializer_list<int64_t> numbers);
+  void Op(std::initializer_list<int64_t> numbers, std::string_view op);
 
   std::string fileName_;
   std::unique_ptr<TYrStream> ownedStream_;
