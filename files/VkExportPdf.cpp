@@ -22,5 +22,5 @@ void ExportPdfResults(TWettkampf& competition, TYrStream& stream) {
   const TYrPrintDoc& doc = *job.Report();
   std::unique_ptr<TYrPdfDevice> device =
       TYrPdfDevice::InitStream(&doc, stream, job.PageSize.Width, job.PageSize.Height, &PdfExportInfo);
-  device->PrintRange(1, static_cast<int16_t>(doc.PageCount() > 32767 ? 32767 : doc.PageCount()));
+  device->PrintRange(1, doc.LastPageNo());
 }

@@ -184,8 +184,7 @@ bool PrintDocToPdf(const TYrPrintDoc& doc, const std::string& fileName, int32_t 
                    const TPdfOptions* options) {
   TYrPdfDevice device(&doc, fileName, pageWidth, pageHeight, options);
   if (device.Stream().ErrorInfo != 0) return false;
-  const int count = doc.PageCount();
-  device.PrintRange(1, static_cast<int16_t>(count < INT16_MAX ? count : INT16_MAX));
+  device.PrintRange(1, doc.LastPageNo());
   // A buffered stream may only fail when it writes out its rest.
   device.Stream().Close();
   return device.Stream().FirstError == 0;

@@ -202,6 +202,9 @@ class TYrPrintDoc : public TYrSortedCollection {
 
   // --- reading
   int PageCount() const { return GetCount(); }
+  // The number of the last page as the devices take page numbers (16 bits);
+  // a document never holds more pages than kMaxCollectionSize, so it fits.
+  int16_t LastPageNo() const { return GetCount(); }
   // Page n = 1..PageCount (the page at index n - 1); nullptr for another n.
   TYrPrintPage* Page(int pageNo) const;
   using TYrCollection::At;
