@@ -41,8 +41,6 @@ class TIOXls : public TYrObject {
   TIOXls(const TIOXls&) = delete;
   TIOXls& operator=(const TIOXls&) = delete;
 
-  bool Valid() const { return valid_; }
-
   // Writes one cell. `data` points to the value: a uint16_t for kInteger, a
   // double for kNumber, a length-prefixed string image (length byte, then
   // the characters, e.g. ShortString<N>::Raw().data()) for kLabel, a byte

@@ -92,19 +92,11 @@ class TAusdruck : public TYrPrintDoc {
   uint16_t SingleDisciplineRanking = 0;
 
   // --- frame
-  TPageSize PageSize() const { return pageSize_; }
-  TMargins Margins() const { return margins_; }
   int32_t L() const { return margins_.Left; }
   int32_t T() const { return margins_.Top; }
   int32_t R() const { return pageSize_.Width - margins_.Right; }
   int32_t B() const { return pageSize_.Height - margins_.Bottom; }
   TWettkampf& Competition() const { return competition_; }
-  // The age class being printed (nullptr before the first).
-  int CurrentAgeClassIndex() const { return currentAgeClassIndex_; }
-  TAltersklasse* CurrentAgeClass() const { return currentAgeClass_; }
-  // While set, every page the list starts repeats the column head.
-  bool HeadActive() const { return headActive_; }
-  void SetHeadActive(bool active) { headActive_ = active; }
 
   // --- builders
   // The results report: first page with title block and legend, the age

@@ -52,9 +52,8 @@ int PdfFontNumber(uint16_t face, uint8_t style) {
 // ---------------------------------------------------------------------------
 
 TYrPdfDevice::TYrPdfDevice(const TYrPrintDoc* doc, std::unique_ptr<TYrStream> owned, TYrStream* stream,
-                           std::string fileName, int32_t pageWidth, int32_t pageHeight, const TPdfOptions* options)
+                           int32_t pageWidth, int32_t pageHeight, const TPdfOptions* options)
     : TYrOutputDevice(doc),
-      fileName_(std::move(fileName)),
       ownedStream_(std::move(owned)),
       stream_(stream ? stream : ownedStream_.get()) {
   SetPaper(pageWidth, pageHeight);
@@ -63,13 +62,12 @@ TYrPdfDevice::TYrPdfDevice(const TYrPrintDoc* doc, std::unique_ptr<TYrStream> ow
 
 TYrPdfDevice::TYrPdfDevice(const TYrPrintDoc* doc, const std::string& fileName, int32_t pageWidth,
                            int32_t pageHeight, const TPdfOptions* options)
-    : TYrPdfDevice(doc, std::make_unique<TYrStream>(fileName, stCreate), nullptr, fileName, pageWidth, pageHeight,
-                   options) {}
+    : TYrPdfDevice(doc, std::make_unique<TYrStream>(fileName, stCreate), nullptr, pageWidth, pageHeight, options) {}
 
 std::unique_ptr<TYrPdfDevice> TYrPdfDevice::InitStream(const TYrPrintDoc* doc, TYrStream& stream, int32_t pageWidth,
                                                        int32_t pageHeight, const TPdfOptions* options) {
   return std::unique_ptr<TYrPdfDevice>(
-      new TYrPdfDevice(doc, nullptr, &stream, std::string(), pageWidth, pageHeight, options));
+      new TYrPdfDevice(doc, nullptr, &stream, pageWidth, pageHeight, options));
 }
 
 TYrPdfDevice::~TYrPdfDevice() {

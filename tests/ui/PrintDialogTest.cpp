@@ -98,7 +98,7 @@ TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder
     if (cases[i].choose) cases[i].choose(dlg);
     const TAusdruck* built = dlg.BuildDocument();
     ASSERT_NE(built, nullptr);
-    const auto got = std::tuple(built->Title(), built->PageSize().Width, built->PageSize().Height,
+    const auto got = std::tuple(built->Title(), dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height,
                                 built->PageCount() > 0, pagedump::Dump(*built));
     TDruckauftrag direct(*c, 1, 0, 0, 1);
     cases[i].build(direct);
