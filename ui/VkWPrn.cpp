@@ -33,9 +33,24 @@ constexpr char16_t kPdfNotWritten[] = u"Die PDF-Datei konnte nicht geschrieben w
 // after the empty page 5.
 constexpr int kCertificatePage = 6;
 
-void AddCheckBoxes(QWidget* box, std::initializer_list<QCheckBox*> boxes) {
+QCheckBox* NewCheckBox(QWidget* parent, const char* objectName, const QString& caption, bool checked) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(QString::fromLatin1(objectName));
+  box->setChecked(checked);
+  return box;
+}
+
+struct CheckBox {
+  const char* objectName;
+  const char* caption;  // UTF-8
+  bool checked = false;
+};
+
+// The check boxes one below the other on `box`, then room.
+void AddCheckBoxes(QWidget* box, std::initializer_list<CheckBox> boxes) {
   auto* layout = new QVBoxLayout(box);
-  for (QCheckBox* b : boxes) layout->addWidget(b);
+  for (const CheckBox& b : boxes)
+    layout->addWidget(NewCheckBox(box, b.objectName, QString::fromUtf8(b.caption), b.checked));
   layout->addStretch();
 }
 
@@ -82,13 +97,6 @@ TDruckenDlg::TDruckenDlg(QWidget* owner) : ValidatedDialog(owner) {
 
 TDruckenDlg::~TDruckenDlg() = default;
 
-QCheckBox* TDruckenDlg::NewCheckBox(QWidget* parent, const char* objectName, const QString& caption, bool checked) {
-  auto* box = new QCheckBox(caption, parent);
-  box->setObjectName(QString::fromLatin1(objectName));
-  box->setChecked(checked);
-  return box;
-}
-
 bool TDruckenDlg::Checked(const char* objectName) const {
   const auto* box = findChild<QCheckBox*>(QString::fromLatin1(objectName));
   Q_ASSERT(box);
@@ -120,98 +128,100 @@ QWidget* TDruckenDlg::NewOptionsTab() {
   sheet->setObjectName(QStringLiteral("TabSheet2"));
   optionPages_ = new QStackedWidget(sheet);
   optionPages_->setObjectName(QStringLiteral("Notebook1"));
-  auto page = [this](const char* name) {
-    auto* p = new QWidget(optionPages_);
-    p->setObjectName(QString::fromUtf8(name));
-    optionPages_->addWidget(p);
-    return p;
-  };
+  // One page per report kind in the kinds' order, then the certificates'.
+  NewResultOptions();
+  NewQualificationOptions();
+  NewHeatListOptions();
+  NewOptionPage("HLW-Startliste");
+  NewStatisticsOptions();
+  NewOptionPage("Disziplinen");
+  NewCertificateOptions();
+  auto* layout = new QVBoxLayout(sheet);
+  layout->addWidget(optionPages_, 1);
+  layout->addWidget(NewGeneralOptions(sheet));
+  return sheet;
+}
 
-  QWidget* ergebnis = page("Ergebnis");
-  auto* ergBox = new QGroupBox(QStringLiteral("(Zwischen-) Ergebnis"), ergebnis);
-  AddCheckBoxes(ergBox,
-                {NewCheckBox(ergBox, "ErgAKDatenCB", QStringLiteral("einschließlich Altersklassendaten (Disziplinen)"),
-                             false),
-                 NewCheckBox(ergBox, "ErgAKNeueSeiteCB",
-                             QStringLiteral("jede Altersklasse auf einer neuen Seite beginnen"), false),
-                 NewCheckBox(ergBox, "ErgRekordeCB", QStringLiteral("einschließlich eventueller Rekorde"), false),
-                 NewCheckBox(ergBox, "ErgZweizeiligCB", QStringLiteral("je Teilnehmer zwei Zeilen drucken"), false),
-                 NewCheckBox(ergBox, "ErgGliederungenCB",
-                             QStringLiteral("einschließlich Medaillenspiegel der Gliederungen"), false),
-                 NewCheckBox(ergBox, "MitLeerenAkCB", QStringLiteral("auch leere Altersklassen einbeziehen"), false)});
-  (new QVBoxLayout(ergebnis))->addWidget(ergBox);
+QWidget* TDruckenDlg::NewOptionPage(const char* name) {
+  auto* page = new QWidget(optionPages_);
+  page->setObjectName(QString::fromUtf8(name));
+  optionPages_->addWidget(page);
+  return page;
+}
 
-  QWidget* quali = page("Qualifikation");
-  AddCheckBoxes(quali,
-                {NewCheckBox(quali, "QualAKDatenCB", QStringLiteral("einschließlich Altersklassendaten (Disziplinen)"),
-                             false),
-                 NewCheckBox(quali, "QualAKNeueSeiteCB",
-                             QStringLiteral("jede Altersklasse auf einer neuen Seite beginnen"), false),
-                 NewCheckBox(quali, "QualGliederungenCB", QStringLiteral("einschließlich teilnehmende Gliederungen"),
-                             false)});
+void TDruckenDlg::NewResultOptions() {
+  QWidget* page = NewOptionPage("Ergebnis");
+  auto* box = new QGroupBox(QStringLiteral("(Zwischen-) Ergebnis"), page);
+  AddCheckBoxes(box, {{"ErgAKDatenCB", "einschließlich Altersklassendaten (Disziplinen)"},
+                      {"ErgAKNeueSeiteCB", "jede Altersklasse auf einer neuen Seite beginnen"},
+                      {"ErgRekordeCB", "einschließlich eventueller Rekorde"},
+                      {"ErgZweizeiligCB", "je Teilnehmer zwei Zeilen drucken"},
+                      {"ErgGliederungenCB", "einschließlich Medaillenspiegel der Gliederungen"},
+                      {"MitLeerenAkCB", "auch leere Altersklassen einbeziehen"}});
+  (new QVBoxLayout(page))->addWidget(box);
+}
 
-  QWidget* lauf = page("Laufbesetzung");
-  auto* laufBox = new QGroupBox(QStringLiteral("Laufliste / Startliste"), lauf);
-  AddCheckBoxes(laufBox,
-                {NewCheckBox(laufBox, "LaufGliederungenCB", QStringLiteral("einschließlich teilnehmende Gliederungen"),
-                             false),
-                 NewCheckBox(laufBox, "LaufAlleDiszCB", QStringLiteral("Lauf/Bahn für alle Disziplinen angeben"),
-                             false)});
-  (new QVBoxLayout(lauf))->addWidget(laufBox);
+void TDruckenDlg::NewQualificationOptions() {
+  AddCheckBoxes(NewOptionPage("Qualifikation"),
+                {{"QualAKDatenCB", "einschließlich Altersklassendaten (Disziplinen)"},
+                 {"QualAKNeueSeiteCB", "jede Altersklasse auf einer neuen Seite beginnen"},
+                 {"QualGliederungenCB", "einschließlich teilnehmende Gliederungen"}});
+}
 
-  page("HLW-Startliste");
+void TDruckenDlg::NewHeatListOptions() {
+  QWidget* page = NewOptionPage("Laufbesetzung");
+  auto* box = new QGroupBox(QStringLiteral("Laufliste / Startliste"), page);
+  AddCheckBoxes(box, {{"LaufGliederungenCB", "einschließlich teilnehmende Gliederungen"},
+                      {"LaufAlleDiszCB", "Lauf/Bahn für alle Disziplinen angeben"}});
+  (new QVBoxLayout(page))->addWidget(box);
+}
 
-  QWidget* gliederungen = page("Gliederungen");
+void TDruckenDlg::NewStatisticsOptions() {
+  QWidget* page = NewOptionPage("Gliederungen");
   statisticsForm_ = new RadioGroup(QStringLiteral("StatistikRadioGroup"),
                                    QStringLiteral("Statistik der Gliederungen drucken als"),
                                    {QStringLiteral("Gliederungsübersicht (alphabetisch)"),
                                     QStringLiteral("Medaillenspiegel"),
                                     QStringLiteral("Liste der Punktbesten (Gesamtpunkte)"),
                                     QStringLiteral("Quendal-Pokalwertung")},
-                                   1, gliederungen);
+                                   1, page);
   statisticsForm_->SetItemIndex(0);
-  auto* statLayout = new QVBoxLayout(gliederungen);
-  statLayout->addWidget(statisticsForm_);
-  statLayout->addStretch();
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(statisticsForm_);
+  layout->addStretch();
+}
 
-  page("Disziplinen");
-
-  QWidget* teilnehmer = page("Teilnehmer");
+void TDruckenDlg::NewCertificateOptions() {
+  QWidget* page = NewOptionPage("Teilnehmer");
   certificateParticipants_ =
       new RadioGroup(QStringLiteral("TeilnehmerRadioGroup"), QStringLiteral("Welche Teilnehmer drucken"),
                      {QStringLiteral("aktueller Teilnehmer"), QStringLiteral("markierte Teilnehmer"),
                       QStringLiteral("alle Teilnehmer der Altersklasse"),
                       QStringLiteral("alle Teilnehmer des Wettkampfes")},
-                     1, teilnehmer);
+                     1, page);
   certificateParticipants_->SetItemIndex(0);
-  auto* wasBox = new QGroupBox(QStringLiteral("Was drucken"), teilnehmer);
-  certificatePaper_ = new QComboBox(wasBox);
+  auto* paperBox = new QGroupBox(QStringLiteral("Was drucken"), page);
+  certificatePaper_ = new QComboBox(paperBox);
   certificatePaper_->setObjectName(QStringLiteral("TeilnehmerWasEdit"));
   for (const char* kind : kCertificateKinds) certificatePaper_->addItem(FromOem(kind));
   certificatePaper_->setCurrentIndex(-1);
-  (new QVBoxLayout(wasBox))->addWidget(certificatePaper_);
-  auto* wieBox = new QGroupBox(QStringLiteral("Wie drucken"), teilnehmer);
-  AddCheckBoxes(wieBox, {NewCheckBox(wieBox, "TeilnehmerMitErgebnisCB",
-                                     QStringLiteral("vorgedruckt (ohne Gesamtpunkte und Platz)"), true)});
-  auto* teilnLayout = new QVBoxLayout(teilnehmer);
-  teilnLayout->addWidget(certificateParticipants_);
-  teilnLayout->addWidget(wasBox);
-  teilnLayout->addWidget(wieBox);
-  teilnLayout->addStretch();
+  (new QVBoxLayout(paperBox))->addWidget(certificatePaper_);
+  auto* howBox = new QGroupBox(QStringLiteral("Wie drucken"), page);
+  AddCheckBoxes(howBox, {{"TeilnehmerMitErgebnisCB", "vorgedruckt (ohne Gesamtpunkte und Platz)", true}});
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(certificateParticipants_);
+  layout->addWidget(paperBox);
+  layout->addWidget(howBox);
+  layout->addStretch();
+}
 
-  auto* general = new QGroupBox(QStringLiteral("allgemeine Einstellungen"), sheet);
-  AddCheckBoxes(general,
-                {NewCheckBox(general, "MitDruckkopfCB", QStringLiteral("einschließlich Druckkopf"), true),
-                 NewCheckBox(general, "MitLegendeCB", QStringLiteral("einschließlich Hinweise / Erläuterungen"), true),
-                 NewCheckBox(general, "MitFusszeileCB",
-                             QStringLiteral("einschließlich Fußzeile (Datum, Uhrzeit, Seite)"), true),
-                 NewCheckBox(general, "MitBlock5CB", QStringLiteral("Leerzeile nach jeweils 5 Zeilen einfügen"),
-                             true)});
-
-  auto* layout = new QVBoxLayout(sheet);
-  layout->addWidget(optionPages_, 1);
-  layout->addWidget(general);
-  return sheet;
+QWidget* TDruckenDlg::NewGeneralOptions(QWidget* parent) {
+  auto* box = new QGroupBox(QStringLiteral("allgemeine Einstellungen"), parent);
+  AddCheckBoxes(box, {{"MitDruckkopfCB", "einschließlich Druckkopf", true},
+                      {"MitLegendeCB", "einschließlich Hinweise / Erläuterungen", true},
+                      {"MitFusszeileCB", "einschließlich Fußzeile (Datum, Uhrzeit, Seite)", true},
+                      {"MitBlock5CB", "Leerzeile nach jeweils 5 Zeilen einfügen", true}});
+  return box;
 }
 
 QWidget* TDruckenDlg::NewAgeClassTab() {

@@ -92,10 +92,18 @@ class TDruckenDlg : public ValidatedDialog {
   void MarginsBtnClick();
   void PDFBtnClick();
 
+  // The three tabs; the options tab holds a page per report kind (each from
+  // its own builder) above the options every kind shares.
   QWidget* NewSelectionTab();
   QWidget* NewOptionsTab();
   QWidget* NewAgeClassTab();
-  QCheckBox* NewCheckBox(QWidget* parent, const char* objectName, const QString& caption, bool checked);
+  QWidget* NewOptionPage(const char* name);
+  void NewResultOptions();
+  void NewQualificationOptions();
+  void NewHeatListOptions();
+  void NewStatisticsOptions();
+  void NewCertificateOptions();
+  QWidget* NewGeneralOptions(QWidget* parent);
   bool Checked(const char* objectName) const;
 
   std::unique_ptr<TDruckauftrag> job_;

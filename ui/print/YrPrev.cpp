@@ -44,6 +44,20 @@ QString PageInfo(int32_t width, int32_t height) {
   return QStringLiteral("(Seite: %1x%2)").arg(width).arg(height);
 }
 
+// `widget` with its object name.
+template <class W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+// An edit for a page number or a zoom.
+QLineEdit* NumberEdit(QWidget* parent, const char* name) {
+  auto* edit = Named(new QLineEdit(parent), name);
+  edit->setFixedWidth(50);
+  return edit;
+}
+
 }  // namespace
 
 TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
@@ -56,11 +70,15 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
+  layout->addWidget(NewSpeedBar());
+  layout->addWidget(NewScrollBox(), 1);
+  layout->addWidget(NewStatusPanel());
+  infoLabel_->setText(PageInfo(pageWidth_, pageHeight_));
+}
 
-  auto* speedBar = new QToolBar(QStringLiteral("Seitenansicht"), this);
-  speedBar->setObjectName(QStringLiteral("SpeedBar1"));
+QToolBar* TPreviewForm::NewSpeedBar() {
+  auto* speedBar = Named(new QToolBar(QStringLiteral("Seitenansicht"), this), "SpeedBar1");
   speedBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  layout->addWidget(speedBar);
   // The buttons in their order on the speed bar: object name, caption, hint
   // (short and long text) and what a click does.
   const struct {
@@ -84,8 +102,7 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
   };
   for (const auto& button : kButtons) {
     const QString hint = QString::fromUtf16(button.hint);
-    auto* tool = new QToolButton(speedBar);
-    tool->setObjectName(QString::fromLatin1(button.name));
+    auto* tool = Named(new QToolButton(speedBar), button.name);
     tool->setText(QString::fromUtf16(button.caption));
     tool->setToolTip(hint.section(u'|', 0, 0));
     tool->setStatusTip(hint.section(u'|', 1));
@@ -95,41 +112,35 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
     // The printer set-up belongs to the print dialog, not to the preview.
     if (button.click == &TPreviewForm::PrinterSetupBtnClick) shown->setVisible(false);
   }
+  return speedBar;
+}
 
-  scrollBox_ = new QScrollArea(this);
-  scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
+QScrollArea* TPreviewForm::NewScrollBox() {
+  scrollBox_ = Named(new QScrollArea(this), "ScrollBox1");
   scrollBox_->setAlignment(Qt::AlignCenter);
   scrollBox_->setBackgroundRole(QPalette::Dark);
   // The paging keys belong to the form.
   scrollBox_->setFocusPolicy(Qt::NoFocus);
   scrollBox_->installEventFilter(this);
   sheet_ = new QWidget;
-  paintBox_ = new PreviewPaintBox(this, sheet_);
-  paintBox_->setObjectName(QStringLiteral("PaintBox1"));
+  paintBox_ = Named(new PreviewPaintBox(this, sheet_), "PaintBox1");
   paintBox_->move(kMargin, kMargin);
   scrollBox_->setWidget(sheet_);
-  layout->addWidget(scrollBox_, 1);
+  return scrollBox_;
+}
 
-  auto* status = new QWidget(this);
-  status->setObjectName(QStringLiteral("StatusPanel"));
-  auto* row = new QHBoxLayout(status);
-  row->setContentsMargins(6, 3, 6, 3);
-  auto* pageLabel = new QLabel(QStringLiteral("Seite"), status);
-  pageLabel->setObjectName(QStringLiteral("Label1"));
-  pageEdit_ = new QLineEdit(status);
-  pageEdit_->setObjectName(QStringLiteral("PageEdit"));
-  pageEdit_->setFixedWidth(50);
-  pageCountLabel_ = new QLabel(status);
-  pageCountLabel_->setObjectName(QStringLiteral("Label2"));
-  auto* zoomLabel = new QLabel(QStringLiteral("Zoom"), status);
-  zoomLabel->setObjectName(QStringLiteral("Label3"));
-  zoomEdit_ = new QLineEdit(status);
-  zoomEdit_->setObjectName(QStringLiteral("ZoomEdit"));
-  zoomEdit_->setFixedWidth(50);
-  infoLabel_ = new QLabel(status);
-  infoLabel_->setObjectName(QStringLiteral("InfoLabel"));
+QWidget* TPreviewForm::NewStatusPanel() {
+  auto* status = Named(new QWidget(this), "StatusPanel");
+  auto* pageLabel = Named(new QLabel(QStringLiteral("Seite"), status), "Label1");
+  pageEdit_ = NumberEdit(status, "PageEdit");
+  pageCountLabel_ = Named(new QLabel(status), "Label2");
+  auto* zoomLabel = Named(new QLabel(QStringLiteral("Zoom"), status), "Label3");
+  zoomEdit_ = NumberEdit(status, "ZoomEdit");
+  infoLabel_ = Named(new QLabel(status), "InfoLabel");
   pageLabel->setBuddy(pageEdit_);
   zoomLabel->setBuddy(zoomEdit_);
+  auto* row = new QHBoxLayout(status);
+  row->setContentsMargins(6, 3, 6, 3);
   row->addWidget(pageLabel);
   row->addWidget(pageEdit_);
   row->addWidget(pageCountLabel_);
@@ -139,11 +150,9 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
   row->addSpacing(20);
   row->addWidget(infoLabel_);
   row->addStretch(1);
-  layout->addWidget(status);
   connect(pageEdit_, &QLineEdit::editingFinished, this, [this] { PageEditExit(); });
   connect(zoomEdit_, &QLineEdit::editingFinished, this, [this] { ZoomEditExit(); });
-
-  infoLabel_->setText(PageInfo(pageWidth_, pageHeight_));
+  return status;
 }
 
 TPreviewForm::~TPreviewForm() {

@@ -34,6 +34,7 @@
 class QLabel;
 class QLineEdit;
 class QScrollArea;
+class QToolBar;
 class QWidget;
 
 class TPreviewForm : public QDialog {
@@ -69,6 +70,10 @@ class TPreviewForm : public QDialog {
  private:
   friend class PreviewPaintBox;
 
+  // The form's three parts, top to bottom.
+  QToolBar* NewSpeedBar();
+  QScrollArea* NewScrollBox();
+  QWidget* NewStatusPanel();
   void PaintBox1Paint(QPainter& painter);
   void PageEditExit();
   void ZoomEditExit();
