@@ -2,6 +2,27 @@
 
 #include <algorithm>
 
+namespace {
+
+// The options of the frame every report has: title block, legend, footer.
+template <class Options>
+void SetFrameOptions(TAusdruck& r, const Options& o) {
+  r.WithHead = o.withHead;
+  r.WithLegend = o.withLegend;
+  r.WithFooter = o.withFooter;
+}
+
+// The options of the lists that go by age class.
+template <class Options>
+void SetAgeClassOptions(TAusdruck& r, const Options& o) {
+  r.Selection = o.selection;
+  r.WithAgeClassData = o.withAgeClassData;
+  r.NewPagePerAgeClass = o.newPagePerAgeClass;
+  r.Block5 = o.block5;
+}
+
+}  // namespace
+
 TDruckauftrag::TDruckauftrag(TWettkampf& competition, int32_t ageClassIndex, int32_t participantIndex,
                              int32_t fromIndex, int32_t toIndex)
     : AgeClassIndex(ageClassIndex),
@@ -22,15 +43,10 @@ TAusdruck& TDruckauftrag::NewReport(const std::string& title, TAusdruckArt kind)
 
 void TDruckauftrag::BuildResultList(const ResultListOptions& o) {
   TAusdruck& r = NewReport("Vk - Ausdruck des Ergebnisses", TAusdruckArt::Results);
-  r.Selection = o.selection;
-  r.WithAgeClassData = o.withAgeClassData;
-  r.WithLegend = o.withLegend;
-  r.WithHead = o.withHead;
-  r.NewPagePerAgeClass = o.newPagePerAgeClass;
+  SetFrameOptions(r, o);
+  SetAgeClassOptions(r, o);
   r.WithRecords = o.withRecords;
   r.TwoLines = o.twoLines;
-  r.WithFooter = o.withFooter;
-  r.Block5 = o.block5;
   r.WithEmptyAgeClasses = o.withEmptyAgeClasses;
   r.SingleDisciplineRanking = o.singleDisciplineRanking;
   r.BuildResults(AgeClassIndex, o.withStatistics);
@@ -38,21 +54,14 @@ void TDruckauftrag::BuildResultList(const ResultListOptions& o) {
 
 void TDruckauftrag::BuildQualificationList(const QualificationListOptions& o) {
   TAusdruck& r = NewReport("Vk - Ausdruck der Startberechtigung", TAusdruckArt::Qualification);
-  r.Selection = o.selection;
-  r.WithAgeClassData = o.withAgeClassData;
-  r.WithLegend = o.withLegend;
-  r.WithHead = o.withHead;
-  r.NewPagePerAgeClass = o.newPagePerAgeClass;
-  r.WithFooter = o.withFooter;
-  r.Block5 = o.block5;
+  SetFrameOptions(r, o);
+  SetAgeClassOptions(r, o);
   r.BuildQualification(AgeClassIndex, o.withOrganisations);
 }
 
 void TDruckauftrag::BuildHeatList(const HeatListOptions& o) {
   TAusdruck& r = NewReport("Vk - Ausdruck der Laufbesetzung", TAusdruckArt::HeatList);
-  r.WithHead = o.withHead;
-  r.WithLegend = o.withLegend;
-  r.WithFooter = o.withFooter;
+  SetFrameOptions(r, o);
   r.Block5 = o.block5;
   r.AllDisciplines = o.allDisciplines;
   r.SeparateDisciplines = o.separateDisciplines;
@@ -61,19 +70,15 @@ void TDruckauftrag::BuildHeatList(const HeatListOptions& o) {
 
 void TDruckauftrag::BuildCprStartList(const CprStartListOptions& o) {
   TAusdruck& r = NewReport("Vk - Ausdruck der Laufbesetzung", TAusdruckArt::CprStartList);
-  r.WithHead = o.withHead;
-  r.WithLegend = o.withLegend;
-  r.WithFooter = o.withFooter;
+  SetFrameOptions(r, o);
   r.Block5 = o.block5;
   r.BuildCprStartList();
 }
 
 void TDruckauftrag::BuildStatistics(const StatisticsOptions& o) {
   TAusdruck& r = NewReport("Vk - Ausdruck der Statistik", TAusdruckArt::Statistics);
-  r.WithHead = o.withHead;
-  r.WithLegend = o.withLegend;
+  SetFrameOptions(r, o);
   r.StatisticsBlock5 = o.statisticsBlock5;
-  r.WithFooter = o.withFooter;
   r.AddStatistics(o.form);
 }
 

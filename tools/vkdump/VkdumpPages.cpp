@@ -46,38 +46,22 @@ struct Report {
 uint16_t U16(int v) { return static_cast<uint16_t>(v); }
 
 void Results(TDruckauftrag& job, const std::vector<int>& a) {
-  job.BuildResultList({.selection = U16(a[0]),
-                       .withAgeClassData = a[1] != 0,
-                       .withLegend = a[2] != 0,
-                       .withHead = a[3] != 0,
-                       .newPagePerAgeClass = a[4] != 0,
-                       .withRecords = a[5] != 0,
-                       .twoLines = a[6] != 0,
-                       .withFooter = a[7] != 0,
-                       .withStatistics = a[8] != 0,
-                       .block5 = a[9] != 0,
-                       .withEmptyAgeClasses = a[10] != 0,
+  job.BuildResultList({.selection = U16(a[0]), .withAgeClassData = a[1] != 0, .withLegend = a[2] != 0,
+                       .withHead = a[3] != 0, .newPagePerAgeClass = a[4] != 0, .withRecords = a[5] != 0,
+                       .twoLines = a[6] != 0, .withFooter = a[7] != 0, .withStatistics = a[8] != 0,
+                       .block5 = a[9] != 0, .withEmptyAgeClasses = a[10] != 0,
                        .singleDisciplineRanking = U16(a[11])});
 }
 
 void Qualification(TDruckauftrag& job, const std::vector<int>& a) {
-  job.BuildQualificationList({.selection = U16(a[0]),
-                              .withAgeClassData = a[1] != 0,
-                              .withLegend = a[2] != 0,
-                              .withHead = a[3] != 0,
-                              .newPagePerAgeClass = a[4] != 0,
-                              .withFooter = a[5] != 0,
-                              .withOrganisations = a[6] != 0,
-                              .block5 = a[7] != 0});
+  job.BuildQualificationList({.selection = U16(a[0]), .withAgeClassData = a[1] != 0, .withLegend = a[2] != 0,
+                              .withHead = a[3] != 0, .newPagePerAgeClass = a[4] != 0, .withFooter = a[5] != 0,
+                              .withOrganisations = a[6] != 0, .block5 = a[7] != 0});
 }
 
 void Heats(TDruckauftrag& job, const std::vector<int>& a) {
-  job.BuildHeatList({.withHead = a[0] != 0,
-                     .withLegend = a[1] != 0,
-                     .withFooter = a[2] != 0,
-                     .block5 = a[3] != 0,
-                     .withOrganisations = a[4] != 0,
-                     .allDisciplines = a[5] != 0,
+  job.BuildHeatList({.withHead = a[0] != 0, .withLegend = a[1] != 0, .withFooter = a[2] != 0, .block5 = a[3] != 0,
+                     .withOrganisations = a[4] != 0, .allDisciplines = a[5] != 0,
                      .separateDisciplines = a[6] != 0});
 }
 
@@ -86,11 +70,8 @@ void Cpr(TDruckauftrag& job, const std::vector<int>& a) {
 }
 
 void Statistics(TDruckauftrag& job, const std::vector<int>& a) {
-  job.BuildStatistics({.form = U16(a[0]),
-                       .withHead = a[1] != 0,
-                       .withLegend = a[2] != 0,
-                       .statisticsBlock5 = a[3] != 0,
-                       .withFooter = a[4] != 0});
+  job.BuildStatistics({.form = U16(a[0]), .withHead = a[1] != 0, .withLegend = a[2] != 0,
+                       .statisticsBlock5 = a[3] != 0, .withFooter = a[4] != 0});
 }
 
 void Certificates(TDruckauftrag& job, const std::vector<int>& a) {

@@ -58,6 +58,18 @@ QLineEdit* NumberEdit(QWidget* parent, const char* name) {
   return edit;
 }
 
+// The whole number typed into `edit`; for any other text a beep, `current`
+// back in the edit, and false.
+bool TypedNumber(QLineEdit* edit, int current, int& number) {
+  bool ok = false;
+  number = edit->text().trimmed().toInt(&ok);
+  if (!ok) {
+    TheDesktop().Beep();
+    edit->setText(QString::number(current));
+  }
+  return ok;
+}
+
 }  // namespace
 
 TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
@@ -245,24 +257,13 @@ void TPreviewForm::PaintBox1Paint(QPainter& painter) {
 }
 
 void TPreviewForm::PageEditExit() {
-  bool ok = false;
-  const int page = pageEdit_->text().trimmed().toInt(&ok);
-  if (!ok) {
-    TheDesktop().Beep();
-    pageEdit_->setText(QString::number(currentPage_));
-    return;
-  }
-  GotoPage(page);
+  int page = 0;
+  if (TypedNumber(pageEdit_, currentPage_, page)) GotoPage(page);
 }
 
 void TPreviewForm::ZoomEditExit() {
-  bool ok = false;
-  const int zoom = zoomEdit_->text().trimmed().toInt(&ok);
-  if (!ok) {
-    TheDesktop().Beep();
-    zoomEdit_->setText(QString::number(zoom_));
-    return;
-  }
+  int zoom = 0;
+  if (!TypedNumber(zoomEdit_, zoom_, zoom)) return;
   zoomChosen_ = true;
   SetZoom(zoom);
 }
