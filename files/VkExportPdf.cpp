@@ -12,11 +12,15 @@ void ExportPdfResults(TWettkampf& competition, TYrStream& stream) {
   // the list the competition holds may stem from before the last change.
   competition.BuildGliederungen(TGliederungsListe::kByMedals);
   const bool withStatistics = competition.Gliederungen().GetCount() > 1;
-  job.BuildResultList(1, /*withAgeClassData=*/true, /*withLegend=*/true, /*withHead=*/true,
-                      /*newPagePerAgeClass=*/false, /*withRecords=*/true, /*twoLines=*/false, /*withFooter=*/true,
-                      withStatistics, /*block5=*/false, /*withEmptyAgeClasses=*/false, /*singleDisciplineRanking=*/0);
+  job.BuildResultList({.selection = 1,
+                       .withAgeClassData = true,
+                       .withLegend = true,
+                       .withHead = true,
+                       .withRecords = true,
+                       .withFooter = true,
+                       .withStatistics = withStatistics});
   const TYrPrintDoc& doc = *job.Report();
   std::unique_ptr<TYrPdfDevice> device =
       TYrPdfDevice::InitStream(&doc, stream, job.PageSize.Width, job.PageSize.Height, &PdfExportInfo);
-  device->PrintRange(1, static_cast<int16_t>(doc.PageCount() > 32767 ? 32767 : doc.PageCount()));
+  device->PrintRange(1, doc.LastPageNo());
 }

@@ -54,7 +54,6 @@ class TIODbf3 : public TYrObject {
   // code page of the texts (0x02: the DOS code page 850); 0 after
   // construction, i.e. not announced. Ignored once `Begin` wrote the header.
   void SetLanguageDriver(uint8_t id);
-  uint8_t LanguageDriver() const { return header_[kLanguageDriverOff]; }
 
   // Attaches the stream and writes the header, every descriptor and the
   // terminator at the stream's current position.
@@ -83,7 +82,6 @@ class TIODbf3 : public TYrObject {
   // `Begin` found the stream elsewhere, the offset counts from there.
   void Finish();
 
-  int32_t FieldCount() const { return fieldCount_; }
   int32_t RecordCount() const;
   uint16_t HeaderSize() const;
   uint16_t RecordSize() const;

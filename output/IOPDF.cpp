@@ -59,7 +59,7 @@ const TPdfFontInfo& PdfFontInfo(int font) { return kFonts[FontIndex(font)]; }
 // ---------------------------------------------------------------------------
 
 TIOPdf::TIOPdf(int32_t width, int32_t height, const TPdfOptions* options)
-    : widthTenthMm_(width), heightTenthMm_(height), widthPt_(RoundPt(width)), heightPt_(RoundPt(height)) {
+    : widthPt_(RoundPt(width)), heightPt_(RoundPt(height)) {
   if (options) options_ = *options;
 }
 
@@ -118,10 +118,6 @@ void TIOPdf::WriteObj(int32_t n, std::string_view body) {
 
 int64_t TIOPdf::ObjectOffset(int32_t n) const {
   return n >= 1 && static_cast<size_t>(n) < objectOffset_.size() ? objectOffset_[static_cast<size_t>(n)] : 0;
-}
-
-int32_t TIOPdf::PageObject(int32_t k) const {
-  return k >= 1 && static_cast<size_t>(k) <= pageObject_.size() ? pageObject_[static_cast<size_t>(k) - 1] : 0;
 }
 
 void TIOPdf::Begin(TYrStream* stream) {

@@ -92,22 +92,11 @@ class TIOPdf : public TYrObject {
   void EndObj();
   void WriteObj(int32_t n, std::string_view body);
 
-  const TPdfOptions& Options() const { return options_; }
-  int32_t WidthTenthMm() const { return widthTenthMm_; }
-  int32_t HeightTenthMm() const { return heightTenthMm_; }
+  // The page size in points.
   int32_t WidthPt() const { return widthPt_; }
   int32_t HeightPt() const { return heightPt_; }
-  int32_t PageCount() const { return pageCount_; }
-  int32_t ObjectCounter() const { return objectCounter_; }
-  int64_t Offset() const { return offset_; }
-  int64_t StartXref() const { return startXref_; }
-  int64_t StreamLength() const { return streamLength_; }
-  int32_t FirstPageObject() const { return firstPageObject_; }
-  bool InStream() const { return inStream_; }
   // Byte offset of object n (0 while it is not written).
   int64_t ObjectOffset(int32_t n) const;
-  // Object number of page k (1-based; 0 outside the pages begun).
-  int32_t PageObject(int32_t k) const;
 
  private:
   void EndStream();
@@ -115,8 +104,6 @@ class TIOPdf : public TYrObject {
   TYrStream* stream_ = nullptr;
   std::unique_ptr<TYrCompressStream> compressor_;
   TPdfOptions options_;
-  int32_t widthTenthMm_;
-  int32_t heightTenthMm_;
   int32_t pageCount_ = 0;
   int32_t widthPt_;
   int32_t heightPt_;

@@ -4,8 +4,8 @@
 // version, `WriteCell` one record per cell, and the destructor the EOF
 // record. The cell records are those of BIFF2 whatever version the file
 // announces; the dimensions are always rows 0 to 100 and columns 0 to 100.
-// A version outside 2 to 5 is refused: such a writer writes nothing at all
-// (`Valid` is false), so no file with a BOF of identifier 0 is made.
+// A version outside 2 to 5 is refused: such a writer writes nothing at all,
+// so no file with a BOF of identifier 0 is made.
 //
 // Labels are bytes in whatever code page the caller chose. A reader that is
 // not told the page takes the Windows one; a non-zero `codePage` (850 for
@@ -40,8 +40,6 @@ class TIOXls : public TYrObject {
 
   TIOXls(const TIOXls&) = delete;
   TIOXls& operator=(const TIOXls&) = delete;
-
-  bool Valid() const { return valid_; }
 
   // Writes one cell. `data` points to the value: a uint16_t for kInteger, a
   // double for kNumber, a length-prefixed string image (length byte, then

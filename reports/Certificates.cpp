@@ -131,6 +131,19 @@ constexpr Layout kLayouts[] = {Of(kLayout0), Of(kLayout1), Of(kLayout2), Of(kLay
 
 }  // namespace
 
+// Layouts 4 and 6 are placeholders: their paper is named, its layout is not
+// made yet.
+const std::array<const char*, 7> kCertificateKinds = {
+    "Urkunde der Materialstelle",
+    "Urkunde der LM im LV Wendal (alt)",
+    "Urkunde der Tessauer Ersatzkasse",
+    "Urkunde der LM im LV Wendal (seit 1997)",
+    "Urkunde der Deutschen Meisterschaften",
+    "Urkunde der BM Hollmerau",
+    "Urkunde der BM Kettwalden",
+};
+static_assert(std::size(kLayouts) == kCertificateKinds.size());
+
 void TAusdruck::AddCertificate(int layout, const TTeilnehmer& participant, bool withResult) {
   if (layout < 0 || layout >= static_cast<int>(std::size(kLayouts))) return;
   const TWettkampf& w = Competition();

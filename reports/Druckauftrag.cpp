@@ -2,6 +2,27 @@
 
 #include <algorithm>
 
+namespace {
+
+// The options of the frame every report has: title block, legend, footer.
+template <class Options>
+void SetFrameOptions(TAusdruck& r, const Options& o) {
+  r.WithHead = o.withHead;
+  r.WithLegend = o.withLegend;
+  r.WithFooter = o.withFooter;
+}
+
+// The options of the lists that go by age class.
+template <class Options>
+void SetAgeClassOptions(TAusdruck& r, const Options& o) {
+  r.Selection = o.selection;
+  r.WithAgeClassData = o.withAgeClassData;
+  r.NewPagePerAgeClass = o.newPagePerAgeClass;
+  r.Block5 = o.block5;
+}
+
+}  // namespace
+
 TDruckauftrag::TDruckauftrag(TWettkampf& competition, int32_t ageClassIndex, int32_t participantIndex,
                              int32_t fromIndex, int32_t toIndex)
     : AgeClassIndex(ageClassIndex),
@@ -20,52 +41,48 @@ TAusdruck& TDruckauftrag::NewReport(const std::string& title, TAusdruckArt kind)
   return *report_;
 }
 
-void TDruckauftrag::BuildResultList(uint16_t selection, bool withAgeClassData, bool withLegend, bool withHead,
-                                    bool newPagePerAgeClass, bool withRecords, bool twoLines, bool withFooter,
-                                    bool withStatistics, bool block5, bool withEmptyAgeClasses,
-                                    uint16_t singleDisciplineRanking) {
+void TDruckauftrag::BuildResultList(const ResultListOptions& o) {
   TAusdruck& r = NewReport("Vk - Ausdruck des Ergebnisses", TAusdruckArt::Results);
-  r.Selection = selection;
-  r.WithAgeClassData = withAgeClassData, r.WithLegend = withLegend, r.WithHead = withHead;
-  r.NewPagePerAgeClass = newPagePerAgeClass, r.WithRecords = withRecords, r.TwoLines = twoLines;
-  r.WithFooter = withFooter, r.Block5 = block5, r.WithEmptyAgeClasses = withEmptyAgeClasses;
-  r.SingleDisciplineRanking = singleDisciplineRanking;
-  r.BuildResults(AgeClassIndex, withStatistics);
+  SetFrameOptions(r, o);
+  SetAgeClassOptions(r, o);
+  r.WithRecords = o.withRecords;
+  r.TwoLines = o.twoLines;
+  r.WithEmptyAgeClasses = o.withEmptyAgeClasses;
+  r.SingleDisciplineRanking = o.singleDisciplineRanking;
+  r.BuildResults(AgeClassIndex, o.withStatistics);
 }
 
-void TDruckauftrag::BuildQualificationList(uint16_t selection, bool withAgeClassData, bool withLegend, bool withHead,
-                                           bool newPagePerAgeClass, bool withFooter, bool withOrganisations,
-                                           bool block5) {
+void TDruckauftrag::BuildQualificationList(const QualificationListOptions& o) {
   TAusdruck& r = NewReport("Vk - Ausdruck der Startberechtigung", TAusdruckArt::Qualification);
-  r.Selection = selection;
-  r.WithAgeClassData = withAgeClassData, r.WithLegend = withLegend, r.WithHead = withHead;
-  r.NewPagePerAgeClass = newPagePerAgeClass, r.WithFooter = withFooter, r.Block5 = block5;
-  r.BuildQualification(AgeClassIndex, withOrganisations);
+  SetFrameOptions(r, o);
+  SetAgeClassOptions(r, o);
+  r.BuildQualification(AgeClassIndex, o.withOrganisations);
 }
 
-void TDruckauftrag::BuildHeatList(bool withHead, bool withLegend, bool withFooter, bool block5,
-                                  bool withOrganisations, bool allDisciplines, bool separateDisciplines) {
+void TDruckauftrag::BuildHeatList(const HeatListOptions& o) {
   TAusdruck& r = NewReport("Vk - Ausdruck der Laufbesetzung", TAusdruckArt::HeatList);
-  r.WithHead = withHead, r.WithLegend = withLegend, r.WithFooter = withFooter, r.Block5 = block5;
-  r.AllDisciplines = allDisciplines, r.SeparateDisciplines = separateDisciplines;
-  r.BuildHeatList(withOrganisations);
+  SetFrameOptions(r, o);
+  r.Block5 = o.block5;
+  r.AllDisciplines = o.allDisciplines;
+  r.SeparateDisciplines = o.separateDisciplines;
+  r.BuildHeatList(o.withOrganisations);
 }
 
-void TDruckauftrag::BuildCprStartList(bool withHead, bool withLegend, bool withFooter, bool block5) {
+void TDruckauftrag::BuildCprStartList(const CprStartListOptions& o) {
   TAusdruck& r = NewReport("Vk - Ausdruck der Laufbesetzung", TAusdruckArt::CprStartList);
-  r.WithHead = withHead, r.WithLegend = withLegend, r.WithFooter = withFooter, r.Block5 = block5;
+  SetFrameOptions(r, o);
+  r.Block5 = o.block5;
   r.BuildCprStartList();
 }
 
-void TDruckauftrag::BuildStatistics(uint16_t form, bool withHead, bool withLegend, bool statisticsBlock5,
-                                    bool withFooter) {
+void TDruckauftrag::BuildStatistics(const StatisticsOptions& o) {
   TAusdruck& r = NewReport("Vk - Ausdruck der Statistik", TAusdruckArt::Statistics);
-  r.WithHead = withHead, r.WithLegend = withLegend, r.StatisticsBlock5 = statisticsBlock5;
-  r.WithFooter = withFooter;
-  r.AddStatistics(form);
+  SetFrameOptions(r, o);
+  r.StatisticsBlock5 = o.statisticsBlock5;
+  r.AddStatistics(o.form);
 }
 
-void TDruckauftrag::BuildCertificates(int32_t layout, int32_t mode, bool withResult) {
+void TDruckauftrag::BuildCertificates(const CertificateOptions& o) {
   TAusdruck& r = NewReport("Vk - Ausdruck der Teilnehmer", TAusdruckArt::Results);
   TWettkampf& w = competition_;
   // Participants first..last of age class k, wherever the range lies.
@@ -74,9 +91,9 @@ void TDruckauftrag::BuildCertificates(int32_t layout, int32_t mode, bool withRes
     const TAltersklasse& ak = *w.At(k);
     first = std::max<int64_t>(first, 0);
     last = std::min<int64_t>(last, ak.GetCount() - 1);
-    for (int64_t i = first; i <= last; ++i) r.AddCertificate(layout, *ak.At(static_cast<int>(i)), withResult);
+    for (int64_t i = first; i <= last; ++i) r.AddCertificate(o.layout, *ak.At(static_cast<int>(i)), o.withResult);
   };
-  switch (mode) {
+  switch (o.mode) {
     case 0: range(AgeClassIndex, ParticipantIndex, ParticipantIndex); break;
     case 1: range(AgeClassIndex, FromIndex, ToIndex); break;
     case 2: range(AgeClassIndex, 0, INT32_MAX); break;

@@ -54,30 +54,81 @@ class TDruckauftrag : public TYrObject {
   // the job.
   TAusdruck* Report() const { return report_.get(); }
 
-  // "Vk - Ausdruck des Ergebnisses": the age classes by Selection (0 the
-  // current one, 1 all, 2 the marked ones); withStatistics appends the
-  // medal table.
-  void BuildResultList(uint16_t selection, bool withAgeClassData, bool withLegend, bool withHead,
-                       bool newPagePerAgeClass, bool withRecords, bool twoLines, bool withFooter,
-                       bool withStatistics, bool block5, bool withEmptyAgeClasses, uint16_t singleDisciplineRanking);
-  // "Vk - Ausdruck der Startberechtigung"; withOrganisations appends the
-  // alphabetical organisation overview.
-  void BuildQualificationList(uint16_t selection, bool withAgeClassData, bool withLegend, bool withHead,
-                              bool newPagePerAgeClass, bool withFooter, bool withOrganisations, bool block5);
+  // The options of each entry point, in the order the print dialog hands
+  // them on; every option is off (0) unless the caller names it.
+  struct ResultListOptions {
+    // The age classes printed: 0 the current one, 1 all, 2 the marked ones.
+    uint16_t selection = 0;
+    bool withAgeClassData = false;  // the disciplines below each heading
+    bool withLegend = false;
+    bool withHead = false;  // the title block on the first page
+    bool newPagePerAgeClass = false;
+    bool withRecords = false;  // record marks in the rows and the legend
+    bool twoLines = false;     // two lines per participant
+    bool withFooter = false;
+    bool withStatistics = false;  // the medal table appended
+    bool block5 = false;          // an empty line after every fifth row
+    bool withEmptyAgeClasses = false;
+    // Nonzero: "Disziplinenergebnis", the ranking mode of the rows.
+    uint16_t singleDisciplineRanking = 0;
+  };
+  struct QualificationListOptions {
+    uint16_t selection = 0;
+    bool withAgeClassData = false;
+    bool withLegend = false;
+    bool withHead = false;
+    bool newPagePerAgeClass = false;
+    bool withFooter = false;
+    bool withOrganisations = false;  // the alphabetical overview appended
+    bool block5 = false;
+  };
+  struct HeatListOptions {
+    bool withHead = false;
+    bool withLegend = false;
+    bool withFooter = false;
+    bool block5 = false;             // an empty line between two heats
+    bool withOrganisations = false;  // the alphabetical overview appended
+    bool allDisciplines = false;     // a heat line heads every heat
+    bool separateDisciplines = false;
+  };
+  struct CprStartListOptions {
+    bool withHead = false;
+    bool withLegend = false;
+    bool withFooter = false;
+    bool block5 = false;  // an empty line between two start times
+  };
+  struct StatisticsOptions {
+    // 0 alphabetical, 1 medal table, 2 points, 3 trophy.
+    uint16_t form = 0;
+    bool withHead = false;
+    bool withLegend = false;
+    bool statisticsBlock5 = false;  // an empty line after every fifth organisation
+    bool withFooter = false;
+  };
+  struct CertificateOptions {
+    int32_t layout = 0;  // 0..6
+    // 0 the current participant, 1 the marked range, 2 every participant of
+    // the current age class, 3 every participant of the competition.
+    int32_t mode = 0;
+    bool withResult = false;  // total points and place, where there is a total
+  };
+
+  // "Vk - Ausdruck des Ergebnisses".
+  void BuildResultList(const ResultListOptions& options);
+  // "Vk - Ausdruck der Startberechtigung".
+  void BuildQualificationList(const QualificationListOptions& options);
   // "Vk - Ausdruck der Laufbesetzung": the heat list of every age class.
-  void BuildHeatList(bool withHead, bool withLegend, bool withFooter, bool block5, bool withOrganisations,
-                     bool allDisciplines, bool separateDisciplines);
+  void BuildHeatList(const HeatListOptions& options);
   // "Vk - Ausdruck der Laufbesetzung": the CPR start list.
-  void BuildCprStartList(bool withHead, bool withLegend, bool withFooter, bool block5);
-  // "Vk - Ausdruck der Statistik": the organisation statistics in form 0..3
-  // (another form gives a report without pages).
-  void BuildStatistics(uint16_t form, bool withHead, bool withLegend, bool statisticsBlock5, bool withFooter);
-  // "Vk - Ausdruck der Teilnehmer": one certificate page in layout 0..6 per
-  // participant chosen by mode: 0 the current participant, 1 the marked
-  // range, 2 every participant of the current age class, 3 every
-  // participant of the competition. Indexes outside the current age class
-  // (or an age-class index outside the competition) choose nobody.
-  void BuildCertificates(int32_t layout, int32_t mode, bool withResult);
+  void BuildCprStartList(const CprStartListOptions& options);
+  // "Vk - Ausdruck der Statistik" (another form than 0..3 gives a report
+  // without pages).
+  void BuildStatistics(const StatisticsOptions& options);
+  // "Vk - Ausdruck der Teilnehmer": one certificate page per participant
+  // chosen by the mode. Indexes outside the current age class (or an
+  // age-class index outside the competition) choose nobody; a layout outside
+  // 0..6 makes no page.
+  void BuildCertificates(const CertificateOptions& options);
 
  private:
   // Disposes the current report and makes a new, empty one of this kind.

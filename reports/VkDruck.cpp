@@ -14,6 +14,7 @@ std::string KindText(TAusdruckArt kind) {
     case TAusdruckArt::HeatList: return " - Laufeinteilung - ";
     case TAusdruckArt::CprStartList: return " - HLW-Laufeinteilung - ";
     case TAusdruckArt::Statistics: return " - Statistik - ";
+    case TAusdruckArt::Certificates: break;
   }
   return " - ";
 }
@@ -116,7 +117,8 @@ void TAusdruck::AddColumnHead(int row) {
       AddTextLine(w.HeatListLine(1, nullptr, !ShowAllHeats, AllDisciplines && !SeparateDisciplines));
       break;
     case TAusdruckArt::CprStartList: AddTextLine(w.CprStartListLine(nullptr)); break;
-    case TAusdruckArt::Statistics: break;
+    case TAusdruckArt::Statistics:
+    case TAusdruckArt::Certificates: break;
   }
 }
 

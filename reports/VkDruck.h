@@ -21,6 +21,7 @@
 // report per printout, sets its options and calls one builder.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,14 +30,20 @@
 #include "YrPrint.h"
 
 // The report kinds; they choose the column head, the fonts of the list and
-// the kind text of the footer.
+// the kind text of the footer. Certificates is the print dialog's sixth
+// choice; a certificate report itself keeps the kind Results.
 enum class TAusdruckArt : int16_t {
   Results = 0,
   Qualification = 1,  // qualification and start permission; list not condensed
   HeatList = 2,
   CprStartList = 3,
   Statistics = 4,
+  Certificates = 5,
 };
+
+// The kind of certificate paper each certificate layout 0..6 is made for, in
+// layout order (DOS code page); the print dialog offers them by these names.
+extern const std::array<const char*, 7> kCertificateKinds;
 
 struct TPageSize {
   int32_t Width = 2100;  // A4 portrait
@@ -85,19 +92,11 @@ class TAusdruck : public TYrPrintDoc {
   uint16_t SingleDisciplineRanking = 0;
 
   // --- frame
-  TPageSize PageSize() const { return pageSize_; }
-  TMargins Margins() const { return margins_; }
   int32_t L() const { return margins_.Left; }
   int32_t T() const { return margins_.Top; }
   int32_t R() const { return pageSize_.Width - margins_.Right; }
   int32_t B() const { return pageSize_.Height - margins_.Bottom; }
   TWettkampf& Competition() const { return competition_; }
-  // The age class being printed (nullptr before the first).
-  int CurrentAgeClassIndex() const { return currentAgeClassIndex_; }
-  TAltersklasse* CurrentAgeClass() const { return currentAgeClass_; }
-  // While set, every page the list starts repeats the column head.
-  bool HeadActive() const { return headActive_; }
-  void SetHeadActive(bool active) { headActive_ = active; }
 
   // --- builders
   // The results report: first page with title block and legend, the age

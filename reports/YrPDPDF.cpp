@@ -25,7 +25,7 @@ std::string Fixed8(double v) {
   return s;
 }
 
-const char* Colour(uint8_t index) {
+std::string Colour(uint8_t index) {
   switch (index) {
     case kColourWhite: return "1 1 1";
     case kColourRed: return "1 0 0";
@@ -52,9 +52,8 @@ int PdfFontNumber(uint16_t face, uint8_t style) {
 // ---------------------------------------------------------------------------
 
 TYrPdfDevice::TYrPdfDevice(const TYrPrintDoc* doc, std::unique_ptr<TYrStream> owned, TYrStream* stream,
-                           std::string fileName, int32_t pageWidth, int32_t pageHeight, const TPdfOptions* options)
+                           int32_t pageWidth, int32_t pageHeight, const TPdfOptions* options)
     : TYrOutputDevice(doc),
-      fileName_(std::move(fileName)),
       ownedStream_(std::move(owned)),
       stream_(stream ? stream : ownedStream_.get()) {
   SetPaper(pageWidth, pageHeight);
@@ -63,13 +62,12 @@ TYrPdfDevice::TYrPdfDevice(const TYrPrintDoc* doc, std::unique_ptr<TYrStream> ow
 
 TYrPdfDevice::TYrPdfDevice(const TYrPrintDoc* doc, const std::string& fileName, int32_t pageWidth,
                            int32_t pageHeight, const TPdfOptions* options)
-    : TYrPdfDevice(doc, std::make_unique<TYrStream>(fileName, stCreate), nullptr, fileName, pageWidth, pageHeight,
-                   options) {}
+    : TYrPdfDevice(doc, std::make_unique<TYrStream>(fileName, stCreate), nullptr, pageWidth, pageHeight, options) {}
 
 std::unique_ptr<TYrPdfDevice> TYrPdfDevice::InitStream(const TYrPrintDoc* doc, TYrStream& stream, int32_t pageWidth,
                                                        int32_t pageHeight, const TPdfOptions* options) {
   return std::unique_ptr<TYrPdfDevice>(
-      new TYrPdfDevice(doc, nullptr, &stream, std::string(), pageWidth, pageHeight, options));
+      new TYrPdfDevice(doc, nullptr, &stream, pageWidth, pageHeight, options));
 }
 
 TYrPdfDevice::~TYrPdfDevice() {
@@ -104,26 +102,33 @@ void TYrPdfDevice::Line(std::string_view text) {
   content_ += '\n';
 }
 
-void TYrPdfDevice::Put(int64_t n, char after) {
-  char buf[24];
-  auto res = std::to_chars(buf, buf + sizeof buf, n);
-  content_.append(buf, res.ptr);
-  content_ += after;
+void TYrPdfDevice::Operands(std::initializer_list<int64_t> numbers) {
+  for (int64_t n : numbers) {
+    char buf[24];
+    auto res = std::to_chars(buf, buf + sizeof buf, n);
+    content_.append(buf, res.ptr);
+    content_ += ' ';
+  }
+}
+
+void TYrPdfDevice::Op(std::initializer_list<int64_t> numbers, std::string_view op) {
+  Operands(numbers);
+  Line(op);
 }
 
 void TYrPdfDevice::DrawItem(const TYrPrintElement& item) {
   const int32_t h = pdf_->HeightPt();
   if (const TYrLineElement* l = item.AsLine()) {
-    Put(Pt(l->PenWidth), ' '), Line("w");
-    content_ += Colour(l->Colour), Line(" RG");
-    Put(Pt(l->X1), ' '), Put(h - Pt(l->Y1), ' '), content_ += "m ";
-    Put(Pt(l->X2), ' '), Put(h - Pt(l->Y2), ' '), Line("l S");
+    Op({Pt(l->PenWidth)}, "w");
+    Line(Colour(l->Colour) + " RG");
+    Operands({Pt(l->X1), h - Pt(l->Y1)});
+    content_ += "m ";
+    Op({Pt(l->X2), h - Pt(l->Y2)}, "l S");
   } else if (const TYrRectElement* r = item.AsRect()) {
-    Put(Pt(r->PenWidth), ' '), Line("w");
-    content_ += Colour(r->Colour), Line(" RG");
-    if (r->Filled) content_ += Colour(r->FillColour), Line(" rg");
-    Put(Pt(r->X1), ' '), Put(h - Pt(r->Y2), ' '), Put(Pt(r->X2 - r->X1), ' '), Put(Pt(r->Y2 - r->Y1), ' ');
-    Line("re");
+    Op({Pt(r->PenWidth)}, "w");
+    Line(Colour(r->Colour) + " RG");
+    if (r->Filled) Line(Colour(r->FillColour) + " rg");
+    Op({Pt(r->X1), h - Pt(r->Y2), Pt(r->X2 - r->X1), Pt(r->Y2 - r->Y1)}, "re");
     Line(r->Filled ? "B" : "S");
   } else if (const TYrTextElement* t = item.AsText()) {
     if (t->Text.empty() || t->X1 == 0) return;
@@ -143,8 +148,9 @@ void TYrPdfDevice::DrawText(const TYrTextElement& item, const std::string& text,
 
   Line("q");
   Line("BT");
-  content_ += Colour(item.Colour), Line(" rg");
-  content_ += "/F", Put(font, ' '), content_ += Fixed8(fontSize), Line(" Tf");
+  Line(Colour(item.Colour) + " rg");
+  content_ += "/F";
+  Op({font}, Fixed8(fontSize) + " Tf");
 
   const int64_t boxW = std::llabs(static_cast<int64_t>(item.X1) - item.X2);
   const int64_t boxH = std::llabs(static_cast<int64_t>(item.Y2) - item.Y1);
@@ -163,8 +169,7 @@ void TYrPdfDevice::DrawText(const TYrTextElement& item, const std::string& text,
   if (item.Alignment & kAlignTop) y = item.Y1 + RoundInt(th);
   if (item.Alignment & kAlignMiddle) y -= RoundInt((boxH - th) * 0.5);
 
-  content_ += "1 0 0 1 ";
-  Put(Pt(static_cast<int32_t>(x)), ' '), Put(pdf_->HeightPt() - Pt(static_cast<int32_t>(y)), ' '), Line("Tm");
+  Op({1, 0, 0, 1, Pt(static_cast<int32_t>(x)), pdf_->HeightPt() - Pt(static_cast<int32_t>(y))}, "Tm");
   if (condensed) Line("60 Tz");
   Line(PdfTextShow(text, !converted));
   Line("ET");
@@ -177,8 +182,7 @@ bool PrintDocToPdf(const TYrPrintDoc& doc, const std::string& fileName, int32_t 
                    const TPdfOptions* options) {
   TYrPdfDevice device(&doc, fileName, pageWidth, pageHeight, options);
   if (device.Stream().ErrorInfo != 0) return false;
-  const int count = doc.PageCount();
-  device.PrintRange(1, static_cast<int16_t>(count < INT16_MAX ? count : INT16_MAX));
+  device.PrintRange(1, doc.LastPageNo());
   // A buffered stream may only fail when it writes out its rest.
   device.Stream().Close();
   return device.Stream().FirstError == 0;

@@ -30,6 +30,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -61,8 +62,6 @@ class TYrPdfDevice : public TYrOutputDevice {
   // created it. Writes nothing: a document is complete after PrintRange.
   ~TYrPdfDevice() override;
 
-  // Empty for a device on the caller's stream.
-  const std::string& FileName() const { return fileName_; }
   TYrStream& Stream() const { return *stream_; }
 
  protected:
@@ -75,16 +74,17 @@ class TYrPdfDevice : public TYrOutputDevice {
   void EndDoc() override;
 
  private:
-  TYrPdfDevice(const TYrPrintDoc* doc, std::unique_ptr<TYrStream> owned, TYrStream* stream, std::string fileName,
-               int32_t pageWidth, int32_t pageHeight, const TPdfOptions* options);
+  TYrPdfDevice(const TYrPrintDoc* doc, std::unique_ptr<TYrStream> owned, TYrStream* stream, int32_t pageWidth,
+               int32_t pageHeight, const TPdfOptions* options);
   // `text` is in the Windows code page when `converted`, else it is written
   // with the writer's mapping of the DOS umlauts.
   void DrawText(const TYrTextElement& item, const std::string& text, bool converted);
-  // Content lines of the open page.
+  // Content of the open page: a line; numbers, each followed by a blank; and
+  // the numbers with their operator as one line.
   void Line(std::string_view text);
-  void Put(int64_t n, char after);
+  void Operands(std::initializer_list<int64_t> numbers);
+  void Op(std::initializer_list<int64_t> numbers, std::string_view op);
 
-  std::string fileName_;
   std::unique_ptr<TYrStream> ownedStream_;
   TYrStream* stream_;
   std::unique_ptr<TIOPdf> pdf_;

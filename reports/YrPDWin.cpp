@@ -44,7 +44,10 @@ int32_t TYrOutputDevice::YToDevice(int32_t y) const {
 }
 
 void TYrOutputDevice::SetPaper(int32_t width, int32_t height) {
-  if (width <= 0 || height <= 0) width = kA4Width, height = kA4Height;
+  if (width <= 0 || height <= 0) {
+    width = kA4Width;
+    height = kA4Height;
+  }
   PageWidth = width;
   PageHeight = height;
   Orientation = height < width ? kLandscape : kPortrait;

@@ -202,6 +202,9 @@ class TYrPrintDoc : public TYrSortedCollection {
 
   // --- reading
   int PageCount() const { return GetCount(); }
+  // The number of the last page as the devices take page numbers (16 bits);
+  // a document never holds more pages than kMaxCollectionSize, so it fits.
+  int16_t LastPageNo() const { return GetCount(); }
   // Page n = 1..PageCount (the page at index n - 1); nullptr for another n.
   TYrPrintPage* Page(int pageNo) const;
   using TYrCollection::At;
@@ -238,22 +241,12 @@ class TYrPrintDoc : public TYrSortedCollection {
   void EndBlock();
 
   // --- layout state
-  int32_t Left() const { return left_; }
-  int32_t Top() const { return top_; }
-  int32_t Right() const { return right_; }
-  int32_t BottomLimit() const { return bottomLimit_; }
-  bool PageBreak() const { return pageBreak_; }
   // Distance of the next flowing line below Top; builders may move it.
   int32_t CurrentY() const { return currentY_; }
   void SetCurrentY(int32_t y) { currentY_ = y; }
   // Number of the page that receives flowing lines.
   int32_t CurrentPage() const { return currentPage_; }
   bool InBlock() const { return inBlock_; }
-  uint16_t FontFace() const { return fontFace_; }
-  int16_t FontSize() const { return fontSize_; }
-  uint8_t FontAlignment() const { return fontAlignment_; }
-  uint8_t FontStyle() const { return fontStyle_; }
-  bool FontConvert() const { return fontConvert_; }
 
  protected:
   // Called after every page change made by NewPage (also those of EndBlock).

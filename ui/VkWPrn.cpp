@@ -33,9 +33,24 @@ constexpr char16_t kPdfNotWritten[] = u"Die PDF-Datei konnte nicht geschrieben w
 // after the empty page 5.
 constexpr int kCertificatePage = 6;
 
-void AddCheckBoxes(QWidget* box, std::initializer_list<QCheckBox*> boxes) {
+QCheckBox* NewCheckBox(QWidget* parent, const char* objectName, const QString& caption, bool checked) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(QString::fromLatin1(objectName));
+  box->setChecked(checked);
+  return box;
+}
+
+struct CheckBox {
+  const char* objectName;
+  const char* caption;  // UTF-8
+  bool checked = false;
+};
+
+// The check boxes one below the other on `box`, then room.
+void AddCheckBoxes(QWidget* box, std::initializer_list<CheckBox> boxes) {
   auto* layout = new QVBoxLayout(box);
-  for (QCheckBox* b : boxes) layout->addWidget(b);
+  for (const CheckBox& b : boxes)
+    layout->addWidget(NewCheckBox(box, b.objectName, QString::fromUtf8(b.caption), b.checked));
   layout->addStretch();
 }
 
@@ -45,14 +60,14 @@ TDruckenDlg::TDruckenDlg(QWidget* owner) : ValidatedDialog(owner) {
   setObjectName(QStringLiteral("TDruckenDlg"));
   setWindowTitle(QStringLiteral("Drucken"));
 
-  pageControl_ = new QTabWidget(this);
-  pageControl_->setObjectName(QStringLiteral("PageControl1"));
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName(QStringLiteral("PageControl1"));
   // All three tabs in view: the dialog grows to the width of their captions.
-  pageControl_->setUsesScrollButtons(false);
-  pageControl_->addTab(NewTabSheet1(), QStringLiteral("Auswahl"));
-  pageControl_->addTab(NewTabSheet2(), QStringLiteral("Optionen"));
-  tabSheet3_ = NewTabSheet3();
-  pageControl_->addTab(tabSheet3_, QStringLiteral("Altersklassen und Disziplinenwertung"));
+  tabs_->setUsesScrollButtons(false);
+  tabs_->addTab(NewSelectionTab(), QStringLiteral("Auswahl"));
+  tabs_->addTab(NewOptionsTab(), QStringLiteral("Optionen"));
+  ageClassTab_ = NewAgeClassTab();
+  tabs_->addTab(ageClassTab_, QStringLiteral("Altersklassen und Disziplinenwertung"));
 
   auto* buttons = new QVBoxLayout;
   QPushButton* ok = NewButton(this, "OKBtn", QStringLiteral("OK"));
@@ -75,19 +90,12 @@ TDruckenDlg::TDruckenDlg(QWidget* owner) : ValidatedDialog(owner) {
   connect(pdf, &QPushButton::clicked, this, &TDruckenDlg::PDFBtnClick);
 
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(pageControl_, 1);
+  layout->addWidget(tabs_, 1);
   layout->addLayout(buttons);
   RadioGroup1Click();
 }
 
 TDruckenDlg::~TDruckenDlg() = default;
-
-QCheckBox* TDruckenDlg::NewCheckBox(QWidget* parent, const char* objectName, const QString& caption, bool checked) {
-  auto* box = new QCheckBox(caption, parent);
-  box->setObjectName(QString::fromLatin1(objectName));
-  box->setChecked(checked);
-  return box;
-}
 
 bool TDruckenDlg::Checked(const char* objectName) const {
   const auto* box = findChild<QCheckBox*>(QString::fromLatin1(objectName));
@@ -95,144 +103,142 @@ bool TDruckenDlg::Checked(const char* objectName) const {
   return box && box->isChecked();
 }
 
-QWidget* TDruckenDlg::NewTabSheet1() {
+QWidget* TDruckenDlg::NewSelectionTab() {
   auto* sheet = new QWidget;
   sheet->setObjectName(QStringLiteral("TabSheet1"));
   // The five kinds of the printouts, then the certificates, which have no
   // other way into the program.
-  radioGroup1_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Druckauswahl"),
-                                {QStringLiteral("Ergebnisliste bzw. Zwischenergebnis"),
-                                 QStringLiteral("Qualifikationsliste"), QStringLiteral("Laufeinteilung /  Startliste"),
-                                 QStringLiteral("HLW-Startliste"),
-                                 QStringLiteral("Statistiken (Gliederungen, Medaillenspiegel, ...)"),
-                                 QStringLiteral("Urkunden")},
-                                1, sheet);
-  radioGroup1_->SetItemIndex(kResults);
-  connect(radioGroup1_, &RadioGroup::Clicked, this, &TDruckenDlg::RadioGroup1Click);
+  reportKind_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Druckauswahl"),
+                               {QStringLiteral("Ergebnisliste bzw. Zwischenergebnis"),
+                                QStringLiteral("Qualifikationsliste"), QStringLiteral("Laufeinteilung /  Startliste"),
+                                QStringLiteral("HLW-Startliste"),
+                                QStringLiteral("Statistiken (Gliederungen, Medaillenspiegel, ...)"),
+                                QStringLiteral("Urkunden")},
+                               1, sheet);
+  reportKind_->SetItemIndex(static_cast<int>(TAusdruckArt::Results));
+  connect(reportKind_, &RadioGroup::Clicked, this, &TDruckenDlg::RadioGroup1Click);
   auto* layout = new QVBoxLayout(sheet);
-  layout->addWidget(radioGroup1_);
+  layout->addWidget(reportKind_);
   layout->addStretch();
   return sheet;
 }
 
-QWidget* TDruckenDlg::NewTabSheet2() {
+QWidget* TDruckenDlg::NewOptionsTab() {
   auto* sheet = new QWidget;
   sheet->setObjectName(QStringLiteral("TabSheet2"));
-  notebook1_ = new QStackedWidget(sheet);
-  notebook1_->setObjectName(QStringLiteral("Notebook1"));
-  auto page = [this](const char* name) {
-    auto* p = new QWidget(notebook1_);
-    p->setObjectName(QString::fromUtf8(name));
-    notebook1_->addWidget(p);
-    return p;
-  };
-
-  QWidget* ergebnis = page("Ergebnis");
-  auto* ergBox = new QGroupBox(QStringLiteral("(Zwischen-) Ergebnis"), ergebnis);
-  AddCheckBoxes(ergBox,
-                {NewCheckBox(ergBox, "ErgAKDatenCB", QStringLiteral("einschließlich Altersklassendaten (Disziplinen)"),
-                             false),
-                 NewCheckBox(ergBox, "ErgAKNeueSeiteCB",
-                             QStringLiteral("jede Altersklasse auf einer neuen Seite beginnen"), false),
-                 NewCheckBox(ergBox, "ErgRekordeCB", QStringLiteral("einschließlich eventueller Rekorde"), false),
-                 NewCheckBox(ergBox, "ErgZweizeiligCB", QStringLiteral("je Teilnehmer zwei Zeilen drucken"), false),
-                 NewCheckBox(ergBox, "ErgGliederungenCB",
-                             QStringLiteral("einschließlich Medaillenspiegel der Gliederungen"), false),
-                 NewCheckBox(ergBox, "MitLeerenAkCB", QStringLiteral("auch leere Altersklassen einbeziehen"), false)});
-  (new QVBoxLayout(ergebnis))->addWidget(ergBox);
-
-  QWidget* quali = page("Qualifikation");
-  AddCheckBoxes(quali,
-                {NewCheckBox(quali, "QualAKDatenCB", QStringLiteral("einschließlich Altersklassendaten (Disziplinen)"),
-                             false),
-                 NewCheckBox(quali, "QualAKNeueSeiteCB",
-                             QStringLiteral("jede Altersklasse auf einer neuen Seite beginnen"), false),
-                 NewCheckBox(quali, "QualGliederungenCB", QStringLiteral("einschließlich teilnehmende Gliederungen"),
-                             false)});
-
-  QWidget* lauf = page("Laufbesetzung");
-  auto* laufBox = new QGroupBox(QStringLiteral("Laufliste / Startliste"), lauf);
-  AddCheckBoxes(laufBox,
-                {NewCheckBox(laufBox, "LaufGliederungenCB", QStringLiteral("einschließlich teilnehmende Gliederungen"),
-                             false),
-                 NewCheckBox(laufBox, "LaufAlleDiszCB", QStringLiteral("Lauf/Bahn für alle Disziplinen angeben"),
-                             false)});
-  (new QVBoxLayout(lauf))->addWidget(laufBox);
-
-  page("HLW-Startliste");
-
-  QWidget* gliederungen = page("Gliederungen");
-  statistik_ = new RadioGroup(QStringLiteral("StatistikRadioGroup"),
-                              QStringLiteral("Statistik der Gliederungen drucken als"),
-                              {QStringLiteral("Gliederungsübersicht (alphabetisch)"),
-                               QStringLiteral("Medaillenspiegel"),
-                               QStringLiteral("Liste der Punktbesten (Gesamtpunkte)"),
-                               QStringLiteral("Quendal-Pokalwertung")},
-                              1, gliederungen);
-  statistik_->SetItemIndex(0);
-  auto* statLayout = new QVBoxLayout(gliederungen);
-  statLayout->addWidget(statistik_);
-  statLayout->addStretch();
-
-  page("Disziplinen");
-
-  QWidget* teilnehmer = page("Teilnehmer");
-  teilnehmer_ = new RadioGroup(QStringLiteral("TeilnehmerRadioGroup"), QStringLiteral("Welche Teilnehmer drucken"),
-                               {QStringLiteral("aktueller Teilnehmer"), QStringLiteral("markierte Teilnehmer"),
-                                QStringLiteral("alle Teilnehmer der Altersklasse"),
-                                QStringLiteral("alle Teilnehmer des Wettkampfes")},
-                               1, teilnehmer);
-  teilnehmer_->SetItemIndex(0);
-  auto* wasBox = new QGroupBox(QStringLiteral("Was drucken"), teilnehmer);
-  teilnehmerWas_ = new QComboBox(wasBox);
-  teilnehmerWas_->setObjectName(QStringLiteral("TeilnehmerWasEdit"));
-  teilnehmerWas_->addItems({QStringLiteral("Urkunde der Materialstelle"),
-                            QStringLiteral("Urkunde der LM im LV Wendal (alt)"),
-                            QStringLiteral("Urkunde der Tessauer Ersatzkasse"),
-                            QStringLiteral("Urkunde der LM im LV Wendal (seit 1997)"),
-                            QStringLiteral("Urkunde der Deutschen Meisterschaften"),
-                            QStringLiteral("Urkunde der BM Hollmerau"), QStringLiteral("Urkunde der BM Kettwalden")});
-  teilnehmerWas_->setCurrentIndex(-1);
-  (new QVBoxLayout(wasBox))->addWidget(teilnehmerWas_);
-  auto* wieBox = new QGroupBox(QStringLiteral("Wie drucken"), teilnehmer);
-  AddCheckBoxes(wieBox, {NewCheckBox(wieBox, "TeilnehmerMitErgebnisCB",
-                                     QStringLiteral("vorgedruckt (ohne Gesamtpunkte und Platz)"), true)});
-  auto* teilnLayout = new QVBoxLayout(teilnehmer);
-  teilnLayout->addWidget(teilnehmer_);
-  teilnLayout->addWidget(wasBox);
-  teilnLayout->addWidget(wieBox);
-  teilnLayout->addStretch();
-
-  auto* general = new QGroupBox(QStringLiteral("allgemeine Einstellungen"), sheet);
-  AddCheckBoxes(general,
-                {NewCheckBox(general, "MitDruckkopfCB", QStringLiteral("einschließlich Druckkopf"), true),
-                 NewCheckBox(general, "MitLegendeCB", QStringLiteral("einschließlich Hinweise / Erläuterungen"), true),
-                 NewCheckBox(general, "MitFusszeileCB",
-                             QStringLiteral("einschließlich Fußzeile (Datum, Uhrzeit, Seite)"), true),
-                 NewCheckBox(general, "MitBlock5CB", QStringLiteral("Leerzeile nach jeweils 5 Zeilen einfügen"),
-                             true)});
-
+  optionPages_ = new QStackedWidget(sheet);
+  optionPages_->setObjectName(QStringLiteral("Notebook1"));
+  // One page per report kind in the kinds' order, then the certificates'.
+  NewResultOptions();
+  NewQualificationOptions();
+  NewHeatListOptions();
+  NewOptionPage("HLW-Startliste");
+  NewStatisticsOptions();
+  NewOptionPage("Disziplinen");
+  NewCertificateOptions();
   auto* layout = new QVBoxLayout(sheet);
-  layout->addWidget(notebook1_, 1);
-  layout->addWidget(general);
+  layout->addWidget(optionPages_, 1);
+  layout->addWidget(NewGeneralOptions(sheet));
   return sheet;
 }
 
-QWidget* TDruckenDlg::NewTabSheet3() {
+QWidget* TDruckenDlg::NewOptionPage(const char* name) {
+  auto* page = new QWidget(optionPages_);
+  page->setObjectName(QString::fromUtf8(name));
+  optionPages_->addWidget(page);
+  return page;
+}
+
+void TDruckenDlg::NewResultOptions() {
+  QWidget* page = NewOptionPage("Ergebnis");
+  auto* box = new QGroupBox(QStringLiteral("(Zwischen-) Ergebnis"), page);
+  AddCheckBoxes(box, {{"ErgAKDatenCB", "einschließlich Altersklassendaten (Disziplinen)"},
+                      {"ErgAKNeueSeiteCB", "jede Altersklasse auf einer neuen Seite beginnen"},
+                      {"ErgRekordeCB", "einschließlich eventueller Rekorde"},
+                      {"ErgZweizeiligCB", "je Teilnehmer zwei Zeilen drucken"},
+                      {"ErgGliederungenCB", "einschließlich Medaillenspiegel der Gliederungen"},
+                      {"MitLeerenAkCB", "auch leere Altersklassen einbeziehen"}});
+  (new QVBoxLayout(page))->addWidget(box);
+}
+
+void TDruckenDlg::NewQualificationOptions() {
+  AddCheckBoxes(NewOptionPage("Qualifikation"),
+                {{"QualAKDatenCB", "einschließlich Altersklassendaten (Disziplinen)"},
+                 {"QualAKNeueSeiteCB", "jede Altersklasse auf einer neuen Seite beginnen"},
+                 {"QualGliederungenCB", "einschließlich teilnehmende Gliederungen"}});
+}
+
+void TDruckenDlg::NewHeatListOptions() {
+  QWidget* page = NewOptionPage("Laufbesetzung");
+  auto* box = new QGroupBox(QStringLiteral("Laufliste / Startliste"), page);
+  AddCheckBoxes(box, {{"LaufGliederungenCB", "einschließlich teilnehmende Gliederungen"},
+                      {"LaufAlleDiszCB", "Lauf/Bahn für alle Disziplinen angeben"}});
+  (new QVBoxLayout(page))->addWidget(box);
+}
+
+void TDruckenDlg::NewStatisticsOptions() {
+  QWidget* page = NewOptionPage("Gliederungen");
+  statisticsForm_ = new RadioGroup(QStringLiteral("StatistikRadioGroup"),
+                                   QStringLiteral("Statistik der Gliederungen drucken als"),
+                                   {QStringLiteral("Gliederungsübersicht (alphabetisch)"),
+                                    QStringLiteral("Medaillenspiegel"),
+                                    QStringLiteral("Liste der Punktbesten (Gesamtpunkte)"),
+                                    QStringLiteral("Quendal-Pokalwertung")},
+                                   1, page);
+  statisticsForm_->SetItemIndex(0);
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(statisticsForm_);
+  layout->addStretch();
+}
+
+void TDruckenDlg::NewCertificateOptions() {
+  QWidget* page = NewOptionPage("Teilnehmer");
+  certificateParticipants_ =
+      new RadioGroup(QStringLiteral("TeilnehmerRadioGroup"), QStringLiteral("Welche Teilnehmer drucken"),
+                     {QStringLiteral("aktueller Teilnehmer"), QStringLiteral("markierte Teilnehmer"),
+                      QStringLiteral("alle Teilnehmer der Altersklasse"),
+                      QStringLiteral("alle Teilnehmer des Wettkampfes")},
+                     1, page);
+  certificateParticipants_->SetItemIndex(0);
+  auto* paperBox = new QGroupBox(QStringLiteral("Was drucken"), page);
+  certificatePaper_ = new QComboBox(paperBox);
+  certificatePaper_->setObjectName(QStringLiteral("TeilnehmerWasEdit"));
+  for (const char* kind : kCertificateKinds) certificatePaper_->addItem(FromOem(kind));
+  certificatePaper_->setCurrentIndex(-1);
+  (new QVBoxLayout(paperBox))->addWidget(certificatePaper_);
+  auto* howBox = new QGroupBox(QStringLiteral("Wie drucken"), page);
+  AddCheckBoxes(howBox, {{"TeilnehmerMitErgebnisCB", "vorgedruckt (ohne Gesamtpunkte und Platz)", true}});
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(certificateParticipants_);
+  layout->addWidget(paperBox);
+  layout->addWidget(howBox);
+  layout->addStretch();
+}
+
+QWidget* TDruckenDlg::NewGeneralOptions(QWidget* parent) {
+  auto* box = new QGroupBox(QStringLiteral("allgemeine Einstellungen"), parent);
+  AddCheckBoxes(box, {{"MitDruckkopfCB", "einschließlich Druckkopf", true},
+                      {"MitLegendeCB", "einschließlich Hinweise / Erläuterungen", true},
+                      {"MitFusszeileCB", "einschließlich Fußzeile (Datum, Uhrzeit, Seite)", true},
+                      {"MitBlock5CB", "Leerzeile nach jeweils 5 Zeilen einfügen", true}});
+  return box;
+}
+
+QWidget* TDruckenDlg::NewAgeClassTab() {
   auto* sheet = new QWidget;
   sheet->setObjectName(QStringLiteral("TabSheet3"));
-  listBox1_ = new QListWidget(sheet);
-  listBox1_->setObjectName(QStringLiteral("ListBox1"));
-  listBox1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  listBox1_->setToolTip(QStringLiteral("Auswahl mit Strg+Mausklick"));
-  listBox1_->setEnabled(false);
-  alleAK_ = NewCheckBox(sheet, "AlleAKCB", QStringLiteral("alle Altersklassen einbeziehen"), true);
+  ageClassList_ = new QListWidget(sheet);
+  ageClassList_->setObjectName(QStringLiteral("ListBox1"));
+  ageClassList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  ageClassList_->setToolTip(QStringLiteral("Auswahl mit Strg+Mausklick"));
+  ageClassList_->setEnabled(false);
+  allAgeClasses_ = NewCheckBox(sheet, "AlleAKCB", QStringLiteral("alle Altersklassen einbeziehen"), true);
   // Also a change made by the program selects the list anew, as the
   // dialog's own Setup relies on.
-  connect(alleAK_, &QCheckBox::toggled, this, &TDruckenDlg::AlleAKCBClick);
+  connect(allAgeClasses_, &QCheckBox::toggled, this, &TDruckenDlg::AlleAKCBClick);
   auto* layout = new QVBoxLayout(sheet);
-  layout->addWidget(listBox1_, 1);
-  layout->addWidget(alleAK_);
+  layout->addWidget(ageClassList_, 1);
+  layout->addWidget(allAgeClasses_);
   layout->addWidget(NewCheckBox(sheet, "EinzelwertungCB",
                                 QStringLiteral("ggf. einschließlich Einzelwertung der Disziplinen"), true));
   return sheet;
@@ -241,32 +247,33 @@ QWidget* TDruckenDlg::NewTabSheet3() {
 void TDruckenDlg::Setup(TWettkampf& competition, int32_t ageClassIndex, int32_t participantIndex, int32_t fromIndex,
                         int32_t toIndex) {
   job_ = std::make_unique<TDruckauftrag>(competition, ageClassIndex, participantIndex, fromIndex, toIndex);
-  pageControl_->setCurrentIndex(0);
+  tabs_->setCurrentIndex(0);
   RadioGroup1Click();
   QStringList names;
   FillAgeClassNames(&competition, names);
-  listBox1_->clear();
-  listBox1_->addItems(names);
+  ageClassList_->clear();
+  ageClassList_->addItems(names);
   AlleAKCBClick();
   ready_ = true;
 }
 
 void TDruckenDlg::RadioGroup1Click() {
-  const int kind = radioGroup1_->ItemIndex();
-  notebook1_->setCurrentIndex(kind == kCertificates ? kCertificatePage : kind);
-  pageControl_->setTabVisible(pageControl_->indexOf(tabSheet3_), kind == kResults || kind == kQualification);
+  const auto kind = static_cast<TAusdruckArt>(reportKind_->ItemIndex());
+  optionPages_->setCurrentIndex(kind == TAusdruckArt::Certificates ? kCertificatePage : static_cast<int>(kind));
+  tabs_->setTabVisible(tabs_->indexOf(ageClassTab_),
+                              kind == TAusdruckArt::Results || kind == TAusdruckArt::Qualification);
 }
 
 void TDruckenDlg::AlleAKCBClick() {
-  const bool all = alleAK_->isChecked();
+  const bool all = allAgeClasses_->isChecked();
   if (all) {
-    listBox1_->selectAll();
+    ageClassList_->selectAll();
   } else {
-    listBox1_->clearSelection();
-    if (job_ && job_->AgeClassIndex >= 0 && job_->AgeClassIndex < listBox1_->count())
-      listBox1_->item(job_->AgeClassIndex)->setSelected(true);
+    ageClassList_->clearSelection();
+    if (job_ && job_->AgeClassIndex >= 0 && job_->AgeClassIndex < ageClassList_->count())
+      ageClassList_->item(job_->AgeClassIndex)->setSelected(true);
   }
-  listBox1_->setEnabled(!all);
+  ageClassList_->setEnabled(!all);
 }
 
 TPageSize TDruckenDlg::PrinterPageSize(const TYrPrinterInfos& info, bool found) {
@@ -285,7 +292,7 @@ const TAusdruck* TDruckenDlg::BuildDocument() {
   job_->PageSize = PrinterPageSize(printer, found);
 
   TWettkampf& competition = job_->Competition();
-  for (int i = 0; i < listBox1_->count(); ++i) competition.SetMark(i, listBox1_->item(i)->isSelected());
+  for (int i = 0; i < ageClassList_->count(); ++i) competition.SetMark(i, ageClassList_->item(i)->isSelected());
 
   // Selection 2: the age classes marked above.
   constexpr uint16_t kMarked = 2;
@@ -293,29 +300,53 @@ const TAusdruck* TDruckenDlg::BuildDocument() {
   const bool legend = Checked("MitLegendeCB");
   const bool footer = Checked("MitFusszeileCB");
   const bool block5 = Checked("MitBlock5CB");
-  switch (radioGroup1_->ItemIndex()) {
-    case kResults:
-      job_->BuildResultList(kMarked, Checked("ErgAKDatenCB"), legend, head, Checked("ErgAKNeueSeiteCB"),
-                            Checked("ErgRekordeCB"), Checked("ErgZweizeiligCB"), footer, Checked("ErgGliederungenCB"),
-                            block5, Checked("MitLeerenAkCB"), Checked("EinzelwertungCB") ? 1 : 0);
+  switch (static_cast<TAusdruckArt>(reportKind_->ItemIndex())) {
+    case TAusdruckArt::Results:
+      job_->BuildResultList({.selection = kMarked,
+                             .withAgeClassData = Checked("ErgAKDatenCB"),
+                             .withLegend = legend,
+                             .withHead = head,
+                             .newPagePerAgeClass = Checked("ErgAKNeueSeiteCB"),
+                             .withRecords = Checked("ErgRekordeCB"),
+                             .twoLines = Checked("ErgZweizeiligCB"),
+                             .withFooter = footer,
+                             .withStatistics = Checked("ErgGliederungenCB"),
+                             .block5 = block5,
+                             .withEmptyAgeClasses = Checked("MitLeerenAkCB"),
+                             .singleDisciplineRanking = Checked("EinzelwertungCB") ? uint16_t{1} : uint16_t{0}});
       break;
-    case kQualification:
-      job_->BuildQualificationList(kMarked, Checked("QualAKDatenCB"), legend, head, Checked("QualAKNeueSeiteCB"),
-                                   footer, Checked("QualGliederungenCB"), block5);
+    case TAusdruckArt::Qualification:
+      job_->BuildQualificationList({.selection = kMarked,
+                                    .withAgeClassData = Checked("QualAKDatenCB"),
+                                    .withLegend = legend,
+                                    .withHead = head,
+                                    .newPagePerAgeClass = Checked("QualAKNeueSeiteCB"),
+                                    .withFooter = footer,
+                                    .withOrganisations = Checked("QualGliederungenCB"),
+                                    .block5 = block5});
       break;
-    case kHeatList:
-      job_->BuildHeatList(head, legend, footer, block5, Checked("LaufGliederungenCB"), Checked("LaufAlleDiszCB"),
-                          false);
+    case TAusdruckArt::HeatList:
+      job_->BuildHeatList({.withHead = head,
+                           .withLegend = legend,
+                           .withFooter = footer,
+                           .block5 = block5,
+                           .withOrganisations = Checked("LaufGliederungenCB"),
+                           .allDisciplines = Checked("LaufAlleDiszCB")});
       break;
-    case kCprStartList:
-      job_->BuildCprStartList(head, legend, footer, block5);
+    case TAusdruckArt::CprStartList:
+      job_->BuildCprStartList({.withHead = head, .withLegend = legend, .withFooter = footer, .block5 = block5});
       break;
-    case kStatistics:
-      job_->BuildStatistics(static_cast<uint16_t>(statistik_->ItemIndex()), head, legend, block5, footer);
+    case TAusdruckArt::Statistics:
+      job_->BuildStatistics({.form = static_cast<uint16_t>(statisticsForm_->ItemIndex()),
+                             .withHead = head,
+                             .withLegend = legend,
+                             .statisticsBlock5 = block5,
+                             .withFooter = footer});
       break;
-    case kCertificates:
-      job_->BuildCertificates(teilnehmerWas_->currentIndex(), teilnehmer_->ItemIndex(),
-                              !Checked("TeilnehmerMitErgebnisCB"));
+    case TAusdruckArt::Certificates:
+      job_->BuildCertificates({.layout = certificatePaper_->currentIndex(),
+                               .mode = certificateParticipants_->ItemIndex(),
+                               .withResult = !Checked("TeilnehmerMitErgebnisCB")});
       break;
     default:
       return nullptr;

@@ -14,11 +14,12 @@
 // would), "PDF..." writes a file. The modal result is mrOk after a printout,
 // mrCancel otherwise; nothing needs to be read back.
 //
-// Report kinds, the items of RadioGroup1: 0 results, 1 qualification and
-// start permission, 2 heat list, 3 CPR start list, 4 organisation
-// statistics, and 5 the certificates ("Urkunden"), whose options are the
-// page "Teilnehmer" of Notebook1 (page 6; page 5 is an empty page kept so
-// that page numbers stay those of the kinds). The tab "Altersklassen und
+// Report kinds, the items of RadioGroup1 in the order of TAusdruckArt: 0
+// results, 1 qualification and start permission, 2 heat list, 3 CPR start
+// list, 4 organisation statistics, and 5 the certificates ("Urkunden"),
+// whose options are the page "Teilnehmer" of Notebook1 (page 6; page 5 is
+// an empty page kept so that page numbers stay those of the kinds) with the
+// certificate papers the reports name (kCertificateKinds). The tab "Altersklassen und
 // Disziplinenwertung" shows only for results and qualification, which print
 // the age classes chosen in ListBox1.
 //
@@ -53,23 +54,14 @@ class TDruckenDlg : public ValidatedDialog {
   Q_OBJECT
 
  public:
-  enum Kind : int {
-    kResults = 0,
-    kQualification = 1,
-    kHeatList = 2,
-    kCprStartList = 3,
-    kStatistics = 4,
-    kCertificates = 5,
-  };
-
   explicit TDruckenDlg(QWidget* owner = nullptr);
   ~TDruckenDlg() override;
 
   // The certificate choices the main window presets before Setup: which
   // participants (0 current, 1 marked, 2 the age class, 3 all) and the
   // certificate layout (none chosen at first).
-  RadioGroup* TeilnehmerRadioGroup() const { return teilnehmer_; }
-  QComboBox* TeilnehmerWasEdit() const { return teilnehmerWas_; }
+  RadioGroup* TeilnehmerRadioGroup() const { return certificateParticipants_; }
+  QComboBox* TeilnehmerWasEdit() const { return certificatePaper_; }
 
   // Where the user stands: the competition, the current age class, the
   // current participant in it and the first and last marked participant
@@ -100,23 +92,32 @@ class TDruckenDlg : public ValidatedDialog {
   void MarginsBtnClick();
   void PDFBtnClick();
 
-  QWidget* NewTabSheet1();
-  QWidget* NewTabSheet2();
-  QWidget* NewTabSheet3();
-  QCheckBox* NewCheckBox(QWidget* parent, const char* objectName, const QString& caption, bool checked);
+  // The three tabs; the options tab holds a page per report kind (each from
+  // its own builder) above the options every kind shares.
+  QWidget* NewSelectionTab();
+  QWidget* NewOptionsTab();
+  QWidget* NewAgeClassTab();
+  QWidget* NewOptionPage(const char* name);
+  void NewResultOptions();
+  void NewQualificationOptions();
+  void NewHeatListOptions();
+  void NewStatisticsOptions();
+  void NewCertificateOptions();
+  QWidget* NewGeneralOptions(QWidget* parent);
   bool Checked(const char* objectName) const;
 
   std::unique_ptr<TDruckauftrag> job_;
   // False until Setup has run: the build, preview and print do nothing.
   bool ready_ = false;
 
-  QTabWidget* pageControl_;
-  QWidget* tabSheet3_;
-  RadioGroup* radioGroup1_;
-  QStackedWidget* notebook1_;
-  RadioGroup* statistik_;
-  RadioGroup* teilnehmer_;
-  QComboBox* teilnehmerWas_;
-  QListWidget* listBox1_;
-  QCheckBox* alleAK_;
+  // The controls by what they hold; their object names are the form's.
+  QTabWidget* tabs_;                     // PageControl1
+  QWidget* ageClassTab_;                 // TabSheet3
+  RadioGroup* reportKind_;               // RadioGroup1
+  QStackedWidget* optionPages_;          // Notebook1, one page per kind
+  RadioGroup* statisticsForm_;           // StatistikRadioGroup
+  RadioGroup* certificateParticipants_;  // TeilnehmerRadioGroup
+  QComboBox* certificatePaper_;          // TeilnehmerWasEdit
+  QListWidget* ageClassList_;            // ListBox1
+  QCheckBox* allAgeClasses_;             // AlleAKCB
 };

@@ -44,7 +44,7 @@ TEST_F(PrintJobTest, CertificateFieldsFollowTheLayoutAndTheResult) {
     w->At(1)->At(1)->SetTime(2, 0);
     for (int k = 0; k < 2; ++k) w->At(k)->Evaluate();
     TDruckauftrag job(*w, c.ageClass, c.participant, 0, 0);
-    job.BuildCertificates(c.layout, 0, c.withResult);
+    job.BuildCertificates({.layout = c.layout, .withResult = c.withResult});
     out += "layout " + std::to_string(c.layout) + ", class " + std::to_string(c.ageClass) + ", participant " +
            std::to_string(c.participant) + (c.withResult ? ", with result" : "") + (c.team ? ", team" : "") + ": " +
            Texts(*job.Report()) + "\n";
@@ -70,7 +70,7 @@ TEST_F(PrintJobTest, CertificatesChooseParticipantsByModeAndNeverReadOutsideTheL
   auto w = Competition({1, 3});
   for (const auto& c : kCases) {
     TDruckauftrag job(*w, c.ageClass, c.participant, c.from, c.to);
-    job.BuildCertificates(c.layout, c.mode, true);
+    job.BuildCertificates({.layout = c.layout, .mode = c.mode, .withResult = true});
     std::string names;
     for (int p = 1; p <= job.Report()->PageCount(); ++p)
       names += (p > 1 ? " " : "") + job.Report()->Page(p)->At(0)->AsText()->Text.substr(1);
@@ -78,7 +78,7 @@ TEST_F(PrintJobTest, CertificatesChooseParticipantsByModeAndNeverReadOutsideTheL
   }
   TWettkampf empty;
   TDruckauftrag job(empty, 0, 0, 0, 0);
-  job.BuildCertificates(0, 2, true);
+  job.BuildCertificates({.mode = 2, .withResult = true});
   EXPECT_EQ(job.Report()->PageCount(), 0);
 }
 
@@ -86,15 +86,16 @@ TEST_F(PrintJobTest, EachEntryPointReplacesTheReportOnThePaperAndMarginsOfTheCal
   auto w = Competition({2}, 2);
   TDruckauftrag job(*w, 0, 0, 0, 0);
   EXPECT_EQ(job.Report(), nullptr);
-  job.BuildStatistics(1, true, true, true, true);
+  job.BuildStatistics(
+      {.form = 1, .withHead = true, .withLegend = true, .statisticsBlock5 = true, .withFooter = true});
   EXPECT_EQ(std::tuple(job.Report()->Title(), job.Report()->PageCount()),
             std::tuple("Vk - Ausdruck der Statistik", 1));
-  job.BuildStatistics(4, true, true, true, true);  // no such form
+  job.BuildStatistics({.form = 4, .withHead = true});  // no such form
   EXPECT_EQ(std::tuple(job.Report()->Title(), job.Report()->PageCount()),
             std::tuple("Vk - Ausdruck der Statistik", 0));
   job.PageSize = {2970, 2100};
   job.Margins = {50, 60, 70, 80};
-  job.BuildCprStartList(false, false, true, false);
+  job.BuildCprStartList({.withFooter = true});
   EXPECT_EQ(job.Report()->Title() + "\n" + pagedump::Dump(*job.Report()),
             "Vk - Ausdruck der Laufbesetzung\n"
             "1 T 50 1990 2750 2020 A30i a36 |Bezirksmeisterschaft - HLW-Laufeinteilung - 05.12.2026 - 14:03:09 Uhr|\n"

@@ -59,4 +59,12 @@ inline std::unique_ptr<TWettkampf> Competition(std::initializer_list<int> people
   return w;
 }
 
+// The title block's and the legend head's texts, and the footer of a report
+// of `kind` ("Ergebnis", ...) as "F".
+inline pagedump::Names FrameNames(const std::string& kind) {
+  return {{"Kalvenbund e.V.", "K"},     {"Rettungssport", "RS"},          {"Bezirksmeisterschaft", "BM"},
+          {"Einzelwettbewerb", "E"},    {Oem("Erläuterungen:"), "Erl"}, {"==============", "=="},
+          {"Bezirksmeisterschaft - " + kind + " - 05.12.2026 - 14:03:09 Uhr", "F"}};
+}
+
 }  // namespace reporttest

@@ -41,9 +41,9 @@ pagedump::Names HeatRows(const TWettkampf& w, bool withHeat, bool allDisciplines
 TEST_F(StartListTest, HeatAndCprListsShareTheJobTitleAndPrintOnlyTheHeadWithoutParticipants) {
   auto w = Competition({0});
   TDruckauftrag job(*w, 0, 0, 0, 0);
-  job.BuildHeatList(true, true, true, false, false, false, false);
+  job.BuildHeatList({.withHead = true, .withLegend = true, .withFooter = true});
   std::string lists = job.Report()->Title() + "\n" + pagedump::Dump(*job.Report());
-  job.BuildCprStartList(true, true, true, false);
+  job.BuildCprStartList({.withHead = true, .withLegend = true, .withFooter = true});
   lists += job.Report()->Title() + "\n" + pagedump::Dump(*job.Report());
   testdata::ExpectDataFile(lists, "reports/empty-start-lists.txt");
 }
@@ -54,7 +54,7 @@ TEST_F(StartListTest, HeatsMoveWholeWithTheHeadOnceAndLeaveNoHeadToTheStatistics
   w->Selection().Insert(w->At(0)->At(0));  // left behind by another command
   TDruckauftrag job(*w, 0, 0, 0, 0);
   job.PageSize = {2100, 700};  // lines from 100 to the bottom limit 560
-  job.BuildHeatList(true, false, true, true, true, false, false);
+  job.BuildHeatList({.withHead = true, .withFooter = true, .block5 = true, .withOrganisations = true});
   // The first block moves with the head it holds; the next ones get the head
   // from the new page. The overview's pages have none.
   EXPECT_EQ(w->Selection().GetCount(), 0);
@@ -65,7 +65,7 @@ TEST_F(StartListTest, HeatLinesHeadTheHeatsWhenAllDisciplinesAreShown) {
   auto w = Competition({3});
   SetHeats(*w->At(0), {{0, 0}, {1, 2}, {1, 1}});
   TDruckauftrag job(*w, 0, 0, 0, 0);
-  job.BuildHeatList(false, false, false, false, false, true, false);
+  job.BuildHeatList({.allDisciplines = true});
   EXPECT_EQ(pagedump::Flow(*job.Report(), HeatRows(*w, false, true)), "1: 100=H 140=G1 180=N1 220=G3 260=N3 300=N2\n");
 }
 
@@ -81,7 +81,7 @@ TEST_F(StartListTest, CprListHasOneBlockPerStartTimeOfTheCprClasses) {
     t.SetCprStation(s[1]);
   }
   TDruckauftrag job(*w, 0, 0, 0, 0);
-  job.BuildCprStartList(false, false, false, true);
+  job.BuildCprStartList({.block5 = true});
   pagedump::Names names = HeatRows(*w, true, false);
   names[w->CprStartListLine(nullptr)] = "H";
   EXPECT_EQ(std::tuple(pagedump::Flow(*job.Report(), names), w->IsMarked(0), w->IsMarked(1), w->Selection().GetCount()),
@@ -93,7 +93,7 @@ TEST_F(StartListTest, CprListHasOneBlockPerStartTimeOfTheCprClasses) {
 TEST_F(StartListTest, QualificationListRowsAreNotCondensed) {
   auto w = Competition({2});
   TDruckauftrag job(*w, 0, 0, 0, 0);
-  job.BuildQualificationList(0, false, false, false, false, false, false, false);
+  job.BuildQualificationList({});
   const TYrPrintPage& page = *job.Report()->Page(1);
   EXPECT_EQ(std::tuple(job.Report()->Title(), pagedump::Item(1, *page.At(2), {}), pagedump::Item(1, *page.At(3), {})),
             std::tuple("Vk - Ausdruck der Startberechtigung",

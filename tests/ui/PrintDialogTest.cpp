@@ -59,7 +59,8 @@ TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder
       {0, {"ErgAKDatenCB", "ErgZweizeiligCB", "MitLeerenAkCB", "MitLegendeCB", "MitBlock5CB", "AlleAKCB"}, {},
        [&](TDruckauftrag& j) {
          c->SetAllMarks(false), c->SetMark(1, true);  // the current class alone
-         j.BuildResultList(2, true, false, true, false, false, true, true, false, false, true, 1);
+         j.BuildResultList({.selection = 2, .withAgeClassData = true, .withHead = true, .twoLines = true,
+                            .withFooter = true, .withEmptyAgeClasses = true, .singleDisciplineRanking = 1});
        }},
       {0, {"ErgAKNeueSeiteCB", "ErgGliederungenCB", "MitBlock5CB", "EinzelwertungCB", "AlleAKCB"},
        [](TDruckenDlg& d) { d.findChild<QListWidget*>("ListBox1")->item(2)->setSelected(true); },
@@ -67,23 +68,28 @@ TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder
          c->SetAllMarks(false);
          c->SetMark(1, true);
          c->SetMark(2, true);
-         j.BuildResultList(2, false, true, true, true, false, false, true, true, false, false, 0);
+         j.BuildResultList({.selection = 2, .withLegend = true, .withHead = true, .newPagePerAgeClass = true,
+                            .withFooter = true, .withStatistics = true});
        }},
       {1, {"QualAKDatenCB", "QualGliederungenCB", "MitDruckkopfCB", "MitBlock5CB"}, {},
        [&](TDruckauftrag& j) {
          c->SetAllMarks(true);
-         j.BuildQualificationList(2, true, true, false, false, true, true, false);
+         j.BuildQualificationList({.selection = 2, .withAgeClassData = true, .withLegend = true, .withFooter = true,
+                                   .withOrganisations = true});
        }},
-      {2, {"LaufGliederungenCB", "MitLegendeCB", "MitBlock5CB"}, {},
-       [](TDruckauftrag& j) { j.BuildHeatList(true, false, true, false, true, false, false); }},
-      {3, {"MitLegendeCB", "MitBlock5CB"}, {}, [](TDruckauftrag& j) { j.BuildCprStartList(true, false, true, false); }},
+      {2, {"LaufGliederungenCB", "LaufAlleDiszCB", "MitLegendeCB", "MitBlock5CB"}, {},
+       [](TDruckauftrag& j) {
+         j.BuildHeatList({.withHead = true, .withFooter = true, .withOrganisations = true, .allDisciplines = true});
+       }},
+      {3, {"MitLegendeCB", "MitBlock5CB"}, {},
+       [](TDruckauftrag& j) { j.BuildCprStartList({.withHead = true, .withFooter = true}); }},
       {4, {"MitLegendeCB", "MitFusszeileCB"},
        [](TDruckenDlg& d) { d.findChild<RadioGroup*>("StatistikRadioGroup")->SetItemIndex(1); },
-       [](TDruckauftrag& j) { j.BuildStatistics(1, true, false, true, false); }},
-      {5, {}, {}, [](TDruckauftrag& j) { j.BuildCertificates(2, 2, false); }},
+       [](TDruckauftrag& j) { j.BuildStatistics({.form = 1, .withHead = true, .statisticsBlock5 = true}); }},
+      {5, {}, {}, [](TDruckauftrag& j) { j.BuildCertificates({.layout = 2, .mode = 2}); }},
       {5, {"TeilnehmerMitErgebnisCB"},
        [](TDruckenDlg& d) { d.TeilnehmerRadioGroup()->SetItemIndex(1), d.TeilnehmerWasEdit()->setCurrentIndex(0); },
-       [](TDruckauftrag& j) { j.BuildCertificates(0, 1, true); }},
+       [](TDruckauftrag& j) { j.BuildCertificates({.layout = 0, .mode = 1, .withResult = true}); }},
   };
   for (size_t i = 0; i < cases.size(); ++i) {
     TDruckenDlg dlg;
@@ -92,7 +98,7 @@ TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder
     if (cases[i].choose) cases[i].choose(dlg);
     const TAusdruck* built = dlg.BuildDocument();
     ASSERT_NE(built, nullptr);
-    const auto got = std::tuple(built->Title(), built->PageSize().Width, built->PageSize().Height,
+    const auto got = std::tuple(built->Title(), dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height,
                                 built->PageCount() > 0, pagedump::Dump(*built));
     TDruckauftrag direct(*c, 1, 0, 0, 1);
     cases[i].build(direct);

@@ -2,8 +2,8 @@
 // builds one report of a result file and prints its page document as JSON:
 // a list of pages, each {"number", "items"}, the items in drawing order.
 //
-// REPORT names one entry point of the print job; ARGS are its parameters in
-// its order (numbers; Booleans 0 or 1):
+// REPORT names one entry point of the print job; ARGS are the fields of its
+// options record in their order (numbers; Booleans 0 or 1):
 //   results        Selection WithAgeClassData WithLegend WithHead
 //                  NewPagePerAgeClass WithRecords TwoLines WithFooter
 //                  WithStatistics Block5 WithEmptyAgeClasses
@@ -41,26 +41,42 @@ struct Report {
   void (*build)(TDruckauftrag&, const std::vector<int>&);
 };
 
+// The numbers of the command line as they stand; a Boolean is any number
+// other than 0.
+uint16_t U16(int v) { return static_cast<uint16_t>(v); }
+
 void Results(TDruckauftrag& job, const std::vector<int>& a) {
-  job.BuildResultList(static_cast<uint16_t>(a[0]), a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9], a[10],
-                      static_cast<uint16_t>(a[11]));
+  job.BuildResultList({.selection = U16(a[0]), .withAgeClassData = a[1] != 0, .withLegend = a[2] != 0,
+                       .withHead = a[3] != 0, .newPagePerAgeClass = a[4] != 0, .withRecords = a[5] != 0,
+                       .twoLines = a[6] != 0, .withFooter = a[7] != 0, .withStatistics = a[8] != 0,
+                       .block5 = a[9] != 0, .withEmptyAgeClasses = a[10] != 0,
+                       .singleDisciplineRanking = U16(a[11])});
 }
 
 void Qualification(TDruckauftrag& job, const std::vector<int>& a) {
-  job.BuildQualificationList(static_cast<uint16_t>(a[0]), a[1], a[2], a[3], a[4], a[5], a[6], a[7]);
+  job.BuildQualificationList({.selection = U16(a[0]), .withAgeClassData = a[1] != 0, .withLegend = a[2] != 0,
+                              .withHead = a[3] != 0, .newPagePerAgeClass = a[4] != 0, .withFooter = a[5] != 0,
+                              .withOrganisations = a[6] != 0, .block5 = a[7] != 0});
 }
 
 void Heats(TDruckauftrag& job, const std::vector<int>& a) {
-  job.BuildHeatList(a[0], a[1], a[2], a[3], a[4], a[5], a[6]);
+  job.BuildHeatList({.withHead = a[0] != 0, .withLegend = a[1] != 0, .withFooter = a[2] != 0, .block5 = a[3] != 0,
+                     .withOrganisations = a[4] != 0, .allDisciplines = a[5] != 0,
+                     .separateDisciplines = a[6] != 0});
 }
 
-void Cpr(TDruckauftrag& job, const std::vector<int>& a) { job.BuildCprStartList(a[0], a[1], a[2], a[3]); }
+void Cpr(TDruckauftrag& job, const std::vector<int>& a) {
+  job.BuildCprStartList({.withHead = a[0] != 0, .withLegend = a[1] != 0, .withFooter = a[2] != 0, .block5 = a[3] != 0});
+}
 
 void Statistics(TDruckauftrag& job, const std::vector<int>& a) {
-  job.BuildStatistics(static_cast<uint16_t>(a[0]), a[1], a[2], a[3], a[4]);
+  job.BuildStatistics({.form = U16(a[0]), .withHead = a[1] != 0, .withLegend = a[2] != 0,
+                       .statisticsBlock5 = a[3] != 0, .withFooter = a[4] != 0});
 }
 
-void Certificates(TDruckauftrag& job, const std::vector<int>& a) { job.BuildCertificates(a[0], a[1], a[2]); }
+void Certificates(TDruckauftrag& job, const std::vector<int>& a) {
+  job.BuildCertificates({.layout = a[0], .mode = a[1], .withResult = a[2] != 0});
+}
 
 const Report kReports[] = {
     {"results", 12, Results}, {"qualification", 8, Qualification}, {"heats", 7, Heats},

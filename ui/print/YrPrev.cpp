@@ -44,6 +44,32 @@ QString PageInfo(int32_t width, int32_t height) {
   return QStringLiteral("(Seite: %1x%2)").arg(width).arg(height);
 }
 
+// `widget` with its object name.
+template <class W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+// An edit for a page number or a zoom.
+QLineEdit* NumberEdit(QWidget* parent, const char* name) {
+  auto* edit = Named(new QLineEdit(parent), name);
+  edit->setFixedWidth(50);
+  return edit;
+}
+
+// The whole number typed into `edit`; for any other text a beep, `current`
+// back in the edit, and false.
+bool TypedNumber(QLineEdit* edit, int current, int& number) {
+  bool ok = false;
+  number = edit->text().trimmed().toInt(&ok);
+  if (!ok) {
+    TheDesktop().Beep();
+    edit->setText(QString::number(current));
+  }
+  return ok;
+}
+
 }  // namespace
 
 TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
@@ -54,112 +80,100 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-
-  auto* speedBar = new QToolBar(QStringLiteral("Seitenansicht"), this);
-  speedBar->setObjectName(QStringLiteral("SpeedBar1"));
-  speedBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  QToolBar* speedBar = NewSpeedBar();
   layout->addWidget(speedBar);
-  const struct {
-    const char* name;
-    const char16_t* caption;
-    const char16_t* hint;
-  } kButtons[] = {
-      {"PrintBtn", u"Drucken", u"Drucken|Drucken"},
-      {"PrinterSetupBtn", u"Drucker einrichten", u"Drucker einrichten|Drucker einrichten"},
-      {"FirstPageBtn", u"erste Seite", u"erste Seite|erste Seite anzeigen"},
-      {"PrevPageBtn", u"vorherige Seite", u"vorherige Seite|vorherige Seite anzeigen"},
-      {"NextPageBtn", u"nächste Seite", u"nächste Seite|nächste Seite anzeigen"},
-      {"LastPageBtn", u"letzte Seite", u"letzte Seite|letzte Seite anzeigen"},
-      {"ZoomToFitBtn", u"Anzeige anpassen", u"Anzeige anpassen|"},
-      {"ZoomToWidthBtn", u"Anzeigenbreite anpassen", u"Anzeigenbreite anpassen|"},
-      {"ZoomInBtn", u"Vergrößern", u"Vergrößern|Ansicht vergrößern"},
-      {"ZoomOutBtn", u"Verkleinern", u"Verkleinern|Ansicht verkleinern"},
-      {"ExitBtn", u"Schließen", u"Schließen|Ansicht schließen"},
-      {"SaveAsPDFBtn", u"als PDF-Datei speichern", u"als PDF-Datei speichern|"},
-  };
-  QToolButton* b[std::size(kButtons)];
-  for (size_t i = 0; i < std::size(kButtons); ++i) {
-    const QString hint = QString::fromUtf16(kButtons[i].hint);
-    b[i] = new QToolButton(speedBar);
-    b[i]->setObjectName(QString::fromLatin1(kButtons[i].name));
-    b[i]->setText(QString::fromUtf16(kButtons[i].caption));
-    b[i]->setToolTip(hint.section(u'|', 0, 0));
-    b[i]->setStatusTip(hint.section(u'|', 1));
-    b[i]->setFocusPolicy(Qt::NoFocus);
-    QAction* shown = speedBar->addWidget(b[i]);
-    // Neither printer set-up nor the PDF file belong in the preview.
-    if (i == 1 || i == 11) shown->setVisible(false);
-  }
-  connect(b[0], &QToolButton::clicked, this, [this] { done(kPrintResult); });
-  connect(b[1], &QToolButton::clicked, this, [this] { PrinterSetupBtnClick(); });
-  connect(b[2], &QToolButton::clicked, this, [this] { GotoPage(1); });
-  connect(b[3], &QToolButton::clicked, this, [this] { GotoPage(currentPage_ - 1); });
-  connect(b[4], &QToolButton::clicked, this, [this] { GotoPage(currentPage_ + 1); });
-  connect(b[5], &QToolButton::clicked, this, [this] { GotoPage(PageCount()); });
-  connect(b[6], &QToolButton::clicked, this, [this] { zoomChosen_ = true, ZoomToFit(); });
-  connect(b[7], &QToolButton::clicked, this, [this] { zoomChosen_ = true, ZoomToWidth(); });
-  connect(b[8], &QToolButton::clicked, this, [this] { zoomChosen_ = true, SetZoom(zoom_ + 10); });
-  connect(b[9], &QToolButton::clicked, this, [this] { zoomChosen_ = true, SetZoom(zoom_ - 10); });
-  connect(b[10], &QToolButton::clicked, this, &QDialog::reject);
+  layout->addWidget(NewScrollBox(), 1);
+  layout->addWidget(NewStatusPanel());
+  infoLabel_->setText(PageInfo(pageWidth_, pageHeight_));
   // Every button in sight also where the window manager does not maximise
   // the form.
   resize(std::max(900, speedBar->sizeHint().width()), 700);
   setWindowState(Qt::WindowMaximized);
+}
 
-  scrollBox1_ = new QScrollArea(this);
-  scrollBox1_->setObjectName(QStringLiteral("ScrollBox1"));
-  scrollBox1_->setAlignment(Qt::AlignCenter);
-  scrollBox1_->setBackgroundRole(QPalette::Dark);
+QToolBar* TPreviewForm::NewSpeedBar() {
+  auto* speedBar = Named(new QToolBar(QStringLiteral("Seitenansicht"), this), "SpeedBar1");
+  speedBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  // The buttons in their order on the speed bar: object name, caption, hint
+  // (short and long text) and what a click does.
+  const struct {
+    const char* name;
+    const char16_t* caption;
+    const char16_t* hint;
+    void (TPreviewForm::*click)();
+  } kButtons[] = {
+      {"PrintBtn", u"Drucken", u"Drucken|Drucken", &TPreviewForm::PrintBtnClick},
+      {"PrinterSetupBtn", u"Drucker einrichten", u"Drucker einrichten|Drucker einrichten",
+       &TPreviewForm::PrinterSetupBtnClick},
+      {"FirstPageBtn", u"erste Seite", u"erste Seite|erste Seite anzeigen", &TPreviewForm::FirstPageBtnClick},
+      {"PrevPageBtn", u"vorherige Seite", u"vorherige Seite|vorherige Seite anzeigen", &TPreviewForm::PrevPageBtnClick},
+      {"NextPageBtn", u"nächste Seite", u"nächste Seite|nächste Seite anzeigen", &TPreviewForm::NextPageBtnClick},
+      {"LastPageBtn", u"letzte Seite", u"letzte Seite|letzte Seite anzeigen", &TPreviewForm::LastPageBtnClick},
+      {"ZoomToFitBtn", u"Anzeige anpassen", u"Anzeige anpassen|", &TPreviewForm::ZoomToFitBtnClick},
+      {"ZoomToWidthBtn", u"Anzeigenbreite anpassen", u"Anzeigenbreite anpassen|", &TPreviewForm::ZoomToWidthBtnClick},
+      {"ZoomInBtn", u"Vergrößern", u"Vergrößern|Ansicht vergrößern", &TPreviewForm::ZoomInBtnClick},
+      {"ZoomOutBtn", u"Verkleinern", u"Verkleinern|Ansicht verkleinern", &TPreviewForm::ZoomOutBtnClick},
+      {"ExitBtn", u"Schließen", u"Schließen|Ansicht schließen", &TPreviewForm::ExitBtnClick},
+  };
+  for (const auto& button : kButtons) {
+    const QString hint = QString::fromUtf16(button.hint);
+    auto* tool = Named(new QToolButton(speedBar), button.name);
+    tool->setText(QString::fromUtf16(button.caption));
+    tool->setToolTip(hint.section(u'|', 0, 0));
+    tool->setStatusTip(hint.section(u'|', 1));
+    tool->setFocusPolicy(Qt::NoFocus);
+    connect(tool, &QToolButton::clicked, this, button.click);
+    QAction* shown = speedBar->addWidget(tool);
+    // The printer set-up belongs to the print dialog, not to the preview.
+    if (button.click == &TPreviewForm::PrinterSetupBtnClick) shown->setVisible(false);
+  }
+  return speedBar;
+}
+
+QScrollArea* TPreviewForm::NewScrollBox() {
+  scrollBox_ = Named(new QScrollArea(this), "ScrollBox1");
+  scrollBox_->setAlignment(Qt::AlignCenter);
+  scrollBox_->setBackgroundRole(QPalette::Dark);
   // The paging keys belong to the form.
-  scrollBox1_->setFocusPolicy(Qt::NoFocus);
-  scrollBox1_->installEventFilter(this);
+  scrollBox_->setFocusPolicy(Qt::NoFocus);
+  scrollBox_->installEventFilter(this);
   sheet_ = new QWidget;
-  paintBox1_ = new PreviewPaintBox(this, sheet_);
-  paintBox1_->setObjectName(QStringLiteral("PaintBox1"));
-  paintBox1_->move(kMargin, kMargin);
-  scrollBox1_->setWidget(sheet_);
-  layout->addWidget(scrollBox1_, 1);
+  paintBox_ = Named(new PreviewPaintBox(this, sheet_), "PaintBox1");
+  paintBox_->move(kMargin, kMargin);
+  scrollBox_->setWidget(sheet_);
+  return scrollBox_;
+}
 
-  auto* status = new QWidget(this);
-  status->setObjectName(QStringLiteral("StatusPanel"));
+QWidget* TPreviewForm::NewStatusPanel() {
+  auto* status = Named(new QWidget(this), "StatusPanel");
+  auto* pageLabel = Named(new QLabel(QStringLiteral("Seite"), status), "Label1");
+  pageEdit_ = NumberEdit(status, "PageEdit");
+  pageCountLabel_ = Named(new QLabel(status), "Label2");
+  auto* zoomLabel = Named(new QLabel(QStringLiteral("Zoom"), status), "Label3");
+  zoomEdit_ = NumberEdit(status, "ZoomEdit");
+  infoLabel_ = Named(new QLabel(status), "InfoLabel");
+  pageLabel->setBuddy(pageEdit_);
+  zoomLabel->setBuddy(zoomEdit_);
   auto* row = new QHBoxLayout(status);
   row->setContentsMargins(6, 3, 6, 3);
-  auto* label1 = new QLabel(QStringLiteral("Seite"), status);
-  label1->setObjectName(QStringLiteral("Label1"));
-  pageEdit_ = new QLineEdit(status);
-  pageEdit_->setObjectName(QStringLiteral("PageEdit"));
-  pageEdit_->setFixedWidth(50);
-  label2_ = new QLabel(status);
-  label2_->setObjectName(QStringLiteral("Label2"));
-  auto* label3 = new QLabel(QStringLiteral("Zoom"), status);
-  label3->setObjectName(QStringLiteral("Label3"));
-  zoomEdit_ = new QLineEdit(status);
-  zoomEdit_->setObjectName(QStringLiteral("ZoomEdit"));
-  zoomEdit_->setFixedWidth(50);
-  infoLabel_ = new QLabel(status);
-  infoLabel_->setObjectName(QStringLiteral("InfoLabel"));
-  label1->setBuddy(pageEdit_);
-  label3->setBuddy(zoomEdit_);
-  row->addWidget(label1);
+  row->addWidget(pageLabel);
   row->addWidget(pageEdit_);
-  row->addWidget(label2_);
+  row->addWidget(pageCountLabel_);
   row->addSpacing(20);
-  row->addWidget(label3);
+  row->addWidget(zoomLabel);
   row->addWidget(zoomEdit_);
   row->addSpacing(20);
   row->addWidget(infoLabel_);
   row->addStretch(1);
-  layout->addWidget(status);
   connect(pageEdit_, &QLineEdit::editingFinished, this, [this] { PageEditExit(); });
   connect(zoomEdit_, &QLineEdit::editingFinished, this, [this] { ZoomEditExit(); });
-
-  infoLabel_->setText(PageInfo(pageWidth_, pageHeight_));
+  return status;
 }
 
 TPreviewForm::~TPreviewForm() {
   // The children outlive this part of the form while QWidget deletes them,
   // and an edit that loses the focus then says it was left.
-  scrollBox1_->removeEventFilter(this);
+  scrollBox_->removeEventFilter(this);
   pageEdit_->disconnect(this);
   zoomEdit_->disconnect(this);
 }
@@ -175,11 +189,11 @@ void TPreviewForm::Setup(const TYrPrintDoc* doc, int16_t page, int32_t pageWidth
   pageWidth_ = device_->PageWidth;
   pageHeight_ = device_->PageHeight;
   setWindowTitle(QStringLiteral("Seitenansicht - ") + FromOem(doc->Title()));
-  label2_->setText(QStringLiteral("von %1").arg(doc->PageCount()));
+  pageCountLabel_->setText(QStringLiteral("von %1").arg(doc->PageCount()));
   zoom_ = 0;
   GotoPage(page);
   ZoomToFit();
-  paintBox1_->update();
+  paintBox_->update();
 }
 
 void TPreviewForm::GotoPage(int page) {
@@ -188,7 +202,7 @@ void TPreviewForm::GotoPage(int page) {
   pageEdit_->setText(QString::number(p));
   if (p != currentPage_) {
     currentPage_ = p;
-    paintBox1_->update();
+    paintBox_->update();
   }
 }
 
@@ -200,10 +214,10 @@ void TPreviewForm::SetZoom(int zoom) {
   device_->SetZoom(z);
   const int w = device_->HorzRes + kFrame;
   const int h = device_->VertRes + kFrame;
-  paintBox1_->setFixedSize(w, h);
+  paintBox_->setFixedSize(w, h);
   sheet_->setFixedSize(w + 2 * kMargin, h + 2 * kMargin);
   infoLabel_->setText(PageInfo(pageWidth_, pageHeight_) + QStringLiteral(" PaintBox: %1/%2").arg(w).arg(h));
-  paintBox1_->update();
+  paintBox_->update();
 }
 
 // Zoom in percent at which `pixels` of room hold `millimetres` of the page
@@ -214,22 +228,22 @@ static int ZoomFor(double pixels, int32_t millimetres) {
 
 void TPreviewForm::ZoomToFit() {
   if (!device_) return;
-  const int frame = 2 * scrollBox1_->frameWidth();
-  SetZoom(std::min(ZoomFor(scrollBox1_->height() - frame, device_->VertSize),
-                   ZoomFor(scrollBox1_->width() - frame, device_->HorzSize)));
+  const int frame = 2 * scrollBox_->frameWidth();
+  SetZoom(std::min(ZoomFor(scrollBox_->height() - frame, device_->VertSize),
+                   ZoomFor(scrollBox_->width() - frame, device_->HorzSize)));
 }
 
 void TPreviewForm::ZoomToWidth() {
   if (!device_) return;
   // The page is then taller than the window: leave room for the vertical
   // scroll bar, so that no horizontal one is needed.
-  const int bar = scrollBox1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollBox1_);
-  SetZoom(ZoomFor(scrollBox1_->width() - 2 * scrollBox1_->frameWidth() - bar, device_->HorzSize));
+  const int bar = scrollBox_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollBox_);
+  SetZoom(ZoomFor(scrollBox_->width() - 2 * scrollBox_->frameWidth() - bar, device_->HorzSize));
 }
 
 void TPreviewForm::PaintBox1Paint(QPainter& painter) {
-  const int w = paintBox1_->width();
-  const int h = paintBox1_->height();
+  const int w = paintBox_->width();
+  const int h = paintBox_->height();
   const QColor shadow(128, 128, 128);
   painter.fillRect(QRect(w - 2, 3, 2, h - 3), shadow);
   painter.fillRect(QRect(3, h - 2, w - 3, 2), shadow);
@@ -246,27 +260,48 @@ void TPreviewForm::PaintBox1Paint(QPainter& painter) {
 }
 
 void TPreviewForm::PageEditExit() {
-  bool ok = false;
-  const int page = pageEdit_->text().trimmed().toInt(&ok);
-  if (!ok) {
-    TheDesktop().Beep();
-    pageEdit_->setText(QString::number(currentPage_));
-    return;
-  }
-  GotoPage(page);
+  int page = 0;
+  if (TypedNumber(pageEdit_, currentPage_, page)) GotoPage(page);
 }
 
 void TPreviewForm::ZoomEditExit() {
-  bool ok = false;
-  const int zoom = zoomEdit_->text().trimmed().toInt(&ok);
-  if (!ok) {
-    TheDesktop().Beep();
-    zoomEdit_->setText(QString::number(zoom_));
-    return;
-  }
+  int zoom = 0;
+  if (!TypedNumber(zoomEdit_, zoom_, zoom)) return;
   zoomChosen_ = true;
   SetZoom(zoom);
 }
+
+void TPreviewForm::PrintBtnClick() { done(kPrintResult); }
+
+void TPreviewForm::FirstPageBtnClick() { GotoPage(1); }
+
+void TPreviewForm::PrevPageBtnClick() { GotoPage(currentPage_ - 1); }
+
+void TPreviewForm::NextPageBtnClick() { GotoPage(currentPage_ + 1); }
+
+void TPreviewForm::LastPageBtnClick() { GotoPage(PageCount()); }
+
+void TPreviewForm::ZoomToFitBtnClick() {
+  zoomChosen_ = true;
+  ZoomToFit();
+}
+
+void TPreviewForm::ZoomToWidthBtnClick() {
+  zoomChosen_ = true;
+  ZoomToWidth();
+}
+
+void TPreviewForm::ZoomInBtnClick() {
+  zoomChosen_ = true;
+  SetZoom(zoom_ + 10);
+}
+
+void TPreviewForm::ZoomOutBtnClick() {
+  zoomChosen_ = true;
+  SetZoom(zoom_ - 10);
+}
+
+void TPreviewForm::ExitBtnClick() { reject(); }
 
 void TPreviewForm::PrinterSetupBtnClick() {
   if (!TheDesktop().PrinterSetup(CurrentPrinter())) return;
@@ -276,19 +311,19 @@ void TPreviewForm::PrinterSetupBtnClick() {
 
 void TPreviewForm::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_PageUp: GotoPage(currentPage_ - 1); break;
-    case Qt::Key_PageDown: GotoPage(currentPage_ + 1); break;
-    case Qt::Key_Home: GotoPage(1); break;
-    case Qt::Key_End: GotoPage(PageCount()); break;
-    case Qt::Key_Plus: zoomChosen_ = true, SetZoom(zoom_ + 10); break;
-    case Qt::Key_Minus: zoomChosen_ = true, SetZoom(zoom_ - 10); break;
+    case Qt::Key_PageUp: PrevPageBtnClick(); break;
+    case Qt::Key_PageDown: NextPageBtnClick(); break;
+    case Qt::Key_Home: FirstPageBtnClick(); break;
+    case Qt::Key_End: LastPageBtnClick(); break;
+    case Qt::Key_Plus: ZoomInBtnClick(); break;
+    case Qt::Key_Minus: ZoomOutBtnClick(); break;
     default: QDialog::keyPressEvent(event); return;
   }
   event->accept();
 }
 
 bool TPreviewForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == scrollBox1_ && event->type() == QEvent::Resize && !zoomChosen_) ZoomToFit();
+  if (watched == scrollBox_ && event->type() == QEvent::Resize && !zoomChosen_) ZoomToFit();
   return QDialog::eventFilter(watched, event);
 }
 

@@ -10,9 +10,9 @@
 //
 // Components by object name: SpeedBar1 with the buttons PrintBtn,
 // PrinterSetupBtn (hidden), FirstPageBtn, PrevPageBtn, NextPageBtn,
-// LastPageBtn, ZoomToFitBtn, ZoomToWidthBtn, ZoomInBtn, ZoomOutBtn, ExitBtn,
-// SaveAsPDFBtn (hidden); ScrollBox1 with PaintBox1; StatusPanel with Label1
-// "Seite", PageEdit, Label2 "von N", Label3 "Zoom", ZoomEdit and InfoLabel.
+// LastPageBtn, ZoomToFitBtn, ZoomToWidthBtn, ZoomInBtn, ZoomOutBtn, ExitBtn;
+// ScrollBox1 with PaintBox1; StatusPanel with Label1 "Seite", PageEdit,
+// Label2 "von N", Label3 "Zoom", ZoomEdit and InfoLabel.
 // Leaving PageEdit or ZoomEdit (or Return in it) goes to the page or zoom
 // typed; a text that is no whole number is put back. Keys: Page Up and Page
 // Down for the previous and next page, Home and End for the first and last,
@@ -34,7 +34,7 @@
 class QLabel;
 class QLineEdit;
 class QScrollArea;
-class QToolButton;
+class QToolBar;
 class QWidget;
 
 class TPreviewForm : public QDialog {
@@ -70,17 +70,31 @@ class TPreviewForm : public QDialog {
  private:
   friend class PreviewPaintBox;
 
-  QToolButton* AddButton(const char* name, const QString& caption, const QString& hint);
+  // The form's three parts, top to bottom.
+  QToolBar* NewSpeedBar();
+  QScrollArea* NewScrollBox();
+  QWidget* NewStatusPanel();
   void PaintBox1Paint(QPainter& painter);
   void PageEditExit();
   void ZoomEditExit();
+  // The speed bar's buttons (and the keys that do the same).
+  void PrintBtnClick();
   void PrinterSetupBtnClick();
+  void FirstPageBtnClick();
+  void PrevPageBtnClick();
+  void NextPageBtnClick();
+  void LastPageBtnClick();
+  void ZoomToFitBtnClick();
+  void ZoomToWidthBtnClick();
+  void ZoomInBtnClick();
+  void ZoomOutBtnClick();
+  void ExitBtnClick();
   int PageCount() const;
 
-  QScrollArea* scrollBox1_;
-  QWidget* sheet_;  // the paint box with its margin, inside the scroll box
-  QWidget* paintBox1_;
-  QLabel* label2_;
+  QScrollArea* scrollBox_;  // ScrollBox1
+  QWidget* sheet_;          // the paint box with its margin, inside the scroll box
+  QWidget* paintBox_;       // PaintBox1: the page
+  QLabel* pageCountLabel_;  // Label2: "von N"
   QLabel* infoLabel_;
   QLineEdit* pageEdit_;
   QLineEdit* zoomEdit_;

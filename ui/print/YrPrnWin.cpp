@@ -109,7 +109,7 @@ QString TakeCupsOption(QPrinter& printer, const QString& name) {
 
 bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
                    QPrinter& printer) {
-  const int count = std::min(doc.PageCount(), 0x7FFF);
+  const int count = doc.LastPageNo();
   if (count == 0 || !CanPrintOn(printer)) return false;
   // The ranges of pages asked for, first and last page each.
   std::vector<std::pair<int, int>> ranges = {{fromPage, toPage}};
