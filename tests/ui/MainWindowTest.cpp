@@ -1,14 +1,13 @@
 // The main window over real result files, driven as a user would: the grid's
 // columns and captions, copy, the status line, find, delete and the close
 // query, every command once by its shortcut, a dropped file and one edit that
-// is saved and read back. The screenshots land in the build folder for review.
+// is saved and read back. (tools/screenshots takes pictures of the window.)
 #include <map>
 #include <utility>
 
 #include <QAction>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusTipEvent>
@@ -344,25 +343,6 @@ TEST_F(MainWindowTest, ChangedTimeIsSavedAndReadBack) {
   // The fastest now, first in the class.
   EXPECT_EQ(std::tuple(edited, modified, row(*again), desk.Used()),
             std::tuple("1.|1017,91|Aach||Weiß||0:29,50|0|1017,91|0|0|", "", edited, true));
-}
-
-// Review pictures of the window and its menus in the build folder.
-TEST_F(MainWindowTest, Screenshots) {
-  auto w = Open(Write("Landesmeisterschaft.ERG"));
-  Boys(*w, 2);
-  // The layout settles in the event loop, as it does before the first paint.
-  QCoreApplication::processEvents();
-  EXPECT_TRUE(w->grab().save("mainwindow.png"));
-  w->FindDialog()->SetFindText(QStringLiteral("Müller"));
-  EXPECT_TRUE(w->FindDialog()->grab().save("mainwindow-find.png"));
-  int n = 0;
-  for (QMenu* menu : {w->menuBar()->actions()[0]->menu(), w->menuBar()->actions()[1]->menu(),
-                      w->menuBar()->actions()[2]->menu(), w->menuBar()->actions()[3]->menu(), w->PopupMenu()}) {
-    menu->popup(w->mapToGlobal(QPoint(40, 60)));
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(menu));
-    EXPECT_TRUE(menu->grab().save(QStringLiteral("mainwindow-menu%1.png").arg(n++)));
-    menu->hide();
-  }
 }
 
 }  // namespace
