@@ -5,10 +5,7 @@
 // missing fails the test.
 #pragma once
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -36,6 +33,7 @@
 #include "CodePage.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
+#include "TestData.h"
 #include "VkAltersk.h"
 #include "VkFile.h"
 #include "VkLoadSave.h"
@@ -162,22 +160,15 @@ inline void Type(const QWidget& w, const QString& name, const QString& keys) {
 // A folder of the test's own for real files, under the scripted desktop.
 class FolderTest : public ::testing::Test {
  protected:
-  FolderTest() : dir_(std::filesystem::temp_directory_path() / ("vkui-" + std::to_string(::getpid()))) {
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
   // The buffer is the program's own; other tests expect it empty.
-  ~FolderTest() override {
-    std::filesystem::remove_all(dir_);
-    ParticipantBuffer = TTeilnehmer();
-  }
+  ~FolderTest() override { ParticipantBuffer = TTeilnehmer(); }
 
-  QString Path(const std::string& name) const { return QString::fromStdString((dir_ / name).string()); }
+  QString Path(const std::string& name) const { return QString::fromStdString(dir_ / name); }
   QString Write(const std::string& name, std::unique_ptr<TWettkampf> w = Championship()) {
     EXPECT_TRUE(SaveCompetition(Path(name).toStdString(), *w, 1));
     return Path(name);
   }
 
   ScriptedDesktop desk;
-  std::filesystem::path dir_;
+  testdata::TempDir dir_;
 };

@@ -1,6 +1,8 @@
 // The shared window routines: messages, the code-page edge,
 // the exception handler, the program's own desktop, the version information
 // in the about box and the caption, and the tips window.
+#include <unistd.h>
+
 #include <cerrno>
 #include <stdexcept>
 
@@ -89,7 +91,8 @@ TEST(WindowRoutines, AnExceptionInAnEventIsShownAndTheProgramGoesOn) {
 // The program's own boxes speak German and stand over the main window, also
 // while a file that fails to load at start has it not active yet.
 TEST(WindowRoutines, TheProgramsBoxesSpeakGermanOverTheMainWindow) {
-  const std::string path = ::testing::TempDir() + "kaputt-" + std::to_string(::getpid()) + ".ERG";
+  const testdata::TempDir dir;
+  const std::string path = dir / "kaputt.ERG";
   std::ofstream(path) << "kein Ergebnis";
   TMainForm w;
   w.show();
@@ -108,7 +111,6 @@ TEST(WindowRoutines, TheProgramsBoxesSpeakGermanOverTheMainWindow) {
   });
   answer.start(10);
   w.Start({QString::fromStdString(path)});
-  std::remove(path.c_str());
   const int no = TheDesktop().MessageBox(MsgKind::Warning, "", "Die Datei ´x.erg´ wurde geändert. Speichern?",
                                          mbYesNoCancel);
   const std::vector<std::string> ok = {"OK"};
