@@ -111,8 +111,6 @@ TEST_F(MainWindowTest, StatusLineOnAParticipantAndOnTheEmptyRow) {
                        Texts{"TTeilnehmerDlg", "TTeilnehmerDlg"}, "1/4/4"));
 }
 
-// Ctrl+S, a name typed, Enter, Escape: the dialog opens ready for typing,
-// again with the last text selected.
 // After another file (here the same again, with a menu's hint in the line)
 // and after a tab change the status line names the class the grid shows.
 TEST_F(MainWindowTest, TheStatusLineNamesTheClassShown) {
@@ -128,24 +126,36 @@ TEST_F(MainWindowTest, TheStatusLineNamesTheClassShown) {
                        "Anzeige der Altersklasse Jugend (weiblich) (1990 - 1991)"));
 }
 
-TEST_F(MainWindowTest, FindsWhatIsTypedInAnotherClassOrSaysNotFound) {
+// Ctrl+S, a text typed (the dialog opens ready for it), a direction chosen,
+// Enter: from the current row the
+// search goes up or down (on through the other classes at either end) and
+// marks the whole row found; a text found nowhere is said.
+TEST_F(MainWindowTest, FindsUpOrDownFromTheCurrentRow) {
   auto w = Open(Write("find.ERG"));
-  auto search = [&](const char* text) {
+  // Rows of the male youth: 1 Müller (Köln), 2 Groß, 3 Öztürk (Köln), 4 Weiß.
+  // Direction 0 up, 1 down, -1 as preset (down).
+  const struct { int row; const char* text; int direction; } cases[] = {
+      {2, "Köln", -1}, {2, "Köln", 0}, {4, "Köln", 0}, {4, "Köln", 1}, {1, "Köln", 0}, {4, "xyz", 1}};
+  std::vector<std::tuple<std::string, int, int>> found;  // class, row, last column marked
+  for (const auto& c : cases) {
+    Boys(*w, c.row);
     QTest::keyClick(w->Grid(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w->FindDialog(); }));
-    QWidget* typing = QApplication::focusWidget() ? QApplication::focusWidget() : w->FindDialog();
-    QTest::keyClicks(typing, text);
-    QTest::keyClick(typing, Qt::Key_Return);
-    QTest::keyClick(w->FindDialog(), Qt::Key_Escape);
+    TFindDialog* find = w->FindDialog();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == find; }));
+    TypeKeys(QApplication::focusWidget(), c.text);  // over the text of the search before
+    if (c.direction >= 0)
+      QTest::mouseClick(Child(*find, QStringLiteral("DirectionGroup_%1").arg(c.direction)), Qt::LeftButton);
+    QTest::keyClick(find, Qt::Key_Return);
+    QTest::keyClick(find, Qt::Key_Escape);
     w->activateWindow();  // as the window manager does
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w.get(); }));
-    const GridRect r = w->Grid()->Selection();
-    return std::tuple(S(FromOem(w->CurrentAgeClass()->Name())), r.left, r.top, r.right, r.bottom);
-  };
-  const auto hit = search("wei");
-  const auto miss = search("xyz");
-  EXPECT_EQ(std::tuple(hit, miss, desk.Messages()),
-            std::tuple(std::tuple("Jugend (männlich)", 1, 4, 10, 4), std::tuple("Jugend (männlich)", 1, 4, 10, 4),
+    found.emplace_back(S(FromOem(w->CurrentAgeClass()->Name())), w->Grid()->Selection().top,
+                       w->Grid()->Selection().right);
+  }
+  const std::string boys = "Jugend (männlich)";
+  EXPECT_EQ(std::tuple(found, desk.Messages()),
+            std::tuple(std::vector<std::tuple<std::string, int, int>>{
+                           {boys, 3, 10}, {boys, 1, 10}, {boys, 3, 10}, {boys, 1, 10}, {boys, 3, 10}, {boys, 4, 1}},
                        Texts{"Suchtext 'xyz' nicht gefunden."}));
 }
 

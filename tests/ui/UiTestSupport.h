@@ -140,19 +140,24 @@ inline std::string Text(const QWidget& w, const QString& name) {
   return {};
 }
 
+// Keys typed into a control. QTest knows only ASCII keys; an umlaut arrives
+// as a key with its text.
+inline void TypeKeys(QWidget* target, const QString& keys) {
+  for (QChar c : keys) {
+    QKeyEvent press(QEvent::KeyPress, c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : 0, Qt::NoModifier,
+                    QString(c));
+    QApplication::sendEvent(target, &press);
+  }
+}
+
 // Replaces the text of an edit or an editable box as a user would: select
-// all, type. QTest knows only ASCII keys; an umlaut arrives as a key with its
-// text.
+// all, type.
 inline void Type(const QWidget& w, const QString& name, const QString& keys) {
   auto* box = w.findChild<QComboBox*>(name);
   QLineEdit* e = box ? box->lineEdit() : Child<QLineEdit>(w, name);
   if (e == nullptr) return;
   e->selectAll();
-  for (QChar c : keys) {
-    QKeyEvent press(QEvent::KeyPress, c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : 0, Qt::NoModifier,
-                    QString(c));
-    QApplication::sendEvent(e, &press);
-  }
+  TypeKeys(e, keys);
 }
 
 // --- real files
