@@ -38,6 +38,7 @@
 #include "VkFile.h"
 #include "VkLoadSave.h"
 #include "VkWettk.h"
+#include "YrStream.h"
 
 inline TAltersklasse* AddClass(TWettkampf& c, const std::string& name, bool female, uint16_t first, uint16_t last) {
   TAltersklasse::Disciplines discs;
@@ -113,6 +114,14 @@ inline std::unique_ptr<TWettkampf> Jugend(int disciplines, int participants = 0,
   }
   w->Insert(ak);
   return w;
+}
+
+// The competition as its result file holds it: two competitions whose
+// bytes are equal hold the same results.
+inline std::string Stored(const TWettkampf& w) {
+  TYrMemoryStream s;
+  w.Store(s);
+  return std::string(s.Data().begin(), s.Data().end());
 }
 
 // --- controls
