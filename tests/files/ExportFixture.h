@@ -1,6 +1,7 @@
 // The competitions the export tests write, and the readers they read the
 // exports back with (Debian's python3 with its csv, xlrd, dbfread and
-// html.parser modules; LibreOffice Calc for the dBASE and Excel files).
+// html.parser modules, through the scripts tests/data/files/read-*.py;
+// LibreOffice Calc for the dBASE files).
 #pragma once
 
 #include <memory>
@@ -115,17 +116,23 @@ inline std::string CalcCsv(const std::string& path) {
   return csv;
 }
 
-// Writes an export into a temporary file and runs a Python reader on it; the
-// reader's lines (UTF-8) come back, or the reader's failure fails the test.
+// Runs the Python reader tests/data/files/<reader> on `args`; its lines
+// (UTF-8) come back, or its failure fails the test.
+inline std::vector<std::string> RunReader(const std::string& reader, const std::vector<std::string>& args) {
+  const writer_test::ProcessResult r =
+      writer_test::RunPython(testdata::ReadFile(std::string(VK_TEST_DATA) + "/files/" + reader), args);
+  EXPECT_EQ(r.exitCode, 0) << r.output;
+  return writer_test::Lines(r.output);
+}
+
+// Writes an export into a temporary file and reads it back with a reader.
 template <class Fn>
-std::vector<std::string> ReadBack(const std::string& suffix, Fn write, const std::string& script,
+std::vector<std::string> ReadBack(const std::string& suffix, Fn write, const std::string& reader,
                                   std::vector<std::string> args = {}) {
   const testdata::TempDir dir;
   WriteExport(dir / ("export" + suffix), write);
   args.insert(args.begin(), dir / ("export" + suffix));
-  const writer_test::ProcessResult r = writer_test::RunPython(script, args);
-  EXPECT_EQ(r.exitCode, 0) << r.output;
-  return writer_test::Lines(r.output);
+  return RunReader(reader, args);
 }
 
 }  // namespace exporttest

@@ -11,34 +11,6 @@ using exporttest::Competition;
 
 namespace {
 
-// What a browser's parser makes of the page: the title and each table
-// row's cells (a row ends at its TR tag; the blank behind each cell dropped).
-const char* kHtmlScript = R"PY(
-import sys
-from html.parser import HTMLParser
-class Page(HTMLParser):
-    def __init__(self):
-        super().__init__(convert_charrefs=True)
-        self.out, self.cells, self.title = [], [], False
-    def handle_starttag(self, tag, attrs):
-        if tag == 'th':
-            self.cells.append('')
-        elif tag == 'tr' and self.cells:
-            self.out.append('ROW\t' + '\t'.join(c[:-1] if c.endswith(' ') else c for c in self.cells))
-            self.cells = []
-        self.title = tag == 'title'
-    def handle_endtag(self, tag):
-        self.title = False
-    def handle_data(self, data):
-        if self.cells:
-            self.cells[-1] += data
-        elif self.title:
-            self.out.append('TITLE\t' + data)
-p = Page()
-p.feed(open(sys.argv[1], encoding='ascii').read())
-sys.stdout.buffer.write(''.join(l + '\n' for l in p.out).encode())
-)PY";
-
 std::string Html(const TWettkampf& w, const TExportHtmlOptions& o) {
   TYrMemoryStream s;
   ExportHtml(w, s, o);
@@ -54,7 +26,7 @@ std::string Html(const TWettkampf& w, const TExportHtmlOptions& o) {
 TEST(HtmlExport, PageWithPresets) {
   const auto w = Competition(true);
   testdata::ExpectDataFile(Html(*w, PresetHtmlOptions()), "files/html-presets.htm");
-  EXPECT_EQ(exporttest::ReadBack(".html", [&](TYrStream& f) { ExportHtml(*w, f, PresetHtmlOptions()); }, kHtmlScript),
+  EXPECT_EQ(exporttest::ReadBack(".html", [&](TYrStream& f) { ExportHtml(*w, f, PresetHtmlOptions()); }, "read-html.py"),
             exporttest::DataLines("html-presets-parsed.tsv"));
 }
 

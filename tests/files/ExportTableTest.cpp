@@ -14,56 +14,11 @@
 using exporttest::Competition;
 using exporttest::ReadBack;
 
-namespace {
-
-// Every row the csv module reads (empty ones dropped: the records end with
-// LF CR, and the CR alone reads as an empty row), cells joined by tabs.
-const char* kCsvScript = R"PY(
-import csv, sys
-with open(sys.argv[1], newline='', encoding=sys.argv[2]) as f:
-    for row in csv.reader(f, delimiter=';', quotechar='"', strict=True):
-        if row:
-            sys.stdout.buffer.write(('\t'.join(row) + '\n').encode())
-)PY";
-
-// dbfread with its own parsers and the code page the file announces, then the
-// CSV that LibreOffice Calc saved of the same file: numbers shown as the
-// program shows them (decimal comma, the declared decimals), cells by tabs.
-const char* kDbfScript = R"PY(
-import csv, sys, dbfread
-t = dbfread.DBF(sys.argv[1])
-h = t.header
-lines = [f'{h.headerlen} {h.recordlen} {h.numrecords} {t.encoding}',
-         ' '.join(f'{f.name}:{f.type}{f.length}.{f.decimal_count}' for f in t.fields)]
-def shown(value, decimals):
-    return value if decimals is None else f'{float(value):.{decimals}f}'.replace('.', ',')
-kinds = [f.decimal_count if f.type == 'N' else None for f in t.fields]
-lines += ['\t'.join(shown(v, k) for v, k in zip(r.values(), kinds)) for r in t]
-with open(sys.argv[2], newline='', encoding='utf-8') as f:
-    rows = list(csv.reader(f, delimiter=';'))
-kinds = [int(c.split(',')[3]) if c.split(',')[1] == 'N' else None for c in rows[0]]  # GESAMTPKT,N,8,2
-lines += ['\t'.join(shown(v, k) for v, k in zip(r, kinds)) for r in rows[1:]]
-sys.stdout.buffer.write(('\n'.join(lines) + '\n').encode())
-)PY";
-
-// Cells never written show as "-".
-const char* kXlsScript = R"PY(
-import os, sys, xlrd
-book = xlrd.open_workbook(sys.argv[1], logfile=open(os.devnull, 'w'))
-sheet = book.sheet_by_index(0)
-lines = [f'{book.biff_version} {book.encoding}']
-for r in range(sheet.nrows):
-    lines.append('\t'.join(c.value if c.ctype == xlrd.XL_CELL_TEXT else '-' for c in sheet.row(r)))
-sys.stdout.buffer.write(('\n'.join(lines) + '\n').encode())
-)PY";
-
-}  // namespace
-
 // With the dialog's presets: Windows code page, quoted, header line (names
 // cut to their column's width), discipline columns, absent participant left out.
 TEST(TableExport, TextWithPresetsReadByCsv) {
   const auto w = Competition(true);
-  EXPECT_EQ(ReadBack(".csv", [&](TYrStream& s) { ExportText(*w, s, PresetTextOptions()); }, kCsvScript, {"cp1252"}),
+  EXPECT_EQ(ReadBack(".csv", [&](TYrStream& s) { ExportText(*w, s, PresetTextOptions()); }, "read-csv.py", {"cp1252"}),
             exporttest::DataLines("text-presets.tsv"));
 }
 
@@ -93,8 +48,8 @@ TEST(TableExport, DbfReadByDbfreadAndCalc) {
     const testdata::TempDir dir;
     exporttest::WriteExport(dir / "export.dbf", [&](TYrStream& s) { ExportDbf(*w, s); });
     testdata::WriteFile(dir / "calc.csv", exporttest::CalcCsv(dir / "export.dbf"));
-    const writer_test::ProcessResult r = writer_test::RunPython(kDbfScript, {dir / "export.dbf", dir / "calc.csv"});
-    EXPECT_EQ(writer_test::Lines(r.output), exporttest::DataLines(individual ? "dbf-persons.tsv" : "dbf-teams.tsv"));
+    EXPECT_EQ(exporttest::RunReader("read-dbf.py", {dir / "export.dbf", dir / "calc.csv"}),
+              exporttest::DataLines(individual ? "dbf-persons.tsv" : "dbf-teams.tsv"));
     EXPECT_EQ(testdata::ReadFile(dir / "export.dbf").find('\0', 1313), std::string::npos);
   }
 }
@@ -105,7 +60,7 @@ TEST(TableExport, DbfReadByDbfreadAndCalc) {
 TEST(TableExport, XlsReadByXlrd) {
   for (bool individual : {true, false}) {
     const auto w = Competition(individual);
-    EXPECT_EQ(ReadBack(".xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }, kXlsScript),
+    EXPECT_EQ(ReadBack(".xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }, "read-xls.py"),
               exporttest::DataLines(individual ? "xls-persons.tsv" : "xls-teams.tsv"));
   }
 }
