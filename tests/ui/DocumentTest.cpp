@@ -60,10 +60,10 @@ TEST_F(DocumentTest, AMissingFileGivesANewUnnamedCompetitionAndNewRenewsIt) {
 // nothing. Only the result file (index 1) gives the document its name and
 // clears the modified flag; only a PDF written is opened.
 TEST_F(DocumentTest, EachFilterIndexWritesWhatTheDispatchWritesForItsCode) {
-  const TYrClock clock = SetClock([] { return MakeDateTime(2007, 6, 16, 10, 30); });
   const QString source = Write("Quelle.ERG");
   TVkFile doc(nullptr, source);
   ASSERT_TRUE(doc.PasteParticipant(doc.AgeClass(0)));
+  const TYrClock clock = SetClock([] { return MakeDateTime(2007, 6, 16, 10, 30); });
   std::ofstream(Path("Datei").toStdString()) << "keine Mappe";
   auto written = [](const std::string& path) { return fs::exists(path) ? testdata::ReadFile(path) : "(none)"; };
   TPdfOptions before = DefaultPdfExportInfo();
