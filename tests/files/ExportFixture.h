@@ -1,6 +1,7 @@
 // The competitions the export tests write, and the readers they read the
 // exports back with (Debian's python3 with its csv, xlrd, dbfread and
-// html.parser modules; LibreOffice Calc for the dBASE and Excel files).
+// html.parser modules, through the scripts tests/data/files/read-*.py;
+// LibreOffice Calc for the dBASE files).
 #pragma once
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include "../competition/AkTestSupport.h"
 #include "../output/WriterTestSupport.h"
 #include "CodePage.h"
+#include "TestData.h"
 #include "VkWettk.h"
 
 namespace exporttest {
@@ -86,40 +88,51 @@ inline std::unique_ptr<TWettkampf> Competition(bool individual) {
 
 // The lines of an expected output under tests/data/files.
 inline std::vector<std::string> DataLines(const std::string& name) {
-  std::ifstream in(std::string(VK_TEST_DATA) + "/files/" + name, std::ios::binary);
-  return writer_test::Lines(std::string(std::istreambuf_iterator<char>(in), {}));
+  return writer_test::Lines(testdata::ReadFile(std::string(VK_TEST_DATA) + "/files/" + name));
+}
+
+// Writes an export into the file at `path` through a file stream; no write
+// may fail.
+template <class Fn>
+void WriteExport(const std::string& path, Fn write) {
+  TYrStream stream(path, stCreate);
+  ASSERT_EQ(stream.ErrorInfo, 0) << path;
+  write(stream);
+  EXPECT_EQ(stream.Close(), 0) << path;
 }
 
 // The CSV that LibreOffice Calc, headless and with its defaults, saves of the
 // file at `path` (";" between cells, UTF-8); numbers in the C locale's form.
-// Its profile lies in a folder of this run under the working directory (the
-// build tree), so that tests running side by side do not share one.
+// Its profile lies in a folder of its own, so that tests running side by
+// side do not share one.
 inline std::string CalcCsv(const std::string& path) {
-  static int counter = 0;
-  const std::filesystem::path dir =
-      std::filesystem::current_path() / ("calc-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  const testdata::TempDir dir;
   const writer_test::ProcessResult r = writer_test::Run(
-      "LC_ALL=C.UTF-8 timeout 120 soffice -env:UserInstallation=file://" + (dir / "profile").string() +
-      " --headless --convert-to 'csv:Text - txt - csv (StarCalc):59,34,76' --outdir " + (dir / "out").string() + " " +
-      path);
-  std::ifstream in(dir / "out" / std::filesystem::path(path).filename().replace_extension(".csv"));
-  const std::string csv(std::istreambuf_iterator<char>(in), {});
-  std::filesystem::remove_all(dir);
+      "LC_ALL=C.UTF-8 timeout 120 soffice -env:UserInstallation=file://" + (dir / "profile") +
+      " --headless --convert-to 'csv:Text - txt - csv (StarCalc):59,34,76' --outdir " + (dir / "out") + " " + path);
+  const std::string csv =
+      testdata::ReadFile(dir / ("out/" + std::filesystem::path(path).filename().replace_extension(".csv").string()));
   EXPECT_FALSE(csv.empty()) << r.output;
   return csv;
 }
 
-// Writes an export into a temporary file and runs a Python reader on it; the
-// reader's lines (UTF-8) come back, or the reader's failure fails the test.
-template <class Fn>
-std::vector<std::string> ReadBack(const std::string& suffix, Fn write, const std::string& script,
-                                  std::vector<std::string> args = {}) {
-  writer_test::TempFile file(suffix);
-  file.Write(write);
-  args.insert(args.begin(), file.Path());
-  const writer_test::ProcessResult r = writer_test::RunPython(script, args);
+// Runs the Python reader tests/data/files/<reader> on `args`; its lines
+// (UTF-8) come back, or its failure fails the test.
+inline std::vector<std::string> RunReader(const std::string& reader, const std::vector<std::string>& args) {
+  const writer_test::ProcessResult r =
+      writer_test::RunPython(testdata::ReadFile(std::string(VK_TEST_DATA) + "/files/" + reader), args);
   EXPECT_EQ(r.exitCode, 0) << r.output;
   return writer_test::Lines(r.output);
+}
+
+// Writes an export into a temporary file and reads it back with a reader.
+template <class Fn>
+std::vector<std::string> ReadBack(const std::string& suffix, Fn write, const std::string& reader,
+                                  std::vector<std::string> args = {}) {
+  const testdata::TempDir dir;
+  WriteExport(dir / ("export" + suffix), write);
+  args.insert(args.begin(), dir / ("export" + suffix));
+  return RunReader(reader, args);
 }
 
 }  // namespace exporttest

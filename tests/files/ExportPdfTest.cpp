@@ -9,10 +9,10 @@ namespace {
 
 // pdfinfo's and pdftotext's output together.
 std::string ExportAndRead(TWettkampf& w) {
-  writer_test::TempFile file(".pdf");
-  file.Write([&](TYrStream& s) { ExportPdfResults(w, s); });
-  return writer_test::Run("pdfinfo " + file.Path()).output +
-         writer_test::Run("pdftotext -layout " + file.Path() + " -").output;
+  const testdata::TempDir dir;
+  exporttest::WriteExport(dir / "results.pdf", [&](TYrStream& s) { ExportPdfResults(w, s); });
+  return writer_test::Run("pdfinfo " + (dir / "results.pdf")).output +
+         writer_test::Run("pdftotext -layout " + (dir / "results.pdf") + " -").output;
 }
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

@@ -14,56 +14,11 @@
 using exporttest::Competition;
 using exporttest::ReadBack;
 
-namespace {
-
-// Every row the csv module reads (empty ones dropped: the records end with
-// LF CR, and the CR alone reads as an empty row), cells joined by tabs.
-const char* kCsvScript = R"PY(
-import csv, sys
-with open(sys.argv[1], newline='', encoding=sys.argv[2]) as f:
-    for row in csv.reader(f, delimiter=';', quotechar='"', strict=True):
-        if row:
-            sys.stdout.buffer.write(('\t'.join(row) + '\n').encode())
-)PY";
-
-// dbfread with its own parsers and the code page the file announces, then the
-// CSV that LibreOffice Calc saved of the same file: numbers shown as the
-// program shows them (decimal comma, the declared decimals), cells by tabs.
-const char* kDbfScript = R"PY(
-import csv, sys, dbfread
-t = dbfread.DBF(sys.argv[1])
-h = t.header
-lines = [f'{h.headerlen} {h.recordlen} {h.numrecords} {t.encoding}',
-         ' '.join(f'{f.name}:{f.type}{f.length}.{f.decimal_count}' for f in t.fields)]
-def shown(value, decimals):
-    return value if decimals is None else f'{float(value):.{decimals}f}'.replace('.', ',')
-kinds = [f.decimal_count if f.type == 'N' else None for f in t.fields]
-lines += ['\t'.join(shown(v, k) for v, k in zip(r.values(), kinds)) for r in t]
-with open(sys.argv[2], newline='', encoding='utf-8') as f:
-    rows = list(csv.reader(f, delimiter=';'))
-kinds = [int(c.split(',')[3]) if c.split(',')[1] == 'N' else None for c in rows[0]]  # GESAMTPKT,N,8,2
-lines += ['\t'.join(shown(v, k) for v, k in zip(r, kinds)) for r in rows[1:]]
-sys.stdout.buffer.write(('\n'.join(lines) + '\n').encode())
-)PY";
-
-// Cells never written show as "-".
-const char* kXlsScript = R"PY(
-import os, sys, xlrd
-book = xlrd.open_workbook(sys.argv[1], logfile=open(os.devnull, 'w'))
-sheet = book.sheet_by_index(0)
-lines = [f'{book.biff_version} {book.encoding}']
-for r in range(sheet.nrows):
-    lines.append('\t'.join(c.value if c.ctype == xlrd.XL_CELL_TEXT else '-' for c in sheet.row(r)))
-sys.stdout.buffer.write(('\n'.join(lines) + '\n').encode())
-)PY";
-
-}  // namespace
-
 // With the dialog's presets: Windows code page, quoted, header line (names
 // cut to their column's width), discipline columns, absent participant left out.
 TEST(TableExport, TextWithPresetsReadByCsv) {
   const auto w = Competition(true);
-  EXPECT_EQ(ReadBack(".csv", [&](TYrStream& s) { ExportText(*w, s, PresetTextOptions()); }, kCsvScript, {"cp1252"}),
+  EXPECT_EQ(ReadBack(".csv", [&](TYrStream& s) { ExportText(*w, s, PresetTextOptions()); }, "read-csv.py", {"cp1252"}),
             exporttest::DataLines("text-presets.tsv"));
 }
 
@@ -90,32 +45,24 @@ TEST(TableExport, TextBytesWithoutOptions) {
 TEST(TableExport, DbfReadByDbfreadAndCalc) {
   for (bool individual : {true, false}) {
     const auto w = Competition(individual);
-    writer_test::TempFile dbf(".dbf"), csv(".csv");
-    dbf.Write([&](TYrStream& s) { ExportDbf(*w, s); });
-    std::ofstream(csv.Path(), std::ios::binary) << exporttest::CalcCsv(dbf.Path());
-    const writer_test::ProcessResult r = writer_test::RunPython(kDbfScript, {dbf.Path(), csv.Path()});
-    EXPECT_EQ(writer_test::Lines(r.output), exporttest::DataLines(individual ? "dbf-persons.tsv" : "dbf-teams.tsv"));
-    EXPECT_EQ(dbf.Read().find('\0', 1313), std::string::npos);
+    const testdata::TempDir dir;
+    exporttest::WriteExport(dir / "export.dbf", [&](TYrStream& s) { ExportDbf(*w, s); });
+    testdata::WriteFile(dir / "calc.csv", exporttest::CalcCsv(dir / "export.dbf"));
+    EXPECT_EQ(exporttest::RunReader("read-dbf.py", {dir / "export.dbf", dir / "calc.csv"}),
+              exporttest::DataLines(individual ? "dbf-persons.tsv" : "dbf-teams.tsv"));
+    EXPECT_EQ(testdata::ReadFile(dir / "export.dbf").find('\0', 1313), std::string::npos);
   }
 }
 
-// Teams: the Excel file (BIFF3, texts in the DOS code page as its CODEPAGE
-// record says) has no cells in the third column.
-TEST(TableExport, TeamXls) {
-  const auto w = Competition(false);
-  EXPECT_EQ(ReadBack(".xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }, kXlsScript),
-            exporttest::DataLines("xls-teams.tsv"));
-}
-
-// LibreOffice, told nothing but the CODEPAGE record, shows the umlauts.
-TEST(TableExport, XlsUmlautsInLibreOffice) {
-  const auto w = Competition(true);
-  writer_test::TempFile xls(".xls");
-  xls.Write([&](TYrStream& s) { ExportXls(*w, s, 0); });
-  const std::vector<std::string> lines = writer_test::Lines(exporttest::CalcCsv(xls.Path()));
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[1].substr(0, 40), "Müller & Söhne;Jörg;1991;2108,24;1;Ju");
-  EXPECT_EQ(lines[2].substr(0, 32), "<b>Groß</b>;\"Ärger \"\"Q\"\"\";1990");
+// The Excel file (BIFF3, texts in the DOS code page as its CODEPAGE record
+// says) of persons and of teams; a team's file has no cells in the third
+// column.
+TEST(TableExport, XlsReadByXlrd) {
+  for (bool individual : {true, false}) {
+    const auto w = Competition(individual);
+    EXPECT_EQ(ReadBack(".xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }, "read-xls.py"),
+              exporttest::DataLines(individual ? "xls-persons.tsv" : "xls-teams.tsv"));
+  }
 }
 
 TEST(Exports, FailedWritesStayInTheStream) {
@@ -148,20 +95,22 @@ TEST(TableExport, ExcelVersionFromTheGlobalRecord) {
 
 TEST(VkdumpExport, WritesEveryFormat) {
   const auto w = exporttest::Competition(false);
-  writer_test::TempFile erg(".erg"), out(".out");
-  erg.Write([&](TYrStream& s) { w->Store(s); });
+  const testdata::TempDir dir;
+  const std::string erg = dir / "in.erg", out = dir / "out";
+  exporttest::WriteExport(erg, [&](TYrStream& s) { w->Store(s); });
   const std::tuple<std::string, std::function<void(TYrStream&)>> formats[] = {
       {"csv", [&](TYrStream& s) { ExportText(*w, s, PresetTextOptions()); }},
       {"dbf", [&](TYrStream& s) { ExportDbf(*w, s); }},
       {"xls", [&](TYrStream& s) { ExportXls(*w, s, 0); }},
       {"html", [&](TYrStream& s) { ExportHtml(*w, s, PresetHtmlOptions()); }}};
   for (const auto& [format, write] : formats) {
-    const filetest::DumpRun r = filetest::Vkdump("export " + erg.Path() + " " + format + " " + out.Path());
+    const filetest::DumpRun r = filetest::Vkdump("export " + erg + " " + format + " " + out);
     TYrMemoryStream want;
     write(want);
-    EXPECT_EQ(std::tuple(r.status, r.err, out.Read()), std::tuple(0, "", writer_test::Text(want))) << format;
+    EXPECT_EQ(std::tuple(r.status, r.err, testdata::ReadFile(out)), std::tuple(0, "", writer_test::Text(want)))
+        << format;
   }
-  EXPECT_EQ(std::tuple(filetest::Vkdump("export " + erg.Path() + " pdf " + out.Path()).status,
-                       filetest::Vkdump("export " + erg.Path() + " csv /no/such/dir/x.csv").status),
+  EXPECT_EQ(std::tuple(filetest::Vkdump("export " + erg + " pdf " + out).status,
+                       filetest::Vkdump("export " + erg + " csv /no/such/dir/x.csv").status),
             std::tuple(1, 1));
 }

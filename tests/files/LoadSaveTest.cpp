@@ -6,7 +6,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -18,6 +17,7 @@
 #include "LoadSeeds.h"
 #include "MessageCapture.h"
 #include "OldFileSeeds.h"
+#include "TestData.h"
 #include "VkLoadSave.h"
 #include "VkWettk.h"
 #include "YrClock.h"
@@ -36,20 +36,15 @@ const std::string kSaveFailed = "Fehler beim Speichern der Datei.";
 
 class LoadSave : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string tmpl = ::testing::TempDir() + "loadsaveXXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
-    dir_ = tmpl;
-  }
+  // The mounts go before the folder does.
   void TearDown() override {
     for (const std::string& m : mounts_) ::umount2(m.c_str(), MNT_DETACH);
-    std::filesystem::remove_all(dir_);
   }
-  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+  std::string Path(const std::string& name) const { return dir_ / name; }
   void Put(const std::string& name, const Bytes& b) const { filetest::WriteFile(Path(name), b); }
   Bytes Get(const std::string& name) const {
-    std::ifstream in(Path(name), std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
+    const std::string s = testdata::ReadFile(Path(name));
+    return Bytes(s.begin(), s.end());
   }
   // The entries of a folder, sorted: no temporary file may stay behind.
   Names Entries(const std::string& folder = "") const {
@@ -65,7 +60,7 @@ class LoadSave : public ::testing::Test {
     mounts_.push_back(Path(name));
     return true;
   }
-  std::string dir_;
+  testdata::TempDir dir_;
   std::vector<std::string> mounts_;
 };
 

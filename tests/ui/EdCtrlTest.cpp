@@ -32,17 +32,15 @@ const std::string kBetween = "Der eingegebene Wert liegt nicht zwischen ";
 }  // namespace
 
 TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
-  struct Case {
+  const struct {
     bool decimal;
     double min, max;
-    const char* typed;
-    const char* pasted;
+    const char *typed, *pasted;
     std::string text;
     double value;
     int beeps;
     std::vector<std::string> warnings;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {false, 0, 100, "4a2", "", "42", 42, 1, {}},
       {false, -5, 10, "-5", "", "-5", -5, 0, {}},
       {false, 0, 100, "100", "", "100", 100, 0, {}},
@@ -55,7 +53,7 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
       {true, 0, 10000, "12345", "", "12345", 12345, 0, {kBetween + "0,00 und 10.000,00."}},
       {true, -1, 1, "", "", "", -1, 0, {kBetween + "-1,00 und 1,00."}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.typed) + c.pasted);
     ScriptedDesktop desk;
     auto* num = c.decimal ? nullptr : new TYrNumEdit;

@@ -1,6 +1,9 @@
-// The operation dialogs, each driving its operation: reset, qualification,
-// heats, CPR timetable, strike; the heat viewer; the records dialog with its
-// record-data dialog and the take-over from a file.
+// The operation dialogs: what each shows and what the user's choices make
+// of the operation it runs (reset, qualification, heats, CPR timetable,
+// strike); the heat viewer; the records dialog with its record-data dialog
+// and the take-over from a file. What the operations compute is the core's
+// to test: here a dialog's ApplyTo must do what the core's operation does
+// with the values the user chose.
 #include "UiTestSupport.h"
 #include "VkWHLW.h"
 #include "VkWLauf.h"
@@ -16,14 +19,6 @@ namespace {
 using Ints = std::vector<int>;
 using RecordDialogs = FolderTest;
 
-const TTeilnehmer& Tn(const TWettkampf& w, int number) {
-  const TAltersklasse& ak = *w.At(0);
-  for (int i = 0; i < ak.GetCount(); ++i)
-    if (ak.At(i)->Name(true) == "T" + std::to_string(number)) return *ak.At(i);
-  ADD_FAILURE() << "no T" << number;
-  return *ak.At(0);
-}
-
 Ints Elements(const TYrSet& set) {
   Ints v;
   for (int i = 0; i < 256; ++i)
@@ -36,6 +31,16 @@ Ints Range(int from, int to, Ints more = {}) {
   for (int i = from; i <= to; ++i) v.push_back(i);
   v.insert(v.end(), more.begin(), more.end());
   return v;
+}
+
+// True when the dialog's ApplyTo leaves `make()` as `core` leaves it.
+template <class Dialog>
+bool AppliedAs(const Dialog& dlg, const std::function<std::unique_ptr<TWettkampf>()>& make,
+               const std::function<void(TWettkampf&)>& core) {
+  const auto applied = make(), expected = make();
+  dlg.ApplyTo(*applied);
+  core(*expected);
+  return Stored(*applied) == Stored(*expected);
 }
 
 }  // namespace
@@ -63,20 +68,15 @@ TEST(ResetDialog, PresetsAndTheUsersOwnChoice) {
   ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
   EXPECT_EQ(seen, (std::vector<std::tuple<Ints, bool>>{
                       {Range(1, 12, {25}), false}, {{15}, true}, {Range(13, 24), false}, {{15}, true}}));
-
-  auto w = Jugend(2, 1);
-  TTeilnehmer& t = *w->At(0)->At(0);
-  t.SetHeat(1, 2);
-  t.SetHeat(3, 7);
-  dlg.ApplyTo(*w);
-  EXPECT_EQ(std::tuple(t.Heat(1), t.Heat(3), t.Time(1)), std::tuple(2, 0, 3100));
+  TYrSet heat3;
+  heat3.SetElement(15, true);
+  EXPECT_TRUE(AppliedAs(dlg, [] { return Jugend(3, 8); }, [&](TWettkampf& w) { w.ResetResults(heat3); }));
 }
 
 TEST(QualificationDialog, ThreeHeatsOfLanesPerClassAndTheChosenMode) {
-  auto w = Jugend(2, 3);  // 6 lanes
   ScriptedDesktop desk;
   TQualifikationDlg dlg;
-  dlg.SetWettkampf(*w);
+  dlg.SetWettkampf(*Jugend(2, 3));  // 6 lanes
   int preset = 0;
   desk.AnswerDialog("TQualifikationDlg", mrOk, [&](QDialog& d) {
     preset = Child<QSpinBox>(d, "SpinEdit1")->value();
@@ -84,16 +84,11 @@ TEST(QualificationDialog, ThreeHeatsOfLanesPerClassAndTheChosenMode) {
     Click(d, "RadioGroup1_1");
   });
   ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
-  const TQualifyParameter p = dlg.GetParameter();
-  EXPECT_EQ(std::tuple(preset, p.count, p.mode), std::tuple(18, 2, 1));
-  dlg.ApplyTo(*w);
-  Ints entitled;
-  for (int i = 1; i <= 3; ++i) entitled.push_back(Tn(*w, i).Flag(TTeilnehmer::kStartberechtigt));
-  EXPECT_EQ(std::tuple(w->At(0)->GetCount(), entitled), std::tuple(3, Ints{1, 1, 0}));
+  EXPECT_EQ(preset, 18);
+  EXPECT_TRUE(AppliedAs(dlg, [] { return Jugend(2, 3); }, [](TWettkampf& w) { w.Qualify(2, 1); }));
 }
 
 TEST(HeatDialog, StartHeatLaneAndOptionBitsReachTheAssignment) {
-  auto w = Jugend(2, 3);  // 6 lanes
   ScriptedDesktop desk;
   TLaufbesetzungDlg dlg;
   std::vector<bool> enabled;
@@ -105,14 +100,9 @@ TEST(HeatDialog, StartHeatLaneAndOptionBitsReachTheAssignment) {
     Click(d, "CheckBox5");
   });
   ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
-  const THeatParameter p = dlg.GetParameter();
-  EXPECT_EQ(std::tuple(enabled, p.startHeat, p.startLane, p.options),
-            std::tuple(std::vector<bool>{false, false, true, true, true}, 4, 2, 8 | 16));
-  dlg.ApplyTo(*w);
-  // Position 2 of 6 lanes is lane 4; discipline 2 continues with heat 5.
-  Ints got;
-  for (int i = 1; i <= 3; ++i) got.insert(got.end(), {Tn(*w, i).Heat(1), Tn(*w, i).Lane(1), Tn(*w, i).Heat(2)});
-  EXPECT_EQ(got, (Ints{4, 4, 5, 4, 2, 5, 4, 5, 5}));
+  EXPECT_EQ(enabled, (std::vector<bool>{false, false, true, true, true}));
+  // Eight participants in two heats of six lanes, two disciplines.
+  EXPECT_TRUE(AppliedAs(dlg, [] { return Jugend(2, 8); }, [](TWettkampf& w) { w.AssignHeats(4, 2, 8 | 16); }));
 }
 
 TEST(CprDialog, TeamsStartWithFourMeasuresAndTheValuesReachTheTimetable) {
@@ -122,35 +112,30 @@ TEST(CprDialog, TeamsStartWithFourMeasuresAndTheValuesReachTheTimetable) {
     dlg.SetWettkampf(*Jugend(2, 0, kind));
     measures.push_back(dlg.GetParameter().measures);
   }
-  EXPECT_EQ(measures, (std::vector<int>{1, 4}));
-
-  auto w = Jugend(2, 2, TWettkampfDaten::kTeams, TAltersklasse::kCprScored, 0, 2);  // 5 stations
   ScriptedDesktop desk;
   THLWLaufbesetzungDlg dlg;
-  dlg.SetWettkampf(*w);
   TCprParameter untouched{};
   desk.AnswerDialog("THLWLaufbesetzungDlg", mrOk, [&](QDialog& d) {
     untouched = dlg.GetParameter();
     Type(d, "HLWZeitEdit", "0930");
     Type(d, "AMNumEdit1", "20");
     Child<QSpinBox>(d, "SpinEdit1")->setValue(2);
+    Child<QSpinBox>(d, "SpinEdit2")->setValue(3);
+    Click(d, "CheckBox1");
   });
   ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
-  auto tuple = [](const TCprParameter& p) {
-    return std::tuple(p.startClock, p.startStation, p.duration, p.measures, p.byOrganisation);
+  EXPECT_EQ(std::tuple(measures, untouched.startClock, untouched.startStation, untouched.duration, untouched.measures,
+                       untouched.byOrganisation),
+            std::tuple(Ints{1, 4}, 800, 1, 15, 1, false));
+  auto teams = [] {  // 5 stations; the better team of the later organisation
+    auto w = Jugend(2, 2, TWettkampfDaten::kTeams, TAltersklasse::kCprScored, 0, 2);
+    w->At(0)->At(0)->SetGliederung("Z");
+    return w;
   };
-  EXPECT_EQ(tuple(untouched), std::tuple(800, 1, 15, 4, false));
-  EXPECT_EQ(tuple(dlg.GetParameter()), std::tuple(930, 2, 20, 4, false));
-  dlg.ApplyTo(*w);
-  // Four stations each: the second team starts on station 1 after the wrap, one pass later.
-  auto slot = [&](int i) { return Ints{Tn(*w, i).CprTime(), Tn(*w, i).CprStation(), Tn(*w, i).CprHeat()}; };
-  EXPECT_EQ(std::tuple(slot(1), slot(2), w->Header().LastCprDuration(), w->Header().LastCprStarts()),
-            std::tuple(Ints{930, 2, 1}, Ints{950, 1, 5}, 20, 4));
+  EXPECT_TRUE(AppliedAs(dlg, teams, [](TWettkampf& w) { w.AssignCprHeats(930, 2, 20, 3, true); }));
 }
 
 TEST(StrikeDialog, TheChosenModeReachesTheStrike) {
-  auto w = Jugend(2, 1);
-  w->At(0)->Insert(new TTeilnehmer);  // nothing entered
   ScriptedDesktop desk;
   TStreichenDlg dlg;
   int preset = -1;
@@ -159,10 +144,13 @@ TEST(StrikeDialog, TheChosenModeReachesTheStrike) {
     Click(d, "RadioGroup1_1");
   });
   ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
-  const auto chosen = std::tuple(preset, dlg.GetMode(), Text(dlg, "RadioGroup1_1"));
-  dlg.ApplyTo(*w);
-  EXPECT_EQ(std::tuple(chosen, w->At(0)->GetCount(), w->At(0)->At(0)->Name(true)),
-            std::tuple(std::tuple(0, 1, "löschen"), 1, "T1"));
+  EXPECT_EQ(std::tuple(preset, Text(dlg, "RadioGroup1_1")), std::tuple(0, "löschen"));
+  auto oneAbsent = [] {
+    auto w = Jugend(2, 1);
+    w->At(0)->Insert(new TTeilnehmer);  // nothing entered
+    return w;
+  };
+  EXPECT_TRUE(AppliedAs(dlg, oneAbsent, [](TWettkampf& w) { w.Strike(1); }));
 }
 
 TEST(HeatViewer, StepsThroughTheHeatsWithinTheirRangeAndEmptiesTheSelection) {

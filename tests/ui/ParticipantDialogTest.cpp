@@ -3,7 +3,6 @@
 
 #include <map>
 
-#include "TimeEdit.h"
 #include "UiTestSupport.h"
 #include "VkWHinzu.h"
 #include "VkWTeiln.h"
@@ -115,11 +114,9 @@ TEST(ParticipantDialog, ATimeIsTypedIntoItsPositionsAndStoredAsShown) {
       {true, 6532, 5, "<", "1:00,32", 6032},         {true, 6532, 3, ">>", "1:00,02", 6002},
       {true, 14532, 2, "7,", "2:07,32", 12732},      {true, 75456, 0, "9:", "9:34,56", 57456},
       {true, 75456, 4, "9", "12:39,56", 75956},      {true, 6532, 2, "7", "1:75,32", -1},
-      {false, 0, kEnd, "1:05,3", "1:05,3", 6530},    {false, 0, kEnd, "^1053", "1:05,3", 6530},
+      // Tenths: the same positions one digit shorter.
       {false, 0, 1, "1053", "1:05,3", 6530},         {false, 0, kEnd, "12345", "12:34,5", 75450},
-      {false, 6530, kTab, "325", "0:32,5", 3250},    {false, 6530, 3, "7", "1:07,3", 6730},
-      {false, 6530, 5, "<", "1:00,3", 6030},         {false, 6530, 3, ">>", "1:00,0", 6000},
-      {false, 14530, 2, "7,", "2:07,3", 12730},      {false, 75450, 0, "9:", "9:34,5", 57450},
+      {false, 6530, kTab, "325", "0:32,5", 3250},    {false, 6530, 3, ">>", "1:00,0", 6000},
       {false, 75450, 4, "9", "12:39,5", 75950},      {false, 6530, 2, "7", "1:75,3", -1},
   };
   for (const auto& c : cases) {
@@ -148,7 +145,6 @@ TEST(ParticipantDialog, ATimeIsTypedIntoItsPositionsAndStoredAsShown) {
               std::tuple(c.shown, refused ? c.stored : c.time, refused ? mrCancel : mrOk,
                          refused ? warning : std::vector<std::string>{}))
         << c.hundredths << " " << c.stored << " " << c.click << " " << c.keys;
-    EXPECT_TRUE(refused || TTimeEdit::TimeText(t.Time(1), c.hundredths).toStdString() == shown);
   }
 }
 

@@ -5,10 +5,7 @@
 // missing fails the test.
 #pragma once
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -36,10 +33,12 @@
 #include "CodePage.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
+#include "TestData.h"
 #include "VkAltersk.h"
 #include "VkFile.h"
 #include "VkLoadSave.h"
 #include "VkWettk.h"
+#include "YrStream.h"
 
 inline TAltersklasse* AddClass(TWettkampf& c, const std::string& name, bool female, uint16_t first, uint16_t last) {
   TAltersklasse::Disciplines discs;
@@ -117,6 +116,14 @@ inline std::unique_ptr<TWettkampf> Jugend(int disciplines, int participants = 0,
   return w;
 }
 
+// The competition as its result file holds it: two competitions whose
+// bytes are equal hold the same results.
+inline std::string Stored(const TWettkampf& w) {
+  TYrMemoryStream s;
+  w.Store(s);
+  return std::string(s.Data().begin(), s.Data().end());
+}
+
 // --- controls
 
 template <class T = QWidget>
@@ -142,19 +149,24 @@ inline std::string Text(const QWidget& w, const QString& name) {
   return {};
 }
 
+// Keys typed into a control. QTest knows only ASCII keys; an umlaut arrives
+// as a key with its text.
+inline void TypeKeys(QWidget* target, const QString& keys) {
+  for (QChar c : keys) {
+    QKeyEvent press(QEvent::KeyPress, c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : 0, Qt::NoModifier,
+                    QString(c));
+    QApplication::sendEvent(target, &press);
+  }
+}
+
 // Replaces the text of an edit or an editable box as a user would: select
-// all, type. QTest knows only ASCII keys; an umlaut arrives as a key with its
-// text.
+// all, type.
 inline void Type(const QWidget& w, const QString& name, const QString& keys) {
   auto* box = w.findChild<QComboBox*>(name);
   QLineEdit* e = box ? box->lineEdit() : Child<QLineEdit>(w, name);
   if (e == nullptr) return;
   e->selectAll();
-  for (QChar c : keys) {
-    QKeyEvent press(QEvent::KeyPress, c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : 0, Qt::NoModifier,
-                    QString(c));
-    QApplication::sendEvent(e, &press);
-  }
+  TypeKeys(e, keys);
 }
 
 // --- real files
@@ -162,22 +174,15 @@ inline void Type(const QWidget& w, const QString& name, const QString& keys) {
 // A folder of the test's own for real files, under the scripted desktop.
 class FolderTest : public ::testing::Test {
  protected:
-  FolderTest() : dir_(std::filesystem::temp_directory_path() / ("vkui-" + std::to_string(::getpid()))) {
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
   // The buffer is the program's own; other tests expect it empty.
-  ~FolderTest() override {
-    std::filesystem::remove_all(dir_);
-    ParticipantBuffer = TTeilnehmer();
-  }
+  ~FolderTest() override { ParticipantBuffer = TTeilnehmer(); }
 
-  QString Path(const std::string& name) const { return QString::fromStdString((dir_ / name).string()); }
+  QString Path(const std::string& name) const { return QString::fromStdString(dir_ / name); }
   QString Write(const std::string& name, std::unique_ptr<TWettkampf> w = Championship()) {
     EXPECT_TRUE(SaveCompetition(Path(name).toStdString(), *w, 1));
     return Path(name);
   }
 
   ScriptedDesktop desk;
-  std::filesystem::path dir_;
+  testdata::TempDir dir_;
 };
