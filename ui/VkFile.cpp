@@ -37,14 +37,6 @@ namespace {
 // championship, youth classes, age class 12 split.
 constexpr uint16_t kStartKind = 8;
 
-// Format codes of the load and save dispatch.
-constexpr int kCodeResultFile = 1;
-constexpr int kCodeText = 5;
-constexpr int kCodeDbf = 6;
-constexpr int kCodeHtml = 7;
-constexpr int kCodeXls = 9;
-constexpr int kCodePdf = 12;
-
 // By identity: a class or participant just edited may not be at its sorted
 // place yet, so no search by key.
 template <class Collection>
@@ -149,7 +141,7 @@ void TVkFile::Load() {
     BusyScope busy;
     std::unique_ptr<TWettkampf> loaded;
     if (HasFileName()) {
-      loaded = LoadCompetition(NativePath(fileName_), kCodeResultFile);
+      loaded = LoadCompetition(NativePath(fileName_), FormatCode::ResultFile);
       if (!loaded) SetFileName(Unnamed());
     }
     if (loaded)
@@ -167,7 +159,7 @@ void TVkFile::New(uint16_t kind, uint16_t year) {
   ReplaceCompetition(NewCompetitionFor(kind, year));
 }
 
-bool TVkFile::Write(const QString& fileName, int code) {
+bool TVkFile::Write(const QString& fileName, FormatCode code) {
   BusyScope busy;
   return SaveCompetition(NativePath(fileName), *competition_, code);
 }
@@ -178,20 +170,20 @@ bool TVkFile::SaveAs(const QString& fileName, int filterIndex) {
     case kSaveResultFile:
       // A file that was not written leaves the document as it was, so its
       // edits are still asked about before the window closes.
-      if (!Write(fileName, kCodeResultFile)) return false;
+      if (!Write(fileName, FormatCode::ResultFile)) return false;
       SetFileName(fileName);
       SetModified(false);
       return true;
     case kSaveDbf:
-      return Write(fileName, kCodeDbf);
+      return Write(fileName, FormatCode::Dbf);
     case kSaveXls:
       ExportXlsVersion = 0;
-      return Write(fileName, kCodeXls);
+      return Write(fileName, FormatCode::Xls);
     case kSaveHtml: {
       TOptHTMLDlg dlg(owner_);
       if (TheDesktop().RunModal(dlg) != mrOk) return false;
       dlg.GetHtmlOptions(ExportHtmlOptions);
-      return Write(fileName, kCodeHtml);
+      return Write(fileName, FormatCode::Html);
     }
     case kSavePdf: {
       PrefillPdfInfo(PdfExportInfo, *competition_);
@@ -199,7 +191,7 @@ bool TVkFile::SaveAs(const QString& fileName, int filterIndex) {
       dlg.SetPDFInfo(PdfExportInfo);
       if (TheDesktop().RunModal(dlg) != mrOk) return false;
       dlg.GetPDFInfo(PdfExportInfo);
-      if (!Write(fileName, kCodePdf)) return false;
+      if (!Write(fileName, FormatCode::Pdf)) return false;
       dlg.OpenPDF(fileName);
       return true;
     }
@@ -207,10 +199,10 @@ bool TVkFile::SaveAs(const QString& fileName, int filterIndex) {
       TOptTXTDlg dlg(owner_);
       if (TheDesktop().RunModal(dlg) != mrOk) return false;
       dlg.GetTextOptions(ExportTextOptions);
-      return Write(fileName, kCodeText);
+      return Write(fileName, FormatCode::Text);
     }
     case kSaveAllFiles:
-      return Write(fileName, kCodeResultFile);
+      return Write(fileName, FormatCode::ResultFile);
     default:
       return false;
   }
@@ -243,10 +235,8 @@ bool TVkFile::ModifiedQueryOk() {
   return !modified_;
 }
 
-bool TVkFile::Import(const QString& fileName, int kind) {
-  if (kind == kImportResultFile) return AddFromFile(fileName);
-  if (kind == kImportText) return ImportText(fileName);
-  return false;
+bool TVkFile::Import(const QString& fileName, ImportKind kind) {
+  return kind == ImportKind::Merge ? AddFromFile(fileName) : ImportText(fileName);
 }
 
 bool TVkFile::AddFromFile(const QString& fileName) {
@@ -254,7 +244,7 @@ bool TVkFile::AddFromFile(const QString& fileName) {
   THinzufuegenDlg dlg(owner_);
   if (TheDesktop().RunModal(dlg) == mrCancel) return false;
   BusyScope busy;
-  const std::unique_ptr<TWettkampf> other = LoadCompetition(NativePath(fileName), kImportResultFile);
+  const std::unique_ptr<TWettkampf> other = LoadCompetition(NativePath(fileName), FormatCode::ResultFile);
   if (other) {
     competition_->Selection().DeleteAll();
     dlg.ApplyTo(*competition_, *other);
@@ -267,7 +257,7 @@ bool TVkFile::AddFromFile(const QString& fileName) {
 bool TVkFile::ImportText(const QString& fileName) {
   Operation op(*this);
   const int before = competition_->ParticipantCount();
-  const bool read = LoadCompetition(NativePath(fileName), *competition_, kCodeText);
+  const bool read = LoadCompetition(NativePath(fileName), *competition_, FormatCode::Text);
   // Another kind of file (a result file chosen under the text filter) adds
   // nobody: that is said, and the document is as it was.
   if (competition_->ParticipantCount() == before) {

@@ -484,7 +484,8 @@ void TMainForm::ImportFile() {
   const FileChoice choice = TheDesktop().OpenFileName(request);
   if (!choice.ok) return;
   currentTab_ = 0;
-  document_->Import(choice.fileName, choice.filterIndex == 1 ? TVkFile::kImportResultFile : TVkFile::kImportText);
+  document_->Import(choice.fileName,
+                    choice.filterIndex == 1 ? TVkFile::ImportKind::Merge : TVkFile::ImportKind::Text);
   RefreshAll();
 }
 

@@ -12,7 +12,7 @@
 #include "VkWettk.h"
 
 std::unique_ptr<TWettkampf> LoadRecordSource(const QString& fileName) {
-  return LoadCompetition(NativePath(fileName), 1);
+  return LoadCompetition(NativePath(fileName), FormatCode::ResultFile);
 }
 
 TRekordeDlg::TRekordeDlg(QWidget* parent) : QDialog(parent), listBox1_(new QListWidget) {

@@ -88,7 +88,7 @@ TEST_F(DocumentTest, SaveAsEveryFileTypeWritesWhatItsReaderAccepts) {
   Texts opened;
   for (const ScriptedDesktop::Asked& a : desk.asked)
     if (a.what == "shell open") opened.push_back(a.text);
-  const int loaded = LoadCompetition(Path("a.ERG").toStdString(), 1)->ParticipantCount();
+  const int loaded = LoadCompetition(Path("a.ERG").toStdString(), FormatCode::ResultFile)->ParticipantCount();
   EXPECT_EQ(std::tuple(doc.FileName(), doc.Modified(), loaded,
                        Bytes(Path("a.DBF")).substr(0, 1), Bytes(Path("a.XLS")).substr(0, 2),
                        Bytes(Path("a.HTM")).substr(0, 6), csv, opened, desk.Used()),
@@ -104,7 +104,7 @@ TEST_F(DocumentTest, AllFilesWritesAResultFileAndKeepsNameAndModifiedState) {
   // Cancel in an option dialog writes nothing.
   desk.AnswerDialog("TOptHTMLDlg", mrCancel);
   EXPECT_FALSE(doc.SaveAs(Path("b.HTM"), TVkFile::kSaveHtml));
-  const int copied = LoadCompetition(Path("Kopie.xyz").toStdString(), 1)->ParticipantCount();
+  const int copied = LoadCompetition(Path("Kopie.xyz").toStdString(), FormatCode::ResultFile)->ParticipantCount();
   EXPECT_EQ(std::tuple(doc.FileName(), doc.Modified(), copied,
                        fs::exists(Path("b.HTM").toStdString())),
             std::tuple(source, true, 5, false));
@@ -152,7 +152,7 @@ TEST_F(DocumentTest, MergesASecondResultFileAfterEmptyingTheSelection) {
   doc.Competition()->SelectMarked();
   desk.AnswerDialog("THinzufuegenDlg", mrOk,
                     [](QDialog& d) { d.findChild<QComboBox*>("ComboBox1")->setEditText("Bonn"); });
-  EXPECT_TRUE(doc.Import(Write("Andere.ERG"), TVkFile::kImportResultFile));
+  EXPECT_TRUE(doc.Import(Write("Andere.ERG"), TVkFile::ImportKind::Merge));
   const TAltersklasse& boys = *ClassNamed(doc, "Jugend (männlich)");
   int bonn = 0;
   for (int i = 0; i < boys.GetCount(); ++i) bonn += boys.At(i)->Gliederung() == "Bonn";
@@ -163,11 +163,11 @@ TEST_F(DocumentTest, MergesASecondResultFileAfterEmptyingTheSelection) {
 
 TEST_F(DocumentTest, ImportsParticipantsFromATextFileAndSaysWhenItAddsNone) {
   TVkFile doc(nullptr, Write("Quelle.ERG"));
-  const bool fromResultFile = doc.Import(Path("Quelle.ERG"), TVkFile::kImportText);
+  const bool fromResultFile = doc.Import(Path("Quelle.ERG"), TVkFile::ImportKind::Text);
   const auto none = std::tuple(fromResultFile, doc.Modified(), desk.Messages());
   std::ofstream(Path("Liste.txt").toStdString(), std::ios::binary)
       << "Kopf\r\n;AK 12;m;M\xFCller;Max;1995;dlrg;1:05,4;;0\r\n";
-  EXPECT_TRUE(doc.Import(Path("Liste.txt"), TVkFile::kImportText));
+  EXPECT_TRUE(doc.Import(Path("Liste.txt"), TVkFile::ImportKind::Text));
   const TAltersklasse& ak = *ClassNamed(doc, "AK 12m");
   ASSERT_EQ(ak.GetCount(), 1);
   EXPECT_EQ(std::tuple(none, ak.At(0)->Name(true), ak.At(0)->Gliederung(), ak.At(0)->Time(1), doc.Modified()),

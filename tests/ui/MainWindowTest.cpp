@@ -286,7 +286,7 @@ TEST_F(MainWindowTest, WithoutAgeClassesAFirstClassCanBeMadeAndStored) {
   desk.AnswerDialog("TTeilnehmerDlg", mrOk, [](QDialog& d) { Type(d, "NameEdit", "Koch"); });
   QTest::keyClick(w->Grid(), Qt::Key_Insert);
   QTest::keyClick(w->Grid(), Qt::Key_F2);
-  const std::unique_ptr<TWettkampf> stored = LoadCompetition(S(file), 1);
+  const std::unique_ptr<TWettkampf> stored = LoadCompetition(S(file), FormatCode::ResultFile);
   Texts names;
   for (int i = 0; i < stored->GetCount(); ++i) {
     names.push_back(stored->At(i)->Name());
