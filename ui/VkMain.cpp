@@ -101,7 +101,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& programPath) : QMainWindow(
 TMainForm::~TMainForm() {
   // The child widgets go after this object's members: they must neither
   // call back into the window nor read the document once it is gone.
-  for (QObject* child : std::initializer_list<QObject*>{grid_, ageTabSet_, popupMenu_, popupMenu1_})
+  for (QObject* child : std::initializer_list<QObject*>{grid_, ageTabSet_, gridPopup_, windowPopup_})
     child->disconnect(this);
   SetDocument(nullptr);
 }
@@ -269,15 +269,15 @@ void TMainForm::CreateMenus() {
   help99Separator_ = help->addSeparator();
   add(help, {"HelpTipsItem", "HelpAboutItem"});
 
-  popupMenu_ = new QMenu(this);
-  popupMenu_->setObjectName(QStringLiteral("PopupMenu"));
-  add(popupMenu_, {"EditNewItem", "EditEditItem", "EditDelItem", nullptr, "AltersklasseEinfuegenItem",
+  gridPopup_ = new QMenu(this);
+  gridPopup_->setObjectName(QStringLiteral("PopupMenu"));
+  add(gridPopup_, {"EditNewItem", "EditEditItem", "EditDelItem", nullptr, "AltersklasseEinfuegenItem",
                    "AltersklasseBearbeitenItem", "AltersklasseLoeschenItem", nullptr, "WettkampfDatenItem",
                    "WettkampfAltersklassenItem", "WettkampfGliederungenItem", "WettkampfRekordeItem", nullptr,
                    "ImportItem"});
-  popupMenu1_ = new QMenu(this);
-  popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
-  add(popupMenu1_, {"WettkampfDatenItem", "WettkampfAltersklassenItem", "WettkampfGliederungenItem",
+  windowPopup_ = new QMenu(this);
+  windowPopup_->setObjectName(QStringLiteral("PopupMenu1"));
+  add(windowPopup_, {"WettkampfDatenItem", "WettkampfAltersklassenItem", "WettkampfGliederungenItem",
                     "WettkampfRekordeItem", nullptr, "ImportItem"});
 
   // The pop-ups name some shared commands their own way; the action shows
@@ -287,7 +287,7 @@ void TMainForm::CreateMenus() {
                                std::pair{"EditDelItem", u"Teilnehmer &löschen..."},
                                std::pair{"WettkampfDatenItem", u"&Wettkampfdaten..."}})
     popupCaptions_.emplace_back(Action(name), Text(caption));
-  for (QMenu* popup : {popupMenu_, popupMenu1_}) {
+  for (QMenu* popup : {gridPopup_, windowPopup_}) {
     connect(popup, &QMenu::aboutToShow, this, [this] {
       menuCaptions_.clear();
       for (auto& [action, caption] : popupCaptions_) {
@@ -344,15 +344,15 @@ void TMainForm::CreateCentre() {
   layout->setContentsMargins(0, 4, 0, 0);
   layout->setSpacing(2);
 
-  label1_ = new QLabel;
-  label1_->setObjectName(QStringLiteral("Label1"));
-  QFont titleFont = label1_->font();
+  titleLabel_ = new QLabel;
+  titleLabel_->setObjectName(QStringLiteral("Label1"));
+  QFont titleFont = titleLabel_->font();
   titleFont.setBold(true);
   titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
-  label1_->setFont(titleFont);
-  label2_ = new QLabel;
-  label2_->setObjectName(QStringLiteral("Label2"));
-  for (QLabel* l : {label1_, label2_}) {
+  titleLabel_->setFont(titleFont);
+  organiserLabel_ = new QLabel;
+  organiserLabel_->setObjectName(QStringLiteral("Label2"));
+  for (QLabel* l : {titleLabel_, organiserLabel_}) {
     l->setAlignment(Qt::AlignCenter);
     l->setTextFormat(Qt::PlainText);
     l->installEventFilter(this);
@@ -375,13 +375,13 @@ void TMainForm::CreateCentre() {
     RunCommand([this] { document_->EditAgeClass(CurrentAgeClass()); }, true);
   });
   connect(ageTabSet_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& pos) { popupMenu_->exec(ageTabSet_->mapToGlobal(pos)); });
+          [this](const QPoint& pos) { gridPopup_->exec(ageTabSet_->mapToGlobal(pos)); });
   layout->addWidget(ageTabSet_);
 
   grid_ = new TDrawGrid;
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(grid_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& pos) { popupMenu_->exec(grid_->viewport()->mapToGlobal(pos)); });
+          [this](const QPoint& pos) { gridPopup_->exec(grid_->viewport()->mapToGlobal(pos)); });
   connect(grid_, &TDrawGrid::CurrentCellChanged, this, &TMainForm::ShowStatus);
   connect(grid_, &TDrawGrid::EditRequested, this, [this] { RunCommand([this] { EditEditItemClick(); }, true); });
   layout->addWidget(grid_, 1);
@@ -516,9 +516,9 @@ void TMainForm::ShowHeader() {
   SetCaption();
   if (!document_) return;
   const TWettkampf& w = *document_->Competition();
-  label1_->setText(FromOem(w.Header().Title()) + QStringLiteral(" - ") +
+  titleLabel_->setText(FromOem(w.Header().Title()) + QStringLiteral(" - ") +
                    (w.IsIndividual() ? QStringLiteral("Einzelwettbewerbe") : QStringLiteral("Mannschaftswettbewerbe")));
-  label2_->setText(FromOem(w.Header().Organiser()));
+  organiserLabel_->setText(FromOem(w.Header().Organiser()));
 }
 
 void TMainForm::ShowAgeClassTabs() {
@@ -652,7 +652,7 @@ bool TMainForm::event(QEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if ((watched == label1_ || watched == label2_) && event->type() == QEvent::MouseButtonDblClick) {
+  if ((watched == titleLabel_ || watched == organiserLabel_) && event->type() == QEvent::MouseButtonDblClick) {
     RunCommand([this] { document_->EditCompetitionData(); }, true);
     return true;
   }
@@ -668,7 +668,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TMainForm::contextMenuEvent(QContextMenuEvent* event) { popupMenu1_->exec(event->globalPos()); }
+void TMainForm::contextMenuEvent(QContextMenuEvent* event) { windowPopup_->exec(event->globalPos()); }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
   if (!event->mimeData()->hasUrls()) return;

@@ -80,8 +80,8 @@ class TMainForm : public QMainWindow {
   const QString& RulesDocPath() const { return rules_.rules2007; }
   // The command of that object name; nullptr when none.
   QAction* Action(const char* name) const;
-  QMenu* PopupMenu() const { return popupMenu_; }
-  QMenu* WindowPopupMenu() const { return popupMenu1_; }
+  QMenu* PopupMenu() const { return gridPopup_; }
+  QMenu* WindowPopupMenu() const { return windowPopup_; }
 
   // --- refresh
   void RefreshAll();
@@ -132,8 +132,8 @@ class TMainForm : public QMainWindow {
   RulesFiles rules_;
   QString productName_;
 
-  QLabel* label1_ = nullptr;
-  QLabel* label2_ = nullptr;
+  QLabel* titleLabel_ = nullptr;
+  QLabel* organiserLabel_ = nullptr;
   QTabBar* ageTabSet_ = nullptr;
   TDrawGrid* grid_ = nullptr;
   QLabel* statusLine_ = nullptr;
@@ -141,8 +141,8 @@ class TMainForm : public QMainWindow {
   QLabel* modifiedIndicator_ = nullptr;
   QLabel* activityIndicator_ = nullptr;
   QToolBar* speedBar_ = nullptr;
-  QMenu* popupMenu_ = nullptr;
-  QMenu* popupMenu1_ = nullptr;
+  QMenu* gridPopup_ = nullptr;
+  QMenu* windowPopup_ = nullptr;
   QAction* help99Separator_ = nullptr;
   TFindDialog* findDialog_ = nullptr;
   // Captions the grid pop-up shows for commands it shares with the menus.

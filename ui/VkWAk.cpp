@@ -28,13 +28,13 @@ bool ConfirmAgeClassDeletion(const TWettkampf& competition, const TAltersklasse&
          mrYes;
 }
 
-TAltersklassenDlg::TAltersklassenDlg(QWidget* parent) : QDialog(parent), listBox1_(new QListWidget) {
+TAltersklassenDlg::TAltersklassenDlg(QWidget* parent) : QDialog(parent), classList_(new QListWidget) {
   setObjectName(QStringLiteral("TAltersklassenDlg"));
   setWindowTitle(QStringLiteral("Altersklassen eingeben"));
   setStatusTip(QStringLiteral("Altersklassen des Wettkampfs festlegen"));
-  listBox1_->setObjectName(QStringLiteral("ListBox1"));
-  listBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
-  LayOutListWithCommands(this, listBox1_, QStringLiteral("&Altersklassen:"),
+  classList_->setObjectName(QStringLiteral("ListBox1"));
+  classList_->setSelectionMode(QAbstractItemView::SingleSelection);
+  LayOutListWithCommands(this, classList_, QStringLiteral("&Altersklassen:"),
                          {{"NeuBtn", QStringLiteral("&Neu"), [this] { NeuBtnClick(); }},
                           {"AendernBtn", QStringLiteral("Än&dern"), [this] { AendernBtnClick(); }},
                           {"LoeschenBtn", QStringLiteral("&Löschen"), [this] { LoeschenBtnClick(); }},
@@ -51,18 +51,18 @@ void TAltersklassenDlg::SetWettkampf(TWettkampf* competition) {
 void TAltersklassenDlg::ShowAltersklassen(const TAltersklasse* ageClass) {
   QStringList names;
   FillAgeClassNames(competition_, names);
-  listBox1_->clear();
-  listBox1_->addItems(names);
+  classList_->clear();
+  classList_->addItems(names);
   int index = -1;
   for (int i = 0; competition_ && i < competition_->GetCount(); ++i)
     if (competition_->At(i) == ageClass) index = i;
   SetItemIndex(index);
 }
 
-int TAltersklassenDlg::ItemIndex() const { return listBox1_->currentRow(); }
+int TAltersklassenDlg::ItemIndex() const { return classList_->currentRow(); }
 
 void TAltersklassenDlg::SetItemIndex(int index) {
-  listBox1_->setCurrentRow(index >= 0 && index < listBox1_->count() ? index : -1);
+  classList_->setCurrentRow(index >= 0 && index < classList_->count() ? index : -1);
 }
 
 TAltersklasse* TAltersklassenDlg::Selected() const {

@@ -55,5 +55,5 @@ class TAltersklassenDlg : public QDialog {
   void JahrgaengeBtnClick();
 
   TWettkampf* competition_ = nullptr;
-  QListWidget* listBox1_;
+  QListWidget* classList_;
 };

@@ -70,11 +70,11 @@ class TAltersklassenDatenDlg : public ValidatedDialog {
   // Disciplines and records as the sub-dialogs left them.
   std::unique_ptr<TAltersklasse> work_;
 
-  QComboBox* comboBox1_;
-  QSpinBox* spinEdit1_;
-  QSpinBox* spinEdit2_;
-  QCheckBox* checkBoxes_[6];
+  QComboBox* nameBox_;
+  QSpinBox* firstYear_;
+  QSpinBox* lastYear_;
+  QCheckBox* flagBoxes_[6];
   QComboBox* countBox_;
   QComboBox* countedBox_;
-  QListWidget* listBox1_;
+  QListWidget* disciplineList_;
 };

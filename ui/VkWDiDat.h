@@ -34,9 +34,9 @@ class TDisziplinDatenDlg : public ValidatedDialog {
   // True when the formula of kind 0 can be read; otherwise reports it.
   bool CheckFormula();
 
-  QLineEdit* edit1_;
-  RadioGroup* radioGroup1_;
-  TYrFloatEdit* floatEdits_[5];
-  QLabel* formelLabel_;
-  QLineEdit* edit2_;
+  QLineEdit* nameEdit_;
+  RadioGroup* kindGroup_;
+  TYrFloatEdit* parameterEdits_[5];
+  QLabel* formulaLabel_;
+  QLineEdit* formulaEdit_;
 };

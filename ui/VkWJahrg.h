@@ -18,5 +18,5 @@ class TJahrgaengeDlg : public QDialog {
   void SetYears(int years);
 
  private:
-  QSpinBox* spinEdit1_;
+  QSpinBox* years_;
 };

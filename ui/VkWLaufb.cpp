@@ -21,10 +21,10 @@ TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
                                  u"&zufällige Laufbesetzung (alphabetisch)", u"&umgekehrte Reihenfolge der Läufe",
                                  u"Läufe für die Wettkämpfe &fortlaufend nummerieren"};
   for (int i = 0; i < 5; ++i) {
-    boxes_[i] = new QCheckBox(QString::fromUtf16(captions[i]), options);
-    boxes_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
-    boxes_[i]->setEnabled(i >= 2);
-    ol->addWidget(boxes_[i]);
+    optionBoxes_[i] = new QCheckBox(QString::fromUtf16(captions[i]), options);
+    optionBoxes_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
+    optionBoxes_[i]->setEnabled(i >= 2);
+    ol->addWidget(optionBoxes_[i]);
   }
 
   auto* start = new QGroupBox(QStringLiteral("beginnen mit"), this);
@@ -55,7 +55,7 @@ TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
 THeatParameter TLaufbesetzungDlg::GetParameter() const {
   int options = 0;
   for (int i = 0; i < 5; ++i)
-    if (boxes_[i]->isChecked()) options |= 1 << i;
+    if (optionBoxes_[i]->isChecked()) options |= 1 << i;
   return {heat_->value(), lane_->value(), options};
 }
 

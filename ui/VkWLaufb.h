@@ -28,7 +28,7 @@ class TLaufbesetzungDlg : public QDialog {
   void ApplyTo(TWettkampf& competition) const;
 
  private:
-  QCheckBox* boxes_[5];
+  QCheckBox* optionBoxes_[5];
   QSpinBox* heat_;
   QSpinBox* lane_;
 };

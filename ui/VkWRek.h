@@ -42,5 +42,5 @@ class TRekordeDlg : public QDialog {
   void UebernehmenBtnClick();
 
   TWettkampf* competition_ = nullptr;
-  QListWidget* listBox1_;
+  QListWidget* classList_;
 };
