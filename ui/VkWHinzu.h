@@ -30,7 +30,8 @@ class THinzufuegenDlg : public QDialog {
  public:
   explicit THinzufuegenDlg(QWidget* parent = nullptr);
 
-  // Bits 1, 2, 4, 8, 16 of CheckBox1..CheckBox5; 0 when none is checked.
+  // The bits of the checked boxes CheckBox1..CheckBox5
+  // (TWettkampf::kMergeOptions); 0 when none is checked.
   uint16_t GetOptionen() const;
   // ComboBox1 in the DOS code page, cut to 5 characters (empty while
   // CheckBox8 is cleared).

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "VkAkOps.h"
 #include "VkWettk.h"
 
 TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
@@ -17,11 +18,8 @@ TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
 
   auto* options = new QGroupBox(QStringLiteral("Optionen"), this);
   auto* ol = new QVBoxLayout(options);
-  const char16_t* captions[5] = {u"je zwei Altersklassen ggf. &mischen (m/w)", u"Bahnen in den Wettkämpfen &tauschen",
-                                 u"&zufällige Laufbesetzung (alphabetisch)", u"&umgekehrte Reihenfolge der Läufe",
-                                 u"Läufe für die Wettkämpfe &fortlaufend nummerieren"};
   for (int i = 0; i < 5; ++i) {
-    optionBoxes_[i] = new QCheckBox(QString::fromUtf16(captions[i]), options);
+    optionBoxes_[i] = new QCheckBox(QString::fromUtf8(TLaufParameter::kOptions[i].caption), options);
     optionBoxes_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
     optionBoxes_[i]->setEnabled(i >= 2);
     ol->addWidget(optionBoxes_[i]);
@@ -55,7 +53,7 @@ TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
 THeatParameter TLaufbesetzungDlg::GetParameter() const {
   int options = 0;
   for (int i = 0; i < 5; ++i)
-    if (optionBoxes_[i]->isChecked()) options |= 1 << i;
+    if (optionBoxes_[i]->isChecked()) options |= TLaufParameter::kOptions[i].bit;
   return {heat_->value(), lane_->value(), options};
 }
 

@@ -23,7 +23,8 @@ class TLaufbesetzungDlg : public QDialog {
  public:
   explicit TLaufbesetzungDlg(QWidget* parent = nullptr);
 
-  // SpinEdit1, SpinEdit2, and bits 1, 2, 4, 8, 16 of CheckBox1..CheckBox5.
+  // SpinEdit1, SpinEdit2, and the bits of the checked boxes
+  // CheckBox1..CheckBox5 (TLaufParameter::kOptions).
   THeatParameter GetParameter() const;
   void ApplyTo(TWettkampf& competition) const;
 

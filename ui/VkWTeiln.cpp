@@ -14,22 +14,20 @@
 #include "DialogParts.h"
 #include "OemText.h"
 #include "TimeEdit.h"
+#include "VkGlied.h"
 #include "VkTeiln.h"
 #include "VkWMisc.h"
 #include "VkWettk.h"
 
-const QStringList& OrganisationAbbreviations() {
-  // The regional associations and a few bodies that send teams of their own.
-  static const QStringList codes = {
-      QStringLiteral("BA"),  QStringLiteral("BY"),   QStringLiteral("BE"),  QStringLiteral("BB"),
-      QStringLiteral("HB"),  QStringLiteral("HH"),   QStringLiteral("HE"),  QStringLiteral("MV"),
-      QStringLiteral("NI"),  QStringLiteral("NR"),   QStringLiteral("RP"),  QStringLiteral("SAR"),
-      QStringLiteral("SN"),  QStringLiteral("ST"),   QStringLiteral("SH"),  QStringLiteral("TH"),
-      QStringLiteral("WF"),  QStringLiteral("WÜ"),   QStringLiteral("DLRG"), QStringLiteral("WW"),
-      QStringLiteral("DRK"), QStringLiteral("ASB"),  QStringLiteral("DSV"), QStringLiteral("VDST"),
-      QStringLiteral("GAST"),
-  };
-  return codes;
+QComboBox* NewOrganisationBox(const char* objectName, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromLatin1(objectName));
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  for (std::string_view code : kOrganisationAbbreviations)
+    box->addItem(QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
+  box->lineEdit()->setMaxLength(int(TTeilnehmer::kGliederungCap));
+  return box;
 }
 
 namespace {
@@ -97,12 +95,7 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   mannschaftEdit_->setMaxLength(int(TTeilnehmer::kNameTeamCap));
   zusatzEdit_ = new QLineEdit(person);
   zusatzEdit_->setObjectName(QStringLiteral("ZusatzEdit"));
-  gliederungBox_ = new QComboBox(person);
-  gliederungBox_->setObjectName(QStringLiteral("ComboBox2"));
-  gliederungBox_->setEditable(true);
-  gliederungBox_->setInsertPolicy(QComboBox::NoInsert);
-  gliederungBox_->addItems(OrganisationAbbreviations());
-  gliederungBox_->lineEdit()->setMaxLength(int(TTeilnehmer::kGliederungCap));
+  gliederungBox_ = NewOrganisationBox("ComboBox2", person);
   altersklasseBox_ = new QComboBox(person);
   altersklasseBox_->setObjectName(QStringLiteral("ComboBox1"));
   altersklasseBox_->setEditable(true);

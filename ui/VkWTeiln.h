@@ -15,8 +15,6 @@
 
 #include <array>
 
-#include <QStringList>
-
 #include "EdCtrl.h"
 
 class QCheckBox;
@@ -28,9 +26,9 @@ class TTeilnehmer;
 class TTimeEdit;
 class TWettkampf;
 
-// The organisation abbreviations both the participant and the merge dialog
-// offer; their boxes take any other code of up to five characters as well.
-const QStringList& OrganisationAbbreviations();
+// The organisation box of the participant and the merge dialog: editable,
+// at most five characters, offering kOrganisationAbbreviations (VkGlied.h).
+QComboBox* NewOrganisationBox(const char* objectName, QWidget* parent);
 
 class TTeilnehmerDlg : public ValidatedDialog {
   Q_OBJECT
