@@ -28,10 +28,15 @@ namespace {
 constexpr int kMinYear = 1800;
 constexpr int kMaxYear = 2200;
 
-// Flag bits of the six check boxes, in their order.
-constexpr uint16_t kBoxFlags[6] = {TAltersklasse::kFemale,         TAltersklasse::kCprScored,
-                                   TAltersklasse::kQualifiedFirst, TAltersklasse::kAlphabetical,
-                                   TAltersklasse::kPlacesNeedCpr,  TAltersklasse::kDisciplineColumns};
+// The six check boxes, each a bit of the class's flags.
+constexpr TOptionBit kFlagBoxes[] = {
+    {TAltersklasse::kFemale, "&weibliche Altersklasse"},
+    {TAltersklasse::kCprScored, "mit &HLW - Wertung"},
+    {TAltersklasse::kQualifiedFirst, "direkt &qualifiziert-Flag berücksichtigen"},
+    {TAltersklasse::kAlphabetical, "&alphabetisch sortieren"},
+    {TAltersklasse::kPlacesNeedCpr, "bestandene HLW Voraussetzung für *"},
+    {TAltersklasse::kDisciplineColumns, "* Disziplinenwertung"},
+};
 
 // What the sub-dialogs work on: disciplines, records and what their captions
 // name, without participants and without an evaluation.
@@ -79,16 +84,6 @@ TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
   lastYear_->setObjectName(QStringLiteral("SpinEdit2"));
   for (QSpinBox* box : {firstYear_, lastYear_}) SetYear(box, kMinYear);
 
-  static const char* const kBoxNames[6] = {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4",
-                                           "HLWFuerDisziplinenwertungCB", "MitDisziplinenwertungCB"};
-  static const char16_t* const kBoxTexts[6] = {u"&weibliche Altersklasse", u"mit &HLW - Wertung",
-                                               u"direkt &qualifiziert-Flag berücksichtigen",
-                                               u"&alphabetisch sortieren", u"bestandene HLW Voraussetzung für *",
-                                               u"* Disziplinenwertung"};
-  for (int i = 0; i < 6; ++i) {
-    flagBoxes_[i] = new QCheckBox(QString::fromUtf16(kBoxTexts[i]), this);
-    flagBoxes_[i]->setObjectName(QString::fromLatin1(kBoxNames[i]));
-  }
 
   countBox_->setObjectName(QStringLiteral("DisziplinenAnzahlComboBox"));
   countedBox_->setObjectName(QStringLiteral("DisziplinenAnzahlGesamtwertungComboBox"));
@@ -118,7 +113,9 @@ TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
   years->addWidget(new QLabel(QStringLiteral("(einschließlich)"), this));
   years->addStretch();
   left->addLayout(years);
-  for (QCheckBox* box : flagBoxes_) left->addWidget(box);
+  flagBoxes_.Add(kFlagBoxes, this, left);
+  flagBoxes_.Box(TAltersklasse::kPlacesNeedCpr)->setObjectName(QStringLiteral("HLWFuerDisziplinenwertungCB"));
+  flagBoxes_.Box(TAltersklasse::kDisciplineColumns)->setObjectName(QStringLiteral("MitDisziplinenwertungCB"));
   left->addStretch();
 
   auto* right = new QVBoxLayout;
@@ -167,7 +164,7 @@ void TAltersklassenDatenDlg::SetAltersklasse(TWettkampf* competition, const TAlt
   nameBox_->setCurrentText(nameSet_);
   SetYear(firstYear_, ageClass->FirstYear());
   SetYear(lastYear_, ageClass->LastYear());
-  for (int i = 0; i < 6; ++i) flagBoxes_[i]->setChecked((ageClass->Flags() & kBoxFlags[i]) != 0);
+  flagBoxes_.SetWord(ageClass->Flags());
   countBox_->setCurrentIndex(ageClass->DisciplineCount());
   DisziplinenAnzahlChanged(countBox_->currentIndex());
   countedBox_->setCurrentIndex(std::min<int>(ageClass->Counted(), countedBox_->count() - 1));
@@ -179,18 +176,11 @@ void TAltersklassenDatenDlg::SetAsNew() {
   nameBox_->setCurrentText(nameBox_->currentText() + QStringLiteral(" - neu"));
 }
 
-uint16_t TAltersklassenDatenDlg::FlagsFromBoxes() const {
-  uint16_t flags = 0;
-  for (int i = 0; i < 6; ++i)
-    if (flagBoxes_[i]->isChecked()) flags |= kBoxFlags[i];
-  return flags;
-}
-
 void TAltersklassenDatenDlg::GetAltersklasse(TAltersklasse& ageClass) const {
   ageClass.SetName(ToOem(nameBox_->currentText(), TAltersklasse::kNameCapacity));
   ageClass.SetFirstYear(static_cast<uint16_t>(firstYear_->value()));
   ageClass.SetLastYear(static_cast<uint16_t>(lastYear_->value()));
-  ageClass.SetFlags(FlagsFromBoxes());
+  ageClass.SetFlags(flagBoxes_.Word());
   ageClass.SetDisciplineCount(static_cast<uint16_t>(std::max(0, countBox_->currentIndex())));
   ageClass.SetCounted(static_cast<uint16_t>(std::max(0, countedBox_->currentIndex())));
   for (int d = 1; d <= TAltersklasse::kMaxDisciplines; ++d) {
@@ -244,7 +234,7 @@ bool TAltersklassenDatenDlg::RefusedAsDuplicate() {
   if (!competition_) return false;
   TAltersklasse probe;
   probe.SetName(ToOem(nameBox_->currentText(), TAltersklasse::kNameCapacity));
-  probe.SetFlags(FlagsFromBoxes() & TAltersklasse::kFemale);
+  probe.SetFlags(flagBoxes_.Word() & TAltersklasse::kFemale);
   const bool changed = asNew_ || probe.Name() != ToOem(nameSet_, TAltersklasse::kNameCapacity) ||
                        probe.IsFemale() != femaleSet_;
   for (int i = 0; i < competition_->GetCount(); ++i) {

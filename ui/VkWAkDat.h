@@ -24,6 +24,7 @@
 
 #include <QString>
 
+#include "DialogParts.h"
 #include "EdCtrl.h"
 
 class QCheckBox;
@@ -59,7 +60,6 @@ class TAltersklassenDatenDlg : public ValidatedDialog {
   void DisziplinenAnzahlChanged(int count);
   void ListBox1DblClick(QListWidgetItem* item);
   void RekordeBtnClick();
-  uint16_t FlagsFromBoxes() const;
   bool RefusedAsDuplicate();
 
   TWettkampf* competition_ = nullptr;
@@ -73,7 +73,7 @@ class TAltersklassenDatenDlg : public ValidatedDialog {
   QComboBox* nameBox_;
   QSpinBox* firstYear_;
   QSpinBox* lastYear_;
-  QCheckBox* flagBoxes_[6];
+  OptionBoxes flagBoxes_;
   QComboBox* countBox_;
   QComboBox* countedBox_;
   QListWidget* disciplineList_;

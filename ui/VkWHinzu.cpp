@@ -23,12 +23,8 @@ THinzufuegenDlg::THinzufuegenDlg(QWidget* parent) : QDialog(parent) {
   setToolTip(QStringLiteral("Einstellungen für das Hinzufügen eines Wettkampfs"));
 
   auto* main = new QVBoxLayout(this);
-  for (int i = 0; i < 5; ++i) {
-    optionBoxes_[i] = new QCheckBox(QString::fromUtf8(TWettkampf::kMergeOptions[i].caption), this);
-    optionBoxes_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
-    optionBoxes_[i]->setChecked(i < 2);
-    main->addWidget(optionBoxes_[i]);
-  }
+  optionBoxes_.Add(TWettkampf::kMergeOptions, this, main);
+  optionBoxes_.SetWord(TWettkampf::kMergeClasses | TWettkampf::kMergeParticipants);
 
   auto* change = new QGroupBox(QStringLiteral("Teilnehmer ändern"), this);
   auto* cg = new QGridLayout(change);
@@ -66,12 +62,7 @@ THinzufuegenDlg::THinzufuegenDlg(QWidget* parent) : QDialog(parent) {
   main->addLayout(OkCancelRow(this));
 }
 
-uint16_t THinzufuegenDlg::GetOptionen() const {
-  uint16_t options = 0;
-  for (int i = 0; i < 5; ++i)
-    if (optionBoxes_[i]->isChecked()) options |= TWettkampf::kMergeOptions[i].bit;
-  return options;
-}
+uint16_t THinzufuegenDlg::GetOptionen() const { return optionBoxes_.Word(); }
 
 std::string THinzufuegenDlg::GetGliederung() const {
   return ToOem(gliederung_->currentText(), TTeilnehmer::kGliederungCap);

@@ -12,6 +12,8 @@
 
 #include <QDialog>
 
+#include "DialogParts.h"
+
 class QCheckBox;
 class QComboBox;
 class QSpinBox;
@@ -45,7 +47,7 @@ class THinzufuegenDlg : public QDialog {
   void ApplyTo(TWettkampf& competition, TWettkampf& source) const;
 
  private:
-  QCheckBox* optionBoxes_[5];
+  OptionBoxes optionBoxes_;
   QCheckBox* gliederungBox_;
   QComboBox* gliederung_;
   QCheckBox* anzahlBox_;

@@ -18,12 +18,9 @@ TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
 
   auto* options = new QGroupBox(QStringLiteral("Optionen"), this);
   auto* ol = new QVBoxLayout(options);
-  for (int i = 0; i < 5; ++i) {
-    optionBoxes_[i] = new QCheckBox(QString::fromUtf8(TLaufParameter::kOptions[i].caption), options);
-    optionBoxes_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
-    optionBoxes_[i]->setEnabled(i >= 2);
-    ol->addWidget(optionBoxes_[i]);
-  }
+  optionBoxes_.Add(TLaufParameter::kOptions, options, ol);
+  // Mixing and swapping are not offered.
+  for (int16_t bit : {TLaufParameter::kMix, TLaufParameter::kSwapLanes}) optionBoxes_.Box(bit)->setEnabled(false);
 
   auto* start = new QGroupBox(QStringLiteral("beginnen mit"), this);
   auto* sl = new QFormLayout(start);
@@ -51,10 +48,7 @@ TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
 }
 
 THeatParameter TLaufbesetzungDlg::GetParameter() const {
-  int options = 0;
-  for (int i = 0; i < 5; ++i)
-    if (optionBoxes_[i]->isChecked()) options |= TLaufParameter::kOptions[i].bit;
-  return {heat_->value(), lane_->value(), options};
+  return {heat_->value(), lane_->value(), optionBoxes_.Word()};
 }
 
 void TLaufbesetzungDlg::ApplyTo(TWettkampf& competition) const {

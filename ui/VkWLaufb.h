@@ -7,7 +7,8 @@
 
 #include <QDialog>
 
-class QCheckBox;
+#include "DialogParts.h"
+
 class QSpinBox;
 class TWettkampf;
 
@@ -29,7 +30,7 @@ class TLaufbesetzungDlg : public QDialog {
   void ApplyTo(TWettkampf& competition) const;
 
  private:
-  QCheckBox* optionBoxes_[5];
+  OptionBoxes optionBoxes_;
   QSpinBox* heat_;
   QSpinBox* lane_;
 };

@@ -70,9 +70,14 @@ const QString kDeductionHint = QStringLiteral(
 const QString kCprHint = QStringLiteral(
     "-1 = disqualifiziert\n-2 = nicht angetreten (ohne Wertung)\n-3 = nicht angetreten\n-4 = ausgeschlossen");
 
-constexpr uint16_t kFlagBits[5] = {TTeilnehmer::kWeiblich, TTeilnehmer::kAusserKonkurrenz,
-                                   TTeilnehmer::kDirektQualifiziert, TTeilnehmer::kMeldet,
-                                   TTeilnehmer::kStartberechtigt};
+// The properties, each a bit of the participant's flags.
+constexpr TOptionBit kFlagBoxes[] = {
+    {TTeilnehmer::kWeiblich, "&weiblich"},
+    {TTeilnehmer::kAusserKonkurrenz, "&außer Konkurrenz"},
+    {TTeilnehmer::kDirektQualifiziert, "direkt &qualifiziert"},
+    {TTeilnehmer::kMeldet, "&meldet"},
+    {TTeilnehmer::kStartberechtigt, "&startberechtigt"},
+};
 
 }  // namespace
 
@@ -122,14 +127,8 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   // --- properties
   auto* props = new QGroupBox(QStringLiteral("&Eigenschaften:"), this);
   auto* propLayout = new QVBoxLayout(props);
-  const char16_t* captions[5] = {u"&weiblich", u"&außer Konkurrenz", u"direkt &qualifiziert", u"&meldet",
-                                 u"&startberechtigt"};
-  for (int i = 0; i < 5; ++i) {
-    flagBoxes_[i] = new QCheckBox(QString::fromUtf16(captions[i]), props);
-    flagBoxes_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
-    propLayout->addWidget(flagBoxes_[i]);
-  }
-  flagBoxes_[0]->setEnabled(false);  // follows the age class
+  flagBoxes_.Add(kFlagBoxes, props, propLayout);
+  flagBoxes_.Box(TTeilnehmer::kWeiblich)->setEnabled(false);  // follows the age class
   propLayout->addStretch();
 
   // --- results
@@ -256,7 +255,7 @@ void TTeilnehmerDlg::SetTeilnehmer(const TTeilnehmer& t) {
   cprShown_ = hlwPunkteEdit_->text();
   hlwZeitEdit_->SetClock(t.CprTime());
   ShowStored(hlwBahnEdit_, kLane, t.CprStation());
-  for (int i = 0; i < 5; ++i) flagBoxes_[i]->setChecked(t.Flag(kFlagBits[i]));
+  flagBoxes_.SetWord(t.Flags());
 }
 
 void TTeilnehmerDlg::GetTeilnehmer(TTeilnehmer& t) const {
@@ -282,10 +281,7 @@ void TTeilnehmerDlg::GetTeilnehmer(TTeilnehmer& t) const {
   t.SetCprValue(hlwPunkteEdit_->text() == cprShown_ ? cprValue_ : hlwPunkteEdit_->Hundredths());
   t.SetCprTime(static_cast<int16_t>(hlwZeitEdit_->Clock()));
   t.SetCprStation(static_cast<int16_t>(hlwBahnEdit_->Value()));
-  uint16_t flags = 0;
-  for (int i = 0; i < 5; ++i)
-    if (flagBoxes_[i]->isChecked()) flags |= kFlagBits[i];
-  t.SetFlags(flags);
+  t.SetFlags(flagBoxes_.Word());
 }
 
 void TTeilnehmerDlg::done(int result) {

@@ -15,6 +15,7 @@
 
 #include <array>
 
+#include "DialogParts.h"
 #include "EdCtrl.h"
 
 class QCheckBox;
@@ -75,7 +76,7 @@ class TTeilnehmerDlg : public ValidatedDialog {
   QLabel* zusatzLabel_;
   QComboBox* gliederungBox_;
   QComboBox* altersklasseBox_;
-  std::array<QCheckBox*, 5> flagBoxes_{};
+  OptionBoxes flagBoxes_;
 
   std::array<QLabel*, kRows> wettkLabels_{};
   std::array<TTimeEdit*, kRows> zeitEdits_{};
