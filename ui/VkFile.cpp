@@ -57,24 +57,23 @@ bool RunAndApply(Dialog& dialog, TWettkampf& competition, bool disposesParticipa
   return true;
 }
 
-// A dialog that edits a deep copy of the competition: the copy, or nullptr
-// when the dialog was cancelled (the copy is gone then). `prepare` runs on
-// the live competition first, `select` on the dialog once it holds the copy.
+}  // namespace
+
 template <class Dialog, class Prepare, class Select>
-std::unique_ptr<TWettkampf> RunOnCopy(Dialog& dialog, TWettkampf& live, Prepare prepare, Select select) {
+bool TVkFile::EditOnCopy(Dialog& dialog, Prepare prepare, Select select) {
   std::unique_ptr<TWettkampf> copy;
   {
     BusyScope busy;
-    prepare(live);
-    copy = std::make_unique<TWettkampf>(live);
+    prepare(*competition_);
+    copy = std::make_unique<TWettkampf>(*competition_);
     dialog.SetWettkampf(copy.get());
     select(dialog);
   }
-  if (TheDesktop().RunModal(dialog) != mrOk) return nullptr;
-  return copy;
+  if (TheDesktop().RunModal(dialog) != mrOk) return false;
+  SetModified(true);
+  ReplaceCompetition(std::move(copy));
+  return true;
 }
-
-}  // namespace
 
 // Emits Changed() once at the end of the outermost operation that changed
 // anything, also when the operation calls others.
@@ -389,11 +388,8 @@ bool TVkFile::EditCompetitionData() {
 bool TVkFile::EditAgeClasses(int& tabIndex) {
   Operation op(*this);
   TAltersklassenDlg dlg(owner_);
-  std::unique_ptr<TWettkampf> edited = RunOnCopy(
-      dlg, *competition_, [](TWettkampf&) {}, [tabIndex](TAltersklassenDlg& d) { d.SetItemIndex(tabIndex); });
-  if (!edited) return false;
-  SetModified(true);
-  ReplaceCompetition(std::move(edited));
+  const auto select = [tabIndex](TAltersklassenDlg& d) { d.SetItemIndex(tabIndex); };
+  if (!EditOnCopy(dlg, [](TWettkampf&) {}, select)) return false;
   tabIndex = std::max(dlg.ItemIndex(), 0);
   return true;
 }
@@ -401,25 +397,15 @@ bool TVkFile::EditAgeClasses(int& tabIndex) {
 bool TVkFile::EditOrganisations() {
   Operation op(*this);
   TGliederungenDlg dlg(owner_);
-  std::unique_ptr<TWettkampf> edited = RunOnCopy(
-      dlg, *competition_, [](TWettkampf& w) { w.BuildGliederungen(TGliederungsListe::kByMedals); },
-      [](TGliederungenDlg&) {});
-  if (!edited) return false;
-  SetModified(true);
-  ReplaceCompetition(std::move(edited));
-  return true;
+  const auto build = [](TWettkampf& w) { w.BuildGliederungen(TGliederungsListe::kByMedals); };
+  return EditOnCopy(dlg, build, [](TGliederungenDlg&) {});
 }
 
 bool TVkFile::EditRecords(int tabIndex) {
   Operation op(*this);
   TRekordeDlg dlg(owner_);
-  std::unique_ptr<TWettkampf> edited = RunOnCopy(
-      dlg, *competition_, [](TWettkampf& w) { w.UpdateRecords(); },
-      [tabIndex](TRekordeDlg& d) { d.SetItemIndex(tabIndex); });
-  if (!edited) return false;
-  SetModified(true);
-  ReplaceCompetition(std::move(edited));
-  return true;
+  const auto select = [tabIndex](TRekordeDlg& d) { d.SetItemIndex(tabIndex); };
+  return EditOnCopy(dlg, [](TWettkampf& w) { w.UpdateRecords(); }, select);
 }
 
 bool TVkFile::Qualify() {

@@ -199,6 +199,13 @@ class TVkFile : public QObject {
   // Marks the document modified when ok; gives ok back.
   bool Applied(bool ok);
   bool Write(const QString& fileName, FormatCode code);
+  // A dialog that edits a deep copy of the competition (the age-class list,
+  // the organisations, the records): busy, `prepare` on the live
+  // competition, the copy to the dialog, `select` on the dialog; on OK the
+  // copy replaces the competition (modified), on Cancel it is gone. True on
+  // OK.
+  template <class Dialog, class Prepare, class Select>
+  bool EditOnCopy(Dialog& dialog, Prepare prepare, Select select);
 
   QWidget* owner_;
   QString fileName_;
