@@ -230,8 +230,8 @@ void TAltersklassenDatenDlg::RekordeBtnClick() {
   dlg.GetRekorde(*work_);
 }
 
-bool TAltersklassenDatenDlg::RefusedAsDuplicate() {
-  if (!competition_) return false;
+bool TAltersklassenDatenDlg::AcceptsClose() {
+  if (!competition_) return true;
   TAltersklasse probe;
   probe.SetName(ToOem(nameBox_->currentText(), TAltersklasse::kNameCapacity));
   probe.SetFlags(flagBoxes_.Word() & TAltersklasse::kFemale);
@@ -247,12 +247,7 @@ bool TAltersklassenDatenDlg::RefusedAsDuplicate() {
     msg += ToOem(QStringLiteral(" konnte nicht eingefügt werden (sie existiert bereits)."), 255);
     ReportError(msg.substr(0, 102));
     nameBox_->setFocus(Qt::OtherFocusReason);
-    return true;
+    return false;
   }
-  return false;
-}
-
-void TAltersklassenDatenDlg::done(int result) {
-  if (result != QDialog::Rejected && result != mrCancel && ValidateEdits(this) && RefusedAsDuplicate()) return;
-  ValidatedDialog::done(result);
+  return true;
 }

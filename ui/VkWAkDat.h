@@ -54,13 +54,15 @@ class TAltersklassenDatenDlg : public ValidatedDialog {
   // Refills the discipline list.
   void FillDisziplinen();
 
-  void done(int result) override;
+ protected:
+  // Refuses, with the competition's duplicate message, a name and sex that
+  // equal another class's (see above).
+  bool AcceptsClose() override;
 
  private:
   void DisziplinenAnzahlChanged(int count);
   void ListBox1DblClick(QListWidgetItem* item);
   void RekordeBtnClick();
-  bool RefusedAsDuplicate();
 
   TWettkampf* competition_ = nullptr;
   const TAltersklasse* ageClass_ = nullptr;

@@ -94,7 +94,7 @@ void TDisziplinDatenDlg::RadioGroup1Click(int kind) {
   formulaLabel_->setEnabled(userFormula);
 }
 
-bool TDisziplinDatenDlg::CheckFormula() {
+bool TDisziplinDatenDlg::AcceptsClose() {
   if (kindGroup_->ItemIndex() != kKindUserFormula) return true;
   TDisziplin d;
   GetDisziplin(d);
@@ -116,9 +116,4 @@ bool TDisziplinDatenDlg::CheckFormula() {
   formulaEdit_->setFocus(Qt::OtherFocusReason);
   formulaEdit_->setCursorPosition(position - 1);
   return false;
-}
-
-void TDisziplinDatenDlg::done(int result) {
-  if (result != QDialog::Rejected && result != mrCancel && ValidateEdits(this) && !CheckFormula()) return;
-  ValidatedDialog::done(result);
 }

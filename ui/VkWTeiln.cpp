@@ -284,17 +284,12 @@ void TTeilnehmerDlg::GetTeilnehmer(TTeilnehmer& t) const {
   t.SetFlags(flagBoxes_.Word());
 }
 
-void TTeilnehmerDlg::done(int result) {
-  if (result != QDialog::Rejected && result != mrCancel) {
-    if (!ValidateEdits(this)) return;
-    QLineEdit* name = individual_ ? nameEdit_ : mannschaftEdit_;
-    if (name->text().trimmed().isEmpty()) {
-      ShowInputWarning(QStringLiteral("Bitte einen Namen eingeben."));
-      name->setFocus(Qt::OtherFocusReason);
-      return;
-    }
-  }
-  QDialog::done(result);
+bool TTeilnehmerDlg::AcceptsClose() {
+  QLineEdit* name = individual_ ? nameEdit_ : mannschaftEdit_;
+  if (!name->text().trimmed().isEmpty()) return true;
+  ShowInputWarning(QStringLiteral("Bitte einen Namen eingeben."));
+  name->setFocus(Qt::OtherFocusReason);
+  return false;
 }
 
 void TTeilnehmerDlg::Absent() {

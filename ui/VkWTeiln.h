@@ -55,9 +55,10 @@ class TTeilnehmerDlg : public ValidatedDialog {
   // Shows result rows 1..n and hides the others (the constructor shows 6).
   void SetDisziplinAnzahl(int n);
 
+ protected:
   // Anything but Cancel with an empty name: "Bitte einen Namen eingeben.",
   // the cursor in the name field, the dialog stays open.
-  void done(int result) override;
+  bool AcceptsClose() override;
 
  private:
   void Absent();

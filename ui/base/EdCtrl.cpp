@@ -167,7 +167,7 @@ bool ValidateEdits(QWidget* form) {
 }
 
 void ValidatedDialog::done(int result) {
-  if (result != QDialog::Rejected && result != mrCancel && !ValidateEdits(this)) return;
+  if (result != QDialog::Rejected && result != mrCancel && (!ValidateEdits(this) || !AcceptsClose())) return;
   QDialog::done(result);
 }
 

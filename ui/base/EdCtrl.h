@@ -140,13 +140,20 @@ class TYrFloatEdit : public TYrValEdit {
 // A dialog whose every close but Cancel first checks its validated edits:
 // done() with an invalid edit shows that edit's warning, puts the focus into
 // it and keeps the dialog open. accept() and Enter on the default button go
-// through done(), so nothing invalid leaves the dialog.
+// through done(), so nothing invalid leaves the dialog. A dialog with checks
+// of its own gives them in AcceptsClose, never in done(): each refusal is
+// said once.
 class ValidatedDialog : public QDialog {
   Q_OBJECT
 
  public:
   using QDialog::QDialog;
-  void done(int result) override;
+  void done(int result) final;
+
+ protected:
+  // Runs after every edit passed, for any close but Cancel. False keeps the
+  // dialog open; the dialog has told the user why.
+  virtual bool AcceptsClose() { return true; }
 };
 
 // The text with every locale decimal separator made "." and every locale
