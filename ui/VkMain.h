@@ -114,7 +114,13 @@ class TMainForm : public QMainWindow {
                       std::function<void()> run, bool needsDocument = true);
   void SetSpeedButton(const char* name, const char* buttonName, const QString& caption, const QString& hint);
   void RunCommand(const std::function<void()>& run, bool needsDocument);
+  // One command per menu item, by menu.
   void CreateCommands();
+  void CreateFileCommands();
+  void CreateEditCommands();
+  void CreateCompetitionCommands();
+  void CreateHelpCommands();
+  void CreatePopupCommands();
   void CreateMenus();
   void CreateSpeedBar();
   void CreateCentre();

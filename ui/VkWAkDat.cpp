@@ -70,32 +70,33 @@ TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
   setObjectName(QStringLiteral("TAltersklassenDatenDlg"));
   setWindowTitle(QStringLiteral("Altersklassendaten"));
   setStatusTip(QStringLiteral("Einstellungen der Altersklasse festlegen"));
+  auto* body = new QHBoxLayout;
+  body->addLayout(NewClassColumn());
+  body->addLayout(NewDisciplineColumn(), 1);
+  // The buttons come before the dialog's layout adopts the columns' widgets:
+  // so the tab key visits them in the order it always has.
+  QHBoxLayout* buttons = NewButtonRow();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(body);
+  layout->addLayout(buttons);
+  resize(760, 400);
+}
 
+// Name, birth years and flags.
+QVBoxLayout* TAltersklassenDatenDlg::NewClassColumn() {
   nameBox_->setObjectName(QStringLiteral("ComboBox1"));
   nameBox_->setEditable(true);
   nameBox_->setMaxVisibleItems(12);
   nameBox_->setInsertPolicy(QComboBox::NoInsert);
   nameBox_->addItems({"AK 10w", "AK 10m", "AK 12w", "AK 12m", "AK 13/14w", "AK 13/14m", "AK 15/16w", "AK 15/16m",
-                        "AK 17/18w", "AK 17/18m", "Offene Altersklasse (w)", "Offene Altersklasse (m)", "Schüler",
-                        "Schülerinnen", "Jugend (weiblich)", "Jugend (männlich)", "Juniorinnen", "Junioren",
-                        "Damen", "Herren"});
+                      "AK 17/18w", "AK 17/18m", "Offene Altersklasse (w)", "Offene Altersklasse (m)", "Schüler",
+                      "Schülerinnen", "Jugend (weiblich)", "Jugend (männlich)", "Juniorinnen", "Junioren", "Damen",
+                      "Herren"});
   nameBox_->lineEdit()->setMaxLength(int(TAltersklasse::kNameCapacity));
   firstYear_->setObjectName(QStringLiteral("SpinEdit1"));
   lastYear_->setObjectName(QStringLiteral("SpinEdit2"));
   for (QSpinBox* box : {firstYear_, lastYear_}) SetYear(box, kMinYear);
 
-
-  countBox_->setObjectName(QStringLiteral("DisziplinenAnzahlComboBox"));
-  countedBox_->setObjectName(QStringLiteral("DisziplinenAnzahlGesamtwertungComboBox"));
-  for (int i = 0; i <= 6; ++i) {
-    countBox_->addItem(QString::number(i));
-    countedBox_->addItem(QString::number(i));
-  }
-  connect(countBox_, &QComboBox::currentIndexChanged, this, &TAltersklassenDatenDlg::DisziplinenAnzahlChanged);
-  disciplineList_->setObjectName(QStringLiteral("ListBox1"));
-  connect(disciplineList_, &QListWidget::itemDoubleClicked, this, &TAltersklassenDatenDlg::ListBox1DblClick);
-
-  // Left: name, years, flags; right: the disciplines.
   auto* left = new QVBoxLayout;
   auto* nameLabel = new QLabel(QStringLiteral("Bezeichnung:"), this);
   nameLabel->setBuddy(nameBox_);
@@ -117,6 +118,20 @@ TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
   flagBoxes_.Box(TAltersklasse::kPlacesNeedCpr)->setObjectName(QStringLiteral("HLWFuerDisziplinenwertungCB"));
   flagBoxes_.Box(TAltersklasse::kDisciplineColumns)->setObjectName(QStringLiteral("MitDisziplinenwertungCB"));
   left->addStretch();
+  return left;
+}
+
+// The number of disciplines and of those counted, and the discipline list.
+QVBoxLayout* TAltersklassenDatenDlg::NewDisciplineColumn() {
+  countBox_->setObjectName(QStringLiteral("DisziplinenAnzahlComboBox"));
+  countedBox_->setObjectName(QStringLiteral("DisziplinenAnzahlGesamtwertungComboBox"));
+  for (int i = 0; i <= 6; ++i) {
+    countBox_->addItem(QString::number(i));
+    countedBox_->addItem(QString::number(i));
+  }
+  connect(countBox_, &QComboBox::currentIndexChanged, this, &TAltersklassenDatenDlg::DisziplinenAnzahlChanged);
+  disciplineList_->setObjectName(QStringLiteral("ListBox1"));
+  connect(disciplineList_, &QListWidget::itemDoubleClicked, this, &TAltersklassenDatenDlg::ListBox1DblClick);
 
   auto* right = new QVBoxLayout;
   auto* countGroup = new QGroupBox(QStringLiteral("Disziplinenanzahl:"), this);
@@ -132,11 +147,10 @@ TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
   auto* listLayout = new QVBoxLayout(listGroup);
   listLayout->addWidget(disciplineList_);
   right->addWidget(listGroup);
+  return right;
+}
 
-  auto* body = new QHBoxLayout;
-  body->addLayout(left);
-  body->addLayout(right, 1);
-
+QHBoxLayout* TAltersklassenDatenDlg::NewButtonRow() {
   auto* buttons = new QHBoxLayout;
   QPushButton* records = NewButton(this, "RekordeBtn", QStringLiteral("&Rekorde"));
   records->setToolTip(QStringLiteral("Rekorddaten der Altersklasse"));
@@ -144,11 +158,7 @@ TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
   buttons->addWidget(records);
   buttons->addStretch();
   AddOkCancel(this, buttons);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(body);
-  layout->addLayout(buttons);
-  resize(760, 400);
+  return buttons;
 }
 
 TAltersklassenDatenDlg::~TAltersklassenDatenDlg() = default;

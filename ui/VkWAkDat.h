@@ -29,9 +29,11 @@
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QListWidget;
 class QListWidgetItem;
 class QSpinBox;
+class QVBoxLayout;
 class TAltersklasse;
 class TWettkampf;
 
@@ -60,6 +62,10 @@ class TAltersklassenDatenDlg : public ValidatedDialog {
   bool AcceptsClose() override;
 
  private:
+  // The constructor's parts, left to right, then the buttons.
+  QVBoxLayout* NewClassColumn();
+  QVBoxLayout* NewDisciplineColumn();
+  QHBoxLayout* NewButtonRow();
   void DisziplinenAnzahlChanged(int count);
   void ListBox1DblClick(QListWidgetItem* item);
   void RekordeBtnClick();

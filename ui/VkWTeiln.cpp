@@ -85,8 +85,19 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   setObjectName(QStringLiteral("TTeilnehmerDlg"));
   setWindowTitle(QStringLiteral("Teilnehmerdaten eingeben"));
   setToolTip(QStringLiteral("Teilnehmerdaten eingeben"));
+  // Built in the order the tab key visits the controls.
+  auto* top = new QHBoxLayout;
+  top->addWidget(NewPersonGroup(), 1);
+  top->addWidget(NewPropertiesGroup());
+  QGroupBox* results = NewResultsGroup();
+  auto* main = new QVBoxLayout(this);
+  main->addLayout(top);
+  main->addWidget(results);
+  main->addLayout(NewButtonRow());
+  SetDisziplinAnzahl(6);
+}
 
-  // --- person or team
+QGroupBox* TTeilnehmerDlg::NewPersonGroup() {
   auto* person = new QGroupBox(QStringLiteral("Teilnehmer:"), this);
   auto* pg = new QGridLayout(person);
   nameEdit_ = new QLineEdit(person);
@@ -123,15 +134,19 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   pg->addWidget(new QLabel(QStringLiteral("Altersklasse:"), person), r, 0);
   pg->addWidget(altersklasseBox_, r++, 1);
   pg->setColumnStretch(1, 1);
+  return person;
+}
 
-  // --- properties
+QGroupBox* TTeilnehmerDlg::NewPropertiesGroup() {
   auto* props = new QGroupBox(QStringLiteral("&Eigenschaften:"), this);
   auto* propLayout = new QVBoxLayout(props);
   flagBoxes_.Add(kFlagBoxes, props, propLayout);
   flagBoxes_.Box(TTeilnehmer::kWeiblich)->setEnabled(false);  // follows the age class
   propLayout->addStretch();
+  return props;
+}
 
-  // --- results
+QGroupBox* TTeilnehmerDlg::NewResultsGroup() {
   auto* results = new QGroupBox(QStringLiteral("Leistungen:"), this);
   auto* rg = new QGridLayout(results);
   const char* heads[4] = {"Zeit", "Abzug", "Lauf", "Bahn"};
@@ -152,8 +167,15 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
     rg->addWidget(laufEdits_[k], k + 1, 3);
     rg->addWidget(bahnEdits_[k], k + 1, 4);
   }
+  AddCprRows(results, rg, kRows + 1);
+  rg->setColumnStretch(1, 2);
+  rg->setColumnStretch(2, 1);
+  rg->setColumnStretch(3, 1);
+  rg->setColumnStretch(4, 1);
+  return results;
+}
 
-  // --- CPR
+void TTeilnehmerDlg::AddCprRows(QGroupBox* results, QGridLayout* rg, int cprRow) {
   hlwPunkteEdit_ = new TYrFloatEdit(results);
   hlwPunkteEdit_->setObjectName(QStringLiteral("HLWPunkteEdit"));
   hlwPunkteEdit_->SetRange(kMinCprPoints, kMaxCprPoints);
@@ -164,42 +186,28 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   hlwZeitEdit_ = new TClockEdit(results);
   hlwZeitEdit_->setObjectName(QStringLiteral("HLWZeitEdit"));
   hlwBahnEdit_ = NumEdit(QStringLiteral("HLWBahnEdit"), kLane, results);
-  const int cprRow = kRows + 1;
   rg->addWidget(BuddyLabel(QStringLiteral("&HLW:"), hlwPunkteEdit_, results), cprRow, 0);
   rg->addWidget(new QLabel(QStringLiteral("Punkte"), results), cprRow, 1, Qt::AlignRight);
   rg->addWidget(hlwPunkteEdit_, cprRow, 2);
-  auto* startzeit = new QLabel(QStringLiteral("Startzeit"), results);
-  rg->addWidget(startzeit, cprRow + 1, 1, Qt::AlignRight);
+  rg->addWidget(new QLabel(QStringLiteral("Startzeit"), results), cprRow + 1, 1, Qt::AlignRight);
   rg->addWidget(hlwZeitEdit_, cprRow + 1, 2);
   rg->addWidget(new QLabel(QStringLiteral("Bahn"), results), cprRow + 1, 3, Qt::AlignRight);
   rg->addWidget(hlwBahnEdit_, cprRow + 1, 4);
-  rg->setColumnStretch(1, 2);
-  rg->setColumnStretch(2, 1);
-  rg->setColumnStretch(3, 1);
-  rg->setColumnStretch(4, 1);
+}
 
-  // --- buttons
+QHBoxLayout* TTeilnehmerDlg::NewButtonRow() {
   QPushButton* absent = NewButton(this, "AbwesendBtn", QStringLiteral("&TN abwesend"));
   QPushButton* excluded = NewButton(this, "AusgeschlossenBtn", QStringLiteral("&TN ausgeschlossen"));
   for (QPushButton* b : {absent, excluded})
     b->setToolTip(QStringLiteral("setzt \"nicht angetreten\" in allen Disziplinen"));
   connect(absent, &QPushButton::clicked, this, &TTeilnehmerDlg::Absent);
   connect(excluded, &QPushButton::clicked, this, &TTeilnehmerDlg::Excluded);
-
-  auto* top = new QHBoxLayout;
-  top->addWidget(person, 1);
-  top->addWidget(props);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(absent);
   buttons->addWidget(excluded);
   buttons->addStretch();
   AddOkCancel(this, buttons);
-  auto* main = new QVBoxLayout(this);
-  main->addLayout(top);
-  main->addWidget(results);
-  main->addLayout(buttons);
-
-  SetDisziplinAnzahl(6);
+  return buttons;
 }
 
 void TTeilnehmerDlg::SetDisziplinAnzahl(int n) {

@@ -20,6 +20,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class TClockEdit;
@@ -61,6 +64,12 @@ class TTeilnehmerDlg : public ValidatedDialog {
   bool AcceptsClose() override;
 
  private:
+  // The constructor's parts, one per group box, in the order of the tab key.
+  QGroupBox* NewPersonGroup();
+  QGroupBox* NewPropertiesGroup();
+  QGroupBox* NewResultsGroup();
+  void AddCprRows(QGroupBox* results, QGridLayout* grid, int cprRow);
+  QHBoxLayout* NewButtonRow();
   void Absent();
   void Excluded();
 
