@@ -69,19 +69,15 @@ class TMainForm : public QMainWindow {
 
   // --- state
   TVkFile* Document() const { return document_.get(); }
-  int CurrentTab() const { return currentTab_; }
   // The document's age class of the current tab; nullptr when there is none.
   TAltersklasse* CurrentAgeClass() const;
   // The participant of the grid's current row; nullptr on the empty row.
   TTeilnehmer* CurrentParticipant() const;
   TDrawGrid* Grid() const { return grid_; }
   TFindDialog* FindDialog();
-  const QString& HelpFilePath() const { return rules_.help1999; }
-  const QString& RulesDocPath() const { return rules_.rules2007; }
   // The command of that object name; nullptr when none.
   QAction* Action(const char* name) const;
   QMenu* PopupMenu() const { return gridPopup_; }
-  QMenu* WindowPopupMenu() const { return windowPopup_; }
 
   // --- refresh
   void RefreshAll();

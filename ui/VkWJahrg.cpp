@@ -29,5 +29,3 @@ TJahrgaengeDlg::TJahrgaengeDlg(QWidget* parent) : QDialog(parent), years_(new QS
 }
 
 int TJahrgaengeDlg::Years() const { return years_->value(); }
-
-void TJahrgaengeDlg::SetYears(int years) { years_->setValue(years); }

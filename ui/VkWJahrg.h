@@ -15,7 +15,6 @@ class TJahrgaengeDlg : public QDialog {
 
   // -100..100.
   int Years() const;
-  void SetYears(int years);
 
  private:
   QSpinBox* years_;
