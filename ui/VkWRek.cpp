@@ -15,38 +15,21 @@ std::unique_ptr<TWettkampf> LoadRecordSource(const QString& fileName) {
   return LoadCompetition(NativePath(fileName), FormatCode::ResultFile);
 }
 
-TRekordeDlg::TRekordeDlg(QWidget* parent) : QDialog(parent), classList_(new QListWidget) {
+TRekordeDlg::TRekordeDlg(QWidget* parent)
+    : TAgeClassListDlg(parent, QStringLiteral("&Rekorde der Altersklassen:"),
+                       {{"AendernBtn", QStringLiteral("Än&dern..."), [this] { AendernBtnClick(); }},
+                        {"LoeschenBtn", QStringLiteral("&Löschen"), [this] { LoeschenBtnClick(); }},
+                        {"UebernehmenBtn", QStringLiteral("Übernehmen..."), [this] { UebernehmenBtnClick(); }}},
+                       [this] { AendernBtnClick(); }) {
   setObjectName(QStringLiteral("TRekordeDlg"));
   setWindowTitle(QStringLiteral("Rekordverwaltung"));
   setStatusTip(QStringLiteral("Rekorde verwalten"));
-  classList_->setObjectName(QStringLiteral("ListBox1"));
-  classList_->setSelectionMode(QAbstractItemView::SingleSelection);
-  LayOutListWithCommands(this, classList_, QStringLiteral("&Rekorde der Altersklassen:"),
-                         {{"AendernBtn", QStringLiteral("Än&dern..."), [this] { AendernBtnClick(); }},
-                          {"LoeschenBtn", QStringLiteral("&Löschen"), [this] { LoeschenBtnClick(); }},
-                          {"UebernehmenBtn", QStringLiteral("Übernehmen..."), [this] { UebernehmenBtnClick(); }}},
-                         [this] { AendernBtnClick(); });
-  resize(420, 340);
   classList_->setFocus();
 }
 
 void TRekordeDlg::SetWettkampf(TWettkampf* competition) {
   competition_ = competition;
-  QStringList names;
-  FillAgeClassNames(competition, names);
-  classList_->clear();
-  classList_->addItems(names);
-}
-
-int TRekordeDlg::ItemIndex() const { return classList_->currentRow(); }
-
-void TRekordeDlg::SetItemIndex(int index) {
-  classList_->setCurrentRow(index >= 0 && index < classList_->count() ? index : -1);
-}
-
-TAltersklasse* TRekordeDlg::Selected() const {
-  const int i = ItemIndex();
-  return competition_ && i >= 0 && i < competition_->GetCount() ? competition_->At(i) : nullptr;
+  ListClasses();
 }
 
 void TRekordeDlg::AendernBtnClick() {
