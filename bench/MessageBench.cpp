@@ -29,7 +29,6 @@
 namespace {
 
 constexpr int kLines = 100000;
-constexpr int kTextCode = 5;
 
 // Counts what it would have shown.
 class SilentDesktop : public RealDesktop {
@@ -68,7 +67,7 @@ void Import(benchmark::State& state) {
   auto* ak = new TAltersklasse;
   ak->SetName("AK 12");
   w.Insert(ak);
-  LoadCompetition(Shared().path, w, kTextCode);
+  LoadCompetition(Shared().path, w, FormatCode::Text);
   if (w.ParticipantCount() != 0) state.SkipWithError("a line was imported");
 }
 

@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 
+#include "OptionBits.h"
 #include "VkAltersk.h"
 
 // Heat assignment, eight 16-bit words in this order.
@@ -35,6 +36,14 @@ struct TLaufParameter {
   static constexpr int16_t kAlphabetical = 4; // heats filled in name order
   static constexpr int16_t kReverse = 8;      // best participants in the first heat
   static constexpr int16_t kNumberOnward = 16;// every discipline gets heats of its own
+  // The options in the order the heat dialog shows their boxes.
+  static constexpr TOptionBit kOptions[] = {
+      {kMix, "je zwei Altersklassen ggf. &mischen (m/w)"},
+      {kSwapLanes, "Bahnen in den Wettkämpfen &tauschen"},
+      {kAlphabetical, "&zufällige Laufbesetzung (alphabetisch)"},
+      {kReverse, "&umgekehrte Reihenfolge der Läufe"},
+      {kNumberOnward, "Läufe für die Wettkämpfe &fortlaufend nummerieren"},
+  };
 };
 
 // CPR timetable, six 16-bit words in this order.

@@ -22,6 +22,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "VkTeiln.h"
 #include "YrCollection.h"
@@ -30,6 +31,16 @@
 constexpr size_t kGliederungSize = 99;
 // Item marker of an organisation in the result file.
 constexpr uint16_t kGliederungMarker = 1002;
+
+// The abbreviations the participant and the merge dialogs offer for an
+// organisation: the regional associations and a few bodies that send teams
+// of their own (UTF-8 as the source spells them; a participant stores its
+// code in the DOS code page). Any other code of up to five characters is as
+// good.
+inline constexpr std::string_view kOrganisationAbbreviations[] = {
+    "BA", "BY", "BE", "BB", "HB", "HH",   "HE", "MV",  "NI",  "NR",  "RP",   "SAR",  "SN",
+    "ST", "SH", "TH", "WF", "WÜ", "DLRG", "WW", "DRK", "ASB", "DSV", "VDST", "GAST",
+};
 
 class TGliederung : public TYrObject {
  public:

@@ -30,6 +30,7 @@
 #include <functional>
 #include <string>
 
+#include "OptionBits.h"
 #include "VkAltersk.h"
 #include "VkGlied.h"
 #include "VkRekord.h"
@@ -203,6 +204,14 @@ class TWettkampf : public TYrSortedCollection {
   static constexpr uint16_t kMergeOutside = 4;       // ... out-of-competition ones too
   static constexpr uint16_t kMergeNotEntered = 8;    // ... those without `meldet` too
   static constexpr uint16_t kMergeIncomplete = 16;   // ... those not complete too
+  // The merge options in the order the merge dialog shows their boxes.
+  static constexpr TOptionBit kMergeOptions[] = {
+      {kMergeClasses, "fehlende Altersklassen hinzufügen"},
+      {kMergeParticipants, "fehlende Teilnehmer hinzufügen"},
+      {kMergeOutside, "incl. Teilnehmer außer Konkurrenz"},
+      {kMergeNotEntered, "incl. nicht meldende Teilnehmer"},
+      {kMergeIncomplete, "incl. nicht angetretene Teilnehmer"},
+  };
 
   // The qualification cut of every class (count admitted per class; mode 0
   // both actions, 1 start right only, 2 delete only).

@@ -58,10 +58,10 @@ bool FitsIntoMemory(TYrStream& stream) {
   return false;
 }
 
-void WriteFormat(TWettkampf& competition, TYrStream& stream, int code) {
+void WriteFormat(TWettkampf& competition, TYrStream& stream, FormatCode code) {
   switch (code) {
-    case 1: competition.Store(stream); break;
-    case 2: {
+    case FormatCode::ResultFile: competition.Store(stream); break;
+    case FormatCode::Template: {
       // One reading of the clock for both shifts, so the competition in
       // memory comes back unchanged even across midnight on New Year's Eve.
       const int32_t year = CurrentYear();
@@ -70,18 +70,20 @@ void WriteFormat(TWettkampf& competition, TYrStream& stream, int code) {
       competition.ShiftYears(year, presets::kBaseYear);
       break;
     }
-    case 5: ExportText(competition, stream); break;
-    case 6: ExportDbf(competition, stream); break;
-    case 7: ExportHtml(competition, stream); break;
-    case 9: ExportXls(competition, stream); break;
-    case 12: ExportPdfResults(competition, stream); break;
+    case FormatCode::Text: ExportText(competition, stream); break;
+    case FormatCode::Dbf: ExportDbf(competition, stream); break;
+    case FormatCode::Html: ExportHtml(competition, stream); break;
+    case FormatCode::Xls: ExportXls(competition, stream); break;
+    case FormatCode::Pdf: ExportPdfResults(competition, stream); break;
     default: break;  // an empty file
   }
 }
 
 }  // namespace
 
-int NormaliseFormatCode(int code) { return code == 99 ? 1 : code; }
+FormatCode NormaliseFormatCode(FormatCode code) {
+  return code == FormatCode::ResultFileAlias ? FormatCode::ResultFile : code;
+}
 
 bool ReadResultFile(TWettkampf& competition, TYrStream& stream) {
   char head[kResultHeaderSize] = {};
@@ -100,33 +102,33 @@ bool ReadResultFile(TWettkampf& competition, TYrStream& stream) {
   return false;
 }
 
-bool LoadByFormat(TWettkampf& competition, TYrStream& stream, int code) {
+bool LoadByFormat(TWettkampf& competition, TYrStream& stream, FormatCode code) {
   bool done = false;
   switch (code) {
-    case 1: done = ReadResultFile(competition, stream); break;
-    case 2:
+    case FormatCode::ResultFile: done = ReadResultFile(competition, stream); break;
+    case FormatCode::Template:
       done = ReadResultFile(competition, stream);
       // Only what a reader filled is shifted; a file that was no result file
       // leaves the competition as it was.
       if (done) competition.ShiftYears(CurrentYear(), presets::kBaseYear);
       break;
-    case 3: done = ImportParticipantsBinary(competition, stream); break;
-    case 5: done = ImportParticipantsText(competition, stream); break;
-    case 4:
-    case 6:
-    case 7: done = true; break;
+    case FormatCode::ParticipantRecords: done = ImportParticipantsBinary(competition, stream); break;
+    case FormatCode::Text: done = ImportParticipantsText(competition, stream); break;
+    case FormatCode::Empty:
+    case FormatCode::Dbf:
+    case FormatCode::Html: done = true; break;
     default: ErrorMsgProc(kUnknownFormat); return false;
   }
   return done && stream.ErrorInfo == 0;
 }
 
-std::unique_ptr<TWettkampf> LoadCompetition(const std::string& fileName, int code) {
+std::unique_ptr<TWettkampf> LoadCompetition(const std::string& fileName, FormatCode code) {
   const TProgressCaption caption("Wettkampf laden...");
   code = NormaliseFormatCode(code);
   TYrStream stream(fileName, stOpenRead);
   if (!FitsIntoMemory(stream)) return nullptr;
   std::unique_ptr<TWettkampf> competition;
-  if (code == 1) {
+  if (code == FormatCode::ResultFile) {
     competition = std::make_unique<TWettkampf>();
     if (!ReadResultFile(*competition, stream)) competition.reset();
   } else {
@@ -136,7 +138,7 @@ std::unique_ptr<TWettkampf> LoadCompetition(const std::string& fileName, int cod
   return competition;
 }
 
-bool LoadCompetition(const std::string& fileName, TWettkampf& competition, int code) {
+bool LoadCompetition(const std::string& fileName, TWettkampf& competition, FormatCode code) {
   const TProgressCaption caption("Wettkampf laden...");
   code = NormaliseFormatCode(code);
   TYrStream stream(fileName, stOpenRead);
@@ -146,7 +148,7 @@ bool LoadCompetition(const std::string& fileName, TWettkampf& competition, int c
   return loaded;
 }
 
-bool SaveCompetition(const std::string& fileName, TWettkampf& competition, int code) {
+bool SaveCompetition(const std::string& fileName, TWettkampf& competition, FormatCode code) {
   const TProgressCaption caption("Wettkampf speichern...");
   const bool saved = SaveReplacing(fileName, [&](TYrStream& stream) { WriteFormat(competition, stream, code); });
   if (!saved) ErrorMsgProc(kSaveFailed);

@@ -1,16 +1,7 @@
 // Loading and saving a competition by format code: the one way in and out
-// of every file the program reads or writes besides its printouts.
-//
-// Load codes: 1 result file (the current version or one of the four older
-// ones, recognised by the first 38 bytes; 99 is taken as 1 by the load
-// driver), 2 year-neutral template (a result file whose birth years are
-// moved from the base year 1990 to the current year), 3 participants from
-// fixed records, 5 participants from text lines; 4, 6 and 7 read nothing and
-// succeed. Save codes: 1 result file, 2 year-neutral template, 5 delimited
-// text, 6 dBASE III, 7 HTML, 9 Excel, 12 PDF of the results (the exports with
-// the choices in VkExportOptions.h); any other code leaves an empty file and
-// succeeds. The codes are chosen by the caller, never from the file's
-// extension. The current year is that of ClockNow (YrClock.h).
+// of every file the program reads or writes besides its printouts. The
+// caller names the format (FormatCode below), never the file's extension.
+// The current year is that of ClockNow (YrClock.h).
 //
 // Every failure is reported through ErrorMsgProc, in the order the user is
 // to read them; the functions' results only tell the caller whether to go
@@ -31,20 +22,41 @@
 class TWettkampf;
 class TYrStream;
 
-// 99 becomes 1; every other code stays.
-int NormaliseFormatCode(int code);
+// The format codes with the numbers the program has always given them
+// (vkdump takes the numbers on its command line). A number that is none of
+// these is a code the load does not know and the save writes as an empty
+// file. The exports take the choices of VkExportOptions.h.
+enum class FormatCode : int {
+  ResultFile = 1,          // load: the current version or one of the four older ones,
+                           // recognised by the first 38 bytes; save: the current version
+  Template = 2,            // year-neutral template: a result file whose birth years are
+                           // those of the base year 1990 (load: moved to the current year)
+  ParticipantRecords = 3,  // load: participants from fixed 96-byte records; save: nothing
+  Empty = 4,               // load: nothing read, success; save: nothing
+  Text = 5,                // load: participants from text lines; save: delimited text
+  Dbf = 6,                 // save: dBASE III; load: nothing read, success
+  Html = 7,                // save: HTML; load: nothing read, success
+  Xls = 9,                 // save: Excel; the load does not know it
+  Pdf = 12,                // save: PDF of the results; the load does not know it
+  ResultFileAlias = 99,    // ResultFile for the load driver; the save writes nothing
+};
 
-// Reads the file into a new competition (codes 1 and 99 only). nullptr when
-// it could not be read; the reasons have been reported.
-std::unique_ptr<TWettkampf> LoadCompetition(const std::string& fileName, int code);
-// Reads the file into `competition` (an import, codes 1 to 7; 99 as 1).
+// ResultFileAlias becomes ResultFile; every other code stays.
+FormatCode NormaliseFormatCode(FormatCode code);
+
+// Reads the file into a new competition (ResultFile and ResultFileAlias
+// only). nullptr when it could not be read; the reasons have been reported.
+std::unique_ptr<TWettkampf> LoadCompetition(const std::string& fileName, FormatCode code);
+// Reads the file into `competition` (an import; the codes up to Html, and
+// ResultFileAlias as ResultFile).
 // False when that failed; the competition stays the caller's either way
 // (an import may have added participants before a read failed).
-bool LoadCompetition(const std::string& fileName, TWettkampf& competition, int code);
+bool LoadCompetition(const std::string& fileName, TWettkampf& competition, FormatCode code);
 
-// The load by format code on an open stream (99 is not taken as 1 here).
-// True when the code's step succeeded and the stream had been opened.
-bool LoadByFormat(TWettkampf& competition, TYrStream& stream, int code);
+// The load by format code on an open stream (ResultFileAlias is not taken as
+// ResultFile here). True when the code's step succeeded and the stream had
+// been opened.
+bool LoadByFormat(TWettkampf& competition, TYrStream& stream, FormatCode code);
 // Runs the reader whose header the stream starts with, from position 0;
 // true when one ran (the file may have been incomplete, see above), false
 // (reported) when none matched.
@@ -58,7 +70,7 @@ bool ReadResultFile(TWettkampf& competition, TYrStream& stream);
 // after "Fehler beim Speichern der Datei." when anything failed (the folder
 // cannot be written, the disk is full, ...): the file under the name and
 // its backup are then exactly as they were, and no temporary file is left.
-// The competition is as before afterwards (code 2 shifts the birth years
+// The competition is as before afterwards (Template shifts the birth years
 // for writing and back); the exports may rebuild its organisation
 // statistics.
-bool SaveCompetition(const std::string& fileName, TWettkampf& competition, int code);
+bool SaveCompetition(const std::string& fileName, TWettkampf& competition, FormatCode code);

@@ -67,7 +67,7 @@ inline std::string DispatchCheck(const uint8_t* data, size_t size) {
   const bool known = older || head == TWettkampf::kFileHeader;
   TWettkampf w;
   TYrMemoryStream s(Bytes(data, data + size));
-  if (LoadByFormat(w, s, 1) != known) return known ? "a header text was not recognised" : "an unknown header was read";
+  if (LoadByFormat(w, s, FormatCode::ResultFile) != known) return known ? "a header text was not recognised" : "an unknown header was read";
   return CheckCompetition(w, older);
 }
 

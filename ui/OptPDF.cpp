@@ -48,13 +48,13 @@ TOptPDFDlg::TOptPDFDlg(QWidget* owner) : QDialog(owner) {
   const char* const names[] = {"Edit1", "Edit2", "Edit3", "Edit4"};
   const char* const labels[] = {"&Titel", "T&hema", "&Verfasser", "&Stichwörter"};
   for (int i = 0; i < 4; ++i) {
-    edit_[i] = new QLineEdit(group);
-    edit_[i]->setObjectName(QString::fromLatin1(names[i]));
-    LimitTyping(edit_[i]);
-    edit_[i]->setMinimumWidth(280);
+    infoEdits_[i] = new QLineEdit(group);
+    infoEdits_[i]->setObjectName(QString::fromLatin1(names[i]));
+    LimitTyping(infoEdits_[i]);
+    infoEdits_[i]->setMinimumWidth(280);
     auto* label = new QLabel(QString::fromUtf8(labels[i]), group);
-    label->setBuddy(edit_[i]);
-    form->addRow(label, edit_[i]);
+    label->setBuddy(infoEdits_[i]);
+    form->addRow(label, infoEdits_[i]);
   }
   compress_ = new QCheckBox(QStringLiteral("kom&primierte Datei erzeugen"), group);
   compress_->setObjectName(QStringLiteral("CheckBox1"));
@@ -70,18 +70,18 @@ TOptPDFDlg::TOptPDFDlg(QWidget* owner) : QDialog(owner) {
   AddOkCancel(this, buttons);
   buttons->addStretch();
   layout->addLayout(buttons);
-  edit_[0]->setFocus();
+  infoEdits_[0]->setFocus();
 }
 
 void TOptPDFDlg::SetPDFInfo(const TPdfOptions& info) {
   const ShortString<255>* texts[] = {&info.Title, &info.Subject, &info.Author, &info.Keywords};
-  for (int i = 0; i < 4; ++i) SetUntypedText(edit_[i], FromAnsi(texts[i]->Str()));
+  for (int i = 0; i < 4; ++i) SetUntypedText(infoEdits_[i], FromAnsi(texts[i]->Str()));
   compress_->setChecked(info.Compress);
 }
 
 void TOptPDFDlg::GetPDFInfo(TPdfOptions& info) const {
   ShortString<255>* texts[] = {&info.Title, &info.Subject, &info.Author, &info.Keywords};
-  for (int i = 0; i < 4; ++i) *texts[i] = ToAnsi(edit_[i]->text(), kInfoCapacity);
+  for (int i = 0; i < 4; ++i) *texts[i] = ToAnsi(infoEdits_[i]->text(), kInfoCapacity);
   info.Compress = compress_->isChecked();
 }
 

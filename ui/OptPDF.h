@@ -40,7 +40,7 @@ class TOptPDFDlg : public QDialog {
   void OpenPDF(const QString& fileName) const;
 
  private:
-  QLineEdit* edit_[4];  // Edit1 .. Edit4
+  QLineEdit* infoEdits_[4];  // Edit1 .. Edit4: title, subject, author, keywords
   QCheckBox* compress_;
   QCheckBox* loadPdf_;
 };

@@ -107,8 +107,22 @@ TOptTXTDlg::TOptTXTDlg(QWidget* owner) : QDialog(owner) {
   auto* pages = new QTabWidget(this);
   pages->setObjectName(QStringLiteral("TabbedNotebook1"));
   layout->addWidget(pages);
+  pages->addTab(NewOptionsPage(pages), QStringLiteral("Optionen"));
+  pages->addTab(NewFieldsPage(pages), QStringLiteral("Felder"));
 
-  // Page "Optionen".
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  QPushButton* ok = AddOkCancel(this, buttons);
+  auto* help = NewButton(this, "HelpBtn", QStringLiteral("&Hilfe"));
+  help->setEnabled(false);
+  buttons->addWidget(help);
+  layout->addLayout(buttons);
+
+  SetTextOptions(PresetTextOptions());
+  ok->setFocus();
+}
+
+QWidget* TOptTXTDlg::NewOptionsPage(QWidget* pages) {
   auto* options = new QWidget(pages);
   auto* grid = new QGridLayout(options);
   codePage_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Zeichensatz"),
@@ -142,9 +156,10 @@ TOptTXTDlg::TOptTXTDlg(QWidget* owner) : QDialog(owner) {
   groupLayout->addWidget(absent_);
   grid->addWidget(group, 4, 0, 1, 2);
   grid->setRowStretch(5, 1);
-  pages->addTab(options, QStringLiteral("Optionen"));
+  return options;
+}
 
-  // Page "Felder".
+QWidget* TOptTXTDlg::NewFieldsPage(QWidget* pages) {
   auto* fields = new QWidget(pages);
   auto* fieldGrid = new QGridLayout(fields);
   srcList_ = FieldList("SrcList", fields);
@@ -177,16 +192,6 @@ TOptTXTDlg::TOptTXTDlg(QWidget* owner) : QDialog(owner) {
   order->addStretch();
   fieldGrid->addLayout(order, 1, 3);
   for (QPushButton* b : {includeBtn_, incAllBtn_, excludeBtn_, exAllBtn_, upBtn_, dnBtn_}) b->setEnabled(false);
-  pages->addTab(fields, QStringLiteral("Felder"));
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  QPushButton* ok = AddOkCancel(this, buttons);
-  auto* help = NewButton(this, "HelpBtn", QStringLiteral("&Hilfe"));
-  help->setEnabled(false);
-  buttons->addWidget(help);
-  layout->addLayout(buttons);
-
   connect(includeBtn_, &QPushButton::clicked, this, &TOptTXTDlg::IncludeBtnClick);
   connect(incAllBtn_, &QPushButton::clicked, this, &TOptTXTDlg::IncAllBtnClick);
   connect(excludeBtn_, &QPushButton::clicked, this, &TOptTXTDlg::ExcludeBtnClick);
@@ -196,9 +201,7 @@ TOptTXTDlg::TOptTXTDlg(QWidget* owner) : QDialog(owner) {
   // A choice in either list decides which moves make sense.
   connect(dstList_, &QListWidget::itemSelectionChanged, this, &TOptTXTDlg::SetButtons);
   connect(srcList_, &QListWidget::itemSelectionChanged, this, &TOptTXTDlg::SetButtons);
-
-  SetTextOptions(PresetTextOptions());
-  ok->setFocus();
+  return fields;
 }
 
 void TOptTXTDlg::SetTextOptions(const TExportTextOptions& options) {

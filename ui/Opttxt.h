@@ -49,6 +49,9 @@ class TOptTXTDlg : public QDialog {
   void SetButtons();
 
  private:
+  // The constructor's parts: the notebook's two pages.
+  QWidget* NewOptionsPage(QWidget* pages);
+  QWidget* NewFieldsPage(QWidget* pages);
   void MoveSelected(QListWidget* from, QListWidget* to);
   void MoveAll(QListWidget* from, QListWidget* to);
   void SetItem(QListWidget* list, int index);

@@ -97,7 +97,6 @@ class TDrawGrid : public QTableView {
   // stays where it was, held within rows 1..n+1 and columns 1..last.
   void ShowAgeClass(const TVkFile* document, int ageClassIndex);
 
-  int RowCount() const { return model_.rowCount(); }
   int ColCount() const { return model_.columnCount(); }
   // The current cell; 0 when there is none.
   int Row() const;

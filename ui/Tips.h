@@ -14,7 +14,6 @@ class TTipsDlg : public QDialog {
  public:
   explicit TTipsDlg(QWidget* owner = nullptr);
 
-  const QStringList& TipList() const { return tips_; }
   // The tip shown (0 until the window opens).
   int TipIndex() const { return index_; }
 

@@ -37,14 +37,6 @@ namespace {
 // championship, youth classes, age class 12 split.
 constexpr uint16_t kStartKind = 8;
 
-// Format codes of the load and save dispatch.
-constexpr int kCodeResultFile = 1;
-constexpr int kCodeText = 5;
-constexpr int kCodeDbf = 6;
-constexpr int kCodeHtml = 7;
-constexpr int kCodeXls = 9;
-constexpr int kCodePdf = 12;
-
 // By identity: a class or participant just edited may not be at its sorted
 // place yet, so no search by key.
 template <class Collection>
@@ -65,24 +57,23 @@ bool RunAndApply(Dialog& dialog, TWettkampf& competition, bool disposesParticipa
   return true;
 }
 
-// A dialog that edits a deep copy of the competition: the copy, or nullptr
-// when the dialog was cancelled (the copy is gone then). `prepare` runs on
-// the live competition first, `select` on the dialog once it holds the copy.
+}  // namespace
+
 template <class Dialog, class Prepare, class Select>
-std::unique_ptr<TWettkampf> RunOnCopy(Dialog& dialog, TWettkampf& live, Prepare prepare, Select select) {
+bool TVkFile::EditOnCopy(Dialog& dialog, Prepare prepare, Select select) {
   std::unique_ptr<TWettkampf> copy;
   {
     BusyScope busy;
-    prepare(live);
-    copy = std::make_unique<TWettkampf>(live);
+    prepare(*competition_);
+    copy = std::make_unique<TWettkampf>(*competition_);
     dialog.SetWettkampf(copy.get());
     select(dialog);
   }
-  if (TheDesktop().RunModal(dialog) != mrOk) return nullptr;
-  return copy;
+  if (TheDesktop().RunModal(dialog) != mrOk) return false;
+  SetModified(true);
+  ReplaceCompetition(std::move(copy));
+  return true;
 }
-
-}  // namespace
 
 // Emits Changed() once at the end of the outermost operation that changed
 // anything, also when the operation calls others.
@@ -149,7 +140,7 @@ void TVkFile::Load() {
     BusyScope busy;
     std::unique_ptr<TWettkampf> loaded;
     if (HasFileName()) {
-      loaded = LoadCompetition(NativePath(fileName_), kCodeResultFile);
+      loaded = LoadCompetition(NativePath(fileName_), FormatCode::ResultFile);
       if (!loaded) SetFileName(Unnamed());
     }
     if (loaded)
@@ -167,7 +158,7 @@ void TVkFile::New(uint16_t kind, uint16_t year) {
   ReplaceCompetition(NewCompetitionFor(kind, year));
 }
 
-bool TVkFile::Write(const QString& fileName, int code) {
+bool TVkFile::Write(const QString& fileName, FormatCode code) {
   BusyScope busy;
   return SaveCompetition(NativePath(fileName), *competition_, code);
 }
@@ -178,20 +169,20 @@ bool TVkFile::SaveAs(const QString& fileName, int filterIndex) {
     case kSaveResultFile:
       // A file that was not written leaves the document as it was, so its
       // edits are still asked about before the window closes.
-      if (!Write(fileName, kCodeResultFile)) return false;
+      if (!Write(fileName, FormatCode::ResultFile)) return false;
       SetFileName(fileName);
       SetModified(false);
       return true;
     case kSaveDbf:
-      return Write(fileName, kCodeDbf);
+      return Write(fileName, FormatCode::Dbf);
     case kSaveXls:
       ExportXlsVersion = 0;
-      return Write(fileName, kCodeXls);
+      return Write(fileName, FormatCode::Xls);
     case kSaveHtml: {
       TOptHTMLDlg dlg(owner_);
       if (TheDesktop().RunModal(dlg) != mrOk) return false;
       dlg.GetHtmlOptions(ExportHtmlOptions);
-      return Write(fileName, kCodeHtml);
+      return Write(fileName, FormatCode::Html);
     }
     case kSavePdf: {
       PrefillPdfInfo(PdfExportInfo, *competition_);
@@ -199,7 +190,7 @@ bool TVkFile::SaveAs(const QString& fileName, int filterIndex) {
       dlg.SetPDFInfo(PdfExportInfo);
       if (TheDesktop().RunModal(dlg) != mrOk) return false;
       dlg.GetPDFInfo(PdfExportInfo);
-      if (!Write(fileName, kCodePdf)) return false;
+      if (!Write(fileName, FormatCode::Pdf)) return false;
       dlg.OpenPDF(fileName);
       return true;
     }
@@ -207,10 +198,10 @@ bool TVkFile::SaveAs(const QString& fileName, int filterIndex) {
       TOptTXTDlg dlg(owner_);
       if (TheDesktop().RunModal(dlg) != mrOk) return false;
       dlg.GetTextOptions(ExportTextOptions);
-      return Write(fileName, kCodeText);
+      return Write(fileName, FormatCode::Text);
     }
     case kSaveAllFiles:
-      return Write(fileName, kCodeResultFile);
+      return Write(fileName, FormatCode::ResultFile);
     default:
       return false;
   }
@@ -243,10 +234,8 @@ bool TVkFile::ModifiedQueryOk() {
   return !modified_;
 }
 
-bool TVkFile::Import(const QString& fileName, int kind) {
-  if (kind == kImportResultFile) return AddFromFile(fileName);
-  if (kind == kImportText) return ImportText(fileName);
-  return false;
+bool TVkFile::Import(const QString& fileName, ImportKind kind) {
+  return kind == ImportKind::Merge ? AddFromFile(fileName) : ImportText(fileName);
 }
 
 bool TVkFile::AddFromFile(const QString& fileName) {
@@ -254,7 +243,7 @@ bool TVkFile::AddFromFile(const QString& fileName) {
   THinzufuegenDlg dlg(owner_);
   if (TheDesktop().RunModal(dlg) == mrCancel) return false;
   BusyScope busy;
-  const std::unique_ptr<TWettkampf> other = LoadCompetition(NativePath(fileName), kImportResultFile);
+  const std::unique_ptr<TWettkampf> other = LoadCompetition(NativePath(fileName), FormatCode::ResultFile);
   if (other) {
     competition_->Selection().DeleteAll();
     dlg.ApplyTo(*competition_, *other);
@@ -267,7 +256,7 @@ bool TVkFile::AddFromFile(const QString& fileName) {
 bool TVkFile::ImportText(const QString& fileName) {
   Operation op(*this);
   const int before = competition_->ParticipantCount();
-  const bool read = LoadCompetition(NativePath(fileName), *competition_, kCodeText);
+  const bool read = LoadCompetition(NativePath(fileName), *competition_, FormatCode::Text);
   // Another kind of file (a result file chosen under the text filter) adds
   // nobody: that is said, and the document is as it was.
   if (competition_->ParticipantCount() == before) {
@@ -399,11 +388,8 @@ bool TVkFile::EditCompetitionData() {
 bool TVkFile::EditAgeClasses(int& tabIndex) {
   Operation op(*this);
   TAltersklassenDlg dlg(owner_);
-  std::unique_ptr<TWettkampf> edited = RunOnCopy(
-      dlg, *competition_, [](TWettkampf&) {}, [tabIndex](TAltersklassenDlg& d) { d.SetItemIndex(tabIndex); });
-  if (!edited) return false;
-  SetModified(true);
-  ReplaceCompetition(std::move(edited));
+  const auto select = [tabIndex](TAltersklassenDlg& d) { d.SetItemIndex(tabIndex); };
+  if (!EditOnCopy(dlg, [](TWettkampf&) {}, select)) return false;
   tabIndex = std::max(dlg.ItemIndex(), 0);
   return true;
 }
@@ -411,25 +397,15 @@ bool TVkFile::EditAgeClasses(int& tabIndex) {
 bool TVkFile::EditOrganisations() {
   Operation op(*this);
   TGliederungenDlg dlg(owner_);
-  std::unique_ptr<TWettkampf> edited = RunOnCopy(
-      dlg, *competition_, [](TWettkampf& w) { w.BuildGliederungen(TGliederungsListe::kByMedals); },
-      [](TGliederungenDlg&) {});
-  if (!edited) return false;
-  SetModified(true);
-  ReplaceCompetition(std::move(edited));
-  return true;
+  const auto build = [](TWettkampf& w) { w.BuildGliederungen(TGliederungsListe::kByMedals); };
+  return EditOnCopy(dlg, build, [](TGliederungenDlg&) {});
 }
 
 bool TVkFile::EditRecords(int tabIndex) {
   Operation op(*this);
   TRekordeDlg dlg(owner_);
-  std::unique_ptr<TWettkampf> edited = RunOnCopy(
-      dlg, *competition_, [](TWettkampf& w) { w.UpdateRecords(); },
-      [tabIndex](TRekordeDlg& d) { d.SetItemIndex(tabIndex); });
-  if (!edited) return false;
-  SetModified(true);
-  ReplaceCompetition(std::move(edited));
-  return true;
+  const auto select = [tabIndex](TRekordeDlg& d) { d.SetItemIndex(tabIndex); };
+  return EditOnCopy(dlg, [](TWettkampf& w) { w.UpdateRecords(); }, select);
 }
 
 bool TVkFile::Qualify() {

@@ -38,6 +38,7 @@
 #include <QObject>
 #include <QString>
 
+#include "VkLoadSave.h"
 #include "VkTeiln.h"
 
 class QWidget;
@@ -62,9 +63,9 @@ class TVkFile : public QObject {
     kSaveText = 6,
     kSaveAllFiles = 7,  // a result file under another name; the document keeps its own
   };
-  // Kinds of Import.
-  static constexpr int kImportResultFile = 1;
-  static constexpr int kImportText = 5;
+  // Kinds of Import: the import dialog's first filter (result files) merges,
+  // the others read participants from text lines.
+  enum class ImportKind { Merge, Text };
 
   // "<unbenannt>": the file name of a document that has none.
   static QString Unnamed();
@@ -116,9 +117,8 @@ class TVkFile : public QObject {
   // and when the save was cancelled or failed, so no edit is lost.
   bool ModifiedQueryOk();
 
-  // kImportResultFile: AddFromFile; kImportText: ImportText; another kind
-  // does nothing. True when something was read.
-  bool Import(const QString& fileName, int kind);
+  // Merge: AddFromFile; Text: ImportText. True when something was read.
+  bool Import(const QString& fileName, ImportKind kind);
   // Merges another result file after the merge-option dialog. False when
   // the dialog was cancelled (nothing changes); otherwise modified, also
   // when the file could not be read (reported). True when it was read.
@@ -198,7 +198,14 @@ class TVkFile : public QObject {
   void ReplaceCompetition(std::unique_ptr<TWettkampf> competition);
   // Marks the document modified when ok; gives ok back.
   bool Applied(bool ok);
-  bool Write(const QString& fileName, int code);
+  bool Write(const QString& fileName, FormatCode code);
+  // A dialog that edits a deep copy of the competition (the age-class list,
+  // the organisations, the records): busy, `prepare` on the live
+  // competition, the copy to the dialog, `select` on the dialog; on OK the
+  // copy replaces the competition (modified), on Cancel it is gone. True on
+  // OK.
+  template <class Dialog, class Prepare, class Select>
+  bool EditOnCopy(Dialog& dialog, Prepare prepare, Select select);
 
   QWidget* owner_;
   QString fileName_;

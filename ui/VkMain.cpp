@@ -52,6 +52,8 @@ constexpr char16_t kImportFilter[] =
 QString Text(const char16_t* text) { return QString::fromUtf16(text); }
 
 QKeySequence Key(QKeyCombination key) { return QKeySequence(key); }
+QKeySequence Alt(Qt::Key key) { return Key(Qt::ALT | key); }
+QKeySequence Ctrl(Qt::Key key) { return Key(Qt::CTRL | key); }
 
 QString FirstFile(std::initializer_list<QString> candidates) {
   for (const QString& c : candidates)
@@ -101,7 +103,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& programPath) : QMainWindow(
 TMainForm::~TMainForm() {
   // The child widgets go after this object's members: they must neither
   // call back into the window nor read the document once it is gone.
-  for (QObject* child : std::initializer_list<QObject*>{grid_, ageTabSet_, popupMenu_, popupMenu1_})
+  for (QObject* child : std::initializer_list<QObject*>{grid_, ageTabSet_, gridPopup_, windowPopup_})
     child->disconnect(this);
   SetDocument(nullptr);
 }
@@ -130,10 +132,14 @@ void TMainForm::RunCommand(const std::function<void()>& run, bool needsDocument)
 }
 
 void TMainForm::CreateCommands() {
-  const auto alt = [](Qt::Key k) { return Key(Qt::ALT | k); };
-  const auto ctrl = [](Qt::Key k) { return Key(Qt::CTRL | k); };
+  CreateFileCommands();
+  CreateEditCommands();
+  CreateCompetitionCommands();
+  CreateHelpCommands();
+  CreatePopupCommands();
+}
 
-  // Datei
+void TMainForm::CreateFileCommands() {
   AddCommand("FileNewItem", Text(u"&Neu..."), Text(u"Neuen Wettkampf anlegen"), {}, [this] {
     TFileNewDlg dlg(this);
     dlg.SetYear(TheDesktop().CurrentYear());
@@ -157,23 +163,24 @@ void TMainForm::CreateCommands() {
       "FilePrintSetupItem", Text(u"Drucker &einrichten..."), Text(u"Drucker einrichten"), {},
       [] { TheDesktop().PrinterSetup(CurrentPrinter()); }, false);
   AddCommand(
-      "FileExitItem", Text(u"&Beenden"), Text(u"Programm beenden"), {alt(Qt::Key_X)}, [this] { close(); }, false);
+      "FileExitItem", Text(u"&Beenden"), Text(u"Programm beenden"), {Alt(Qt::Key_X)}, [this] { close(); }, false);
+}
 
-  // Bearbeiten
+void TMainForm::CreateEditCommands() {
   AddCommand("EditCutItem", Text(u"&Ausschneiden"), Text(u"In die Zwischenablage verschieben"),
-             {ctrl(Qt::Key_Delete)}, [this] {
+             {Ctrl(Qt::Key_Delete)}, [this] {
                TTeilnehmer* p = CurrentParticipant();
                if (!p) return;
                EditCopyItemClick();
                document_->DeleteParticipant(p, CurrentAgeClass(), false);
              });
-  AddCommand("EditCopyItem", Text(u"&Kopieren"), Text(u"In die Zwischenablage kopieren"), {ctrl(Qt::Key_Insert)},
+  AddCommand("EditCopyItem", Text(u"&Kopieren"), Text(u"In die Zwischenablage kopieren"), {Ctrl(Qt::Key_Insert)},
              [this] { EditCopyItemClick(); });
   AddCommand("EditPasteItem", Text(u"&Einfügen"), Text(u"Aus der der Zwischenablage einfügen"),
              {Key(Qt::SHIFT | Qt::Key_Insert)}, [this] { document_->PasteParticipant(CurrentAgeClass()); });
   AddCommand("EditDelItem", Text(u"&Löschen"), Text(u"Löschen des markierten Objekts"), {Key(Qt::Key_Delete)},
              [this] { document_->DeleteParticipant(CurrentParticipant(), CurrentAgeClass(), true); });
-  AddCommand("EditFindItem", Text(u"&Suchen..."), Text(u"Teilnehmer bzw. Mannschaft suchen"), {ctrl(Qt::Key_S)},
+  AddCommand("EditFindItem", Text(u"&Suchen..."), Text(u"Teilnehmer bzw. Mannschaft suchen"), {Ctrl(Qt::Key_S)},
              [this] { FindDialog()->Open(); });
   AddCommand("EditNewItem", Text(u"Teil&nehmer einfügen..."),
              Text(u"Neuen Teilnehmer bzw. neue Mannschaft in die Altersklasse einfügen"), {Key(Qt::Key_Insert)},
@@ -183,58 +190,61 @@ void TMainForm::CreateCommands() {
              {Key(Qt::Key_Return), Key(Qt::Key_Enter)}, [this] { EditEditItemClick(); });
   AddCommand("EditLaufItem", Text(u"Lau&f anzeigen..."), QString(), {Key(Qt::CTRL | Qt::ALT | Qt::Key_L)},
              [this] { document_->ShowHeats(); });
+}
 
-  // Wettkampf
+void TMainForm::CreateCompetitionCommands() {
   AddCommand("WettkampfDatenItem", Text(u"&Wettkampfdaten...     "), Text(u"Wettkampfdaten eingeben"),
-             {alt(Qt::Key_W)}, [this] { document_->EditCompetitionData(); });
+             {Alt(Qt::Key_W)}, [this] { document_->EditCompetitionData(); });
   AddCommand("WettkampfAltersklassenItem", Text(u"&Altersklassen..."), Text(u"Altersklassen festlegen"),
-             {alt(Qt::Key_A)}, [this] { document_->EditAgeClasses(currentTab_); });
+             {Alt(Qt::Key_A)}, [this] { document_->EditAgeClasses(currentTab_); });
   AddCommand("WettkampfGliederungenItem", Text(u"&Gliederungen..."), Text(u"Gliederungen eingeben"),
-             {alt(Qt::Key_G)}, [this] { document_->EditOrganisations(); });
-  AddCommand("WettkampfRekordeItem", Text(u"&Rekorde..."), Text(u"Rekordverwaltung aufrufen"), {alt(Qt::Key_R)},
+             {Alt(Qt::Key_G)}, [this] { document_->EditOrganisations(); });
+  AddCommand("WettkampfRekordeItem", Text(u"&Rekorde..."), Text(u"Rekordverwaltung aufrufen"), {Alt(Qt::Key_R)},
              [this] { document_->EditRecords(currentTab_); });
-  AddCommand("WettkampfPersonalItem", Text(u"Personal..."), QString(), {alt(Qt::Key_P)},
+  AddCommand("WettkampfPersonalItem", Text(u"Personal..."), QString(), {Alt(Qt::Key_P)},
              [this] { document_->EditStaff(); });
   AddCommand("WettkampfQualifikationItem", Text(u"&Qualifikation..."),
-             Text(u"Automatische Qualifikation durchführen"), {alt(Qt::Key_Q)}, [this] { document_->Qualify(); });
+             Text(u"Automatische Qualifikation durchführen"), {Alt(Qt::Key_Q)}, [this] { document_->Qualify(); });
   AddCommand("WettkampfLaufbesetzungItem", Text(u"&Laufbesetzung..."),
-             Text(u"Automatische Laufbesetzung durchführen"), {alt(Qt::Key_L)}, [this] { document_->AssignHeats(); });
+             Text(u"Automatische Laufbesetzung durchführen"), {Alt(Qt::Key_L)}, [this] { document_->AssignHeats(); });
   AddCommand("WettkampfZuruecksetzenItem", Text(u"&Zurücksetzen..."), Text(u"Eingaben auf Ursprungswert setzen"),
-             {alt(Qt::Key_Z)}, [this] { document_->ResetResults(); });
+             {Alt(Qt::Key_Z)}, [this] { document_->ResetResults(); });
   AddCommand("WettkampfStreichenItem", Text(u"&Streichen..."), Text(u"Löschen bestimmter Teilnehmer"),
-             {alt(Qt::Key_S)}, [this] { document_->StrikeParticipants(); });
+             {Alt(Qt::Key_S)}, [this] { document_->StrikeParticipants(); });
   AddCommand("WettkampfHLWItem", Text(u"HLW Laufeinteilung..."),
              Text(u"Automatische Laufeinteilung für die HLW durchführen"), {},
              [this] { document_->AssignCprHeats(); });
+}
 
-  // Hilfe
+void TMainForm::CreateHelpCommands() {
   AddCommand(
       "HelpRegelwerk99Item", Text(u"&Regelwerk 1999...     "), Text(u"Informationen zum Regelwerk 1999 der KRVB"),
-      {ctrl(Qt::Key_9)}, [this] { Help1999(); }, false);
+      {Ctrl(Qt::Key_9)}, [this] { Help1999(); }, false);
   AddCommand(
       "HelpRegelwerk07Item", Text(u"&Regelwerk 2007...     "), Text(u"Informationen zum Regelwerk 1999 der KRVB"),
-      {ctrl(Qt::Key_R)}, [this] { Help2007(); }, false);
+      {Ctrl(Qt::Key_R)}, [this] { Help2007(); }, false);
   AddCommand(
-      "HelpTipsItem", Text(u"&Tips und Tricks..."), Text(u"Tips und Tricks zum Programm anzeigen"), {alt(Qt::Key_T)},
+      "HelpTipsItem", Text(u"&Tips und Tricks..."), Text(u"Tips und Tricks zum Programm anzeigen"), {Alt(Qt::Key_T)},
       [this] { ShowTips(this); }, false);
   AddCommand(
       "HelpAboutItem", Text(u"Inf&o..."), Text(u"Info über das Programm"), {}, [this] { ShowAboutBox(this); }, false);
+}
 
-  // The pop-up menus' own commands.
+// The pop-up menus' own commands and the keys of the grid.
+void TMainForm::CreatePopupCommands() {
   AddCommand("AltersklasseEinfuegenItem", Text(u"Altersklasse einfügen..."),
-             Text(u"Neue Alterklasse in den Wettkampf aufnehmen"), {alt(Qt::Key_Insert)},
+             Text(u"Neue Alterklasse in den Wettkampf aufnehmen"), {Alt(Qt::Key_Insert)},
              [this] { document_->NewAgeClass(CurrentAgeClass()); });
   AddCommand("AltersklasseBearbeitenItem", Text(u"Altersklassendaten bearbeiten..."),
-             Text(u"Einstellungen der gewählten Altersklasse ändern"), {alt(Qt::Key_Return), alt(Qt::Key_Enter)},
+             Text(u"Einstellungen der gewählten Altersklasse ändern"), {Alt(Qt::Key_Return), Alt(Qt::Key_Enter)},
              [this] { document_->EditAgeClass(CurrentAgeClass()); });
   AddCommand("AltersklasseLoeschenItem", Text(u"Altersklasse löschen..."), Text(u"Gewählte Altersklasse löschen"),
-             {alt(Qt::Key_Delete)}, [this] { document_->DeleteAgeClass(CurrentAgeClass()); });
-  AddCommand("ImportItem", Text(u"Importieren..."), Text(u"Datei importieren"), {ctrl(Qt::Key_I), ctrl(Qt::Key_F3)},
+             {Alt(Qt::Key_Delete)}, [this] { document_->DeleteAgeClass(CurrentAgeClass()); });
+  AddCommand("ImportItem", Text(u"Importieren..."), Text(u"Datei importieren"), {Ctrl(Qt::Key_I), Ctrl(Qt::Key_F3)},
              [this] { ImportFile(); });
-
-  // Keys of the grid: the next and the previous age class.
-  AddCommand("NextAgeClassKey", QString(), QString(), {alt(Qt::Key_N)}, [this] { StepAgeClass(true); });
-  AddCommand("PrevAgeClassKey", QString(), QString(), {alt(Qt::Key_V)}, [this] { StepAgeClass(false); });
+  // The next and the previous age class.
+  AddCommand("NextAgeClassKey", QString(), QString(), {Alt(Qt::Key_N)}, [this] { StepAgeClass(true); });
+  AddCommand("PrevAgeClassKey", QString(), QString(), {Alt(Qt::Key_V)}, [this] { StepAgeClass(false); });
 }
 
 void TMainForm::CreateMenus() {
@@ -269,15 +279,15 @@ void TMainForm::CreateMenus() {
   help99Separator_ = help->addSeparator();
   add(help, {"HelpTipsItem", "HelpAboutItem"});
 
-  popupMenu_ = new QMenu(this);
-  popupMenu_->setObjectName(QStringLiteral("PopupMenu"));
-  add(popupMenu_, {"EditNewItem", "EditEditItem", "EditDelItem", nullptr, "AltersklasseEinfuegenItem",
+  gridPopup_ = new QMenu(this);
+  gridPopup_->setObjectName(QStringLiteral("PopupMenu"));
+  add(gridPopup_, {"EditNewItem", "EditEditItem", "EditDelItem", nullptr, "AltersklasseEinfuegenItem",
                    "AltersklasseBearbeitenItem", "AltersklasseLoeschenItem", nullptr, "WettkampfDatenItem",
                    "WettkampfAltersklassenItem", "WettkampfGliederungenItem", "WettkampfRekordeItem", nullptr,
                    "ImportItem"});
-  popupMenu1_ = new QMenu(this);
-  popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
-  add(popupMenu1_, {"WettkampfDatenItem", "WettkampfAltersklassenItem", "WettkampfGliederungenItem",
+  windowPopup_ = new QMenu(this);
+  windowPopup_->setObjectName(QStringLiteral("PopupMenu1"));
+  add(windowPopup_, {"WettkampfDatenItem", "WettkampfAltersklassenItem", "WettkampfGliederungenItem",
                     "WettkampfRekordeItem", nullptr, "ImportItem"});
 
   // The pop-ups name some shared commands their own way; the action shows
@@ -287,7 +297,7 @@ void TMainForm::CreateMenus() {
                                std::pair{"EditDelItem", u"Teilnehmer &löschen..."},
                                std::pair{"WettkampfDatenItem", u"&Wettkampfdaten..."}})
     popupCaptions_.emplace_back(Action(name), Text(caption));
-  for (QMenu* popup : {popupMenu_, popupMenu1_}) {
+  for (QMenu* popup : {gridPopup_, windowPopup_}) {
     connect(popup, &QMenu::aboutToShow, this, [this] {
       menuCaptions_.clear();
       for (auto& [action, caption] : popupCaptions_) {
@@ -344,15 +354,15 @@ void TMainForm::CreateCentre() {
   layout->setContentsMargins(0, 4, 0, 0);
   layout->setSpacing(2);
 
-  label1_ = new QLabel;
-  label1_->setObjectName(QStringLiteral("Label1"));
-  QFont titleFont = label1_->font();
+  titleLabel_ = new QLabel;
+  titleLabel_->setObjectName(QStringLiteral("Label1"));
+  QFont titleFont = titleLabel_->font();
   titleFont.setBold(true);
   titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
-  label1_->setFont(titleFont);
-  label2_ = new QLabel;
-  label2_->setObjectName(QStringLiteral("Label2"));
-  for (QLabel* l : {label1_, label2_}) {
+  titleLabel_->setFont(titleFont);
+  organiserLabel_ = new QLabel;
+  organiserLabel_->setObjectName(QStringLiteral("Label2"));
+  for (QLabel* l : {titleLabel_, organiserLabel_}) {
     l->setAlignment(Qt::AlignCenter);
     l->setTextFormat(Qt::PlainText);
     l->installEventFilter(this);
@@ -375,13 +385,13 @@ void TMainForm::CreateCentre() {
     RunCommand([this] { document_->EditAgeClass(CurrentAgeClass()); }, true);
   });
   connect(ageTabSet_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& pos) { popupMenu_->exec(ageTabSet_->mapToGlobal(pos)); });
+          [this](const QPoint& pos) { gridPopup_->exec(ageTabSet_->mapToGlobal(pos)); });
   layout->addWidget(ageTabSet_);
 
   grid_ = new TDrawGrid;
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(grid_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& pos) { popupMenu_->exec(grid_->viewport()->mapToGlobal(pos)); });
+          [this](const QPoint& pos) { gridPopup_->exec(grid_->viewport()->mapToGlobal(pos)); });
   connect(grid_, &TDrawGrid::CurrentCellChanged, this, &TMainForm::ShowStatus);
   connect(grid_, &TDrawGrid::EditRequested, this, [this] { RunCommand([this] { EditEditItemClick(); }, true); });
   layout->addWidget(grid_, 1);
@@ -484,7 +494,8 @@ void TMainForm::ImportFile() {
   const FileChoice choice = TheDesktop().OpenFileName(request);
   if (!choice.ok) return;
   currentTab_ = 0;
-  document_->Import(choice.fileName, choice.filterIndex == 1 ? TVkFile::kImportResultFile : TVkFile::kImportText);
+  document_->Import(choice.fileName,
+                    choice.filterIndex == 1 ? TVkFile::ImportKind::Merge : TVkFile::ImportKind::Text);
   RefreshAll();
 }
 
@@ -515,9 +526,9 @@ void TMainForm::ShowHeader() {
   SetCaption();
   if (!document_) return;
   const TWettkampf& w = *document_->Competition();
-  label1_->setText(FromOem(w.Header().Title()) + QStringLiteral(" - ") +
+  titleLabel_->setText(FromOem(w.Header().Title()) + QStringLiteral(" - ") +
                    (w.IsIndividual() ? QStringLiteral("Einzelwettbewerbe") : QStringLiteral("Mannschaftswettbewerbe")));
-  label2_->setText(FromOem(w.Header().Organiser()));
+  organiserLabel_->setText(FromOem(w.Header().Organiser()));
 }
 
 void TMainForm::ShowAgeClassTabs() {
@@ -651,7 +662,7 @@ bool TMainForm::event(QEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if ((watched == label1_ || watched == label2_) && event->type() == QEvent::MouseButtonDblClick) {
+  if ((watched == titleLabel_ || watched == organiserLabel_) && event->type() == QEvent::MouseButtonDblClick) {
     RunCommand([this] { document_->EditCompetitionData(); }, true);
     return true;
   }
@@ -667,7 +678,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TMainForm::contextMenuEvent(QContextMenuEvent* event) { popupMenu1_->exec(event->globalPos()); }
+void TMainForm::contextMenuEvent(QContextMenuEvent* event) { windowPopup_->exec(event->globalPos()); }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
   if (!event->mimeData()->hasUrls()) return;

@@ -69,19 +69,15 @@ class TMainForm : public QMainWindow {
 
   // --- state
   TVkFile* Document() const { return document_.get(); }
-  int CurrentTab() const { return currentTab_; }
   // The document's age class of the current tab; nullptr when there is none.
   TAltersklasse* CurrentAgeClass() const;
   // The participant of the grid's current row; nullptr on the empty row.
   TTeilnehmer* CurrentParticipant() const;
   TDrawGrid* Grid() const { return grid_; }
   TFindDialog* FindDialog();
-  const QString& HelpFilePath() const { return rules_.help1999; }
-  const QString& RulesDocPath() const { return rules_.rules2007; }
   // The command of that object name; nullptr when none.
   QAction* Action(const char* name) const;
-  QMenu* PopupMenu() const { return popupMenu_; }
-  QMenu* WindowPopupMenu() const { return popupMenu1_; }
+  QMenu* PopupMenu() const { return gridPopup_; }
 
   // --- refresh
   void RefreshAll();
@@ -114,7 +110,13 @@ class TMainForm : public QMainWindow {
                       std::function<void()> run, bool needsDocument = true);
   void SetSpeedButton(const char* name, const char* buttonName, const QString& caption, const QString& hint);
   void RunCommand(const std::function<void()>& run, bool needsDocument);
+  // One command per menu item, by menu.
   void CreateCommands();
+  void CreateFileCommands();
+  void CreateEditCommands();
+  void CreateCompetitionCommands();
+  void CreateHelpCommands();
+  void CreatePopupCommands();
   void CreateMenus();
   void CreateSpeedBar();
   void CreateCentre();
@@ -132,8 +134,8 @@ class TMainForm : public QMainWindow {
   RulesFiles rules_;
   QString productName_;
 
-  QLabel* label1_ = nullptr;
-  QLabel* label2_ = nullptr;
+  QLabel* titleLabel_ = nullptr;
+  QLabel* organiserLabel_ = nullptr;
   QTabBar* ageTabSet_ = nullptr;
   TDrawGrid* grid_ = nullptr;
   QLabel* statusLine_ = nullptr;
@@ -141,8 +143,8 @@ class TMainForm : public QMainWindow {
   QLabel* modifiedIndicator_ = nullptr;
   QLabel* activityIndicator_ = nullptr;
   QToolBar* speedBar_ = nullptr;
-  QMenu* popupMenu_ = nullptr;
-  QMenu* popupMenu1_ = nullptr;
+  QMenu* gridPopup_ = nullptr;
+  QMenu* windowPopup_ = nullptr;
   QAction* help99Separator_ = nullptr;
   TFindDialog* findDialog_ = nullptr;
   // Captions the grid pop-up shows for commands it shares with the menus.

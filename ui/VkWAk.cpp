@@ -1,6 +1,7 @@
 #include "VkWAk.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QListWidget>
 
@@ -28,19 +29,43 @@ bool ConfirmAgeClassDeletion(const TWettkampf& competition, const TAltersklasse&
          mrYes;
 }
 
-TAltersklassenDlg::TAltersklassenDlg(QWidget* parent) : QDialog(parent), listBox1_(new QListWidget) {
+TAgeClassListDlg::TAgeClassListDlg(QWidget* parent, const QString& listTitle,
+                                   const std::vector<CommandButton>& buttons, std::function<void()> doubleClick)
+    : QDialog(parent), classList_(new QListWidget) {
+  classList_->setObjectName(QStringLiteral("ListBox1"));
+  classList_->setSelectionMode(QAbstractItemView::SingleSelection);
+  LayOutListWithCommands(this, classList_, listTitle, buttons, std::move(doubleClick));
+  resize(420, 340);
+}
+
+void TAgeClassListDlg::ListClasses() {
+  QStringList names;
+  FillAgeClassNames(competition_, names);
+  classList_->clear();
+  classList_->addItems(names);
+}
+
+int TAgeClassListDlg::ItemIndex() const { return classList_->currentRow(); }
+
+void TAgeClassListDlg::SetItemIndex(int index) {
+  classList_->setCurrentRow(index >= 0 && index < classList_->count() ? index : -1);
+}
+
+TAltersklasse* TAgeClassListDlg::Selected() const {
+  const int i = ItemIndex();
+  return competition_ && i >= 0 && i < competition_->GetCount() ? competition_->At(i) : nullptr;
+}
+
+TAltersklassenDlg::TAltersklassenDlg(QWidget* parent)
+    : TAgeClassListDlg(parent, QStringLiteral("&Altersklassen:"),
+                       {{"NeuBtn", QStringLiteral("&Neu"), [this] { NeuBtnClick(); }},
+                        {"AendernBtn", QStringLiteral("Än&dern"), [this] { AendernBtnClick(); }},
+                        {"LoeschenBtn", QStringLiteral("&Löschen"), [this] { LoeschenBtnClick(); }},
+                        {"JahrgaengeBtn", QStringLiteral("&Jahrgänge"), [this] { JahrgaengeBtnClick(); }}},
+                       [this] { AendernBtnClick(); }) {
   setObjectName(QStringLiteral("TAltersklassenDlg"));
   setWindowTitle(QStringLiteral("Altersklassen eingeben"));
   setStatusTip(QStringLiteral("Altersklassen des Wettkampfs festlegen"));
-  listBox1_->setObjectName(QStringLiteral("ListBox1"));
-  listBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
-  LayOutListWithCommands(this, listBox1_, QStringLiteral("&Altersklassen:"),
-                         {{"NeuBtn", QStringLiteral("&Neu"), [this] { NeuBtnClick(); }},
-                          {"AendernBtn", QStringLiteral("Än&dern"), [this] { AendernBtnClick(); }},
-                          {"LoeschenBtn", QStringLiteral("&Löschen"), [this] { LoeschenBtnClick(); }},
-                          {"JahrgaengeBtn", QStringLiteral("&Jahrgänge"), [this] { JahrgaengeBtnClick(); }}},
-                         [this] { AendernBtnClick(); });
-  resize(420, 340);
 }
 
 void TAltersklassenDlg::SetWettkampf(TWettkampf* competition) {
@@ -49,25 +74,11 @@ void TAltersklassenDlg::SetWettkampf(TWettkampf* competition) {
 }
 
 void TAltersklassenDlg::ShowAltersklassen(const TAltersklasse* ageClass) {
-  QStringList names;
-  FillAgeClassNames(competition_, names);
-  listBox1_->clear();
-  listBox1_->addItems(names);
+  ListClasses();
   int index = -1;
   for (int i = 0; competition_ && i < competition_->GetCount(); ++i)
     if (competition_->At(i) == ageClass) index = i;
   SetItemIndex(index);
-}
-
-int TAltersklassenDlg::ItemIndex() const { return listBox1_->currentRow(); }
-
-void TAltersklassenDlg::SetItemIndex(int index) {
-  listBox1_->setCurrentRow(index >= 0 && index < listBox1_->count() ? index : -1);
-}
-
-TAltersklasse* TAltersklassenDlg::Selected() const {
-  const int i = ItemIndex();
-  return competition_ && i >= 0 && i < competition_->GetCount() ? competition_->At(i) : nullptr;
 }
 
 TAltersklasse* AddAgeClassLike(QWidget* owner, TWettkampf& competition, const TAltersklasse* model,

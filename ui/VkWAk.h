@@ -8,7 +8,12 @@
 // evaluated and kept in order after each change.
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include <QDialog>
+
+#include "DialogParts.h"
 
 class QListWidget;
 class TAltersklasse;
@@ -29,7 +34,34 @@ bool ConfirmAgeClassDeletion(const TWettkampf& competition, const TAltersklasse&
 TAltersklasse* AddAgeClassLike(QWidget* owner, TWettkampf& competition, const TAltersklasse* model,
                                const QString& title);
 
-class TAltersklassenDlg : public QDialog {
+// What the age-class list and the records dialog share: the list
+// "ListBox1" of a competition's age classes (single selection) in a titled
+// group, beside it the dialog's command buttons and OK / Cancel; a double
+// click on the list runs a command too. The competition is not owned.
+class TAgeClassListDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The competition given to SetWettkampf, edited.
+  TWettkampf* GetWettkampf() const { return competition_; }
+  // The selected line, -1 for none; the document's age-class tab index.
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+
+ protected:
+  TAgeClassListDlg(QWidget* parent, const QString& listTitle, const std::vector<CommandButton>& buttons,
+                   std::function<void()> doubleClick);
+  // Refills the list with the names of the competition's classes, none
+  // selected.
+  void ListClasses();
+  // The class of the selected line; nullptr for none.
+  TAltersklasse* Selected() const;
+
+  TWettkampf* competition_ = nullptr;
+  QListWidget* classList_;
+};
+
+class TAltersklassenDlg : public TAgeClassListDlg {
   Q_OBJECT
 
  public:
@@ -37,23 +69,13 @@ class TAltersklassenDlg : public QDialog {
 
   // Remembers the competition and lists its classes, the first selected.
   void SetWettkampf(TWettkampf* competition);
-  // The competition given to SetWettkampf, edited.
-  TWettkampf* GetWettkampf() const { return competition_; }
   // Refills the list and selects this class (none for nullptr or a class
   // not in the competition).
   void ShowAltersklassen(const TAltersklasse* ageClass);
 
-  // The selected line, -1 for none; the document's age-class tab index.
-  int ItemIndex() const;
-  void SetItemIndex(int index);
-
  private:
-  TAltersklasse* Selected() const;
   void NeuBtnClick();
   void AendernBtnClick();
   void LoeschenBtnClick();
   void JahrgaengeBtnClick();
-
-  TWettkampf* competition_ = nullptr;
-  QListWidget* listBox1_;
 };

@@ -28,10 +28,15 @@ namespace {
 constexpr int kMinYear = 1800;
 constexpr int kMaxYear = 2200;
 
-// Flag bits of the six check boxes, in their order.
-constexpr uint16_t kBoxFlags[6] = {TAltersklasse::kFemale,         TAltersklasse::kCprScored,
-                                   TAltersklasse::kQualifiedFirst, TAltersklasse::kAlphabetical,
-                                   TAltersklasse::kPlacesNeedCpr,  TAltersklasse::kDisciplineColumns};
+// The six check boxes, each a bit of the class's flags.
+constexpr TOptionBit kFlagBoxes[] = {
+    {TAltersklasse::kFemale, "&weibliche Altersklasse"},
+    {TAltersklasse::kCprScored, "mit &HLW - Wertung"},
+    {TAltersklasse::kQualifiedFirst, "direkt &qualifiziert-Flag berücksichtigen"},
+    {TAltersklasse::kAlphabetical, "&alphabetisch sortieren"},
+    {TAltersklasse::kPlacesNeedCpr, "bestandene HLW Voraussetzung für *"},
+    {TAltersklasse::kDisciplineColumns, "* Disziplinenwertung"},
+};
 
 // What the sub-dialogs work on: disciplines, records and what their captions
 // name, without participants and without an evaluation.
@@ -56,40 +61,68 @@ void SetYear(QSpinBox* box, int year) {
 TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
     : ValidatedDialog(parent),
       work_(std::make_unique<TAltersklasse>()),
-      comboBox1_(new QComboBox),
-      spinEdit1_(new QSpinBox),
-      spinEdit2_(new QSpinBox),
+      nameBox_(new QComboBox),
+      firstYear_(new QSpinBox),
+      lastYear_(new QSpinBox),
       countBox_(new QComboBox),
       countedBox_(new QComboBox),
-      listBox1_(new QListWidget) {
+      disciplineList_(new QListWidget) {
   setObjectName(QStringLiteral("TAltersklassenDatenDlg"));
   setWindowTitle(QStringLiteral("Altersklassendaten"));
   setStatusTip(QStringLiteral("Einstellungen der Altersklasse festlegen"));
+  auto* body = new QHBoxLayout;
+  body->addLayout(NewClassColumn());
+  body->addLayout(NewDisciplineColumn(), 1);
+  // The buttons come before the dialog's layout adopts the columns' widgets:
+  // so the tab key visits them in the order it always has.
+  QHBoxLayout* buttons = NewButtonRow();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(body);
+  layout->addLayout(buttons);
+  resize(760, 400);
+}
 
-  comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-  comboBox1_->setEditable(true);
-  comboBox1_->setMaxVisibleItems(12);
-  comboBox1_->setInsertPolicy(QComboBox::NoInsert);
-  comboBox1_->addItems({"AK 10w", "AK 10m", "AK 12w", "AK 12m", "AK 13/14w", "AK 13/14m", "AK 15/16w", "AK 15/16m",
-                        "AK 17/18w", "AK 17/18m", "Offene Altersklasse (w)", "Offene Altersklasse (m)", "Schüler",
-                        "Schülerinnen", "Jugend (weiblich)", "Jugend (männlich)", "Juniorinnen", "Junioren",
-                        "Damen", "Herren"});
-  comboBox1_->lineEdit()->setMaxLength(int(TAltersklasse::kNameCapacity));
-  spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
-  spinEdit2_->setObjectName(QStringLiteral("SpinEdit2"));
-  for (QSpinBox* box : {spinEdit1_, spinEdit2_}) SetYear(box, kMinYear);
+// Name, birth years and flags.
+QVBoxLayout* TAltersklassenDatenDlg::NewClassColumn() {
+  nameBox_->setObjectName(QStringLiteral("ComboBox1"));
+  nameBox_->setEditable(true);
+  nameBox_->setMaxVisibleItems(12);
+  nameBox_->setInsertPolicy(QComboBox::NoInsert);
+  nameBox_->addItems({"AK 10w", "AK 10m", "AK 12w", "AK 12m", "AK 13/14w", "AK 13/14m", "AK 15/16w", "AK 15/16m",
+                      "AK 17/18w", "AK 17/18m", "Offene Altersklasse (w)", "Offene Altersklasse (m)", "Schüler",
+                      "Schülerinnen", "Jugend (weiblich)", "Jugend (männlich)", "Juniorinnen", "Junioren", "Damen",
+                      "Herren"});
+  nameBox_->lineEdit()->setMaxLength(int(TAltersklasse::kNameCapacity));
+  firstYear_->setObjectName(QStringLiteral("SpinEdit1"));
+  lastYear_->setObjectName(QStringLiteral("SpinEdit2"));
+  for (QSpinBox* box : {firstYear_, lastYear_}) SetYear(box, kMinYear);
 
-  static const char* const kBoxNames[6] = {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4",
-                                           "HLWFuerDisziplinenwertungCB", "MitDisziplinenwertungCB"};
-  static const char16_t* const kBoxTexts[6] = {u"&weibliche Altersklasse", u"mit &HLW - Wertung",
-                                               u"direkt &qualifiziert-Flag berücksichtigen",
-                                               u"&alphabetisch sortieren", u"bestandene HLW Voraussetzung für *",
-                                               u"* Disziplinenwertung"};
-  for (int i = 0; i < 6; ++i) {
-    checkBoxes_[i] = new QCheckBox(QString::fromUtf16(kBoxTexts[i]), this);
-    checkBoxes_[i]->setObjectName(QString::fromLatin1(kBoxNames[i]));
-  }
+  auto* left = new QVBoxLayout;
+  auto* nameLabel = new QLabel(QStringLiteral("Bezeichnung:"), this);
+  nameLabel->setBuddy(nameBox_);
+  left->addWidget(nameLabel);
+  left->addWidget(nameBox_);
+  auto* years = new QHBoxLayout;
+  auto* fromLabel = new QLabel(QStringLiteral("Jahrgänge &von"), this);
+  fromLabel->setBuddy(firstYear_);
+  auto* toLabel = new QLabel(QStringLiteral("&bis"), this);
+  toLabel->setBuddy(lastYear_);
+  years->addWidget(fromLabel);
+  years->addWidget(firstYear_);
+  years->addWidget(toLabel);
+  years->addWidget(lastYear_);
+  years->addWidget(new QLabel(QStringLiteral("(einschließlich)"), this));
+  years->addStretch();
+  left->addLayout(years);
+  flagBoxes_.Add(kFlagBoxes, this, left);
+  flagBoxes_.Box(TAltersklasse::kPlacesNeedCpr)->setObjectName(QStringLiteral("HLWFuerDisziplinenwertungCB"));
+  flagBoxes_.Box(TAltersklasse::kDisciplineColumns)->setObjectName(QStringLiteral("MitDisziplinenwertungCB"));
+  left->addStretch();
+  return left;
+}
 
+// The number of disciplines and of those counted, and the discipline list.
+QVBoxLayout* TAltersklassenDatenDlg::NewDisciplineColumn() {
   countBox_->setObjectName(QStringLiteral("DisziplinenAnzahlComboBox"));
   countedBox_->setObjectName(QStringLiteral("DisziplinenAnzahlGesamtwertungComboBox"));
   for (int i = 0; i <= 6; ++i) {
@@ -97,29 +130,8 @@ TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
     countedBox_->addItem(QString::number(i));
   }
   connect(countBox_, &QComboBox::currentIndexChanged, this, &TAltersklassenDatenDlg::DisziplinenAnzahlChanged);
-  listBox1_->setObjectName(QStringLiteral("ListBox1"));
-  connect(listBox1_, &QListWidget::itemDoubleClicked, this, &TAltersklassenDatenDlg::ListBox1DblClick);
-
-  // Left: name, years, flags; right: the disciplines.
-  auto* left = new QVBoxLayout;
-  auto* nameLabel = new QLabel(QStringLiteral("Bezeichnung:"), this);
-  nameLabel->setBuddy(comboBox1_);
-  left->addWidget(nameLabel);
-  left->addWidget(comboBox1_);
-  auto* years = new QHBoxLayout;
-  auto* fromLabel = new QLabel(QStringLiteral("Jahrgänge &von"), this);
-  fromLabel->setBuddy(spinEdit1_);
-  auto* toLabel = new QLabel(QStringLiteral("&bis"), this);
-  toLabel->setBuddy(spinEdit2_);
-  years->addWidget(fromLabel);
-  years->addWidget(spinEdit1_);
-  years->addWidget(toLabel);
-  years->addWidget(spinEdit2_);
-  years->addWidget(new QLabel(QStringLiteral("(einschließlich)"), this));
-  years->addStretch();
-  left->addLayout(years);
-  for (QCheckBox* box : checkBoxes_) left->addWidget(box);
-  left->addStretch();
+  disciplineList_->setObjectName(QStringLiteral("ListBox1"));
+  connect(disciplineList_, &QListWidget::itemDoubleClicked, this, &TAltersklassenDatenDlg::ListBox1DblClick);
 
   auto* right = new QVBoxLayout;
   auto* countGroup = new QGroupBox(QStringLiteral("Disziplinenanzahl:"), this);
@@ -133,13 +145,12 @@ TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
   right->addWidget(countGroup);
   auto* listGroup = new QGroupBox(QStringLiteral("Disziplinen:"), this);
   auto* listLayout = new QVBoxLayout(listGroup);
-  listLayout->addWidget(listBox1_);
+  listLayout->addWidget(disciplineList_);
   right->addWidget(listGroup);
+  return right;
+}
 
-  auto* body = new QHBoxLayout;
-  body->addLayout(left);
-  body->addLayout(right, 1);
-
+QHBoxLayout* TAltersklassenDatenDlg::NewButtonRow() {
   auto* buttons = new QHBoxLayout;
   QPushButton* records = NewButton(this, "RekordeBtn", QStringLiteral("&Rekorde"));
   records->setToolTip(QStringLiteral("Rekorddaten der Altersklasse"));
@@ -147,11 +158,7 @@ TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
   buttons->addWidget(records);
   buttons->addStretch();
   AddOkCancel(this, buttons);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(body);
-  layout->addLayout(buttons);
-  resize(760, 400);
+  return buttons;
 }
 
 TAltersklassenDatenDlg::~TAltersklassenDatenDlg() = default;
@@ -164,10 +171,10 @@ void TAltersklassenDatenDlg::SetAltersklasse(TWettkampf* competition, const TAlt
   CopyDefinition(*work_, *ageClass);
   nameSet_ = FromOem(ageClass->Name());
   femaleSet_ = ageClass->IsFemale();
-  comboBox1_->setCurrentText(nameSet_);
-  SetYear(spinEdit1_, ageClass->FirstYear());
-  SetYear(spinEdit2_, ageClass->LastYear());
-  for (int i = 0; i < 6; ++i) checkBoxes_[i]->setChecked((ageClass->Flags() & kBoxFlags[i]) != 0);
+  nameBox_->setCurrentText(nameSet_);
+  SetYear(firstYear_, ageClass->FirstYear());
+  SetYear(lastYear_, ageClass->LastYear());
+  flagBoxes_.SetWord(ageClass->Flags());
   countBox_->setCurrentIndex(ageClass->DisciplineCount());
   DisziplinenAnzahlChanged(countBox_->currentIndex());
   countedBox_->setCurrentIndex(std::min<int>(ageClass->Counted(), countedBox_->count() - 1));
@@ -176,21 +183,14 @@ void TAltersklassenDatenDlg::SetAltersklasse(TWettkampf* competition, const TAlt
 
 void TAltersklassenDatenDlg::SetAsNew() {
   asNew_ = true;
-  comboBox1_->setCurrentText(comboBox1_->currentText() + QStringLiteral(" - neu"));
-}
-
-uint16_t TAltersklassenDatenDlg::FlagsFromBoxes() const {
-  uint16_t flags = 0;
-  for (int i = 0; i < 6; ++i)
-    if (checkBoxes_[i]->isChecked()) flags |= kBoxFlags[i];
-  return flags;
+  nameBox_->setCurrentText(nameBox_->currentText() + QStringLiteral(" - neu"));
 }
 
 void TAltersklassenDatenDlg::GetAltersklasse(TAltersklasse& ageClass) const {
-  ageClass.SetName(ToOem(comboBox1_->currentText(), TAltersklasse::kNameCapacity));
-  ageClass.SetFirstYear(static_cast<uint16_t>(spinEdit1_->value()));
-  ageClass.SetLastYear(static_cast<uint16_t>(spinEdit2_->value()));
-  ageClass.SetFlags(FlagsFromBoxes());
+  ageClass.SetName(ToOem(nameBox_->currentText(), TAltersklasse::kNameCapacity));
+  ageClass.SetFirstYear(static_cast<uint16_t>(firstYear_->value()));
+  ageClass.SetLastYear(static_cast<uint16_t>(lastYear_->value()));
+  ageClass.SetFlags(flagBoxes_.Word());
   ageClass.SetDisciplineCount(static_cast<uint16_t>(std::max(0, countBox_->currentIndex())));
   ageClass.SetCounted(static_cast<uint16_t>(std::max(0, countedBox_->currentIndex())));
   for (int d = 1; d <= TAltersklasse::kMaxDisciplines; ++d) {
@@ -201,9 +201,9 @@ void TAltersklassenDatenDlg::GetAltersklasse(TAltersklasse& ageClass) const {
 }
 
 void TAltersklassenDatenDlg::FillDisziplinen() {
-  listBox1_->clear();
+  disciplineList_->clear();
   for (int d = 1; d <= TAltersklasse::kMaxDisciplines; ++d)
-    listBox1_->addItem(QString::number(d) + QStringLiteral(". ") + FromOem(work_->Discipline(d).Name()));
+    disciplineList_->addItem(QString::number(d) + QStringLiteral(". ") + FromOem(work_->Discipline(d).Name()));
 }
 
 void TAltersklassenDatenDlg::DisziplinenAnzahlChanged(int count) {
@@ -216,7 +216,7 @@ void TAltersklassenDatenDlg::DisziplinenAnzahlChanged(int count) {
 }
 
 void TAltersklassenDatenDlg::ListBox1DblClick(QListWidgetItem* item) {
-  const int d = item ? listBox1_->row(item) + 1 : 0;
+  const int d = item ? disciplineList_->row(item) + 1 : 0;
   if (d < 1) return;
   TDisziplinDatenDlg dlg(this);
   const bool individual = !competition_ || competition_->IsIndividual();
@@ -229,7 +229,7 @@ void TAltersklassenDatenDlg::ListBox1DblClick(QListWidgetItem* item) {
   dlg.GetDisziplin(discipline);
   work_->SetDiscipline(d, discipline);
   FillDisziplinen();
-  listBox1_->setCurrentRow(d - 1);
+  disciplineList_->setCurrentRow(d - 1);
 }
 
 void TAltersklassenDatenDlg::RekordeBtnClick() {
@@ -240,29 +240,24 @@ void TAltersklassenDatenDlg::RekordeBtnClick() {
   dlg.GetRekorde(*work_);
 }
 
-bool TAltersklassenDatenDlg::RefusedAsDuplicate() {
-  if (!competition_) return false;
+bool TAltersklassenDatenDlg::AcceptsClose() {
+  if (!competition_) return true;
   TAltersklasse probe;
-  probe.SetName(ToOem(comboBox1_->currentText(), TAltersklasse::kNameCapacity));
-  probe.SetFlags(FlagsFromBoxes() & TAltersklasse::kFemale);
+  probe.SetName(ToOem(nameBox_->currentText(), TAltersklasse::kNameCapacity));
+  probe.SetFlags(flagBoxes_.Word() & TAltersklasse::kFemale);
   const bool changed = asNew_ || probe.Name() != ToOem(nameSet_, TAltersklasse::kNameCapacity) ||
                        probe.IsFemale() != femaleSet_;
   for (int i = 0; i < competition_->GetCount(); ++i) {
     const TAltersklasse* other = competition_->At(i);
     if ((other == ageClass_ && !asNew_) || TAltersklasse::CompareClass(probe, *other) != 0) continue;
-    const bool sameYears = other->FirstYear() == spinEdit1_->value() && other->LastYear() == spinEdit2_->value();
+    const bool sameYears = other->FirstYear() == firstYear_->value() && other->LastYear() == lastYear_->value();
     if (!changed && !sameYears) continue;
     // The text the competition reports when it refuses such a class.
     std::string msg = ("Die Altersklasse " + probe.Name()).substr(0, 47);
     msg += ToOem(QStringLiteral(" konnte nicht eingefügt werden (sie existiert bereits)."), 255);
     ReportError(msg.substr(0, 102));
-    comboBox1_->setFocus(Qt::OtherFocusReason);
-    return true;
+    nameBox_->setFocus(Qt::OtherFocusReason);
+    return false;
   }
-  return false;
-}
-
-void TAltersklassenDatenDlg::done(int result) {
-  if (result != QDialog::Rejected && result != mrCancel && ValidateEdits(this) && RefusedAsDuplicate()) return;
-  ValidatedDialog::done(result);
+  return true;
 }

@@ -24,13 +24,16 @@
 
 #include <QString>
 
+#include "DialogParts.h"
 #include "EdCtrl.h"
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QListWidget;
 class QListWidgetItem;
 class QSpinBox;
+class QVBoxLayout;
 class TAltersklasse;
 class TWettkampf;
 
@@ -53,14 +56,19 @@ class TAltersklassenDatenDlg : public ValidatedDialog {
   // Refills the discipline list.
   void FillDisziplinen();
 
-  void done(int result) override;
+ protected:
+  // Refuses, with the competition's duplicate message, a name and sex that
+  // equal another class's (see above).
+  bool AcceptsClose() override;
 
  private:
+  // The constructor's parts, left to right, then the buttons.
+  QVBoxLayout* NewClassColumn();
+  QVBoxLayout* NewDisciplineColumn();
+  QHBoxLayout* NewButtonRow();
   void DisziplinenAnzahlChanged(int count);
   void ListBox1DblClick(QListWidgetItem* item);
   void RekordeBtnClick();
-  uint16_t FlagsFromBoxes() const;
-  bool RefusedAsDuplicate();
 
   TWettkampf* competition_ = nullptr;
   const TAltersklasse* ageClass_ = nullptr;
@@ -70,11 +78,11 @@ class TAltersklassenDatenDlg : public ValidatedDialog {
   // Disciplines and records as the sub-dialogs left them.
   std::unique_ptr<TAltersklasse> work_;
 
-  QComboBox* comboBox1_;
-  QSpinBox* spinEdit1_;
-  QSpinBox* spinEdit2_;
-  QCheckBox* checkBoxes_[6];
+  QComboBox* nameBox_;
+  QSpinBox* firstYear_;
+  QSpinBox* lastYear_;
+  OptionBoxes flagBoxes_;
   QComboBox* countBox_;
   QComboBox* countedBox_;
-  QListWidget* listBox1_;
+  QListWidget* disciplineList_;
 };

@@ -19,28 +19,28 @@
 
 TDisziplinDatenDlg::TDisziplinDatenDlg(QWidget* parent)
     : ValidatedDialog(parent),
-      edit1_(new QLineEdit),
-      radioGroup1_(
+      nameEdit_(new QLineEdit),
+      kindGroup_(
           new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Berechnungs&art"),
                          {QStringLiteral("benutzerdefiniert (per Formel)"),
                           QStringLiteral("neue Berechnung (Meisterschaften 1999-xxxx)"),
                           QStringLiteral("lineare Berechnung (Meisterschaften 1988-1998)"),
                           QStringLiteral("nach Platzierung (1.Platz erhält V1 Punkte, 2. Platz je nach V2, ...)"),
                           QStringLiteral("Internationaler Trelvacup")})),
-      formelLabel_(new QLabel(QStringLiteral("&Formel"))),
-      edit2_(new QLineEdit) {
+      formulaLabel_(new QLabel(QStringLiteral("&Formel"))),
+      formulaEdit_(new QLineEdit) {
   setObjectName(QStringLiteral("TDisziplinDatenDlg"));
   auto* layout = new QVBoxLayout(this);
 
   auto* nameGroup = new QGroupBox(QStringLiteral("&Bezeichnung"), this);
   auto* nameRow = new QHBoxLayout(nameGroup);
-  edit1_->setObjectName(QStringLiteral("Edit1"));
-  edit1_->setMaxLength(int(TDisziplin::kNameCapacity));
-  nameRow->addWidget(edit1_);
+  nameEdit_->setObjectName(QStringLiteral("Edit1"));
+  nameEdit_->setMaxLength(int(TDisziplin::kNameCapacity));
+  nameRow->addWidget(nameEdit_);
   layout->addWidget(nameGroup);
 
-  layout->addWidget(radioGroup1_);
-  connect(radioGroup1_, &RadioGroup::Clicked, this, &TDisziplinDatenDlg::RadioGroup1Click);
+  layout->addWidget(kindGroup_);
+  connect(kindGroup_, &RadioGroup::Clicked, this, &TDisziplinDatenDlg::RadioGroup1Click);
 
   auto* params = new QGroupBox(QStringLiteral("Berechnungsparameter (Variablen und Formel)"), this);
   auto* grid = new QGridLayout(params);
@@ -56,13 +56,13 @@ TDisziplinDatenDlg::TDisziplinDatenDlg(QWidget* parent)
     // Two columns of parameters side by side.
     grid->addWidget(label, i % 3, (i / 3) * 2);
     grid->addWidget(edit, i % 3, (i / 3) * 2 + 1);
-    floatEdits_[i] = edit;
+    parameterEdits_[i] = edit;
   }
-  edit2_->setObjectName(QStringLiteral("Edit2"));
-  edit2_->setMaxLength(int(TDisziplin::kFormulaCapacity));
-  formelLabel_->setBuddy(edit2_);
-  grid->addWidget(formelLabel_, 3, 0);
-  grid->addWidget(edit2_, 3, 1, 1, 3);
+  formulaEdit_->setObjectName(QStringLiteral("Edit2"));
+  formulaEdit_->setMaxLength(int(TDisziplin::kFormulaCapacity));
+  formulaLabel_->setBuddy(formulaEdit_);
+  grid->addWidget(formulaLabel_, 3, 0);
+  grid->addWidget(formulaEdit_, 3, 1, 1, 3);
   layout->addWidget(params);
 
   layout->addLayout(OkCancelRow(this));
@@ -70,32 +70,32 @@ TDisziplinDatenDlg::TDisziplinDatenDlg(QWidget* parent)
 }
 
 void TDisziplinDatenDlg::SetDisziplin(const TDisziplin& discipline) {
-  edit1_->setText(FromOem(discipline.Name()));
-  edit2_->setText(FromOem(discipline.Formula()));
-  for (int i = 0; i < 5; ++i) floatEdits_[i]->SetHundredths(discipline.V(i + 1));
+  nameEdit_->setText(FromOem(discipline.Name()));
+  formulaEdit_->setText(FromOem(discipline.Formula()));
+  for (int i = 0; i < 5; ++i) parameterEdits_[i]->SetHundredths(discipline.V(i + 1));
   // A kind the dialog does not offer (a damaged file) chooses no item; the
   // handler runs for the kind itself either way.
-  radioGroup1_->SetItemIndex(discipline.Kind());
+  kindGroup_->SetItemIndex(discipline.Kind());
   RadioGroup1Click(discipline.Kind());
 }
 
 void TDisziplinDatenDlg::GetDisziplin(TDisziplin& discipline) const {
-  discipline.SetName(ToOem(edit1_->text(), TDisziplin::kNameCapacity));
+  discipline.SetName(ToOem(nameEdit_->text(), TDisziplin::kNameCapacity));
   // A kind the dialog does not offer (a damaged file) stays as it was.
-  if (radioGroup1_->ItemIndex() >= 0) discipline.SetKind(static_cast<uint16_t>(radioGroup1_->ItemIndex()));
-  for (int i = 0; i < 5; ++i) discipline.SetV(i + 1, floatEdits_[i]->Hundredths());
-  discipline.SetFormula(ToOem(edit2_->text(), TDisziplin::kFormulaCapacity));
+  if (kindGroup_->ItemIndex() >= 0) discipline.SetKind(static_cast<uint16_t>(kindGroup_->ItemIndex()));
+  for (int i = 0; i < 5; ++i) discipline.SetV(i + 1, parameterEdits_[i]->Hundredths());
+  discipline.SetFormula(ToOem(formulaEdit_->text(), TDisziplin::kFormulaCapacity));
 }
 
 void TDisziplinDatenDlg::RadioGroup1Click(int kind) {
   const bool userFormula = kind == kKindUserFormula;
-  if (!userFormula) edit2_->setText(FromOem(FormulaKindName(static_cast<uint16_t>(kind))));
-  edit2_->setEnabled(userFormula);
-  formelLabel_->setEnabled(userFormula);
+  if (!userFormula) formulaEdit_->setText(FromOem(FormulaKindName(static_cast<uint16_t>(kind))));
+  formulaEdit_->setEnabled(userFormula);
+  formulaLabel_->setEnabled(userFormula);
 }
 
-bool TDisziplinDatenDlg::CheckFormula() {
-  if (radioGroup1_->ItemIndex() != kKindUserFormula) return true;
+bool TDisziplinDatenDlg::AcceptsClose() {
+  if (kindGroup_->ItemIndex() != kKindUserFormula) return true;
   TDisziplin d;
   GetDisziplin(d);
   TPunkteFormel formula;
@@ -113,12 +113,7 @@ bool TDisziplinDatenDlg::CheckFormula() {
     ErrorMsgProc = saved;
   }
   ReportError(message);
-  edit2_->setFocus(Qt::OtherFocusReason);
-  edit2_->setCursorPosition(position - 1);
+  formulaEdit_->setFocus(Qt::OtherFocusReason);
+  formulaEdit_->setCursorPosition(position - 1);
   return false;
-}
-
-void TDisziplinDatenDlg::done(int result) {
-  if (result != QDialog::Rejected && result != mrCancel && ValidateEdits(this) && !CheckFormula()) return;
-  ValidatedDialog::done(result);
 }

@@ -26,17 +26,17 @@ class TDisziplinDatenDlg : public ValidatedDialog {
   void SetDisziplin(const TDisziplin& discipline);
   void GetDisziplin(TDisziplin& discipline) const;
 
-  void done(int result) override;
+ protected:
+  // Refuses a user formula (kind 0) the interpreter cannot read.
+  bool AcceptsClose() override;
 
  private:
   // The kind handler: kinds 1..4 show their fixed formula text, greyed.
   void RadioGroup1Click(int kind);
-  // True when the formula of kind 0 can be read; otherwise reports it.
-  bool CheckFormula();
 
-  QLineEdit* edit1_;
-  RadioGroup* radioGroup1_;
-  TYrFloatEdit* floatEdits_[5];
-  QLabel* formelLabel_;
-  QLineEdit* edit2_;
+  QLineEdit* nameEdit_;
+  RadioGroup* kindGroup_;
+  TYrFloatEdit* parameterEdits_[5];
+  QLabel* formulaLabel_;
+  QLineEdit* formulaEdit_;
 };

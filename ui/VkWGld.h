@@ -38,8 +38,8 @@ class TGliederungenDlg : public QDialog {
   void AendernBtnClick();
 
   TWettkampf* competition_ = nullptr;
-  QTabBar* tabControl1_;
-  QLabel* label1_;
-  QListWidget* listBox1_;
-  QPushButton* aendernBtn_;
+  QTabBar* rankingTabs_;
+  QLabel* headLabel_;
+  QListWidget* organisationList_;
+  QPushButton* renameBtn_;
 };

@@ -23,27 +23,15 @@ THinzufuegenDlg::THinzufuegenDlg(QWidget* parent) : QDialog(parent) {
   setToolTip(QStringLiteral("Einstellungen für das Hinzufügen eines Wettkampfs"));
 
   auto* main = new QVBoxLayout(this);
-  const char16_t* captions[5] = {u"fehlende Altersklassen hinzufügen", u"fehlende Teilnehmer hinzufügen",
-                                 u"incl. Teilnehmer außer Konkurrenz", u"incl. nicht meldende Teilnehmer",
-                                 u"incl. nicht angetretene Teilnehmer"};
-  for (int i = 0; i < 5; ++i) {
-    optionBoxes_[i] = new QCheckBox(QString::fromUtf16(captions[i]), this);
-    optionBoxes_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
-    optionBoxes_[i]->setChecked(i < 2);
-    main->addWidget(optionBoxes_[i]);
-  }
+  optionBoxes_.Add(TWettkampf::kMergeOptions, this, main);
+  optionBoxes_.SetWord(TWettkampf::kMergeClasses | TWettkampf::kMergeParticipants);
 
   auto* change = new QGroupBox(QStringLiteral("Teilnehmer ändern"), this);
   auto* cg = new QGridLayout(change);
   gliederungBox_ = new QCheckBox(QStringLiteral("Gliederung ändern in:"), change);
   gliederungBox_->setObjectName(QStringLiteral("CheckBox8"));
   gliederungBox_->setChecked(true);
-  gliederung_ = new QComboBox(change);
-  gliederung_->setObjectName(QStringLiteral("ComboBox1"));
-  gliederung_->setEditable(true);
-  gliederung_->setInsertPolicy(QComboBox::NoInsert);
-  gliederung_->addItems(OrganisationAbbreviations());
-  gliederung_->lineEdit()->setMaxLength(int(TTeilnehmer::kGliederungCap));
+  gliederung_ = NewOrganisationBox("ComboBox1", change);
   gliederung_->setEditText(QString());
   anzahlBox_ = new QCheckBox(QStringLiteral("die Eigenschaft 'Qualifiziert' für die"), change);
   anzahlBox_->setObjectName(QStringLiteral("CheckBox9"));
@@ -74,12 +62,7 @@ THinzufuegenDlg::THinzufuegenDlg(QWidget* parent) : QDialog(parent) {
   main->addLayout(OkCancelRow(this));
 }
 
-uint16_t THinzufuegenDlg::GetOptionen() const {
-  uint16_t options = 0;
-  for (int i = 0; i < 5; ++i)
-    if (optionBoxes_[i]->isChecked()) options |= uint16_t(1u << i);
-  return options;
-}
+uint16_t THinzufuegenDlg::GetOptionen() const { return optionBoxes_.Word(); }
 
 std::string THinzufuegenDlg::GetGliederung() const {
   return ToOem(gliederung_->currentText(), TTeilnehmer::kGliederungCap);

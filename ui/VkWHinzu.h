@@ -12,6 +12,8 @@
 
 #include <QDialog>
 
+#include "DialogParts.h"
+
 class QCheckBox;
 class QComboBox;
 class QSpinBox;
@@ -30,7 +32,8 @@ class THinzufuegenDlg : public QDialog {
  public:
   explicit THinzufuegenDlg(QWidget* parent = nullptr);
 
-  // Bits 1, 2, 4, 8, 16 of CheckBox1..CheckBox5; 0 when none is checked.
+  // The bits of the checked boxes CheckBox1..CheckBox5
+  // (TWettkampf::kMergeOptions); 0 when none is checked.
   uint16_t GetOptionen() const;
   // ComboBox1 in the DOS code page, cut to 5 characters (empty while
   // CheckBox8 is cleared).
@@ -44,7 +47,7 @@ class THinzufuegenDlg : public QDialog {
   void ApplyTo(TWettkampf& competition, TWettkampf& source) const;
 
  private:
-  QCheckBox* optionBoxes_[5];
+  OptionBoxes optionBoxes_;
   QCheckBox* gliederungBox_;
   QComboBox* gliederung_;
   QCheckBox* anzahlBox_;

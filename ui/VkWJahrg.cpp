@@ -8,26 +8,24 @@
 
 #include "DialogParts.h"
 
-TJahrgaengeDlg::TJahrgaengeDlg(QWidget* parent) : QDialog(parent), spinEdit1_(new QSpinBox) {
+TJahrgaengeDlg::TJahrgaengeDlg(QWidget* parent) : QDialog(parent), years_(new QSpinBox) {
   setObjectName(QStringLiteral("TJahrgaengeDlg"));
   setWindowTitle(QStringLiteral("Wettkampfjahr ändern"));
   auto* layout = new QVBoxLayout(this);
   auto* group = new QGroupBox(QStringLiteral("Wettkampfaltersklassen"), this);
   auto* row = new QHBoxLayout(group);
   auto* label = new QLabel(QStringLiteral("Jahrgänge verschieben um "), group);
-  spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
-  spinEdit1_->setRange(-100, 100);
-  spinEdit1_->setValue(0);
-  spinEdit1_->setMinimumWidth(70);
-  label->setBuddy(spinEdit1_);
+  years_->setObjectName(QStringLiteral("SpinEdit1"));
+  years_->setRange(-100, 100);
+  years_->setValue(0);
+  years_->setMinimumWidth(70);
+  label->setBuddy(years_);
   row->addWidget(label);
-  row->addWidget(spinEdit1_);
+  row->addWidget(years_);
   row->addWidget(new QLabel(QStringLiteral("Jahre."), group));
   row->addStretch();
   layout->addWidget(group);
   layout->addLayout(OkCancelRow(this));
 }
 
-int TJahrgaengeDlg::Years() const { return spinEdit1_->value(); }
-
-void TJahrgaengeDlg::SetYears(int years) { spinEdit1_->setValue(years); }
+int TJahrgaengeDlg::Years() const { return years_->value(); }

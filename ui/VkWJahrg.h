@@ -15,8 +15,7 @@ class TJahrgaengeDlg : public QDialog {
 
   // -100..100.
   int Years() const;
-  void SetYears(int years);
 
  private:
-  QSpinBox* spinEdit1_;
+  QSpinBox* years_;
 };

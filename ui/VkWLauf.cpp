@@ -18,22 +18,22 @@ TLaufanzeigeDlg::TLaufanzeigeDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Laufanzeige nach Wettkampf"));
   setToolTip(QStringLiteral("Laufanzeige nach Wettkampf"));
 
-  tabs_ = new QTabBar(this);
-  tabs_->setObjectName(QStringLiteral("TabControl1"));
-  for (int d = 1; d <= 5; ++d) tabs_->addTab(QStringLiteral("Wettkampf %1").arg(d));
+  disciplineTabs_ = new QTabBar(this);
+  disciplineTabs_->setObjectName(QStringLiteral("TabControl1"));
+  for (int d = 1; d <= 5; ++d) disciplineTabs_->addTab(QStringLiteral("Wettkampf %1").arg(d));
   const QFont fixed = FixedFont();
-  header_ = new QLabel(this);
-  header_->setObjectName(QStringLiteral("HeaderLabel"));
-  header_->setFont(fixed);
+  headerLabel_ = new QLabel(this);
+  headerLabel_->setObjectName(QStringLiteral("HeaderLabel"));
+  headerLabel_->setFont(fixed);
   heatLabel_ = new QLabel(this);
   heatLabel_->setObjectName(QStringLiteral("LaufLabel"));
   QFont bold = heatLabel_->font();
   bold.setBold(true);
   heatLabel_->setFont(bold);
-  list_ = new QListWidget(this);
-  list_->setObjectName(QStringLiteral("ListBox1"));
-  list_->setFont(fixed);
-  list_->setMinimumSize(QFontMetrics(fixed).horizontalAdvance(QString(86, u'0')), 220);
+  heatLines_ = new QListWidget(this);
+  heatLines_->setObjectName(QStringLiteral("ListBox1"));
+  heatLines_->setFont(fixed);
+  heatLines_->setMinimumSize(QFontMetrics(fixed).horizontalAdvance(QString(86, u'0')), 220);
 
   QPushButton* previous = NewButton(this, "PrevBtn", QStringLiteral("<<"));
   QPushButton* next = NewButton(this, "NextBtn", QStringLiteral(">>"));
@@ -42,7 +42,7 @@ TLaufanzeigeDlg::TLaufanzeigeDlg(QWidget* parent) : QDialog(parent) {
   QPushButton* edit = NewButton(this, "AendernBtn", QStringLiteral("Ändern..."));
   edit->setToolTip(QStringLiteral("Teilnehmerdaten ändern"));
 
-  connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+  connect(disciplineTabs_, &QTabBar::currentChanged, this, [this](int index) {
     discipline_ = index + 1;
     ShowLauf();
   });
@@ -58,10 +58,10 @@ TLaufanzeigeDlg::TLaufanzeigeDlg(QWidget* parent) : QDialog(parent) {
   buttons->addStretch();
   QPushButton* ok = AddOkCancel(this, buttons);
   auto* main = new QVBoxLayout(this);
-  main->addWidget(tabs_);
+  main->addWidget(disciplineTabs_);
   main->addLayout(heatRow);
-  main->addWidget(header_);
-  main->addWidget(list_, 1);
+  main->addWidget(headerLabel_);
+  main->addWidget(heatLines_, 1);
   main->addLayout(buttons);
   ok->setDefault(false);
   edit->setDefault(true);
@@ -92,22 +92,22 @@ void TLaufanzeigeDlg::ShowLauf() {
   competition_->SetAllMarks(true);
   competition_->SelectHeat(discipline_, static_cast<int16_t>(heat_));
 
-  if (tabs_->currentIndex() != discipline_ - 1) {
-    QSignalBlocker quiet(tabs_);
-    tabs_->setCurrentIndex(discipline_ - 1);
+  if (disciplineTabs_->currentIndex() != discipline_ - 1) {
+    QSignalBlocker quiet(disciplineTabs_);
+    disciplineTabs_->setCurrentIndex(discipline_ - 1);
   }
-  header_->setText(FromOem(competition_->HeatListLine(discipline_, nullptr, false, false)));
+  headerLabel_->setText(FromOem(competition_->HeatListLine(discipline_, nullptr, false, false)));
   heatLabel_->setText(heat_ == 0 ? QStringLiteral("Lauf ungesetzt (0)") : QStringLiteral("Lauf %1").arg(heat_));
-  list_->clear();
+  heatLines_->clear();
   // Rows a little higher than the font, so that the dots of a capital
   // umlaut are not cut off by the row above.
-  const QFontMetrics metrics(list_->font());
+  const QFontMetrics metrics(heatLines_->font());
   for (int i = 0; i < selection.GetCount(); ++i) {
     auto* item = new QListWidgetItem(FromOem(competition_->HeatListLine(discipline_, selection.At(i), false, false)));
     item->setSizeHint(QSize(metrics.horizontalAdvance(item->text()) + 8, metrics.lineSpacing() + 4));
-    list_->addItem(item);
+    heatLines_->addItem(item);
   }
-  if (list_->count() > 0) list_->setCurrentRow(0);
+  if (heatLines_->count() > 0) heatLines_->setCurrentRow(0);
 }
 
 void TLaufanzeigeDlg::Step(int by) {

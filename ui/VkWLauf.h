@@ -50,8 +50,8 @@ class TLaufanzeigeDlg : public QDialog {
   int discipline_ = 1;
   int32_t heat_ = 0;
 
-  QTabBar* tabs_;
-  QLabel* header_;
+  QTabBar* disciplineTabs_;
+  QLabel* headerLabel_;
   QLabel* heatLabel_;
-  QListWidget* list_;
+  QListWidget* heatLines_;
 };

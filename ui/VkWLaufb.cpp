@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "VkAkOps.h"
 #include "VkWettk.h"
 
 TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
@@ -17,15 +18,9 @@ TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
 
   auto* options = new QGroupBox(QStringLiteral("Optionen"), this);
   auto* ol = new QVBoxLayout(options);
-  const char16_t* captions[5] = {u"je zwei Altersklassen ggf. &mischen (m/w)", u"Bahnen in den Wettkämpfen &tauschen",
-                                 u"&zufällige Laufbesetzung (alphabetisch)", u"&umgekehrte Reihenfolge der Läufe",
-                                 u"Läufe für die Wettkämpfe &fortlaufend nummerieren"};
-  for (int i = 0; i < 5; ++i) {
-    boxes_[i] = new QCheckBox(QString::fromUtf16(captions[i]), options);
-    boxes_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
-    boxes_[i]->setEnabled(i >= 2);
-    ol->addWidget(boxes_[i]);
-  }
+  optionBoxes_.Add(TLaufParameter::kOptions, options, ol);
+  // Mixing and swapping are not offered.
+  for (int16_t bit : {TLaufParameter::kMix, TLaufParameter::kSwapLanes}) optionBoxes_.Box(bit)->setEnabled(false);
 
   auto* start = new QGroupBox(QStringLiteral("beginnen mit"), this);
   auto* sl = new QFormLayout(start);
@@ -53,10 +48,7 @@ TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
 }
 
 THeatParameter TLaufbesetzungDlg::GetParameter() const {
-  int options = 0;
-  for (int i = 0; i < 5; ++i)
-    if (boxes_[i]->isChecked()) options |= 1 << i;
-  return {heat_->value(), lane_->value(), options};
+  return {heat_->value(), lane_->value(), optionBoxes_.Word()};
 }
 
 void TLaufbesetzungDlg::ApplyTo(TWettkampf& competition) const {

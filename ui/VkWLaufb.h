@@ -7,7 +7,8 @@
 
 #include <QDialog>
 
-class QCheckBox;
+#include "DialogParts.h"
+
 class QSpinBox;
 class TWettkampf;
 
@@ -23,12 +24,13 @@ class TLaufbesetzungDlg : public QDialog {
  public:
   explicit TLaufbesetzungDlg(QWidget* parent = nullptr);
 
-  // SpinEdit1, SpinEdit2, and bits 1, 2, 4, 8, 16 of CheckBox1..CheckBox5.
+  // SpinEdit1, SpinEdit2, and the bits of the checked boxes
+  // CheckBox1..CheckBox5 (TLaufParameter::kOptions).
   THeatParameter GetParameter() const;
   void ApplyTo(TWettkampf& competition) const;
 
  private:
-  QCheckBox* boxes_[5];
+  OptionBoxes optionBoxes_;
   QSpinBox* heat_;
   QSpinBox* lane_;
 };

@@ -21,14 +21,14 @@ constexpr double kMaxTotal = 9999;
 }  // namespace
 
 TRekordDatenDlg::TRekordDatenDlg(QWidget* parent)
-    : ValidatedDialog(parent), group_(new QGroupBox(QStringLiteral("Bestleistungen der Altersklasse"))) {
+    : ValidatedDialog(parent), bestsGroup_(new QGroupBox(QStringLiteral("Bestleistungen der Altersklasse"))) {
   setObjectName(QStringLiteral("TRekordDatenDlg"));
   setWindowTitle(QStringLiteral("Vorjahresrekorde eingeben oder ändern"));
   setStatusTip(windowTitle());
-  group_->setObjectName(QStringLiteral("GroupBox1"));
-  auto* grid = new QGridLayout(group_);
+  bestsGroup_->setObjectName(QStringLiteral("GroupBox1"));
+  auto* grid = new QGridLayout(bestsGroup_);
   auto heading = [&](const QString& text, int row, int column, int span) {
-    auto* label = new QLabel(text, group_);
+    auto* label = new QLabel(text, bestsGroup_);
     grid->addWidget(label, row, column, 1, span, Qt::AlignCenter);
   };
   heading(QStringLiteral("Vorjahre:"), 0, 1, 2);
@@ -39,74 +39,74 @@ TRekordDatenDlg::TRekordDatenDlg(QWidget* parent)
   }
   for (int d = 1; d <= 6; ++d) {
     const int row = d + 1;
-    auto* time = new TTimeEdit(group_);
+    auto* time = new TTimeEdit(bestsGroup_);
     time->setObjectName(QStringLiteral("MaskEdit%1").arg(d));
-    auto* deduction = new TYrNumEdit(group_);
+    auto* deduction = new TYrNumEdit(bestsGroup_);
     deduction->setObjectName(QStringLiteral("SpinEdit%1").arg(d == 6 ? 7 : d));
     deduction->SetRange(kMinDeduction, kMaxDeduction);
     deduction->setMaxLength(4);
-    auto* label = new QLabel(QStringLiteral("Wettkampf &%1:").arg(d), group_);
+    auto* label = new QLabel(QStringLiteral("Wettkampf &%1:").arg(d), bestsGroup_);
     label->setBuddy(time);
-    timeLabels_[d - 1] = new QLabel(group_);
-    timeLabels_[d - 1]->setObjectName(QStringLiteral("ZeitLbl%1").arg(d));
-    deductionLabels_[d - 1] = new QLabel(group_);
-    deductionLabels_[d - 1]->setObjectName(QStringLiteral("AbzLbl%1").arg(d));
+    bestTimeLabels_[d - 1] = new QLabel(bestsGroup_);
+    bestTimeLabels_[d - 1]->setObjectName(QStringLiteral("ZeitLbl%1").arg(d));
+    bestDeductionLabels_[d - 1] = new QLabel(bestsGroup_);
+    bestDeductionLabels_[d - 1]->setObjectName(QStringLiteral("AbzLbl%1").arg(d));
     grid->addWidget(label, row, 0);
     grid->addWidget(time, row, 1);
     grid->addWidget(deduction, row, 2);
-    grid->addWidget(timeLabels_[d - 1], row, 3, Qt::AlignRight);
-    grid->addWidget(deductionLabels_[d - 1], row, 4, Qt::AlignRight);
-    maskEdits_[d - 1] = time;
-    deductionEdits_[d - 1] = deduction;
+    grid->addWidget(bestTimeLabels_[d - 1], row, 3, Qt::AlignRight);
+    grid->addWidget(bestDeductionLabels_[d - 1], row, 4, Qt::AlignRight);
+    recordTimes_[d - 1] = time;
+    recordDeductions_[d - 1] = deduction;
   }
-  spinEdit6_ = new TYrFloatEdit(group_);
-  spinEdit6_->setObjectName(QStringLiteral("SpinEdit6"));
-  spinEdit6_->SetRange(kMinTotal, kMaxTotal);
-  spinEdit6_->SetDigits(2);
-  spinEdit6_->SetPrecision(8);
-  auto* totalLabel = new QLabel(QStringLiteral("&Gesamtpunkte"), group_);
-  totalLabel->setBuddy(spinEdit6_);
-  gesPktLbl_ = new QLabel(group_);
-  gesPktLbl_->setObjectName(QStringLiteral("GesPktLbl"));
+  recordTotal_ = new TYrFloatEdit(bestsGroup_);
+  recordTotal_->setObjectName(QStringLiteral("SpinEdit6"));
+  recordTotal_->SetRange(kMinTotal, kMaxTotal);
+  recordTotal_->SetDigits(2);
+  recordTotal_->SetPrecision(8);
+  auto* totalLabel = new QLabel(QStringLiteral("&Gesamtpunkte"), bestsGroup_);
+  totalLabel->setBuddy(recordTotal_);
+  bestTotalLabel_ = new QLabel(bestsGroup_);
+  bestTotalLabel_->setObjectName(QStringLiteral("GesPktLbl"));
   grid->addWidget(totalLabel, 8, 0);
-  grid->addWidget(spinEdit6_, 8, 1, 1, 2);
-  grid->addWidget(gesPktLbl_, 8, 3, Qt::AlignRight);
+  grid->addWidget(recordTotal_, 8, 1, 1, 2);
+  grid->addWidget(bestTotalLabel_, 8, 3, Qt::AlignRight);
   grid->setColumnMinimumWidth(3, 70);
   grid->setColumnMinimumWidth(4, 50);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(group_);
+  layout->addWidget(bestsGroup_);
   layout->addLayout(OkCancelRow(this));
 }
 
 void TRekordDatenDlg::SetRekorde(const TAltersklasse& ageClass) {
   const bool hundredths = competition_ && competition_->WithHundredths();
-  group_->setTitle(QStringLiteral("Bestleistungen der Ak ") + FromOem(ageClass.Name()));
+  bestsGroup_->setTitle(QStringLiteral("Bestleistungen der Ak ") + FromOem(ageClass.Name()));
   for (int d = 1; d <= 6; ++d) {
     const TRekord r = ageClass.Rekord(d);
-    maskEdits_[d - 1]->SetWithHundredths(hundredths);
-    maskEdits_[d - 1]->SetTime(r.RecordTime());
+    recordTimes_[d - 1]->SetWithHundredths(hundredths);
+    recordTimes_[d - 1]->SetTime(r.RecordTime());
     // A value from a file outside the range stays acceptable as it is.
-    deductionEdits_[d - 1]->SetStoredValue(static_cast<int16_t>(r.RecordDeduction()), kMinDeduction, kMaxDeduction);
-    timeLabels_[d - 1]->setText(TTimeEdit::TimeText(r.BestTime(), hundredths));
-    deductionLabels_[d - 1]->setText(QString::number(r.BestDeduction()));
+    recordDeductions_[d - 1]->SetStoredValue(static_cast<int16_t>(r.RecordDeduction()), kMinDeduction, kMaxDeduction);
+    bestTimeLabels_[d - 1]->setText(TTimeEdit::TimeText(r.BestTime(), hundredths));
+    bestDeductionLabels_[d - 1]->setText(QString::number(r.BestDeduction()));
   }
   const TOverallRecord o = ageClass.Overall();
-  spinEdit6_->SetStoredHundredths(o.RecordTotal(), kMinTotal, kMaxTotal);
-  totalShown_ = spinEdit6_->text();
-  gesPktLbl_->setText(QString::number(o.BestTotal() / 100));
+  recordTotal_->SetStoredHundredths(o.RecordTotal(), kMinTotal, kMaxTotal);
+  recordTotalShown_ = recordTotal_->text();
+  bestTotalLabel_->setText(QString::number(o.BestTotal() / 100));
 }
 
 void TRekordDatenDlg::GetRekorde(TAltersklasse& ageClass) const {
   for (int d = 1; d <= 6; ++d) {
     TRekord r = ageClass.Rekord(d);
-    r.SetRecordTime(maskEdits_[d - 1]->Time());
-    r.SetRecordDeduction(static_cast<uint16_t>(static_cast<int16_t>(deductionEdits_[d - 1]->Value())));
+    r.SetRecordTime(recordTimes_[d - 1]->Time());
+    r.SetRecordDeduction(static_cast<uint16_t>(static_cast<int16_t>(recordDeductions_[d - 1]->Value())));
     ageClass.SetRekord(d, r);
   }
-  if (spinEdit6_->text() != totalShown_) {
+  if (recordTotal_->text() != recordTotalShown_) {
     TOverallRecord o = ageClass.Overall();
-    o.SetRecordTotal(spinEdit6_->Hundredths());
+    o.SetRecordTotal(recordTotal_->Hundredths());
     ageClass.SetOverall(o);
   }
 }

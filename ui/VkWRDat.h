@@ -28,12 +28,13 @@ class TRekordDatenDlg : public ValidatedDialog {
 
  private:
   const TWettkampf* competition_ = nullptr;
-  QGroupBox* group_;
-  TTimeEdit* maskEdits_[6];
-  TYrNumEdit* deductionEdits_[6];  // SpinEdit1..5, SpinEdit7
-  QLabel* timeLabels_[6];
-  QLabel* deductionLabels_[6];
-  TYrFloatEdit* spinEdit6_;
-  QLabel* gesPktLbl_;
-  QString totalShown_;
+  QGroupBox* bestsGroup_;
+  // The previous years' records, edited; this competition's bests, shown.
+  TTimeEdit* recordTimes_[6];
+  TYrNumEdit* recordDeductions_[6];  // SpinEdit1..5, SpinEdit7
+  QLabel* bestTimeLabels_[6];
+  QLabel* bestDeductionLabels_[6];
+  TYrFloatEdit* recordTotal_;
+  QLabel* bestTotalLabel_;
+  QString recordTotalShown_;
 };

@@ -12,41 +12,24 @@
 #include "VkWettk.h"
 
 std::unique_ptr<TWettkampf> LoadRecordSource(const QString& fileName) {
-  return LoadCompetition(NativePath(fileName), 1);
+  return LoadCompetition(NativePath(fileName), FormatCode::ResultFile);
 }
 
-TRekordeDlg::TRekordeDlg(QWidget* parent) : QDialog(parent), listBox1_(new QListWidget) {
+TRekordeDlg::TRekordeDlg(QWidget* parent)
+    : TAgeClassListDlg(parent, QStringLiteral("&Rekorde der Altersklassen:"),
+                       {{"AendernBtn", QStringLiteral("Än&dern..."), [this] { AendernBtnClick(); }},
+                        {"LoeschenBtn", QStringLiteral("&Löschen"), [this] { LoeschenBtnClick(); }},
+                        {"UebernehmenBtn", QStringLiteral("Übernehmen..."), [this] { UebernehmenBtnClick(); }}},
+                       [this] { AendernBtnClick(); }) {
   setObjectName(QStringLiteral("TRekordeDlg"));
   setWindowTitle(QStringLiteral("Rekordverwaltung"));
   setStatusTip(QStringLiteral("Rekorde verwalten"));
-  listBox1_->setObjectName(QStringLiteral("ListBox1"));
-  listBox1_->setSelectionMode(QAbstractItemView::SingleSelection);
-  LayOutListWithCommands(this, listBox1_, QStringLiteral("&Rekorde der Altersklassen:"),
-                         {{"AendernBtn", QStringLiteral("Än&dern..."), [this] { AendernBtnClick(); }},
-                          {"LoeschenBtn", QStringLiteral("&Löschen"), [this] { LoeschenBtnClick(); }},
-                          {"UebernehmenBtn", QStringLiteral("Übernehmen..."), [this] { UebernehmenBtnClick(); }}},
-                         [this] { AendernBtnClick(); });
-  resize(420, 340);
-  listBox1_->setFocus();
+  classList_->setFocus();
 }
 
 void TRekordeDlg::SetWettkampf(TWettkampf* competition) {
   competition_ = competition;
-  QStringList names;
-  FillAgeClassNames(competition, names);
-  listBox1_->clear();
-  listBox1_->addItems(names);
-}
-
-int TRekordeDlg::ItemIndex() const { return listBox1_->currentRow(); }
-
-void TRekordeDlg::SetItemIndex(int index) {
-  listBox1_->setCurrentRow(index >= 0 && index < listBox1_->count() ? index : -1);
-}
-
-TAltersklasse* TRekordeDlg::Selected() const {
-  const int i = ItemIndex();
-  return competition_ && i >= 0 && i < competition_->GetCount() ? competition_->At(i) : nullptr;
+  ListClasses();
 }
 
 void TRekordeDlg::AendernBtnClick() {

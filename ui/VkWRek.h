@@ -9,10 +9,10 @@
 
 #include <memory>
 
-#include <QDialog>
 #include <QString>
 
-class QListWidget;
+#include "VkWAk.h"
+
 class TAltersklasse;
 class TWettkampf;
 
@@ -21,26 +21,19 @@ class TWettkampf;
 // file in this dialog.
 std::unique_ptr<TWettkampf> LoadRecordSource(const QString& fileName);
 
-class TRekordeDlg : public QDialog {
+class TRekordeDlg : public TAgeClassListDlg {
   Q_OBJECT
 
  public:
+  // The list has the focus at the start.
   explicit TRekordeDlg(QWidget* parent = nullptr);
 
-  // Remembers the competition and lists its age classes (none selected).
+  // Remembers the competition and lists its age classes (none selected; the
+  // document presets its tab index).
   void SetWettkampf(TWettkampf* competition);
-  TWettkampf* GetWettkampf() const { return competition_; }
-
-  // The selected age class, -1 for none; the document presets its tab index.
-  int ItemIndex() const;
-  void SetItemIndex(int index);
 
  private:
-  TAltersklasse* Selected() const;
   void AendernBtnClick();
   void LoeschenBtnClick();
   void UebernehmenBtnClick();
-
-  TWettkampf* competition_ = nullptr;
-  QListWidget* listBox1_;
 };

@@ -38,9 +38,9 @@ class TZuruecksetzenDlg : public QDialog {
  private:
   void ApplyOption(int option);
 
-  std::array<QCheckBox*, kItems> boxes_{};
+  std::array<QCheckBox*, kItems> itemBoxes_{};
   // The user's own choice, restored by "&Individuell".
   std::array<bool, kItems> remembered_{};
-  RadioGroup* options_;
-  QGroupBox* group_;
+  RadioGroup* presetGroup_;
+  QGroupBox* itemGroup_;
 };

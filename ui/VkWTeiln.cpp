@@ -14,22 +14,20 @@
 #include "DialogParts.h"
 #include "OemText.h"
 #include "TimeEdit.h"
+#include "VkGlied.h"
 #include "VkTeiln.h"
 #include "VkWMisc.h"
 #include "VkWettk.h"
 
-const QStringList& OrganisationAbbreviations() {
-  // The regional associations and a few bodies that send teams of their own.
-  static const QStringList codes = {
-      QStringLiteral("BA"),  QStringLiteral("BY"),   QStringLiteral("BE"),  QStringLiteral("BB"),
-      QStringLiteral("HB"),  QStringLiteral("HH"),   QStringLiteral("HE"),  QStringLiteral("MV"),
-      QStringLiteral("NI"),  QStringLiteral("NR"),   QStringLiteral("RP"),  QStringLiteral("SAR"),
-      QStringLiteral("SN"),  QStringLiteral("ST"),   QStringLiteral("SH"),  QStringLiteral("TH"),
-      QStringLiteral("WF"),  QStringLiteral("WÜ"),   QStringLiteral("DLRG"), QStringLiteral("WW"),
-      QStringLiteral("DRK"), QStringLiteral("ASB"),  QStringLiteral("DSV"), QStringLiteral("VDST"),
-      QStringLiteral("GAST"),
-  };
-  return codes;
+QComboBox* NewOrganisationBox(const char* objectName, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromLatin1(objectName));
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  for (std::string_view code : kOrganisationAbbreviations)
+    box->addItem(QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
+  box->lineEdit()->setMaxLength(int(TTeilnehmer::kGliederungCap));
+  return box;
 }
 
 namespace {
@@ -72,9 +70,14 @@ const QString kDeductionHint = QStringLiteral(
 const QString kCprHint = QStringLiteral(
     "-1 = disqualifiziert\n-2 = nicht angetreten (ohne Wertung)\n-3 = nicht angetreten\n-4 = ausgeschlossen");
 
-constexpr uint16_t kFlagBits[5] = {TTeilnehmer::kWeiblich, TTeilnehmer::kAusserKonkurrenz,
-                                   TTeilnehmer::kDirektQualifiziert, TTeilnehmer::kMeldet,
-                                   TTeilnehmer::kStartberechtigt};
+// The properties, each a bit of the participant's flags.
+constexpr TOptionBit kFlagBoxes[] = {
+    {TTeilnehmer::kWeiblich, "&weiblich"},
+    {TTeilnehmer::kAusserKonkurrenz, "&außer Konkurrenz"},
+    {TTeilnehmer::kDirektQualifiziert, "direkt &qualifiziert"},
+    {TTeilnehmer::kMeldet, "&meldet"},
+    {TTeilnehmer::kStartberechtigt, "&startberechtigt"},
+};
 
 }  // namespace
 
@@ -82,8 +85,19 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   setObjectName(QStringLiteral("TTeilnehmerDlg"));
   setWindowTitle(QStringLiteral("Teilnehmerdaten eingeben"));
   setToolTip(QStringLiteral("Teilnehmerdaten eingeben"));
+  // Built in the order the tab key visits the controls.
+  auto* top = new QHBoxLayout;
+  top->addWidget(NewPersonGroup(), 1);
+  top->addWidget(NewPropertiesGroup());
+  QGroupBox* results = NewResultsGroup();
+  auto* main = new QVBoxLayout(this);
+  main->addLayout(top);
+  main->addWidget(results);
+  main->addLayout(NewButtonRow());
+  SetDisziplinAnzahl(6);
+}
 
-  // --- person or team
+QGroupBox* TTeilnehmerDlg::NewPersonGroup() {
   auto* person = new QGroupBox(QStringLiteral("Teilnehmer:"), this);
   auto* pg = new QGridLayout(person);
   nameEdit_ = new QLineEdit(person);
@@ -97,12 +111,7 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   mannschaftEdit_->setMaxLength(int(TTeilnehmer::kNameTeamCap));
   zusatzEdit_ = new QLineEdit(person);
   zusatzEdit_->setObjectName(QStringLiteral("ZusatzEdit"));
-  gliederungBox_ = new QComboBox(person);
-  gliederungBox_->setObjectName(QStringLiteral("ComboBox2"));
-  gliederungBox_->setEditable(true);
-  gliederungBox_->setInsertPolicy(QComboBox::NoInsert);
-  gliederungBox_->addItems(OrganisationAbbreviations());
-  gliederungBox_->lineEdit()->setMaxLength(int(TTeilnehmer::kGliederungCap));
+  gliederungBox_ = NewOrganisationBox("ComboBox2", person);
   altersklasseBox_ = new QComboBox(person);
   altersklasseBox_->setObjectName(QStringLiteral("ComboBox1"));
   altersklasseBox_->setEditable(true);
@@ -125,21 +134,19 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   pg->addWidget(new QLabel(QStringLiteral("Altersklasse:"), person), r, 0);
   pg->addWidget(altersklasseBox_, r++, 1);
   pg->setColumnStretch(1, 1);
+  return person;
+}
 
-  // --- properties
+QGroupBox* TTeilnehmerDlg::NewPropertiesGroup() {
   auto* props = new QGroupBox(QStringLiteral("&Eigenschaften:"), this);
   auto* propLayout = new QVBoxLayout(props);
-  const char16_t* captions[5] = {u"&weiblich", u"&außer Konkurrenz", u"direkt &qualifiziert", u"&meldet",
-                                 u"&startberechtigt"};
-  for (int i = 0; i < 5; ++i) {
-    flagBoxes_[i] = new QCheckBox(QString::fromUtf16(captions[i]), props);
-    flagBoxes_[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
-    propLayout->addWidget(flagBoxes_[i]);
-  }
-  flagBoxes_[0]->setEnabled(false);  // follows the age class
+  flagBoxes_.Add(kFlagBoxes, props, propLayout);
+  flagBoxes_.Box(TTeilnehmer::kWeiblich)->setEnabled(false);  // follows the age class
   propLayout->addStretch();
+  return props;
+}
 
-  // --- results
+QGroupBox* TTeilnehmerDlg::NewResultsGroup() {
   auto* results = new QGroupBox(QStringLiteral("Leistungen:"), this);
   auto* rg = new QGridLayout(results);
   const char* heads[4] = {"Zeit", "Abzug", "Lauf", "Bahn"};
@@ -160,8 +167,15 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
     rg->addWidget(laufEdits_[k], k + 1, 3);
     rg->addWidget(bahnEdits_[k], k + 1, 4);
   }
+  AddCprRows(results, rg, kRows + 1);
+  rg->setColumnStretch(1, 2);
+  rg->setColumnStretch(2, 1);
+  rg->setColumnStretch(3, 1);
+  rg->setColumnStretch(4, 1);
+  return results;
+}
 
-  // --- CPR
+void TTeilnehmerDlg::AddCprRows(QGroupBox* results, QGridLayout* rg, int cprRow) {
   hlwPunkteEdit_ = new TYrFloatEdit(results);
   hlwPunkteEdit_->setObjectName(QStringLiteral("HLWPunkteEdit"));
   hlwPunkteEdit_->SetRange(kMinCprPoints, kMaxCprPoints);
@@ -172,42 +186,28 @@ TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   hlwZeitEdit_ = new TClockEdit(results);
   hlwZeitEdit_->setObjectName(QStringLiteral("HLWZeitEdit"));
   hlwBahnEdit_ = NumEdit(QStringLiteral("HLWBahnEdit"), kLane, results);
-  const int cprRow = kRows + 1;
   rg->addWidget(BuddyLabel(QStringLiteral("&HLW:"), hlwPunkteEdit_, results), cprRow, 0);
   rg->addWidget(new QLabel(QStringLiteral("Punkte"), results), cprRow, 1, Qt::AlignRight);
   rg->addWidget(hlwPunkteEdit_, cprRow, 2);
-  auto* startzeit = new QLabel(QStringLiteral("Startzeit"), results);
-  rg->addWidget(startzeit, cprRow + 1, 1, Qt::AlignRight);
+  rg->addWidget(new QLabel(QStringLiteral("Startzeit"), results), cprRow + 1, 1, Qt::AlignRight);
   rg->addWidget(hlwZeitEdit_, cprRow + 1, 2);
   rg->addWidget(new QLabel(QStringLiteral("Bahn"), results), cprRow + 1, 3, Qt::AlignRight);
   rg->addWidget(hlwBahnEdit_, cprRow + 1, 4);
-  rg->setColumnStretch(1, 2);
-  rg->setColumnStretch(2, 1);
-  rg->setColumnStretch(3, 1);
-  rg->setColumnStretch(4, 1);
+}
 
-  // --- buttons
+QHBoxLayout* TTeilnehmerDlg::NewButtonRow() {
   QPushButton* absent = NewButton(this, "AbwesendBtn", QStringLiteral("&TN abwesend"));
   QPushButton* excluded = NewButton(this, "AusgeschlossenBtn", QStringLiteral("&TN ausgeschlossen"));
   for (QPushButton* b : {absent, excluded})
     b->setToolTip(QStringLiteral("setzt \"nicht angetreten\" in allen Disziplinen"));
   connect(absent, &QPushButton::clicked, this, &TTeilnehmerDlg::Absent);
   connect(excluded, &QPushButton::clicked, this, &TTeilnehmerDlg::Excluded);
-
-  auto* top = new QHBoxLayout;
-  top->addWidget(person, 1);
-  top->addWidget(props);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(absent);
   buttons->addWidget(excluded);
   buttons->addStretch();
   AddOkCancel(this, buttons);
-  auto* main = new QVBoxLayout(this);
-  main->addLayout(top);
-  main->addWidget(results);
-  main->addLayout(buttons);
-
-  SetDisziplinAnzahl(6);
+  return buttons;
 }
 
 void TTeilnehmerDlg::SetDisziplinAnzahl(int n) {
@@ -263,7 +263,7 @@ void TTeilnehmerDlg::SetTeilnehmer(const TTeilnehmer& t) {
   cprShown_ = hlwPunkteEdit_->text();
   hlwZeitEdit_->SetClock(t.CprTime());
   ShowStored(hlwBahnEdit_, kLane, t.CprStation());
-  for (int i = 0; i < 5; ++i) flagBoxes_[i]->setChecked(t.Flag(kFlagBits[i]));
+  flagBoxes_.SetWord(t.Flags());
 }
 
 void TTeilnehmerDlg::GetTeilnehmer(TTeilnehmer& t) const {
@@ -289,23 +289,15 @@ void TTeilnehmerDlg::GetTeilnehmer(TTeilnehmer& t) const {
   t.SetCprValue(hlwPunkteEdit_->text() == cprShown_ ? cprValue_ : hlwPunkteEdit_->Hundredths());
   t.SetCprTime(static_cast<int16_t>(hlwZeitEdit_->Clock()));
   t.SetCprStation(static_cast<int16_t>(hlwBahnEdit_->Value()));
-  uint16_t flags = 0;
-  for (int i = 0; i < 5; ++i)
-    if (flagBoxes_[i]->isChecked()) flags |= kFlagBits[i];
-  t.SetFlags(flags);
+  t.SetFlags(flagBoxes_.Word());
 }
 
-void TTeilnehmerDlg::done(int result) {
-  if (result != QDialog::Rejected && result != mrCancel) {
-    if (!ValidateEdits(this)) return;
-    QLineEdit* name = individual_ ? nameEdit_ : mannschaftEdit_;
-    if (name->text().trimmed().isEmpty()) {
-      ShowInputWarning(QStringLiteral("Bitte einen Namen eingeben."));
-      name->setFocus(Qt::OtherFocusReason);
-      return;
-    }
-  }
-  QDialog::done(result);
+bool TTeilnehmerDlg::AcceptsClose() {
+  QLineEdit* name = individual_ ? nameEdit_ : mannschaftEdit_;
+  if (!name->text().trimmed().isEmpty()) return true;
+  ShowInputWarning(QStringLiteral("Bitte einen Namen eingeben."));
+  name->setFocus(Qt::OtherFocusReason);
+  return false;
 }
 
 void TTeilnehmerDlg::Absent() {

@@ -15,12 +15,14 @@
 
 #include <array>
 
-#include <QStringList>
-
+#include "DialogParts.h"
 #include "EdCtrl.h"
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class TClockEdit;
@@ -28,9 +30,9 @@ class TTeilnehmer;
 class TTimeEdit;
 class TWettkampf;
 
-// The organisation abbreviations both the participant and the merge dialog
-// offer; their boxes take any other code of up to five characters as well.
-const QStringList& OrganisationAbbreviations();
+// The organisation box of the participant and the merge dialog: editable,
+// at most five characters, offering kOrganisationAbbreviations (VkGlied.h).
+QComboBox* NewOrganisationBox(const char* objectName, QWidget* parent);
 
 class TTeilnehmerDlg : public ValidatedDialog {
   Q_OBJECT
@@ -56,11 +58,18 @@ class TTeilnehmerDlg : public ValidatedDialog {
   // Shows result rows 1..n and hides the others (the constructor shows 6).
   void SetDisziplinAnzahl(int n);
 
+ protected:
   // Anything but Cancel with an empty name: "Bitte einen Namen eingeben.",
   // the cursor in the name field, the dialog stays open.
-  void done(int result) override;
+  bool AcceptsClose() override;
 
  private:
+  // The constructor's parts, one per group box, in the order of the tab key.
+  QGroupBox* NewPersonGroup();
+  QGroupBox* NewPropertiesGroup();
+  QGroupBox* NewResultsGroup();
+  void AddCprRows(QGroupBox* results, QGridLayout* grid, int cprRow);
+  QHBoxLayout* NewButtonRow();
   void Absent();
   void Excluded();
 
@@ -77,7 +86,7 @@ class TTeilnehmerDlg : public ValidatedDialog {
   QLabel* zusatzLabel_;
   QComboBox* gliederungBox_;
   QComboBox* altersklasseBox_;
-  std::array<QCheckBox*, 5> flagBoxes_{};
+  OptionBoxes flagBoxes_;
 
   std::array<QLabel*, kRows> wettkLabels_{};
   std::array<TTimeEdit*, kRows> zeitEdits_{};

@@ -38,8 +38,8 @@ TWettkampfDatenDlg::TWettkampfDatenDlg(QWidget* owner) : QDialog(owner) {
   auto* layout = new QVBoxLayout(this);
 
   auto* titleGroup = new QGroupBox(QStringLiteral("&Veranstaltung:"), this);
-  edit_[0] = TextEdit("Edit1", titleGroup);
-  (new QVBoxLayout(titleGroup))->addWidget(edit_[0]);
+  headerEdits_[0] = TextEdit("Edit1", titleGroup);
+  (new QVBoxLayout(titleGroup))->addWidget(headerEdits_[0]);
   layout->addWidget(titleGroup);
 
   kind_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Art der Veranstaltung:"),
@@ -51,10 +51,10 @@ TWettkampfDatenDlg::TWettkampfDatenDlg(QWidget* owner) : QDialog(owner) {
   const char* const names[] = {"Edit2", "Edit3", "Edit4", "Edit5"};
   const char* const labels[] = {"Veran&stalter:", "Aus&richter:", "&Datum:", "Veranstaltungsstätte:"};
   for (int i = 1; i < 5; ++i) {
-    edit_[i] = TextEdit(names[i - 1], infoGroup);
+    headerEdits_[i] = TextEdit(names[i - 1], infoGroup);
     auto* label = new QLabel(QString::fromUtf8(labels[i - 1]), infoGroup);
-    label->setBuddy(edit_[i]);
-    form->addRow(label, edit_[i]);
+    label->setBuddy(headerEdits_[i]);
+    form->addRow(label, headerEdits_[i]);
   }
   layout->addWidget(infoGroup);
 
@@ -82,13 +82,13 @@ TWettkampfDatenDlg::TWettkampfDatenDlg(QWidget* owner) : QDialog(owner) {
   buttons->addStretch();
   AddOkCancel(this, buttons);
   layout->addLayout(buttons);
-  edit_[0]->setFocus();
+  headerEdits_[0]->setFocus();
 }
 
 void TWettkampfDatenDlg::SetWettkampfDaten(const TWettkampf& competition) {
   const TWettkampfDaten& h = competition.Header();
   const std::string texts[5] = {h.Title(), h.Organiser(), h.Host(), h.Date(), h.Venue()};
-  for (int i = 0; i < 5; ++i) edit_[i]->setText(FromOem(texts[i]));
+  for (int i = 0; i < 5; ++i) headerEdits_[i]->setText(FromOem(texts[i]));
   kind_->SetItemIndex(h.Kind());
   lanes_->SetItemIndex(h.LanesIndex());
   pool_->SetItemIndex(h.Pool());
@@ -99,11 +99,11 @@ void TWettkampfDatenDlg::SetWettkampfDaten(const TWettkampf& competition) {
 void TWettkampfDatenDlg::GetWettkampfDaten(TWettkampf& competition) const {
   TWettkampfDaten h = competition.Header();
   const size_t cap = TWettkampfDaten::kTextCapacity;
-  h.SetTitle(ToOem(edit_[0]->text(), cap));
-  h.SetOrganiser(ToOem(edit_[1]->text(), cap));
-  h.SetHost(ToOem(edit_[2]->text(), cap));
-  h.SetDate(ToOem(edit_[3]->text(), cap));
-  h.SetVenue(ToOem(edit_[4]->text(), cap));
+  h.SetTitle(ToOem(headerEdits_[0]->text(), cap));
+  h.SetOrganiser(ToOem(headerEdits_[1]->text(), cap));
+  h.SetHost(ToOem(headerEdits_[2]->text(), cap));
+  h.SetDate(ToOem(headerEdits_[3]->text(), cap));
+  h.SetVenue(ToOem(headerEdits_[4]->text(), cap));
   // A group without a choice keeps what the header held.
   auto take = [](const RadioGroup* group, uint16_t held) {
     return group->ItemIndex() < 0 ? held : static_cast<uint16_t>(group->ItemIndex());

@@ -31,7 +31,7 @@ class TWettkampfDatenDlg : public QDialog {
   void GetWettkampfDaten(TWettkampf& competition) const;
 
  private:
-  QLineEdit* edit_[5];  // Edit1 .. Edit5
+  QLineEdit* headerEdits_[5];  // Edit1 .. Edit5: title, organiser, host, date, venue
   RadioGroup* kind_;
   RadioGroup* lanes_;
   RadioGroup* pool_;

@@ -105,19 +105,20 @@ TEST_F(LoadSave, TheHeaderPicksTheReader) {
   not26[37] = ' ';
   const Messages incomplete = {Oem("Die Datei ist unvollständig; es wurde nur ein Teil gelesen.")};
   const Messages unknown = {"Unbekanntes Ergebnisdateiformat.", kLoadFailed};
-  const struct { const char* name; Bytes file; int code; int classes; Messages messages; } cases[] = {
-      {"current", current, 1, 4, {}},
-      {"current-99", current, 99, 4, {}},
-      {"current-cut", Cut(current, 1), 1, 4, incomplete},
-      {"v21", v21, 1, 1, {}},
-      {"v21-cut", Cut(v21, 50), 1, 1, incomplete},
-      {"v15", OldFile(Version::k15), 1, 1, {}},
-      {"v10", OldFile(Version::k10), 1, 1, {}},
-      {"tlo", oldseeds::SampleForeignFile(true), 1, 3,
+  constexpr FormatCode kResult = FormatCode::ResultFile;
+  const struct { const char* name; Bytes file; FormatCode code; int classes; Messages messages; } cases[] = {
+      {"current", current, kResult, 4, {}},
+      {"current-99", current, FormatCode::ResultFileAlias, 4, {}},
+      {"current-cut", Cut(current, 1), kResult, 4, incomplete},
+      {"v21", v21, kResult, 1, {}},
+      {"v21-cut", Cut(v21, 50), kResult, 1, incomplete},
+      {"v15", OldFile(Version::k15), kResult, 1, {}},
+      {"v10", OldFile(Version::k10), kResult, 1, {}},
+      {"tlo", oldseeds::SampleForeignFile(true), kResult, 3,
        {Oem("Nirgends, Udo (Altersklasse Senioren) konnte nicht eingefügt werden.")}},
-      {"not26", not26, 1, -1, unknown},
-      {"empty", {}, 1, -1, unknown},
-      {"template", current, 2, -1, {kUnknownFormat, kLoadFailed}},
+      {"not26", not26, kResult, -1, unknown},
+      {"empty", {}, kResult, -1, unknown},
+      {"template", current, FormatCode::Template, -1, {kUnknownFormat, kLoadFailed}},
   };
   for (const auto& c : cases) {
     Put(c.name, c.file);
@@ -126,7 +127,7 @@ TEST_F(LoadSave, TheHeaderPicksTheReader) {
     EXPECT_EQ(std::tuple(w ? w->GetCount() : -1, m.list), std::tuple(c.classes, c.messages)) << c.name;
   }
   MessageCapture m;
-  EXPECT_EQ(std::tuple(LoadCompetition(Path("missing.erg"), 1) == nullptr, m.list), std::tuple(true, unknown));
+  EXPECT_EQ(std::tuple(LoadCompetition(Path("missing.erg"), kResult) == nullptr, m.list), std::tuple(true, unknown));
 }
 
 // Into a given competition: result files, imports, codes that read nothing
@@ -135,19 +136,19 @@ TEST_F(LoadSave, CodesOfTheLoadIntoACompetition) {
   Put("result.erg", vkseeds::Stored(*vkseeds::FullCompetition()));
   Put("lines.txt", importseeds::SampleText(true));
   const int32_t preset = importseeds::Competition(importseeds::kTextPersons)->ParticipantCount();
-  const struct { int code; const char* file; bool loaded; int32_t participants; Messages messages; } cases[] = {
-      {99, "result.erg", true, 14, {}},
-      {5, "lines.txt", true, preset + 2, {Oem("Niemand, Ida (Altersklasse AK 99w) konnte nicht eingefügt werden.")}},
-      {3, "missing.txt", false, preset, {kLoadFailed}},
-      {4, "result.erg", true, preset, {}},
-      {8, "result.erg", false, preset, {kUnknownFormat, kLoadFailed}},
+  const struct { FormatCode code; const char* file; bool loaded; int32_t participants; Messages messages; } cases[] = {
+      {FormatCode::ResultFileAlias, "result.erg", true, 14, {}},
+      {FormatCode::Text, "lines.txt", true, preset + 2, {Oem("Niemand, Ida (Altersklasse AK 99w) konnte nicht eingefügt werden.")}},
+      {FormatCode::ParticipantRecords, "missing.txt", false, preset, {kLoadFailed}},
+      {FormatCode::Empty, "result.erg", true, preset, {}},
+      {FormatCode{8}, "result.erg", false, preset, {kUnknownFormat, kLoadFailed}},
   };
   for (const auto& c : cases) {
     const auto w = importseeds::Competition(importseeds::kTextPersons);
     MessageCapture m;
     const bool loaded = LoadCompetition(Path(c.file), *w, c.code);
     EXPECT_EQ(std::tuple(loaded, w->ParticipantCount(), m.list), std::tuple(c.loaded, c.participants, c.messages))
-        << c.code;
+        << int(c.code);
   }
 }
 
@@ -159,7 +160,7 @@ TEST_F(LoadSave, MemoryCheck) {
   for (uint64_t avail : {file.size() + 14999, file.size() + 15000}) {
     const TMemAvailSource saved = SetMemAvailSource([avail] { return avail; });
     MessageCapture m;
-    got.emplace_back(LoadCompetition(Path("a.erg"), 1) != nullptr, m.list);
+    got.emplace_back(LoadCompetition(Path("a.erg"), FormatCode::ResultFile) != nullptr, m.list);
     SetMemAvailSource(saved);
   }
   EXPECT_EQ(got, (std::vector<std::tuple<bool, Messages>>{{false, {"Zu wenig Speicher, um die Datei zu laden."}},
@@ -172,12 +173,12 @@ TEST_F(LoadSave, YearNeutralTemplate) {
   const auto w = vkseeds::FullCompetition();
   const auto before = Years(*w);
   const TYrClock saved = SetClock([] { return MakeDateTime(2026, 12, 31, 23, 59); });
-  EXPECT_TRUE(SaveCompetition(Path("t.erg"), *w, 2));
-  const auto stored = Years(*LoadCompetition(Path("t.erg"), 1));
+  EXPECT_TRUE(SaveCompetition(Path("t.erg"), *w, FormatCode::Template));
+  const auto stored = Years(*LoadCompetition(Path("t.erg"), FormatCode::ResultFile));
   TWettkampf sameYear, nextYear;
-  LoadCompetition(Path("t.erg"), sameYear, 2);
+  LoadCompetition(Path("t.erg"), sameYear, FormatCode::Template);
   SetClock([] { return MakeDateTime(2027, 1, 1); });
-  LoadCompetition(Path("t.erg"), nextYear, 2);
+  LoadCompetition(Path("t.erg"), nextYear, FormatCode::Template);
   SetClock(saved);
   EXPECT_EQ(std::tuple(Years(*w), stored, Years(sameYear), Years(nextYear)),
             std::tuple(before, Years(*w, -36), before, Years(*w, 1)));
@@ -190,13 +191,13 @@ TEST_F(LoadSave, SavingOverAFileKeepsItAsTheBackup) {
   Put("Lauf.BAK", {'u', 'r', 'a', 'l', 't'});
   const auto w = vkseeds::FullCompetition();
   MessageCapture m;
-  EXPECT_TRUE(SaveCompetition(Path("Lauf.Erg"), *w, 1));
+  EXPECT_TRUE(SaveCompetition(Path("Lauf.Erg"), *w, FormatCode::ResultFile));
   EXPECT_EQ(std::tuple(Entries(), Get("Lauf.Erg"), Get("Lauf.BAK")),
             std::tuple(Names{"Lauf.BAK", "Lauf.Erg"}, vkseeds::Stored(*w), Bytes{'a', 'l', 't'}));
-  for (int code : {3, 4}) {
+  for (FormatCode code : {FormatCode::ParticipantRecords, FormatCode::Empty}) {
     const Bytes previous = Get("Lauf.Erg");
     EXPECT_TRUE(SaveCompetition(Path("Lauf.Erg"), *w, code));
-    EXPECT_EQ(std::tuple(Get("Lauf.Erg"), Get("Lauf.BAK")), std::tuple(Bytes{}, previous)) << code;
+    EXPECT_EQ(std::tuple(Get("Lauf.Erg"), Get("Lauf.BAK")), std::tuple(Bytes{}, previous)) << int(code);
   }
   EXPECT_EQ(m.list, Messages{});
 }
@@ -208,7 +209,7 @@ TEST_F(LoadSave, SavingOverAFileKeepsItAsTheBackup) {
 TEST_F(LoadSave, AFailedSaveKeepsTargetAndBackup) {
   Put("plain", {'x'});
   MessageCapture m;
-  EXPECT_EQ(std::tuple(SaveCompetition(Path("plain/new.erg"), *vkseeds::FullCompetition(), 1), m.list, Entries()),
+  EXPECT_EQ(std::tuple(SaveCompetition(Path("plain/new.erg"), *vkseeds::FullCompetition(), FormatCode::ResultFile), m.list, Entries()),
             std::tuple(false, Messages{kSaveFailed}, Names{"plain"}));
   if (!Mount("full") || !Mount("ro"))
     GTEST_SKIP() << "no small file system can be mounted here: " << std::strerror(errno);
@@ -222,7 +223,7 @@ TEST_F(LoadSave, AFailedSaveKeepsTargetAndBackup) {
       ASSERT_EQ(::mount("tmpfs", Path(f).c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
     }
     MessageCapture failed;
-    EXPECT_EQ(std::tuple(SaveCompetition(Path(f + "/wk.erg"), *big, 1), failed.list, Entries(f), Get(f + "/wk.erg"),
+    EXPECT_EQ(std::tuple(SaveCompetition(Path(f + "/wk.erg"), *big, FormatCode::ResultFile), failed.list, Entries(f), Get(f + "/wk.erg"),
                          Get(f + "/wk.BAK")),
               std::tuple(false, Messages{kSaveFailed}, Names{"wk.BAK", "wk.erg"}, target, backup))
         << f;
@@ -235,7 +236,7 @@ TEST_F(LoadSave, Vkdump) {
   Put("v15.erg", OldFile(Version::k15));
   const filetest::DumpRun show = filetest::Vkdump("show " + Path("v15.erg"));
   const filetest::DumpRun save = filetest::Vkdump("save " + Path("v15.erg") + " 1 " + Path("out.erg"));
-  const auto back = LoadCompetition(Path("out.erg"), 1);
+  const auto back = LoadCompetition(Path("out.erg"), FormatCode::ResultFile);
   EXPECT_EQ(std::tuple(show.status, show.out.find("\"AK 12\"") != std::string::npos, save.status,
                        back ? back->GetCount() : -1),
             std::tuple(0, true, 0, 1));
@@ -243,7 +244,7 @@ TEST_F(LoadSave, Vkdump) {
   Put("base.erg", vkseeds::Stored(*importseeds::Competition(importseeds::kTextPersons)));
   Put("input.txt", importseeds::SampleText(true));
   const auto run = filetest::Vkdump("import " + Path("base.erg") + " text " + Path("input.txt") + " " + Path("i.erg"));
-  const auto imported = LoadCompetition(Path("i.erg"), 1);
+  const auto imported = LoadCompetition(Path("i.erg"), FormatCode::ResultFile);
   EXPECT_EQ(std::tuple(run.status, run.err, imported ? imported->ParticipantCount() : -1,
                        filetest::Vkdump("import " + Path("base.erg") + " csv " + Path("input.txt") + " x").status),
             std::tuple(0, "Niemand, Ida (Altersklasse AK 99w) konnte nicht eingefügt werden.\n", 2, 1));

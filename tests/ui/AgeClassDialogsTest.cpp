@@ -143,7 +143,11 @@ TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
   ScriptedDesktop desk;
   bool open = false;
   int cursor = -1;
+  // OK says once what is wrong: first a parameter out of range, then the formula.
   desk.AnswerDialog("TDisziplinDatenDlg", mrNone, [&](QDialog& d) {
+    Type(d, "AMFloatEdit5", "12345");
+    Click(d, "OKBtn");
+    Type(d, "AMFloatEdit5", "1");
     ClickRadio(d, 0);
     SetText(d, "Edit2", "T*");
     Click(d, "OKBtn");
@@ -156,6 +160,8 @@ TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
   TDisziplin d;
   dlg.GetDisziplin(d);
   EXPECT_EQ(std::tuple(result, open, cursor, desk.Messages(), d.Kind(), d.Formula()),
-            std::tuple(int(mrOk), true, 2, std::vector<std::string>{"Ausdruck erwartet.\nPosition: 3\nT*"}, 0,
-                       "V1-T*10"));
+            std::tuple(int(mrOk), true, 2,
+                       std::vector<std::string>{"Der eingegebene Wert liegt nicht zwischen 0,00 und 9.999,00.",
+                                                "Ausdruck erwartet.\nPosition: 3\nT*"},
+                       0, "V1-T*10"));
 }

@@ -60,6 +60,7 @@ TEST_F(DocumentTest, AMissingFileGivesANewUnnamedCompetitionAndNewRenewsIt) {
 // nothing. Only the result file (index 1) gives the document its name and
 // clears the modified flag; only a PDF written is opened.
 TEST_F(DocumentTest, EachFilterIndexWritesWhatTheDispatchWritesForItsCode) {
+  constexpr FormatCode kNothing{0};  // the document writes nothing
   const QString source = Write("Quelle.ERG");
   TVkFile doc(nullptr, source);
   ASSERT_TRUE(doc.PasteParticipant(doc.AgeClass(0)));
@@ -68,22 +69,23 @@ TEST_F(DocumentTest, EachFilterIndexWritesWhatTheDispatchWritesForItsCode) {
   auto written = [](const std::string& path) { return fs::exists(path) ? testdata::ReadFile(path) : "(none)"; };
   TPdfOptions before = DefaultPdfExportInfo();
   before.Subject = before.Author = "vorher";
-  auto dispatched = [&](int code) {
+  auto dispatched = [&](FormatCode code) {
     ExportHtmlOptions = PresetHtmlOptions(), ExportTextOptions = PresetTextOptions(), ExportXlsVersion = 0;
     PdfExportInfo = before;
     PdfExportInfo.Subject = Utf8ToAnsi("Landesmeisterschaft Süd - Einzelwettbewerb");
     PdfExportInfo.Author = Utf8ToAnsi("DLRG Landesverband Köln");
     fs::remove(dir_ / "expected");
-    EXPECT_TRUE(code == 0 || SaveCompetition(dir_ / "expected", *doc.Competition(), code));
+    EXPECT_TRUE(code == kNothing || SaveCompetition(dir_ / "expected", *doc.Competition(), code));
     return written(dir_ / "expected");
   };
-  const struct { int index; const char* dialog; int answer; const char* name; int code; } cases[] = {
-      {TVkFile::kSaveDbf, nullptr, 0, "a.DBF", 6},           {TVkFile::kSaveXls, nullptr, 0, "a.XLS", 9},
-      {TVkFile::kSaveHtml, "TOptHTMLDlg", mrOk, "a.HTM", 7}, {TVkFile::kSaveHtml, "TOptHTMLDlg", mrCancel, "b.HTM", 0},
-      {TVkFile::kSavePdf, "TOptPDFDlg", mrOk, "a.PDF", 12},  {TVkFile::kSavePdf, "TOptPDFDlg", mrOk, "Datei/a.PDF", 0},
-      {TVkFile::kSaveText, "TOptTXTDlg", mrOk, "a.CSV", 5},  {TVkFile::kSaveAllFiles, nullptr, 0, "Kopie.xyz", 1},
-      {8, nullptr, 0, "c.ERG", 0},                           {TVkFile::kSaveResultFile, nullptr, 0, "Datei/a.ERG", 0},
-      {TVkFile::kSaveResultFile, nullptr, 0, "Wettkampf Süd.ERG", 1}};
+  using F = FormatCode;
+  const struct { int index; const char* dialog; int answer; const char* name; FormatCode code; } cases[] = {
+      {TVkFile::kSaveDbf, nullptr, 0, "a.DBF", F::Dbf},           {TVkFile::kSaveXls, nullptr, 0, "a.XLS", F::Xls},
+      {TVkFile::kSaveHtml, "TOptHTMLDlg", mrOk, "a.HTM", F::Html}, {TVkFile::kSaveHtml, "TOptHTMLDlg", mrCancel, "b.HTM", kNothing},
+      {TVkFile::kSavePdf, "TOptPDFDlg", mrOk, "a.PDF", F::Pdf},  {TVkFile::kSavePdf, "TOptPDFDlg", mrOk, "Datei/a.PDF", kNothing},
+      {TVkFile::kSaveText, "TOptTXTDlg", mrOk, "a.CSV", F::Text},  {TVkFile::kSaveAllFiles, nullptr, 0, "Kopie.xyz", F::ResultFile},
+      {8, nullptr, 0, "c.ERG", kNothing},                           {TVkFile::kSaveResultFile, nullptr, 0, "Datei/a.ERG", kNothing},
+      {TVkFile::kSaveResultFile, nullptr, 0, "Wettkampf Süd.ERG", F::ResultFile}};
   using Row = std::tuple<int, bool, bool, std::string, bool>;  // index, as dispatched, returned, name, modified
   std::vector<Row> got, want;
   for (const auto& c : cases) {
@@ -93,8 +95,8 @@ TEST_F(DocumentTest, EachFilterIndexWritesWhatTheDispatchWritesForItsCode) {
     const bool ok = doc.SaveAs(Path(c.name), c.index);
     got.emplace_back(c.index, written(dir_ / c.name) == dispatched(c.code), ok, doc.FileName().toStdString(),
                      doc.Modified());
-    const bool named = c.index == TVkFile::kSaveResultFile && c.code;
-    want.emplace_back(c.index, true, c.code != 0, (named ? Path(c.name) : source).toStdString(), !named);
+    const bool named = c.index == TVkFile::kSaveResultFile && c.code != kNothing;
+    want.emplace_back(c.index, true, c.code != kNothing, (named ? Path(c.name) : source).toStdString(), !named);
   }
   SetClock(clock);
   EXPECT_EQ(got, want);
@@ -135,7 +137,7 @@ TEST_F(DocumentTest, MergesASecondResultFileAfterEmptyingTheSelection) {
   doc.Competition()->SelectMarked();
   desk.AnswerDialog("THinzufuegenDlg", mrOk,
                     [](QDialog& d) { d.findChild<QComboBox*>("ComboBox1")->setEditText("Bonn"); });
-  EXPECT_TRUE(doc.Import(Write("Andere.ERG"), TVkFile::kImportResultFile));
+  EXPECT_TRUE(doc.Import(Write("Andere.ERG"), TVkFile::ImportKind::Merge));
   const TAltersklasse& boys = *ClassNamed(doc, "Jugend (männlich)");
   int bonn = 0;
   for (int i = 0; i < boys.GetCount(); ++i) bonn += boys.At(i)->Gliederung() == "Bonn";
@@ -146,11 +148,11 @@ TEST_F(DocumentTest, MergesASecondResultFileAfterEmptyingTheSelection) {
 
 TEST_F(DocumentTest, ImportsParticipantsFromATextFileAndSaysWhenItAddsNone) {
   TVkFile doc(nullptr, Write("Quelle.ERG"));
-  const bool fromResultFile = doc.Import(Path("Quelle.ERG"), TVkFile::kImportText);
+  const bool fromResultFile = doc.Import(Path("Quelle.ERG"), TVkFile::ImportKind::Text);
   const auto none = std::tuple(fromResultFile, doc.Modified(), desk.Messages());
   std::ofstream(Path("Liste.txt").toStdString(), std::ios::binary)
       << "Kopf\r\n;AK 12;m;M\xFCller;Max;1995;dlrg;1:05,4;;0\r\n";
-  EXPECT_TRUE(doc.Import(Path("Liste.txt"), TVkFile::kImportText));
+  EXPECT_TRUE(doc.Import(Path("Liste.txt"), TVkFile::ImportKind::Text));
   EXPECT_EQ(std::tuple(none, ClassNamed(doc, "AK 12m")->GetCount(), doc.Modified()),
             std::tuple(std::tuple(false, false,
                                   Texts{"1 Datensätze ohne Namen wurden übersprungen.",

@@ -288,7 +288,7 @@ TEST_F(MainWindowTest, WithoutAgeClassesAFirstClassCanBeMadeAndStored) {
   desk.AnswerDialog("TTeilnehmerDlg", mrOk, [](QDialog& d) { Type(d, "NameEdit", "Koch"); });
   QTest::keyClick(w->Grid(), Qt::Key_Insert);
   QTest::keyClick(w->Grid(), Qt::Key_F2);
-  const std::unique_ptr<TWettkampf> stored = LoadCompetition(S(file), 1);
+  const std::unique_ptr<TWettkampf> stored = LoadCompetition(S(file), FormatCode::ResultFile);
   Texts names;
   for (int i = 0; i < stored->GetCount(); ++i) {
     names.push_back(stored->At(i)->Name());
@@ -333,8 +333,8 @@ TEST_F(MainWindowTest, ChangedTimeIsEvaluatedSavedAndReadBack) {
   QTest::keyClick(w->Grid(), Qt::Key_F2);
   std::string row;
   for (int c = 0; c < w->Grid()->ColCount(); ++c) row += S(w->Grid()->Model().CellText(1, c)) + "|";
-  const std::unique_ptr<TWettkampf> back = LoadCompetition(S(file), 1);
-  const TTeilnehmer& stored = *back->At(w->CurrentTab())->At(0);
+  const std::unique_ptr<TWettkampf> back = LoadCompetition(S(file), FormatCode::ResultFile);
+  const TTeilnehmer& stored = *back->At(w->findChild<QTabBar*>("AgeTabSet")->currentIndex())->At(0);
   EXPECT_EQ(std::tuple(row, Label(*w, "ModifiedIndicator"), stored.Name(true), stored.Time(1), stored.Total(),
                        desk.Used()),
             std::tuple("1.|1017,91|Aach||Weiß||0:29,50|0|1017,91|0|0|", "", Oem("Weiß"), 2950, 101791, true));

@@ -179,7 +179,7 @@ class FolderTest : public ::testing::Test {
 
   QString Path(const std::string& name) const { return QString::fromStdString(dir_ / name); }
   QString Write(const std::string& name, std::unique_ptr<TWettkampf> w = Championship()) {
-    EXPECT_TRUE(SaveCompetition(Path(name).toStdString(), *w, 1));
+    EXPECT_TRUE(SaveCompetition(Path(name).toStdString(), *w, FormatCode::ResultFile));
     return Path(name);
   }
 

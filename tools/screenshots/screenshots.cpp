@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: screenshots FILE FOLDER [TAB]\n");
     return 2;
   }
-  if (!LoadCompetition(argv[1], 1)) {
+  if (!LoadCompetition(argv[1], FormatCode::ResultFile)) {
     std::fprintf(stderr, "screenshots: %s is no result file\n", argv[1]);
     return 1;
   }

@@ -25,8 +25,8 @@ int Usage();
 // DOS code page -> UTF-8.
 std::string Utf8(const std::string& oem);
 // Loads a result file of any version into `w` as the program opens a file
-// (LoadCompetition, code 1); false (with the reported messages and a line of
-// its own on standard error) when it cannot be read.
+// (LoadCompetition, FormatCode::ResultFile); false (with the reported
+// messages and a line of its own on standard error) when it cannot be read.
 bool LoadFile(const std::string& path, TWettkampf& w);
 // Stores `w` to a new file; false (with a message) when that fails.
 bool StoreFile(const std::string& path, const TWettkampf& w);

@@ -17,5 +17,5 @@ int CmdSave(int argc, char** argv) {
   ExportTextOptions = PresetTextOptions();
   ExportHtmlOptions = PresetHtmlOptions();
   ExportXlsVersion = 0;
-  return SaveCompetition(argv[4], w, code) ? 0 : 1;
+  return SaveCompetition(argv[4], w, static_cast<FormatCode>(code)) ? 0 : 1;
 }

@@ -75,7 +75,7 @@ int Usage() {
 std::string Utf8(const std::string& oem) { return OemToUtf8(oem); }
 
 bool LoadFile(const std::string& path, TWettkampf& w) {
-  if (LoadCompetition(path, w, 1)) return true;
+  if (LoadCompetition(path, w, FormatCode::ResultFile)) return true;
   std::cerr << "vkdump: cannot read " << path << "\n";
   return false;
 }

@@ -1,6 +1,7 @@
 #include "DialogParts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -29,6 +30,32 @@ QPushButton* AddOkCancel(QDialog* dialog, QBoxLayout* layout) {
   layout->addWidget(ok);
   layout->addWidget(cancel);
   return ok;
+}
+
+void OptionBoxes::Add(std::span<const TOptionBit> bits, QWidget* parent, QBoxLayout* layout) {
+  for (const TOptionBit& option : bits) {
+    auto* box = new QCheckBox(QString::fromUtf8(option.caption), parent);
+    box->setObjectName(QStringLiteral("CheckBox%1").arg(boxes_.size() + 1));
+    layout->addWidget(box);
+    boxes_.emplace_back(option.bit, box);
+  }
+}
+
+uint16_t OptionBoxes::Word() const {
+  uint16_t word = 0;
+  for (const auto& [bit, box] : boxes_)
+    if (box->isChecked()) word |= bit;
+  return word;
+}
+
+void OptionBoxes::SetWord(uint16_t word) {
+  for (const auto& [bit, box] : boxes_) box->setChecked((word & bit) != 0);
+}
+
+QCheckBox* OptionBoxes::Box(uint16_t bit) const {
+  for (const auto& [b, box] : boxes_)
+    if (b == bit) return box;
+  return nullptr;
 }
 
 QHBoxLayout* OkCancelRow(QDialog* dialog) {

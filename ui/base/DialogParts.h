@@ -1,18 +1,25 @@
 // Pieces the dialogs of the program build alike: buttons with their object
-// names, the OK / Cancel pair, the fixed-width font of list texts, and a
-// one-line question for a text. (The group of radio buttons is RadioGroup.h.)
+// names, the OK / Cancel pair, the check boxes of an options word, the
+// fixed-width font of list texts, and a one-line question for a text. (The
+// group of radio buttons is RadioGroup.h.)
 //
 // Object names are what tests and the document find controls by; every
 // helper takes one.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include <QFont>
 #include <QString>
 
+#include "OptionBits.h"
+
 class QBoxLayout;
+class QCheckBox;
 class QDialog;
 class QHBoxLayout;
 class QListWidget;
@@ -28,6 +35,25 @@ QPushButton* NewButton(QWidget* parent, const char* objectName, const QString& t
 QPushButton* AddOkCancel(QDialog* dialog, QBoxLayout* layout);
 // A new row with OK and Cancel at its right end, for the bottom of a dialog.
 QHBoxLayout* OkCancelRow(QDialog* dialog);
+
+// The check boxes of an options word, one per bit of a table, in its order.
+// The boxes belong to their parent; this object only finds them.
+class OptionBoxes {
+ public:
+  // Appends a box per bit to the layout, with the object names "CheckBox1",
+  // "CheckBox2", ... (a dialog that names a box otherwise renames it).
+  void Add(std::span<const TOptionBit> bits, QWidget* parent, QBoxLayout* layout);
+
+  // The bits of the checked boxes; no other bit.
+  uint16_t Word() const;
+  // Each box checked exactly when its bit is set in `word`.
+  void SetWord(uint16_t word);
+  // The box of that bit; nullptr when the table has none.
+  QCheckBox* Box(uint16_t bit) const;
+
+ private:
+  std::vector<std::pair<uint16_t, QCheckBox*>> boxes_;
+};
 
 // The layout of the list dialogs: the list in a titled group, beside it a
 // column of command buttons and, at the column's foot, OK and Cancel. Each

@@ -167,7 +167,7 @@ bool ValidateEdits(QWidget* form) {
 }
 
 void ValidatedDialog::done(int result) {
-  if (result != QDialog::Rejected && result != mrCancel && !ValidateEdits(this)) return;
+  if (result != QDialog::Rejected && result != mrCancel && (!ValidateEdits(this) || !AcceptsClose())) return;
   QDialog::done(result);
 }
 
@@ -223,7 +223,7 @@ void TYrValEdit::CheckAfterExit() {
 
 // --- TYrNumEdit
 
-TYrNumEdit::TYrNumEdit(QWidget* parent) : TYrValEdit(parent) { setText(QStringLiteral("0")); }
+TYrNumEdit::TYrNumEdit(QWidget* parent) : TYrRangeEdit(parent) { setText(QStringLiteral("0")); }
 
 int32_t TYrNumEdit::Value() const { return ReadInt(text()).value_or(minValue_); }
 
@@ -250,7 +250,7 @@ void TYrNumEdit::ShowRangeError() const {
 
 // --- TYrFloatEdit
 
-TYrFloatEdit::TYrFloatEdit(QWidget* parent) : TYrValEdit(parent) { setText(QStringLiteral("0")); }
+TYrFloatEdit::TYrFloatEdit(QWidget* parent) : TYrRangeEdit(parent) { setText(QStringLiteral("0")); }
 
 double TYrFloatEdit::Value() const { return ReadFloat(text()).value_or(minValue_); }
 

@@ -52,21 +52,33 @@ class TYrValEdit : public QLineEdit {
   bool validateOnExit_ = true;
 };
 
-class TYrNumEdit : public TYrValEdit {
+// The range of a number edit, in the type of its value: 0..0 until the
+// dialog sets one.
+template <class T>
+class TYrRangeEdit : public TYrValEdit {
+ public:
+  using TYrValEdit::TYrValEdit;
+
+  T MinValue() const { return minValue_; }
+  T MaxValue() const { return maxValue_; }
+  void SetMinValue(T v) { minValue_ = v; }
+  void SetMaxValue(T v) { maxValue_ = v; }
+  void SetRange(T min, T max) {
+    minValue_ = min;
+    maxValue_ = max;
+  }
+
+ protected:
+  T minValue_ = 0;
+  T maxValue_ = 0;
+};
+
+class TYrNumEdit : public TYrRangeEdit<int32_t> {
   Q_OBJECT
 
  public:
   // Text "0"; range 0..0 until the dialog sets one.
   explicit TYrNumEdit(QWidget* parent = nullptr);
-
-  int32_t MinValue() const { return minValue_; }
-  int32_t MaxValue() const { return maxValue_; }
-  void SetMinValue(int32_t v) { minValue_ = v; }
-  void SetMaxValue(int32_t v) { maxValue_ = v; }
-  void SetRange(int32_t min, int32_t max) {
-    minValue_ = min;
-    maxValue_ = max;
-  }
 
   // The text as a whole number; MinValue() when it is none.
   int32_t Value() const;
@@ -81,13 +93,9 @@ class TYrNumEdit : public TYrValEdit {
   bool IsValid() const override;
   // "Der eingegebene Wert liegt nicht zwischen <min> und <max>."
   void ShowRangeError() const override;
-
- private:
-  int32_t minValue_ = 0;
-  int32_t maxValue_ = 0;
 };
 
-class TYrFloatEdit : public TYrValEdit {
+class TYrFloatEdit : public TYrRangeEdit<double> {
   Q_OBJECT
 
  public:
@@ -95,14 +103,6 @@ class TYrFloatEdit : public TYrValEdit {
   // sets others.
   explicit TYrFloatEdit(QWidget* parent = nullptr);
 
-  double MinValue() const { return minValue_; }
-  double MaxValue() const { return maxValue_; }
-  void SetMinValue(double v) { minValue_ = v; }
-  void SetMaxValue(double v) { maxValue_ = v; }
-  void SetRange(double min, double max) {
-    minValue_ = min;
-    maxValue_ = max;
-  }
   // Significant digits and decimals of the text SetValue writes; Digits are
   // also the decimals of the bounds in the warning.
   int Precision() const { return precision_; }
@@ -131,8 +131,6 @@ class TYrFloatEdit : public TYrValEdit {
   void ShowRangeError() const override;
 
  private:
-  double minValue_ = 0;
-  double maxValue_ = 0;
   int precision_ = 15;
   int digits_ = 2;
 };
@@ -140,13 +138,20 @@ class TYrFloatEdit : public TYrValEdit {
 // A dialog whose every close but Cancel first checks its validated edits:
 // done() with an invalid edit shows that edit's warning, puts the focus into
 // it and keeps the dialog open. accept() and Enter on the default button go
-// through done(), so nothing invalid leaves the dialog.
+// through done(), so nothing invalid leaves the dialog. A dialog with checks
+// of its own gives them in AcceptsClose, never in done(): each refusal is
+// said once.
 class ValidatedDialog : public QDialog {
   Q_OBJECT
 
  public:
   using QDialog::QDialog;
-  void done(int result) override;
+  void done(int result) final;
+
+ protected:
+  // Runs after every edit passed, for any close but Cancel. False keeps the
+  // dialog open; the dialog has told the user why.
+  virtual bool AcceptsClose() { return true; }
 };
 
 // The text with every locale decimal separator made "." and every locale

@@ -43,7 +43,7 @@ TRaenderDlg::TRaenderDlg(QWidget* parent) : QDialog(parent) {
     cell->addWidget(label);
     cell->addWidget(edit);
     grid->addLayout(cell, f.row, f.column);
-    edits_[i] = edit;
+    marginEdits_[i] = edit;
   }
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
@@ -57,13 +57,13 @@ TRaenderDlg::TRaenderDlg(QWidget* parent) : QDialog(parent) {
 void TRaenderDlg::SetMargins(const PageMargins& margins) {
   set_ = {margins.left, margins.top, margins.right, margins.bottom};
   for (int i = 0; i < 4; ++i) {
-    edits_[i]->setValue(set_[i] / 100);
-    shown_[i] = edits_[i]->value();
+    marginEdits_[i]->setValue(set_[i] / 100);
+    shown_[i] = marginEdits_[i]->value();
   }
 }
 
 PageMargins TRaenderDlg::Margins() const {
   std::array<int, 4> m{};
-  for (int i = 0; i < 4; ++i) m[i] = edits_[i]->value() == shown_[i] ? set_[i] : edits_[i]->value() * 100;
+  for (int i = 0; i < 4; ++i) m[i] = marginEdits_[i]->value() == shown_[i] ? set_[i] : marginEdits_[i]->value() * 100;
   return {m[0], m[1], m[2], m[3]};
 }

@@ -30,7 +30,7 @@ class TRaenderDlg : public QDialog {
 
  private:
   // LeftSE, TopSE, RightSE, BottomSE.
-  std::array<QSpinBox*, 4> edits_{};
+  std::array<QSpinBox*, 4> marginEdits_{};
   std::array<int, 4> set_{};    // hundredths of a millimetre, as given
   std::array<int, 4> shown_{};  // millimetres, as shown
 };

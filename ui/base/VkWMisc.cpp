@@ -88,7 +88,6 @@ void SetBusy(bool busy) {
   ShowIndicator(QString::fromUtf16(busy ? kBusyText : kReadyText));
 }
 
-bool IsBusy() { return g_busy; }
 
 BusyScope::BusyScope() : switched_(!g_busy) {
   if (switched_) SetBusy(true);
@@ -157,7 +156,5 @@ void GetVersionInfo(VersionInfo& info) {
 
 void FillAgeClassNames(const TWettkampf* competition, QStringList& names) {
   if (!competition) return;
-  for (int i = 0; i < competition->GetCount(); ++i) AddAgeClassName(*competition->At(i), names);
+  for (int i = 0; i < competition->GetCount(); ++i) names.append(FromOem(competition->At(i)->Name()));
 }
-
-void AddAgeClassName(const TAltersklasse& ageClass, QStringList& names) { names.append(FromOem(ageClass.Name())); }

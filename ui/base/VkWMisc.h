@@ -14,7 +14,6 @@
 #include <QString>
 #include <QStringList>
 
-class TAltersklasse;
 class TWettkampf;
 
 // The name under which participants would be put on the clipboard; usable as
@@ -36,7 +35,6 @@ void InstallWindowRoutines();
 // repainted at once, so the text shows before a long operation starts. Not
 // counted: one false ends the busy state however often it was switched on.
 void SetBusy(bool busy);
-bool IsBusy();
 
 // Busy for its lifetime, also when an exception leaves the operation. A
 // scope opened while the program is busy already leaves the state alone.
@@ -110,4 +108,3 @@ void GetVersionInfo(VersionInfo& info);
 // Appends the name of every age class of the competition, in its order,
 // converted for the screen; nothing for nullptr. Callers clear the list first.
 void FillAgeClassNames(const TWettkampf* competition, QStringList& names);
-void AddAgeClassName(const TAltersklasse& ageClass, QStringList& names);
