@@ -8,6 +8,7 @@
 #include "MessageOnce.h"
 #include "StoredList.h"
 #include "VkPunkte.h"
+#include "VkTeilnListe.h"
 #include "YrHooks.h"
 #include "YrText.h"
 
@@ -154,6 +155,11 @@ void TAltersklasse::InsertPlain(TTeilnehmer* participant) {
     AtInsert(n, participant);
   else
     TYrSortedCollection::Insert(participant);
+}
+
+void TAltersklasse::FreeItem(TYrObject* item) {
+  if (selection_ != nullptr) selection_->DeleteIf([item](const TYrObject* t) { return t == item; });
+  TYrSortedCollection::FreeItem(item);
 }
 
 bool TAltersklasse::Belongs(const TTeilnehmer& participant) const {

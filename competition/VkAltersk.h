@@ -9,7 +9,9 @@
 // disciplines indexes the six slots by it.
 //
 // Ownership: the age class owns its participants (they must come from `new`)
-// and disposes them when it is destroyed or reloaded. `Insert` computes the
+// and disposes them when it is destroyed or reloaded. While it belongs to a
+// competition it knows the competition's selection, and a participant leaves
+// that selection before the class disposes it. `Insert` computes the
 // new participant's total and re-ranks the class; `InsertPlain` only puts it
 // at its sorted place (loading and copying evaluate once at the end).
 //
@@ -123,6 +125,7 @@ constexpr size_t kAltersklasseSize = 3319;
 // Parameter records of the heat and CPR operations (VkAkOps.h).
 struct TLaufParameter;
 struct THLWParameter;
+class TTeilnehmerListe;
 
 class TAltersklasse : public TYrSortedCollection {
  public:
@@ -208,6 +211,13 @@ class TAltersklasse : public TYrSortedCollection {
   void Insert(TYrObject* item) override;
   // Sorted insertion without any computation.
   void InsertPlain(TTeilnehmer* participant);
+  // Takes the participant out of the competition's selection, then disposes
+  // it.
+  void FreeItem(TYrObject* item) override;
+  // The selection of the competition the class belongs to (nullptr: none).
+  // The competition sets it when it takes the class and clears it when it
+  // disposes the class.
+  void SetSelection(TTeilnehmerListe* selection) { selection_ = selection; }
   // The participant's age-class text equals the name exactly and its female
   // flag equals the class's.
   bool Belongs(const TTeilnehmer& participant) const;
@@ -316,5 +326,6 @@ class TAltersklasse : public TYrSortedCollection {
   Record rec_;
   uint8_t mark_ = 0;
   uint8_t displayOption_ = 0;
+  TTeilnehmerListe* selection_ = nullptr;  // not owned
   LoadResult lastLoad_ = LoadResult::kComplete;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_set>
 
 #include "ByteOrder.h"
 #include "CodePage.h"
@@ -59,9 +60,10 @@ TWettkampf::TWettkampf(const TWettkampf& source)
 }
 
 TWettkampf::~TWettkampf() {
-  // The selection refers to participants of the classes, which the base
-  // class disposes last.
+  // The classes go while the selection they know still exists (the base
+  // class would dispose them after it, and with its own FreeItem).
   selection_.DeleteAll();
+  FreeAll();
 }
 
 void TWettkampf::DisposeContents() {
@@ -90,7 +92,10 @@ void TWettkampf::Insert(TYrObject* item) {
   ak->SetDisplayOption(DisplayOption());
   const int before = GetCount();
   TYrSortedCollection::Insert(ak);
-  if (GetCount() != before) return;
+  if (GetCount() != before) {
+    ak->SetSelection(&selection_);
+    return;
+  }
 
   int index = 0;
   if (Search(ak, index) && ErrorMsgProc) {
@@ -100,6 +105,17 @@ void TWettkampf::Insert(TYrObject* item) {
   }
   // Refused (or, after a run-time error a handler let pass, not taken):
   // the competition took ownership, so it disposes the class.
+  delete ak;
+}
+
+void TWettkampf::FreeItem(TYrObject* item) {
+  if (item == nullptr) return;
+  auto* ak = static_cast<TAltersklasse*>(item);
+  if (selection_.GetCount() > 0) {
+    const std::unordered_set<const TYrObject*> theirs(ak->Items(), ak->Items() + ak->GetCount());
+    selection_.DeleteIf([&theirs](const TYrObject* t) { return theirs.contains(t); });
+  }
+  ak->SetSelection(nullptr);
   delete ak;
 }
 

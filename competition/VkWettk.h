@@ -10,10 +10,15 @@
 //
 // Ownership: `TWettkampf` owns its age classes (they must come from `new`),
 // the organisation statistics, the organ list and the record list. The
-// selection does not own its participants: they belong to the age classes,
-// so whoever disposes or replaces an age class empties the selection first
-// (`Load` and the destructor do). The lists are members: references to them
-// stay valid for the competition's whole life, also across `Load`.
+// selection does not own its participants: they belong to the age classes.
+// The competition keeps it holding living participants only: every class it
+// takes knows the selection, and a participant the class disposes (delete,
+// strike, qualification, reload) leaves the selection first, as do the
+// participants of a class the competition disposes (`AtFree`, `Free`,
+// `Load`, `Merge`, the destructor). A class taken out with `AtDelete` still
+// knows the selection: give it `SetSelection(nullptr)`. The lists are
+// members: references to them stay valid for the competition's whole life,
+// also across `Load`.
 //
 // The hundredths option of the header is handed to every age class as its
 // display option when the class is inserted and whenever the option changes
@@ -127,7 +132,7 @@ class TWettkampf : public TYrSortedCollection {
   // InitCopy: a deep copy. The age classes, their participants and the three
   // lists are copied; the selection of the copy starts empty.
   TWettkampf(const TWettkampf& source);
-  // Done: empties the selection, then disposes the lists and the classes.
+  // Done: empties the selection, then disposes the classes and the lists.
   ~TWettkampf() override;
   TWettkampf& operator=(const TWettkampf&) = delete;
 
@@ -141,6 +146,8 @@ class TWettkampf : public TYrSortedCollection {
   // competition's display option. A class equal to one present is reported
   // through ErrorMsgProc and disposed: the caller must not use it afterwards.
   void Insert(TYrObject* item) override;
+  // Takes the class's participants out of the selection, then disposes it.
+  void FreeItem(TYrObject* item) override;
 
   // --- header
   const TWettkampfDaten& Header() const { return header_; }
@@ -194,8 +201,7 @@ class TWettkampf : public TYrSortedCollection {
   // --- operations on every age class in order (VkWettkOps.cpp)
   // Each sets its progress caption, empties it at the end and reports its
   // messages through ErrorMsgProc. Each one leaves the classes it changed
-  // evaluated or ranked. Those that may delete participants (Qualify,
-  // Strike) empty the selection first.
+  // evaluated or ranked.
 
   // Merge option bits (the check boxes of "Wettkampf hinzufügen").
   static constexpr uint16_t kMergeClasses = 1;       // add missing age classes (empty)

@@ -56,8 +56,6 @@ bool YearFits(const TAltersklasse& ak, const std::string& text) {
 
 void TWettkampf::Qualify(int count, int mode) {
   TCaption caption("Die Qualifikation wird erstellt...");
-  // Participants may be deleted; the selection must not point at them.
-  selection_.DeleteAll();
   for (int i = 0; i < GetCount(); ++i) At(i)->Qualify(count, mode);
 }
 
@@ -127,7 +125,6 @@ void TWettkampf::ResetResults(const TYrSet& items) {
 
 void TWettkampf::Strike(int mode) {
   TCaption caption("Alle Teilnehmer ohne Zeitangabe werden gelöscht...");
-  selection_.DeleteAll();
   for (int i = 0; i < GetCount(); ++i) At(i)->Strike(mode);
 }
 
@@ -163,7 +160,7 @@ void TWettkampf::Merge(TWettkampf* source, uint16_t options, const std::string& 
   }
   TYrProgress& progress = Progress();
   progress.Update(Oem("Wettkampf hinzufügen..."), 0, source->ParticipantCount(), 1, 0);
-  // The source's classes go below; its selection must not outlive them.
+  // Its participants move here or go: none stays in its selection.
   source->Selection().DeleteAll();
 
   while (source->GetCount() > 0) {

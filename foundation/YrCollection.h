@@ -30,6 +30,7 @@
 // Single-threaded; no locking.
 #pragma once
 
+#include <algorithm>
 #include <bitset>
 #include <cstdint>
 #include <memory>
@@ -68,6 +69,13 @@ class TYrCollection : public TYrObject {
   void Delete(TYrObject* item);
   // Forgets all entries; items are not freed and the capacity stays.
   void DeleteAll();
+  // Removes, without freeing, every entry for which gone(item) is true, in
+  // one pass; the others keep their order.
+  template <class F>
+  void DeleteIf(F&& gone) {
+    TYrObject** items = items_.get();
+    count_ = static_cast<int32_t>(std::remove_if(items, items + count_, gone) - items);
+  }
 
   // Reports a misuse: ends the program with run-time error 212 - code
   // (213 index out of range, 214 overflow) through `RunError`.

@@ -114,8 +114,6 @@ void TAltersklassenDlg::LoeschenBtnClick() {
   TAltersklasse* ageClass = Selected();
   if (!ageClass) return;
   if (!ConfirmAgeClassDeletion(*competition_, *ageClass)) return;
-  // The selection may point at the participants that go with the class.
-  competition_->Selection().DeleteAll();
   competition_->AtFree(i);
   ShowAltersklassen(competition_->At(std::min(i, competition_->GetCount() - 1)));
 }

@@ -146,10 +146,8 @@ TEST_F(DocumentTest, UnnamedSaveCancelledOrFailedKeepsTheDocumentModifiedAndTheW
                        Texts{question, question, question, "Fehler beim Speichern der Datei.", question}));
 }
 
-TEST_F(DocumentTest, MergesASecondResultFileAfterEmptyingTheSelection) {
+TEST_F(DocumentTest, MergesASecondResultFile) {
   TVkFile doc(nullptr, Write("Quelle.ERG"));
-  doc.Competition()->SetAllMarks(true);
-  doc.Competition()->SelectMarked();
   desk.AnswerDialog("THinzufuegenDlg", mrOk,
                     [](QDialog& d) { d.findChild<QComboBox*>("ComboBox1")->setEditText("Bonn"); });
   EXPECT_TRUE(doc.Import(Write("Andere.ERG"), TVkFile::kImportResultFile));
@@ -157,8 +155,7 @@ TEST_F(DocumentTest, MergesASecondResultFileAfterEmptyingTheSelection) {
   int bonn = 0;
   for (int i = 0; i < boys.GetCount(); ++i) bonn += boys.At(i)->Gliederung() == "Bonn";
   // Four merged, one of them from Bonn before.
-  EXPECT_EQ(std::tuple(boys.GetCount(), bonn, doc.Competition()->Selection().GetCount(), doc.Modified()),
-            std::tuple(8, 5, 0, true));
+  EXPECT_EQ(std::tuple(boys.GetCount(), bonn, doc.Modified()), std::tuple(8, 5, true));
 }
 
 TEST_F(DocumentTest, ImportsParticipantsFromATextFile) {
@@ -172,7 +169,7 @@ TEST_F(DocumentTest, ImportsParticipantsFromATextFile) {
             std::tuple(Oem("Müller"), "DLRG", 6540, true));
 }
 
-TEST_F(DocumentTest, OperationDialogsModifyOnOkOnlyAndThoseThatDisposeEmptyTheSelection) {
+TEST_F(DocumentTest, OperationDialogsModifyOnOkOnly) {
   TVkFile doc(nullptr, Write("Quelle.ERG"));
   struct Case {
     const char* dialog;
@@ -186,18 +183,15 @@ TEST_F(DocumentTest, OperationDialogsModifyOnOkOnlyAndThoseThatDisposeEmptyTheSe
                         {"TGliederungenDlg", &TVkFile::EditOrganisations, mrCancel},
                         {"TQualifikationDlg", &TVkFile::Qualify, mrOk},
                         {"TStreichenDlg", &TVkFile::StrikeParticipants, mrOk}};
-  using T = std::tuple<bool, bool, int>;
+  using T = std::tuple<bool, bool>;
   std::vector<T> seen;
   for (const Case& c : cases) {
-    doc.Competition()->SetAllMarks(true);
-    doc.Competition()->SelectMarked();
     desk.AnswerDialog(c.dialog, c.answer);
     const bool ok = (doc.*c.run)();
-    seen.emplace_back(ok, doc.Modified(), doc.Competition()->Selection().GetCount());
-    doc.Competition()->Selection().DeleteAll();
+    seen.emplace_back(ok, doc.Modified());
   }
-  EXPECT_EQ(seen, (std::vector<T>{T(false, false, 4), T(false, false, 4), T(false, false, 4), T(false, false, 4),
-                                  T(false, false, 4), T(true, true, 0), T(true, true, 0)}));
+  EXPECT_EQ(seen, (std::vector<T>{T(false, false), T(false, false), T(false, false), T(false, false), T(false, false),
+                                  T(true, true), T(true, true)}));
 }
 
 TEST_F(DocumentTest, NewParticipantsAndClassesComeFromTheirDialogsAndADuplicateClassIsNotUsed) {
