@@ -15,7 +15,7 @@
 //         if (marker != kGliederungMarker) return false;
 //         auto g = std::make_unique<TGliederung>(stream);
 //         if (stream.Status != 0) return false;
-//         list.Insert(g.release());
+//         list.Add(std::move(g));
 //         return true;
 //       },
 //       {.limitsTo = &list});

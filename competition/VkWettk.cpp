@@ -55,7 +55,7 @@ TWettkampf::TWettkampf(const TWettkampf& source)
       organListe_(source.organListe_),
       rekordListe_(source.rekordListe_) {
   SetDuplicates(false);
-  for (int i = 0; i < source.GetCount(); ++i) Insert(new TAltersklasse(*source.At(i)));
+  for (int i = 0; i < source.GetCount(); ++i) Add(std::make_unique<TAltersklasse>(*source.At(i)));
   Progress().SetCaption("");
 }
 
@@ -86,15 +86,17 @@ int TWettkampf::Compare(const TYrObject* key1, const TYrObject* key2) const {
   return TAltersklasse::CompareClass(a, b);
 }
 
-void TWettkampf::Insert(TYrObject* item) {
-  if (item == nullptr) return;
-  auto* ak = static_cast<TAltersklasse*>(item);
+void TWettkampf::Insert(TYrObject* item) { AddItem(std::unique_ptr<TYrObject>(item)); }
+
+TYrObject* TWettkampf::AddItem(std::unique_ptr<TYrObject> item) {
+  if (item == nullptr) return nullptr;
+  auto* ak = static_cast<TAltersklasse*>(item.get());
   ak->SetDisplayOption(DisplayOption());
   const int before = GetCount();
   TYrSortedCollection::Insert(ak);
   if (GetCount() != before) {
     ak->SetSelection(&selection_);
-    return;
+    return item.release();
   }
 
   int index = 0;
@@ -103,9 +105,9 @@ void TWettkampf::Insert(TYrObject* item) {
     msg += Oem(" konnte nicht eingefügt werden (sie existiert bereits).");
     ErrorMsgProc(msg.substr(0, 102));
   }
-  // Refused (or, after a run-time error a handler let pass, not taken):
-  // the competition took ownership, so it disposes the class.
-  delete ak;
+  // Refused (or, after a run-time error a handler let pass, not taken): the
+  // class goes with `item`.
+  return nullptr;
 }
 
 void TWettkampf::FreeItem(TYrObject* item) {
@@ -278,7 +280,7 @@ bool TWettkampf::LoadAgeClasses(TYrStream& stream) {
         // among them) keeps those read and is inserted like a whole one; the
         // next marker then decides whether reading goes on.
         if (ak->LastLoad() == TAltersklasse::LoadResult::kTruncated) return false;
-        Insert(ak.release());
+        Add(std::move(ak));
         return true;
       },
       {.limitsTo = this});

@@ -33,6 +33,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "VkAltersk.h"
@@ -144,7 +145,8 @@ class TWettkampf : public TYrSortedCollection {
   int Compare(const TYrObject* key1, const TYrObject* key2) const override;
   // Takes ownership of an age class and inserts it at its place, with the
   // competition's display option. A class equal to one present is reported
-  // through ErrorMsgProc and disposed: the caller must not use it afterwards.
+  // through ErrorMsgProc and disposed: the caller must not use it afterwards
+  // (`Add` says which it was).
   void Insert(TYrObject* item) override;
   // Takes the class's participants out of the selection, then disposes it.
   void FreeItem(TYrObject* item) override;
@@ -242,9 +244,9 @@ class TWettkampf : public TYrSortedCollection {
   void Merge(TWettkampf* source, uint16_t options, const std::string& abk, int count);
   // Puts an imported participant into its age class (found by its
   // age-class text and sex; an individual without that text by its birth
-  // year first) and returns true: the class owns it then. Returns false,
-  // after a message, when no class takes it: the caller still owns it.
-  bool PlaceParticipant(TTeilnehmer* participant);
+  // year first) and returns it. Returns nullptr, after a message, when no
+  // class takes it; the participant is freed then.
+  TTeilnehmer* PlaceParticipant(std::unique_ptr<TTeilnehmer> participant);
   // The class PlaceParticipant would put the participant in, without a word
   // and without inserting it (an individual without age-class text gets the
   // text found by its birth year, or "?"); nullptr when none fits.
@@ -305,6 +307,8 @@ class TWettkampf : public TYrSortedCollection {
                          int mode) const;
 
  private:
+  // Add and Insert: a refused class is reported and freed.
+  TYrObject* AddItem(std::unique_ptr<TYrObject> item) override;
   // The hundredths choice as the age classes' display option.
   uint8_t DisplayOption() const { return WithHundredths() ? 1 : 0; }
   void PassDisplayOption();

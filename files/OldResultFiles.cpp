@@ -253,9 +253,9 @@ void TakeEntries10(Record& r, const uint8_t* entries) {
 
 // A participant of versions 2.1, 1.5 and 1.0 in the layout of the
 // competition's kind.
-TTeilnehmer* OldParticipant(const uint8_t* r, const Version& v, bool individual) {
+std::unique_ptr<TTeilnehmer> OldParticipant(const uint8_t* r, const Version& v, bool individual) {
   using T = TTeilnehmer;
-  auto* t = new T;
+  auto t = std::make_unique<T>();
   if (individual) {
     t->SetName(true, Str(r, 0, T::kNameIndividualCap));
     t->SetVorname(Str(r, 21, T::kVornameCap));
@@ -305,11 +305,11 @@ ClassEnd ReadOldClass(TWettkampf& w, TYrStream& stream, const Version& v) {
     // Through the class's insertion, which computes the total first: sorted
     // by the stale total of the file, participants that end up equal would
     // stand in another order, and the later of two equals holds the best.
-    ak->Insert(OldParticipant(rec.data(), v, individual));
+    ak->Add(OldParticipant(rec.data(), v, individual));
     return true;
   });
   if (end == ListEnd::kBroken) return ClassEnd::kStop;
-  w.Insert(ak.release());
+  w.Add(std::move(ak));
   return end == ListEnd::kComplete && stream.Status == 0 ? ClassEnd::kGoOn : ClassEnd::kStop;
 }
 
@@ -325,12 +325,9 @@ bool ReadOldBody(TWettkampf& w, TYrStream& stream, const Version& v) {
   // A new competition's list: its own limit and delta, none from the file.
   TGliederungsListe& orgs = w.Gliederungen();
   const ListEnd end = ReadList(stream, kGliederungMarker, [&] {
-    auto* g = new TGliederung(stream);
-    if (stream.Status != 0 || orgs.GetCount() >= kMaxCollectionSize) {
-      delete g;
-      return false;
-    }
-    orgs.Insert(g);
+    auto g = std::make_unique<TGliederung>(stream);
+    if (stream.Status != 0 || orgs.GetCount() >= kMaxCollectionSize) return false;
+    orgs.Add(std::move(g));
     return true;
   });
   return end == ListEnd::kComplete && stream.Status == 0;
@@ -424,7 +421,7 @@ void ReadForeignClass(TWettkampf& w, int i, const uint8_t* old) {
     ++count;
   }
   le::PutU16(r.data(), A::kOffCount, count);
-  w.Insert(new TAltersklasse(r));
+  w.Add(std::make_unique<TAltersklasse>(r));
 }
 
 // The predecessor numbered two status codes the other way round.
@@ -464,7 +461,7 @@ bool ReadForeignParticipant(TWettkampf& w, const uint8_t* r) {
   // as a male one goes there, and only a participant that fits nowhere is
   // reported, once.
   if (w.ClassFor(*t) == nullptr && t->IsFemale()) t->SetFlag(T::kWeiblich, false);
-  if (w.PlaceParticipant(t.get())) t.release();
+  w.PlaceParticipant(std::move(t));
   return true;
 }
 

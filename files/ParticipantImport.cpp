@@ -27,8 +27,8 @@ constexpr std::string_view kPadding(" \0", 2);
 void Place(TWettkampf& w, std::unique_ptr<T> t, int& nameless) {
   if (IsNameless(t->Name(w.IsIndividual())))
     ++nameless;
-  else if (w.PlaceParticipant(t.get()))
-    t.release();
+  else
+    w.PlaceParticipant(std::move(t));
 }
 
 // ---------------------------------------------------------------------------

@@ -275,7 +275,7 @@ void TVkFile::CopyParticipant(const TTeilnehmer* participant) {
 bool TVkFile::PasteParticipant(TAltersklasse* ageClass) {
   if (!ageClass || ageClass->GetCount() >= kMaxCollectionSize) return false;
   Operation op(*this);
-  ageClass->Insert(new TTeilnehmer(ParticipantBuffer));
+  ageClass->Add(std::make_unique<TTeilnehmer>(ParticipantBuffer));
   SetModified(true);
   return true;
 }
@@ -327,9 +327,7 @@ TTeilnehmer* TVkFile::NewParticipant(TAltersklasse* ageClass) {
   participant->SetAltersklasse(ageClass->Name());
   if (ageClass->IsFemale()) participant->SetFlag(TTeilnehmer::kWeiblich, true);
   if (EditParticipant(participant.get()) != mrOk) return nullptr;
-  TTeilnehmer* inserted = participant.release();
-  ageClass->Insert(inserted);
-  return inserted;
+  return ageClass->Add(std::move(participant));
 }
 
 // --- age classes

@@ -78,13 +78,11 @@ TAltersklasse* AddAgeClassLike(QWidget* owner, TWettkampf& competition, const TA
   dlg.SetAsNew();
   if (TheDesktop().RunModal(dlg) != mrOk) return nullptr;
   BusyScope busy;
-  auto* ageClass = new TAltersklasse(model.GetRecord());
+  auto ageClass = std::make_unique<TAltersklasse>(model.GetRecord());
   dlg.GetAltersklasse(*ageClass);
   ageClass->Evaluate();
-  const int before = competition.GetCount();
   // A class equal to one present is reported and disposed by the competition.
-  competition.Insert(ageClass);
-  return competition.GetCount() > before ? ageClass : nullptr;
+  return competition.Add(std::move(ageClass));
 }
 
 void TAltersklassenDlg::NeuBtnClick() {

@@ -20,7 +20,7 @@ TEST(SelectionTest, HoldsOnlyLivingParticipantsAfterEveryDisposal) {
   };
   for (const auto& [dispose, survivors] : cases) {
     auto w = vkseeds::FullCompetition();
-    for (int i = 0; i < 2; ++i) w->At(0)->Insert(new TTeilnehmer);
+    for (int i = 0; i < 2; ++i) w->At(0)->Add(std::make_unique<TTeilnehmer>());
     w->SetAllMarks(true);
     w->SelectMarked();
     dispose(*w);

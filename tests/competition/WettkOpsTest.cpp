@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <tuple>
@@ -163,10 +164,9 @@ TEST(WettkOps, FullClassTakesNoMoreAndReportsIt) {
   w.Merge(&source, 2, "", 0);
   // The last one is taken first.
   EXPECT_EQ(std::tuple(full->GetCount(), full->At(0)->Name(true)), std::tuple(kMaxCollectionSize, "S3"));
-  TTeilnehmer* late = Person("Late", "", 3000);
+  std::unique_ptr<TTeilnehmer> late(Person("Late", "", 3000));
   late->SetAltersklasse("AK");
-  EXPECT_FALSE(w.PlaceParticipant(late));
-  delete late;
+  EXPECT_EQ(w.PlaceParticipant(std::move(late)), nullptr);
   EXPECT_EQ(m.list, (Texts{Oem("Die Altersklasse AK ist voll: 2 Teilnehmer konnten nicht hinzugefügt werden."),
                            Oem("Die Altersklasse AK ist voll: Late konnte nicht eingefügt werden.")}));
 }
@@ -206,13 +206,12 @@ TEST(WettkOps, PlaceImportedParticipants) {
   };
   for (const auto& [year, akText, flags, want] : kCases) {
     MessageCapture m;
-    TTeilnehmer* t = Person("Imp", "", 3000, flags);
+    std::unique_ptr<TTeilnehmer> t(Person("Imp", "", 3000, flags));
     t->SetGeburtsdatum(year);
     t->SetAltersklasse(akText);
-    const bool placed = w.PlaceParticipant(t);
-    EXPECT_EQ(placed ? Texts{t->Altersklasse()} : m.list, Texts{Oem(want)}) << year;
+    const TTeilnehmer* placed = w.PlaceParticipant(std::move(t));
+    EXPECT_EQ(placed ? Texts{placed->Altersklasse()} : m.list, Texts{Oem(want)}) << year;
     EXPECT_EQ(m.list.size(), placed ? 0u : 1u) << year;
-    if (!placed) delete t;
   }
 }
 
