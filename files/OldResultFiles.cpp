@@ -425,7 +425,10 @@ void ReadForeignClass(TWettkampf& w, int i, const uint8_t* old) {
 }
 
 // The predecessor numbered two status codes the other way round.
-int16_t ForeignStatus(int16_t v) { return v == -2 ? -1 : v == -1 ? -2 : v; }
+int16_t ForeignStatus(int16_t v) {
+  using namespace Status;
+  return v == kNotStartedVoid ? kDisqualified : v == kDisqualified ? kNotStartedVoid : v;
+}
 
 // False for a record without a name (a team's name for teams), which is no
 // participant: a file padded with zeros would otherwise give one placement
