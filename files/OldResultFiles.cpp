@@ -539,13 +539,3 @@ bool ReadForeignResultFile(TWettkampf& w, TYrStream& stream) {
   ReportNameless(nameless);
   return complete;
 }
-
-TOldResultReader OldResultReaderFor(std::string_view header) {
-  if (header.size() < kResultHeaderSize) return nullptr;
-  header = header.substr(0, kResultHeaderSize);
-  if (header == kHeaderVersion21) return ReadResultFile21;
-  if (header == kHeaderVersion15) return ReadResultFile15;
-  if (header == kHeaderVersion10) return ReadResultFile10;
-  if (header == kHeaderForeign) return ReadForeignResultFile;
-  return nullptr;
-}
