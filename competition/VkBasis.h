@@ -8,6 +8,7 @@
 // ASCII).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,6 +34,12 @@ inline constexpr int32_t kCprNotStartedVoid = kNotStartedVoid * kCprFactor;  // 
 inline constexpr int32_t kCprNotStarted = kNotStarted * kCprFactor;          // -300
 inline constexpr int32_t kCprExcluded = kExcluded * kCprFactor;              // -400
 }  // namespace Status
+
+// Whole points (or a status code) as hundredths, kept within 32 bits: what
+// older files and imports hold in whole points.
+inline int32_t Hundredfold(int64_t v) {
+  return static_cast<int32_t>(std::clamp<int64_t>(v * 100, INT32_MIN, INT32_MAX));
+}
 
 // m:ss,t or m:ss,th for one-digit minutes; from ten minutes on the text is cut
 // to 7 characters, so mm:ss,t loses the hundredths digit. Callers show status

@@ -38,9 +38,6 @@ bool SkipHeaderText(TYrStream& stream) {
   return ReadBytes(stream, text, sizeof text);
 }
 
-// Old values in whole units (points, totals, CPR) become hundredths.
-int32_t Hundredfold(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v * 100, INT32_MIN, INT32_MAX)); }
-
 std::string Str(const uint8_t* p, size_t off, size_t cap) { return le::GetStr(p, off, cap); }
 
 // ---------------------------------------------------------------------------
@@ -161,6 +158,7 @@ Record ClassRecord21(const uint8_t* old) {
     for (int i = 1; i <= 5; ++i) d.SetV(i, le::GetI32(e, TDisziplin::kOffV1 + 4 * (i - 1)));
     PutDiscipline(r, k, d);
   }
+  // By field, not TRekord::Load: the file's text lengths are cut to capacity, the rest stays zero.
   for (size_t k = 0; k < kOldDisciplines; ++k) {
     const uint8_t* e = old + kOffRekorde21 + k * TRekord::kSize;
     TRekord x;

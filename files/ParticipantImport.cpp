@@ -19,7 +19,6 @@ namespace {
 using T = TTeilnehmer;
 
 int16_t ClampI16(int64_t v) { return static_cast<int16_t>(std::clamp<int64_t>(v, INT16_MIN, INT16_MAX)); }
-int32_t Hundredfold(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v * 100, INT32_MIN, INT32_MAX)); }
 
 constexpr std::string_view kPadding(" \0", 2);
 
