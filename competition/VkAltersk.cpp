@@ -45,9 +45,7 @@ int32_t TOverallRecord::BestTotal() const { return le::GetI32(bytes_.data(), kOf
 void TOverallRecord::SetBestTotal(int32_t v) { le::PutI32(bytes_.data(), kOffBestTotal, v); }
 uint16_t TOverallRecord::Number() const { return le::GetU16(bytes_.data(), kOffNumber); }
 void TOverallRecord::SetNumber(uint16_t v) { le::PutU16(bytes_.data(), kOffNumber, v); }
-std::string TOverallRecord::Text() const { return le::GetStr(bytes_.data(), kOffText, kTextCapacity); }
 void TOverallRecord::SetText(const std::string& s) { le::PutStr(bytes_.data(), kOffText, kTextCapacity, s); }
-std::string TOverallRecord::Holder() const { return le::GetStr(bytes_.data(), kOffHolder, kHolderCapacity); }
 void TOverallRecord::SetHolder(const std::string& s) {
   le::PutStr(bytes_.data(), kOffHolder, kHolderCapacity, s);
 }

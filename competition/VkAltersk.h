@@ -109,9 +109,7 @@ class TOverallRecord {
   void SetBestTotal(int32_t v);
   uint16_t Number() const;
   void SetNumber(uint16_t v);
-  std::string Text() const;
   void SetText(const std::string& s);
-  std::string Holder() const;
   void SetHolder(const std::string& s);
   uint8_t Reserved() const { return bytes_[kOffReserved]; }
   void SetReserved(uint8_t v) { bytes_[kOffReserved] = v; }

@@ -134,11 +134,6 @@ void TWettkampf::SetHeader(const TWettkampfDaten& header) {
   PassDisplayOption();
 }
 
-void TWettkampf::SetOptions(uint16_t options) {
-  header_.SetOptions(options);
-  PassDisplayOption();
-}
-
 int TWettkampf::LanesPerHeat() const { return std::min<int>(header_.LanesIndex(), 7) + 3; }
 int TWettkampf::CprStations() const { return std::min<int>(header_.CprStationsIndex(), 7) + 3; }
 

@@ -22,7 +22,7 @@
 //
 // The hundredths option of the header is handed to every age class as its
 // display option when the class is inserted and whenever the option changes
-// through `SetHeader` or `SetOptions`; change the header only through these.
+// through `SetHeader`; change the header only through it.
 //
 // Reading a result file never trusts the file: a damaged, truncated or
 // hostile file leaves a valid (possibly partly filled) competition and never
@@ -155,8 +155,6 @@ class TWettkampf : public TYrSortedCollection {
   const TWettkampfDaten& Header() const { return header_; }
   // Replaces the header and hands the hundredths option to the age classes.
   void SetHeader(const TWettkampfDaten& header);
-  // Replaces the options word of the header, likewise.
-  void SetOptions(uint16_t options);
   bool IsIndividual() const { return header_.Kind() == TWettkampfDaten::kIndividual; }
   bool WithHundredths() const { return (header_.Options() & TWettkampfDaten::kOptHundredths) != 0; }
   // 3..10: the stored indexes clamped to 0..7, plus 3. Whatever uses the

@@ -92,7 +92,6 @@ TEST_F(NeuTest, EveryCodeGivesTheRuleBooksClassesInTheCompetitionYear) {
     Names names;  // the dispatch table's own record of the same
     for (const presets::BuilderEntry* b : presets::RuleSetBuilders(c.code)) names.push_back(b->name);
     EXPECT_EQ(names, c.builders);
-    EXPECT_EQ(presets::RuleSetKindOfEvent(c.code), c.kind);
 
     const int year = BookYear(c);
     ASSERT_EQ(w->GetCount(), static_cast<int>(c.classes.size()));

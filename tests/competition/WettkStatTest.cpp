@@ -145,7 +145,9 @@ TEST(WettkStat, ResultLines) {
   };
   for (const auto& c : kCases) {
     const auto w = Competition(c.individual, c.opts & kNoCpr ? 0 : kFull);
-    if (c.opts & kHund) w->SetOptions(TWettkampfDaten::kOptHundredths);
+    TWettkampfDaten h = w->Header();
+    if (c.opts & kHund) h.SetOptions(TWettkampfDaten::kOptHundredths);
+    w->SetHeader(h);
     EXPECT_EQ(U(w->ResultLine(0, c.row, c.opts & kRes, c.opts & kMarks, c.opts & kSched, c.opts & kMode1 ? 1 : 0)),
               c.want)
         << c.individual << " opts " << int{c.opts} << " row " << c.row;
