@@ -118,16 +118,8 @@ TAltersklasse::LoadResult TAltersklasse::Load(TYrStream& stream) {
   // be read ends the participants like a wrong marker, with none read.
   lastLoad_ = LoadResult::kStopped;
   SetDuplicates(true);
-  const StoredListRead read = ReadStoredList(
-      stream,
-      [&](uint16_t marker) {
-        if (marker != kParticipantMarker) return false;
-        auto t = std::make_unique<TTeilnehmer>(stream);
-        if (stream.Status != 0) return false;
-        InsertPlain(t.release());
-        return true;
-      },
-      {.limitsTo = this});
+  const StoredListRead read = ReadStoredItems<TTeilnehmer>(
+      stream, *this, kParticipantMarker, [this](std::unique_ptr<TTeilnehmer> t) { InsertPlain(t.release()); });
   if (!read.Complete()) return lastLoad_;
   Evaluate();
   lastLoad_ = LoadResult::kComplete;

@@ -264,16 +264,7 @@ void TGliederungsListe::Store(TYrStream& stream) const {
 bool TGliederungsListe::Load(TYrStream& stream) {
   FreeAll();
   SetDuplicates(true);
-  const StoredListRead read = ReadStoredList(
-      stream,
-      [&](uint16_t marker) {
-        if (marker != kGliederungMarker) return false;
-        auto g = std::make_unique<TGliederung>(stream);
-        if (stream.Status != 0) return false;
-        Add(std::move(g));
-        return true;
-      },
-      {.limitsTo = this});
+  const StoredListRead read = ReadStoredItems<TGliederung>(stream, *this, kGliederungMarker);
   if (!read.Complete()) return false;
   sortMode_ = kByAbk;
   Sort();

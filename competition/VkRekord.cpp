@@ -85,15 +85,5 @@ bool TOrganListe::Load(TYrStream& stream) {
   SetLimit(20);
   SetDelta(5);
   SetDuplicates(false);
-  const StoredListRead read = ReadStoredList(
-      stream,
-      [&](uint16_t marker) {
-        if (marker != kOrganMarker) return false;
-        auto e = std::make_unique<TOrganEintrag>(stream);
-        if (stream.Status != 0) return false;
-        Add(std::move(e));
-        return true;
-      },
-      {.limitsTo = this});
-  return read.Complete();
+  return ReadStoredItems<TOrganEintrag>(stream, *this, kOrganMarker).Complete();
 }
