@@ -146,18 +146,25 @@ uint16_t OldCount(const uint8_t* old) {
   return std::min<uint16_t>(le::GetU16(old, TAltersklasse::kOffCount), kOldDisciplines);
 }
 
-Record ClassRecord21(const uint8_t* old) {
+// A current record with the old record's head and disciplines 1 to n, each
+// made by `discipline` from its bytes (at `offset`, `size` bytes apart).
+template <class MakeDiscipline>
+Record ClassRecordOf(const uint8_t* old, size_t offset, size_t size, MakeDiscipline discipline) {
   Record r{};
   const uint16_t n = OldCount(old);
   TakeClassHead(r, old, n);
-  for (size_t k = 0; k < n; ++k) {
-    const uint8_t* e = old + kOffDisciplines21 + k * kDisziplinSize;
+  for (size_t k = 0; k < n; ++k) PutDiscipline(r, k, discipline(old + offset + k * size));
+  return r;
+}
+
+Record ClassRecord21(const uint8_t* old) {
+  Record r = ClassRecordOf(old, kOffDisciplines21, kDisziplinSize, [](const uint8_t* e) {
     TDisziplin d;
     d.SetName(Str(e, TDisziplin::kOffName, TDisziplin::kNameCapacity));
     d.SetKind(le::GetU16(e, TDisziplin::kOffKind));
     for (int i = 1; i <= 5; ++i) d.SetV(i, le::GetI32(e, TDisziplin::kOffV1 + 4 * (i - 1)));
-    PutDiscipline(r, k, d);
-  }
+    return d;
+  });
   // By field, not TRekord::Load: the file's text lengths are cut to capacity, the rest stays zero.
   for (size_t k = 0; k < kOldDisciplines; ++k) {
     const uint8_t* e = old + kOffRekorde21 + k * TRekord::kSize;
@@ -187,19 +194,14 @@ Record ClassRecord21(const uint8_t* old) {
 // Versions 1.5 and 1.0: linear disciplines whose two i16 parameters are
 // whole points.
 Record ClassRecord15(const uint8_t* old) {
-  Record r{};
-  const uint16_t n = OldCount(old);
-  TakeClassHead(r, old, n);
-  for (size_t k = 0; k < n; ++k) {
-    const uint8_t* e = old + kOffDisciplines15 + k * kOldDisciplineSize;
+  return ClassRecordOf(old, kOffDisciplines15, kOldDisciplineSize, [](const uint8_t* e) {
     TDisziplin d;
     d.SetName(Str(e, 0, TDisziplin::kNameCapacity));
     d.SetKind(kKindLinear);
     d.SetV(1, Hundredfold(le::GetI16(e, 81)));
     d.SetV(2, Hundredfold(le::GetI16(e, 83)));
-    PutDiscipline(r, k, d);
-  }
-  return r;
+    return d;
+  });
 }
 
 // The five record entries and the overall entry of version 1.5.
