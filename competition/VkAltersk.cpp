@@ -13,44 +13,6 @@
 #include "YrText.h"
 
 // ---------------------------------------------------------------------------
-// TRekord
-
-void TRekord::Load(const uint8_t* src) { std::copy(src, src + kSize, bytes_.begin()); }
-void TRekord::Store(uint8_t* dst) const { std::copy(bytes_.begin(), bytes_.end(), dst); }
-
-int32_t TRekord::RecordTime() const { return le::GetI32(bytes_.data(), kOffRecordTime); }
-void TRekord::SetRecordTime(int32_t t) { le::PutI32(bytes_.data(), kOffRecordTime, t); }
-uint16_t TRekord::RecordDeduction() const { return le::GetU16(bytes_.data(), kOffRecordDeduction); }
-void TRekord::SetRecordDeduction(uint16_t v) { le::PutU16(bytes_.data(), kOffRecordDeduction, v); }
-int32_t TRekord::BestTime() const { return le::GetI32(bytes_.data(), kOffBestTime); }
-void TRekord::SetBestTime(int32_t t) { le::PutI32(bytes_.data(), kOffBestTime, t); }
-uint16_t TRekord::BestDeduction() const { return le::GetU16(bytes_.data(), kOffBestDeduction); }
-void TRekord::SetBestDeduction(uint16_t v) { le::PutU16(bytes_.data(), kOffBestDeduction, v); }
-uint16_t TRekord::Number() const { return le::GetU16(bytes_.data(), kOffNumber); }
-void TRekord::SetNumber(uint16_t v) { le::PutU16(bytes_.data(), kOffNumber, v); }
-std::string TRekord::Text() const { return le::GetStr(bytes_.data(), kOffText, kTextCapacity); }
-void TRekord::SetText(const std::string& s) { le::PutStr(bytes_.data(), kOffText, kTextCapacity, s); }
-std::string TRekord::Holder() const { return le::GetStr(bytes_.data(), kOffHolder, kHolderCapacity); }
-void TRekord::SetHolder(const std::string& s) { le::PutStr(bytes_.data(), kOffHolder, kHolderCapacity, s); }
-
-// ---------------------------------------------------------------------------
-// TOverallRecord
-
-void TOverallRecord::Load(const uint8_t* src) { std::copy(src, src + kSize, bytes_.begin()); }
-void TOverallRecord::Store(uint8_t* dst) const { std::copy(bytes_.begin(), bytes_.end(), dst); }
-
-int32_t TOverallRecord::RecordTotal() const { return le::GetI32(bytes_.data(), kOffRecordTotal); }
-void TOverallRecord::SetRecordTotal(int32_t v) { le::PutI32(bytes_.data(), kOffRecordTotal, v); }
-int32_t TOverallRecord::BestTotal() const { return le::GetI32(bytes_.data(), kOffBestTotal); }
-void TOverallRecord::SetBestTotal(int32_t v) { le::PutI32(bytes_.data(), kOffBestTotal, v); }
-uint16_t TOverallRecord::Number() const { return le::GetU16(bytes_.data(), kOffNumber); }
-void TOverallRecord::SetNumber(uint16_t v) { le::PutU16(bytes_.data(), kOffNumber, v); }
-void TOverallRecord::SetText(const std::string& s) { le::PutStr(bytes_.data(), kOffText, kTextCapacity, s); }
-void TOverallRecord::SetHolder(const std::string& s) {
-  le::PutStr(bytes_.data(), kOffHolder, kHolderCapacity, s);
-}
-
-// ---------------------------------------------------------------------------
 // TAltersklasse: construction and storage
 
 TAltersklasse::TAltersklasse() : TYrSortedCollection(15, 5) {
