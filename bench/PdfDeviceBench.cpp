@@ -56,7 +56,7 @@ struct Results {
       ak->InsertPlain(t);
     }
     ak->Evaluate();
-    competition.Insert(ak.release());
+    competition.Add(std::move(ak));
     report = std::make_unique<TAusdruck>("Ergebnis", TPageSize{}, TMargins{}, competition);
     report->Selection = 1;
     report->WithHead = report->WithLegend = report->WithFooter = report->WithAgeClassData = true;

@@ -12,11 +12,4 @@ ResolvedTemplate Convert2007(const Template07Row& t, bool female, int group, uin
   return r;
 }
 
-ResolvedTemplate ResolveSlot(const RuleBook& book, const ClassRow& row, int slot) {
-  const uint8_t index = row.templ[slot];
-  if (book.UsesReferenceTimes()) return Convert2007(book.templates07[index], row.IsFemale(), row.group, book.ruleCode);
-  const TemplateRow& t = book.templates[index];
-  return {t.name, t.kind, {t.v[0], t.v[1], t.v[2], t.v[3], t.v[4]}, book.ruleCode};
-}
-
 }  // namespace presets

@@ -81,11 +81,6 @@ struct ClassRow {
   uint8_t templ[kSlots];  // index into the rule book's template table; kNoTemplate from `count` on
 
   constexpr bool IsFemale() const { return (flags & kFlagFemale) != 0; }
-  constexpr bool HasCpr() const { return (flags & kFlagCpr) != 0; }
-  // The flags the class carries in the competition.
-  constexpr uint16_t FinalFlags() const { return flags | extraFlags; }
-  // The counted-disciplines field the class carries in the competition.
-  constexpr uint16_t FinalCounted() const { return counted != 0 ? counted : count; }
 };
 
 // One rule book: its rule code and exactly one of the two template tables.
@@ -96,12 +91,6 @@ struct RuleBook {
   std::span<const Template07Row> templates07;  // rule book 2007
 
   constexpr bool UsesReferenceTimes() const { return !templates07.empty(); }
-  constexpr std::size_t TemplateCount() const {
-    return UsesReferenceTimes() ? templates07.size() : templates.size();
-  }
-  constexpr const char* TemplateName(std::size_t index) const {
-    return UsesReferenceTimes() ? templates07[index].name : templates[index].name;
-  }
 };
 
 // One preset: what the builder of that name does to a competition.
@@ -128,9 +117,5 @@ struct ResolvedTemplate {
 // The 2007 conversion for one sex and age group (1 .. 6).
 // The caller guarantees 1 <= group <= 6.
 ResolvedTemplate Convert2007(const Template07Row& t, bool female, int group, uint16_t ruleCode);
-
-// Slot `slot` (0-based) of `row` of a class of `book`.
-// The caller guarantees 0 <= slot < row.count.
-ResolvedTemplate ResolveSlot(const RuleBook& book, const ClassRow& row, int slot);
 
 }  // namespace presets

@@ -1,7 +1,5 @@
 #include "RuleSetCodes.h"
 
-#include <algorithm>
-
 #include "VkVorg92.h"
 #include "VkVorg95.h"
 #include "VkVorg99.h"
@@ -54,17 +52,6 @@ constinit const RuleSetEntry kRuleSets[] = {
     Two(1024, BuildRules2007YouthRelaysAK10, BuildRules2007MastersRelays),
 };
 
-constinit const BuilderEntry* const kBuilders[] = {
-    &BuildRules1999YouthSingles,     &BuildRules1999YouthRelays,     &BuildRules1999MastersSingles,
-    &BuildRules1999MastersRelays,    &BuildRules1999YouthSinglesAK10, &BuildRules1999YouthRelaysAK10,
-    &BuildRules1995Singles,          &BuildRules1995Relays,          &BuildRules1995SeniorsSingles,
-    &BuildRules1995SeniorsRelays,    &BuildRules1995SinglesSplit,    &BuildRules1995RelaysSplit,
-    &BuildRules1992Singles,          &BuildRules1992Relays,          &BuildRules1992PupilsSingles,
-    &BuildRules1992PupilsRelays,     &BuildRules1992SinglesSplit,    &BuildRules2007YouthSingles,
-    &BuildRules2007YouthRelays,      &BuildRules2007MastersSingles,  &BuildRules2007MastersRelays,
-    &BuildRules2007YouthSinglesAK10, &BuildRules2007YouthRelaysAK10,
-};
-
 const RuleSetEntry* Find(int code) {
   for (const RuleSetEntry& e : kRuleSets)
     if (e.code == code) return &e;
@@ -73,26 +60,10 @@ const RuleSetEntry* Find(int code) {
 
 }  // namespace
 
-std::span<const RuleSetEntry> AllRuleSets() { return kRuleSets; }
-
 std::span<const BuilderEntry* const> RuleSetBuilders(int code) {
   const RuleSetEntry* e = Find(code);
   if (!e) return {};
   return {e->builders, e->count};
-}
-
-std::optional<uint16_t> RuleSetKindOfEvent(int code) {
-  const auto builders = RuleSetBuilders(code);
-  if (builders.empty()) return std::nullopt;
-  return builders.back()->kindOfEvent;
-}
-
-std::span<const BuilderEntry* const> AllBuilders() { return kBuilders; }
-
-const BuilderEntry* FindBuilder(std::string_view name) {
-  const auto it = std::find_if(std::begin(kBuilders), std::end(kBuilders),
-                               [&](const BuilderEntry* b) { return name == b->name; });
-  return it == std::end(kBuilders) ? nullptr : *it;
 }
 
 }  // namespace presets

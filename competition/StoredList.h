@@ -7,18 +7,10 @@
 // behind its u16 type marker, then one trailing byte. `ReadStoredList` reads
 // the head, hands every marker to a callback that reads the item behind it
 // and puts it into its list, and reads the trailing byte; `WriteStoredList`
-// writes the same shape. A list of organisations, say:
+// writes the same shape. `ReadStoredItems` is the common case, a list of
+// one item type read through the item's stream constructor:
 //
-//   const StoredListRead read = ReadStoredList(
-//       stream,
-//       [&](uint16_t marker) {
-//         if (marker != kGliederungMarker) return false;
-//         auto g = std::make_unique<TGliederung>(stream);
-//         if (stream.Status != 0) return false;
-//         list.Insert(g.release());
-//         return true;
-//       },
-//       {.limitsTo = &list});
+//   const StoredListRead read = ReadStoredItems<TGliederung>(stream, list, kGliederungMarker);
 //   if (!read.Complete()) ...  // what follows the list cannot be found
 //
 // Reading is defensive because the bytes come from a file: a head that
@@ -33,6 +25,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "YrCollection.h"
 #include "YrStream.h"
@@ -90,6 +83,29 @@ using StoredItemReader = std::function<bool(uint16_t marker)>;
 // the trailing byte. The caller empties its list first where it must.
 StoredListRead ReadStoredList(TYrStream& stream, const StoredItemReader& readItem,
                               const StoredListOptions& options = {});
+
+// ReadStoredList for a list of `Item`s, each built by Item(stream) behind
+// `marker` and handed to `take` (by default the list's `Add`); a wrong marker
+// or an item that could not be read whole ends the list. The list takes the
+// head's limit and delta.
+template <class Item, class List, class Take>
+StoredListRead ReadStoredItems(TYrStream& stream, List& list, uint16_t marker, Take take) {
+  return ReadStoredList(
+      stream,
+      [&](uint16_t read) {
+        if (read != marker) return false;
+        auto item = std::make_unique<Item>(stream);
+        if (stream.Status != 0) return false;
+        take(std::move(item));
+        return true;
+      },
+      {.limitsTo = &list});
+}
+template <class Item, class List>
+StoredListRead ReadStoredItems(TYrStream& stream, List& list, uint16_t marker) {
+  return ReadStoredItems<Item>(stream, list, marker,
+                               [&list](std::unique_ptr<Item> item) { list.Add(std::move(item)); });
+}
 
 // Writes count (its low 16 bits), limit and delta of the list, then for
 // every item the marker and what `storeItem` writes, then the trailing byte

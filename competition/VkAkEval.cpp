@@ -14,6 +14,7 @@
 #include "CollectionSort.h"
 #include "MessageOnce.h"
 #include "VkAltersk.h"
+#include "VkBasis.h"
 #include "VkPunkte.h"
 
 namespace {
@@ -41,10 +42,11 @@ int CompareNames(const NameKey& a, const NameKey& b) {
 
 bool OutOfCompetition(const TTeilnehmer& t) { return t.Flag(TTeilnehmer::kAusserKonkurrenz); }
 
-// Status codes that void the whole total: not started without scoring and
-// excluded; in the CPR value the same codes times 100.
-bool VoidsTotal(int16_t deduction) { return deduction == -2 || deduction == -4; }
-bool CprVoidsTotal(int32_t cpr) { return cpr == -200 || cpr == -400; }
+// Status codes that void the whole total, in a deduction and in the CPR value.
+bool VoidsTotal(int16_t deduction) {
+  return deduction == Status::kNotStartedVoid || deduction == Status::kExcluded;
+}
+bool CprVoidsTotal(int32_t cpr) { return cpr == Status::kCprNotStartedVoid || cpr == Status::kCprExcluded; }
 
 // Kinds whose points depend on the discipline place (the user formula may
 // read it); every other kind scores a result the same at any place.

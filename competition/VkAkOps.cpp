@@ -4,6 +4,7 @@
 #include <string>
 
 #include "CodePage.h"
+#include "VkBasis.h"
 #include "YrHooks.h"
 
 namespace {
@@ -99,7 +100,7 @@ void TAltersklasse::AssignHeats(TLaufParameter& p) {
   auto assign = [&](int d) {
     for (int i = 0; i < GetCount(); ++i) {
       TTeilnehmer& t = *At(i);
-      if (t.Deduction(d) == -5) {
+      if (t.Deduction(d) == Status::kNotChosen) {
         t.SetHeat(d, 0);
         t.SetLane(d, 0);
         continue;

@@ -8,48 +8,9 @@
 #include "MessageOnce.h"
 #include "StoredList.h"
 #include "VkPunkte.h"
+#include "VkTeilnListe.h"
 #include "YrHooks.h"
 #include "YrText.h"
-
-// ---------------------------------------------------------------------------
-// TRekord
-
-void TRekord::Load(const uint8_t* src) { std::copy(src, src + kSize, bytes_.begin()); }
-void TRekord::Store(uint8_t* dst) const { std::copy(bytes_.begin(), bytes_.end(), dst); }
-
-int32_t TRekord::RecordTime() const { return le::GetI32(bytes_.data(), kOffRecordTime); }
-void TRekord::SetRecordTime(int32_t t) { le::PutI32(bytes_.data(), kOffRecordTime, t); }
-uint16_t TRekord::RecordDeduction() const { return le::GetU16(bytes_.data(), kOffRecordDeduction); }
-void TRekord::SetRecordDeduction(uint16_t v) { le::PutU16(bytes_.data(), kOffRecordDeduction, v); }
-int32_t TRekord::BestTime() const { return le::GetI32(bytes_.data(), kOffBestTime); }
-void TRekord::SetBestTime(int32_t t) { le::PutI32(bytes_.data(), kOffBestTime, t); }
-uint16_t TRekord::BestDeduction() const { return le::GetU16(bytes_.data(), kOffBestDeduction); }
-void TRekord::SetBestDeduction(uint16_t v) { le::PutU16(bytes_.data(), kOffBestDeduction, v); }
-uint16_t TRekord::Number() const { return le::GetU16(bytes_.data(), kOffNumber); }
-void TRekord::SetNumber(uint16_t v) { le::PutU16(bytes_.data(), kOffNumber, v); }
-std::string TRekord::Text() const { return le::GetStr(bytes_.data(), kOffText, kTextCapacity); }
-void TRekord::SetText(const std::string& s) { le::PutStr(bytes_.data(), kOffText, kTextCapacity, s); }
-std::string TRekord::Holder() const { return le::GetStr(bytes_.data(), kOffHolder, kHolderCapacity); }
-void TRekord::SetHolder(const std::string& s) { le::PutStr(bytes_.data(), kOffHolder, kHolderCapacity, s); }
-
-// ---------------------------------------------------------------------------
-// TOverallRecord
-
-void TOverallRecord::Load(const uint8_t* src) { std::copy(src, src + kSize, bytes_.begin()); }
-void TOverallRecord::Store(uint8_t* dst) const { std::copy(bytes_.begin(), bytes_.end(), dst); }
-
-int32_t TOverallRecord::RecordTotal() const { return le::GetI32(bytes_.data(), kOffRecordTotal); }
-void TOverallRecord::SetRecordTotal(int32_t v) { le::PutI32(bytes_.data(), kOffRecordTotal, v); }
-int32_t TOverallRecord::BestTotal() const { return le::GetI32(bytes_.data(), kOffBestTotal); }
-void TOverallRecord::SetBestTotal(int32_t v) { le::PutI32(bytes_.data(), kOffBestTotal, v); }
-uint16_t TOverallRecord::Number() const { return le::GetU16(bytes_.data(), kOffNumber); }
-void TOverallRecord::SetNumber(uint16_t v) { le::PutU16(bytes_.data(), kOffNumber, v); }
-std::string TOverallRecord::Text() const { return le::GetStr(bytes_.data(), kOffText, kTextCapacity); }
-void TOverallRecord::SetText(const std::string& s) { le::PutStr(bytes_.data(), kOffText, kTextCapacity, s); }
-std::string TOverallRecord::Holder() const { return le::GetStr(bytes_.data(), kOffHolder, kHolderCapacity); }
-void TOverallRecord::SetHolder(const std::string& s) {
-  le::PutStr(bytes_.data(), kOffHolder, kHolderCapacity, s);
-}
 
 // ---------------------------------------------------------------------------
 // TAltersklasse: construction and storage
@@ -119,16 +80,8 @@ TAltersklasse::LoadResult TAltersklasse::Load(TYrStream& stream) {
   // be read ends the participants like a wrong marker, with none read.
   lastLoad_ = LoadResult::kStopped;
   SetDuplicates(true);
-  const StoredListRead read = ReadStoredList(
-      stream,
-      [&](uint16_t marker) {
-        if (marker != kParticipantMarker) return false;
-        auto t = std::make_unique<TTeilnehmer>(stream);
-        if (stream.Status != 0) return false;
-        InsertPlain(t.release());
-        return true;
-      },
-      {.limitsTo = this});
+  const StoredListRead read = ReadStoredItems<TTeilnehmer>(
+      stream, *this, kParticipantMarker, [this](std::unique_ptr<TTeilnehmer> t) { InsertPlain(t.release()); });
   if (!read.Complete()) return lastLoad_;
   Evaluate();
   lastLoad_ = LoadResult::kComplete;
@@ -154,6 +107,11 @@ void TAltersklasse::InsertPlain(TTeilnehmer* participant) {
     AtInsert(n, participant);
   else
     TYrSortedCollection::Insert(participant);
+}
+
+void TAltersklasse::FreeItem(TYrObject* item) {
+  if (selection_ != nullptr) selection_->DeleteIf([item](const TYrObject* t) { return t == item; });
+  TYrSortedCollection::FreeItem(item);
 }
 
 bool TAltersklasse::Belongs(const TTeilnehmer& participant) const {

@@ -9,7 +9,9 @@
 // disciplines indexes the six slots by it.
 //
 // Ownership: the age class owns its participants (they must come from `new`)
-// and disposes them when it is destroyed or reloaded. `Insert` computes the
+// and disposes them when it is destroyed or reloaded. While it belongs to a
+// competition it knows the competition's selection, and a participant leaves
+// that selection before the class disposes it. `Insert` computes the
 // new participant's total and re-ranks the class; `InsertPlain` only puts it
 // at its sorted place (loading and copying evaluate once at the end).
 //
@@ -26,96 +28,91 @@
 // precision option and every evaluation hands it to the participants.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "ByteOrder.h"
 #include "VkDisz.h"
 #include "VkGlied.h"
 #include "VkTeiln.h"
 #include "YrCollection.h"
 #include "YrStream.h"
 
-// The record entry of one discipline, 90 stored bytes. The previous years'
-// record is entered by the user; the best of this competition is computed;
-// number and text come only from older result files.
-class TRekord {
+// What the record entry of a discipline and the overall block of an age class
+// share: their stored bytes and, behind the values, a tail of number,
+// text and holder text (filled only by older result files) and a reserved
+// last byte. `OffNumber` is where the tail starts.
+template <size_t Size, size_t OffNumber>
+class TRecordBlock {
  public:
-  static constexpr size_t kSize = 90;
-  static constexpr size_t kOffRecordTime = 0;      // i32, hundredths of a second
-  static constexpr size_t kOffRecordDeduction = 4; // u16
-  static constexpr size_t kOffBestTime = 6;        // i32
-  static constexpr size_t kOffBestDeduction = 10;  // u16
-  static constexpr size_t kOffNumber = 12;         // u16
-  static constexpr size_t kOffText = 14;           // string[21]
-  static constexpr size_t kOffHolder = 36;         // string[52]
-  static constexpr size_t kOffReserved = 89;       // u8
+  static constexpr size_t kSize = Size;
+  static constexpr size_t kOffNumber = OffNumber;         // u16
+  static constexpr size_t kOffText = OffNumber + 2;       // string[21]
+  static constexpr size_t kOffHolder = OffNumber + 24;    // string[52]
+  static constexpr size_t kOffReserved = OffNumber + 77;  // u8
   static constexpr size_t kTextCapacity = 21;
   static constexpr size_t kHolderCapacity = 52;
+  static_assert(kOffReserved == Size - 1);
 
-  TRekord() { bytes_.fill(0); }
+  TRecordBlock() { bytes_.fill(0); }
   // The stored image; the caller guarantees kSize bytes.
-  void Load(const uint8_t* src);
-  void Store(uint8_t* dst) const;
+  void Load(const uint8_t* src) { std::copy(src, src + kSize, bytes_.begin()); }
+  void Store(uint8_t* dst) const { std::copy(bytes_.begin(), bytes_.end(), dst); }
   const std::array<uint8_t, kSize>& Bytes() const { return bytes_; }
 
-  int32_t RecordTime() const;
-  void SetRecordTime(int32_t t);
-  uint16_t RecordDeduction() const;
-  void SetRecordDeduction(uint16_t v);
-  int32_t BestTime() const;
-  void SetBestTime(int32_t t);
-  uint16_t BestDeduction() const;
-  void SetBestDeduction(uint16_t v);
-  uint16_t Number() const;
-  void SetNumber(uint16_t v);
-  std::string Text() const;
-  void SetText(const std::string& s);
-  std::string Holder() const;
-  void SetHolder(const std::string& s);
+  uint16_t Number() const { return U16(kOffNumber); }
+  void SetNumber(uint16_t v) { SetU16(kOffNumber, v); }
+  std::string Text() const { return le::GetStr(bytes_.data(), kOffText, kTextCapacity); }
+  void SetText(const std::string& s) { le::PutStr(bytes_.data(), kOffText, kTextCapacity, s); }
+  std::string Holder() const { return le::GetStr(bytes_.data(), kOffHolder, kHolderCapacity); }
+  void SetHolder(const std::string& s) { le::PutStr(bytes_.data(), kOffHolder, kHolderCapacity, s); }
   uint8_t Reserved() const { return bytes_[kOffReserved]; }
   void SetReserved(uint8_t v) { bytes_[kOffReserved] = v; }
+
+ protected:
+  int32_t I32(size_t off) const { return le::GetI32(bytes_.data(), off); }
+  void SetI32(size_t off, int32_t v) { le::PutI32(bytes_.data(), off, v); }
+  uint16_t U16(size_t off) const { return le::GetU16(bytes_.data(), off); }
+  void SetU16(size_t off, uint16_t v) { le::PutU16(bytes_.data(), off, v); }
 
  private:
   std::array<uint8_t, kSize> bytes_;
 };
 
+// The record entry of one discipline, 90 stored bytes. The previous years'
+// record is entered by the user; the best of this competition is computed.
+class TRekord : public TRecordBlock<90, 12> {
+ public:
+  static constexpr size_t kOffRecordTime = 0;       // i32, hundredths of a second
+  static constexpr size_t kOffRecordDeduction = 4;  // u16
+  static constexpr size_t kOffBestTime = 6;         // i32
+  static constexpr size_t kOffBestDeduction = 10;   // u16
+
+  int32_t RecordTime() const { return I32(kOffRecordTime); }
+  void SetRecordTime(int32_t t) { SetI32(kOffRecordTime, t); }
+  uint16_t RecordDeduction() const { return U16(kOffRecordDeduction); }
+  void SetRecordDeduction(uint16_t v) { SetU16(kOffRecordDeduction, v); }
+  int32_t BestTime() const { return I32(kOffBestTime); }
+  void SetBestTime(int32_t t) { SetI32(kOffBestTime, t); }
+  uint16_t BestDeduction() const { return U16(kOffBestDeduction); }
+  void SetBestDeduction(uint16_t v) { SetU16(kOffBestDeduction, v); }
+};
+
 // The overall block of an age class, 86 stored bytes: previous years' best
 // total (entered) and this competition's best total (computed), in
 // hundredths of a point.
-class TOverallRecord {
+class TOverallRecord : public TRecordBlock<86, 8> {
  public:
-  static constexpr size_t kSize = 86;
   static constexpr size_t kOffRecordTotal = 0;  // i32
   static constexpr size_t kOffBestTotal = 4;    // i32
-  static constexpr size_t kOffNumber = 8;       // u16
-  static constexpr size_t kOffText = 10;        // string[21]
-  static constexpr size_t kOffHolder = 32;      // string[52]
-  static constexpr size_t kOffReserved = 85;    // u8
-  static constexpr size_t kTextCapacity = 21;
-  static constexpr size_t kHolderCapacity = 52;
 
-  TOverallRecord() { bytes_.fill(0); }
-  void Load(const uint8_t* src);
-  void Store(uint8_t* dst) const;
-  const std::array<uint8_t, kSize>& Bytes() const { return bytes_; }
-
-  int32_t RecordTotal() const;
-  void SetRecordTotal(int32_t v);
-  int32_t BestTotal() const;
-  void SetBestTotal(int32_t v);
-  uint16_t Number() const;
-  void SetNumber(uint16_t v);
-  std::string Text() const;
-  void SetText(const std::string& s);
-  std::string Holder() const;
-  void SetHolder(const std::string& s);
-  uint8_t Reserved() const { return bytes_[kOffReserved]; }
-  void SetReserved(uint8_t v) { bytes_[kOffReserved] = v; }
-
- private:
-  std::array<uint8_t, kSize> bytes_;
+  int32_t RecordTotal() const { return I32(kOffRecordTotal); }
+  void SetRecordTotal(int32_t v) { SetI32(kOffRecordTotal, v); }
+  int32_t BestTotal() const { return I32(kOffBestTotal); }
+  void SetBestTotal(int32_t v) { SetI32(kOffBestTotal, v); }
 };
 
 constexpr size_t kAltersklasseSize = 3319;
@@ -123,6 +120,7 @@ constexpr size_t kAltersklasseSize = 3319;
 // Parameter records of the heat and CPR operations (VkAkOps.h).
 struct TLaufParameter;
 struct THLWParameter;
+class TTeilnehmerListe;
 
 class TAltersklasse : public TYrSortedCollection {
  public:
@@ -208,6 +206,13 @@ class TAltersklasse : public TYrSortedCollection {
   void Insert(TYrObject* item) override;
   // Sorted insertion without any computation.
   void InsertPlain(TTeilnehmer* participant);
+  // Takes the participant out of the competition's selection, then disposes
+  // it.
+  void FreeItem(TYrObject* item) override;
+  // The selection of the competition the class belongs to (nullptr: none).
+  // The competition sets it when it takes the class and clears it when it
+  // disposes the class.
+  void SetSelection(TTeilnehmerListe* selection) { selection_ = selection; }
   // The participant's age-class text equals the name exactly and its female
   // flag equals the class's.
   bool Belongs(const TTeilnehmer& participant) const;
@@ -316,5 +321,6 @@ class TAltersklasse : public TYrSortedCollection {
   Record rec_;
   uint8_t mark_ = 0;
   uint8_t displayOption_ = 0;
+  TTeilnehmerListe* selection_ = nullptr;  // not owned
   LoadResult lastLoad_ = LoadResult::kComplete;
 };

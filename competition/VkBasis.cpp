@@ -69,13 +69,13 @@ std::string PointsToText(int32_t p, int decimals) {
 
 std::string CodeToText(int32_t code) {
   switch (code) {
-    case -1: return "disq.";
-    case -2: return "n.a.";
-    case -3: return "n.a.";
-    case -4: return "ausg.";
-    case -5: return "####";
-    case -6: return "----";
-    case -100: return "n.er.";
+    case Status::kDisqualified: return "disq.";
+    case Status::kNotStartedVoid: return "n.a.";
+    case Status::kNotStarted: return "n.a.";
+    case Status::kExcluded: return "ausg.";
+    case Status::kNotChosen: return "####";
+    case Status::kNotScored: return "----";
+    case Status::kNotReached: return "n.er.";
     default: return "";
   }
 }
@@ -83,7 +83,7 @@ std::string CodeToText(int32_t code) {
 std::string IntOrCodeToText(int32_t n) { return n < 0 ? CodeToText(n) : IntToStr(n); }
 
 std::string PointsOrCodeToText(int32_t p, int decimals) {
-  return p < 0 ? CodeToText(p / 100) : PointsToText(p, decimals);
+  return p < 0 ? CodeToText(p / Status::kCprFactor) : PointsToText(p, decimals);
 }
 
 std::string ClockToText(int32_t hhmm) { return TwoDigits(hhmm / 100) + ":" + TwoDigits(hhmm % 100); }

@@ -3,12 +3,12 @@
 // through which the competition core reaches the foundation helpers.
 //
 // Times and points are signed 32-bit hundredths; a clock time is HH*100+MM.
-// A negative result value is a status code (-1 "disq.", -2 and -3 "n.a.",
-// -4 "ausg.", -5 "####", -6 "----", -100 "n.er."; in the CPR value times 100).
-// No routine fails: unparsable parts of a text count 0. Texts are DOS code
-// page (they are all ASCII).
+// A negative result value is a status code (`Status`). No routine fails:
+// unparsable parts of a text count 0. Texts are DOS code page (they are all
+// ASCII).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +16,30 @@
 #include "YrDate.h"
 #include "YrHooks.h"
 #include "YrText.h"
+
+// Status codes: a negative value in a result field. A discipline's deduction
+// holds the code itself, the CPR value the code times kCprFactor.
+namespace Status {
+inline constexpr int16_t kDisqualified = -1;    // "disq."
+inline constexpr int16_t kNotStartedVoid = -2;  // "n.a.": not started, without scoring (voids the total)
+inline constexpr int16_t kNotStarted = -3;      // "n.a."
+inline constexpr int16_t kExcluded = -4;        // "ausg." (voids the total)
+inline constexpr int16_t kNotChosen = -5;       // "####": the discipline was not chosen
+inline constexpr int16_t kNotScored = -6;       // "----"
+inline constexpr int16_t kNotReached = -100;    // "n.er."; a deduction, unlike the CPR value -100
+
+inline constexpr int32_t kCprFactor = 100;
+inline constexpr int32_t kCprDisqualified = kDisqualified * kCprFactor;      // -100
+inline constexpr int32_t kCprNotStartedVoid = kNotStartedVoid * kCprFactor;  // -200
+inline constexpr int32_t kCprNotStarted = kNotStarted * kCprFactor;          // -300
+inline constexpr int32_t kCprExcluded = kExcluded * kCprFactor;              // -400
+}  // namespace Status
+
+// Whole points (or a status code) as hundredths, kept within 32 bits: what
+// older files and imports hold in whole points.
+inline int32_t Hundredfold(int64_t v) {
+  return static_cast<int32_t>(std::clamp<int64_t>(v * 100, INT32_MIN, INT32_MAX));
+}
 
 // m:ss,t or m:ss,th for one-digit minutes; from ten minutes on the text is cut
 // to 7 characters, so mm:ss,t loses the hundredths digit. Callers show status
@@ -37,7 +61,7 @@ std::string PointsToText(int32_t p, int decimals);
 std::string CodeToText(int32_t code);
 // CodeToText(n) for negative n, else the decimal text.
 std::string IntOrCodeToText(int32_t n);
-// CodeToText(p / 100) for negative p (codes stored times 100), else
+// CodeToText(p / kCprFactor) for negative p (codes stored times 100), else
 // PointsToText(p, decimals).
 std::string PointsOrCodeToText(int32_t p, int decimals);
 

@@ -195,13 +195,13 @@ void TGliederungsListe::AddParticipant(const TTeilnehmer& participant, uint16_t&
   } else {
     // A full list cannot take another item; inserting would end the program.
     if (GetCount() >= kMaxCollectionSize) return;
-    g = new TGliederung;
-    g->SetAbk(abk);
-    g->SetName(abk);
-    g->SetTrophyPending(1);
-    Insert(g);
+    auto fresh = std::make_unique<TGliederung>();
+    fresh->SetAbk(abk);
+    fresh->SetName(abk);
+    fresh->SetTrophyPending(1);
+    g = Add(std::move(fresh));
   }
-  g->Add(participant, trophyRank);
+  if (g != nullptr) g->Add(participant, trophyRank);
 }
 
 void TGliederungsListe::ResetAll() {
@@ -264,16 +264,7 @@ void TGliederungsListe::Store(TYrStream& stream) const {
 bool TGliederungsListe::Load(TYrStream& stream) {
   FreeAll();
   SetDuplicates(true);
-  const StoredListRead read = ReadStoredList(
-      stream,
-      [&](uint16_t marker) {
-        if (marker != kGliederungMarker) return false;
-        auto g = std::make_unique<TGliederung>(stream);
-        if (stream.Status != 0) return false;
-        Insert(g.release());
-        return true;
-      },
-      {.limitsTo = this});
+  const StoredListRead read = ReadStoredItems<TGliederung>(stream, *this, kGliederungMarker);
   if (!read.Complete()) return false;
   sortMode_ = kByAbk;
   Sort();

@@ -53,7 +53,8 @@ void TOrganEintrag::Store(TYrStream& stream) const { stream.Write(bytes_.data(),
 TOrganListe::TOrganListe() : TYrSortedCollection(20, 5) {}
 
 TOrganListe::TOrganListe(const TOrganListe& source) : TYrSortedCollection(source.GetLimit(), source.GetDelta()) {
-  source.ForEach([this](TYrObject* item) { Insert(new TOrganEintrag(*static_cast<TOrganEintrag*>(item))); });
+  source.ForEach(
+      [this](TYrObject* item) { Add(std::make_unique<TOrganEintrag>(*static_cast<TOrganEintrag*>(item))); });
 }
 
 TOrganListe::TOrganListe(TYrStream& stream) : TOrganListe() { Load(stream); }
@@ -84,15 +85,5 @@ bool TOrganListe::Load(TYrStream& stream) {
   SetLimit(20);
   SetDelta(5);
   SetDuplicates(false);
-  const StoredListRead read = ReadStoredList(
-      stream,
-      [&](uint16_t marker) {
-        if (marker != kOrganMarker) return false;
-        auto e = std::make_unique<TOrganEintrag>(stream);
-        if (stream.Status != 0) return false;
-        Insert(e.release());
-        return true;
-      },
-      {.limitsTo = this});
-  return read.Complete();
+  return ReadStoredItems<TOrganEintrag>(stream, *this, kOrganMarker).Complete();
 }

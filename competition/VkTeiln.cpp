@@ -34,8 +34,8 @@ constexpr int kDisciplines = 6;
 
 bool ValidDiscipline(int d) { return d >= 1 && d <= kDisciplines; }
 
-bool IsNotStarted(int32_t code) { return code == -2 || code == -3; }
-bool IsCprNotStarted(int32_t v) { return v == -200 || v == -300; }
+bool IsNotStarted(int32_t code) { return code == Status::kNotStartedVoid || code == Status::kNotStarted; }
+bool IsCprNotStarted(int32_t v) { return v == Status::kCprNotStartedVoid || v == Status::kCprNotStarted; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -200,8 +200,8 @@ bool TTeilnehmer::IsEmpty(bool byTimes) const {
 }
 
 void TTeilnehmer::SetAllNA() {
-  for (int d = 1; d <= kDisciplines; ++d) SetDeduction(d, -3);
-  SetCprValue(-300);
+  for (int d = 1; d <= kDisciplines; ++d) SetDeduction(d, Status::kNotStarted);
+  SetCprValue(Status::kCprNotStarted);
 }
 
 void TTeilnehmer::ResetFields(const TYrSet& items) {

@@ -41,14 +41,10 @@ class TTeilnehmerListe : public TYrSortedCollection {
   explicit TTeilnehmerListe(bool owning = true);
   ~TTeilnehmerListe() override;
 
-  bool Owning() const { return owning_; }
-
   // A mode above 8 compares by name only.
-  uint8_t SortMode() const { return sortMode_; }
   void SetSortMode(uint8_t mode) { sortMode_ = mode; }
   // Read by modes 2, 3 and 8; a number outside 1..6 gives every participant
   // the key 0 there.
-  int16_t Discipline() const { return discipline_; }
   void SetDiscipline(int16_t d) { discipline_ = d; }
 
   using TYrCollection::At;

@@ -61,7 +61,7 @@ void RunPreset(TWettkampf& w, const BuilderEntry& preset) {
       made[i]->SetFlags(made[i]->Flags() | row.extraFlags);
       made[i]->Evaluate();
     }
-    w.Insert(made[i].release());
+    w.Add(std::move(made[i]));
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_set>
 
 #include "ByteOrder.h"
 #include "CodePage.h"
@@ -54,14 +55,15 @@ TWettkampf::TWettkampf(const TWettkampf& source)
       organListe_(source.organListe_),
       rekordListe_(source.rekordListe_) {
   SetDuplicates(false);
-  for (int i = 0; i < source.GetCount(); ++i) Insert(new TAltersklasse(*source.At(i)));
+  for (int i = 0; i < source.GetCount(); ++i) Add(std::make_unique<TAltersklasse>(*source.At(i)));
   Progress().SetCaption("");
 }
 
 TWettkampf::~TWettkampf() {
-  // The selection refers to participants of the classes, which the base
-  // class disposes last.
+  // The classes go while the selection they know still exists (the base
+  // class would dispose them after it, and with its own FreeItem).
   selection_.DeleteAll();
+  FreeAll();
 }
 
 void TWettkampf::DisposeContents() {
@@ -84,13 +86,18 @@ int TWettkampf::Compare(const TYrObject* key1, const TYrObject* key2) const {
   return TAltersklasse::CompareClass(a, b);
 }
 
-void TWettkampf::Insert(TYrObject* item) {
-  if (item == nullptr) return;
-  auto* ak = static_cast<TAltersklasse*>(item);
+void TWettkampf::Insert(TYrObject* item) { AddItem(std::unique_ptr<TYrObject>(item)); }
+
+TYrObject* TWettkampf::AddItem(std::unique_ptr<TYrObject> item) {
+  if (item == nullptr) return nullptr;
+  auto* ak = static_cast<TAltersklasse*>(item.get());
   ak->SetDisplayOption(DisplayOption());
   const int before = GetCount();
   TYrSortedCollection::Insert(ak);
-  if (GetCount() != before) return;
+  if (GetCount() != before) {
+    ak->SetSelection(&selection_);
+    return item.release();
+  }
 
   int index = 0;
   if (Search(ak, index) && ErrorMsgProc) {
@@ -98,8 +105,19 @@ void TWettkampf::Insert(TYrObject* item) {
     msg += Oem(" konnte nicht eingefügt werden (sie existiert bereits).");
     ErrorMsgProc(msg.substr(0, 102));
   }
-  // Refused (or, after a run-time error a handler let pass, not taken):
-  // the competition took ownership, so it disposes the class.
+  // Refused (or, after a run-time error a handler let pass, not taken): the
+  // class goes with `item`.
+  return nullptr;
+}
+
+void TWettkampf::FreeItem(TYrObject* item) {
+  if (item == nullptr) return;
+  auto* ak = static_cast<TAltersklasse*>(item);
+  if (selection_.GetCount() > 0) {
+    const std::unordered_set<const TYrObject*> theirs(ak->Items(), ak->Items() + ak->GetCount());
+    selection_.DeleteIf([&theirs](const TYrObject* t) { return theirs.contains(t); });
+  }
+  ak->SetSelection(nullptr);
   delete ak;
 }
 
@@ -113,11 +131,6 @@ void TWettkampf::PassDisplayOption() {
 
 void TWettkampf::SetHeader(const TWettkampfDaten& header) {
   header_ = header;
-  PassDisplayOption();
-}
-
-void TWettkampf::SetOptions(uint16_t options) {
-  header_.SetOptions(options);
   PassDisplayOption();
 }
 
@@ -262,7 +275,7 @@ bool TWettkampf::LoadAgeClasses(TYrStream& stream) {
         // among them) keeps those read and is inserted like a whole one; the
         // next marker then decides whether reading goes on.
         if (ak->LastLoad() == TAltersklasse::LoadResult::kTruncated) return false;
-        Insert(ak.release());
+        Add(std::move(ak));
         return true;
       },
       {.limitsTo = this});

@@ -10,14 +10,19 @@
 //
 // Ownership: `TWettkampf` owns its age classes (they must come from `new`),
 // the organisation statistics, the organ list and the record list. The
-// selection does not own its participants: they belong to the age classes,
-// so whoever disposes or replaces an age class empties the selection first
-// (`Load` and the destructor do). The lists are members: references to them
-// stay valid for the competition's whole life, also across `Load`.
+// selection does not own its participants: they belong to the age classes.
+// The competition keeps it holding living participants only: every class it
+// takes knows the selection, and a participant the class disposes (delete,
+// strike, qualification, reload) leaves the selection first, as do the
+// participants of a class the competition disposes (`AtFree`, `Free`,
+// `Load`, `Merge`, the destructor). A class taken out with `AtDelete` still
+// knows the selection: give it `SetSelection(nullptr)`. The lists are
+// members: references to them stay valid for the competition's whole life,
+// also across `Load`.
 //
 // The hundredths option of the header is handed to every age class as its
 // display option when the class is inserted and whenever the option changes
-// through `SetHeader` or `SetOptions`; change the header only through these.
+// through `SetHeader`; change the header only through it.
 //
 // Reading a result file never trusts the file: a damaged, truncated or
 // hostile file leaves a valid (possibly partly filled) competition and never
@@ -28,6 +33,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "OptionBits.h"
@@ -128,7 +134,7 @@ class TWettkampf : public TYrSortedCollection {
   // InitCopy: a deep copy. The age classes, their participants and the three
   // lists are copied; the selection of the copy starts empty.
   TWettkampf(const TWettkampf& source);
-  // Done: empties the selection, then disposes the lists and the classes.
+  // Done: empties the selection, then disposes the classes and the lists.
   ~TWettkampf() override;
   TWettkampf& operator=(const TWettkampf&) = delete;
 
@@ -140,15 +146,16 @@ class TWettkampf : public TYrSortedCollection {
   int Compare(const TYrObject* key1, const TYrObject* key2) const override;
   // Takes ownership of an age class and inserts it at its place, with the
   // competition's display option. A class equal to one present is reported
-  // through ErrorMsgProc and disposed: the caller must not use it afterwards.
+  // through ErrorMsgProc and disposed: the caller must not use it afterwards
+  // (`Add` says which it was).
   void Insert(TYrObject* item) override;
+  // Takes the class's participants out of the selection, then disposes it.
+  void FreeItem(TYrObject* item) override;
 
   // --- header
   const TWettkampfDaten& Header() const { return header_; }
   // Replaces the header and hands the hundredths option to the age classes.
   void SetHeader(const TWettkampfDaten& header);
-  // Replaces the options word of the header, likewise.
-  void SetOptions(uint16_t options);
   bool IsIndividual() const { return header_.Kind() == TWettkampfDaten::kIndividual; }
   bool WithHundredths() const { return (header_.Options() & TWettkampfDaten::kOptHundredths) != 0; }
   // 3..10: the stored indexes clamped to 0..7, plus 3. Whatever uses the
@@ -195,8 +202,7 @@ class TWettkampf : public TYrSortedCollection {
   // --- operations on every age class in order (VkWettkOps.cpp)
   // Each sets its progress caption, empties it at the end and reports its
   // messages through ErrorMsgProc. Each one leaves the classes it changed
-  // evaluated or ranked. Those that may delete participants (Qualify,
-  // Strike) empty the selection first.
+  // evaluated or ranked.
 
   // Merge option bits (the check boxes of "Wettkampf hinzufügen").
   static constexpr uint16_t kMergeClasses = 1;       // add missing age classes (empty)
@@ -245,9 +251,9 @@ class TWettkampf : public TYrSortedCollection {
   void Merge(TWettkampf* source, uint16_t options, const std::string& abk, int count);
   // Puts an imported participant into its age class (found by its
   // age-class text and sex; an individual without that text by its birth
-  // year first) and returns true: the class owns it then. Returns false,
-  // after a message, when no class takes it: the caller still owns it.
-  bool PlaceParticipant(TTeilnehmer* participant);
+  // year first) and returns it. Returns nullptr, after a message, when no
+  // class takes it; the participant is freed then.
+  TTeilnehmer* PlaceParticipant(std::unique_ptr<TTeilnehmer> participant);
   // The class PlaceParticipant would put the participant in, without a word
   // and without inserting it (an individual without age-class text gets the
   // text found by its birth year, or "?"); nullptr when none fits.
@@ -308,6 +314,8 @@ class TWettkampf : public TYrSortedCollection {
                          int mode) const;
 
  private:
+  // Add and Insert: a refused class is reported and freed.
+  TYrObject* AddItem(std::unique_ptr<TYrObject> item) override;
   // The hundredths choice as the age classes' display option.
   uint8_t DisplayOption() const { return WithHundredths() ? 1 : 0; }
   void PassDisplayOption();

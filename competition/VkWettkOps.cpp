@@ -5,6 +5,7 @@
 // words the messages.
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "CodePage.h"
@@ -56,8 +57,6 @@ bool YearFits(const TAltersklasse& ak, const std::string& text) {
 
 void TWettkampf::Qualify(int count, int mode) {
   TCaption caption("Die Qualifikation wird erstellt...");
-  // Participants may be deleted; the selection must not point at them.
-  selection_.DeleteAll();
   for (int i = 0; i < GetCount(); ++i) At(i)->Qualify(count, mode);
 }
 
@@ -127,7 +126,6 @@ void TWettkampf::ResetResults(const TYrSet& items) {
 
 void TWettkampf::Strike(int mode) {
   TCaption caption("Alle Teilnehmer ohne Zeitangabe werden gelöscht...");
-  selection_.DeleteAll();
   for (int i = 0; i < GetCount(); ++i) At(i)->Strike(mode);
 }
 
@@ -163,7 +161,7 @@ void TWettkampf::Merge(TWettkampf* source, uint16_t options, const std::string& 
   }
   TYrProgress& progress = Progress();
   progress.Update(Oem("Wettkampf hinzufügen..."), 0, source->ParticipantCount(), 1, 0);
-  // The source's classes go below; its selection must not outlive them.
+  // Its participants move here or go: none stays in its selection.
   source->Selection().DeleteAll();
 
   while (source->GetCount() > 0) {
@@ -172,7 +170,7 @@ void TWettkampf::Merge(TWettkampf* source, uint16_t options, const std::string& 
     const std::string name = b.Name();
 
     if ((options & kMergeClasses) != 0 && IndexOf(&b) < 0 && GetCount() < kMaxCollectionSize) {
-      Insert(new TAltersklasse(b.GetRecord()));
+      Add(std::make_unique<TAltersklasse>(b.GetRecord()));
       Report(Cut(Cut("Altersklasse " + name, 43) + Oem(" wurde hinzugefügt."), 62));
     }
 
@@ -227,7 +225,7 @@ void TWettkampf::Merge(TWettkampf* source, uint16_t options, const std::string& 
     const TGliederung& o = *theirs.At(i);
     const int j = gliederungen_.IndexOfAbk(o.Abk());
     if (j < 0) {
-      if (gliederungen_.GetCount() < kMaxCollectionSize) gliederungen_.Insert(new TGliederung(o));
+      if (gliederungen_.GetCount() < kMaxCollectionSize) gliederungen_.Add(std::make_unique<TGliederung>(o));
     } else if (gliederungen_.At(j)->Name() == gliederungen_.At(j)->Abk()) {
       gliederungen_.At(j)->SetName(o.Name());
     }
@@ -251,8 +249,8 @@ TAltersklasse* TWettkampf::ClassFor(TTeilnehmer& p) const {
   return nullptr;
 }
 
-bool TWettkampf::PlaceParticipant(TTeilnehmer* participant) {
-  if (participant == nullptr) return false;
+TTeilnehmer* TWettkampf::PlaceParticipant(std::unique_ptr<TTeilnehmer> participant) {
+  if (participant == nullptr) return nullptr;
   TTeilnehmer& p = *participant;
   const bool individual = IsIndividual();
   if (TAltersklasse* ak = ClassFor(p)) {
@@ -260,13 +258,12 @@ bool TWettkampf::PlaceParticipant(TTeilnehmer* participant) {
       Report(Cut(Oem("Die Altersklasse ") + ak->Name() + Oem(" ist voll: ") + p.Name(individual) +
                      Oem(" konnte nicht eingefügt werden."),
                  255));
-      return false;
+      return nullptr;
     }
-    ak->Insert(participant);
-    return true;
+    return ak->Add(std::move(participant));
   }
 
   std::string who = individual ? Cut(p.Name(true) + ", ", 22) + p.Vorname() : p.Name(false);
   Report(Cut(who + Oem(" (Altersklasse ") + p.Altersklasse() + ")" + Oem(" konnte nicht eingefügt werden."), 255));
-  return false;
+  return nullptr;
 }

@@ -38,9 +38,6 @@ bool SkipHeaderText(TYrStream& stream) {
   return ReadBytes(stream, text, sizeof text);
 }
 
-// Old values in whole units (points, totals, CPR) become hundredths.
-int32_t Hundredfold(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v * 100, INT32_MIN, INT32_MAX)); }
-
 std::string Str(const uint8_t* p, size_t off, size_t cap) { return le::GetStr(p, off, cap); }
 
 // ---------------------------------------------------------------------------
@@ -149,18 +146,26 @@ uint16_t OldCount(const uint8_t* old) {
   return std::min<uint16_t>(le::GetU16(old, TAltersklasse::kOffCount), kOldDisciplines);
 }
 
-Record ClassRecord21(const uint8_t* old) {
+// A current record with the old record's head and disciplines 1 to n, each
+// made by `discipline` from its bytes (at `offset`, `size` bytes apart).
+template <class MakeDiscipline>
+Record ClassRecordOf(const uint8_t* old, size_t offset, size_t size, MakeDiscipline discipline) {
   Record r{};
   const uint16_t n = OldCount(old);
   TakeClassHead(r, old, n);
-  for (size_t k = 0; k < n; ++k) {
-    const uint8_t* e = old + kOffDisciplines21 + k * kDisziplinSize;
+  for (size_t k = 0; k < n; ++k) PutDiscipline(r, k, discipline(old + offset + k * size));
+  return r;
+}
+
+Record ClassRecord21(const uint8_t* old) {
+  Record r = ClassRecordOf(old, kOffDisciplines21, kDisziplinSize, [](const uint8_t* e) {
     TDisziplin d;
     d.SetName(Str(e, TDisziplin::kOffName, TDisziplin::kNameCapacity));
     d.SetKind(le::GetU16(e, TDisziplin::kOffKind));
     for (int i = 1; i <= 5; ++i) d.SetV(i, le::GetI32(e, TDisziplin::kOffV1 + 4 * (i - 1)));
-    PutDiscipline(r, k, d);
-  }
+    return d;
+  });
+  // By field, not TRekord::Load: the file's text lengths are cut to capacity, the rest stays zero.
   for (size_t k = 0; k < kOldDisciplines; ++k) {
     const uint8_t* e = old + kOffRekorde21 + k * TRekord::kSize;
     TRekord x;
@@ -189,19 +194,14 @@ Record ClassRecord21(const uint8_t* old) {
 // Versions 1.5 and 1.0: linear disciplines whose two i16 parameters are
 // whole points.
 Record ClassRecord15(const uint8_t* old) {
-  Record r{};
-  const uint16_t n = OldCount(old);
-  TakeClassHead(r, old, n);
-  for (size_t k = 0; k < n; ++k) {
-    const uint8_t* e = old + kOffDisciplines15 + k * kOldDisciplineSize;
+  return ClassRecordOf(old, kOffDisciplines15, kOldDisciplineSize, [](const uint8_t* e) {
     TDisziplin d;
     d.SetName(Str(e, 0, TDisziplin::kNameCapacity));
     d.SetKind(kKindLinear);
     d.SetV(1, Hundredfold(le::GetI16(e, 81)));
     d.SetV(2, Hundredfold(le::GetI16(e, 83)));
-    PutDiscipline(r, k, d);
-  }
-  return r;
+    return d;
+  });
 }
 
 // The five record entries and the overall entry of version 1.5.
@@ -253,9 +253,9 @@ void TakeEntries10(Record& r, const uint8_t* entries) {
 
 // A participant of versions 2.1, 1.5 and 1.0 in the layout of the
 // competition's kind.
-TTeilnehmer* OldParticipant(const uint8_t* r, const Version& v, bool individual) {
+std::unique_ptr<TTeilnehmer> OldParticipant(const uint8_t* r, const Version& v, bool individual) {
   using T = TTeilnehmer;
-  auto* t = new T;
+  auto t = std::make_unique<T>();
   if (individual) {
     t->SetName(true, Str(r, 0, T::kNameIndividualCap));
     t->SetVorname(Str(r, 21, T::kVornameCap));
@@ -305,11 +305,11 @@ ClassEnd ReadOldClass(TWettkampf& w, TYrStream& stream, const Version& v) {
     // Through the class's insertion, which computes the total first: sorted
     // by the stale total of the file, participants that end up equal would
     // stand in another order, and the later of two equals holds the best.
-    ak->Insert(OldParticipant(rec.data(), v, individual));
+    ak->Add(OldParticipant(rec.data(), v, individual));
     return true;
   });
   if (end == ListEnd::kBroken) return ClassEnd::kStop;
-  w.Insert(ak.release());
+  w.Add(std::move(ak));
   return end == ListEnd::kComplete && stream.Status == 0 ? ClassEnd::kGoOn : ClassEnd::kStop;
 }
 
@@ -325,12 +325,9 @@ bool ReadOldBody(TWettkampf& w, TYrStream& stream, const Version& v) {
   // A new competition's list: its own limit and delta, none from the file.
   TGliederungsListe& orgs = w.Gliederungen();
   const ListEnd end = ReadList(stream, kGliederungMarker, [&] {
-    auto* g = new TGliederung(stream);
-    if (stream.Status != 0 || orgs.GetCount() >= kMaxCollectionSize) {
-      delete g;
-      return false;
-    }
-    orgs.Insert(g);
+    auto g = std::make_unique<TGliederung>(stream);
+    if (stream.Status != 0 || orgs.GetCount() >= kMaxCollectionSize) return false;
+    orgs.Add(std::move(g));
     return true;
   });
   return end == ListEnd::kComplete && stream.Status == 0;
@@ -424,11 +421,14 @@ void ReadForeignClass(TWettkampf& w, int i, const uint8_t* old) {
     ++count;
   }
   le::PutU16(r.data(), A::kOffCount, count);
-  w.Insert(new TAltersklasse(r));
+  w.Add(std::make_unique<TAltersklasse>(r));
 }
 
 // The predecessor numbered two status codes the other way round.
-int16_t ForeignStatus(int16_t v) { return v == -2 ? -1 : v == -1 ? -2 : v; }
+int16_t ForeignStatus(int16_t v) {
+  using namespace Status;
+  return v == kNotStartedVoid ? kDisqualified : v == kDisqualified ? kNotStartedVoid : v;
+}
 
 // False for a record without a name (a team's name for teams), which is no
 // participant: a file padded with zeros would otherwise give one placement
@@ -464,7 +464,7 @@ bool ReadForeignParticipant(TWettkampf& w, const uint8_t* r) {
   // as a male one goes there, and only a participant that fits nowhere is
   // reported, once.
   if (w.ClassFor(*t) == nullptr && t->IsFemale()) t->SetFlag(T::kWeiblich, false);
-  if (w.PlaceParticipant(t.get())) t.release();
+  w.PlaceParticipant(std::move(t));
   return true;
 }
 
@@ -538,14 +538,4 @@ bool ReadForeignResultFile(TWettkampf& w, TYrStream& stream) {
   const bool complete = ThenEvaluate(w, [&] { return ReadForeignBody(w, stream, nameless); });
   ReportNameless(nameless);
   return complete;
-}
-
-TOldResultReader OldResultReaderFor(std::string_view header) {
-  if (header.size() < kResultHeaderSize) return nullptr;
-  header = header.substr(0, kResultHeaderSize);
-  if (header == kHeaderVersion21) return ReadResultFile21;
-  if (header == kHeaderVersion15) return ReadResultFile15;
-  if (header == kHeaderVersion10) return ReadResultFile10;
-  if (header == kHeaderForeign) return ReadForeignResultFile;
-  return nullptr;
 }

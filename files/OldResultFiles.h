@@ -27,7 +27,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
 
 class TWettkampf;
 class TYrStream;
@@ -45,9 +44,3 @@ bool ReadResultFile21(TWettkampf& competition, TYrStream& stream);
 bool ReadResultFile15(TWettkampf& competition, TYrStream& stream);
 bool ReadResultFile10(TWettkampf& competition, TYrStream& stream);
 bool ReadForeignResultFile(TWettkampf& competition, TYrStream& stream);
-
-using TOldResultReader = bool (*)(TWettkampf& competition, TYrStream& stream);
-// The reader whose header text equals the first 38 bytes of `header`
-// exactly; nullptr for any other text (the current format included) and for
-// fewer than 38 bytes.
-TOldResultReader OldResultReaderFor(std::string_view header);

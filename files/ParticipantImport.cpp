@@ -19,7 +19,6 @@ namespace {
 using T = TTeilnehmer;
 
 int16_t ClampI16(int64_t v) { return static_cast<int16_t>(std::clamp<int64_t>(v, INT16_MIN, INT16_MAX)); }
-int32_t Hundredfold(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v * 100, INT32_MIN, INT32_MAX)); }
 
 constexpr std::string_view kPadding(" \0", 2);
 
@@ -27,8 +26,8 @@ constexpr std::string_view kPadding(" \0", 2);
 void Place(TWettkampf& w, std::unique_ptr<T> t, int& nameless) {
   if (IsNameless(t->Name(w.IsIndividual())))
     ++nameless;
-  else if (w.PlaceParticipant(t.get()))
-    t.release();
+  else
+    w.PlaceParticipant(std::move(t));
 }
 
 // ---------------------------------------------------------------------------
@@ -53,15 +52,18 @@ std::string Chars(const uint8_t* r, size_t off, size_t n) {
   return s;
 }
 
-// The status codes of the records, in the program's numbering.
+// The records' own status codes, in the program's numbering.
 int16_t RecordStatus(int16_t v) {
+  constexpr int16_t kRecordNoDeduction = -4;
+  constexpr int16_t kRecordNotStarted = -3;
+  constexpr int16_t kRecordDisqualified = -2;
   switch (v) {
-    case -4:
+    case kRecordNoDeduction:
       return 0;
-    case -3:
-      return -2;
-    case -2:
-      return -1;
+    case kRecordNotStarted:
+      return Status::kNotStartedVoid;
+    case kRecordDisqualified:
+      return Status::kDisqualified;
     default:
       return v;
   }
@@ -137,8 +139,8 @@ Fields Split(std::string_view line) {
 }
 
 int16_t TextStatus(const std::string& s) {
-  if (s == "N-AN") return -2;
-  if (s == "DISQ") return -1;
+  if (s == "N-AN") return Status::kNotStartedVoid;
+  if (s == "DISQ") return Status::kDisqualified;
   return ClampI16(StrToInt(s));
 }
 

@@ -3,7 +3,6 @@
 #include "VkLoadSave.h"
 
 #include <cstdint>
-#include <cstring>
 
 #include "CodePage.h"
 #include "OldResultFiles.h"
@@ -38,11 +37,10 @@ bool ReadCurrentFormat(TWettkampf& competition, TYrStream& stream) {
   return competition.Load(stream) && stream.Status == 0;
 }
 
-// The five header texts in the order they are compared. Each reader returns
-// whether it read the file to its end.
+// The five header texts in the order they are compared.
 struct HeaderReader {
   const char* text;
-  bool (*read)(TWettkampf&, TYrStream&);
+  TResultReader read;
 };
 constexpr HeaderReader kReaders[] = {
     {TWettkampf::kFileHeader, ReadCurrentFormat}, {kHeaderVersion21, ReadResultFile21},
@@ -85,21 +83,28 @@ FormatCode NormaliseFormatCode(FormatCode code) {
   return code == FormatCode::ResultFileAlias ? FormatCode::ResultFile : code;
 }
 
+TResultReader ResultReaderFor(std::string_view header) {
+  if (header.size() < kResultHeaderSize) return nullptr;
+  for (const HeaderReader& r : kReaders)
+    if (header.substr(0, kResultHeaderSize) == r.text) return r.read;
+  return nullptr;
+}
+
 bool ReadResultFile(TWettkampf& competition, TYrStream& stream) {
   char head[kResultHeaderSize] = {};
   stream.Read(head, sizeof head);
   // A file shorter than a header text carries none.
-  const bool whole = stream.Status == 0;
+  const size_t read = stream.Status == 0 ? sizeof head : 0;
   stream.Seek(0);
-  for (const HeaderReader& r : kReaders) {
-    if (!whole || std::memcmp(head, r.text, sizeof head) != 0) continue;
-    // What the file holds up to the damage is kept, but the user must know
-    // before saving it over the good copy.
-    if (!r.read(competition, stream)) ErrorMsgProc(Oem(kIncomplete));
-    return true;
+  const TResultReader reader = ResultReaderFor(std::string_view(head, read));
+  if (reader == nullptr) {
+    ErrorMsgProc(kUnknownResultFile);
+    return false;
   }
-  ErrorMsgProc(kUnknownResultFile);
-  return false;
+  // What the file holds up to the damage is kept, but the user must know
+  // before saving it over the good copy.
+  if (!reader(competition, stream)) ErrorMsgProc(Oem(kIncomplete));
+  return true;
 }
 
 bool LoadByFormat(TWettkampf& competition, TYrStream& stream, FormatCode code) {

@@ -18,6 +18,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class TWettkampf;
 class TYrStream;
@@ -57,6 +58,13 @@ bool LoadCompetition(const std::string& fileName, TWettkampf& competition, Forma
 // ResultFile here). True when the code's step succeeded and the stream had
 // been opened.
 bool LoadByFormat(TWettkampf& competition, TYrStream& stream, FormatCode code);
+// A reader of one result-file version: fills the competition from the stream,
+// which stands on the header text; true when it read the file to its end.
+using TResultReader = bool (*)(TWettkampf& competition, TYrStream& stream);
+// The reader of the file whose first 38 bytes are `header` (the current
+// format or one of the four older ones); nullptr for any other text and for
+// fewer than 38 bytes.
+TResultReader ResultReaderFor(std::string_view header);
 // Runs the reader whose header the stream starts with, from position 0;
 // true when one ran (the file may have been incomplete, see above), false
 // (reported) when none matched.

@@ -35,38 +35,16 @@ inline void PutU32(uint8_t* p, size_t off, uint32_t v) {
 inline int32_t GetI32(const uint8_t* p, size_t off) { return static_cast<int32_t>(GetU32(p, off)); }
 inline void PutI32(uint8_t* p, size_t off, int32_t v) { PutU32(p, off, static_cast<uint32_t>(v)); }
 
-inline uint64_t GetU64(const uint8_t* p, size_t off) {
-  return static_cast<uint64_t>(GetU32(p, off)) | (static_cast<uint64_t>(GetU32(p, off + 4)) << 32);
-}
 inline void PutU64(uint8_t* p, size_t off, uint64_t v) {
   PutU32(p, off, static_cast<uint32_t>(v));
   PutU32(p, off + 4, static_cast<uint32_t>(v >> 32));
 }
 
 // IEEE 754 binary64, stored little-endian (the Pascal "Double").
-inline double GetF64(const uint8_t* p, size_t off) {
-  uint64_t u = GetU64(p, off);
-  double d;
-  std::memcpy(&d, &u, sizeof d);
-  return d;
-}
 inline void PutF64(uint8_t* p, size_t off, double d) {
   uint64_t u;
   std::memcpy(&u, &d, sizeof u);
   PutU64(p, off, u);
-}
-
-// IEEE 754 binary32 (the Pascal "Single").
-inline float GetF32(const uint8_t* p, size_t off) {
-  uint32_t u = GetU32(p, off);
-  float f;
-  std::memcpy(&f, &u, sizeof f);
-  return f;
-}
-inline void PutF32(uint8_t* p, size_t off, float f) {
-  uint32_t u;
-  std::memcpy(&u, &f, sizeof u);
-  PutU32(p, off, u);
 }
 
 // A length-prefixed text field of capacity `cap` (string[cap]): one length

@@ -160,11 +160,17 @@ char32_t NextUtf8(std::string_view text, size_t& pos) {
     ++pos;
     return b0;
   } else if (b0 >= 0xC2 && b0 <= 0xDF) {
-    len = 2, u = b0 & 0x1F, min = 0x80;
+    len = 2;
+    u = b0 & 0x1F;
+    min = 0x80;
   } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-    len = 3, u = b0 & 0x0F, min = 0x800;
+    len = 3;
+    u = b0 & 0x0F;
+    min = 0x800;
   } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-    len = 4, u = b0 & 0x07, min = 0x10000;
+    len = 4;
+    u = b0 & 0x07;
+    min = 0x10000;
   } else {
     ++pos;
     return kInvalid;

@@ -151,6 +151,13 @@ void TYrSortedCollection::Insert(TYrObject* item) {
   if (!Search(KeyOf(item), i) || duplicates_) AtInsert(i, item);
 }
 
+TYrObject* TYrSortedCollection::AddItem(std::unique_ptr<TYrObject> item) {
+  if (item == nullptr) return nullptr;
+  const int before = GetCount();
+  Insert(item.get());
+  return GetCount() != before ? item.release() : nullptr;
+}
+
 void TYrSortedCollection::FreeItem(TYrObject* item) { delete item; }
 
 void TYrSortedCollection::AtFree(int index) {

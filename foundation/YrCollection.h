@@ -15,7 +15,9 @@
 // `TYrSortedCollection` keeps its items in key order and OWNS them: `AtFree`,
 // `Free`, `FreeAll` and its destructor dispose items through `FreeItem`
 // (which deletes them), while `AtDelete`, `Delete` and `DeleteAll` still only
-// remove. Items handed to it must therefore come from `new`. A descendant
+// remove. Items are handed over with `Add`, which answers with the item kept
+// or nullptr (the refused item freed); `Insert` is the ordered insertion
+// beneath it, which leaves a refused item with the caller. A descendant
 // that overrides `FreeItem` (for instance a list that merely refers to items
 // owned elsewhere) must empty itself in its own destructor (`FreeAll` or
 // `DeleteAll`), because C++ runs the base destructor with the base's
@@ -30,6 +32,7 @@
 // Single-threaded; no locking.
 #pragma once
 
+#include <algorithm>
 #include <bitset>
 #include <cstdint>
 #include <memory>
@@ -68,6 +71,13 @@ class TYrCollection : public TYrObject {
   void Delete(TYrObject* item);
   // Forgets all entries; items are not freed and the capacity stays.
   void DeleteAll();
+  // Removes, without freeing, every entry for which gone(item) is true, in
+  // one pass; the others keep their order.
+  template <class F>
+  void DeleteIf(F&& gone) {
+    TYrObject** items = items_.get();
+    count_ = static_cast<int32_t>(std::remove_if(items, items + count_, gone) - items);
+  }
 
   // Reports a misuse: ends the program with run-time error 212 - code
   // (213 index out of range, 214 overflow) through `RunError`.
@@ -147,6 +157,13 @@ class TYrSortedCollection : public TYrCollection {
   // Duplicates an item whose key is present is not inserted and stays with
   // the caller, who must dispose of it (compare GetCount before and after).
   void Insert(TYrObject* item) override;
+  // Takes the item and inserts it through `Insert`. Returns the item kept,
+  // or nullptr when the collection refused it (its key is present and
+  // Duplicates is false); a refused item is freed.
+  template <class T>
+  T* Add(std::unique_ptr<T> item) {
+    return static_cast<T*>(AddItem(std::move(item)));
+  }
 
   // Removes and frees the item at `index`.
   void AtFree(int index);
@@ -162,6 +179,11 @@ class TYrSortedCollection : public TYrCollection {
 
   bool GetDuplicates() const { return duplicates_; }
   void SetDuplicates(bool duplicates) { duplicates_ = duplicates; }
+
+ protected:
+  // What `Add` does; a descendant whose insertion reports refused items
+  // replaces it.
+  virtual TYrObject* AddItem(std::unique_ptr<TYrObject> item);
 
  private:
   int Cmp(const TYrObject* key1, const TYrObject* key2) const;

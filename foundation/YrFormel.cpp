@@ -217,10 +217,6 @@ void TYrFormel::SetErrorProc(TErrorProc proc) { errorProc_ = std::move(proc); }
 
 bool TYrFormel::GetVariable(const std::string&, long double&) { return false; }
 
-std::string TYrFormel::TokenFuncName() const {
-  return tokenKind_ == TFormelKind::Function ? kFunctionNames[token_.Func] : "";
-}
-
 TFormelKind TYrFormel::NextToken() {
   const size_t len = formula_.size();
   // position_ is 1-based; at(p) is the character at 1-based p.

@@ -82,8 +82,7 @@ class TYrFormel : public TYrObject {
   // after a syntax error, ErrorPosition. May be called any number of times.
   void Parse();
 
-  // Reads the next token from the current reading position. Used by `Parse`;
-  // public so that a formula can be tokenised on its own.
+  // Reads the next token from the current reading position. Used by `Parse`.
   TFormelKind NextToken();
 
   long double Result() const { return result_; }
@@ -92,13 +91,6 @@ class TYrFormel : public TYrObject {
   // 1-based; after a syntax error the position reported with it, otherwise
   // the next character to read.
   uint16_t ErrorPosition() const { return position_; }
-
-  // The token just read by `NextToken`.
-  TFormelKind TokenKind() const { return tokenKind_; }
-  uint16_t TokenLen() const { return tokenLen_; }
-  long double TokenValue() const { return token_.Value; }
-  std::string TokenFuncName() const;
-  bool MathError() const { return mathError_; }
 
  protected:
   // Supplies the value of variable `name` (upper case, letters, digits and

@@ -36,8 +36,6 @@ class TYrProgress : public TYrObject {
   void StepIt();
 
   const std::string& Caption() const { return caption_; }
-  int32_t Min() const { return min_; }
-  int32_t Max() const { return max_; }
   int32_t Step() const { return step_; }
   int32_t Position() const { return position_; }
 

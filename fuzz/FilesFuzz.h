@@ -54,7 +54,7 @@ inline std::string OldFileCheck(const uint8_t* data, size_t size) {
   file.insert(file.end(), data + 1, data + size);
   TWettkampf w;
   TYrMemoryStream s(file);
-  const TOldResultReader read = OldResultReaderFor(header);
+  const TResultReader read = ResultReaderFor(header);
   if (read == nullptr) return "no reader for an older header";
   read(w, s);
   return CheckCompetition(w);
@@ -63,8 +63,8 @@ inline std::string OldFileCheck(const uint8_t* data, size_t size) {
 // The whole input is the file.
 inline std::string DispatchCheck(const uint8_t* data, size_t size) {
   const std::string_view head(reinterpret_cast<const char*>(data), std::min(size, kResultHeaderSize));
-  const bool older = OldResultReaderFor(head) != nullptr;
-  const bool known = older || head == TWettkampf::kFileHeader;
+  const bool known = ResultReaderFor(head) != nullptr;
+  const bool older = known && head != TWettkampf::kFileHeader;
   TWettkampf w;
   TYrMemoryStream s(Bytes(data, data + size));
   if (LoadByFormat(w, s, FormatCode::ResultFile) != known) return known ? "a header text was not recognised" : "an unknown header was read";

@@ -33,10 +33,22 @@ class Rec {
     for (size_t i = 0; i < n; ++i) b_[off + i] = i < s.size() ? static_cast<uint8_t>(s[i]) : ' ';
     return *this;
   }
-  Rec& U16(size_t off, uint16_t v) { return le::PutU16(b_.data(), off, v), *this; }
-  Rec& I16(size_t off, int16_t v) { return le::PutI16(b_.data(), off, v), *this; }
-  Rec& I32(size_t off, int32_t v) { return le::PutI32(b_.data(), off, v), *this; }
-  Rec& Byte(size_t off, uint8_t v) { return b_[off] = v, *this; }
+  Rec& U16(size_t off, uint16_t v) {
+    le::PutU16(b_.data(), off, v);
+    return *this;
+  }
+  Rec& I16(size_t off, int16_t v) {
+    le::PutI16(b_.data(), off, v);
+    return *this;
+  }
+  Rec& I32(size_t off, int32_t v) {
+    le::PutI32(b_.data(), off, v);
+    return *this;
+  }
+  Rec& Byte(size_t off, uint8_t v) {
+    b_[off] = v;
+    return *this;
+  }
   const Bytes& bytes() const { return b_; }
 
  private:

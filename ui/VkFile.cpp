@@ -46,13 +46,11 @@ int PositionOf(const Collection& collection, const TYrObject* item) {
   return -1;
 }
 
-// The dialog shown; on OK the busy state, the selection emptied when the
-// operation may dispose participants, and the dialog's operation applied.
+// The dialog shown; on OK the busy state and the dialog's operation applied.
 template <class Dialog>
-bool RunAndApply(Dialog& dialog, TWettkampf& competition, bool disposesParticipants) {
+bool RunAndApply(Dialog& dialog, TWettkampf& competition) {
   if (TheDesktop().RunModal(dialog) != mrOk) return false;
   BusyScope busy;
-  if (disposesParticipants) competition.Selection().DeleteAll();
   dialog.ApplyTo(competition);
   return true;
 }
@@ -244,10 +242,7 @@ bool TVkFile::AddFromFile(const QString& fileName) {
   if (TheDesktop().RunModal(dlg) == mrCancel) return false;
   BusyScope busy;
   const std::unique_ptr<TWettkampf> other = LoadCompetition(NativePath(fileName), FormatCode::ResultFile);
-  if (other) {
-    competition_->Selection().DeleteAll();
-    dlg.ApplyTo(*competition_, *other);
-  }
+  if (other) dlg.ApplyTo(*competition_, *other);
   competition_->Sort();
   SetModified(true);
   return other != nullptr;
@@ -276,7 +271,7 @@ void TVkFile::CopyParticipant(const TTeilnehmer* participant) {
 bool TVkFile::PasteParticipant(TAltersklasse* ageClass) {
   if (!ageClass || ageClass->GetCount() >= kMaxCollectionSize) return false;
   Operation op(*this);
-  ageClass->Insert(new TTeilnehmer(ParticipantBuffer));
+  ageClass->Add(std::make_unique<TTeilnehmer>(ParticipantBuffer));
   SetModified(true);
   return true;
 }
@@ -293,7 +288,6 @@ bool TVkFile::DeleteParticipant(TTeilnehmer* participant, TAltersklasse* ageClas
     if (TheDesktop().MessageBox(MsgKind::Warning, QString(), question, mbYesNo) != mrYes) return false;
   }
   Operation op(*this);
-  competition_->Selection().DeleteAll();
   ageClass->AtFree(index);
   ageClass->Evaluate();
   SetModified(true);
@@ -329,9 +323,7 @@ TTeilnehmer* TVkFile::NewParticipant(TAltersklasse* ageClass) {
   participant->SetAltersklasse(ageClass->Name());
   if (ageClass->IsFemale()) participant->SetFlag(TTeilnehmer::kWeiblich, true);
   if (EditParticipant(participant.get()) != mrOk) return nullptr;
-  TTeilnehmer* inserted = participant.release();
-  ageClass->Insert(inserted);
-  return inserted;
+  return ageClass->Add(std::move(participant));
 }
 
 // --- age classes
@@ -367,7 +359,6 @@ bool TVkFile::DeleteAgeClass(TAltersklasse* ageClass) {
   if (index < 0 || !ConfirmAgeClassDeletion(*competition_, *ageClass)) return false;
   Operation op(*this);
   BusyScope busy;
-  competition_->Selection().DeleteAll();
   competition_->AtFree(index);
   SetModified(true);
   return true;
@@ -412,32 +403,32 @@ bool TVkFile::Qualify() {
   Operation op(*this);
   TQualifikationDlg dlg(owner_);
   dlg.SetWettkampf(*competition_);
-  return Applied(RunAndApply(dlg, *competition_, true));
+  return Applied(RunAndApply(dlg, *competition_));
 }
 
 bool TVkFile::AssignHeats() {
   Operation op(*this);
   TLaufbesetzungDlg dlg(owner_);
-  return Applied(RunAndApply(dlg, *competition_, false));
+  return Applied(RunAndApply(dlg, *competition_));
 }
 
 bool TVkFile::ResetResults() {
   Operation op(*this);
   TZuruecksetzenDlg dlg(owner_);
-  return Applied(RunAndApply(dlg, *competition_, false));
+  return Applied(RunAndApply(dlg, *competition_));
 }
 
 bool TVkFile::StrikeParticipants() {
   Operation op(*this);
   TStreichenDlg dlg(owner_);
-  return Applied(RunAndApply(dlg, *competition_, true));
+  return Applied(RunAndApply(dlg, *competition_));
 }
 
 bool TVkFile::AssignCprHeats() {
   Operation op(*this);
   THLWLaufbesetzungDlg dlg(owner_);
   dlg.SetWettkampf(*competition_);
-  return Applied(RunAndApply(dlg, *competition_, false));
+  return Applied(RunAndApply(dlg, *competition_));
 }
 
 void TVkFile::ShowHeats() {

@@ -93,13 +93,11 @@ TAltersklasse* AddAgeClassLike(QWidget* owner, TWettkampf& competition, const TA
   if (model) dlg.SetAsNew();
   if (TheDesktop().RunModal(dlg) != mrOk) return nullptr;
   BusyScope busy;
-  auto* ageClass = new TAltersklasse((model ? model : &fresh)->GetRecord());
+  auto ageClass = std::make_unique<TAltersklasse>((model ? model : &fresh)->GetRecord());
   dlg.GetAltersklasse(*ageClass);
   ageClass->Evaluate();
-  const int before = competition.GetCount();
   // A class equal to one present is reported and disposed by the competition.
-  competition.Insert(ageClass);
-  return competition.GetCount() > before ? ageClass : nullptr;
+  return competition.Add(std::move(ageClass));
 }
 
 void TAltersklassenDlg::NeuBtnClick() {
@@ -128,8 +126,6 @@ void TAltersklassenDlg::LoeschenBtnClick() {
   TAltersklasse* ageClass = Selected();
   if (!ageClass) return;
   if (!ConfirmAgeClassDeletion(*competition_, *ageClass)) return;
-  // The selection may point at the participants that go with the class.
-  competition_->Selection().DeleteAll();
   competition_->AtFree(i);
   ShowAltersklassen(competition_->At(std::min(i, competition_->GetCount() - 1)));
 }

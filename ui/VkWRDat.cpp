@@ -9,11 +9,12 @@
 #include "OemText.h"
 #include "TimeEdit.h"
 #include "VkAltersk.h"
+#include "VkBasis.h"
 #include "VkWettk.h"
 
 namespace {
 
-constexpr int32_t kMinDeduction = -3;
+constexpr int32_t kMinDeduction = Status::kNotStarted;
 constexpr int32_t kMaxDeduction = 9999;
 constexpr double kMinTotal = -300;
 constexpr double kMaxTotal = 9999;

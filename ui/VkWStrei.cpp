@@ -12,7 +12,7 @@ TStreichenDlg::TStreichenDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TStreichenDlg"));
   setWindowTitle(QStringLiteral("Teilnehmer streichen"));
   setToolTip(QStringLiteral("Streichen von Teilnehmern ohne Leistungsangaben (d.h. nicht anwesend)"));
-  const QString na = u'"' + FromOem(CodeToText(-3)) + u'"';
+  const QString na = u'"' + FromOem(CodeToText(Status::kNotStarted)) + u'"';
   mode_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("nicht anwesende Teilnehmer ..."),
                          {na + QStringLiteral(" für alle Disziplinen setzen"), QStringLiteral("löschen"),
                           QStringLiteral("nur löschen, wenn ") + na + QStringLiteral(" gesetzt")},

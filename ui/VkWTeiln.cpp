@@ -15,6 +15,7 @@
 #include "OemText.h"
 #include "TimeEdit.h"
 #include "VkGlied.h"
+#include "VkBasis.h"
 #include "VkTeiln.h"
 #include "VkWMisc.h"
 #include "VkWettk.h"
@@ -45,7 +46,7 @@ struct NumRange {
   int32_t min, max;
   int maxLength;
 };
-constexpr NumRange kDeduction{-6, 9999, 4};
+constexpr NumRange kDeduction{Status::kNotScored, 9999, 4};
 constexpr NumRange kHeat{0, 999, 3};
 constexpr NumRange kLane{0, 999, 2};
 constexpr double kMinCprPoints = -300;
@@ -303,8 +304,9 @@ bool TTeilnehmerDlg::AcceptsClose() {
 void TTeilnehmerDlg::Absent() {
   for (int k = 0; k < 6; ++k)
     if (abzugEdits_[k]->IsValid() && abzugEdits_[k]->Value() == 0)
-      abzugEdits_[k]->SetValue(-3);
-  if (hlwPunkteEdit_->IsValid() && hlwPunkteEdit_->Value() == 0) hlwPunkteEdit_->SetValue(-3);
+      abzugEdits_[k]->SetValue(Status::kNotStarted);
+  // The points edit shows the code itself (stored times 100).
+  if (hlwPunkteEdit_->IsValid() && hlwPunkteEdit_->Value() == 0) hlwPunkteEdit_->SetValue(Status::kNotStarted);
 }
 
 void TTeilnehmerDlg::Excluded() {
@@ -312,6 +314,6 @@ void TTeilnehmerDlg::Excluded() {
                               QStringLiteral("Teilnehmer ausschließen (sonstige Strafpunkte werden überschrieben)?"),
                               mbYesNo) != mrYes)
     return;
-  for (int k = 0; k < 6; ++k) abzugEdits_[k]->SetValue(-4);
-  hlwPunkteEdit_->SetValue(-4);
+  for (int k = 0; k < 6; ++k) abzugEdits_[k]->SetValue(Status::kExcluded);
+  hlwPunkteEdit_->SetValue(Status::kExcluded);
 }

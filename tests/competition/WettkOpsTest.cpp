@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <tuple>
@@ -147,10 +148,9 @@ TEST(WettkOps, FullClassTakesNoMoreAndReportsIt) {
   w.Insert(full);
   source.Insert(ClassWith("AK", 1990, 0, {Person("S1", "", 3000), Person("S2", "", 3100), Person("S3", "", 3200)}));
   w.Merge(&source, 2, "", 0);
-  TTeilnehmer* late = Person("Late", "", 3000);
+  std::unique_ptr<TTeilnehmer> late(Person("Late", "", 3000));
   late->SetAltersklasse("AK");
-  EXPECT_FALSE(w.PlaceParticipant(late));
-  delete late;
+  EXPECT_EQ(w.PlaceParticipant(std::move(late)), nullptr);
   EXPECT_EQ(std::tuple(full->GetCount(), full->At(0)->Name(true), m.list),  // the last one is taken first
             std::tuple(kMaxCollectionSize, "S3",
                        Texts{Oem("Die Altersklasse AK ist voll: 2 Teilnehmer konnten nicht hinzugefügt werden."),
@@ -191,12 +191,12 @@ TEST(WettkOps, PlaceImportedParticipants) {
   };
   for (const auto& [year, akText, flags, want] : kCases) {
     MessageCapture m;
-    TTeilnehmer* t = Person("Importierte Personen", "", 3000, flags);  // 20 characters and ", " fill 22
-    t->SetGeburtsdatum(year), t->SetAltersklasse(akText);
-    const bool placed = w.PlaceParticipant(t);
-    EXPECT_EQ(placed ? Texts{t->Altersklasse()} : m.list, Texts{Oem(want)}) << year;
+    std::unique_ptr<TTeilnehmer> t(Person("Importierte Personen", "", 3000, flags));  // 20 characters and ", " fill 22
+    t->SetGeburtsdatum(year);
+    t->SetAltersklasse(akText);
+    const TTeilnehmer* placed = w.PlaceParticipant(std::move(t));
+    EXPECT_EQ(placed ? Texts{placed->Altersklasse()} : m.list, Texts{Oem(want)}) << year;
     EXPECT_EQ(m.list.size(), placed ? 0u : 1u) << year;
-    if (!placed) delete t;
   }
 }
 

@@ -98,7 +98,11 @@ TEST(WettkStat, ReportLines) {
     } else if (f[0] == "result") {  // options, class, row, and the records of total and discipline 1
       const int o = n(0);
       const auto w = Competition(individual, o & 32 ? 0 : kFull);
-      if (o & 8) w->SetOptions(TWettkampfDaten::kOptHundredths);
+      if (o & 8) {
+        TWettkampfDaten h = w->Header();
+        h.SetOptions(TWettkampfDaten::kOptHundredths);
+        w->SetHeader(h);
+      }
       if (a.size() > 3) {
         TAltersklasse& ak = *w->At(0);
         TOverallRecord all = ak.Overall();

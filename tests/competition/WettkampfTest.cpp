@@ -57,7 +57,9 @@ TEST(Wettkampf, ClassOrderAndDuplicateMessage) {
 TEST(Wettkampf, HundredthsReachEveryClass) {
   TWettkampf w;
   w.Insert(MakeClass("A", 1990, 1991, 0, 1));
-  w.SetOptions(TWettkampfDaten::kOptHundredths);
+  TWettkampfDaten h = w.Header();
+  h.SetOptions(TWettkampfDaten::kOptHundredths);
+  w.SetHeader(h);
   w.Insert(MakeClass("B", 1990, 1991, 0, 1));
   EXPECT_EQ(std::tuple(w.WithHundredths(), w.At(0)->DisplayOption(), w.At(1)->DisplayOption()),
             std::tuple(true, 1, 1));

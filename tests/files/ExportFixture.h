@@ -36,8 +36,9 @@ struct Entry {
 inline void Add(TAltersklasse& ak, bool individual, const Entry& e) {
   auto* t = new TTeilnehmer;
   t->SetName(individual, Oem(e.name));
-  if (individual) t->SetVorname(Oem(e.second)), t->SetGeburtsdatum(e.birth);
-  else t->SetZusatz(Oem(e.second));
+  if (individual) t->SetVorname(Oem(e.second));
+  if (individual) t->SetGeburtsdatum(e.birth);
+  if (!individual) t->SetZusatz(Oem(e.second));
   t->SetGliederung(e.gld);
   for (int d = 1; d <= ak.DisciplineCount(); ++d) {
     t->SetTime(d, e.time + d);

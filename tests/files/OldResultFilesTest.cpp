@@ -9,6 +9,7 @@
 #include "MessageCapture.h"
 #include "OldFileSeeds.h"
 #include "OldResultFiles.h"
+#include "VkLoadSave.h"
 #include "VkWettk.h"
 #include "YrStream.h"
 
@@ -25,7 +26,7 @@ ReadResult ReadOld(const Bytes& file) {
   ReadResult r{false, std::make_unique<TWettkampf>()};
   const std::string_view text(reinterpret_cast<const char*>(file.data()), std::min<size_t>(file.size(), 38));
   TYrMemoryStream s(file);
-  r.complete = OldResultReaderFor(text)(*r.w, s);
+  r.complete = ResultReaderFor(text)(*r.w, s);
   return r;
 }
 
