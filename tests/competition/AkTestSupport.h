@@ -4,11 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "CodePage.h"
 #include "MessageCapture.h"
 #include "VkAltersk.h"
 
@@ -74,6 +80,69 @@ inline std::vector<std::vector<std::string>> DataTable(const std::string& name) 
     if (!line.empty() && line[0] != '#') rows.push_back(Split(line, " | "));
   EXPECT_FALSE(rows.empty()) << name;
   return rows;
+}
+
+// DOS code-page text as UTF-8, control characters (CR in messages, bytes
+// behind a text of the other layout) as \xNN, so that it can stand in a data file.
+inline std::string Readable(const std::string& oem) {
+  std::string out;
+  for (char c : OemToUtf8(oem)) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+    out += static_cast<unsigned char>(c) < 0x20 && c != '\n' ? std::string(hex) : std::string(1, c);
+  }
+  return out;
+}
+
+// Fills `t` from words "key=value" (texts in UTF-8, "_" for a blank): name, team (the team layout's name),
+// vorname, zusatz, org, year, flags, cpr, total, place, and per discipline d time<d>, ded<d>, heat<d>,
+// lane<d>, points<d>, dplace<d>; the word "na" sets every result to "n.a." first.
+inline TTeilnehmer& Fill(TTeilnehmer& t, const std::string& words) {
+  for (const std::string& word : Split(words, " ")) {
+    if (word == "na") t.SetAllNA();
+    const size_t eq = word.find('=');
+    if (eq == std::string::npos) continue;
+    std::string key = word.substr(0, eq), text = Oem(word.substr(eq + 1));
+    std::replace(text.begin(), text.end(), '_', ' ');
+    const int d = std::isdigit(static_cast<unsigned char>(key.back())) ? key.back() - '0' : 0;
+    const int32_t n = std::atoi(text.c_str());
+    const auto n16 = static_cast<int16_t>(n);
+    const std::map<std::string, std::function<void()>> set = {
+        {"name", [&] { t.SetName(true, text); }},     {"team", [&] { t.SetName(false, text); }},
+        {"vorname", [&] { t.SetVorname(text); }},     {"zusatz", [&] { t.SetZusatz(text); }},
+        {"org", [&] { t.SetGliederung(text); }},      {"year", [&] { t.SetGeburtsdatum(text); }},
+        {"flags", [&] { t.SetFlags(uint16_t(n)); }},  {"cpr", [&] { t.SetCprValue(n); }},
+        {"total", [&] { t.SetTotal(n); }},            {"place", [&] { t.SetPlace(uint16_t(n)); }},
+        {"time", [&] { t.SetTime(d, n); }},           {"ded", [&] { t.SetDeduction(d, n16); }},
+        {"heat", [&] { t.SetHeat(d, n16); }},         {"lane", [&] { t.SetLane(d, n16); }},
+        {"points", [&] { t.SetPoints(d, n); }},       {"dplace", [&] { t.SetDisciplinePlace(d, n16); }}};
+    const auto found = set.find(d ? key.substr(0, key.size() - 1) : key);
+    if (found == set.end()) ADD_FAILURE() << "no participant field " << key;
+    else found->second();
+  }
+  return t;
+}
+
+// Runs every row "call | argument | ... | expected" of tests/data/<file> through calls.at(call) and compares
+// the text it gives (as Readable) with the row's last field; every call must have rows.
+using Args = std::vector<std::string>;
+using Calls = std::map<std::string, std::function<std::string(const Args&)>>;
+inline void ExpectCalls(const std::string& file, const Calls& calls) {
+  std::map<std::string, int> rows;
+  for (const std::vector<std::string>& row : DataTable(file)) {
+    std::string line = row[0];
+    for (size_t i = 1; i < row.size(); ++i) line += " | " + row[i];
+    const auto call = calls.find(row[0]);
+    if (call == calls.end() || row.size() < 2) {
+      ADD_FAILURE() << file << ": no call for " << line;
+      continue;
+    }
+    ++rows[row[0]];
+    std::string want = row.back();  // a text that is empty or ends in a blank is closed by "|"
+    if (!want.empty() && want.back() == '|') want.pop_back();
+    EXPECT_EQ(Readable(call->second(Args(row.begin() + 1, row.end() - 1))), want) << file << ": " << line;
+  }
+  for (const auto& call : calls) EXPECT_GT(rows[call.first], 0) << file << " has no rows for " << call.first;
 }
 
 }  // namespace aktest
