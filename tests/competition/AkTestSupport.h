@@ -94,10 +94,11 @@ inline std::string Readable(const std::string& oem) {
   return out;
 }
 
-// Fills `t` from words "key=value" (texts in UTF-8, "_" for a blank): name, team (the team layout's name),
-// vorname, zusatz, org, year, flags, cpr, total, place, and per discipline d time<d>, ded<d>, heat<d>,
-// lane<d>, points<d>, dplace<d>; the word "na" sets every result to "n.a." first.
-inline TTeilnehmer& Fill(TTeilnehmer& t, const std::string& words) {
+// `t` with the fields that words "key=value" name (texts in UTF-8, "_" for a blank): name, team (the team
+// layout's name), vorname, zusatz, org, year, flags, cpr, cprtime, station, cprheat, total, place, and per
+// discipline d time<d>, ded<d>, heat<d>, lane<d>, points<d>, dplace<d>; the word "na" sets every result
+// to "n.a.".
+inline TTeilnehmer Participant(const std::string& words, TTeilnehmer t = {}) {
   for (const std::string& word : Split(words, " ")) {
     if (word == "na") t.SetAllNA();
     const size_t eq = word.find('=');
@@ -113,6 +114,8 @@ inline TTeilnehmer& Fill(TTeilnehmer& t, const std::string& words) {
         {"org", [&] { t.SetGliederung(text); }},      {"year", [&] { t.SetGeburtsdatum(text); }},
         {"flags", [&] { t.SetFlags(uint16_t(n)); }},  {"cpr", [&] { t.SetCprValue(n); }},
         {"total", [&] { t.SetTotal(n); }},            {"place", [&] { t.SetPlace(uint16_t(n)); }},
+        {"cprtime", [&] { t.SetCprTime(n16); }},      {"station", [&] { t.SetCprStation(n16); }},
+        {"cprheat", [&] { t.SetCprHeat(n16); }},
         {"time", [&] { t.SetTime(d, n); }},           {"ded", [&] { t.SetDeduction(d, n16); }},
         {"heat", [&] { t.SetHeat(d, n16); }},         {"lane", [&] { t.SetLane(d, n16); }},
         {"points", [&] { t.SetPoints(d, n); }},       {"dplace", [&] { t.SetDisciplinePlace(d, n16); }}};
@@ -124,7 +127,8 @@ inline TTeilnehmer& Fill(TTeilnehmer& t, const std::string& words) {
 }
 
 // Runs every row "call | argument | ... | expected" of tests/data/<file> through calls.at(call) and compares
-// the text it gives (as Readable) with the row's last field; every call must have rows.
+// the text it gives (as Readable) with the row's last field; every call must have rows. An argument "" is
+// the empty text.
 using Args = std::vector<std::string>;
 using Calls = std::map<std::string, std::function<std::string(const Args&)>>;
 inline void ExpectCalls(const std::string& file, const Calls& calls) {
@@ -138,9 +142,12 @@ inline void ExpectCalls(const std::string& file, const Calls& calls) {
       continue;
     }
     ++rows[row[0]];
+    Args args(row.begin() + 1, row.end() - 1);
+    for (std::string& arg : args)
+      if (arg == "\"\"") arg.clear();
     std::string want = row.back();  // a text that is empty or ends in a blank is closed by "|"
     if (!want.empty() && want.back() == '|') want.pop_back();
-    EXPECT_EQ(Readable(call->second(Args(row.begin() + 1, row.end() - 1))), want) << file << ": " << line;
+    EXPECT_EQ(Readable(call->second(args)), want) << file << ": " << line;
   }
   for (const auto& call : calls) EXPECT_GT(rows[call.first], 0) << file << " has no rows for " << call.first;
 }
