@@ -152,4 +152,21 @@ inline void ExpectCalls(const std::string& file, const Calls& calls) {
   for (const auto& call : calls) EXPECT_GT(rows[call.first], 0) << file << " has no rows for " << call.first;
 }
 
+// A class "Jugend" from words "key=value": disciplines (default 1), flags, counted, v2 (of its linear
+// disciplines, see MakeClass) and formula (a user formula for discipline 1); then the participants, given
+// as words for Participant with ";" between two, inserted.
+inline std::unique_ptr<TAltersklasse> ClassWith(const std::string& words, const std::string& participants = "") {
+  std::map<std::string, std::string> v = {{"disciplines", "1"}, {"flags", "0"}, {"counted", "0"}, {"v2", "0"}};
+  for (const std::string& w : Split(words, " ")) v[w.substr(0, w.find('='))] = w.substr(w.find('=') + 1);
+  auto ak = MakeClass(uint16_t(std::stoi(v["disciplines"])), uint16_t(std::stoi(v["flags"])), 100000,
+                      std::stoi(v["v2"]));
+  ak->SetCounted(uint16_t(std::stoi(v["counted"])));
+  TDisziplin user;
+  user.SetFormula(v["formula"]);
+  if (!v["formula"].empty()) ak->SetDiscipline(1, user);
+  for (const std::string& p : Split(participants, "; "))
+    if (!p.empty()) ak->Insert(new TTeilnehmer(Participant(p)));
+  return ak;
+}
+
 }  // namespace aktest

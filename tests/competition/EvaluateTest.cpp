@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -15,19 +14,6 @@
 using namespace aktest;
 
 namespace {
-
-// A class "Jugend" from words "key=value": disciplines (1), flags, counted, v2 and formula (of discipline 1).
-std::unique_ptr<TAltersklasse> ClassOf(const std::string& words) {
-  std::map<std::string, std::string> v = {{"disciplines", "1"}, {"flags", "0"}, {"counted", "0"}, {"v2", "0"}};
-  for (const std::string& w : Split(words, " ")) v[w.substr(0, w.find('='))] = w.substr(w.find('=') + 1);
-  auto ak = MakeClass(uint16_t(std::stoi(v["disciplines"])), uint16_t(std::stoi(v["flags"])), 100000,
-                      std::stoi(v["v2"]));
-  ak->SetCounted(uint16_t(std::stoi(v["counted"])));
-  TDisziplin user;
-  user.SetFormula(v["formula"]);
-  if (!v["formula"].empty()) ak->SetDiscipline(1, user);
-  return ak;
-}
 
 // The totals in the display order: name, place, total and discipline places of each participant.
 std::string Dump(const TAltersklasse& ak) {
@@ -49,8 +35,7 @@ std::multiset<int32_t> Totals(const TAltersklasse& ak) {
 // One row of evaluate.txt: class, participants, change; the dump and the messages.
 std::string Evaluated(const Args& a) {
   MessageCapture m;
-  auto ak = ClassOf(a[0]);
-  for (const std::string& words : Split(a[1], "; ")) ak->Insert(new TTeilnehmer(Participant(words)));
+  auto ak = ClassWith(a[0], a[1]);
   const std::multiset<int32_t> inserted = Totals(*ak);
   ak->Evaluate();
   std::string out = inserted == Totals(*ak) ? "" : "inserted with other totals: ";
