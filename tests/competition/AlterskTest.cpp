@@ -57,20 +57,6 @@ TEST(Altersklasse, HeadingAndCellTextsOutsideTheRows) {
             std::tuple("Altersklasse Jugend (1990 - 1991)", "Altersklasse Jugend", "Adam", "", ""));
 }
 
-// Belonging needs the exact name and the sex; classes order female first, then by name.
-TEST(Altersklasse, BelongsAndCompareClass) {
-  auto male = MakeClass(0);
-  auto female = MakeClass(0, TAltersklasse::kFemale);
-  TTeilnehmer t, upper;
-  t.SetAltersklasse("Jugend"), upper.SetAltersklasse("JUGEND");
-  const int femaleFirst = TAltersklasse::CompareClass(*female, *male);
-  female->SetFlags(0), female->SetName("Jugend A");
-  EXPECT_EQ(std::tuple(male->Belongs(t), male->Belongs(upper), femaleFirst, TAltersklasse::CompareClass(*male, *male),
-                       TAltersklasse::CompareClass(*male, *female)),
-            std::tuple(true, false, -1, 0, -1));
-  EXPECT_FALSE(MakeClass(0, TAltersklasse::kFemale)->Belongs(t));
-}
-
 // Define clamps the discipline count and keeps the counted value and the
 // record entries, which ClearRecords empties; present and later participants
 // take the class's display option.

@@ -54,19 +54,6 @@ TEST(Wettkampf, ClassOrderAndDuplicateMessage) {
                        102u, 5));
 }
 
-TEST(Wettkampf, HundredthsReachEveryClass) {
-  TWettkampf w;
-  w.Insert(MakeClass("A", 1990, 1991, 0, 1));
-  TWettkampfDaten h = w.Header();
-  h.SetOptions(TWettkampfDaten::kOptHundredths);
-  w.SetHeader(h);
-  w.Insert(MakeClass("B", 1990, 1991, 0, 1));
-  EXPECT_EQ(std::tuple(w.WithHundredths(), w.At(0)->DisplayOption(), w.At(1)->DisplayOption()),
-            std::tuple(true, 1, 1));
-  w.SetHeader(TWettkampfDaten());
-  EXPECT_EQ(w.At(0)->DisplayOption() + w.At(1)->DisplayOption(), 0);
-}
-
 TEST(Wettkampf, DeepCopySharesNothingAndHasEmptySelection) {
   auto src = vkseeds::FullCompetition();
   src->Selection().Insert(src->At(0)->At(0));
@@ -134,15 +121,4 @@ TEST(Wettkampf, FindWrapsAndEnds) {
   TWettkampfDaten h = w->Header();
   h.SetKind(TWettkampfDaten::kTeams), w->SetHeader(h);
   EXPECT_EQ(find(vorname, 0, 5, 0), "nil");
-}
-
-TEST(Wettkampf, ShiftYearsMovesEveryClassAndKeepsOrder) {
-  TWettkampf w;
-  w.Insert(MakeClass("AK", 1978, 1979, 0, 1));
-  w.Insert(MakeClass("AK", 1976, 1977, 0, 1));
-  w.ShiftYears(2003, 1990);
-  EXPECT_EQ(std::pair(ClassOrder(w), w.At(0)->LastYear()),
-            std::pair(std::vector<std::string>{"AK m 1991", "AK m 1989"}, uint16_t{1992}));
-  w.ShiftYears(1990, 2003);
-  EXPECT_EQ(ClassOrder(w), (std::vector<std::string>{"AK m 1978", "AK m 1976"}));
 }
