@@ -48,13 +48,6 @@ inline TTeilnehmer* Tn(const std::string& name, int32_t cpr = 0, bool outside = 
   return t;
 }
 
-// The class's participants by name, in the current order.
-inline std::vector<std::string> Order(const TAltersklasse& ak) {
-  std::vector<std::string> out;
-  for (int i = 0; i < ak.GetCount(); ++i) out.push_back(ak.At(i)->Name(true));
-  return out;
-}
-
 inline TTeilnehmer* Find(const TAltersklasse& ak, const std::string& name) {
   for (int i = 0; i < ak.GetCount(); ++i)
     if (ak.At(i)->Name(true) == name) return ak.At(i);
