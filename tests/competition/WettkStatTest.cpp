@@ -16,20 +16,11 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// Name, first name, birth year, organisation, time and deduction of two
-// disciplines, CPR value, flags.
-const struct {
-  const char *name, *first, *year, *org;
-  int32_t time1, time2;
-  int16_t ded1, ded2;
-  int32_t cpr;
-  uint16_t flags;
-} kPeople[] = {
-    {"Müller", "Jörg", "1995", "DLRG", 3000, 4000, 0, 2, 5000,
-     TTeilnehmer::kDirektQualifiziert | TTeilnehmer::kStartberechtigt},
-    {"Ast", "Bo", "95a", "WW", 3500, 3900, 0, 0, -100,
-     TTeilnehmer::kAusserKonkurrenz | TTeilnehmer::kStartberechtigt},
-    {"Zorn", "", "7", "ASB", 0, 0, -3, -3, 0, 0},
+// Name, first name and birth year, the rest (words for aktest::Participant) of each participant.
+const char* const kPeople[][3] = {
+    {"Müller", "vorname=Jörg year=1995", "org=DLRG time1=3000 time2=4000 ded2=2 cpr=5000 flags=20"},  // qualified
+    {"Ast", "vorname=Bo year=95a", "org=WW time1=3500 time2=3900 cpr=-100 flags=18"},  // out of competition
+    {"Zorn", "year=7", "org=ASB ded1=-3 ded2=-3 flags=0"},
 };
 constexpr uint16_t kFull = TAltersklasse::kCprScored | TAltersklasse::kDisciplineColumns;
 
@@ -47,17 +38,14 @@ std::unique_ptr<TWettkampf> Competition(bool individual, uint16_t flags = kFull)
   auto* ak = new TAltersklasse;
   ak->Define("Jugend", 1990, 1991, flags, 2, discs);
   w->Insert(ak);
-  int16_t n = 0;
-  for (const auto& p : kPeople) {
-    auto* t = new TTeilnehmer;
-    t->SetName(individual, Oem(p.name) + (individual ? "" : " Mannschaft"));
-    if (individual) t->SetVorname(Oem(p.first)), t->SetGeburtsdatum(p.year);
-    t->SetGliederung(p.org), t->SetCprValue(p.cpr), t->SetFlags(p.flags);
-    t->SetTime(1, p.time1), t->SetTime(2, p.time2), t->SetDeduction(1, p.ded1), t->SetDeduction(2, p.ded2);
-    ++n;
-    for (int16_t d = 1; d <= 6; ++d) t->SetHeat(d, int16_t(n * d)), t->SetLane(d, int16_t(n + d));
-    t->SetCprTime(int16_t(925 + 5 * n)), t->SetCprStation(n), t->SetCprHeat(int16_t(6 + n));
-    ak->Insert(t);
+  for (int n = 1; n <= 3; ++n) {
+    const auto& p = kPeople[n - 1];
+    std::string words = std::string(p[2]) + (individual ? " name=" : " team=") + p[0];
+    words += individual ? std::string(" ") + p[1] : "_Mannschaft";
+    for (int d = 1; d <= 6; ++d) words += " heat" + std::to_string(d) + "=" + std::to_string(n * d);
+    for (int d = 1; d <= 6; ++d) words += " lane" + std::to_string(d) + "=" + std::to_string(n + d);
+    words += " cprtime=" + std::to_string(925 + 5 * n) + " station=" + std::to_string(n);
+    ak->Insert(new TTeilnehmer(aktest::Participant(words + " cprheat=" + std::to_string(6 + n))));
   }
   ak->Evaluate();  // discipline places
   return w;
@@ -66,7 +54,8 @@ std::unique_ptr<TWettkampf> Competition(bool individual, uint16_t flags = kFull)
 std::string U(const std::string& oem) { return OemToUtf8(oem); }
 
 // A class of one linear discipline; each (organisation, time) pair becomes a
-// participant "<org><i>" whose total is 1000 points - time in tenths.
+// participant "<org><i>" whose total is 1000 points - time in tenths, in heat
+// time / 1000.
 TAltersklasse* Scored(const std::string& name, uint16_t flags,
                       const std::vector<std::pair<std::string, int32_t>>& entries) {
   TAltersklasse::Disciplines discs;
@@ -74,12 +63,9 @@ TAltersklasse* Scored(const std::string& name, uint16_t flags,
   auto* ak = new TAltersklasse;
   ak->Define(name, 1990, 1991, flags, 1, discs);
   int i = 0;
-  for (const auto& [org, time] : entries) {
-    auto* t = new TTeilnehmer;
-    t->SetName(true, org + std::to_string(++i)), t->SetGliederung(org), t->SetTime(1, time);
-    t->SetHeat(1, int16_t(time / 1000));
-    ak->Insert(t);
-  }
+  for (const auto& [org, time] : entries)
+    ak->Insert(new TTeilnehmer(aktest::Participant("name=" + org + std::to_string(++i) + " org=" + org + " time1=" +
+                                                   std::to_string(time) + " heat1=" + std::to_string(time / 1000))));
   return ak;
 }
 
