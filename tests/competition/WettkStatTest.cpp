@@ -122,28 +122,35 @@ TEST(WettkStat, ResultLineIsCutTo255) {
   EXPECT_EQ(w.ResultLineLeft(0, 1, true, true, true, 0)[5], ' ');
 }
 
-TEST(WettkStat, Selections) {
+// The cases of tests/data/competition/wettkstat.txt.
+TEST(WettkStat, SelectionsAndHeatRanges) {
   TWettkampf w;
   w.Insert(Scored("Jugend", TAltersklasse::kCprScored, {{"ABC", 1000}, {"ABCD", 2000}, {"abc", 3000}}));
   w.Insert(Scored("Offen", 0, {{"ABC", 2000}, {"WW", 3000}}));
   w.Insert(Scored("Senioren", 0, {{"ABC", 3000}}));
-  using X = TWettkampf;
-  const struct { std::function<bool(X&)> select; const char* caption; Texts want; } kCases[] = {
-      {[](X& x) { return x.SelectMarked(); }, "Teilnehmer selektieren...", {"ABC1", "ABC1", "ABCD2", "WW2", "abc3"}},
-      {[](X& x) { return x.SelectMarkedCpr(); }, "HLW Teilnehmer selektieren...", {"ABC1", "ABCD2", "abc3"}},
-      {[](X& x) { return x.SelectGliederung("ABC"); }, "Alle Teilnehmer aus ABC selektieren...", {"ABC1", "ABC1"}},
-      {[](X& x) { return x.SelectHeat(1, 2); }, "Selektiere Lauf 2 ...", {"ABC1", "ABCD2"}},
-      {[](X& x) { return x.SelectHeat(7, 0); }, "Selektiere Lauf 0 ...", {}},
-  };
-  for (const auto& c : kCases) {
-    w.SetAllMarks(true);
-    w.SetMark(2, false);  // not Senioren
-    w.Selection().DeleteAll();
-    const bool whole = c.select(w);
-    Texts got;  // in the selection's order (by total)
-    for (int i = 0; i < w.Selection().GetCount(); ++i) got.push_back(w.Selection().At(i)->Name(true));
-    EXPECT_EQ(std::tuple(whole, Progress().Caption(), got), std::tuple(true, c.caption, c.want)) << c.caption;
-  }
+  const auto heats = Competition(true);
+  aktest::ExpectCalls(
+      "competition/wettkstat.txt",
+      {{"Select",
+        [&w](const aktest::Args& a) {
+          w.SetAllMarks(true);
+          w.SetMark(2, false);
+          w.Selection().DeleteAll();
+          const Texts what = aktest::Split(a[0], " ");
+          const bool whole = what[0] == "heat"           ? w.SelectHeat(std::stoi(what[1]), int16_t(std::stoi(what[2])))
+                             : what[0] == "organisation" ? w.SelectGliederung(what[1])
+                             : what.size() > 1           ? w.SelectMarkedCpr()
+                                                         : w.SelectMarked();
+          std::string out = Progress().Caption() + " /" + (whole ? "" : " (not whole)");
+          for (int i = 0; i < w.Selection().GetCount(); ++i) out += " " + w.Selection().At(i)->Name(true);
+          return out;
+        }},
+       {"HeatRange", [&heats](const aktest::Args& a) {
+          const TWettkampf none;
+          const TWettkampf& c = a[0] == "none" ? none : *heats;
+          const int d = a[0] == "none" ? 0 : std::stoi(a[0]);
+          return std::to_string(c.HeatRange(false, d)) + " " + std::to_string(c.HeatRange(true, d));
+        }}});
 }
 
 TEST(WettkStat, SelectionStopsWhenFull) {
@@ -159,14 +166,6 @@ TEST(WettkStat, SelectionStopsWhenFull) {
   w.Selection().SetSortMode(TTeilnehmerListe::kByName);
   const bool whole = w.SelectMarked();
   EXPECT_EQ(std::tuple(whole, w.Selection().GetCount()), std::tuple(false, kMaxCollectionSize));
-}
-
-TEST(WettkStat, HeatRange) {
-  for (bool highest : {false, true}) EXPECT_EQ(TWettkampf().HeatRange(highest, 0), highest ? 0 : 32767);
-  const auto c = Competition(true);  // heat of participant n in discipline d: n * d
-  for (auto [d, low, high] : {std::tuple{0, 1, 18}, {2, 2, 6}, {6, 6, 18}, {7, 32767, 0}, {-1, 32767, 0}})
-    EXPECT_EQ(std::pair(c->HeatRange(false, d), c->HeatRange(true, d)), std::pair(int16_t(low), int16_t(high)))
-        << d;
 }
 
 TEST(WettkStat, VkdumpStats) {
