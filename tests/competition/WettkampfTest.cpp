@@ -6,22 +6,9 @@
 #include <vector>
 
 #include "AkTestSupport.h"
-#include "CodePage.h"
 #include "LoadSeeds.h"
 #include "VkWettk.h"
 
-using vkseeds::MakeClass;
-
-namespace {
-
-std::vector<std::string> ClassOrder(const TWettkampf& w) {
-  std::vector<std::string> out;
-  for (int i = 0; i < w.GetCount(); ++i)
-    out.push_back(w.At(i)->Name() + (w.At(i)->IsFemale() ? " w " : " m ") + std::to_string(w.At(i)->FirstYear()));
-  return out;
-}
-
-}  // namespace
 
 TEST(Wettkampf, LanesAndStationsClampTheStoredIndex) {
   TWettkampf w;
@@ -30,28 +17,6 @@ TEST(Wettkampf, LanesAndStationsClampTheStoredIndex) {
     h.SetLanesIndex(uint16_t(index)), h.SetCprStationsIndex(uint16_t(index)), w.SetHeader(h);
     EXPECT_EQ(std::pair(w.LanesPerHeat(), w.CprStations()), std::pair(want, want)) << index;
   }
-}
-
-TEST(Wettkampf, ClassOrderAndDuplicateMessage) {
-  MessageCapture m;
-  TWettkampf w;
-  w.Insert(MakeClass("AK 13/14", 1976, 1977, 0, 1));
-  w.Insert(MakeClass("AK 12", 1978, 1979, 0, 1));
-  w.Insert(MakeClass("AK 12", 1978, 1979, TAltersklasse::kFemale, 1));
-  w.Insert(MakeClass("AK 12", 1980, 1979, 0, 1));  // same name and sex, other years: kept
-  EXPECT_EQ(std::pair(ClassOrder(w), m.list),
-            std::pair(std::vector<std::string>{"AK 12 m 1980", "AK 12 w 1978", "AK 12 m 1978", "AK 13/14 m 1976"},
-                      std::vector<std::string>{}));
-
-  const std::string longName(30, 'X');
-  for (const std::string& name : {std::string("AK 12"), longName, longName})
-    w.Insert(MakeClass(name, 1978, 1979, 0, 1));
-  // "Die Altersklasse " and the name together are cut to 47 characters.
-  const std::string exists = Oem(" konnte nicht eingefügt werden (sie existiert bereits).");
-  EXPECT_EQ(std::tuple(m.list, m.list.back().size(), w.GetCount()),
-            std::tuple(std::vector<std::string>{"Die Altersklasse AK 12" + exists,
-                                                "Die Altersklasse " + longName + exists},
-                       102u, 5));
 }
 
 TEST(Wettkampf, DeepCopySharesNothingAndHasEmptySelection) {
