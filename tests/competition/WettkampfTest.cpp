@@ -3,7 +3,6 @@
 #include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "AkTestSupport.h"
 #include "LoadSeeds.h"
