@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -26,6 +25,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "../output/WriterTestSupport.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
 #include "TestData.h"
@@ -36,20 +36,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Output(const std::string& command) {
-  std::string out;
-  FILE* p = popen(command.c_str(), "r");
-  if (p == nullptr) return out;
-  char buf[4096];
-  for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  pclose(p);
-  return out;
-}
+// Standard output of a reader program (its messages are dropped).
+std::string Output(const std::string& command) { return writer_test::Run("(" + command + " 2>/dev/null)").output; }
 
 // The text of each page of a PDF file, by pdftotext.
 std::vector<std::string> PageTexts(const std::string& pdf) {
   std::vector<std::string> pages;
-  std::stringstream all(Output("pdftotext -layout " + pdf + " - 2>/dev/null"));
+  std::stringstream all(Output("pdftotext -layout " + pdf + " -"));
   for (std::string page; std::getline(all, page, '\f');) {
     page.erase(0, page.find_first_not_of(" \n"));
     page.erase(page.find_last_not_of(" \n") + 1);
@@ -61,7 +54,7 @@ std::vector<std::string> PageTexts(const std::string& pdf) {
 
 std::string PdfInfo(const std::string& pdf, const std::string& field) {
   std::smatch m;
-  const std::string info = Output("pdfinfo " + pdf + " 2>/dev/null");
+  const std::string info = Output("pdfinfo " + pdf);
   return std::regex_search(info, m, std::regex(field + R"(:\s*(.*))")) ? m[1].str() : "";
 }
 
@@ -138,7 +131,7 @@ TEST(PrintDocument, PrintsTheChosenPagesAndCopiesInOneJob) {
   EXPECT_EQ(PdfInfo(pdf, "Title"), "Vk - Testausdruck");
   // The text stands 10 mm (28.35 points) from the paper's left edge.
   std::smatch m;
-  const std::string box = Output("pdftotext -bbox " + pdf + " - 2>/dev/null");
+  const std::string box = Output("pdftotext -bbox " + pdf + " -");
   ASSERT_TRUE(std::regex_search(box, m, std::regex(R"re(xMin="([0-9.]+)")re")));
   EXPECT_NEAR(std::stod(m[1]), 28.35, 0.3);
 }
