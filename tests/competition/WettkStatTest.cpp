@@ -8,8 +8,6 @@
 
 #include "AkTestSupport.h"
 #include "CodePage.h"
-#include "FileTestSupport.h"
-#include "LoadSeeds.h"
 #include "VkWettk.h"
 
 namespace {
@@ -181,16 +179,4 @@ TEST(WettkStat, HeatRange) {
   for (auto [d, low, high] : {std::tuple{0, 1, 18}, {2, 2, 6}, {6, 6, 18}, {7, 32767, 0}, {-1, 32767, 0}})
     EXPECT_EQ(std::pair(c->HeatRange(false, d), c->HeatRange(true, d)), std::pair(int16_t(low), int16_t(high)))
         << d;
-}
-
-TEST(WettkStat, VkdumpStats) {
-  filetest::WriteFile("wettkstat-test.erg", vkseeds::Stored(*Competition(true)));
-  // Every organisation keeps its participant; only DLRG's counts.
-  const filetest::DumpRun stats = filetest::Vkdump("stats wettkstat-test.erg 0");
-  EXPECT_EQ(std::pair(stats.status, stats.out),
-            std::pair(0, std::string("Nr. Abk.  Gliederung                      TN GesamtP\n"
-                                     "  1 ASB   ASB                              1       0\n"
-                                     "  2 DLRG  DLRG                             1    1348\n"
-                                     "  3 WW    WW                               1       0\n")));
-  EXPECT_NE(filetest::Vkdump("stats wettkstat-test.erg x").status, 0);
 }

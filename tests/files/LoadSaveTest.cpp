@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
 
 #include <cerrno>
 #include <cstring>
@@ -228,32 +227,4 @@ TEST_F(LoadSave, AFailedSaveKeepsTargetAndBackup) {
               std::tuple(false, Messages{kSaveFailed}, Names{"wk.BAK", "wk.erg"}, target, backup))
         << f;
   }
-}
-
-// vkdump reads every version, saves by code, imports, and fails (instead of
-// dying) when the reader of its output goes away.
-TEST_F(LoadSave, Vkdump) {
-  Put("v15.erg", OldFile(Version::k15));
-  const filetest::DumpRun show = filetest::Vkdump("show " + Path("v15.erg"));
-  const filetest::DumpRun save = filetest::Vkdump("save " + Path("v15.erg") + " 1 " + Path("out.erg"));
-  const auto back = LoadCompetition(Path("out.erg"), FormatCode::ResultFile);
-  EXPECT_EQ(std::tuple(show.status, show.out.find("\"AK 12\"") != std::string::npos, save.status,
-                       back ? back->GetCount() : -1),
-            std::tuple(0, true, 0, 1));
-
-  Put("base.erg", vkseeds::Stored(*importseeds::Competition(importseeds::kTextPersons)));
-  Put("input.txt", importseeds::SampleText(true));
-  const auto run = filetest::Vkdump("import " + Path("base.erg") + " text " + Path("input.txt") + " " + Path("i.erg"));
-  const auto imported = LoadCompetition(Path("i.erg"), FormatCode::ResultFile);
-  EXPECT_EQ(std::tuple(run.status, run.err, imported ? imported->ParticipantCount() : -1,
-                       filetest::Vkdump("import " + Path("base.erg") + " csv " + Path("input.txt") + " x").status),
-            std::tuple(0, "Niemand, Ida (Altersklasse AK 99w) konnte nicht eingefügt werden.\n", 2, 1));
-
-  Put("big.erg", vkseeds::Stored(*LargeCompetition()));
-  const std::string cmd = std::string("bash -c '") + VKDUMP_PATH + " show " + Path("big.erg") + " 2>" +
-                          Path("err") + " | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}'";
-  const int status = std::system(cmd.c_str());
-  const Bytes err = Get("err");
-  EXPECT_EQ(std::tuple(WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::string(err.begin(), err.end())),
-            std::tuple(1, std::string("vkdump: cannot write the standard output\n")));
 }
