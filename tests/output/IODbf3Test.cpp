@@ -55,40 +55,6 @@ TEST(IODbf3, WholeFileBehindAPrefix) {
                          "   12.50 Schulze-Oberhausen   1234.56 " + std::string(24, ' ') + "0.00");  // no 0x1A
 }
 
-// A field of six bytes: texts left-aligned in character fields and right-aligned in numeric ones, blank-padded;
-// numbers with a decimal point and the declared decimals, asterisks when they do not fit. A value replaces all of
-// an earlier one; indices outside the fields are ignored.
-TEST(IODbf3, FieldValues) {
-  constexpr int64_t kText = INT64_MAX;  // the case sets `text`, not a number
-  const struct {
-    char type;
-    uint8_t decimals;
-    std::string text;
-    int64_t number;
-    std::string want;
-  } kCases[] = {
-      {'C', 0, "ab", kText, "ab    "},   {'C', 0, "abcdefgh", kText, "abcdef"}, {'C', 0, "", kText, "      "},
-      {'N', 0, "12", kText, "    12"},   {'N', 0, "abcdefgh", kText, "abcdef"}, {'N', 0, "", 6, "     6"},
-      {'N', 2, "", 1250, " 12.50"},      {'N', 2, "", 5, "  0.05"},             {'N', 2, "", -5, " -0.05"},
-      {'N', 2, "", 0, "  0.00"},         {'N', 2, "", 99999, "999.99"},         {'N', 2, "", 123456, "******"},
-      {'N', 0, "", INT64_MIN, "******"}, {'F', 1, "", 15, "   1.5"},
-  };
-  for (const auto& c : kCases) {
-    TIODbf3 w;
-    ASSERT_TRUE(w.AddField("A", c.type, 6, c.decimals));
-    ASSERT_TRUE(w.AddField("B", 'C', 2, 0));
-    w.ClearRecord();
-    w.SetField(1, "zz");
-    w.SetField(0, "abcdefgh");
-    if (c.number == kText)
-      w.SetField(0, c.text);
-    else
-      w.SetNumber(0, c.number);
-    for (int32_t i : {-1, 2, 128, INT32_MIN, INT32_MAX}) w.SetField(i, "qqq"), w.SetNumber(i, 1);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(w.Record()), 12), " " + c.want + "zz   ") << c.want;
-  }
-}
-
 TEST(IODbf3, FieldLimits) {
   TIODbf3 many;
   for (int i = 0; i < TIODbf3::kMaxFields; ++i) ASSERT_TRUE(many.AddField("F", 'C', 1, 0)) << i;

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "CaseFile.h"
+#include "IODBF3.h"
+#include "IOHTML.h"
+#include "IOPDF.h"
+#include "IOTXT.h"
+#include "WriterTestSupport.h"
+
+using testdata::Fields;
+using testdata::Quote;
+
+namespace {
+
+std::string Arg(const Fields& f, size_t i) { return testdata::Unquote(f.at(i)); }
+int Num(const Fields& f, size_t i) { return std::stoi(f.at(i)); }
+bool Has(const Fields& f, const char* word) { return std::find(f.begin() + 1, f.end(), word) != f.end(); }
+
+std::string Real(double v, int digits = 10) {
+  char buf[32];
+  return std::string(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits).ptr);
+}
+
+std::string TxtRecord(const Fields& f) {
+  TYrMemoryStream s;
+  TIOTxt w;
+  for (size_t i = 5; i < f.size(); ++i) EXPECT_TRUE(w.AddColumn("C" + std::to_string(i), uint8_t(Num(f, 4))));
+  w.SetStream(&s);
+  if (f[1] != "-") w.Separator = Arg(f, 1)[0];
+  if (f[2] != "-") w.Quote = Arg(f, 2)[0];
+  if (f[3] != "-") w.QuoteFields = f[3] == "1";
+  for (size_t i = 5; i < f.size(); ++i) w.SetValue(int32_t(i - 5), Arg(f, i));
+  w.WriteRecord();
+  return Quote(writer_test::Text(s)) + (s.FirstError ? " error " + std::to_string(s.FirstError) : "");
+}
+
+std::string DbfField(const Fields& f) {
+  TIODbf3 w;
+  EXPECT_TRUE(w.AddField("A", f[1][0], 6, uint8_t(Num(f, 2))) && w.AddField("B", 'C', 2, 0));
+  w.ClearRecord();
+  w.SetField(1, "zz");
+  w.SetField(0, "abcdefgh");
+  if (f[3][0] == '"')
+    w.SetField(0, Arg(f, 3));
+  else
+    w.SetNumber(0, std::stoll(f[3]));
+  for (int32_t i : {-1, 2, 128, INT32_MIN, INT32_MAX}) {
+    w.SetField(i, "qqq");
+    w.SetNumber(i, 1);
+  }
+  return Quote(std::string(reinterpret_cast<const char*>(w.Record()), 12));
+}
+
+}  // namespace
+
+TEST(WriterRoutines, CasesOfTheDataFile) {
+  using Routine = std::function<std::string(const Fields&)>;
+  const std::map<std::string, Routine> routines = {
+      {"PdfEscape", [](const Fields& f) { return Quote(PdfEscape(Arg(f, 1), !Has(f, "windows"))); }},
+      {"ZeroPadNumber", [](const Fields& f) { return Quote(ZeroPadNumber(std::stoll(f[1]), Num(f, 2))); }},
+      {"PdfTextWidth", [](const Fields& f) { return Real(PdfTextWidth(Arg(f, 1), Num(f, 2), Num(f, 3))); }},
+      {"PdfLineHeight", [](const Fields& f) { return Real(PdfLineHeight(Num(f, 1), Num(f, 2))); }},
+      {"TenthMmToPt", [](const Fields& f) { return Real(TenthMmToPt(Num(f, 1))); }},
+      {"FontSizePt",
+       [](const Fields& f) {
+         const int size = Num(f, 1), font = Num(f, 2);
+         return Real(TenthMmToPt(size) * PdfCapHeight(size, font) / PdfLineHeight(size, font), 5);
+       }},
+      {"PageSize",
+       [](const Fields& f) {
+         const TIOPdf pdf(Num(f, 1), Num(f, 2));
+         return std::to_string(pdf.WidthPt()) + " " + std::to_string(pdf.HeightPt());
+       }},
+      {"OemToHtml", [](const Fields& f) { return Quote(OemToHtml(Arg(f, 1))); }},
+      {"HtmlText", [](const Fields& f) { return Quote(HtmlText(Arg(f, 1), Has(f, "attribute"))); }},
+      {"Txt", TxtRecord},
+      {"Dbf", DbfField},
+  };
+  testdata::ExpectCaseFile("output/cases.txt", [&](const std::string& input) {
+    const Fields f = testdata::Split(input);
+    const auto routine = routines.find(f.at(0));
+    return routine == routines.end() ? "unknown routine" : routine->second(f);
+  });
+  std::string uuml300;
+  for (int i = 0; i < 300; ++i) uuml300 += "&uuml;";
+  EXPECT_EQ(HtmlText(std::string(300, '\x81')), uuml300);  // nothing cut
+}
