@@ -39,6 +39,17 @@ inline std::string Quote(const std::string& bytes) {
   return out + "\"";
 }
 
+// Values by blanks, texts quoted: one row of a whole-output comparison.
+inline std::string Shown(const std::string& text) { return Quote(text); }
+inline std::string Shown(const char* text) { return Quote(text); }
+inline std::string Shown(int64_t n) { return std::to_string(n); }
+template <class... T>
+std::string Row(const T&... values) {
+  std::string row;
+  for (const std::string& v : {Shown(values)...}) row += (row.empty() ? "" : " ") + v;
+  return row;
+}
+
 // The bytes of a quoted field; any other field as it stands.
 inline std::string Unquote(const std::string& field) {
   if (field.size() < 2 || field[0] != '"') return field;
