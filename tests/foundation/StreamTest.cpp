@@ -4,19 +4,24 @@
 
 #include <algorithm>
 #include <csignal>
+#include <map>
 #include <random>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
-#include "TestData.h"
+#include "CaseFile.h"
 #include "YrStream.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 using Results = std::pair<uint16_t, uint16_t>;  // Status and FirstError, say
+using testdata::Arg;
+using testdata::Fields;
+using testdata::Quote;
+using testdata::Row;
 std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
 
 std::string ReadText(TYrStream& s, uint16_t n) {
@@ -25,31 +30,63 @@ std::string ReadText(TYrStream& s, uint16_t n) {
   return buf;
 }
 
-TEST(Stream, OpenFailuresGiveDosResultsAndUnknownModesOpenNothing) {
+// Reads `good` bytes, then every read fails as a damaged medium would.
+class FailingStream : public TYrMemoryStream {
+ public:
+  FailingStream(const std::string& data, int good) : TYrMemoryStream(Bytes(data)), good_(good) {}
+  void Read(void* buf, uint16_t count) override {
+    if (good_ < count) return SetResult(30);
+    good_ -= count;
+    TYrMemoryStream::Read(buf, count);
+  }
+
+ private:
+  int good_;
+};
+
+std::string Str(int64_t n) { return std::to_string(n); }
+
+// ReadLines BYTES MAXLEN [GOOD]: the lines of a memory stream (of one whose
+// reads fail after GOOD bytes).
+std::string ReadLines(const Fields& f) {
+  FailingStream s(Arg(f, 1), f.size() > 3 ? std::stoi(f[3]) : 1 << 30);
+  std::string lines, line = "stale";
+  int n = 0;
+  for (; StreamReadLine(s, line, std::stoul(f[2])) && n < 1000; ++n) lines += " " + Quote(line);  // a runaway ends
+  const bool clean = line.empty() && s.GetPos() == s.GetSize() && s.FirstError == 0;
+  return Str(n) + ":" + lines + (clean ? "" : " then " + Quote(line) + " error " + Str(s.FirstError));
+}
+
+std::string WriteLine(const Fields& f) {
+  TYrMemoryStream s;
+  StreamWriteLine(s, Arg(f, 1));
+  return Quote(std::string(s.Data().begin(), s.Data().end())) + (s.Status ? " status " + Str(s.Status) : "");
+}
+
+// Open NAME MODE: in a folder holding the folder "sub" and the file "a.erg"
+// ("data"), opens NAME, then reads 4 bytes and writes 4.
+std::string Open(const Fields& f) {
+  const std::map<std::string, uint16_t> modes = {
+      {"stCreate", stCreate}, {"stOpenRead", stOpenRead}, {"stOpenWrite", stOpenWrite}, {"stOpen", stOpen}};
   testdata::TempDir dir;
-  ASSERT_EQ(::mkdir((dir / "sub").c_str(), 0755), 0);
-  const struct { uint16_t mode; const char* name; uint16_t result; } cases[] = {
-      {stOpenRead, "missing.erg", 2}, {stOpenWrite, "missing.erg", 2}, {stOpen, "missing.erg", 2},
-      {stOpenRead, "nodir/missing.erg", 3}, {stCreate, "nodir/new.erg", 3},
-      {stOpenRead, "sub", 5}, {stOpenWrite, "sub", 5}, {stOpen, "sub", 5}, {stCreate, "sub", 5},
-  };
-  for (const auto& c : cases) {
-    TYrStream s(dir / c.name, c.mode, 2048);
-    EXPECT_EQ(std::tuple(s.ErrorInfo, s.Status, s.FirstError), std::tuple(c.result, c.result, c.result))
-        << c.name << " mode " << std::hex << c.mode;
-    EXPECT_EQ(s.GetSize(), -1);
-  }
+  EXPECT_EQ(::mkdir((dir / "sub").c_str(), 0755), 0);
   testdata::WriteFile(dir / "a.erg", "data");
-  for (uint16_t mode : {uint16_t{7}, uint16_t{0}, uint16_t{0x3D03}}) {
-    TYrStream s(dir / "a.erg", mode);
-    EXPECT_EQ(std::pair(s.ErrorInfo, s.Status), Results(0, 0)) << mode;
+  std::string out;
+  {
+    TYrStream s(dir / f.at(1), modes.count(f.at(2)) ? modes.at(f[2]) : uint16_t(std::stoi(f[2], nullptr, 16)), 2048);
+    out = "open " + Row(s.ErrorInfo, s.Status, s.FirstError);
+    out += " size " + Str(s.GetSize());
     ReadText(s, 4);
-    EXPECT_EQ(s.Status, 103);
+    out += " | read " + Str(s.Status);
     s.Write("abcd", 4);
-    EXPECT_EQ(s.Status, 103);
-    EXPECT_EQ(std::pair(s.GetPos(), s.PosCache), std::pair(-1, -1));
+    out += " | write " + Str(s.Status) + " | pos " + Row(s.GetPos(), s.PosCache);
   }
-  EXPECT_EQ(testdata::ReadFile(dir / "a.erg"), "data");
+  return out + " | a.erg " + Quote(testdata::ReadFile(dir / "a.erg"));
+}
+
+TEST(StreamRoutines, CasesOfTheDataFile) {
+  testdata::ExpectRoutineCases("foundation/streams.txt",
+                               {{"ReadLines", ReadLines}, {"WriteLine", WriteLine}, {"Open", Open}});
 }
 
 TEST(Stream, ModesReadsWritesAndResults) {
@@ -195,42 +232,14 @@ TEST(Stream, WriteFailureAfterNBytesReachesClose) {
   }
 }
 
-Lines AllLines(TYrStream& s, size_t maxLen = 255) {
-  Lines lines;
-  std::string line;
-  while (StreamReadLine(s, line, maxLen) && lines.size() < 1000) lines.push_back(line);  // a runaway loop fails
-  EXPECT_EQ(line, "");
-  return lines;
-}
-
-// Reads `good` bytes, then every read fails as a damaged medium would.
-class FailingStream : public TYrMemoryStream {
- public:
-  FailingStream(const std::string& data, int good) : TYrMemoryStream(Bytes(data)), good_(good) {}
-  void Read(void* buf, uint16_t count) override {
-    if (good_ < count) return SetResult(30);
-    good_ -= count;
-    TYrMemoryStream::Read(buf, count);
-  }
-
- private:
-  int good_;
-};
-
-// A stream that cannot be read must still end the line loop.
-TEST(StreamReadLine, UnreadableStreamsEndTheLineLoop) {
-  FailingStream s("AB\nCD\nEF\n", 4);
-  EXPECT_EQ(AllLines(s), (Lines{"AB", "C"}));
-  EXPECT_EQ(std::pair(s.Status, s.FirstError), Results(30, 30));
-  FailingStream never("AB\n", 0);
-  std::string line = "stale";
-  EXPECT_EQ(std::pair(StreamReadLine(never, line), line), std::pair(false, std::string()));
+// The lines of a file stream, or none of one open only for writing.
+TEST(StreamReadLine, FileStreams) {
   testdata::TempDir dir;
   testdata::WriteFile(dir / "a.txt", "AB\r\nCD");
   TYrStream file(dir / "a.txt", stOpenRead), writeOnly(dir / "a.txt", stOpenWrite);
-  EXPECT_EQ(AllLines(file), (Lines{"AB", "CD"}));
-  EXPECT_EQ(AllLines(writeOnly), Lines{});
-  EXPECT_EQ(std::pair(file.FirstError, writeOnly.Status), Results(0, 104));
+  Lines lines;
+  for (std::string line; StreamReadLine(file, line) || StreamReadLine(writeOnly, line);) lines.push_back(line);
+  EXPECT_EQ(std::tuple(lines, file.FirstError, writeOnly.Status), std::tuple(Lines{"AB", "CD"}, 0, 104));
 }
 
 TEST(StreamWriteLine, TheTextFitsCrAndLfDoNot) {

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <functional>
-#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -13,11 +11,12 @@
 #include "YrClock.h"
 #include "YrDate.h"
 #include "YrHooks.h"
-#include "YrStream.h"
 #include "YrText.h"
 
 namespace fs = std::filesystem;
+using testdata::Arg;
 using testdata::Fields;
+using testdata::Num;
 using testdata::Quote;
 
 namespace {
@@ -29,19 +28,7 @@ struct PinnedClock {
   TYrClock old;
 };
 
-std::string Arg(const Fields& f, size_t i) { return testdata::Unquote(f.at(i)); }
-int64_t Num(const Fields& f, size_t i) { return std::stoll(f.at(i)); }
 std::string Str(int64_t n) { return std::to_string(n); }
-
-std::string ReadLines(const Fields& f) {
-  const std::string bytes = Arg(f, 1);
-  TYrMemoryStream s(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-  std::string lines, line;
-  int n = 0;
-  for (; StreamReadLine(s, line, Num(f, 2)) && n < 1000; ++n) lines += " " + Quote(line);  // a runaway loop ends
-  const bool clean = line.empty() && s.GetPos() == s.GetSize() && s.FirstError == 0;
-  return Str(n) + ":" + lines + (clean ? "" : " then " + Quote(line) + " error " + Str(s.FirstError));
-}
 
 // The files of `dir` below it, with their contents.
 std::string Files(const testdata::TempDir& dir) {
@@ -67,8 +54,7 @@ std::string Backup(const Fields& f) {
 }  // namespace
 
 TEST(TextRoutines, CasesOfTheDataFile) {
-  using Routine = std::function<std::string(const Fields&)>;
-  const std::map<std::string, Routine> routines = {
+  testdata::ExpectRoutineCases("foundation/cases.txt", {
       {"StrToInt", [](const Fields& f) { return Str(StrToInt(Arg(f, 1))); }},
       {"IntToStr", [](const Fields& f) { return Quote(IntToStr(Num(f, 1))); }},
       {"PadRight", [](const Fields& f) { return Quote(PadRight(Arg(f, 1), int(Num(f, 2)))); }},
@@ -104,19 +90,7 @@ TEST(TextRoutines, CasesOfTheDataFile) {
          p.StepIt();
          return Str(updated) + " " + Str(p.Position());
        }},
-      {"ReadLines", ReadLines},
-      {"WriteLine",
-       [](const Fields& f) {
-         TYrMemoryStream s;
-         StreamWriteLine(s, Arg(f, 1));
-         return Quote(std::string(s.Data().begin(), s.Data().end())) + (s.Status ? " status " + Str(s.Status) : "");
-       }},
       {"MakeBackup", Backup},
-  };
-  testdata::ExpectCaseFile("foundation/cases.txt", [&](const std::string& input) {
-    const Fields f = testdata::Split(input);
-    const auto routine = routines.find(f.at(0));
-    return routine == routines.end() ? "unknown routine" : routine->second(f);
   });
 }
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
-#include <functional>
-#include <map>
 #include <string>
 
 #include "CaseFile.h"
@@ -14,13 +12,13 @@
 #include "IOTXT.h"
 #include "WriterTestSupport.h"
 
+using testdata::Arg;
 using testdata::Fields;
 using testdata::Quote;
 
 namespace {
 
-std::string Arg(const Fields& f, size_t i) { return testdata::Unquote(f.at(i)); }
-int Num(const Fields& f, size_t i) { return std::stoi(f.at(i)); }
+int Num(const Fields& f, size_t i) { return static_cast<int>(testdata::Num(f, i)); }
 bool Has(const Fields& f, const char* word) { return std::find(f.begin() + 1, f.end(), word) != f.end(); }
 
 std::string Real(double v, int digits = 10) {
@@ -61,8 +59,7 @@ std::string DbfField(const Fields& f) {
 }  // namespace
 
 TEST(WriterRoutines, CasesOfTheDataFile) {
-  using Routine = std::function<std::string(const Fields&)>;
-  const std::map<std::string, Routine> routines = {
+  testdata::ExpectRoutineCases("output/cases.txt", {
       {"PdfEscape", [](const Fields& f) { return Quote(PdfEscape(Arg(f, 1), !Has(f, "windows"))); }},
       {"ZeroPadNumber", [](const Fields& f) { return Quote(ZeroPadNumber(std::stoll(f[1]), Num(f, 2))); }},
       {"PdfTextWidth", [](const Fields& f) { return Real(PdfTextWidth(Arg(f, 1), Num(f, 2), Num(f, 3))); }},
@@ -82,11 +79,6 @@ TEST(WriterRoutines, CasesOfTheDataFile) {
       {"HtmlText", [](const Fields& f) { return Quote(HtmlText(Arg(f, 1), Has(f, "attribute"))); }},
       {"Txt", TxtRecord},
       {"Dbf", DbfField},
-  };
-  testdata::ExpectCaseFile("output/cases.txt", [&](const std::string& input) {
-    const Fields f = testdata::Split(input);
-    const auto routine = routines.find(f.at(0));
-    return routine == routines.end() ? "unknown routine" : routine->second(f);
   });
   std::string uuml300;
   for (int i = 0; i < 300; ++i) uuml300 += "&uuml;";

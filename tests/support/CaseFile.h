@@ -13,6 +13,7 @@
 #include <charconv>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -96,6 +97,20 @@ inline void ExpectCaseFile(const std::string& name, const std::function<std::str
   }
   EXPECT_NE(out, "") << name;
   ExpectDataFile(out, name);
+}
+
+// The i-th field as bytes, or as a number.
+inline std::string Arg(const Fields& f, size_t i) { return Unquote(f.at(i)); }
+inline int64_t Num(const Fields& f, size_t i) { return std::stoll(f.at(i)); }
+
+// A case file whose inputs start with the name of a routine: each case goes
+// to that routine with its fields (the name is field 0).
+using Routine = std::function<std::string(const Fields&)>;
+inline void ExpectRoutineCases(const std::string& name, const std::map<std::string, Routine>& routines) {
+  ExpectCaseFile(name, [&](const std::string& input) {
+    const Fields f = Split(input);
+    return f.empty() || routines.count(f[0]) == 0 ? "unknown routine" : routines.at(f[0])(f);
+  });
 }
 
 }  // namespace testdata
