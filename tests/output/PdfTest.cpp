@@ -32,8 +32,10 @@ void TextAt(TIOPdf& pdf, int x, int y, const std::string& text) {
   pdf.WriteLn("ET");
 }
 
-const PageFn kLines = [](TIOPdf& pdf, int) {
-  for (int i = 0; i < 40; ++i) TextAt(pdf, 28, 800 - 12 * i, "Zeile " + std::to_string(i));
+// CP1252 text with umlauts, sharp s and the characters that need escaping.
+const PageFn kSample = [](TIOPdf& pdf, int page) {
+  TextAt(pdf, 28, 802, "Pr\xFC" "fung \xE4\xF6\xFC\xC4\xD6\xDC\xDF Seite " + std::to_string(page));
+  TextAt(pdf, 28, 780, "Zeit (gesamt): 1:02,35 \\ 100 m");
 };
 
 void Build(TYrStream& stream, const TPdfOptions* options, int pages, const PageFn& content) {
@@ -73,19 +75,13 @@ TEST(PdfWriter, OnePageUncompressedA4ByteForByteWhateverTheLocale) {
 // Written through the file stream: qpdf checks syntax, cross-reference table
 // and stream lengths, pdfinfo and pdftotext read the information and pages.
 TEST(PdfWriter, EveryFileReadsBackThroughQpdfAndPoppler) {
-  // CP1252 text with umlauts, sharp s and the characters that need escaping;
   // 250 pages (more than the old page table held) and no pages at all.
   for (int pages : {0, 1, 3, 250}) {
     const bool compress = pages != 1;
     SCOPED_TRACE(std::to_string(pages) + (compress ? " deflated" : " plain"));
     const TPdfOptions options = SampleOptions(compress);
     const writer_test::TempFile f(".pdf");
-    f.Write([&](TYrStream& s) {
-      Build(s, &options, pages, [](TIOPdf& pdf, int page) {
-        TextAt(pdf, 28, 802, "Pr\xFC" "fung \xE4\xF6\xFC\xC4\xD6\xDC\xDF Seite " + std::to_string(page));
-        TextAt(pdf, 28, 780, "Zeit (gesamt): 1:02,35 \\ 100 m");
-      });
-    });
+    f.Write([&](TYrStream& s) { Build(s, &options, pages, kSample); });
     auto run = [&](const std::string& cmd) {
       return writer_test::Run(cmd + " '" + f.Path() + "'" + (cmd.rfind("pdftotext", 0) == 0 ? " -" : "")).output;
     };
@@ -118,7 +114,7 @@ TEST(PdfWriter, WriteFailureReachesTheCaller) {
       const TPdfOptions options = SampleOptions(compress);
       TYrMemoryStream stream;
       stream.FailAfter(limit);
-      Build(stream, &options, 3, kLines);
+      Build(stream, &options, 3, kSample);
       EXPECT_EQ(stream.FirstError, 101) << compress << " " << limit;
       EXPECT_EQ(stream.Data().size(), static_cast<size_t>(limit)) << compress << " " << limit;
     }
