@@ -76,16 +76,6 @@ TEST(IOXls, FilesRecordByRecord) {
   testdata::ExpectDataFile(out, "output/xls-records.txt");
 }
 
-TEST(IOXls, FailedWriteStaysInTheStream) {
-  // 24 bytes of prologue, a label record of 4 + 11, then EOF: 43 bytes.
-  for (int64_t limit : {0, 10, 24, 30, 39, 43}) {
-    TYrMemoryStream s;
-    s.FailAfter(limit);
-    TIOXls(&s, 3).WriteLabel(0, 0, "abc");
-    EXPECT_EQ(s.FirstError, limit < 43 ? 101 : 0) << limit;
-  }
-}
-
 // python3-xlrd reads the file of every version back, told the Windows code
 // page or finding the CODEPAGE record.
 TEST(IOXlsFile, XlrdReadsEveryVersion) {
