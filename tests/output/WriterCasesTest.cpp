@@ -26,17 +26,55 @@ std::string Real(double v, int digits = 10) {
   return std::string(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits).ptr);
 }
 
-std::string TxtRecord(const Fields& f) {
-  TYrMemoryStream s;
+// Fields 1 to 4: SEPARATOR QUOTE QUOTING WIDTH ("-" leaves the writer's
+// default), then the values of the first record; "/" starts the next one and
+// "-" leaves a column's value as it was. Before each record, indices outside
+// the columns get other values.
+void WriteTxt(const Fields& f, TYrStream& stream) {
   TIOTxt w;
-  for (size_t i = 5; i < f.size(); ++i) EXPECT_TRUE(w.AddColumn("C" + std::to_string(i), uint8_t(Num(f, 4))));
-  w.SetStream(&s);
+  const auto columns = static_cast<int32_t>(std::find(f.begin() + 5, f.end(), "/") - (f.begin() + 5));
+  for (int32_t i = 0; i < columns; ++i) EXPECT_TRUE(w.AddColumn("C" + std::to_string(i), uint8_t(Num(f, 4))));
+  w.SetStream(&stream);
   if (f[1] != "-") w.Separator = Arg(f, 1)[0];
   if (f[2] != "-") w.Quote = Arg(f, 2)[0];
   if (f[3] != "-") w.QuoteFields = f[3] == "1";
-  for (size_t i = 5; i < f.size(); ++i) w.SetValue(int32_t(i - 5), Arg(f, i));
-  w.WriteRecord();
+  int32_t column = 0;
+  for (size_t i = 5; i <= f.size(); ++i) {
+    if (i < f.size() && f[i] != "/") {
+      if (f[i] != "-") w.SetValue(column, Arg(f, i));
+      ++column;
+      continue;
+    }
+    for (int32_t outside : {-1, columns, 129, INT32_MIN, INT32_MAX}) w.SetValue(outside, "zzz");
+    w.WriteRecord();
+    column = 0;
+  }
+}
+
+std::string TxtRecords(const Fields& f) {
+  TYrMemoryStream s;
+  WriteTxt(f, s);
   return Quote(writer_test::Text(s)) + (s.FirstError ? " error " + std::to_string(s.FirstError) : "");
+}
+
+// The rows Python's csv module reads of the records written to a file.
+std::string CsvRows(const Fields& f) {
+  const testdata::TempDir dir;
+  {
+    TYrStream file(dir / "t.csv", stCreate);
+    WriteTxt(f, file);
+    EXPECT_EQ(file.Close(), 0);
+  }
+  const char separator = f[1] == "-" ? ';' : Arg(f, 1)[0], quote = f[2] == "-" ? '"' : Arg(f, 2)[0];
+  const auto r = writer_test::RunPython(testdata::ReadFile(VK_TEST_DATA "/output/read-csv.py"),
+                                        {dir / "t.csv", std::to_string(separator), std::to_string(quote)});
+  std::string out = r.exitCode ? "reader failed: " + r.output : "";
+  for (const std::string& row : writer_test::Lines(r.output)) {
+    out += out.empty() ? "" : " /";
+    for (size_t from = 0, to = 0; to != std::string::npos; from = to + 1)
+      out += " " + Quote(row.substr(from, (to = row.find('\x1f', from)) - from));
+  }
+  return out.empty() ? out : out.substr(1);
 }
 
 std::string DbfField(const Fields& f) {
@@ -77,7 +115,8 @@ TEST(WriterRoutines, CasesOfTheDataFile) {
        }},
       {"OemToHtml", [](const Fields& f) { return Quote(OemToHtml(Arg(f, 1))); }},
       {"HtmlText", [](const Fields& f) { return Quote(HtmlText(Arg(f, 1), Has(f, "attribute"))); }},
-      {"Txt", TxtRecord},
+      {"Txt", TxtRecords},
+      {"Csv", CsvRows},
       {"Dbf", DbfField},
   });
   std::string uuml300;
