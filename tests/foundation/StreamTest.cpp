@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <csignal>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <tuple>
@@ -63,67 +64,43 @@ std::string WriteLine(const Fields& f) {
   return Quote(std::string(s.Data().begin(), s.Data().end())) + (s.Status ? " status " + Str(s.Status) : "");
 }
 
-// Open NAME MODE: in a folder holding the folder "sub" and the file "a.erg"
-// ("data"), opens NAME, then reads 4 bytes and writes 4.
-std::string Open(const Fields& f) {
+// Stream NAME MODE OPS: opens NAME in a folder holding the folder "sub" and
+// the file "a.erg" ("data") and applies each operation; see streams.txt.
+std::string StreamOps(const Fields& f) {
   const std::map<std::string, uint16_t> modes = {
       {"stCreate", stCreate}, {"stOpenRead", stOpenRead}, {"stOpenWrite", stOpenWrite}, {"stOpen", stOpen}};
+  auto open = [&](const testdata::TempDir& dir, const std::string& mode) {
+    return std::make_unique<TYrStream>(dir / f.at(1), modes.count(mode) ? modes.at(mode) : std::stoi(mode, nullptr, 16),
+                                       2048);
+  };
   testdata::TempDir dir;
   EXPECT_EQ(::mkdir((dir / "sub").c_str(), 0755), 0);
   testdata::WriteFile(dir / "a.erg", "data");
   std::string out;
   {
-    TYrStream s(dir / f.at(1), modes.count(f.at(2)) ? modes.at(f[2]) : uint16_t(std::stoi(f[2], nullptr, 16)), 2048);
-    out = "open " + Row(s.ErrorInfo, s.Status, s.FirstError);
-    out += " size " + Str(s.GetSize());
-    ReadText(s, 4);
-    out += " | read " + Str(s.Status);
-    s.Write("abcd", 4);
-    out += " | write " + Str(s.Status) + " | pos " + Row(s.GetPos(), s.PosCache);
+    auto s = open(dir, f.at(2));
+    out = "open " + Row(s->ErrorInfo, s->Status, s->FirstError);
+    for (size_t i = 3; i < f.size(); ++i) {
+      const char op = f[i][0];
+      const std::string arg = f[i].substr(1), text = testdata::Unquote(arg);
+      std::string shown;
+      if (op == 'O') s = open(dir, arg);
+      if (op == 'R') shown = " " + Quote(ReadText(*s, static_cast<uint16_t>(std::stoi(arg))));
+      if (op == 'W') s->Write(text.data(), static_cast<uint16_t>(text.size()));
+      if (op == 'S') s->Seek(std::stoi(arg));
+      if (op == 'P') shown = " " + Row(s->GetPos(), s->PosCache);
+      if (op == 'Z') shown = " " + Str(s->GetSize());
+      if (op == 'E') shown = " " + Str(s->FirstError);
+      if (op == 'C') shown = " " + Str(s->Close());
+      out += " | " + f[i] + " " + Str(s->Status) + shown;
+    }
   }
   return out + " | a.erg " + Quote(testdata::ReadFile(dir / "a.erg"));
 }
 
 TEST(StreamRoutines, CasesOfTheDataFile) {
   testdata::ExpectRoutineCases("foundation/streams.txt",
-                               {{"ReadLines", ReadLines}, {"WriteLine", WriteLine}, {"Open", Open}});
-}
-
-TEST(Stream, ModesReadsWritesAndResults) {
-  testdata::TempDir dir;
-  const std::string path = dir / "a.erg";
-  testdata::WriteFile(path, "old contents");
-  {
-    TYrStream s(path, stCreate);  // empties, writes only
-    EXPECT_EQ(std::pair(s.ErrorInfo, s.GetSize()), std::pair(uint16_t{0}, 0));
-    s.Write("ABCDEF", 6);
-    EXPECT_EQ(s.Status, 0);
-    s.Seek(0);
-    ReadText(s, 1);
-    EXPECT_EQ(s.Status, 104);  // not open for input
-  }
-  {
-    TYrStream s(path, stOpen);
-    s.Seek(2);
-    s.Write("xy", 2);
-    EXPECT_EQ(std::pair(s.GetPos(), s.PosCache), std::pair(4, 4));
-    EXPECT_EQ(ReadText(s, 2), "EF");
-    EXPECT_EQ(s.GetSize(), 6);
-    EXPECT_EQ(s.Close(), 0);
-    ReadText(s, 1);
-    EXPECT_EQ(s.Status, 103);
-  }
-  TYrStream r(path, stOpenRead);
-  r.Write("Z", 1);
-  EXPECT_EQ(r.Status, 105);                                  // not open for output
-  EXPECT_EQ(ReadText(r, 7), std::string("ABxyEF\0", 7));     // a short read...
-  EXPECT_EQ(std::pair(r.Status, r.FirstError), Results(100, 105));  // ...keeps the first failure
-  r.Seek(-1);
-  EXPECT_NE(r.Status, 0);
-  r.Seek(1);
-  EXPECT_EQ(ReadText(r, 2), "Bx");
-  EXPECT_EQ(r.Status, 0);  // overwritten by every operation
-  EXPECT_EQ(testdata::ReadFile(path), "ABxyEF");
+                               {{"ReadLines", ReadLines}, {"WriteLine", WriteLine}, {"Stream", StreamOps}});
 }
 
 TEST(Stream, LongPathIsKeptWhole) {
