@@ -13,12 +13,12 @@ namespace filestext {
 using testdata::Row;
 
 // Class, name, first name or team addition, birth date, organisation, flags,
-// then time, deduction, heat and lane of disciplines 1 to 4, and the CPR value.
+// then time, deduction, heat and lane of disciplines 1 to 5, and the CPR value.
 inline std::string Participant(const TWettkampf& w, const TTeilnehmer& t) {
   const bool individual = w.IsIndividual();
   std::string out = Row(t.Altersklasse(), t.Name(individual), individual ? t.Vorname() : t.Zusatz(),
                         t.Geburtsdatum(), t.Gliederung(), t.Flags());
-  for (int d = 1; d <= 4; ++d) out += " | " + Row(t.Time(d), t.Deduction(d), t.Heat(d), t.Lane(d));
+  for (int d = 1; d <= 5; ++d) out += " | " + Row(t.Time(d), t.Deduction(d), t.Heat(d), t.Lane(d));
   return out + " | " + Row(t.CprValue());
 }
 

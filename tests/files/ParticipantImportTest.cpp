@@ -29,7 +29,7 @@ Rec Zeroed(Rec r, size_t from, size_t to) {
 // it: the case and whether the reader got to the end, every participant in
 // class order (class, name, first name or team addition, birth date,
 // organisation, flags, then time, deduction, heat and lane of disciplines 1
-// to 4, and the CPR value), then the messages.
+// to 5, and the CPR value), then the messages.
 //
 // Text lines: a status word and a time in a line; "Offene AK" and the sex
 // make the class text; an empty line is skipped and the column heads are not
