@@ -30,16 +30,19 @@ inline std::string Participants(const TWettkampf& w) {
 }
 
 // The header's title, kind, organiser, host, date, venue, CPR stations,
-// lanes, pool, options, text at 413 and byte 600; each class's name, years,
-// flags and counted disciplines, each discipline's kind, V1, V2, formula,
-// description and record (time, deduction, holder, best time), the overall
-// record total; every participant; the number of organisations.
-inline std::string Described(const TWettkampf& w) {
+// lanes, pool, options, text at 413 and byte 600.
+inline std::string Header(const TWettkampf& w) {
   const TWettkampfDaten& h = w.Header();
-  std::string out = "  " + Row(h.Title(), h.Kind(), h.Organiser(), h.Host(), h.Date(), h.Venue()) + " | " +
-                    Row(h.CprStationsIndex(), h.LanesIndex(), h.Pool(), h.Options(), h.ReservedText(),
-                        h.GetBytes()[600]) +
-                    "\n";
+  return "  " + Row(h.Title(), h.Kind(), h.Organiser(), h.Host(), h.Date(), h.Venue()) + " | " +
+         Row(h.CprStationsIndex(), h.LanesIndex(), h.Pool(), h.Options(), h.ReservedText(), h.GetBytes()[600]) + "\n";
+}
+
+// The header; each class's name, years, flags and counted disciplines, each
+// discipline's kind, V1, V2, formula, description and record (time,
+// deduction, holder, best time), the overall record total; every
+// participant; the number of organisations.
+inline std::string Described(const TWettkampf& w) {
+  std::string out = Header(w);
   for (int i = 0; i < w.GetCount(); ++i) {
     const TAltersklasse& ak = *w.At(i);
     out += "  class " + Row(ak.Name(), ak.FirstYear(), ak.LastYear(), ak.Flags(), ak.Counted()) + "\n";

@@ -39,7 +39,7 @@ Bytes Prefix(const Bytes& b, size_t n) { return Bytes(b.begin(), b.begin() + sta
 
 // What the readers make of each file, as tests/data/files/old-files.txt
 // holds it: the case and whether the reader got to the end, the header (see
-// filestext::Described) and, for whole files, every class, discipline and
+// filestext::Header) and, for whole files, every class, discipline and
 // participant; for the others the number of classes and organisations.
 //
 // The 2.1 header's size field decides how much of it is used and where the
@@ -112,14 +112,8 @@ TEST(OldResultFiles, WhatTheReadersMakeOfEachFile) {
     MessageCapture messages;
     const auto [complete, w] = ReadOld(c.file);
     out += c.name + (complete ? "\n" : " (stopped early)\n");
-    if (c.whole) {
-      out += filestext::Described(*w);
-    } else {
-      const TWettkampfDaten& h = w->Header();
-      out += "  " + Row(h.Title(), h.Kind(), h.Organiser(), h.Host(), h.Date(), h.Venue()) + " | " +
-             Row(h.CprStationsIndex(), h.LanesIndex(), h.Pool(), h.Options(), h.ReservedText(), h.GetBytes()[600]) +
-             "\n  classes " + Row(w->GetCount(), w->Gliederungen().GetCount()) + "\n";
-    }
+    const std::string counts = "  classes " + Row(w->GetCount(), w->Gliederungen().GetCount()) + "\n";
+    out += c.whole ? filestext::Described(*w) : filestext::Header(*w) + counts;
     for (const std::string& m : messages.list) out += "  message " + Row(m) + "\n";
   }
   SetClock(clock);
