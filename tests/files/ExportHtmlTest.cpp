@@ -26,8 +26,8 @@ std::string Html(const TWettkampf& w, const TExportHtmlOptions& o) {
 TEST(HtmlExport, PageWithPresets) {
   const auto w = Competition(true);
   testdata::ExpectDataFile(Html(*w, PresetHtmlOptions()), "files/html-presets.htm");
-  EXPECT_EQ(exporttest::ReadBack(".html", [&](TYrStream& f) { ExportHtml(*w, f, PresetHtmlOptions()); }, "read-html.py"),
-            exporttest::DataLines("html-presets-parsed.tsv"));
+  auto write = [&](TYrStream& f) { ExportHtml(*w, f, PresetHtmlOptions()); };
+  EXPECT_EQ(exporttest::ReadBack(".html", write, "read-html.py"), exporttest::DataLines("html-presets-parsed.tsv"));
 }
 
 // Text form of a team competition with colour and background image (its
