@@ -3,7 +3,6 @@
 // already moved to the competition year.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 #include <optional>
 #include <set>
@@ -30,12 +29,6 @@ std::vector<int> Ints(const std::string& s) {
   std::vector<int> out;
   for (const std::string& n : Split(s, " ")) out.push_back(std::stoi(n));
   return out;
-}
-
-std::vector<uint8_t> Stored(const TWettkampf& w) {
-  TYrMemoryStream s;
-  w.Store(s);
-  return s.Data();
 }
 
 }  // namespace
@@ -129,21 +122,6 @@ TEST(NeuTest, CodesWithoutPresetsGiveTheNewCompetitionAsItIs) {
   expected.SetKind(1);
   EXPECT_EQ(NewCompetition(21, 2007)->Header().GetBytes(), expected.GetBytes());
   SetClock(saved);
-}
-
-TEST(NeuTest, VkdumpNewStoresTheCompetition) {
-  const std::string tool = VKDUMP_PATH;
-  ASSERT_EQ(std::system((tool + " new 1022 2011 neu-test.erg").c_str()), 0);
-  TYrStream file("neu-test.erg", stOpenRead);
-  TWettkampf w;
-  ASSERT_TRUE(w.Load(file));
-  const auto expected = NewCompetition(1022, 2011);
-  EXPECT_EQ(w.Header().Kind(), 1);
-  EXPECT_EQ(w.Header().Title(), expected->Header().Title());
-  w.SetHeader(expected->Header());  // the tool dates the header by the real clock
-  EXPECT_EQ(Stored(w), Stored(*expected));
-  for (const char* bad : {"new 20 2007", "new x 2007 neu-bad.erg", "new 20 20O7 neu-bad.erg"})
-    EXPECT_NE(std::system((tool + " " + bad + " 2>/dev/null").c_str()), 0) << bad;
 }
 
 // Age groups that name no reference time score with nothing.

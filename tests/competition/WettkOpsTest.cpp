@@ -9,7 +9,6 @@
 
 #include "AkTestSupport.h"
 #include "CodePage.h"
-#include "FileTestSupport.h"
 #include "LoadSeeds.h"
 #include "VkWettk.h"
 
@@ -182,33 +181,4 @@ TEST(WettkOps, TakeRecordsAcrossBirthYears) {
   w.TakeRecords(source);
   EXPECT_EQ(std::pair(mine->Rekord(1).RecordTime(), m.list),
             std::pair(4000, Texts{"Zur Altersklasse Solo wurde keine passende Altersklasse gefunden."}));
-}
-
-// Through vkdump op: heat numbers go on from class to class and, with
-// option 16, from discipline to discipline.
-TEST(WettkOps, VkdumpOpHeatsContinueAcrossClassesAndDisciplines) {
-  TWettkampf w;
-  SetHeader(w, 0);  // 3 lanes
-  w.Insert(ClassWith("A", 1990, 0, {Person("A1", "", 3000), Person("A2", "", 3100), Person("A3", "", 3200)}));
-  w.Insert(ClassWith("B", 1980, 0,
-                     {Person("B1", "", 3000), Person("B2", "", 3100), Person("B3", "", 3200), Person("B4", "", 3300)}));
-  filetest::WriteFile("wettkops-in.erg", vkseeds::Stored(w));
-  auto run = [](const std::string& args) {
-    return filetest::Vkdump("op wettkops-in.erg wettkops-out.erg " + args).status;
-  };
-  for (const char* bad : {"heats 1 1", "cpr 800 1 15 1 2", "reset 26", "reset 1,,2", "shift x 1", "fly 1"})
-    EXPECT_EQ(run(bad), 1) << bad;
-  // The best of a class fill its last heat.
-  for (auto [options, want] :
-       {std::pair{0, Names{"A1 1,0", "A2 1,0", "A3 1,0", "B1 3,0", "B2 3,0", "B3 3,0", "B4 2,0"}},
-        {16, Names{"A1 1,4", "A2 1,4", "A3 1,4", "B1 3,6", "B2 3,6", "B3 3,6", "B4 2,5"}}}) {
-    ASSERT_EQ(run("heats 1 1 " + std::to_string(options)), 0);
-    TWettkampf back;
-    TYrStream in("wettkops-out.erg", stOpenRead);
-    ASSERT_TRUE(back.Load(in));
-    const auto heats = [](const TTeilnehmer& t) {
-      return std::to_string(t.Heat(1)) + "," + std::to_string(t.Heat(2));
-    };
-    EXPECT_EQ(Each(back, heats), want) << options;
-  }
 }

@@ -7,8 +7,6 @@
 
 #include "AkTestSupport.h"
 #include "CodePage.h"
-#include "FileTestSupport.h"
-#include "LoadSeeds.h"
 #include "VkWettk.h"
 
 namespace {
@@ -165,16 +163,4 @@ TEST(WettkStat, SelectionStopsWhenFull) {
   w.Selection().SetSortMode(TTeilnehmerListe::kByName);
   const bool whole = w.SelectMarked();
   EXPECT_EQ(std::tuple(whole, w.Selection().GetCount()), std::tuple(false, kMaxCollectionSize));
-}
-
-TEST(WettkStat, VkdumpStats) {
-  filetest::WriteFile("wettkstat-test.erg", vkseeds::Stored(*Competition(true)));
-  // Every organisation keeps its participant; only DLRG's counts.
-  const filetest::DumpRun stats = filetest::Vkdump("stats wettkstat-test.erg 0");
-  EXPECT_EQ(std::pair(stats.status, stats.out),
-            std::pair(0, std::string("Nr. Abk.  Gliederung                      TN GesamtP\n"
-                                     "  1 ASB   ASB                              1       0\n"
-                                     "  2 DLRG  DLRG                             1    1348\n"
-                                     "  3 WW    WW                               1       0\n")));
-  EXPECT_NE(filetest::Vkdump("stats wettkstat-test.erg x").status, 0);
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ExportFixture.h"
-#include "TestData.h"
+#include "CaseFile.h"
 #include "VkExportHtml.h"
 
 using exporttest::Competition;
@@ -26,8 +26,8 @@ std::string Html(const TWettkampf& w, const TExportHtmlOptions& o) {
 TEST(HtmlExport, PageWithPresets) {
   const auto w = Competition(true);
   testdata::ExpectDataFile(Html(*w, PresetHtmlOptions()), "files/html-presets.htm");
-  EXPECT_EQ(exporttest::ReadBack(".html", [&](TYrStream& f) { ExportHtml(*w, f, PresetHtmlOptions()); }, "read-html.py"),
-            exporttest::DataLines("html-presets-parsed.tsv"));
+  auto write = [&](TYrStream& f) { ExportHtml(*w, f, PresetHtmlOptions()); };
+  EXPECT_EQ(exporttest::ReadBack(".html", write, "read-html.py"), exporttest::DataLines("html-presets-parsed.tsv"));
 }
 
 // Text form of a team competition with colour and background image (its
@@ -43,18 +43,14 @@ TEST(HtmlExport, TextFormOfTeams) {
   testdata::ExpectDataFile(Html(*w, o), "files/html-teams-text.htm");
 }
 
-// Each choice of the options dialog's colour list is the page's colour; with
-// none chosen the page has no BODY colour line.
+// BodyColour CHOICE: line 6 of the page with the colour CHOICE of the options
+// dialog's list, as tests/data/files/html-colours.txt holds it.
 TEST(HtmlExport, BodyColourOfEachChoice) {
   const auto w = Competition(true);
-  const std::pair<const char*, const char*> kChoices[] = {
-      {"Voreinstellung", "ffffff"}, {"schwarz", "000000"}, {"weiß", "ffffff"},   {"rot", "ff0000"},  {"grün", "00ff00"},
-      {"blau", "0000ff"},           {"gelb", "ffff00"},    {"magenta", "ff00ff"}, {"cyan", "00ffff"}, {"", nullptr}};
-  for (const auto& [choice, rgb] : kChoices) {
+  auto line6 = [&](const testdata::Fields& f) {
     TExportHtmlOptions o;
-    o.BodyColour = Oem(choice);
-    EXPECT_EQ(writer_test::Lines(Html(*w, o))[5], rgb ? R"(<BODY BGCOLOR="#)" + std::string(rgb) + "\">\r"
-                                                       : R"(<meta name="keywords" value="krvb,rettungssport">)" "\r")
-        << choice;
-  }
+    o.BodyColour = Oem(testdata::Arg(f, 1));
+    return testdata::Quote(writer_test::Lines(Html(*w, o))[5]);
+  };
+  testdata::ExpectRoutineCases("files/html-colours.txt", {{"BodyColour", line6}});
 }

@@ -25,17 +25,9 @@ TEST(TableExport, TextWithPresetsReadByCsv) {
 // Options off: DOS code page bytes as stored, no quotes, seven columns, no
 // header line, the absent participant included; records end with LF CR.
 TEST(TableExport, TextBytesWithoutOptions) {
-  const auto w = Competition(true);
-  TExportTextOptions o;
-  o.Separator = ',';
-  o.Quote = '\'';
-  o.IncludeAbsent = true;
   TYrMemoryStream s;
-  ExportText(*w, s, o);
-  EXPECT_EQ(writer_test::Text(s), Oem("Müller & Söhne,Jörg,1991,2108,24,1,Jugend,DLRG\n\r"
-                                      "<b>Groß</b>,Ärger \"Q\",1990,1498,50,2,Jugend,WW\n\r"
-                                      "Abwesend,Anna,90,998,10,3,Jugend,ASB\n\r"
-                                      "Zeller,Zoë,1975,989,90,1,Senioren,DLRG\n\r"));
+  ExportText(*Competition(true), s, {.IncludeAbsent = true, .Separator = ',', .Quote = '\''});
+  testdata::ExpectDataFile(writer_test::Text(s), "files/text-plain.csv");
 }
 
 // Both real readers see what the program shows: numbers (total, place,

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "CaseFile.h"
 #include "YrCollection.h"
 
 namespace {
@@ -216,23 +217,18 @@ TEST_F(Collection, SortedOwnsItsItemsAndFreesOnlyTheGivenOne) {
   EXPECT_EQ(Item::destroyed, (Strings{"y", "b"}));
 }
 
+// Sort [sloppy] ITEMS: the order Sort leaves unsorted ITEMS in, each keyed by
+// its leading number; with "sloppy" Compare answers the difference of the keys.
+std::string Sorted(const testdata::Fields& f) {
+  const bool sloppy = f.at(1) == "sloppy";
+  IntList l(true, sloppy);
+  for (size_t i = sloppy ? 2 : 1; i < f.size(); ++i) l.AtInsert(l.GetCount(), new Item(std::stoi(f[i]), f[i]));
+  l.Sort();
+  return Tags(l);
+}
+
 TEST_F(Collection, QuickSortOrderOfEqualKeysFollowsTheAlgorithm) {
-  // Traced by hand through the partition scans. A stable sort (and
-  // std::sort, which insertion-sorts lists this short) would keep
-  // 1a 1b 2a 2b 2c. A Compare answering other negative numbers still sorts.
-  const struct { std::vector<std::pair<int, const char*>> input; const char* sorted; bool sloppy = false; } cases[] = {
-      {{{1, "a"}, {1, "b"}}, "b a"},  // two equal items are exchanged
-      {{{2, "2a"}, {1, "1a"}, {2, "2b"}, {1, "1b"}, {2, "2c"}}, "1b 1a 2c 2a 2b"},
-      {{{3, "a"}, {3, "b"}, {3, "c"}}, "c b a"},
-      {{{30, ""}, {-5, ""}, {12, ""}, {7, ""}, {30, ""}, {1, ""}, {100, ""}, {-40, ""}, {12, ""}},
-       "-40 -5 1 7 12 12 30 30 100", true},
-  };
-  for (const auto& c : cases) {
-    IntList l(true, c.sloppy);
-    for (auto [k, t] : c.input) l.AtInsert(l.GetCount(), new Item(k, t));  // unsorted
-    l.Sort();
-    EXPECT_EQ(Tags(l), c.sorted);
-  }
+  testdata::ExpectRoutineCases("foundation/collection.txt", {{"Sort", Sorted}});
 }
 
 }  // namespace

@@ -4,19 +4,25 @@
 
 #include <algorithm>
 #include <csignal>
+#include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
-#include "TestData.h"
+#include "CaseFile.h"
 #include "YrStream.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 using Results = std::pair<uint16_t, uint16_t>;  // Status and FirstError, say
+using testdata::Arg;
+using testdata::Fields;
+using testdata::Quote;
+using testdata::Row;
 std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
 
 std::string ReadText(TYrStream& s, uint16_t n) {
@@ -25,68 +31,76 @@ std::string ReadText(TYrStream& s, uint16_t n) {
   return buf;
 }
 
-TEST(Stream, OpenFailuresGiveDosResultsAndUnknownModesOpenNothing) {
-  testdata::TempDir dir;
-  ASSERT_EQ(::mkdir((dir / "sub").c_str(), 0755), 0);
-  const struct { uint16_t mode; const char* name; uint16_t result; } cases[] = {
-      {stOpenRead, "missing.erg", 2}, {stOpenWrite, "missing.erg", 2}, {stOpen, "missing.erg", 2},
-      {stOpenRead, "nodir/missing.erg", 3}, {stCreate, "nodir/new.erg", 3},
-      {stOpenRead, "sub", 5}, {stOpenWrite, "sub", 5}, {stOpen, "sub", 5}, {stCreate, "sub", 5},
-  };
-  for (const auto& c : cases) {
-    TYrStream s(dir / c.name, c.mode, 2048);
-    EXPECT_EQ(std::tuple(s.ErrorInfo, s.Status, s.FirstError), std::tuple(c.result, c.result, c.result))
-        << c.name << " mode " << std::hex << c.mode;
-    EXPECT_EQ(s.GetSize(), -1);
+// Reads `good` bytes, then every read fails as a damaged medium would.
+class FailingStream : public TYrMemoryStream {
+ public:
+  FailingStream(const std::string& data, int good) : TYrMemoryStream(Bytes(data)), good_(good) {}
+  void Read(void* buf, uint16_t count) override {
+    if (good_ < count) return SetResult(30);
+    good_ -= count;
+    TYrMemoryStream::Read(buf, count);
   }
-  testdata::WriteFile(dir / "a.erg", "data");
-  for (uint16_t mode : {uint16_t{7}, uint16_t{0}, uint16_t{0x3D03}}) {
-    TYrStream s(dir / "a.erg", mode);
-    EXPECT_EQ(std::pair(s.ErrorInfo, s.Status), Results(0, 0)) << mode;
-    ReadText(s, 4);
-    EXPECT_EQ(s.Status, 103);
-    s.Write("abcd", 4);
-    EXPECT_EQ(s.Status, 103);
-    EXPECT_EQ(std::pair(s.GetPos(), s.PosCache), std::pair(-1, -1));
-  }
-  EXPECT_EQ(testdata::ReadFile(dir / "a.erg"), "data");
+
+ private:
+  int good_;
+};
+
+std::string Str(int64_t n) { return std::to_string(n); }
+
+// ReadLines BYTES MAXLEN [GOOD]: the lines of a memory stream (of one whose
+// reads fail after GOOD bytes).
+std::string ReadLines(const Fields& f) {
+  FailingStream s(Arg(f, 1), f.size() > 3 ? std::stoi(f[3]) : 1 << 30);
+  std::string lines, line = "stale";
+  int n = 0;
+  for (; StreamReadLine(s, line, std::stoul(f[2])) && n < 1000; ++n) lines += " " + Quote(line);  // a runaway ends
+  const bool clean = line.empty() && s.GetPos() == s.GetSize() && s.FirstError == 0;
+  return Str(n) + ":" + lines + (clean ? "" : " then " + Quote(line) + " error " + Str(s.FirstError));
 }
 
-TEST(Stream, ModesReadsWritesAndResults) {
+std::string WriteLine(const Fields& f) {
+  TYrMemoryStream s;
+  StreamWriteLine(s, Arg(f, 1));
+  return Quote(std::string(s.Data().begin(), s.Data().end())) + (s.Status ? " status " + Str(s.Status) : "");
+}
+
+// Stream NAME MODE OPS: opens NAME in a folder holding the folder "sub" and
+// the file "a.erg" ("data") and applies each operation; see streams.txt.
+std::string StreamOps(const Fields& f) {
+  const std::map<std::string, uint16_t> modes = {
+      {"stCreate", stCreate}, {"stOpenRead", stOpenRead}, {"stOpenWrite", stOpenWrite}, {"stOpen", stOpen}};
+  auto open = [&](const testdata::TempDir& dir, const std::string& mode) {
+    return std::make_unique<TYrStream>(dir / f.at(1), modes.count(mode) ? modes.at(mode) : std::stoi(mode, nullptr, 16),
+                                       2048);
+  };
   testdata::TempDir dir;
-  const std::string path = dir / "a.erg";
-  testdata::WriteFile(path, "old contents");
+  EXPECT_EQ(::mkdir((dir / "sub").c_str(), 0755), 0);
+  testdata::WriteFile(dir / "a.erg", "data");
+  std::string out;
   {
-    TYrStream s(path, stCreate);  // empties, writes only
-    EXPECT_EQ(std::pair(s.ErrorInfo, s.GetSize()), std::pair(uint16_t{0}, 0));
-    s.Write("ABCDEF", 6);
-    EXPECT_EQ(s.Status, 0);
-    s.Seek(0);
-    ReadText(s, 1);
-    EXPECT_EQ(s.Status, 104);  // not open for input
+    auto s = open(dir, f.at(2));
+    out = "open " + Row(s->ErrorInfo, s->Status, s->FirstError);
+    for (size_t i = 3; i < f.size(); ++i) {
+      const char op = f[i][0];
+      const std::string arg = f[i].substr(1), text = testdata::Unquote(arg);
+      std::string shown;
+      if (op == 'O') s = open(dir, arg);
+      if (op == 'R') shown = " " + Quote(ReadText(*s, static_cast<uint16_t>(std::stoi(arg))));
+      if (op == 'W') s->Write(text.data(), static_cast<uint16_t>(text.size()));
+      if (op == 'S') s->Seek(std::stoi(arg));
+      if (op == 'P') shown = " " + Row(s->GetPos(), s->PosCache);
+      if (op == 'Z') shown = " " + Str(s->GetSize());
+      if (op == 'E') shown = " " + Str(s->FirstError);
+      if (op == 'C') shown = " " + Str(s->Close());
+      out += " | " + f[i] + " " + Str(s->Status) + shown;
+    }
   }
-  {
-    TYrStream s(path, stOpen);
-    s.Seek(2);
-    s.Write("xy", 2);
-    EXPECT_EQ(std::pair(s.GetPos(), s.PosCache), std::pair(4, 4));
-    EXPECT_EQ(ReadText(s, 2), "EF");
-    EXPECT_EQ(s.GetSize(), 6);
-    EXPECT_EQ(s.Close(), 0);
-    ReadText(s, 1);
-    EXPECT_EQ(s.Status, 103);
-  }
-  TYrStream r(path, stOpenRead);
-  r.Write("Z", 1);
-  EXPECT_EQ(r.Status, 105);                                  // not open for output
-  EXPECT_EQ(ReadText(r, 7), std::string("ABxyEF\0", 7));     // a short read...
-  EXPECT_EQ(std::pair(r.Status, r.FirstError), Results(100, 105));  // ...keeps the first failure
-  r.Seek(-1);
-  EXPECT_NE(r.Status, 0);
-  r.Seek(1);
-  EXPECT_EQ(ReadText(r, 2), "Bx");
-  EXPECT_EQ(r.Status, 0);  // overwritten by every operation
-  EXPECT_EQ(testdata::ReadFile(path), "ABxyEF");
+  return out + " | a.erg " + Quote(testdata::ReadFile(dir / "a.erg"));
+}
+
+TEST(StreamRoutines, CasesOfTheDataFile) {
+  testdata::ExpectRoutineCases("foundation/streams.txt",
+                               {{"ReadLines", ReadLines}, {"WriteLine", WriteLine}, {"Stream", StreamOps}});
 }
 
 TEST(Stream, LongPathIsKeptWhole) {
@@ -195,78 +209,20 @@ TEST(Stream, WriteFailureAfterNBytesReachesClose) {
   }
 }
 
-Lines AllLines(TYrStream& s, size_t maxLen = 255) {
-  Lines lines;
-  std::string line;
-  while (StreamReadLine(s, line, maxLen) && lines.size() < 1000) lines.push_back(line);  // a runaway loop fails
-  EXPECT_EQ(line, "");
-  return lines;
-}
-
-TEST(StreamReadLine, Lines) {
-  const std::string s255(255, 'x');
-  const struct { std::string input; size_t maxLen; Lines lines; } cases[] = {
-      {"AB\r\nCD", 255, {"AB", "CD"}},  // last line without LF
-      {"", 255, {}},
-      {std::string(300, 'x'), 255, {s255, std::string(45, 'x')}},
-      {s255 + "\n", 255, {s255, ""}},  // the LF is read as the next line
-      {"A\rB\n", 255, {"AB"}},
-      {"\n\n", 255, {"", ""}},
-      {"ABCDEF\nXY\n", 3, {"ABC", "XY"}},  // the rest beyond maxLen is dropped
-      {"\r\r\r\n", 255, {""}},             // CRs do not count towards 255
-      {std::string(254, 'x') + "\r\r\nZ", 255, {std::string(254, 'x'), "Z"}},
-  };
-  for (const auto& c : cases) {
-    TYrMemoryStream s(Bytes(c.input));
-    EXPECT_EQ(AllLines(s, c.maxLen), c.lines) << c.input.substr(0, 20);
-    EXPECT_EQ(s.GetPos(), s.GetSize());
-    EXPECT_EQ(s.FirstError, 0) << "a clean file must not leave a read error behind";
-  }
-}
-
-// Reads `good` bytes, then every read fails as a damaged medium would.
-class FailingStream : public TYrMemoryStream {
- public:
-  FailingStream(const std::string& data, int good) : TYrMemoryStream(Bytes(data)), good_(good) {}
-  void Read(void* buf, uint16_t count) override {
-    if (good_ < count) return SetResult(30);
-    good_ -= count;
-    TYrMemoryStream::Read(buf, count);
-  }
-
- private:
-  int good_;
-};
-
-// A stream that cannot be read must still end the line loop.
-TEST(StreamReadLine, UnreadableStreamsEndTheLineLoop) {
-  FailingStream s("AB\nCD\nEF\n", 4);
-  EXPECT_EQ(AllLines(s), (Lines{"AB", "C"}));
-  EXPECT_EQ(std::pair(s.Status, s.FirstError), Results(30, 30));
-  FailingStream never("AB\n", 0);
-  std::string line = "stale";
-  EXPECT_EQ(std::pair(StreamReadLine(never, line), line), std::pair(false, std::string()));
+// The lines of a file stream, or none of one open only for writing.
+TEST(StreamReadLine, FileStreams) {
   testdata::TempDir dir;
   testdata::WriteFile(dir / "a.txt", "AB\r\nCD");
   TYrStream file(dir / "a.txt", stOpenRead), writeOnly(dir / "a.txt", stOpenWrite);
-  EXPECT_EQ(AllLines(file), (Lines{"AB", "CD"}));
-  EXPECT_EQ(AllLines(writeOnly), Lines{});
-  EXPECT_EQ(std::pair(file.FirstError, writeOnly.Status), Results(0, 104));
+  Lines lines;
+  for (std::string line; StreamReadLine(file, line) || StreamReadLine(writeOnly, line);) lines.push_back(line);
+  EXPECT_EQ(std::tuple(lines, file.FirstError, writeOnly.Status), std::tuple(Lines{"AB", "CD"}, 0, 104));
 }
 
-TEST(StreamWriteLine, WritesTextThenCrLf) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"", "\r\n"}, {"AB", "AB\r\n"}, {std::string(300, 'y'), std::string(255, 'y') + "\r\n"},
-      {"\x84\xe1", "\x84\xe1\r\n"},  // bytes pass unchanged
-  };
-  for (const auto& [line, bytes] : cases) {
-    TYrMemoryStream s;
-    StreamWriteLine(s, line);
-    EXPECT_EQ(std::pair(s.Status, s.Data()), std::pair(uint16_t{0}, Bytes(bytes))) << bytes;
-  }
+TEST(StreamWriteLine, TheTextFitsCrAndLfDoNot) {
   TYrMemoryStream s;
   s.FailAfter(3);
-  StreamWriteLine(s, "ABC");  // the text fits, CR and LF do not
+  StreamWriteLine(s, "ABC");
   EXPECT_EQ(std::tuple(s.Status, s.FirstError, s.Data()), std::tuple(101, 101, Bytes("ABC")));
 }
 

@@ -1,29 +1,97 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <cstdio>
 #include <filesystem>
-#include <limits>
+#include <set>
 #include <string>
-#include <tuple>
 #include <utility>
-#include <vector>
 
+#include "CaseFile.h"
 #include "CodePage.h"
-#include "TestData.h"
+#include "YrClock.h"
+#include "YrDate.h"
+#include "YrHooks.h"
 #include "YrText.h"
 
 namespace fs = std::filesystem;
+using testdata::Arg;
+using testdata::Fields;
+using testdata::Num;
+using testdata::Quote;
 
-TEST(Text, Numbers) {
-  struct Case { const char* s; int32_t want; };
-  const Case cases[] = {
-      {" 12", 12}, {"  -7", -7}, {"+7", 7}, {"007", 7}, {"", 0}, {"-", 0}, {"1a", 0}, {"1 ", 0}, {"1,5", 0},
-      {"2147483647", 2147483647}, {"-2147483648", std::numeric_limits<int32_t>::min()}, {"2147483648", 0},
-      {"-2147483649", 0}, {"99999999999999999999", 0},
-  };
-  for (const Case& c : cases) EXPECT_EQ(StrToInt(c.s), c.want) << '"' << c.s << '"';
-  EXPECT_EQ(std::tuple(IntToStr(0), IntToStr(123), IntToStr(-5), IntToStr(std::numeric_limits<int32_t>::min())),
-            std::tuple("0", "123", "-5", "-2147483648"));
+namespace {
+
+// Pins the clock while it lives.
+struct PinnedClock {
+  explicit PinnedClock(TYrClock clock) : old(SetClock(std::move(clock))) {}
+  ~PinnedClock() { SetClock(old); }
+  TYrClock old;
+};
+
+std::string Str(int64_t n) { return std::to_string(n); }
+
+// The files of `dir` below it, with their contents.
+std::string Files(const testdata::TempDir& dir) {
+  std::set<std::string> files;
+  for (const auto& e : fs::recursive_directory_iterator(dir.Path()))
+    if (e.is_regular_file())
+      files.insert(fs::relative(e.path(), dir.Path()).string() + "=" + Quote(testdata::ReadFile(e.path())));
+  std::string out;
+  for (const std::string& file : files) out += (out.empty() ? "" : " ") + file;
+  return out;
+}
+
+// A backup beside the file: MakeBackup FILE, then the files before it as NAME="CONTENT".
+std::string Backup(const Fields& f) {
+  const testdata::TempDir dir;
+  fs::create_directories(dir / "v1.0");
+  for (size_t i = 2; i < f.size(); ++i)
+    testdata::WriteFile(dir / f[i].substr(0, f[i].find('=')), testdata::Unquote(f[i].substr(f[i].find('=') + 1)));
+  MakeBackup(dir / f[1]);
+  return Files(dir);
+}
+
+}  // namespace
+
+TEST(TextRoutines, CasesOfTheDataFile) {
+  testdata::ExpectRoutineCases("foundation/cases.txt", {
+      {"StrToInt", [](const Fields& f) { return Str(StrToInt(Arg(f, 1))); }},
+      {"IntToStr", [](const Fields& f) { return Quote(IntToStr(Num(f, 1))); }},
+      {"PadRight", [](const Fields& f) { return Quote(PadRight(Arg(f, 1), int(Num(f, 2)))); }},
+      {"PadLeft", [](const Fields& f) { return Quote(PadLeft(Arg(f, 1), int(Num(f, 2)))); }},
+      {"PadLeftZero", [](const Fields& f) { return Quote(PadLeftZero(Arg(f, 1), int(Num(f, 2)))); }},
+      {"CompareBytes", [](const Fields& f) { return Str(CompareBytes(Arg(f, 1), Arg(f, 2))); }},
+      {"OemToAnsi", [](const Fields& f) { return Quote(OemToAnsi(Arg(f, 1))); }},
+      {"AnsiToOem", [](const Fields& f) { return Quote(AnsiToOem(Arg(f, 1))); }},
+      {"Utf8ToOem", [](const Fields& f) { return Quote(Utf8ToOem(Arg(f, 1))); }},
+      {"Utf8ToAnsi", [](const Fields& f) { return Quote(Utf8ToAnsi(Arg(f, 1))); }},
+      {"MemAvailableFromMeminfo", [](const Fields& f) { return std::to_string(MemAvailableFromMeminfo(Arg(f, 1))); }},
+      {"MemAvail",
+       [](const Fields& f) {
+         const uint64_t source = std::stoull(f[1]);
+         SetMemAvailSource([source] { return source; });
+         const uint32_t avail = MemAvail();
+         SetMemAvailSource(nullptr);
+         return Str(avail);
+       }},
+      {"Clock",
+       [](const Fields& f) {
+         int v[7] = {};
+         for (size_t i = 1; i < f.size(); ++i) v[i - 1] = int(Num(f, i));
+         const TYrDateTime at = MakeDateTime(v[0], v[1], v[2], v[3], v[4], v[5], v[6]);
+         PinnedClock clock([at] { return at; });
+         return Quote(LongDate()) + " " + Quote(DateTimeStamp()) + " " + Str(CurrentYear());
+       }},
+      {"Progress",
+       [](const Fields& f) {
+         TYrProgress p;
+         p.Update("x", int32_t(Num(f, 1)), int32_t(Num(f, 2)), int32_t(Num(f, 3)), int32_t(Num(f, 4)));
+         const int32_t updated = p.Position();
+         p.StepIt();
+         return Str(updated) + " " + Str(p.Position());
+       }},
+      {"MakeBackup", Backup},
+  });
 }
 
 TEST(Text, UpperCaseTouchesOnlyAsciiLetters) {
@@ -31,69 +99,53 @@ TEST(Text, UpperCaseTouchesOnlyAsciiLetters) {
     const int want = b >= 'a' && b <= 'z' ? b - 32 : b;
     EXPECT_EQ(static_cast<uint8_t>(UpperCase(std::string(1, static_cast<char>(b)))[0]), want) << "byte " << b;
   }
-  EXPECT_EQ(UpperCase(Oem("äbc")), Oem("äBC"));
 }
 
-TEST(Text, Padding) {
-  const std::pair<std::string, std::string> cases[] = {
-      {PadRight("abc", 5), "abc  "}, {PadRight("abcdef", 3), "abc"}, {PadRight("abc", 3), "abc"},
-      {PadLeft("abc", 5), "  abc"},  {PadLeft("abcdef", 3), "def"},  {PadLeftZero("7", 3), "007"},
-      {PadLeftZero("1234", 3), "234"}, {PadRight("abc", 0), ""},     {PadLeft("abc", -1), ""},
-  };
-  for (const auto& [got, want] : cases) EXPECT_EQ(got, want);
-}
-
-TEST(Text, CodePageRoutinesStopAtNulAndAt255) {
-  EXPECT_EQ(OemToAnsi(std::string("ab\0cd", 5)), "ab");
-  EXPECT_EQ(AnsiToOem(std::string("\xE4\0x", 3)), "\x84");
-  EXPECT_EQ(OemToAnsi(std::string(300, '\x84')), std::string(255, '\xE4'));
-  EXPECT_EQ(AnsiToOem(std::string(300, '\xE4')), std::string(255, '\x84'));
-}
-
-TEST(Text, MemAvail) {
-  EXPECT_EQ(MemAvailableFromMeminfo("MemTotal:  8000 kB\nMemFree: 10 kB\nMemAvailable:    123 kB\n"), 123u * 1024);
-  EXPECT_EQ(MemAvailableFromMeminfo("MemAvailable: 1 kB"), 1024u);
-  for (const char* absent : {"MemTotal: 8000 kB\nMemFree: 10 kB\n", "XMemAvailable: 5 kB\n", "MemAvailable: kB\n"})
-    EXPECT_EQ(MemAvailableFromMeminfo(absent), 0u) << absent;
-  EXPECT_EQ(MemAvailableFromMeminfo("MemAvailable: 67108864 kB\n"), uint64_t{1} << 36);  // 64 GiB: no 32-bit wrap
-  // MemAvail saturates at 32 bits instead of wrapping.
-  using P = std::pair<uint64_t, uint32_t>;
-  for (auto [source, want] : {P{5'000'000'000, 0xFFFFFFFF}, P{4'294'967'296 + 15000, 0xFFFFFFFF}, P{1000, 1000}}) {
-    SetMemAvailSource([source] { return source; });
-    EXPECT_EQ(MemAvail(), want) << source;
+// Every byte of both pages, one line each: the DOS byte, its character and
+// the Windows byte it becomes, then the Windows byte, its character and the
+// DOS byte it becomes. The data file's characters were checked once against
+// Python's cp850 and cp1252 codecs, its stand-ins against the Windows
+// best-fit conversion. UTF-8 leads back to every byte, NUL and length kept.
+TEST(CodePage, EveryByteOfBothPages) {
+  auto shown = [](char32_t u, const std::string& utf8) { return u < 0x20 || (u >= 0x7F && u < 0xA0) ? " " : utf8; };
+  std::string out, all;
+  for (int b = 0; b < 256; ++b) {
+    const auto c = static_cast<uint8_t>(b);
+    const std::string byte(1, static_cast<char>(c));
+    char line[80];
+    std::snprintf(line, sizeof line, "%02X U+%04X %s -> %02X | U+%04X %s -> %02X\n", b,
+                  static_cast<unsigned>(OemCharToUnicode(c)), shown(OemCharToUnicode(c), OemToUtf8(byte)).c_str(),
+                  OemCharToAnsi(c), static_cast<unsigned>(AnsiCharToUnicode(c)),
+                  shown(AnsiCharToUnicode(c), AnsiToUtf8(byte)).c_str(), AnsiCharToOem(c));
+    out += line;
+    all += byte;
   }
-  SetMemAvailSource(nullptr);
+  testdata::ExpectDataFile(out, "foundation/codepages.txt");
+  EXPECT_EQ(std::pair(Utf8ToOem(OemToUtf8(all)), Utf8ToAnsi(AnsiToUtf8(all))), std::pair(all, all));
 }
 
-// The backup takes the place of the file name's own extension, beside the
-// file. Files before and after; an empty content means the file is absent.
-TEST(Text, MakeBackupRenamesBesideTheFile) {
-  using Files = std::vector<std::pair<std::string, std::string>>;
-  struct Case { std::string file; Files before, after; };
-  const Case cases[] = {
-      {"ERG1.ERG", {{"ERG1.ERG", "new"}, {"ERG1.BAK", "old"}}, {{"ERG1.ERG", ""}, {"ERG1.BAK", "new"}}},
-      {"DATEI", {{"DATEI", "x"}}, {{"DATEI", ""}, {"DATEI.BAK", "x"}}},
-      {"ERG1.BAK", {{"ERG1.BAK", "only copy"}}, {{"ERG1.BAK", "only copy"}}},  // its own backup name: kept
-      {"ERG1.ERG", {{"ERG1.BAK", "old"}}, {{"ERG1.BAK", "old"}}},  // a missing file leaves the old backup alone
-      {"v1.0/ERGEBNIS", {{"v1.0/ERGEBNIS", "x"}}, {{"v1.0/ERGEBNIS.BAK", "x"}, {"v1.BAK", ""}}},
-      {"Lauf.erg", {{"Lauf.erg", "x"}}, {{"Lauf.BAK", "x"}}},
-      {"a.b.erg", {{"a.b.erg", "x"}}, {{"a.b.BAK", "x"}}},
-      {".hidden", {{".hidden", "x"}}, {{".hidden.BAK", "x"}}},
+// A clock that ticks past midnight between two readings: the stamp must not
+// mix the old date with the new time (or the other way round).
+TEST(Date, DateTimeStampReadsTheClockOnce) {
+  int readings = 0;
+  PinnedClock clock([&readings] {
+    return readings++ == 0 ? MakeDateTime(2026, 12, 31, 23, 59, 59, 999) : MakeDateTime(2027, 1, 1, 0, 0, 0);
+  });
+  const std::string stamp = DateTimeStamp();
+  EXPECT_EQ(std::pair(stamp, readings), std::pair(std::string("31.12.2026 - 23:59:59"), 1));
+}
+
+TEST(Progress, EveryChangeReachesTheHookWithTheCaptionCutTo255) {
+  int calls = 0;
+  std::string seen;
+  ProgressProc = [&](TYrProgress& p) {
+    ++calls;
+    seen = p.Caption();
   };
-  for (const Case& c : cases) {
-    testdata::TempDir dir;
-    fs::create_directories(dir / "v1.0");
-    for (const auto& [name, content] : c.before) testdata::WriteFile(dir / name, content);
-    MakeBackup(dir / c.file);
-    for (const auto& [name, content] : c.after)
-      EXPECT_EQ(std::pair(testdata::ReadFile(dir / name), fs::exists(dir / name)), std::pair(content, !content.empty()))
-          << c.file << ": " << name;
-  }
-}
-
-TEST(Text, CompareBytesUnsignedAndPrefixFirst) {
-  // DOS a-umlaut sorts above z, upper case first.
-  const std::pair<const char*, const char*> less[] = {{"abc", "abd"}, {"z", "\x84"}, {"Z", "a"}, {"ab", "abc"}};
-  for (const auto& [a, b] : less) EXPECT_EQ(std::pair(CompareBytes(a, b), CompareBytes(b, a)), std::pair(-1, 1)) << a;
-  EXPECT_EQ(CompareBytes("", ""), 0);
+  TYrProgress p;  // Init updates once
+  p.SetCaption(std::string(300, 'k'));
+  p.StepIt();
+  ProgressProc = NoProgress;
+  p.StepIt();
+  EXPECT_EQ(std::pair(calls, seen), std::pair(3, std::string(255, 'k')));
 }

@@ -1,79 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <string>
-#include <vector>
 
 #include "IOTXT.h"
 #include "WriterTestSupport.h"
 
 using writer_test::Text;
-
-namespace {
-
-// A writer with the given column widths, attached to `stream`.
-void Declare(TIOTxt& w, TYrStream& stream, const std::vector<uint8_t>& widths) {
-  for (size_t i = 0; i < widths.size(); ++i) ASSERT_TRUE(w.AddColumn("C" + std::to_string(i), widths[i]));
-  w.SetStream(&stream);
-}
-
-}  // namespace
-
-TEST(IOTxt, RecordBytes) {
-  // Separator and quote 0: the writer's defaults (';', '"'); quoting is off by default.
-  struct Case {
-    std::vector<std::string> values;
-    char separator, quote;
-    bool quoting;
-    std::string want;
-    uint8_t width = 40;
-  };
-  const Case cases[] = {
-      {{"a", "b", ""}, 0, 0, false, "a;b;\n\r"},
-      {{"a", "b", ""}, ';', '"', true, "\"a\";\"b\";\"\"\n\r"},
-      {{"say \"hi\"", "x"}, ';', 0, true, "\"say \"\"hi\"\"\";\"x\"\n\r"},  // a quote inside is doubled
-      {{"it's", "\"x\""}, ',', '\'', true, "'it''s','\"x\"'\n\r"},
-      {{"a\"b", "c"}, ';', '"', false, "a\"b;c\n\r"},
-      {{"abcdef", "ab"}, ';', '"', false, "abc;ab\n\r", 3},
-      {{"anything", "x"}, ';', '"', false, ";\n\r", 0},
-      {{"a\"bc"}, ';', '"', true, "\"a\"\"b\"\n\r", 3},  // cut to the width before the quote is doubled
-  };
-  for (const Case& c : cases) {
-    TYrMemoryStream s;
-    TIOTxt w;
-    Declare(w, s, std::vector<uint8_t>(c.values.size(), c.width));
-    if (c.separator) w.Separator = c.separator;
-    if (c.quote) w.Quote = c.quote;
-    if (c.quoting) w.QuoteFields = true;
-    for (size_t i = 0; i < c.values.size(); ++i) w.SetValue(static_cast<int32_t>(i), c.values[i]);
-    w.WriteRecord();
-    EXPECT_EQ(Text(s), c.want);
-    EXPECT_EQ(s.FirstError, 0);
-  }
-}
-
-// A value repeats until it is set again; indices outside the columns are
-// ignored. A sink that fails after N bytes keeps the failure and exactly the
-// bytes that fitted.
-TEST(IOTxt, ValuesRepeatUntilSetAndAFailedWriteStaysInTheStream) {
-  for (int64_t limit : {-1, 0, 1, 5, 9, 20}) {
-    TYrMemoryStream s;
-    s.FailAfter(limit);
-    TIOTxt w;
-    Declare(w, s, {10, 10});
-    w.SetValue(0, "one");
-    w.SetValue(1, "keep");
-    w.WriteRecord();
-    w.SetValue(0, "two");
-    for (int32_t i : {-1, 2, 129, INT32_MIN, INT32_MAX}) w.SetValue(i, "zzz");
-    w.WriteRecord();
-    w.SetValue(1, "");
-    w.WriteRecord();
-    const std::string all = "one;keep\n\rtwo;keep\n\rtwo;\n\r";
-    EXPECT_EQ(std::pair(s.FirstError, Text(s)), std::pair(uint16_t(limit < 0 ? 0 : 101), all.substr(0, limit)))
-        << limit;
-  }
-}
 
 // Names are cut to 30 characters, values to 255 and their width; 129
 // columns at most. A record longer than one stream write (129 columns of
@@ -96,50 +28,4 @@ TEST(IOTxt, CutsTheColumnLimitAndTheLongestRecord) {
   w.WriteRecord();
   EXPECT_EQ(s.FirstError, 0);
   EXPECT_TRUE(Text(s) == want + "\n\r") << "size " << s.Data().size();
-}
-
-// Python's csv module (strict, so a badly quoted field is an error, not a
-// guess) reads the file back and prints every non-empty row with its fields
-// joined by 1F. The records end with LF CR, which a reader sees as a row and
-// an empty line.
-TEST(IOTxtCsv, PythonCsvReadsTheFileBack) {
-  const char* script = R"PY(
-import csv, io, sys
-data = open(sys.argv[1], 'rb').read().decode('latin-1')
-for row in csv.reader(io.StringIO(data, newline=''), delimiter=chr(int(sys.argv[2])), quotechar=chr(int(sys.argv[3])),
-                          strict=True):
-    if row:
-        sys.stdout.buffer.write('\x1f'.join(row).encode('latin-1') + b'\n')
-)PY";
-  using Rows = std::vector<std::vector<std::string>>;
-  struct Case { char separator, quote; bool quoting; Rows rows; };
-  const Case cases[] = {
-      {';', '"', true,
-       {{"NAME", "VORNAME", "GESAMTPKT"}, {"M\x81ller", "Hans \"Hansi\"", "1234,50"}, {"a;b", "", "\""},
-        {"\"\"", "x\"", "end;"}}},
-      {',', '\'', true, {{"it's", "O'Neil, Pat", "''"}, {"plain", "", "1,5"}}},
-      {';', '"', false, {{"NAME", "PLATZ", "GLD"}, {"Gr\xE1" "be", "1", ""}, {"", "2", "x"}}},
-  };
-  for (const Case& c : cases) {
-    writer_test::TempFile file(".csv");
-    std::vector<std::string> want;
-    file.Write([&](TYrStream& stream) {
-      TIOTxt w;
-      Declare(w, stream, std::vector<uint8_t>(c.rows[0].size(), 255));
-      w.Separator = c.separator;
-      w.Quote = c.quote;
-      w.QuoteFields = c.quoting;
-      for (const auto& row : c.rows) {
-        want.emplace_back();
-        for (size_t i = 0; i < row.size(); ++i) {
-          w.SetValue(static_cast<int32_t>(i), row[i]);
-          want.back() += (i ? "\x1f" : "") + row[i];
-        }
-        w.WriteRecord();
-      }
-    });
-    const auto r = writer_test::RunPython(script, {file.Path(), std::to_string(c.separator), std::to_string(c.quote)});
-    ASSERT_EQ(r.exitCode, 0) << r.output;
-    EXPECT_EQ(writer_test::Lines(r.output), want);
-  }
 }

@@ -5,37 +5,27 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <zlib.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "TestData.h"
 #include "YrStream.h"
 
 namespace writer_test {
 
 inline std::string Text(const TYrMemoryStream& s) { return std::string(s.Data().begin(), s.Data().end()); }
 
-// A file name in the temporary directory, removed when the object goes.
+// A file in a temporary folder of its own; both go with the object.
 struct TempFile {
-  explicit TempFile(const std::string& suffix) {
-    static int counter = 0;
-    path = std::filesystem::temp_directory_path() /
-           ("vkwriter-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + suffix);
-  }
-  ~TempFile() { std::error_code ec; std::filesystem::remove(path, ec); }
-  TempFile(const TempFile&) = delete;
+  explicit TempFile(const std::string& suffix) : path(dir / ("file" + suffix)) {}
   const std::string& Path() const { return path; }
-  std::string Read() const {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string Read() const { return testdata::ReadFile(path); }
   // Writes the file through a file stream; no write may fail.
   template <class Fn> void Write(Fn write) const {
     TYrStream stream(path, stCreate);
@@ -43,6 +33,7 @@ struct TempFile {
     write(stream);
     EXPECT_EQ(stream.Close(), 0);
   }
+  testdata::TempDir dir;
   std::string path;
 };
 

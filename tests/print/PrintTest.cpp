@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -26,8 +25,10 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "../output/WriterTestSupport.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
+#include "TestData.h"
 #include "YrPrnDev.h"
 #include "YrPrnWin.h"
 
@@ -35,20 +36,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Output(const std::string& command) {
-  std::string out;
-  FILE* p = popen(command.c_str(), "r");
-  if (p == nullptr) return out;
-  char buf[4096];
-  for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-  pclose(p);
-  return out;
-}
+// Standard output of a reader program (its messages are dropped).
+std::string Output(const std::string& command) { return writer_test::Run("(" + command + " 2>/dev/null)").output; }
 
 // The text of each page of a PDF file, by pdftotext.
 std::vector<std::string> PageTexts(const std::string& pdf) {
   std::vector<std::string> pages;
-  std::stringstream all(Output("pdftotext -layout " + pdf + " - 2>/dev/null"));
+  std::stringstream all(Output("pdftotext -layout " + pdf + " -"));
   for (std::string page; std::getline(all, page, '\f');) {
     page.erase(0, page.find_first_not_of(" \n"));
     page.erase(page.find_last_not_of(" \n") + 1);
@@ -60,7 +54,7 @@ std::vector<std::string> PageTexts(const std::string& pdf) {
 
 std::string PdfInfo(const std::string& pdf, const std::string& field) {
   std::smatch m;
-  const std::string info = Output("pdfinfo " + pdf + " 2>/dev/null");
+  const std::string info = Output("pdfinfo " + pdf);
   return std::regex_search(info, m, std::regex(field + R"(:\s*(.*))")) ? m[1].str() : "";
 }
 
@@ -77,7 +71,6 @@ struct PdfPrinter : QPrinter {
   explicit PdfPrinter(const std::string& file) : QPrinter(QPrinter::HighResolution) {
     setOutputFormat(QPrinter::PdfFormat);
     setOutputFileName(QString::fromStdString(file));
-    fs::remove(file);
   }
 };
 
@@ -94,7 +87,7 @@ TEST(PrinterInfos, WithoutAPrinterA4At600DpiAndFromAPrinterItsPaperAndMargins) {
 
   // An A5 sheet across, on a printer that cannot print the outer 100
   // pixels at 600 dpi.
-  PdfPrinter pdf("infos.pdf");
+  PdfPrinter pdf("infos.pdf");  // never written
   pdf.setResolution(600);
   const QMarginsF unprintable(25.4 / 6, 25.4 / 6, 25.4 / 6, 25.4 / 6);
   pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
@@ -108,6 +101,8 @@ TEST(PrinterInfos, WithoutAPrinterA4At600DpiAndFromAPrinterItsPaperAndMargins) {
 
 TEST(PrintDocument, PrintsTheChosenPagesAndCopiesInOneJob) {
   ThreePages doc;
+  testdata::TempDir dir;
+  const std::string pdf = dir / "print.pdf";
   const struct {
     PrintRequest::Range range;
     int from, to, copies;
@@ -126,17 +121,17 @@ TEST(PrintDocument, PrintsTheChosenPagesAndCopiesInOneJob) {
       r.range = c.range, r.fromPage = c.from, r.toPage = c.to, r.copies = c.copies, r.collate = c.collate;
       return true;
     });
-    PdfPrinter printer("print.pdf");
+    PdfPrinter printer(pdf);
     EXPECT_TRUE(PrintDocument(doc, 0, 2, 0, true, printer));
     EXPECT_EQ(std::tuple(asked.minPage, asked.maxPage, asked.selectionEnabled, asked.range, asked.fromPage,
                          asked.toPage, asked.copies, asked.collate),
               std::tuple(1, 3, true, PrintRequest::AllPages, 1, 3, 1, true));
-    EXPECT_EQ(PageTexts("print.pdf"), c.pages) << c.copies << c.collate;
+    EXPECT_EQ(PageTexts(pdf), c.pages) << c.copies << c.collate;
   }
-  EXPECT_EQ(PdfInfo("print.pdf", "Title"), "Vk - Testausdruck");
+  EXPECT_EQ(PdfInfo(pdf, "Title"), "Vk - Testausdruck");
   // The text stands 10 mm (28.35 points) from the paper's left edge.
   std::smatch m;
-  const std::string box = Output("pdftotext -bbox print.pdf - 2>/dev/null");
+  const std::string box = Output("pdftotext -bbox " + pdf + " -");
   ASSERT_TRUE(std::regex_search(box, m, std::regex(R"re(xMin="([0-9.]+)")re")));
   EXPECT_NEAR(std::stod(m[1]), 28.35, 0.3);
 }
@@ -144,7 +139,9 @@ TEST(PrintDocument, PrintsTheChosenPagesAndCopiesInOneJob) {
 TEST(PrintDocument, NoPageNoPrinterOrCancelPrintsNothing) {
   ScriptedDesktop desk;
   ThreePages doc;
-  PdfPrinter printer("nothing.pdf");
+  testdata::TempDir dir;
+  const std::string pdf = dir / "nothing.pdf";
+  PdfPrinter printer(pdf);
   EXPECT_FALSE(PrintDocument(TYrPrintDoc("leer"), 0, 0, 0, true, printer));
   QPrinter none(QPrinter::HighResolution);
   none.setOutputFormat(QPrinter::PdfFormat);
@@ -152,10 +149,10 @@ TEST(PrintDocument, NoPageNoPrinterOrCancelPrintsNothing) {
   EXPECT_TRUE(desk.asked.empty());
   desk.AnswerPrint([](PrintRequest&) { return false; });
   EXPECT_FALSE(PrintDocument(doc, 0, 0, 0, true, printer));
-  EXPECT_EQ(std::tuple(desk.asked.size(), fs::exists("nothing.pdf")), std::tuple(1u, false));
+  EXPECT_EQ(std::tuple(desk.asked.size(), fs::exists(pdf)), std::tuple(1u, false));
   // Without the dialog the given range goes out once.
   EXPECT_TRUE(PrintDocument(doc, 2, 0, 9, false, printer));
-  EXPECT_EQ(PageTexts("nothing.pdf"), (std::vector<std::string>{"Seite 2", "Seite 3"}));
+  EXPECT_EQ(PageTexts(pdf), (std::vector<std::string>{"Seite 2", "Seite 3"}));
 }
 
 // End to end through a CUPS queue of the CUPS-PDF printer, where one is set

@@ -1,5 +1,6 @@
 // Helpers shared by the tests of stored lists, result files and the vkdump
-// tool: list heads built by hand and one way to run the tool.
+// tool: list heads built by hand and one way to run the tool (where the test
+// program knows where it is).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -34,18 +35,21 @@ inline void WriteFile(const std::string& name, const Bytes& bytes) {
       .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+#ifdef VKDUMP_PATH
 struct DumpRun {
   int status;
   std::string out, err;
 };
 
-// Runs vkdump with `args`. ctest runs tests side by side, so standard error
-// goes to a file named after the running test.
+// Runs vkdump with `args`, which may go on into a pipe: the status is then
+// vkdump's, unless a later command fails. ctest runs tests side by side, so
+// standard error goes to a file named after the running test.
 inline DumpRun Vkdump(const std::string& args) {
   const std::string errFile =
       std::string("vkdump-") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".err";
   DumpRun r{-1, "", ""};
-  FILE* p = popen((std::string(VKDUMP_PATH) + " " + args + " 2>" + errFile).c_str(), "r");
+  const std::string command = "{ " + std::string(VKDUMP_PATH) + " " + args + "; } 2>" + errFile;
+  FILE* p = popen(("bash -o pipefail -c '" + command + "'").c_str(), "r");
   if (p == nullptr) return r;
   char buf[4096];
   for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
@@ -56,5 +60,6 @@ inline DumpRun Vkdump(const std::string& args) {
   r.err = err.str();
   return r;
 }
+#endif
 
 }  // namespace filetest
