@@ -7,6 +7,8 @@
 #include "VkAkOps.h"
 
 using namespace aktest;
+using testdata::Arg;
+using testdata::Fields;
 
 namespace {
 
@@ -38,38 +40,39 @@ std::string Heats(const TAltersklasse& ak, int d) {
   return out;
 }
 
-std::vector<int16_t> Numbers(const std::string& s) {
+// Fields `from` to the end as numbers.
+std::vector<int16_t> Numbers(const Fields& f, size_t from) {
   std::vector<int16_t> out;
-  for (const std::string& n : Split(s, " ")) out.push_back(int16_t(std::stoi(n)));
+  for (size_t i = from; i < f.size(); ++i) out.push_back(int16_t(testdata::Num(f, i)));
   return out;
 }
 
 std::string Messages(const MessageCapture& m) {
   std::string out;
-  for (const std::string& message : m.list) out += " / " + message;
+  for (const std::string& message : m.list) out += " / " + Readable(message);
   return out;
 }
 
-std::string Qualified(const Args& a) {
+std::string Qualified(const Fields& f) {
   MessageCapture m;
-  auto ak = Class(a[0], a[1]);
-  ak->Qualify(Numbers(a[2])[0], Numbers(a[2])[1]);
+  auto ak = Class(Arg(f, 1), Arg(f, 2));
+  ak->Qualify(Numbers(f, 3)[0], Numbers(f, 3)[1]);
   return Names(*ak) + "/" + Names(*ak, TTeilnehmer::kStartberechtigt) + "/" + std::to_string(ak->Flags()) + Messages(m);
 }
 
-std::string Heated(const Args& a) {
-  auto ak = Class(a[0], a[1]);
-  const std::vector<int16_t> n = Numbers(a[2]);
+std::string Heated(const Fields& f) {
+  auto ak = Class(Arg(f, 1), Arg(f, 2));
+  const std::vector<int16_t> n = Numbers(f, 3);
   TLaufParameter p{n[0], n[1], n[2], n[3], 0, 0, 0, n[4]};
   ak->AssignHeats(p);
   return std::to_string(ak->Flags()) + " / " + Names(*ak, 0, false) + " / " + Heats(*ak, 1) + " / " + Heats(*ak, 2) +
          " / " + std::to_string(p.nextHeat) + " " + std::to_string(p.nextPosition);
 }
 
-std::string CprTimed(const Args& a) {
+std::string CprTimed(const Fields& f) {
   MessageCapture m;
-  auto ak = Class(a[0], "300; 200; 100");
-  const std::vector<int16_t> n = Numbers(a[1]);
+  auto ak = Class(Arg(f, 1), "300; 200; 100");
+  const std::vector<int16_t> n = Numbers(f, 2);
   THLWParameter q{n[0], n[1], n[2], n[3], n[4], n[5]};
   ak->AssignCprHeats(q);
   std::string out;
@@ -81,10 +84,10 @@ std::string CprTimed(const Args& a) {
          Messages(m);
 }
 
-std::string Struck(const Args& a) {
+std::string Struck(const Fields& f) {
   auto ak = Class("disciplines=1", "0 time1=1000; 0; 0 ded1=5; 0 na");
   ak->Evaluate();
-  ak->Strike(std::stoi(a[0]));
+  ak->Strike(int(testdata::Num(f, 1)));
   std::string na;
   for (char n : Names(*ak)) {
     const TTeilnehmer* t = Find(*ak, std::string(1, n));
@@ -93,10 +96,10 @@ std::string Struck(const Args& a) {
   return Names(*ak) + "/" + na;
 }
 
-std::string Reset(const Args& a) {
-  auto ak = Class(a[0], a[1]);
+std::string Reset(const Fields& f) {
+  auto ak = Class(Arg(f, 1), Arg(f, 2));
   TYrSet items;
-  for (int16_t e : Numbers(a[2])) items.SetElement(uint8_t(e), true);
+  for (int16_t e : Numbers(f, 3)) items.SetElement(uint8_t(e), true);
   ak->ResetResults(items);
   std::string out;
   for (int i = 0; i < ak->GetCount(); ++i) {
@@ -107,7 +110,7 @@ std::string Reset(const Args& a) {
   return out;
 }
 
-std::string CentreOut(const Args&) {
+std::string CentreOut(const Fields&) {
   std::string table;  // lane 10 shows as ':'
   for (int n = 1; n <= 10; ++n) {
     for (int k = 1; k <= n; ++k) table += char('0' + CentreOutLane(n, k));
@@ -120,7 +123,7 @@ std::string CentreOut(const Args&) {
 
 // The cases of tests/data/competition/akops.txt.
 TEST(AkOps, QualifyHeatsCprStrikeAndReset) {
-  ExpectCalls("competition/akops.txt", {{"Qualify", Qualified},
+  testdata::ExpectRoutineCases("competition/akops.txt", {{"Qualify", Qualified},
                                         {"AssignHeats", Heated},
                                         {"CentreOutLane", CentreOut},
                                         {"AssignCprHeats", CprTimed},

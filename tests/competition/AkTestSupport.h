@@ -1,4 +1,5 @@
-// Small builders shared by the competition tests.
+// Small builders shared by the competition tests, and the texts and participants of their case files
+// (tests/data/competition, read with CaseFile.h).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "CaseFile.h"
 #include "CodePage.h"
 #include "MessageCapture.h"
 #include "VkAltersk.h"
@@ -75,17 +77,21 @@ inline std::vector<std::vector<std::string>> DataTable(const std::string& name) 
   return rows;
 }
 
-// DOS code-page text as UTF-8, control characters (CR in messages, bytes
-// behind a text of the other layout) as \xNN, so that it can stand in a data file.
-inline std::string Readable(const std::string& oem) {
-  std::string out;
+// DOS code-page text as the competition's case files show it: UTF-8, control characters (CR in messages,
+// bytes behind a text of the other layout) as \xNN; quoted by Text (see CaseFile.h), so that blanks at the
+// ends show.
+inline std::string Readable(const std::string& oem, bool quoted = false) {
+  std::string out = quoted ? "\"" : "";
   for (char c : OemToUtf8(oem)) {
     char hex[8];
     std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
-    out += static_cast<unsigned char>(c) < 0x20 && c != '\n' ? std::string(hex) : std::string(1, c);
+    if (static_cast<unsigned char>(c) < 0x20 && c != '\n') out += hex;
+    else if (quoted && (c == '"' || c == '\\')) out += std::string{'\\', c};
+    else out += c;
   }
-  return out;
+  return quoted ? out + "\"" : out;
 }
+inline std::string Text(const std::string& oem) { return Readable(oem, true); }
 
 // `t` with the fields that words "key=value" name (texts in UTF-8, "_" for a blank): name, team (the team
 // layout's name), vorname, zusatz, org, year, flags, cpr, cprtime, station, cprheat, total, place, and per
@@ -117,32 +123,6 @@ inline TTeilnehmer Participant(const std::string& words, TTeilnehmer t = {}) {
     else found->second();
   }
   return t;
-}
-
-// Runs every row "call | argument | ... | expected" of tests/data/<file> through calls.at(call) and compares
-// the text it gives (as Readable) with the row's last field; every call must have rows. An argument "" is
-// the empty text.
-using Args = std::vector<std::string>;
-using Calls = std::map<std::string, std::function<std::string(const Args&)>>;
-inline void ExpectCalls(const std::string& file, const Calls& calls) {
-  std::map<std::string, int> rows;
-  for (const std::vector<std::string>& row : DataTable(file)) {
-    std::string line = row[0];
-    for (size_t i = 1; i < row.size(); ++i) line += " | " + row[i];
-    const auto call = calls.find(row[0]);
-    if (call == calls.end() || row.size() < 2) {
-      ADD_FAILURE() << file << ": no call for " << line;
-      continue;
-    }
-    ++rows[row[0]];
-    Args args(row.begin() + 1, row.end() - 1);
-    for (std::string& arg : args)
-      if (arg == "\"\"") arg.clear();
-    std::string want = row.back();  // a text that is empty or ends in a blank is closed by "|"
-    if (!want.empty() && want.back() == '|') want.pop_back();
-    EXPECT_EQ(Readable(call->second(args)), want) << file << ": " << line;
-  }
-  for (const auto& call : calls) EXPECT_GT(rows[call.first], 0) << file << " has no rows for " << call.first;
 }
 
 // A class "Jugend" from words "key=value": disciplines (default 1), flags, counted, v2 (of its linear

@@ -5,32 +5,35 @@
 #include "AkTestSupport.h"
 #include "VkBasis.h"
 
-using aktest::Args;
+using aktest::Text;
+using testdata::Arg;
+using testdata::Fields;
 
 namespace {
 
-int N(const std::string& s) { return std::stoi(s); }
+int32_t N(const Fields& f, size_t i) { return static_cast<int32_t>(testdata::Num(f, i)); }
 
 }  // namespace
 
 // The cases of tests/data/competition/basis.txt.
 TEST(Basis, TextsOfTimesPointsCodesAndClockTimes) {
-  aktest::ExpectCalls(
+  testdata::ExpectRoutineCases(
       "competition/basis.txt",
-      {{"TimeToText", [](const Args& a) { return TimeToText(N(a[0]), a[1] == "1"); }},
-       {"TimeToTextSize", [](const Args& a) { return std::to_string(TimeToText(N(a[0]), true).size()); }},
-       {"TextToTime", [](const Args& a) { return std::to_string(TextToTime(a[0])); }},
-       {"PointsToText", [](const Args& a) { return PointsToText(N(a[0]), N(a[1])); }},
+      {{"TimeToText", [](const Fields& f) { return Text(TimeToText(N(f, 1), N(f, 2) == 1)); }},
+       {"TimeToTextSize", [](const Fields& f) { return std::to_string(TimeToText(N(f, 1), true).size()); }},
+       {"TextToTime", [](const Fields& f) { return std::to_string(TextToTime(Arg(f, 1))); }},
+       {"PointsToText", [](const Fields& f) { return Text(PointsToText(N(f, 1), N(f, 2))); }},
        {"StatusText",
-        [](const Args& a) {
-          return CodeToText(N(a[0])) + "/" + IntOrCodeToText(N(a[0])) + "/" + PointsOrCodeToText(N(a[0]) * 100, 2);
+        [](const Fields& f) {
+          return Text(CodeToText(N(f, 1))) + " " + Text(IntOrCodeToText(N(f, 1))) + " " +
+                 Text(PointsOrCodeToText(N(f, 1) * 100, 2));
         }},
-       {"CodeToText", [](const Args& a) { return CodeToText(N(a[0])); }},
-       {"IntOrCodeToText", [](const Args& a) { return IntOrCodeToText(N(a[0])); }},
-       {"PointsOrCodeToText", [](const Args& a) { return PointsOrCodeToText(N(a[0]), N(a[1])); }},
-       {"ZeroPad", [](const Args& a) { return VkBasis::ZeroPad(a[0], N(a[1])); }},
-       {"ClockToText", [](const Args& a) { return ClockToText(N(a[0])); }},
-       {"TextToClock", [](const Args& a) { return std::to_string(TextToClock(a[0])); }}});
+       {"CodeToText", [](const Fields& f) { return Text(CodeToText(N(f, 1))); }},
+       {"IntOrCodeToText", [](const Fields& f) { return Text(IntOrCodeToText(N(f, 1))); }},
+       {"PointsOrCodeToText", [](const Fields& f) { return Text(PointsOrCodeToText(N(f, 1), N(f, 2))); }},
+       {"ZeroPad", [](const Fields& f) { return Text(VkBasis::ZeroPad(Arg(f, 1), N(f, 2))); }},
+       {"ClockToText", [](const Fields& f) { return Text(ClockToText(N(f, 1))); }},
+       {"TextToClock", [](const Fields& f) { return std::to_string(TextToClock(Arg(f, 1))); }}});
 }
 
 // Round trips; two-digit minutes and the tenths option keep only the tenths.

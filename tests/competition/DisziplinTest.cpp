@@ -35,23 +35,26 @@ TEST(Disziplin, LengthsAreClampedToTheirFieldAndParametersToOneToFive) {
 
 // The cases of tests/data/competition/disziplin.txt.
 TEST(Disziplin, KindNamesRuleYearsAndOrder) {
-  aktest::ExpectCalls(
+  using testdata::Arg;
+  using testdata::Fields;
+  using testdata::Num;
+  testdata::ExpectRoutineCases(
       "competition/disziplin.txt",
-      {{"FormulaKindName", [](const aktest::Args& a) { return FormulaKindName(uint16_t(std::stoi(a[0]))); }},
+      {{"FormulaKindName", [](const Fields& f) { return aktest::Text(FormulaKindName(uint16_t(Num(f, 1)))); }},
        {"RuleCode",
-        [](const aktest::Args& a) {
-          const auto code = uint16_t(std::stoi(a[0]));
+        [](const Fields& f) {
+          const auto code = uint16_t(Num(f, 1));
           TDisziplin d;
           BuildDisziplin(d, {Oem("Kür"), kKindUserFormula, 150000, 100, 0, 0, 0}, code);
-          return std::to_string(RuleSetYear(code)) + " / " + d.Description() + " / " + std::to_string(d.RuleCode()) +
-                 " / " + d.Formula();
+          return std::to_string(RuleSetYear(code)) + " " + aktest::Text(d.Description()) + " " +
+                 std::to_string(d.RuleCode()) + " " + aktest::Text(d.Formula());
         }},
-       {"Compare", [](const aktest::Args& x) {
+       {"Compare", [](const Fields& f) {
           TDisziplin a, b;  // b's other fields differ, and a's name has bytes behind its length
-          BuildDisziplin(a, {Oem(x[0].substr(x[0].find(' ') + 1)) + " und mehr", 0, 5}, 9);
-          BuildDisziplin(b, {Oem(x[1].substr(x[1].find(' ') + 1)), uint16_t(std::stoi(x[1]))}, 2);
-          a.SetName(Oem(x[0].substr(x[0].find(' ') + 1)));
-          a.SetKind(uint16_t(std::stoi(x[0])));
+          BuildDisziplin(a, {Oem(Arg(f, 2)) + " und mehr", 0, 5}, 9);
+          BuildDisziplin(b, {Oem(Arg(f, 4)), uint16_t(Num(f, 3))}, 2);
+          a.SetName(Oem(Arg(f, 2)));
+          a.SetKind(uint16_t(Num(f, 1)));
           return std::to_string(CompareDisziplin(a, b)) + " " + std::to_string(CompareDisziplin(b, a)) + " " +
                  std::to_string(SameDisziplin(a, b));
         }}});

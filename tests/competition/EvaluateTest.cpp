@@ -32,21 +32,22 @@ std::multiset<int32_t> Totals(const TAltersklasse& ak) {
   return out;
 }
 
-// One row of evaluate.txt: class, participants, change; the dump and the messages.
-std::string Evaluated(const Args& a) {
+// One case of evaluate.txt: class, participants, change; the dump and the messages.
+std::string Evaluated(const testdata::Fields& f) {
+  const std::string change = testdata::Arg(f, 3);
   MessageCapture m;
-  auto ak = ClassWith(a[0], a[1]);
+  auto ak = ClassWith(testdata::Arg(f, 1), testdata::Arg(f, 2));
   const std::multiset<int32_t> inserted = Totals(*ak);
   ak->Evaluate();
   std::string out = inserted == Totals(*ak) ? "" : "inserted with other totals: ";
-  if (a[2] != "-") {
-    TTeilnehmer* t = Find(*ak, a[2].substr(0, a[2].find(' ')));
-    *t = Participant(a[2].substr(a[2].find(' ') + 1), *t);
+  if (change != "-") {
+    TTeilnehmer* t = Find(*ak, change.substr(0, change.find(' ')));
+    *t = Participant(change.substr(change.find(' ') + 1), *t);
     ak->Evaluate();
   }
   out += Dump(*ak);
   for (const std::string& message : m.list) out += " / " + message;
-  return out;
+  return Readable(out);
 }
 
 }  // namespace
@@ -54,7 +55,9 @@ std::string Evaluated(const Args& a) {
 // The cases of tests/data/competition/evaluate.txt. Inserting a participant
 // computes its total as the evaluation does, also before the first evaluation
 // fills in the counted disciplines.
-TEST(Evaluate, PlacesTotalsAndDisplayOrder) { ExpectCalls("competition/evaluate.txt", {{"Evaluate", Evaluated}}); }
+TEST(Evaluate, PlacesTotalsAndDisplayOrder) {
+  testdata::ExpectRoutineCases("competition/evaluate.txt", {{"Evaluate", Evaluated}});
+}
 
 // Step 10 cuts both times to 1000, so B, the later, holds the best; C is out
 // of competition and never sets one. Entered values stay; number, text

@@ -24,15 +24,15 @@ TGliederung* Item(const std::string& abk, Ints v) {
   return g;
 }
 
-// DLRG "Bezirk Nord" and ZZ, which holds nothing unless `row` ("<index> ZZ <participants> <total>") says so.
-std::unique_ptr<TGliederungsListe> Listed(const std::string& row) {
+// DLRG "Bezirk Nord" and ZZ, which holds nothing unless a case's fields end in "ZZ <participants> <total>".
+std::unique_ptr<TGliederungsListe> Listed(const testdata::Fields& f) {
   auto l = std::make_unique<TGliederungsListe>();
   TGliederung* g = Item("DLRG", {5, 1, 12, 0, 54, 1234});
   g->SetName("Bezirk Nord");
   g->SetPlace(2);
   l->Insert(g);
-  const std::vector<std::string> z = aktest::Split(row, " ");
-  l->Insert(Item("ZZ", {z.size() > 3 ? std::stoi(z[2]) : 0, 0, 0, 0, 0, z.size() > 3 ? std::stoi(z[3]) : 0}));
+  const bool zz = f.size() > 4 && f[f.size() - 3] == "ZZ";
+  l->Insert(Item("ZZ", {zz ? testdata::Num(f, f.size() - 2) : 0, 0, 0, 0, 0, zz ? testdata::Num(f, f.size() - 1) : 0}));
   return l;
 }
 
@@ -79,13 +79,14 @@ TEST(GliederungsListe, SortModesAndTiesShareThePlace) {
 // The cases of tests/data/competition/gliederung.txt.
 TEST(GliederungsListe, CountingAndReportLines) {
   ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
-  aktest::ExpectCalls(
+  testdata::ExpectRoutineCases(
       "competition/gliederung.txt",
       {{"Count",
-        [](const aktest::Args& a) {
+        [](const testdata::Fields& f) {
           TGliederungsListe l;
           uint16_t rank = 1;
-          for (const std::string& words : aktest::Split(a[0], "; ")) l.AddParticipant(aktest::Participant(words), rank);
+          for (const std::string& words : aktest::Split(testdata::Arg(f, 1), "; "))
+            l.AddParticipant(aktest::Participant(words), rank);
           std::string out;
           for (int i = 0; i < l.GetCount(); ++i) {
             const TGliederung& g = *l.At(i);
@@ -98,11 +99,13 @@ TEST(GliederungsListe, CountingAndReportLines) {
           return out;
         }},
        {"ReportLine",
-        [](const aktest::Args& a) { return Listed(a[1])->ReportLine(uint8_t(std::stoi(a[0])), std::stoi(a[1])); }},
-       {"OwnMode", [](const aktest::Args& a) {
-          auto l = Listed("");
+        [](const testdata::Fields& f) {
+          return aktest::Text(Listed(f)->ReportLine(uint8_t(testdata::Num(f, 1)), int(testdata::Num(f, 2))));
+        }},
+       {"OwnMode", [](const testdata::Fields& f) {
+          auto l = Listed(f);
           l->SetSortMode(4);
-          return l->ReportLineOwnMode(std::stoi(a[0]));
+          return aktest::Text(l->ReportLineOwnMode(int(testdata::Num(f, 1))));
         }}});
   std::setlocale(LC_ALL, "C");
 }

@@ -64,12 +64,12 @@ TEST(CalcPoints, TableOfResults) {
 
 // The messages of tests/data/competition/formulas.txt.
 TEST(CalcPoints, UserFormulaSyntaxErrorMessages) {
-  aktest::ExpectCalls("competition/formulas.txt", {{"Formula", [](const aktest::Args& a) {
-                        MessageCapture messages;
-                        const std::vector<std::string> result = aktest::Split(a[1], " ");
-                        std::string out = std::to_string(CalcPoints(std::stoi(result[0]), int16_t(std::stoi(result[1])),
-                                                                    1, Disz(0, 100000, 0, Oem(a[0]))));
-                        for (const std::string& m : messages.list) out += " / " + m;
-                        return out;
-                      }}});
+  testdata::ExpectRoutineCases("competition/formulas.txt", {{"Formula", [](const testdata::Fields& f) {
+                                 MessageCapture messages;
+                                 const int32_t time = int32_t(testdata::Num(f, 2));
+                                 const TDisziplin d = Disz(0, 100000, 0, Oem(testdata::Arg(f, 1)));
+                                 std::string out = std::to_string(CalcPoints(time, int16_t(testdata::Num(f, 3)), 1, d));
+                                 for (const std::string& m : messages.list) out += " / " + m;
+                                 return aktest::Readable(out);
+                               }}});
 }

@@ -8,9 +8,11 @@
 #include "AkTestSupport.h"
 #include "VkTeilnListe.h"
 
-using aktest::Args;
 using aktest::Participant;
 using aktest::Split;
+using testdata::Arg;
+using testdata::Fields;
+using testdata::Num;
 
 namespace {
 
@@ -22,7 +24,7 @@ std::string Sorted(uint8_t mode, int16_t discipline, const std::string& particip
   std::string names;
   for (int i = 0; i < l.GetCount(); ++i) names += (i ? "," : "") + l.At(i)->Name(false);
   const int last = l.GetCount() - 1;
-  return names + " / " + std::to_string(l.Compare(l.At(0), l.At(last))) + " " +
+  return aktest::Readable(names) + " / " + std::to_string(l.Compare(l.At(0), l.At(last))) + " " +
          std::to_string(l.Compare(l.At(last), l.At(0)));
 }
 
@@ -30,20 +32,21 @@ std::string Sorted(uint8_t mode, int16_t discipline, const std::string& particip
 
 // The cases of tests/data/competition/teilnliste.txt.
 TEST(TeilnListe, SortModesAndTheNameRule) {
-  aktest::ExpectCalls(
+  testdata::ExpectRoutineCases(
       "competition/teilnliste.txt",
       {{"Sort",
-        [](const Args& a) {
-          const std::vector<std::string> modes = Split(a[0], " ");
-          std::string got = Sorted(uint8_t(std::stoi(modes[0])), int16_t(std::stoi(a[1])), a[2]);
+        [](const Fields& f) {
+          const std::vector<std::string> modes = Split(Arg(f, 1), " ");
+          const auto d = int16_t(Num(f, 2));
+          std::string got = Sorted(uint8_t(std::stoi(modes[0])), d, Arg(f, 3));
           for (const std::string& m : modes)
-            if (Sorted(uint8_t(std::stoi(m)), int16_t(std::stoi(a[1])), a[2]) != got) got += " but not in mode " + m;
+            if (Sorted(uint8_t(std::stoi(m)), d, Arg(f, 3)) != got) got += " but not in mode " + m;
           return got;
         }},
-       {"Compare", [](const Args& a) {
+       {"Compare", [](const Fields& f) {
           TTeilnehmerListe l;
-          l.SetSortMode(uint8_t(std::stoi(a[0])));
-          TTeilnehmer x = Participant(a[1]), y = Participant(a[2]);
+          l.SetSortMode(uint8_t(Num(f, 1)));
+          TTeilnehmer x = Participant(Arg(f, 2)), y = Participant(Arg(f, 3));
           return std::to_string(l.Compare(&x, &y)) + " " + std::to_string(l.Compare(&y, &x));
         }}});
 }

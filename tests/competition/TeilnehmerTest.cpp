@@ -9,8 +9,11 @@
 #include "VkSpalten.h"
 #include "VkTeiln.h"
 
-using aktest::Args;
 using aktest::Participant;
+using aktest::Text;
+using testdata::Arg;
+using testdata::Fields;
+using testdata::Num;
 using T = TTeilnehmer;
 
 // Disciplines outside 1..6 (a sort by discipline 0, a slot number from a
@@ -33,43 +36,43 @@ TEST(Teilnehmer, DisciplineOutsideOneToSixReadsZeroAndWritesNothing) {
 
 // The cases of tests/data/competition/teilnehmer.txt.
 TEST(Teilnehmer, TextsStatesRanksAndSearch) {
-  const auto n = [](const std::string& s) { return std::stoi(s); };
   // Every field that ResetFields clears, and the CPR slot, which it keeps.
   const std::string full = "time1=101 time2=102 time3=103 time4=104 time5=105 time6=106 ded1=1 ded2=2 ded3=3 "
                            "ded4=4 ded5=5 ded6=6 heat1=1 heat2=2 heat3=3 heat4=4 heat5=5 heat6=6 lane1=1 lane2=2 "
                            "lane3=3 lane4=4 lane5=5 lane6=6 cpr=900 cprtime=1015 station=2 cprheat=4 total=55";
-  aktest::ExpectCalls(
+  testdata::ExpectRoutineCases(
       "competition/teilnehmer.txt",
-      {{"ColumnText", [&](const Args& a) { return Participant(a[0]).ColumnText(int16_t(n(a[1]))); }},
-       {"NameText",
-        [](const Args& a) { return "[" + Participant(a[0]).NameText(a[1][0] == '1', a[1][2] == '1') + "]"; }},
+      {{"ColumnText", [](const Fields& f) { return Text(Participant(Arg(f, 1)).ColumnText(int16_t(Num(f, 2)))); }},
+       {"NameText", [](const Fields& f) { return Text(Participant(Arg(f, 1)).NameText(Num(f, 2), Num(f, 3))); }},
        {"Year",
-        [](const Args& a) {
-          const T t = Participant("year=" + a[0]);
-          return t.ColumnText(VkSpalten::kColBirthYear) + "/" + std::to_string(t.ShortYear());
+        [](const Fields& f) {
+          const T t = Participant("year=" + Arg(f, 1));
+          return Text(t.ColumnText(VkSpalten::kColBirthYear)) + " " + std::to_string(t.ShortYear());
         }},
-       {"IsComplete", [](const Args& a) { return std::to_string(Participant(a[0]).IsComplete()); }},
+       {"IsComplete", [](const Fields& f) { return std::to_string(Participant(Arg(f, 1)).IsComplete()); }},
        {"IsEmpty",
-        [](const Args& a) {
-          const T t = Participant(a[0]);
+        [](const Fields& f) {
+          const T t = Participant(Arg(f, 1));
           return std::to_string(t.IsEmpty(true)) + " " + std::to_string(t.IsEmpty(false));
         }},
        {"ResetFields",
-        [&](const Args& a) {
+        [&full](const Fields& f) {
           T t = Participant(full);
           TYrSet s;
-          for (const std::string& e : aktest::Split(a[0], " ")) s.SetElement(uint8_t(n(e)), true);
+          for (const std::string& e : aktest::Split(Arg(f, 1), " ")) s.SetElement(uint8_t(std::stoi(e)), true);
           t.ResetFields(s);
-          return std::string(t.Record() == Participant(a[1], Participant(full)).Record() ? "as expected" : "other");
+          const bool expected = t.Record() == Participant(Arg(f, 2), Participant(full)).Record();
+          return std::string(expected ? "as expected" : "other");
         }},
        {"RankDisciplines",
-        [](const Args& a) {
-          T t = Participant(a[0]);
+        [](const Fields& f) {
+          T t = Participant(Arg(f, 1));
           t.RankDisciplines();
           std::string ranks;
           for (int d = 1; d <= 6; ++d) ranks += std::to_string(t.DisciplineRank(d));
           return ranks;
         }},
-       {"Matches",
-        [&](const Args& a) { return std::to_string(Participant(a[0]).Matches(Oem(a[1]), uint8_t(n(a[2])))); }}});
+       {"Matches", [](const Fields& f) {
+          return std::to_string(Participant(Arg(f, 1)).Matches(Oem(Arg(f, 2)), uint8_t(Num(f, 3))));
+        }}});
 }

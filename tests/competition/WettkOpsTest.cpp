@@ -82,10 +82,10 @@ TEST(WettkOps, MergeOptionsAndPlacingImportedParticipants) {
   placing.Insert(MakeClass("AK 12m", 1978, 1979, 0, 1));
   placing.Insert(MakeClass("AK 13/14m", 1976, 1977, 0, 1));
   placing.Insert(MakeClass("Nur w", 1980, 1981, TAltersklasse::kFemale, 1));
-  aktest::ExpectCalls(
+  testdata::ExpectRoutineCases(
       "competition/wettkops.txt",
       {{"Merge",
-        [](const aktest::Args& a) {
+        [](const testdata::Fields& f) {
           MessageCapture m;
           TWettkampf source, w;
           constexpr uint16_t kRegistered = TTeilnehmer::kMeldet, kDirect = TTeilnehmer::kDirektQualifiziert;
@@ -95,23 +95,24 @@ TEST(WettkOps, MergeOptionsAndPlacingImportedParticipants) {
                                   {Person("Aussen", "O", 2000, kRegistered | TTeilnehmer::kAusserKonkurrenz),
                                    Person("Ohne", "O", 3100, kDirect), absent,
                                    Person("Normal", "O", 3000, kRegistered | kDirect)}));
-          w.Merge(&source, uint16_t(std::stoi(a[0])), a[1], std::stoi(a[2]));
+          const auto options = uint16_t(testdata::Num(f, 1));
+          w.Merge(&source, options, testdata::Arg(f, 2), int(testdata::Num(f, 3)));
           std::string out;
           for (const std::string& moved : Each(w, OrgAndQ)) out += (out.empty() ? "" : ", ") + moved;
           if (out.empty()) out = "-";
-          out += source.GetCount() == 0 && w.GetCount() == (std::stoi(a[0]) & 1) ? "" : " (classes left behind)";
+          out += source.GetCount() == 0 && w.GetCount() == (options & 1) ? "" : " (classes left behind)";
           for (const std::string& message : m.list) out += " / " + message;
-          return out;
+          return aktest::Readable(out);
         }},
-       {"Place", [&placing](const aktest::Args& a) {
+       {"Place", [&placing](const testdata::Fields& f) {
           MessageCapture m;
-          std::unique_ptr<TTeilnehmer> t(Person("Importierte Personen", "", 3000, uint16_t(std::stoi(a[2]))));
-          t->SetGeburtsdatum(a[0]);
-          t->SetAltersklasse(a[1]);
+          std::unique_ptr<TTeilnehmer> t(Person("Importierte Personen", "", 3000, uint16_t(testdata::Num(f, 3))));
+          t->SetGeburtsdatum(testdata::Arg(f, 1));
+          t->SetAltersklasse(testdata::Arg(f, 2));
           const TTeilnehmer* placed = placing.PlaceParticipant(std::move(t));
           std::string out = placed ? placed->Altersklasse() : "";
           for (const std::string& message : m.list) out += message;
-          return out;
+          return aktest::Readable(out);
         }}});
   // A participant without a place (0, as an unevaluated or damaged file holds)
   // is not among the first `count`.

@@ -126,14 +126,14 @@ TEST(WettkStat, SelectionsAndHeatRanges) {
   w.Insert(Scored("Offen", 0, {{"ABC", 2000}, {"WW", 3000}}));
   w.Insert(Scored("Senioren", 0, {{"ABC", 3000}}));
   const auto heats = Competition(true);
-  aktest::ExpectCalls(
+  testdata::ExpectRoutineCases(
       "competition/wettkstat.txt",
       {{"Select",
-        [&w](const aktest::Args& a) {
+        [&w](const testdata::Fields& f) {
           w.SetAllMarks(true);
           w.SetMark(2, false);
           w.Selection().DeleteAll();
-          const Texts what = aktest::Split(a[0], " ");
+          const Texts what = aktest::Split(testdata::Arg(f, 1), " ");
           const bool whole = what[0] == "heat"           ? w.SelectHeat(std::stoi(what[1]), int16_t(std::stoi(what[2])))
                              : what[0] == "organisation" ? w.SelectGliederung(what[1])
                              : what.size() > 1           ? w.SelectMarkedCpr()
@@ -142,10 +142,10 @@ TEST(WettkStat, SelectionsAndHeatRanges) {
           for (int i = 0; i < w.Selection().GetCount(); ++i) out += " " + w.Selection().At(i)->Name(true);
           return out;
         }},
-       {"HeatRange", [&heats](const aktest::Args& a) {
+       {"HeatRange", [&heats](const testdata::Fields& f) {
           const TWettkampf none;
-          const TWettkampf& c = a[0] == "none" ? none : *heats;
-          const int d = a[0] == "none" ? 0 : std::stoi(a[0]);
+          const TWettkampf& c = f[1] == "none" ? none : *heats;
+          const int d = f[1] == "none" ? 0 : int(testdata::Num(f, 1));
           return std::to_string(c.HeatRange(false, d)) + " " + std::to_string(c.HeatRange(true, d));
         }}});
 }
