@@ -53,36 +53,18 @@ TEST(Wettkampf, MarksGuardTheIndex) {
   EXPECT_EQ(marks(), "011000");
 }
 
-// Classes in order: AK 12 w (6), AK 12 m (5), AK 13/14 m (3), Offen w (0).
+// The cases of tests/data/competition/wettkampf.txt.
 TEST(Wettkampf, FindWrapsAndEnds) {
-  auto w = vkseeds::FullCompetition();
-  auto find = [&](const std::string& text, uint8_t options, int row, int cls) {
-    const TTeilnehmer* t = w->FindParticipant(text, options, row, cls);
-    if (t == nullptr) return std::string("nil");
-    EXPECT_EQ(w->At(cls)->At(row), t);
-    return t->Name(true) + "@" + std::to_string(cls) + "," + std::to_string(row);
-  };
-  const std::string last = w->At(2)->At(2)->Name(true);
-  const std::string first = w->At(0)->At(0)->Name(true);
-  const struct { std::string text; uint8_t options; int row, cls; std::string want; } cases[] = {
-      {last, 1, 0, 0, last + "@2,2"},       // backward from the very start wraps to the end
-      {first, 0, 2, 2, first + "@0,0"},     // forward from the last participant wraps
-      {first, 0, 5000, 0, first + "@0,0"},  // far behind a class: after its last row
-      {last, 1, -5000, 0, last + "@2,2"},
-      {first, 0, 3, 99, first + "@0,0"},    // a class outside the competition means class 0
-      {"kein Treffer", 0, 1000, -7, "nil"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(find(c.text, c.options, c.row, c.cls), c.want) << c.row << "," << c.cls;
-
-  // Forward from the only match: every other position first, the match last.
-  int row = 0, cls = 0;
-  EXPECT_EQ(w->FindParticipant(first, 0, row, cls), w->At(0)->At(0));
-  EXPECT_EQ(TWettkampf().FindParticipant("x", 0, row, cls), nullptr);
-
-  // Individual competitions look at the first names too (option 8 added).
-  const std::string vorname = w->At(1)->At(0)->Vorname();
-  EXPECT_EQ(find(vorname, 0, 5, 0), w->At(1)->At(0)->Name(true) + "@1,0");
-  TWettkampfDaten h = w->Header();
-  h.SetKind(TWettkampfDaten::kTeams), w->SetHeader(h);
-  EXPECT_EQ(find(vorname, 0, 5, 0), "nil");
+  testdata::ExpectRoutineCases("competition/wettkampf.txt", {{"Find", [](const testdata::Fields& f) {
+                                 auto w = f[1] == "empty" ? std::make_unique<TWettkampf>() : vkseeds::FullCompetition();
+                                 TWettkampfDaten h = w->Header();
+                                 h.SetKind(f[1] == "teams" ? TWettkampfDaten::kTeams : h.Kind());
+                                 w->SetHeader(h);
+                                 int row = int(testdata::Num(f, 4)), cls = int(testdata::Num(f, 5));
+                                 const TTeilnehmer* t =
+                                     w->FindParticipant(testdata::Arg(f, 2), uint8_t(testdata::Num(f, 3)), row, cls);
+                                 if (t == nullptr) return std::string("nil");
+                                 const std::string at = w->At(cls)->At(row) == t ? "@" : "(not at) @";
+                                 return t->Name(true) + at + std::to_string(cls) + "," + std::to_string(row);
+                               }}});
 }
