@@ -66,21 +66,17 @@ std::unique_ptr<TWettkampf> Small() {
   TOverallRecord o;
   o.SetRecordTotal(130000);
   female->SetRekord(1, r1), female->SetRekord(2, r2), female->SetOverall(o);
-  const char* const kPeople[] = {  // and in discipline d heat d + 10 i and lane 3 + d - i
+  const char* const kPeople[] = {
       "name=Meier vorname=Anna year=1978 org=DLRG flags=28 cpr=5000 cprtime=930 station=2 cprheat=7 time1=3300 "
-      "time2=3505 time3=4000 ded2=2",
+      "time2=3505 time3=4000 ded2=2 heat1=1 heat2=2 heat3=3 lane1=4 lane2=5 lane3=6",
       "name=Müller vorname=Berta year=12.05.1979 org=WW flags=8 cpr=-100 cprtime=935 station=3 cprheat=8 time1=3400 "
-      "time2=3600 ded3=-3"};
+      "time2=3600 ded3=-3 heat1=11 heat2=12 heat3=13 lane1=3 lane2=4 lane3=5"};
   for (int i = 0; i < 2; ++i) {
     TTeilnehmer::Bytes reserved{};
     reserved[162] = reserved[206] = reserved[279] = static_cast<uint8_t>(0xA0 + i);  // kept, never read
     TTeilnehmer t;
     t.SetRecord(reserved);
-    std::string words = kPeople[i];
-    for (int d = 1; d <= 3; ++d)
-      words += " heat" + std::to_string(d) + "=" + std::to_string(d + 10 * i) + " lane" + std::to_string(d) + "=" +
-               std::to_string(3 + d - i);
-    female->Insert(new TTeilnehmer(aktest::Participant(words, t)));
+    female->Insert(new TTeilnehmer(aktest::Participant(kPeople[i], t)));
   }
   female->Evaluate();
   w->Insert(female);
@@ -89,10 +85,8 @@ std::unique_ptr<TWettkampf> Small() {
   BuildDisziplin(discs[0], {"50m Hindernisschwimmen", kKindQuadraticLinear, 3110}, 11);
   auto* male = new TAltersklasse;
   male->Define("AK 12m", 1978, 1979, TAltersklasse::kCprScored, 1, discs);
-  auto* team = new TTeilnehmer;
-  team->SetName(false, "Rettungsschwimmer Musterstadt1 (Herren)");  // both texts are cut
-  team->SetZusatz("Mannschaft 2 der Ortsgruppe"), team->SetGliederung("DLRG"), team->SetTime(1, 3200);
-  male->Insert(team);
+  male->Insert(new TTeilnehmer(aktest::Participant(  // both texts are cut
+      "team=Rettungsschwimmer_Musterstadt1_(Herren) zusatz=Mannschaft_2_der_Ortsgruppe org=DLRG time1=3200")));
   male->Evaluate();
   w->Insert(male);
 
