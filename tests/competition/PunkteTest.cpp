@@ -3,9 +3,7 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <limits>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,22 +42,15 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourInEveryRoundingMode) {
 // codes and missing times (tests/data/points.txt); none of them reports
 // anything.
 TEST(CalcPoints, TableOfResults) {
-  MessageCapture messages;
-  std::ifstream in(std::string(VK_TEST_DATA) + "/points.txt");
-  int rows = 0;
-  for (std::string line; std::getline(in, line);) {
-    std::istringstream f(line.substr(0, line.find('#')));
-    int64_t kind, v1, v2, time, deduction, place, want;
-    std::string formula;
-    if (!(f >> kind >> v1 >> v2 >> time >> deduction >> place >> want)) continue;
-    f >> formula;
-    ++rows;
-    EXPECT_EQ(CalcPoints(int32_t(time), int16_t(deduction), int16_t(place),
-                         Disz(uint16_t(kind), int32_t(v1), int32_t(v2), formula)),
-              want)
-        << line;
-  }
-  EXPECT_EQ(std::pair(rows, messages.list), std::pair(131, std::vector<std::string>{}));
+  testdata::ExpectCaseFile("points.txt", [](const std::string& input) {
+    MessageCapture messages;
+    const testdata::Fields f = testdata::Split(input);
+    const auto n = [&f](size_t i) { return static_cast<int32_t>(testdata::Num(f, i)); };
+    const TDisziplin d = Disz(uint16_t(n(0)), n(1), n(2), f.size() > 6 ? f[6] : "");
+    std::string out = std::to_string(CalcPoints(n(3), int16_t(n(4)), int16_t(n(5)), d));
+    for (const std::string& m : messages.list) out += " / " + aktest::Readable(m);
+    return out;
+  });
 }
 
 // The messages of tests/data/competition/formulas.txt.
