@@ -12,15 +12,6 @@ using testdata::Fields;
 
 namespace {
 
-// The class of `words` with participants "A", "B", ... from items "<CPR value> <words>".
-std::unique_ptr<TAltersklasse> Class(const std::string& words, const std::string& items) {
-  std::string participants;
-  char name = 'A';
-  for (const std::string& item : Split(items, "; "))
-    participants += (participants.empty() ? "name=" : "; name=") + std::string(1, name++) + " cpr=" + item;
-  return ClassWith(words, participants);
-}
-
 // Names in the current order; with `bit`, only those carrying that flag; sorted when `sorted`.
 std::string Names(const TAltersklasse& ak, uint16_t bit = 0, bool sorted = true) {
   std::string out;
@@ -55,13 +46,13 @@ std::string Messages(const MessageCapture& m) {
 
 std::string Qualified(const Fields& f) {
   MessageCapture m;
-  auto ak = Class(Arg(f, 1), Arg(f, 2));
+  auto ak = ClassWith(Arg(f, 1), Arg(f, 2));
   ak->Qualify(Numbers(f, 3)[0], Numbers(f, 3)[1]);
   return Names(*ak) + "/" + Names(*ak, TTeilnehmer::kStartberechtigt) + "/" + std::to_string(ak->Flags()) + Messages(m);
 }
 
 std::string Heated(const Fields& f) {
-  auto ak = Class(Arg(f, 1), Arg(f, 2));
+  auto ak = ClassWith(Arg(f, 1), Arg(f, 2));
   const std::vector<int16_t> n = Numbers(f, 3);
   TLaufParameter p{n[0], n[1], n[2], n[3], 0, 0, 0, n[4]};
   ak->AssignHeats(p);
@@ -71,7 +62,7 @@ std::string Heated(const Fields& f) {
 
 std::string CprTimed(const Fields& f) {
   MessageCapture m;
-  auto ak = Class(Arg(f, 1), "300; 200; 100");
+  auto ak = ClassWith(Arg(f, 1), "300; 200; 100");
   const std::vector<int16_t> n = Numbers(f, 2);
   THLWParameter q{n[0], n[1], n[2], n[3], n[4], n[5]};
   ak->AssignCprHeats(q);
@@ -85,7 +76,7 @@ std::string CprTimed(const Fields& f) {
 }
 
 std::string Struck(const Fields& f) {
-  auto ak = Class("disciplines=1", "0 time1=1000; 0; 0 ded1=5; 0 na");
+  auto ak = ClassWith("disciplines=1", "0 time1=1000; 0; 0 ded1=5; 0 na");
   ak->Evaluate();
   ak->Strike(int(testdata::Num(f, 1)));
   std::string na;
@@ -97,7 +88,7 @@ std::string Struck(const Fields& f) {
 }
 
 std::string Reset(const Fields& f) {
-  auto ak = Class(Arg(f, 1), Arg(f, 2));
+  auto ak = ClassWith(Arg(f, 1), Arg(f, 2));
   TYrSet items;
   for (int16_t e : Numbers(f, 3)) items.SetElement(uint8_t(e), true);
   ak->ResetResults(items);

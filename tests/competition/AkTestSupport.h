@@ -127,7 +127,8 @@ inline TTeilnehmer Participant(const std::string& words, TTeilnehmer t = {}) {
 
 // A class "Jugend" from words "key=value": disciplines (default 1), flags, counted, v2 (of its linear
 // disciplines, see MakeClass) and formula (a user formula for discipline 1); then the participants, given
-// as words for Participant with ";" between two, inserted.
+// as words for Participant with ";" between two, inserted. Participants given as a CPR value and words are
+// named "A", "B", ... in turn.
 inline std::unique_ptr<TAltersklasse> ClassWith(const std::string& words, const std::string& participants = "") {
   std::map<std::string, std::string> v = {{"disciplines", "1"}, {"flags", "0"}, {"counted", "0"}, {"v2", "0"}};
   for (const std::string& w : Split(words, " ")) v[w.substr(0, w.find('='))] = w.substr(w.find('=') + 1);
@@ -137,8 +138,12 @@ inline std::unique_ptr<TAltersklasse> ClassWith(const std::string& words, const 
   TDisziplin user;
   user.SetFormula(v["formula"]);
   if (!v["formula"].empty()) ak->SetDiscipline(1, user);
-  for (const std::string& p : Split(participants, "; "))
+  char name = 'A';
+  for (std::string p : Split(participants, "; ")) {
+    if (!p.empty() && (std::isdigit(static_cast<unsigned char>(p[0])) || p[0] == '-'))
+      p = "name=" + std::string(1, name++) + " cpr=" + p;
     if (!p.empty()) ak->Insert(new TTeilnehmer(Participant(p)));
+  }
   return ak;
 }
 

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <vector>
 
 #include "AkTestSupport.h"
 #include "MessageCapture.h"
