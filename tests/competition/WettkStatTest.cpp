@@ -48,8 +48,6 @@ std::unique_ptr<TWettkampf> Competition(bool individual, uint16_t flags = kFull)
   return w;
 }
 
-std::string U(const std::string& oem) { return OemToUtf8(oem); }
-
 // A class of one linear discipline; each (organisation, time) pair becomes a
 // participant "<org><i>" whose total is 1000 points - time in tenths, in heat
 // time / 1000.
@@ -71,37 +69,41 @@ TAltersklasse* Scored(const std::string& name, uint16_t flags,
 // Participant-list, result, heat-list and CPR start-list lines of the
 // competition above for the options and rows of tests/data/report-lines.txt.
 TEST(WettkStat, ReportLines) {
-  for (const auto& f : aktest::DataTable("report-lines.txt")) {
-    const std::vector<std::string> a = aktest::Split(f[2], " ");
-    const auto n = [&a](size_t i) { return std::stoi(a[i]); };
-    const bool individual = f[1] == "person";
-    std::string got;
-    if (f[0] == "participants") {
-      got = Competition(individual)->ParticipantListLine(n(0), n(1));
-    } else if (f[0] == "result") {  // options, class, row, and the records of total and discipline 1
-      const int o = n(0);
-      const auto w = Competition(individual, o & 32 ? 0 : kFull);
-      if (o & 8) {
-        TWettkampfDaten h = w->Header();
-        h.SetOptions(TWettkampfDaten::kOptHundredths);
-        w->SetHeader(h);
-      }
-      if (a.size() > 3) {
-        TAltersklasse& ak = *w->At(0);
-        TOverallRecord all = ak.Overall();
-        TRekord r = ak.Rekord(1);
-        all.SetRecordTotal(n(3)), r.SetRecordTime(n(4)), ak.SetOverall(all), ak.SetRekord(1, r), ak.Evaluate();
-      }
-      got = w->ResultLine(n(1), n(2), o & 1, o & 2, o & 4, o & 16 ? 1 : 0);
-    } else if (f[0] == "heat") {  // discipline, participant 1 or none, with heat, all disciplines
-      const auto w = Competition(individual);
-      got = w->HeatListLine(n(0), n(1) ? w->At(0)->At(0) : nullptr, n(2), n(3));
-    } else {  // the participant's index, -1 for the head
-      const auto w = Competition(individual);
-      got = w->CprStartListLine(n(0) < 0 ? nullptr : w->At(0)->At(n(0)));
-    }
-    EXPECT_EQ(U(got) + "|", f[3]) << f[0] << " " << f[1] << " " << f[2];
-  }
+  const auto n = [](const testdata::Fields& f, size_t i) { return int(testdata::Num(f, i)); };
+  testdata::ExpectRoutineCases(
+      "report-lines.txt",
+      {{"participants",
+        [&n](const testdata::Fields& f) {
+          return aktest::Text(Competition(f[1] == "person")->ParticipantListLine(n(f, 2), n(f, 3)));
+        }},
+       {"result",  // options, class, row, and the records of total and discipline 1
+        [&n](const testdata::Fields& f) {
+          const int o = n(f, 2);
+          const auto w = Competition(f[1] == "person", o & 32 ? 0 : kFull);
+          TWettkampfDaten h = w->Header();
+          h.SetOptions(o & 8 ? TWettkampfDaten::kOptHundredths : 0);
+          w->SetHeader(h);
+          if (f.size() > 5) {
+            TAltersklasse& ak = *w->At(0);
+            TOverallRecord all = ak.Overall();
+            TRekord r = ak.Rekord(1);
+            all.SetRecordTotal(n(f, 5));
+            r.SetRecordTime(n(f, 6));
+            ak.SetOverall(all);
+            ak.SetRekord(1, r);
+            ak.Evaluate();
+          }
+          return aktest::Text(w->ResultLine(n(f, 3), n(f, 4), o & 1, o & 2, o & 4, o & 16 ? 1 : 0));
+        }},
+       {"heat",  // discipline, participant 1 or none, with heat, all disciplines
+        [&n](const testdata::Fields& f) {
+          const auto w = Competition(f[1] == "person");
+          return aktest::Text(w->HeatListLine(n(f, 2), n(f, 3) ? w->At(0)->At(0) : nullptr, n(f, 4), n(f, 5)));
+        }},
+       {"cpr", [&n](const testdata::Fields& f) {  // the participant's index, -1 for the head
+          const auto w = Competition(f[1] == "person");
+          return aktest::Text(w->CprStartListLine(n(f, 2) < 0 ? nullptr : w->At(0)->At(n(f, 2))));
+        }}});
 }
 
 TEST(WettkStat, ResultLineIsCutTo255) {
