@@ -102,7 +102,10 @@ inline std::unique_ptr<TWettkampf> Jugend(int disciplines, int participants = 0,
   h.SetCprStationsIndex(lanesIndex);
   w->SetHeader(h);
   TAltersklasse::Disciplines discs;
-  for (TDisziplin& d : discs) d.SetKind(kKindLinear), d.SetV(1, 100000);
+  for (TDisziplin& d : discs) {
+    d.SetKind(kKindLinear);
+    d.SetV(1, 100000);
+  }
   auto* ak = new TAltersklasse;
   ak->Define("Jugend", 1990, 1991, classFlags, disciplines, discs);
   for (int i = 1; i <= participants; ++i) {
@@ -122,6 +125,17 @@ inline std::string Stored(const TWettkampf& w) {
   TYrMemoryStream s;
   w.Store(s);
   return std::string(s.Data().begin(), s.Data().end());
+}
+
+// The rows of tests/data/ui/<name>, each cut at " | "; blank lines and
+// comments (#) left out.
+inline std::vector<QStringList> DataRows(const std::string& name) {
+  std::vector<QStringList> rows;
+  const QString text = QString::fromStdString(testdata::ReadFile(std::string(VK_TEST_DATA) + "/ui/" + name));
+  for (const QString& line : text.split('\n'))
+    if (!line.isEmpty() && !line.startsWith('#')) rows.push_back(line.split(" | "));
+  EXPECT_FALSE(rows.empty()) << name;
+  return rows;
 }
 
 // --- controls
