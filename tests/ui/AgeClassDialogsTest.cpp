@@ -73,7 +73,7 @@ TEST(AgeClassDialogs, ClassCreatedRefusedAsDuplicateEditedShiftedAndDeleted) {
   EXPECT_EQ(std::tuple(afterNo, Names(*c), c->ParticipantCount(), dlg.ItemIndex(), desk.Messages(), desk.Used()),
             std::tuple(std::tuple("Schülerinnen|Jugend (weiblich)|Jugend (männlich)|Schüler|", 4),
                        "Schülerinnen|Jugend (weiblich)|", 0, 1,
-                       std::vector<std::string>{"Die Altersklasse Jugend (weiblich) konnte nicht eingefügt werden "
+                       Texts{"Die Altersklasse Jugend (weiblich) konnte nicht eingefügt werden "
                                                 "(sie existiert bereits).",
                                                 question, question,
                                                 "Möchten Sie die Altersklasse 'Schüler' löschen?"},
@@ -84,7 +84,7 @@ TEST(AgeClassDialogs, SubDialogChangesReachTheClassOnlyWithOk) {
   ScriptedDesktop desk;
   auto c = MakeCompetition();
   TAltersklasse* boys = c->At(1);
-  std::vector<std::string> captions;
+  Texts captions;
   for (int round = 0; round < 2; ++round) {
     TAltersklassenDatenDlg dlg;
     dlg.SetAltersklasse(c.get(), boys);
@@ -101,7 +101,7 @@ TEST(AgeClassDialogs, SubDialogChangesReachTheClassOnlyWithOk) {
     if (TheDesktop().RunModal(dlg) == mrOk) dlg.GetAltersklasse(*boys);
     captions.push_back(std::to_string(boys->Discipline(1).V(1)) + " " + std::to_string(boys->Rekord(1).RecordTime()));
   }
-  EXPECT_EQ(captions, (std::vector<std::string>{"Disziplin einstellen (Einzel, männlich)", "3000 0",
+  EXPECT_EQ(captions, (Texts{"Disziplin einstellen (Einzel, männlich)", "3000 0",
                                                 "Disziplin einstellen (Einzel, männlich)", "6000 2950"}));
 
   // The counted disciplines never exceed the number of disciplines.
@@ -161,7 +161,7 @@ TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
   dlg.GetDisziplin(d);
   EXPECT_EQ(std::tuple(result, open, cursor, desk.Messages(), d.Kind(), d.Formula()),
             std::tuple(int(mrOk), true, 2,
-                       std::vector<std::string>{"Der eingegebene Wert liegt nicht zwischen 0,00 und 9.999,00.",
+                       Texts{"Der eingegebene Wert liegt nicht zwischen 0,00 und 9.999,00.",
                                                 "Ausdruck erwartet.\nPosition: 3\nT*"},
                        0, "V1-T*10"));
 }

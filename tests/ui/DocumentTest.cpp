@@ -13,7 +13,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Texts = std::vector<std::string>;
 
 Texts ClassNames(const TWettkampf& w) {
   Texts names;

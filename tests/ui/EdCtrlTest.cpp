@@ -39,7 +39,7 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
     std::string text;
     double value;
     int beeps;
-    std::vector<std::string> warnings;
+    Texts warnings;
   } cases[] = {
       {false, 0, 100, "4a2", "", "42", 42, 1, {}},
       {false, -5, 10, "-5", "", "-5", -5, 0, {}},
@@ -114,7 +114,7 @@ TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
   for (int i = 0; i < 3; ++i) results.push_back(TheDesktop().RunModal(*dlg));
   EXPECT_EQ(std::tuple(results, openAfterOk, desk.Messages()),
             std::tuple(std::vector<int>{mrCancel, mrCancel, mrOk}, true,
-                       std::vector<std::string>{kBetween + "1 und 8."}));
+                       Texts{kBetween + "1 und 8."}));
 }
 
 TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
@@ -127,7 +127,7 @@ TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
   edit->setFocus();
   QTest::keyClicks(edit, "9");
   // The user answers every box that comes up.
-  std::vector<std::string> boxes;
+  Texts boxes;
   QTimer answer;
   QObject::connect(&answer, &QTimer::timeout, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -138,7 +138,7 @@ TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
   answer.start(10);
   QTest::keyClick(edit, Qt::Key_Return);  // OK is the default button
   QTest::qWait(300);
-  EXPECT_EQ(std::tuple(boxes, dlg->isVisible()), std::tuple(std::vector<std::string>{kBetween + "1 und 8."}, true));
+  EXPECT_EQ(std::tuple(boxes, dlg->isVisible()), std::tuple(Texts{kBetween + "1 und 8."}, true));
 }
 
 TEST(ValidatedEdits, HundredthsRoundHalfToEven) {

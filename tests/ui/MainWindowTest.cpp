@@ -20,10 +20,6 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-std::string S(const QString& s) { return s.toStdString(); }
-
 class MainWindowTest : public FolderTest {
  protected:
   // A shown, active window on the file; the rules documents are looked for

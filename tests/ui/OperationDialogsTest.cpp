@@ -206,7 +206,7 @@ TEST_F(RecordDialogs, RecordEnteredTakenOverFromAFileAndDeleted) {
   dlg.SetWettkampf(c.get());
   dlg.SetItemIndex(1);
   TAltersklasse& boys = *c->At(1);
-  std::vector<std::string> shown;
+  Texts shown;
   desk.AnswerDialog("TRekordDatenDlg", mrNone, [&](QDialog& d) {
     shown = {Child<QGroupBox>(d, "GroupBox1")->title().toStdString(), Text(d, "ZeitLbl1"), Text(d, "AbzLbl1"),
              Text(d, "GesPktLbl"), Text(d, "MaskEdit1"), Text(d, "SpinEdit6")};
@@ -252,10 +252,10 @@ TEST_F(RecordDialogs, RecordEnteredTakenOverFromAFileAndDeleted) {
       "Wollen Sie die gespeicherten Rekorddaten der Altersklasse Jugend (männlich) wirklich löschen?";
   using R = std::tuple<int32_t, int16_t, int32_t, int32_t>;
   EXPECT_EQ(std::tuple(shown, entered, untouched, beyondTenths, afterBad, takenOver, record(), desk.Messages()),
-            std::tuple(std::vector<std::string>{"Bestleistungen der Ak Jugend (männlich)", "0:30,0", "0", "1000",
+            std::tuple(Texts{"Bestleistungen der Ak Jugend (männlich)", "0:30,0", "0", "1000",
                                                 "0:00,0", "0,00"},
                        R{75450, -3, 456789, 3000}, R{75450, -3, 456789, 3000}, 75456, R{75456, -3, 456789, 3000},
                        R{2900, 0, 100000, 3000}, R{0, 0, 0, 3000},
-                       std::vector<std::string>{"Unbekanntes Ergebnisdateiformat.", "Fehler beim Laden der Datei.",
+                       Texts{"Unbekanntes Ergebnisdateiformat.", "Fehler beim Laden der Datei.",
                                                 question, question}));
 }

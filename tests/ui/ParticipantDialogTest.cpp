@@ -93,65 +93,39 @@ TEST(ParticipantDialog, EnteredParticipantWithAStatusCodeInEachDisciplineIsReadB
                        TTeilnehmer::kAusserKonkurrenz | TTeilnehmer::kDirektQualifiziert | TTeilnehmer::kMeldet));
 }
 
-// Zeit 1 as an official fills it in: a click on a character (kEnd behind the
-// text, kTab entering by Shift+Tab from the deduction), then keys ("^" Home,
-// "<" Backspace, ">" Delete). OK stores exactly the time the field shows; a
-// field that shows no time refuses OK (time -1: the stored one stays).
+// Zeit 1 as an official fills it in: a click, then keys. OK stores exactly
+// the time the field shows; a field that shows no time refuses OK.
 TEST(ParticipantDialog, ATimeIsTypedIntoItsPositionsAndStoredAsShown) {
-  constexpr int kEnd = 99, kTab = -1;
-  const struct {
-    bool hundredths;
-    int32_t stored;
-    int click;
-    const char* keys;
-    std::string shown;
-    int32_t time;
-  } cases[] = {
-      {true, 0, kEnd, "1:05,32", "1:05,32", 6532},   {true, 0, kEnd, "^10532", "1:05,32", 6532},
-      {true, 0, 1, "10532", "1:05,32", 6532},        {true, 0, kEnd, "123456", "12:34,56", 75456},
-      {true, 0, kEnd, "1x23", "0:01,23", 123},       {true, 6532, kTab, "3250", "0:32,50", 3250},
-      {true, 6532, kEnd, "132,5", "1:32,50", 9250},  {true, 6532, 3, "7", "1:07,32", 6732},
-      {true, 6532, 5, "<", "1:00,32", 6032},         {true, 6532, 3, ">>", "1:00,02", 6002},
-      {true, 14532, 2, "7,", "2:07,32", 12732},      {true, 75456, 0, "9:", "9:34,56", 57456},
-      {true, 75456, 4, "9", "12:39,56", 75956},      {true, 6532, 2, "7", "1:75,32", -1},
-      // Tenths: the same positions one digit shorter.
-      {false, 0, 1, "1053", "1:05,3", 6530},         {false, 0, kEnd, "12345", "12:34,5", 75450},
-      {false, 6530, kTab, "325", "0:32,5", 3250},    {false, 6530, 3, ">>", "1:00,0", 6000},
-      {false, 75450, 4, "9", "12:39,5", 75950},      {false, 6530, 2, "7", "1:75,3", -1},
-  };
-  for (const auto& c : cases) {
+  const std::map<QChar, Qt::Key> special = {{'^', Qt::Key_Home}, {'<', Qt::Key_Backspace}, {'>', Qt::Key_Delete}};
+  for (const QStringList& c : DataRows("time-typing.txt")) {
     ScriptedDesktop desk;
     TTeilnehmer t = Named();
-    t.SetTime(1, c.stored);
+    t.SetTime(1, c[1].toInt());
     std::string shown;
-    const int r = Edit(*Competition(true, c.hundredths), t, [&](QDialog& d) {
+    const int r = Edit(*Competition(true, c[0] == "m:ss,hh"), t, [&](QDialog& d) {
       auto* e = Child<QLineEdit>(d, "ZeitEdit1");
-      if (c.click == kTab) {
-        ClickCharacter(*Child<QLineEdit>(d, "AbzugEdit1"), kEnd);
+      if (c[2] == "tab") {
+        ClickCharacter(*Child<QLineEdit>(d, "AbzugEdit1"), 99);
         QTest::keyClick(Child(d, "AbzugEdit1"), Qt::Key_Tab, Qt::ShiftModifier);
       } else {
-        ClickCharacter(*e, c.click);
+        ClickCharacter(*e, c[2] == "end" ? 99 : c[2].toInt());
       }
-      for (const char* k = c.keys; *k; ++k) {
-        const std::map<char, Qt::Key> special = {{'^', Qt::Key_Home}, {'<', Qt::Key_Backspace}, {'>', Qt::Key_Delete}};
-        special.count(*k) ? QTest::keyClick(e, special.at(*k)) : QTest::keyClicks(e, std::string(1, *k).c_str());
-      }
+      for (QChar k : c[3]) special.count(k) ? QTest::keyClick(e, special.at(k)) : QTest::keyClicks(e, QString(k));
       shown = e->text().toStdString();
     }, &desk);
-    const bool refused = c.time < 0;
-    const std::vector<std::string> warning = {std::string("Ungültige Zeitangabe. Bitte die Zeit in der Form ") +
-                                              (c.hundredths ? "m:ss,hh" : "m:ss,t") + " eingeben."};
+    const bool refused = c[5] == "refused";
+    const std::string warning = "Ungültige Zeitangabe. Bitte die Zeit in der Form " + S(c[0]) + " eingeben.";
     EXPECT_EQ(std::tuple(shown, t.Time(1), r, desk.Messages()),
-              std::tuple(c.shown, refused ? c.stored : c.time, refused ? mrCancel : mrOk,
-                         refused ? warning : std::vector<std::string>{}))
-        << c.hundredths << " " << c.stored << " " << c.click << " " << c.keys;
+              std::tuple(S(c[4]), (refused ? c[1] : c[5]).toInt(), refused ? mrCancel : mrOk,
+                         refused ? Texts{warning} : Texts{}))
+        << S(c.join(" | "));
   }
 }
 
 // OK with a blank name (a team's name) says so and puts the cursor there;
 // the name typed then is stored.
 TEST(ParticipantDialog, OkWantsAName) {
-  using Got = std::tuple<bool, std::string, std::string, std::vector<std::string>>;
+  using Got = std::tuple<bool, std::string, std::string, Texts>;
   std::vector<Got> got;
   for (bool individual : {true, false}) {
     ScriptedDesktop desk;
@@ -168,30 +142,23 @@ TEST(ParticipantDialog, OkWantsAName) {
     }, &desk);
     got.emplace_back(open && r == mrOk, focus, t.Name(individual), desk.Messages());
   }
-  const std::vector<std::string> said = {"Bitte einen Namen eingeben."};
+  const Texts said = {"Bitte einen Namen eingeben."};
   EXPECT_EQ(got, (std::vector<Got>{{true, "NameEdit", " Koch", said}, {true, "MannschaftEdit", " Koch", said}}));
 }
 
 TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
-  const std::string between = "Der eingegebene Wert liegt nicht zwischen ";
-  const std::tuple<const char*, const char*, std::string, std::vector<std::string>> cases[] = {
-      {"LaufEdit1", "1234", "123", {}},
-      {"BahnEdit1", "123", "12", {}},
-      {"HLWBahnEdit", "100", "10", {}},
-      {"AbzugEdit1", "99999", "9999", {}},
-      {"AbzugEdit1", "-7", "-7", {between + "-6 und 9999."}},
-      {"LaufEdit2", "-1", "-1", {between + "0 und 999."}},
-      {"HLWZeitEdit", "2500", "25:00", {"Ungültige Uhrzeit. Bitte die Uhrzeit in der Form hh:mm eingeben."}},
-  };
-  for (const auto& [edit, keys, text, warnings] : cases) {
+  for (const QStringList& c : DataRows("participant-limits.txt")) {
     ScriptedDesktop desk;
     TTeilnehmer t = Named();
     std::string shown;
     // Closed with OK by the desktop.
-    const int r = Edit(*Competition(true, false), t, [&](QDialog& d) { Type(d, edit, keys), shown = Text(d, edit); },
-                       &desk);
-    EXPECT_EQ(std::tuple(shown, desk.Messages(), r), std::tuple(text, warnings, warnings.empty() ? mrOk : mrCancel))
-        << edit << " " << keys;
+    const int r = Edit(*Competition(true, false), t, [&](QDialog& d) {
+      Type(d, c[0], c[1]);
+      shown = Text(d, c[0]);
+    }, &desk);
+    const Texts warnings = Listed(c[3]);
+    EXPECT_EQ(std::tuple(shown, desk.Messages(), r), std::tuple(S(c[2]), warnings, warnings.empty() ? mrOk : mrCancel))
+        << S(c.join(" | "));
   }
 }
 
@@ -222,7 +189,7 @@ TEST(ParticipantDialog, AnUntouchedOkKeepsEveryStoredValue) {
     bool individual, hundredths;
     const TTeilnehmer& p;
   } cases[] = {{true, true, t}, {true, false, big}, {false, false, team}};
-  std::vector<std::string> shown;
+  Texts shown;
   for (const auto& c : cases) {
     TTeilnehmer copy(c.p);
     ASSERT_EQ(Edit(*Competition(c.individual, c.hundredths), copy,
@@ -236,7 +203,7 @@ TEST(ParticipantDialog, AnUntouchedOkKeepsEveryStoredValue) {
               mrOk);
     EXPECT_TRUE(copy.Record() == c.p.Record()) << shown.back();
   }
-  EXPECT_EQ(shown, (std::vector<std::string>{
+  EXPECT_EQ(shown, (Texts{
                        "Name 12:34,56|1000|32767|120|-100|12345,67||&Geburtsdatum:|",
                        "Name 12:34,5|1000|32767|120|-100|21474836,00||&Geburtsdatum:|",
                        "Mannschaft 0:00,0|0|0|0|0|0,00|Rettungsschwimmer Ortsgruppe Ü|&Zusatz:|"}));
@@ -257,7 +224,7 @@ TEST(ParticipantDialog, AbsentAndExcludedButtons) {
   ASSERT_EQ(Edit(*w, t, [](QDialog& d) { Click(d, "AusgeschlossenBtn"); }, &desk), mrOk);
   EXPECT_EQ(std::tuple(absent, Deductions(t), t.CprValue(), desk.Messages(), desk.asked[1].buttons),
             std::tuple(std::tuple(Ints{-3, -3, 2, -3, -3, -3}, -300), Ints(6, -4), -400,
-                       std::vector<std::string>{"Teilnehmer ausschließen (sonstige Strafpunkte werden überschrieben)?"},
+                       Texts{"Teilnehmer ausschließen (sonstige Strafpunkte werden überschrieben)?"},
                        mbYesNo));
 }
 

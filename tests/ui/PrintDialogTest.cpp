@@ -114,10 +114,10 @@ TEST(PrintDialog, WritesEachKindAsPdfAndOpensOnlyAFileThatWasWritten) {
   auto c = Competition();
   TDruckenDlg dlg;
   SetUpAsMainWindow(dlg, *c);
-  const std::vector<std::string> seen = {"Disziplinenergebnis", "Qualifikation und Startberechtigung",
+  const Texts seen = {"Disziplinenergebnis", "Qualifikation und Startberechtigung",
                                          "Laufeinteilung",      "HLW-Startliste",
                                          "Statistik: Medaillenspiegel", "Jörg Müller & Söhne"};
-  std::vector<std::string> found;
+  Texts found;
   for (int kind = 0; kind <= 5; ++kind) {
     dlg.findChild<RadioGroup*>("RadioGroup1")->SetItemIndex(kind);
     dlg.findChild<RadioGroup*>("StatistikRadioGroup")->SetItemIndex(1);
@@ -153,11 +153,11 @@ TEST(PrintDialog, WritesEachKindAsPdfAndOpensOnlyAFileThatWasWritten) {
   desk.AnswerDialog("TOptPDFDlg", mrOk, [&](QDialog& d) { subject = Child<QLineEdit>(d, "Edit2")->text(); });
   const size_t before = desk.asked.size();
   Click(teamDlg, "PDFBtn");
-  std::vector<std::string> after;
+  Texts after;
   for (size_t i = before; i < desk.asked.size(); ++i) after.push_back(desk.asked[i].what + ":" + desk.asked[i].text);
   EXPECT_EQ(std::tuple(std::filesystem::exists(cancelled.Path()), subject.toStdString(), after),
             std::tuple(false, "Landesmeisterschaft Süd & <Nord> - Mannschaftswettbewerb",
-                       std::vector<std::string>{"save:TEST.PDF", "dialog:",
+                       Texts{"save:TEST.PDF", "dialog:",
                                                 "message:Die PDF-Datei konnte nicht geschrieben werden."}));
   EXPECT_TRUE(desk.Used());
   PdfExportInfo = saved;
@@ -170,7 +170,7 @@ TEST(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
   TDruckenDlg dlg;
   SetUpAsMainWindow(dlg, *c);
   dlg.Job()->Margins = {157, 150, 150, 25};
-  std::vector<std::string> seen;
+  Texts seen;
   // No scripted desktop: the form runs modally; answer it from the event loop.
   QTimer::singleShot(0, [&] {
     for (QWidget* d : QApplication::topLevelWidgets()) {
@@ -190,7 +190,7 @@ TEST(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
   Click(dlg, "MarginsBtn");
   const TMargins& m = dlg.Job()->Margins;
   EXPECT_EQ(std::tuple(seen, m.Left, m.Top, m.Right, m.Bottom),
-            std::tuple(std::vector<std::string>{"Seitenränder einstellen", "Seitenränder in mm", "&links 15",
+            std::tuple(Texts{"Seitenränder einstellen", "Seitenränder in mm", "&links 15",
                                                 "&oben 15", "&rechts 15", "&unten 2", "OKBtn"},
                        157, 120, 150, 0));
 }
@@ -235,7 +235,7 @@ TEST(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDial
   printer.setPageLayout(layout);
 
   EXPECT_EQ(std::tuple(result, desk.Dialogs(), dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height, pages),
-            std::tuple(int(mrOk), std::vector<std::string>{"TDruckenDlg", "TPreviewForm"}, 2100, 1480,
+            std::tuple(int(mrOk), Texts{"TDruckenDlg", "TPreviewForm"}, 2100, 1480,
                        dlg.Job()->Report()->PageCount()));
   EXPECT_NE(text.find("Disziplinenergebnis"), std::string::npos) << text;
   EXPECT_TRUE(desk.Used());
@@ -253,7 +253,7 @@ TEST(PrintDialog, SaveDialogWithEveryColumnWholeAndPrinterSetupWithOK) {
   TDruckenDlg dlg;
   SetUpAsMainWindow(dlg, *c);
   std::ofstream("Spalten.pdf") << std::string(25000, 'x');  // Qt's own size column shows "24....KiB"
-  std::vector<std::string> seen;
+  Texts seen;
   auto answer = [&] {
     QWidget* w = QApplication::activeModalWidget();
     if (auto* d = qobject_cast<QFileDialog*>(w)) {
@@ -285,7 +285,7 @@ TEST(PrintDialog, SaveDialogWithEveryColumnWholeAndPrinterSetupWithOK) {
   printer.setPageLayout(layout);
   const QSize size = QSize(900, 600).boundedTo(QApplication::primaryScreen()->availableGeometry().size());
   EXPECT_EQ(std::tuple(seen, chosen.pageSize().id(), chosen.orientation()),
-            std::tuple(std::vector<std::string>{std::to_string(size.width()) + "x" + std::to_string(size.height()),
+            std::tuple(Texts{std::to_string(size.width()) + "x" + std::to_string(size.height()),
                                                 "Drucker einrichten", name, "&Hochformat", "&Querformat", "OK",
                                                 "Abbrechen"},
                        QPageSize::A5, QPageLayout::Landscape));

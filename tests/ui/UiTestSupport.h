@@ -138,6 +138,18 @@ inline std::vector<QStringList> DataRows(const std::string& name) {
   return rows;
 }
 
+using Texts = std::vector<std::string>;
+
+inline std::string S(const QString& s) { return s.toStdString(); }
+
+// The texts of a table cell, separated by " / "; "-" for none.
+inline Texts Listed(const QString& cell) {
+  Texts texts;
+  for (const QString& text : cell.split(" / "))
+    if (text != "-") texts.push_back(S(text));
+  return texts;
+}
+
 // --- controls
 
 template <class T = QWidget>

@@ -46,7 +46,7 @@ TEST(WindowRoutines, CoreMessagesReachTheUserOnceEachPerCommandAndTheRestInOneBo
       for (int i = 1; i <= 115; ++i) AddAgeClass(c, "Jüngste " + std::to_string(i));
     duringCommand = desk.Messages().size();
   }
-  std::vector<std::string> shown;
+  Texts shown;
   std::string listed;
   for (int i = 1; i <= 110; ++i)
     i <= 10 ? shown.push_back(Duplicate("Jüngste " + std::to_string(i)))
@@ -84,7 +84,7 @@ TEST(WindowRoutines, AnExceptionInAnEventIsShownAndTheProgramGoesOn) {
   QCoreApplication::postEvent(&t, new QEvent(QEvent::MaxUser));
   QCoreApplication::processEvents();
   EXPECT_EQ(std::tuple(delivered, t.handled, desk.Messages(), desk.asked.at(0).kind),
-            std::tuple(false, 1, std::vector<std::string>{"Interner Programmfehler aufgetreten: \nIndex außerhalb"},
+            std::tuple(false, 1, Texts{"Interner Programmfehler aufgetreten: \nIndex außerhalb"},
                        MsgKind::Error));
 }
 
@@ -96,13 +96,13 @@ TEST(WindowRoutines, TheProgramsBoxesSpeakGermanOverTheMainWindow) {
   std::ofstream(path) << "kein Ergebnis";
   TMainForm w;
   w.show();
-  using Box = std::tuple<std::string, std::string, std::vector<std::string>, bool>;
+  using Box = std::tuple<std::string, std::string, Texts, bool>;
   std::vector<Box> boxes;
   QTimer answer;
   QObject::connect(&answer, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return;
-    std::vector<std::string> buttons;
+    Texts buttons;
     for (QAbstractButton* b : box->buttons()) buttons.push_back(b->text().toStdString());
     std::sort(buttons.begin(), buttons.end());
     boxes.emplace_back(box->text().toStdString(), box->windowTitle().toStdString(), buttons, box->parentWidget() == &w);
@@ -113,7 +113,7 @@ TEST(WindowRoutines, TheProgramsBoxesSpeakGermanOverTheMainWindow) {
   w.Start({QString::fromStdString(path)});
   const int no = TheDesktop().MessageBox(MsgKind::Warning, "", "Die Datei ´x.erg´ wurde geändert. Speichern?",
                                          mbYesNoCancel);
-  const std::vector<std::string> ok = {"OK"};
+  const Texts ok = {"OK"};
   EXPECT_EQ(std::tuple(boxes, no),
             std::tuple(std::vector<Box>{{"Unbekanntes Ergebnisdateiformat.", "Information", ok, true},
                                         {"Fehler beim Laden der Datei.", "Information", ok, true},
@@ -176,8 +176,8 @@ TEST(Tips, OpenAtARandomTipAndWrapAtBothEnds) {
 // about box and the main window's caption.
 TEST(AboutBox, ShowsTheVersionBlockOrItsFallbacks) {
   ScriptedDesktop desk;
-  using Texts = std::tuple<std::string, std::string, std::string, std::string, std::string>;
-  std::vector<Texts> shown;
+  using Shown = std::tuple<std::string, std::string, std::string, std::string, std::string>;
+  std::vector<Shown> shown;
   const VersionSource own = SetVersionSource({});
   for (const VersionSource& source : std::vector<VersionSource>{
            {}, [] { return std::optional<VersionBlock>(VersionBlock{QStringLiteral("3.1"), std::nullopt, QString()}); },
@@ -191,11 +191,11 @@ TEST(AboutBox, ShowsTheVersionBlockOrItsFallbacks) {
   desk.AnswerDialog("TAboutBox", mrOk);
   ShowAboutBox();
   EXPECT_EQ(std::tuple(shown, desk.Dialogs()),
-            std::tuple(std::vector<Texts>{{"Über Vk Brantovex", "Vk Brantovex", "Version 2007.0.0.1",
+            std::tuple(std::vector<Shown>{{"Über Vk Brantovex", "Vk Brantovex", "Version 2007.0.0.1",
                                            "Copyright © 2007 Tarnwell. Alle Rechte vorbehalten.",
                                            "Vk Brantovex - <unbenannt>"},
                                           {"Über ", "", "Version 3.1", "Copyright © 2007 Tarnwell", " - <unbenannt>"},
                                           {"Über ", "", "Version keine Versionsangabe vorhanden",
                                            "Copyright © 2007 Tarnwell", " - <unbenannt>"}},
-                       std::vector<std::string>{"TAboutBox"}));
+                       Texts{"TAboutBox"}));
 }
