@@ -29,45 +29,26 @@ std::unique_ptr<ValidatedDialog> MakeDialog(std::initializer_list<QWidget*> edit
 
 const std::string kBetween = "Der eingegebene Wert liegt nicht zwischen ";
 
+QString Cell(const QString& cell) { return cell == "-" ? QString() : cell; }
+
 }  // namespace
 
 TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
-  const struct {
-    bool decimal;
-    double min, max;
-    const char *typed, *pasted;
-    std::string text;
-    double value;
-    int beeps;
-    Texts warnings;
-  } cases[] = {
-      {false, 0, 100, "4a2", "", "42", 42, 1, {}},
-      {false, -5, 10, "-5", "", "-5", -5, 0, {}},
-      {false, 0, 100, "100", "", "100", 100, 0, {}},
-      {false, -5, 10, "-7", "", "-7", -7, 0, {kBetween + "-5 und 10."}},
-      {false, 0, 10000, "", "1.000", "1.000", 0, 0, {kBetween + "0 und 10000."}},
-      {true, 0, 100, "1,5", "", "1,5", 1.5, 0, {}},
-      {true, 0, 100, "1.5", "", "15", 15, 1, {}},
-      {true, 0, 100, "100,00", "", "100,00", 100, 0, {}},
-      {true, 0, 100, "", "1.000", "1.000", 0, 0, {kBetween + "0,00 und 100,00."}},
-      {true, 0, 10000, "12345", "", "12345", 12345, 0, {kBetween + "0,00 und 10.000,00."}},
-      {true, -1, 1, "", "", "", -1, 0, {kBetween + "-1,00 und 1,00."}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.typed) + c.pasted);
+  for (const QStringList& c : DataRows("validated-edits.txt")) {
+    SCOPED_TRACE(S(c.join(" | ")));
     ScriptedDesktop desk;
-    auto* num = c.decimal ? nullptr : new TYrNumEdit;
-    auto* dec = c.decimal ? new TYrFloatEdit : nullptr;
-    num ? num->SetRange(int32_t(c.min), int32_t(c.max)) : dec->SetRange(c.min, c.max);
+    auto* num = c[0] == "num" ? new TYrNumEdit : nullptr;
+    auto* dec = num ? nullptr : new TYrFloatEdit;
+    num ? num->SetRange(c[1].toInt(), c[2].toInt()) : dec->SetRange(c[1].toDouble(), c[2].toDouble());
     TYrValEdit* edit = num ? static_cast<TYrValEdit*>(num) : dec;
     auto dlg = MakeDialog({edit, new QLineEdit});
     bool focusBack = false;
     desk.AnswerDialog("TestDlg", mrCancel, [&](QDialog&) {
       edit->setFocus();
       edit->clear();
-      QTest::keyClicks(edit, c.typed);
-      if (*c.pasted) {
-        QApplication::clipboard()->setText(c.pasted);
+      QTest::keyClicks(edit, Cell(c[3]));
+      if (c[4] != "-") {
+        QApplication::clipboard()->setText(c[4]);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
       }
       QTest::keyClick(edit, Qt::Key_Tab);
@@ -78,10 +59,10 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
     std::vector<std::tuple<std::string, MsgKind, MsgButtons>> boxes;
     for (const auto& a : desk.asked)
       if (a.what == "message") boxes.emplace_back(a.caption, a.kind, a.buttons);
-    EXPECT_EQ(std::tuple(edit->text().toStdString(), num ? num->Value() : dec->Value(), desk.beeps,
-                         desk.Messages(), focusBack, boxes),
-              std::tuple(c.text, c.value, c.beeps, c.warnings, !c.warnings.empty(),
-                         decltype(boxes)(c.warnings.size(), {"Eingabeprüfung", MsgKind::Warning, mbOk})));
+    const Texts warnings = Listed(c[8]);
+    EXPECT_EQ(std::tuple(edit->text(), num ? num->Value() : dec->Value(), desk.beeps, desk.Messages(), focusBack, boxes),
+              std::tuple(Cell(c[5]), c[6].toDouble(), c[7].toInt(), warnings, !warnings.empty(),
+                         decltype(boxes)(warnings.size(), {"Eingabeprüfung", MsgKind::Warning, mbOk})));
   }
 }
 
