@@ -60,8 +60,8 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
     for (const auto& a : desk.asked)
       if (a.what == "message") boxes.emplace_back(a.caption, a.kind, a.buttons);
     const Texts warnings = Listed(c[8]);
-    EXPECT_EQ(std::tuple(edit->text(), num ? num->Value() : dec->Value(), desk.beeps, desk.Messages(), focusBack, boxes),
-              std::tuple(Cell(c[5]), c[6].toDouble(), c[7].toInt(), warnings, !warnings.empty(),
+    EXPECT_EQ(std::tuple(S(edit->text()), num ? num->Value() : dec->Value(), desk.beeps, desk.Messages(), focusBack, boxes),
+              std::tuple(S(Cell(c[5])), c[6].toDouble(), c[7].toInt(), warnings, !warnings.empty(),
                          decltype(boxes)(warnings.size(), {"Eingabeprüfung", MsgKind::Warning, mbOk})));
   }
 }
