@@ -60,7 +60,8 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
     for (const auto& a : desk.asked)
       if (a.what == "message") boxes.emplace_back(a.caption, a.kind, a.buttons);
     const Texts warnings = Listed(c[8]);
-    EXPECT_EQ(std::tuple(S(edit->text()), num ? num->Value() : dec->Value(), desk.beeps, desk.Messages(), focusBack, boxes),
+    const double value = num ? num->Value() : dec->Value();
+    EXPECT_EQ(std::tuple(S(edit->text()), value, desk.beeps, desk.Messages(), focusBack, boxes),
               std::tuple(S(Cell(c[5])), c[6].toDouble(), c[7].toInt(), warnings, !warnings.empty(),
                          decltype(boxes)(warnings.size(), {"Eingabeprüfung", MsgKind::Warning, mbOk})));
   }
@@ -69,6 +70,7 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
 TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
   ScriptedDesktop desk;
   auto* edit = new TYrNumEdit;
+  edit->setObjectName("NumEdit");
   edit->SetRange(1, 8);
   auto dlg = MakeDialog({edit, new QLineEdit});
   auto click = [&](const char* button) {
@@ -79,7 +81,7 @@ TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
   // Cancel leaves an invalid value without a word; OK warns once, keeps the
   // dialog open and the focus in the edit; a valid value then closes it.
   desk.AnswerDialog("TestDlg", mrOk, [&](QDialog&) {
-    edit->setText("9");
+    Type(*dlg, "NumEdit", "9");
     click("CancelBtn");
   });
   desk.AnswerDialog("TestDlg", mrCancel, [&](QDialog& d) {
@@ -88,14 +90,13 @@ TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
     openAfterOk = d.isVisible() && edit->hasFocus();
   });
   desk.AnswerDialog("TestDlg", mrNone, [&](QDialog&) {
-    edit->setText("8");
+    Type(*dlg, "NumEdit", "8");
     click("OKBtn");
   });
   std::vector<int> results;
   for (int i = 0; i < 3; ++i) results.push_back(TheDesktop().RunModal(*dlg));
   EXPECT_EQ(std::tuple(results, openAfterOk, desk.Messages()),
-            std::tuple(std::vector<int>{mrCancel, mrCancel, mrOk}, true,
-                       Texts{kBetween + "1 und 8."}));
+            std::tuple(std::vector<int>{mrCancel, mrCancel, mrOk}, true, Texts{kBetween + "1 und 8."}));
 }
 
 TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
