@@ -27,7 +27,7 @@ TEST(AgeClassDialogs, ClassCreatedRefusedAsDuplicateEditedShiftedAndDeleted) {
     caption = d.windowTitle().toStdString();
     auto* name = Child<QComboBox>(d, "ComboBox1");
     suggested = name->currentText().toStdString();
-    name->setCurrentText("Schülerinnen");
+    Type(d, "ComboBox1", "Schülerinnen");
     Child<QCheckBox>(d, "CheckBox1")->setChecked(true);
     Click(d, "OKBtn");
   });
@@ -41,7 +41,7 @@ TEST(AgeClassDialogs, ClassCreatedRefusedAsDuplicateEditedShiftedAndDeleted) {
   // Name and sex of another class: refused, the dialog stays open.
   bool open = false;
   desk.AnswerDialog("TAltersklassenDatenDlg", mrCancel, [&](QDialog& d) {
-    Child<QComboBox>(d, "ComboBox1")->setCurrentText("Jugend (weiblich)");
+    Type(d, "ComboBox1", "Jugend (weiblich)");
     Click(d, "OKBtn");
     open = d.isVisible();
   });
@@ -95,9 +95,9 @@ TEST(AgeClassDialogs, SubDialogChangesReachTheClassOnlyWithOk) {
     });
     desk.AnswerDialog("TDisziplinDatenDlg", mrOk, [&](QDialog& d) {
       captions.push_back(d.windowTitle().toStdString());
-      SetText(d, "AMFloatEdit1", "60,00");
+      Type(d, "AMFloatEdit1", "60,00");
     });
-    desk.AnswerDialog("TRekordDatenDlg", mrOk, [](QDialog& d) { SetText(d, "MaskEdit1", "0:29,5"); });
+    desk.AnswerDialog("TRekordDatenDlg", mrOk, [](QDialog& d) { Type(d, "MaskEdit1", "0:29,5"); });
     if (TheDesktop().RunModal(dlg) == mrOk) dlg.GetAltersklasse(*boys);
     captions.push_back(std::to_string(boys->Discipline(1).V(1)) + " " + std::to_string(boys->Rekord(1).RecordTime()));
   }
@@ -129,8 +129,8 @@ TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
     dlg.SetDisziplin(base);
     if (kind == 1) got.emplace_back(-1, 0, 0, Text(dlg, "AMFloatEdit1"), false);
     ClickRadio(dlg, kind);
-    SetText(dlg, "AMFloatEdit1", "12,34");
-    SetText(dlg, "AMFloatEdit2", "0,5");
+    Type(dlg, "AMFloatEdit1", "12,34");
+    Type(dlg, "AMFloatEdit2", "0,5");
     TDisziplin d = base;
     dlg.GetDisziplin(d);
     got.emplace_back(d.Kind(), d.V(1), d.V(2), OemToUtf8(d.Formula()), Child(dlg, "Edit2")->isEnabled());
@@ -149,11 +149,11 @@ TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
     Click(d, "OKBtn");
     Type(d, "AMFloatEdit5", "1");
     ClickRadio(d, 0);
-    SetText(d, "Edit2", "T*");
+    Type(d, "Edit2", "T*");
     Click(d, "OKBtn");
     open = d.isVisible();
     cursor = Child<QLineEdit>(d, "Edit2")->cursorPosition();
-    SetText(d, "Edit2", "V1-T*10");
+    Type(d, "Edit2", "V1-T*10");
     Click(d, "OKBtn");
   });
   const int result = TheDesktop().RunModal(dlg);

@@ -59,7 +59,7 @@ TEST(CompetitionDataDialog, FilledFromTheHeaderReadBackUnchangedAndEdited) {
   TWettkampfDatenDlg dlg;
   dlg.SetWettkampfDaten(*w);
   desk.AnswerDialog("TWettkampfDatenDlg", mrOk, [](QDialog& d) {
-    SetText(d, "Edit1", QString(90, u'ä'));
+    Type(d, "Edit1", QString(90, u'ä'));
     Choose(d, "RadioGroup1", 0);
     Choose(d, "RadioGroup4", 7);
     Click(d, "HundertstelCB");

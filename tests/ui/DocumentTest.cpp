@@ -177,7 +177,7 @@ TEST_F(DocumentTest, NewParticipantsAndClassesComeFromTheirDialogsAndADuplicateC
   desk.AnswerDialog("TTeilnehmerDlg", mrCancel);
   const TTeilnehmer* none = doc.NewParticipant(girls);
   const auto cancelled = std::tuple(none, doc.Modified());
-  desk.AnswerDialog("TTeilnehmerDlg", mrOk, [](QDialog& d) { SetText(d, "NameEdit", "Jäger"); });
+  desk.AnswerDialog("TTeilnehmerDlg", mrOk, [](QDialog& d) { Type(d, "NameEdit", "Jäger"); });
   TTeilnehmer* added = doc.NewParticipant(girls);
   ASSERT_NE(added, nullptr);
   desk.AnswerDialog("TAltersklassenDatenDlg", mrOk);

@@ -108,8 +108,8 @@ TEST(ExportOptionDialogs, PdfInfoReopensWithWhatWasTypedAndOpensTheFile) {
   TOptPDFDlg first;
   first.SetPDFInfo(PdfExportInfo);
   ASSERT_TRUE(RunOk(desk, first, [](QDialog& d) {
-    SetText(d, "Edit1", "Bezirksmeisterschaft Süd");
-    SetText(d, "Edit4", "Ergebnisse, Rettungssport");
+    Type(d, "Edit1", "Bezirksmeisterschaft Süd");
+    Type(d, "Edit4", "Ergebnisse, Rettungssport");
     QTest::keyClicks(Child<QLineEdit>(d, "Edit3"), QString(75, u'a'));  // 80 characters are taken
     Click(d, "CheckBox1");
   }));

@@ -163,10 +163,6 @@ inline void Click(const QWidget& w, const QString& name) {
   if (auto* b = Child<QAbstractButton>(w, name)) b->click();
 }
 
-inline void SetText(const QWidget& w, const QString& name, const QString& text) {
-  if (auto* e = Child<QLineEdit>(w, name)) e->setText(text);
-}
-
 // The text of a label, an edit or a button.
 inline std::string Text(const QWidget& w, const QString& name) {
   if (auto* l = w.findChild<QLabel*>(name)) return l->text().toStdString();
