@@ -24,11 +24,10 @@ TEST(AgeClassDialogs, ClassCreatedRefusedAsDuplicateEditedShiftedAndDeleted) {
   dlg.SetItemIndex(2);
   std::string caption, suggested;
   desk.AnswerDialog("TAltersklassenDatenDlg", mrNone, [&](QDialog& d) {
-    caption = d.windowTitle().toStdString();
-    auto* name = Child<QComboBox>(d, "ComboBox1");
-    suggested = name->currentText().toStdString();
+    caption = S(d.windowTitle());
+    suggested = Text(d, "ComboBox1");
     Type(d, "ComboBox1", "Schülerinnen");
-    Child<QCheckBox>(d, "CheckBox1")->setChecked(true);
+    Click(d, "CheckBox1");
     Click(d, "OKBtn");
   });
   Click(dlg, "NeuBtn");
@@ -73,10 +72,8 @@ TEST(AgeClassDialogs, ClassCreatedRefusedAsDuplicateEditedShiftedAndDeleted) {
   EXPECT_EQ(std::tuple(afterNo, Names(*c), c->ParticipantCount(), dlg.ItemIndex(), desk.Messages(), desk.Used()),
             std::tuple(std::tuple("Schülerinnen|Jugend (weiblich)|Jugend (männlich)|Schüler|", 4),
                        "Schülerinnen|Jugend (weiblich)|", 0, 1,
-                       Texts{"Die Altersklasse Jugend (weiblich) konnte nicht eingefügt werden "
-                                                "(sie existiert bereits).",
-                                                question, question,
-                                                "Möchten Sie die Altersklasse 'Schüler' löschen?"},
+                       Texts{"Die Altersklasse Jugend (weiblich) konnte nicht eingefügt werden (sie existiert bereits).",
+                             question, question, "Möchten Sie die Altersklasse 'Schüler' löschen?"},
                        true));
 }
 
@@ -94,7 +91,7 @@ TEST(AgeClassDialogs, SubDialogChangesReachTheClassOnlyWithOk) {
       Click(d, "RekordeBtn");
     });
     desk.AnswerDialog("TDisziplinDatenDlg", mrOk, [&](QDialog& d) {
-      captions.push_back(d.windowTitle().toStdString());
+      captions.push_back(S(d.windowTitle()));
       Type(d, "AMFloatEdit1", "60,00");
     });
     desk.AnswerDialog("TRekordDatenDlg", mrOk, [](QDialog& d) { Type(d, "MaskEdit1", "0:29,5"); });
@@ -102,7 +99,7 @@ TEST(AgeClassDialogs, SubDialogChangesReachTheClassOnlyWithOk) {
     captions.push_back(std::to_string(boys->Discipline(1).V(1)) + " " + std::to_string(boys->Rekord(1).RecordTime()));
   }
   EXPECT_EQ(captions, (Texts{"Disziplin einstellen (Einzel, männlich)", "3000 0",
-                                                "Disziplin einstellen (Einzel, männlich)", "6000 2950"}));
+                             "Disziplin einstellen (Einzel, männlich)", "6000 2950"}));
 
   // The counted disciplines never exceed the number of disciplines.
   TAltersklassenDatenDlg dlg;
@@ -162,6 +159,6 @@ TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
   EXPECT_EQ(std::tuple(result, open, cursor, desk.Messages(), d.Kind(), d.Formula()),
             std::tuple(int(mrOk), true, 2,
                        Texts{"Der eingegebene Wert liegt nicht zwischen 0,00 und 9.999,00.",
-                                                "Ausdruck erwartet.\nPosition: 3\nT*"},
+                             "Ausdruck erwartet.\nPosition: 3\nT*"},
                        0, "V1-T*10"));
 }

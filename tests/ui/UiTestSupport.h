@@ -163,10 +163,11 @@ inline void Click(const QWidget& w, const QString& name) {
   if (auto* b = Child<QAbstractButton>(w, name)) b->click();
 }
 
-// The text of a label, an edit or a button.
+// The text of a label, an edit, a box or a button.
 inline std::string Text(const QWidget& w, const QString& name) {
   if (auto* l = w.findChild<QLabel*>(name)) return l->text().toStdString();
   if (auto* e = w.findChild<QLineEdit*>(name)) return e->text().toStdString();
+  if (auto* box = w.findChild<QComboBox*>(name)) return box->currentText().toStdString();
   if (auto* b = Child<QAbstractButton>(w, name)) return b->text().toStdString();
   return {};
 }
