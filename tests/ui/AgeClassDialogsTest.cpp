@@ -72,7 +72,8 @@ TEST(AgeClassDialogs, ClassCreatedRefusedAsDuplicateEditedShiftedAndDeleted) {
   EXPECT_EQ(std::tuple(afterNo, Names(*c), c->ParticipantCount(), dlg.ItemIndex(), desk.Messages(), desk.Used()),
             std::tuple(std::tuple("Schülerinnen|Jugend (weiblich)|Jugend (männlich)|Schüler|", 4),
                        "Schülerinnen|Jugend (weiblich)|", 0, 1,
-                       Texts{"Die Altersklasse Jugend (weiblich) konnte nicht eingefügt werden (sie existiert bereits).",
+                       Texts{"Die Altersklasse Jugend (weiblich) konnte nicht eingefügt werden (sie existiert "
+                             "bereits).",
                              question, question, "Möchten Sie die Altersklasse 'Schüler' löschen?"},
                        true));
 }

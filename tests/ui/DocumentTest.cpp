@@ -31,7 +31,10 @@ TAltersklasse* ClassNamed(TVkFile& doc, const std::string& name) {
 class DocumentTest : public FolderTest {
  protected:
   ~DocumentTest() override {
-    PdfExportInfo = pdf_, ExportHtmlOptions = html_, ExportTextOptions = text_, ExportXlsVersion = 0;
+    PdfExportInfo = pdf_;
+    ExportHtmlOptions = html_;
+    ExportTextOptions = text_;
+    ExportXlsVersion = 0;
   }
   const TPdfOptions pdf_ = PdfExportInfo;
   const TExportHtmlOptions html_ = ExportHtmlOptions;
@@ -69,7 +72,9 @@ TEST_F(DocumentTest, EachFilterIndexWritesWhatTheDispatchWritesForItsCode) {
   TPdfOptions before = DefaultPdfExportInfo();
   before.Subject = before.Author = "vorher";
   auto dispatched = [&](FormatCode code) {
-    ExportHtmlOptions = PresetHtmlOptions(), ExportTextOptions = PresetTextOptions(), ExportXlsVersion = 0;
+    ExportHtmlOptions = PresetHtmlOptions();
+    ExportTextOptions = PresetTextOptions();
+    ExportXlsVersion = 0;
     PdfExportInfo = before;
     PdfExportInfo.Subject = Utf8ToAnsi("Landesmeisterschaft Süd - Einzelwettbewerb");
     PdfExportInfo.Author = Utf8ToAnsi("DLRG Landesverband Köln");
@@ -78,18 +83,22 @@ TEST_F(DocumentTest, EachFilterIndexWritesWhatTheDispatchWritesForItsCode) {
     return written(dir_ / "expected");
   };
   using F = FormatCode;
+  using V = TVkFile;
   const struct { int index; const char* dialog; int answer; const char* name; FormatCode code; } cases[] = {
-      {TVkFile::kSaveDbf, nullptr, 0, "a.DBF", F::Dbf},           {TVkFile::kSaveXls, nullptr, 0, "a.XLS", F::Xls},
-      {TVkFile::kSaveHtml, "TOptHTMLDlg", mrOk, "a.HTM", F::Html}, {TVkFile::kSaveHtml, "TOptHTMLDlg", mrCancel, "b.HTM", kNothing},
-      {TVkFile::kSavePdf, "TOptPDFDlg", mrOk, "a.PDF", F::Pdf},  {TVkFile::kSavePdf, "TOptPDFDlg", mrOk, "Datei/a.PDF", kNothing},
-      {TVkFile::kSaveText, "TOptTXTDlg", mrOk, "a.CSV", F::Text},  {TVkFile::kSaveAllFiles, nullptr, 0, "Kopie.xyz", F::ResultFile},
-      {8, nullptr, 0, "c.ERG", kNothing},                           {TVkFile::kSaveResultFile, nullptr, 0, "Datei/a.ERG", kNothing},
-      {TVkFile::kSaveResultFile, nullptr, 0, "Wettkampf Süd.ERG", F::ResultFile}};
+      {V::kSaveDbf, nullptr, 0, "a.DBF", F::Dbf},          {V::kSaveXls, nullptr, 0, "a.XLS", F::Xls},
+      {V::kSaveHtml, "TOptHTMLDlg", mrOk, "a.HTM", F::Html}, {V::kSaveHtml, "TOptHTMLDlg", mrCancel, "b.HTM", kNothing},
+      {V::kSavePdf, "TOptPDFDlg", mrOk, "a.PDF", F::Pdf},   {V::kSavePdf, "TOptPDFDlg", mrOk, "Datei/a.PDF", kNothing},
+      {V::kSaveText, "TOptTXTDlg", mrOk, "a.CSV", F::Text}, {V::kSaveAllFiles, nullptr, 0, "Kopie.xyz", F::ResultFile},
+      {8, nullptr, 0, "c.ERG", kNothing},                   {V::kSaveResultFile, nullptr, 0, "Datei/a.ERG", kNothing},
+      {V::kSaveResultFile, nullptr, 0, "Wettkampf Süd.ERG", F::ResultFile}};
   using Row = std::tuple<int, bool, bool, std::string, bool>;  // index, as dispatched, returned, name, modified
   std::vector<Row> got, want;
   for (const auto& c : cases) {
     // Left from before: the document must set what it passes on.
-    ExportHtmlOptions = {}, ExportTextOptions = {}, ExportXlsVersion = 2, PdfExportInfo = before;
+    ExportHtmlOptions = {};
+    ExportTextOptions = {};
+    ExportXlsVersion = 2;
+    PdfExportInfo = before;
     if (c.dialog) desk.AnswerDialog(c.dialog, c.answer);
     const bool ok = doc.SaveAs(Path(c.name), c.index);
     got.emplace_back(c.index, written(dir_ / c.name) == dispatched(c.code), ok, doc.FileName().toStdString(),
@@ -130,45 +139,58 @@ TEST_F(DocumentTest, UnnamedSaveCancelledOrFailedKeepsTheDocumentModifiedAndTheW
                        Texts{question, question, question, "Fehler beim Speichern der Datei.", question}));
 }
 
-TEST_F(DocumentTest, MergesASecondResultFile) {
+// A text import that adds nobody says so and leaves the document as it was;
+// a participant list and a merged result file are added.
+TEST_F(DocumentTest, ImportsAndMergesAndSaysWhenAnImportAddsNone) {
   TVkFile doc(nullptr, Write("Quelle.ERG"));
-  desk.AnswerDialog("THinzufuegenDlg", mrOk,
-                    [](QDialog& d) { d.findChild<QComboBox*>("ComboBox1")->setEditText("Bonn"); });
-  EXPECT_TRUE(doc.Import(Write("Andere.ERG"), TVkFile::ImportKind::Merge));
+  const bool fromResultFile = doc.Import(Path("Quelle.ERG"), TVkFile::ImportKind::Text);
+  const auto none = std::tuple(fromResultFile, doc.Modified(), desk.Messages());
+  std::ofstream(S(Path("Liste.txt")), std::ios::binary) << "Kopf\r\n;AK 12;m;M\xFCller;Max;1995;dlrg;1:05,4;;0\r\n";
+  const bool fromList = doc.Import(Path("Liste.txt"), TVkFile::ImportKind::Text);
+  desk.AnswerDialog("THinzufuegenDlg", mrOk, [](QDialog& d) { Type(d, "ComboBox1", "Bonn"); });
+  const bool merged = doc.Import(Write("Andere.ERG"), TVkFile::ImportKind::Merge);
   const TAltersklasse& boys = *ClassNamed(doc, "Jugend (männlich)");
   int bonn = 0;
   for (int i = 0; i < boys.GetCount(); ++i) bonn += boys.At(i)->Gliederung() == "Bonn";
   // Four merged, one of them from Bonn before.
-  EXPECT_EQ(std::tuple(boys.GetCount(), bonn, doc.Modified()), std::tuple(8, 5, true));
-}
-
-TEST_F(DocumentTest, ImportsParticipantsFromATextFileAndSaysWhenItAddsNone) {
-  TVkFile doc(nullptr, Write("Quelle.ERG"));
-  const bool fromResultFile = doc.Import(Path("Quelle.ERG"), TVkFile::ImportKind::Text);
-  const auto none = std::tuple(fromResultFile, doc.Modified(), desk.Messages());
-  std::ofstream(Path("Liste.txt").toStdString(), std::ios::binary)
-      << "Kopf\r\n;AK 12;m;M\xFCller;Max;1995;dlrg;1:05,4;;0\r\n";
-  EXPECT_TRUE(doc.Import(Path("Liste.txt"), TVkFile::ImportKind::Text));
-  EXPECT_EQ(std::tuple(none, ClassNamed(doc, "AK 12m")->GetCount(), doc.Modified()),
+  EXPECT_EQ(std::tuple(none, fromList, ClassNamed(doc, "AK 12m")->GetCount(), merged, boys.GetCount(), bonn,
+                       doc.Modified()),
             std::tuple(std::tuple(false, false,
                                   Texts{"1 Datensätze ohne Namen wurden übersprungen.",
                                         "Es wurden keine Teilnehmer importiert."}),
-                       1, true));
+                       true, 1, true, 8, 5, true));
 }
 
-TEST_F(DocumentTest, OperationDialogsModifyOnOkOnly) {
-  TVkFile doc(nullptr, Write("Quelle.ERG"));
-  const std::tuple<const char*, bool (TVkFile::*)(), int> cases[] = {  // dialog, command, answer
-      {"TLaufbesetzungDlg", &TVkFile::AssignHeats, mrCancel},   {"TZuruecksetzenDlg", &TVkFile::ResetResults, mrCancel},
-      {"THLWLaufbesetzungDlg", &TVkFile::AssignCprHeats, mrCancel},
-      {"TWettkampfDatenDlg", &TVkFile::EditCompetitionData, mrCancel},
-      {"TGliederungenDlg", &TVkFile::EditOrganisations, mrCancel}, {"TQualifikationDlg", &TVkFile::Qualify, mrOk},
-      {"TStreichenDlg", &TVkFile::StrikeParticipants, mrOk}};
-  for (const auto& [dialog, run, answer] : cases) {
-    desk.AnswerDialog(dialog, answer);
-    const bool ok = (doc.*run)();
-    EXPECT_EQ(std::tuple(ok, doc.Modified()), std::tuple(answer == mrOk, answer == mrOk)) << dialog;
+// Each command's dialog: Cancel leaves the document as it was, OK modifies it;
+// the lists of age classes and organisations edit a copy that replaces the
+// competition, and the age classes' keep the tab.
+TEST_F(DocumentTest, CommandsModifyOnOkOnly) {
+  const QString file = Write("Quelle.ERG");
+  auto ageClasses = [](TVkFile& doc) {
+    int tab = 2;
+    const bool ok = doc.EditAgeClasses(tab);
+    EXPECT_EQ(tab, 2);
+    return ok;
+  };
+  const std::pair<std::string, std::function<bool(TVkFile&)>> commands[] = {
+      {"TLaufbesetzungDlg", &TVkFile::AssignHeats},        {"TZuruecksetzenDlg", &TVkFile::ResetResults},
+      {"THLWLaufbesetzungDlg", &TVkFile::AssignCprHeats},  {"TWettkampfDatenDlg", &TVkFile::EditCompetitionData},
+      {"TGliederungenDlg", &TVkFile::EditOrganisations},   {"TQualifikationDlg", &TVkFile::Qualify},
+      {"TStreichenDlg", &TVkFile::StrikeParticipants},     {"TAltersklassenDlg", ageClasses}};
+  std::vector<std::tuple<std::string, int, bool, bool, bool>> got, want;  // dialog, answer, ok, modified, replaced
+  for (const auto& [dialog, run] : commands) {
+    for (int answer : {mrCancel, mrOk}) {
+      TVkFile doc(nullptr, file);
+      const TWettkampf* before = doc.Competition();
+      desk.AnswerDialog(dialog, answer);
+      const bool ok = run(doc);
+      got.emplace_back(dialog, answer, ok, doc.Modified(), doc.Competition() != before);
+      const bool done = answer == mrOk;
+      const bool copied = dialog == "TAltersklassenDlg" || dialog == "TGliederungenDlg";
+      want.emplace_back(dialog, answer, done, done, done && copied);
+    }
   }
+  EXPECT_EQ(got, want);
 }
 
 TEST_F(DocumentTest, NewParticipantsAndClassesComeFromTheirDialogsAndADuplicateClassIsNotUsed) {
@@ -219,19 +241,6 @@ TEST_F(DocumentTest, CommandsOnTheCurrentClassDoNothingWithoutOneAndADeletedClas
                        "Ein Wettkampf muß mindestens aus einer Altersklasse bestehen. Sie können die letzte "
                        "Altersklasse nicht löschen.",
                        MsgKind::Error));
-}
-
-TEST_F(DocumentTest, TheAgeClassListReplacesTheCompetitionOnlyOnOk) {
-  TVkFile doc(nullptr, Write("Quelle.ERG"));
-  TWettkampf* before = doc.Competition();
-  int tab = 2;
-  desk.AnswerDialog("TAltersklassenDlg", mrCancel);
-  const bool cancelledOk = doc.EditAgeClasses(tab);
-  const auto cancelled = std::tuple(cancelledOk, doc.Competition() == before, tab, doc.Modified());
-  desk.AnswerDialog("TAltersklassenDlg", mrOk);
-  const bool ok = doc.EditAgeClasses(tab);
-  EXPECT_EQ(std::tuple(cancelled, ok, doc.Competition() == before, tab, doc.Modified()),
-            std::tuple(std::tuple(false, true, 2, false), true, false, 2, true));
 }
 
 }  // namespace

@@ -206,7 +206,8 @@ TEST_F(MainWindowTest, EveryCommandByItsShortcutAsksItsDialog) {
     std::string asked;
     for (size_t i = before; i < desk.asked.size(); ++i) {
       const ScriptedDesktop::Asked& a = desk.asked[i];
-      const std::string detail = a.what == "dialog" ? a.name : a.what == "open" || a.what == "save" ? a.caption : a.text;
+      const bool file = a.what == "open" || a.what == "save";
+      const std::string detail = a.what == "dialog" ? a.name : file ? a.caption : a.text;
       asked += (a.what == "message" && a.buttons == mbOk ? "notice" : a.what) + (detail.empty() ? "" : " " + detail);
     }
     EXPECT_EQ(std::tuple(asked.empty() ? "-" : asked, triggered),

@@ -62,7 +62,8 @@ TEST(ResetDialog, PresetsAndTheUsersOwnChoice) {
   EXPECT_TRUE(AppliedAs(dlg, [&](QDialog& d) {
     look(d);
     // "": the user looks.
-    for (const char* button : {"RadioGroup1_3", "LaufCB3", "", "RadioGroup1_1", "", "RadioGroup1_2", "RadioGroup1_3", ""})
+    for (const char* button : {"RadioGroup1_3", "LaufCB3", "", "RadioGroup1_1", "", "RadioGroup1_2", "RadioGroup1_3",
+                               ""})
       *button ? Click(d, button) : look(d);
   }, [] { return Jugend(3, 8); }, [&](TWettkampf& w) { w.ResetResults(heat3); }));
   EXPECT_EQ(seen, (std::vector<std::tuple<Ints, bool>>{
@@ -157,8 +158,9 @@ TEST(HeatViewer, StepsThroughTheHeatsWithinTheirRangeAndEmptiesTheSelection) {
           Child<QTabBar>(d, "TabControl1")->setCurrentIndex(1);
         else if (!step.isEmpty())
           Click(d, step);
+        const std::string first = list->count() ? S(list->item(0)->text()) : "";
         seen.push_back(Text(d, "LaufLabel") + "|" + std::to_string(list->count()) + "|" +
-                       std::to_string(c->Selection().GetCount()) + "|" + (list->count() ? S(list->item(0)->text()) : ""));
+                       std::to_string(c->Selection().GetCount()) + "|" + first);
       }
     });
     TheDesktop().RunModal(dlg);
