@@ -236,11 +236,11 @@ TEST_F(DocumentTest, CommandsOnTheCurrentClassDoNothingWithoutOneAndADeletedClas
     ASSERT_TRUE(doc.DeleteAgeClass(doc.AgeClass(0)));
   }
   EXPECT_FALSE(doc.DeleteAgeClass(doc.AgeClass(0)));
-  EXPECT_EQ(std::tuple(doc.Competition()->GetCount(), desk.Messages().back(), desk.asked.back().kind),
+  EXPECT_EQ(std::tuple(doc.Competition()->GetCount(), desk.Messages().back(), desk.asked.back().name),
             std::tuple(1,
                        "Ein Wettkampf muß mindestens aus einer Altersklasse bestehen. Sie können die letzte "
                        "Altersklasse nicht löschen.",
-                       MsgKind::Error));
+                       "Error OK"));
 }
 
 }  // namespace

@@ -222,10 +222,10 @@ TEST(ParticipantDialog, AbsentAndExcludedButtons) {
   ScriptedDesktop desk;  // records the question asked inside
   desk.AnswerMessage(mrYes);
   ASSERT_EQ(Edit(*w, t, [](QDialog& d) { Click(d, "AusgeschlossenBtn"); }, &desk), mrOk);
-  EXPECT_EQ(std::tuple(absent, Deductions(t), t.CprValue(), desk.Messages(), desk.asked[1].buttons),
+  EXPECT_EQ(std::tuple(absent, Deductions(t), t.CprValue(), desk.Messages(), desk.asked[1].name),
             std::tuple(std::tuple(Ints{-3, -3, 2, -3, -3, -3}, -300), Ints(6, -4), -400,
                        Texts{"Teilnehmer ausschließen (sonstige Strafpunkte werden überschrieben)?"},
-                       mbYesNo));
+                       "Confirmation Ja Nein"));
 }
 
 TEST(MergeOptions, BoxesGiveTheirBitsAndTheOrganisationAndCountFollowTheirBoxes) {

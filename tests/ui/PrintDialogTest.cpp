@@ -143,7 +143,7 @@ TEST(PrintDialog, WritesThePdfAndOpensOnlyAFileThatWasWritten) {
   const std::string save = "save:PDF-Dateien (*.PDF)|*.PDF|Alle Dateien (*.*)|*.*:TEST.PDF";
   EXPECT_EQ(std::tuple(asked, std::filesystem::exists(cancelled.Path()), S(subject), desk.Used()),
             std::tuple(Texts{save, "dialog:TOptPDFDlg:", "shell open::" + file.Path(), save, "dialog:TOptPDFDlg:", save,
-                             "dialog:TOptPDFDlg:", "message::Die PDF-Datei konnte nicht geschrieben werden."},
+                             "dialog:TOptPDFDlg:", "message:Error OK:Die PDF-Datei konnte nicht geschrieben werden."},
                        false, "Landesmeisterschaft Süd & <Nord> - Mannschaftswettbewerb", true));
   PdfExportInfo = saved;
 }

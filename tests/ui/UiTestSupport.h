@@ -142,6 +142,38 @@ using Texts = std::vector<std::string>;
 
 inline std::string S(const QString& s) { return s.toStdString(); }
 
+// --- what a test saw, compared as a whole with a reviewed file
+
+inline std::string Str(const std::string& s) { return s; }
+inline std::string Str(const char* s) { return s; }
+inline std::string Str(const QString& s) { return s.toStdString(); }
+inline std::string Str(bool b) { return b ? "ja" : "nein"; }
+template <class T>
+  requires std::is_arithmetic_v<T>
+std::string Str(T v) {
+  return QString::number(v).toStdString();
+}
+
+// One line of what a test saw: its fields joined by " | ".
+template <class... T>
+std::string Line(const T&... fields) {
+  std::string line;
+  for (const std::string& field : {Str(fields)...}) line += (line.empty() ? "" : " | ") + field;
+  return line + "\n";
+}
+
+// Compares what the test saw with its section of tests/data/ui/<file>: the
+// lines after "== <the test's name>" up to the next line starting "== ".
+inline void ExpectSeen(const std::string& seen, const std::string& file) {
+  const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  const std::string all = testdata::ReadFile(std::string(VK_TEST_DATA) + "/ui/" + file);
+  const size_t head = all.find("== " + name + "\n");
+  const size_t begin = head == std::string::npos ? all.size() : head + name.size() + 4;
+  const std::string want = all.substr(begin, all.find("\n== ", begin) + 1 - begin);
+  if (seen != want) testdata::WriteFile(name + ".actual", seen);
+  EXPECT_EQ(seen, want) << "tests/data/ui/" << file << ", " << name << "; the test saw " << name << ".actual";
+}
+
 // The texts of a table cell, separated by " / "; "-" for none.
 inline Texts Listed(const QString& cell) {
   Texts texts;
@@ -201,6 +233,9 @@ class FolderTest : public ::testing::Test {
   ~FolderTest() override { ParticipantBuffer = TTeilnehmer(); }
 
   QString Path(const std::string& name) const { return QString::fromStdString(dir_ / name); }
+  // A text with the folder written $DIR; the desktop's transcript so.
+  std::string InDir(const QString& text) const { return S(QString(text).replace(Path("").chopped(1), "$DIR")); }
+  std::string Transcript() const { return InDir(QString::fromStdString(desk.Transcript())); }
   QString Write(const std::string& name, std::unique_ptr<TWettkampf> w = Championship()) {
     EXPECT_TRUE(SaveCompetition(Path(name).toStdString(), *w, FormatCode::ResultFile));
     return Path(name);

@@ -57,9 +57,9 @@ TEST(WindowRoutines, CoreMessagesReachTheUserOnceEachPerCommandAndTheRestInOneBo
   ErrorMsgProc(Oem("Zeile 1\rZeile 2"));
   shown.insert(shown.end(), 2, "Zeile 1\nZeile 2");
   const ScriptedDesktop::Asked &first = desk.asked[0], &rest = desk.asked[10];
-  EXPECT_EQ(std::tuple(duringCommand, desk.Messages(), first.caption, first.kind, first.buttons, rest.what,
+  EXPECT_EQ(std::tuple(duringCommand, desk.Messages(), first.caption, first.name, rest.what,
                        rest.caption),
-            std::tuple(size_t{10}, shown, "Information", MsgKind::Information, mbOk, "long text", "Weitere Meldungen"));
+            std::tuple(size_t{10}, shown, "Information", "Information OK", "long text", "Weitere Meldungen"));
 }
 
 TEST(WindowRoutines, TheCodePageEdge) {
@@ -83,9 +83,9 @@ TEST(WindowRoutines, AnExceptionInAnEventIsShownAndTheProgramGoesOn) {
   bool delivered = QCoreApplication::sendEvent(&t, &boom);
   QCoreApplication::postEvent(&t, new QEvent(QEvent::MaxUser));
   QCoreApplication::processEvents();
-  EXPECT_EQ(std::tuple(delivered, t.handled, desk.Messages(), desk.asked.at(0).kind),
+  EXPECT_EQ(std::tuple(delivered, t.handled, desk.Messages(), desk.asked.at(0).name),
             std::tuple(false, 1, Texts{"Interner Programmfehler aufgetreten: \nIndex außerhalb"},
-                       MsgKind::Error));
+                       "Error OK"));
 }
 
 // The program's own boxes speak German and stand over the main window, also
