@@ -13,7 +13,6 @@
 #include <QStatusTipEvent>
 
 #include "FindDlg.h"
-#include "OemText.h"
 #include "ParticipantGrid.h"
 #include "UiTestSupport.h"
 #include "VkMain.h"

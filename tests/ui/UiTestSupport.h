@@ -31,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include "CodePage.h"
+#include "OemText.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
 #include "TestData.h"
@@ -159,6 +160,7 @@ template <class... T>
 std::string Line(const T&... fields) {
   std::string line;
   for (const std::string& field : {Str(fields)...}) line += (line.empty() ? "" : " | ") + field;
+  while (line.ends_with(' ')) line.pop_back();  // an empty last field
   return line + "\n";
 }
 

@@ -11,7 +11,6 @@
 #include <QToolButton>
 
 #include "About.h"
-#include "OemText.h"
 #include "Tips.h"
 #include "UiTestSupport.h"
 #include "VkMain.h"
