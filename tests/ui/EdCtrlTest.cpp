@@ -56,14 +56,12 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
       focusBack = edit->hasFocus();
     });
     EXPECT_EQ(TheDesktop().RunModal(*dlg), mrCancel);
-    std::vector<std::tuple<std::string, std::string>> boxes;
-    for (const auto& a : desk.asked)
-      if (a.what == "message") boxes.emplace_back(a.caption, a.name);
     const Texts warnings = Listed(c[8]);
+    std::string said = "dialog | TestDlg\n";
+    for (const std::string& w : warnings) said += "message | Warning OK | Eingabeprüfung | " + w + "\n";
     const double value = num ? num->Value() : dec->Value();
-    EXPECT_EQ(std::tuple(S(edit->text()), value, desk.beeps, desk.Messages(), focusBack, boxes),
-              std::tuple(S(Cell(c[5])), c[6].toDouble(), c[7].toInt(), warnings, !warnings.empty(),
-                         decltype(boxes)(warnings.size(), {"Eingabeprüfung", "Warning OK"})));
+    EXPECT_EQ(std::tuple(S(edit->text()), value, desk.beeps, focusBack, desk.Transcript()),
+              std::tuple(S(Cell(c[5])), c[6].toDouble(), c[7].toInt(), !warnings.empty(), said));
   }
 }
 
@@ -95,8 +93,10 @@ TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
   });
   std::vector<int> results;
   for (int i = 0; i < 3; ++i) results.push_back(TheDesktop().RunModal(*dlg));
-  EXPECT_EQ(std::tuple(results, openAfterOk, desk.Messages()),
-            std::tuple(std::vector<int>{mrCancel, mrCancel, mrOk}, true, Texts{kBetween + "1 und 8."}));
+  EXPECT_EQ(std::tuple(results, openAfterOk, desk.Transcript()),
+            std::tuple(std::vector<int>{mrCancel, mrCancel, mrOk}, true,
+                       "dialog | TestDlg\ndialog | TestDlg\nmessage | Warning OK | Eingabeprüfung | " + kBetween +
+                           "1 und 8.\ndialog | TestDlg\n"));
 }
 
 TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
