@@ -97,13 +97,6 @@ class ScriptedDesktop : public Desktop {
       if (a.what == "message" || a.what == "long text") texts.push_back(a.text);
     return texts;
   }
-  // Object names of the dialogs run, in order.
-  std::vector<std::string> Dialogs() const {
-    std::vector<std::string> names;
-    for (const Asked& a : asked)
-      if (a.what == "dialog") names.push_back(a.name);
-    return names;
-  }
   // True when every scripted answer was used.
   bool Used() const {
     return dialogs_.empty() && messages_.empty() && files_.empty() && prints_.empty() && printerSetups_.empty() &&
