@@ -74,6 +74,12 @@ class ScriptedDesktop : public Desktop {
   // Random draws in order; without one, 0.
   void AnswerRandom(int value) { randoms_.push_back(value); }
 
+  // Runs the dialog with the user's act, as a window would through the desktop.
+  int Run(QDialog& dialog, std::function<void(QDialog&)> act = {}, int result = mrOk) {
+    AnswerDialog(dialog.objectName().toStdString(), result, std::move(act));
+    return RunModal(dialog);
+  }
+
   // --- what was asked
   std::vector<Asked> asked;
   int beeps = 0;

@@ -74,16 +74,14 @@ TEST(AgeClassDialogs, SubDialogChangesReachTheClassOnlyWithOk) {
   for (int round = 0; round < 2; ++round) {
     TAltersklassenDatenDlg dlg;
     dlg.SetAltersklasse(c.get(), boys);
-    desk.AnswerDialog("TAltersklassenDatenDlg", round == 0 ? mrCancel : mrOk, [](QDialog& d) {
+    const auto act = [&](QDialog& d) {
+      desk.AnswerDialog("TDisziplinDatenDlg", mrOk, [](QDialog& d) { Type(d, "AMFloatEdit1", "60,00"); });
+      desk.AnswerDialog("TRekordDatenDlg", mrOk, [](QDialog& d) { Type(d, "MaskEdit1", "0:29,5"); });
       auto* list = Child<QListWidget>(d, "ListBox1");
       emit list->itemDoubleClicked(list->item(0));
       Click(d, "RekordeBtn");
-    });
-    desk.AnswerDialog("TDisziplinDatenDlg", mrOk, [&](QDialog& d) {
-      Type(d, "AMFloatEdit1", "60,00");
-    });
-    desk.AnswerDialog("TRekordDatenDlg", mrOk, [](QDialog& d) { Type(d, "MaskEdit1", "0:29,5"); });
-    if (TheDesktop().RunModal(dlg) == mrOk) dlg.GetAltersklasse(*boys);
+    };
+    if (desk.Run(dlg, act, round == 0 ? mrCancel : mrOk) == mrOk) dlg.GetAltersklasse(*boys);
     seen += Line(boys->Discipline(1).V(1), boys->Rekord(1).RecordTime());
   }
 
@@ -121,7 +119,7 @@ TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
 
   ScriptedDesktop desk;
   // OK says once what is wrong: first a parameter out of range, then the formula.
-  desk.AnswerDialog("TDisziplinDatenDlg", mrNone, [&](QDialog& d) {
+  const int result = desk.Run(dlg, [&](QDialog& d) {
     Type(d, "AMFloatEdit5", "12345");
     Click(d, "OKBtn");
     Type(d, "AMFloatEdit5", "1");
@@ -131,8 +129,8 @@ TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
     seen += Line("open", d.isVisible(), Child<QLineEdit>(d, "Edit2")->cursorPosition());
     Type(d, "Edit2", "V1-T*10");
     Click(d, "OKBtn");
-  });
-  EXPECT_EQ(TheDesktop().RunModal(dlg), mrOk);
+  }, mrNone);
+  EXPECT_EQ(result, mrOk);
   TDisziplin d;
   dlg.GetDisziplin(d);
   ExpectSeen(seen + Line(d.Kind(), d.Formula()) + desk.Transcript(), "age-class-dialogs.txt");

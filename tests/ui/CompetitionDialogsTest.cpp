@@ -49,8 +49,7 @@ TEST(CompetitionDataDialog, FilledFromTheHeaderReadBackUnchangedAndEdited) {
   const TTeilnehmer::Bytes teamBytes = w->At(0)->At(0)->Record();
   TWettkampfDatenDlg untouched;
   untouched.SetWettkampfDaten(*w);
-  desk.AnswerDialog("TWettkampfDatenDlg", mrOk);
-  ASSERT_EQ(TheDesktop().RunModal(untouched), mrOk);
+  ASSERT_EQ(desk.Run(untouched), mrOk);
   untouched.GetWettkampfDaten(*w);
   EXPECT_EQ(std::tuple(w->Header().GetBytes() == before, Text(untouched, "Edit3"),
                        Child<RadioGroup>(untouched, "RadioGroup2")->ItemIndex(),
@@ -58,13 +57,12 @@ TEST(CompetitionDataDialog, FilledFromTheHeaderReadBackUnchangedAndEdited) {
             std::tuple(true, "Schwimmverein Möwe", 7, false, "dialog | TWettkampfDatenDlg | Wettkampfdaten\n"));
   TWettkampfDatenDlg dlg;
   dlg.SetWettkampfDaten(*w);
-  desk.AnswerDialog("TWettkampfDatenDlg", mrOk, [](QDialog& d) {
+  ASSERT_EQ(desk.Run(dlg, [](QDialog& d) {
     Type(d, "Edit1", QString(90, u'ä'));
     Choose(d, "RadioGroup1", 0);
     Choose(d, "RadioGroup4", 7);
     Click(d, "HundertstelCB");
-  });
-  ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
+  }), mrOk);
   dlg.GetWettkampfDaten(*w);
   const TWettkampfDaten& h = w->Header();
   // Switched to individual events: the team's bytes stay (what they read as
@@ -78,14 +76,13 @@ TEST(NewCompetitionDialog, ChoicesGiveTheKindCodeAndTheYearIsHeldInRange) {
   ScriptedDesktop desk;
   for (const QStringList& c : DataRows("new-competition.txt")) {
     TFileNewDlg dlg;
-    desk.AnswerDialog("TFileNewDlg", mrOk, [&](QDialog& d) {
+    EXPECT_EQ(desk.Run(dlg, [&](QDialog& d) {
       Choose(d, "RadioGroup1", c[0].toInt());
       auto* split = d.findChild<QCheckBox*>("CheckBox1");
       if (split->isChecked() != (c[1] == "ja")) split->click();
       if (c[2] == "ja") Choose(d, "RadioGroup2", 1);
       Choose(d, "RadioGroup2", c[3].toInt());
-    });
-    EXPECT_EQ(TheDesktop().RunModal(dlg), mrOk);
+    }), mrOk);
     EXPECT_EQ(Line(dlg.Kind(), dlg.findChild<QCheckBox*>("CheckBox1")->isEnabled()), S(c[4] + " | " + c[5] + "\n"))
         << S(c.join(" | "));
   }

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
+#include "DialogParts.h"
 #include "EdCtrl.h"
 #include "UiTestSupport.h"
 
@@ -17,13 +18,7 @@ std::unique_ptr<ValidatedDialog> MakeDialog(std::initializer_list<QWidget*> edit
   dlg->setObjectName("TestDlg");
   auto* layout = new QVBoxLayout(dlg.get());
   for (QWidget* edit : edits) layout->addWidget(edit);
-  for (const char* name : {"OKBtn", "CancelBtn"}) {
-    auto* button = new QPushButton(name, dlg.get());
-    button->setObjectName(name);
-    layout->addWidget(button);
-  }
-  QObject::connect(dlg->findChild<QPushButton*>("OKBtn"), &QPushButton::clicked, dlg.get(), &QDialog::accept);
-  QObject::connect(dlg->findChild<QPushButton*>("CancelBtn"), &QPushButton::clicked, dlg.get(), &QDialog::reject);
+  AddOkCancel(dlg.get(), layout);
   return dlg;
 }
 
@@ -43,7 +38,7 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
     TYrValEdit* edit = num ? static_cast<TYrValEdit*>(num) : dec;
     auto dlg = MakeDialog({edit, new QLineEdit});
     bool focusBack = false;
-    desk.AnswerDialog("TestDlg", mrCancel, [&](QDialog&) {
+    const int result = desk.Run(*dlg, [&](QDialog&) {
       edit->setFocus();
       edit->clear();
       QTest::keyClicks(edit, Cell(c[3]));
@@ -54,8 +49,8 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
       QTest::keyClick(edit, Qt::Key_Tab);
       QCoreApplication::processEvents();
       focusBack = edit->hasFocus();
-    });
-    EXPECT_EQ(TheDesktop().RunModal(*dlg), mrCancel);
+    }, mrCancel);
+    EXPECT_EQ(result, mrCancel);
     const Texts warnings = Listed(c[8]);
     std::string said = "dialog | TestDlg\n";
     for (const std::string& w : warnings) said += "message | Warning OK | Eingabeprüfung | " + w + "\n";

@@ -27,13 +27,6 @@ std::string Fields(const TPdfOptions& o) {
               o.Compress);
 }
 
-// Runs the dialog through the desktop with `act`; true on OK.
-template <typename Dlg>
-bool RunOk(ScriptedDesktop& desk, Dlg& dlg, std::function<void(QDialog&)> act = {}) {
-  desk.AnswerDialog(dlg.objectName().toStdString(), mrOk, std::move(act));
-  return TheDesktop().RunModal(dlg) == mrOk;
-}
-
 }  // namespace
 
 TEST(ExportOptionDialogs, HtmlOptionsReadBackAndTheNextOpeningShowsThePreset) {
@@ -44,14 +37,14 @@ TEST(ExportOptionDialogs, HtmlOptionsReadBackAndTheNextOpeningShowsThePreset) {
   chosen.BackgroundImage = Oem("Wellen Ä.GIF");
   TOptHTMLDlg filled;
   filled.SetHtmlOptions(chosen);
-  ASSERT_TRUE(RunOk(desk, filled));
+  ASSERT_EQ(desk.Run(filled), mrOk);
   TExportHtmlOptions back;
   filled.GetHtmlOptions(back);
   EXPECT_EQ(Fields(back), Fields(chosen));
 
   TOptHTMLDlg dlg;
   desk.AnswerFile("/tmp/Bilder/Fotos/Becken.GIF", 4);
-  ASSERT_TRUE(RunOk(desk, dlg, [](QDialog& d) { Click(d, "Button1"); }));
+  ASSERT_EQ(desk.Run(dlg, [](QDialog& d) { Click(d, "Button1"); }), mrOk);
   dlg.GetHtmlOptions(back);
   ExpectSeen(Fields(back) + desk.Transcript(), "export-option-dialogs.txt");
 }
@@ -73,7 +66,7 @@ TEST(ExportOptionDialogs, TextOptionsReadBackInTheFilesCodePage) {
     chosen.Quote = c.quote;
     TOptTXTDlg dlg;
     dlg.SetTextOptions(chosen);
-    ASSERT_TRUE(RunOk(desk, dlg));
+    ASSERT_EQ(desk.Run(dlg), mrOk);
     TExportTextOptions back;
     dlg.GetTextOptions(back);
     EXPECT_EQ(std::tuple(Fields(back), Child<QComboBox>(dlg, "ComboBox1")->currentText().toStdString()),
@@ -86,12 +79,12 @@ TEST(ExportOptionDialogs, TextOptionsReadBackInTheFilesCodePage) {
 TEST(ExportOptionDialogs, TextOptionsAsChosenAndAnEmptiedQuoteIsThePreset) {
   ScriptedDesktop desk;
   TOptTXTDlg dlg;
-  ASSERT_TRUE(RunOk(desk, dlg, [](QDialog& d) {
+  ASSERT_EQ(desk.Run(dlg, [](QDialog& d) {
     Click(d, "RadioGroup1_0");
     Child<QComboBox>(d, "ComboBox1")->setCurrentIndex(4);  // "{TAB}"
     Child<QComboBox>(d, "ComboBox2")->lineEdit()->clear();
     Click(d, "CheckBox4");
-  }));
+  }), mrOk);
   TExportTextOptions chosen;
   dlg.GetTextOptions(chosen);
   ExpectSeen(Fields(PresetTextOptions()) + Fields(chosen), "export-option-dialogs.txt");
@@ -105,17 +98,17 @@ TEST(ExportOptionDialogs, PdfInfoReopensWithWhatWasTypedAndOpensTheFile) {
   PdfExportInfo.CreationDate = "D:20070616103000";
   TOptPDFDlg first;
   first.SetPDFInfo(PdfExportInfo);
-  ASSERT_TRUE(RunOk(desk, first, [](QDialog& d) {
+  ASSERT_EQ(desk.Run(first, [](QDialog& d) {
     Type(d, "Edit1", "Bezirksmeisterschaft Süd");
     Type(d, "Edit4", "Ergebnisse, Rettungssport");
     QTest::keyClicks(Child<QLineEdit>(d, "Edit3"), QString(75, u'a'));  // 80 characters are taken
     Click(d, "CheckBox1");
-  }));
+  }), mrOk);
   std::string seen = Fields(PdfExportInfo);
   first.GetPDFInfo(PdfExportInfo);
   TOptPDFDlg second;
   second.SetPDFInfo(PdfExportInfo);
-  ASSERT_TRUE(RunOk(desk, second));
+  ASSERT_EQ(desk.Run(second), mrOk);
   TPdfOptions again = PdfExportInfo;
   second.GetPDFInfo(again);
   second.OpenPDF("/tmp/Ergebnisse Süd.pdf");

@@ -32,8 +32,7 @@ template <class Dialog>
 bool AppliedAs(Dialog& dlg, const std::function<void(QDialog&)>& act,
                const std::function<std::unique_ptr<TWettkampf>()>& make, const std::function<void(TWettkampf&)>& core) {
   ScriptedDesktop desk;
-  desk.AnswerDialog(dlg.objectName().toStdString(), mrOk, act);
-  EXPECT_EQ(TheDesktop().RunModal(dlg), mrOk);
+  EXPECT_EQ(desk.Run(dlg, act), mrOk);
   const auto applied = make(), expected = make();
   dlg.ApplyTo(*applied);
   core(*expected);
@@ -142,7 +141,7 @@ TEST(HeatViewer, StepsThroughTheHeatsWithinTheirRangeAndEmptiesTheSelection) {
     ScriptedDesktop desk;
     TLaufanzeigeDlg dlg;
     dlg.SetWettkampf(*c);
-    desk.AnswerDialog("TLaufanzeigeDlg", mrOk, [&](QDialog& d) {
+    desk.Run(dlg, [&](QDialog& d) {
       auto* list = Child<QListWidget>(d, "ListBox1");
       seen += Text(d, "HeaderLabel") + "\n";
       for (const QString step : {"", "NextBtn", "NextBtn", "tab", "PrevBtn"}) {
@@ -154,7 +153,6 @@ TEST(HeatViewer, StepsThroughTheHeatsWithinTheirRangeAndEmptiesTheSelection) {
         seen += Line(Text(d, "LaufLabel"), first, list->count(), c->Selection().GetCount());
       }
     });
-    TheDesktop().RunModal(dlg);
     seen += Line("closed", c->Selection().GetCount());
   }
   ExpectSeen(seen, "operation-dialogs.txt");

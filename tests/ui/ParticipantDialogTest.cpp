@@ -30,8 +30,7 @@ int Edit(const TWettkampf& w, TTeilnehmer& t, std::function<void(QDialog&)> act,
   TTeilnehmerDlg dlg;
   dlg.SetWettkampf(w);
   dlg.SetTeilnehmer(t);
-  desk.AnswerDialog("TTeilnehmerDlg", mrOk, std::move(act));
-  int r = TheDesktop().RunModal(dlg);
+  const int r = desk.Run(dlg, std::move(act));
   if (r != mrCancel) dlg.GetTeilnehmer(t);
   return r;
 }
@@ -203,7 +202,7 @@ TEST(MergeOptions, BoxesGiveTheirBitsAndTheOrganisationAndCountFollowTheirBoxes)
     seen += Line(dlg.GetOptionen(), Child(d, "ComboBox1")->isEnabled(), FromOem(dlg.GetGliederung()),
                  Child(d, "SpinEdit1")->isEnabled(), dlg.GetAnzahl());
   };
-  desk.AnswerDialog("THinzufuegenDlg", mrOk, [&](QDialog& d) {
+  EXPECT_EQ(desk.Run(dlg, [&](QDialog& d) {
     look(d);
     for (int i = 3; i <= 5; ++i) Click(d, QStringLiteral("CheckBox%1").arg(i));
     look(d);
@@ -219,7 +218,6 @@ TEST(MergeOptions, BoxesGiveTheirBitsAndTheOrganisationAndCountFollowTheirBoxes)
     Type(d, "ComboBox1", "WÜ");
     Child<QSpinBox>(d, "SpinEdit1")->setValue(1);
     look(d);
-  });
-  EXPECT_EQ(TheDesktop().RunModal(dlg), mrOk);
+  }), mrOk);
   ExpectSeen(seen, "participant-dialog.txt");
 }
