@@ -1,7 +1,7 @@
 // The print dialog: what each report kind hands the print job, the PDF file
-// of each kind with its document information, the margins through the
-// program's page setup, the page from the printer and its set-up, printing
-// from the preview and the size of the save dialog.
+// with its document information, the margins through the program's page
+// setup, the page from the printer and its set-up, printing from the preview
+// and the size of the save dialog.
 
 #include <QFileDialog>
 #include <QHeaderView>

@@ -1,8 +1,9 @@
 // What the window tests share (include it first and alone for the usual
-// headers and the application object): small competitions with umlauts, a
-// folder of real files under the scripted desktop, and finding, clicking and
-// typing into controls by object name as a user would. A control that is
-// missing fails the test.
+// headers and the application object): small competitions with umlauts,
+// case tables and reviewed outputs under tests/data/ui (what a test saw is
+// compared there as a whole), a folder of real files under the scripted
+// desktop, and finding, clicking and typing into controls by object name as
+// a user would. A control that is missing fails the test.
 #pragma once
 
 #include <algorithm>
@@ -128,6 +129,12 @@ inline std::string Stored(const TWettkampf& w) {
   return std::string(s.Data().begin(), s.Data().end());
 }
 
+using Texts = std::vector<std::string>;
+
+inline std::string S(const QString& s) { return s.toStdString(); }
+
+// --- tables and reviewed outputs under tests/data/ui
+
 // The rows of tests/data/ui/<name>, each cut at " | "; blank lines and
 // comments (#) left out.
 inline std::vector<QStringList> DataRows(const std::string& name) {
@@ -139,12 +146,15 @@ inline std::vector<QStringList> DataRows(const std::string& name) {
   return rows;
 }
 
-using Texts = std::vector<std::string>;
+// The texts of a table cell, separated by " / "; "-" for none.
+inline Texts Listed(const QString& cell) {
+  Texts texts;
+  for (const QString& text : cell.split(" / "))
+    if (text != "-") texts.push_back(S(text));
+  return texts;
+}
 
-inline std::string S(const QString& s) { return s.toStdString(); }
-
-// --- what a test saw, compared as a whole with a reviewed file
-
+// A field as the files under tests/data/ui write it: a Boolean "ja" or "nein".
 inline std::string Str(const std::string& s) { return s; }
 inline std::string Str(const char* s) { return s; }
 inline std::string Str(const QString& s) { return s.toStdString(); }
@@ -164,8 +174,11 @@ std::string Line(const T&... fields) {
   return line + "\n";
 }
 
-// Compares what the test saw with its section of tests/data/ui/<file>: the
-// lines after "== <the test's name>" up to the next line starting "== ".
+// Compares what the test saw (its Lines, the desktop's transcript) as a
+// whole with its section of tests/data/ui/<file>: the lines after
+// "== <the test's name>" up to the next line starting "== ". On a mismatch
+// what the test saw is also written beside the test binary as
+// <the test's name>.actual, for a reviewer to compare.
 inline void ExpectSeen(const std::string& seen, const std::string& file) {
   const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
   const std::string all = testdata::ReadFile(std::string(VK_TEST_DATA) + "/ui/" + file);
@@ -174,14 +187,6 @@ inline void ExpectSeen(const std::string& seen, const std::string& file) {
   const std::string want = all.substr(begin, all.find("\n== ", begin) + 1 - begin);
   if (seen != want) testdata::WriteFile(name + ".actual", seen);
   EXPECT_EQ(seen, want) << "tests/data/ui/" << file << ", " << name << "; the test saw " << name << ".actual";
-}
-
-// The texts of a table cell, separated by " / "; "-" for none.
-inline Texts Listed(const QString& cell) {
-  Texts texts;
-  for (const QString& text : cell.split(" / "))
-    if (text != "-") texts.push_back(S(text));
-  return texts;
 }
 
 // --- controls
