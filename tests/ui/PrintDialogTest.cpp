@@ -44,11 +44,19 @@ void SetUpAsMainWindow(TDruckenDlg& dlg, TWettkampf& c, int kind = 0) {
   Child<RadioGroup>(dlg, "RadioGroup1")->SetItemIndex(kind);
 }
 
+// The dialog on the competition, as the main window opens it.
+class PrintDialog : public ::testing::Test {
+ protected:
+  PrintDialog() { SetUpAsMainWindow(dlg, *c); }
+
+  std::unique_ptr<TWettkampf> c = Competition();
+  TDruckenDlg dlg;
+};
+
 }  // namespace
 
-TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder) {
+TEST_F(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder) {
   const TYrClock clock = SetClock([] { return MakeDateTime(2024, 3, 12, 18, 5); });
-  auto c = Competition();
   struct Case {
     int kind;
     std::vector<const char*> flip;  // check boxes changed from their defaults
@@ -58,7 +66,8 @@ TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder
   const std::vector<Case> cases = {
       {0, {"ErgAKDatenCB", "ErgZweizeiligCB", "MitLeerenAkCB", "MitLegendeCB", "MitBlock5CB", "AlleAKCB"}, {},
        [&](TDruckauftrag& j) {
-         c->SetAllMarks(false), c->SetMark(1, true);  // the current class alone
+         c->SetAllMarks(false);  // the current class alone
+         c->SetMark(1, true);
          j.BuildResultList({.selection = 2, .withAgeClassData = true, .withHead = true, .twoLines = true,
                             .withFooter = true, .withEmptyAgeClasses = true, .singleDisciplineRanking = 1});
        }},
@@ -88,17 +97,20 @@ TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder
        [](TDruckauftrag& j) { j.BuildStatistics({.form = 1, .withHead = true, .statisticsBlock5 = true}); }},
       {5, {}, {}, [](TDruckauftrag& j) { j.BuildCertificates({.layout = 2, .mode = 2}); }},
       {5, {"TeilnehmerMitErgebnisCB"},
-       [](TDruckenDlg& d) { d.TeilnehmerRadioGroup()->SetItemIndex(1), d.TeilnehmerWasEdit()->setCurrentIndex(0); },
+       [](TDruckenDlg& d) {
+         d.TeilnehmerRadioGroup()->SetItemIndex(1);
+         d.TeilnehmerWasEdit()->setCurrentIndex(0);
+       },
        [](TDruckauftrag& j) { j.BuildCertificates({.layout = 0, .mode = 1, .withResult = true}); }},
   };
   for (size_t i = 0; i < cases.size(); ++i) {
-    TDruckenDlg dlg;
-    SetUpAsMainWindow(dlg, *c, cases[i].kind);
-    for (const char* name : cases[i].flip) dlg.findChild<QCheckBox*>(name)->toggle();
-    if (cases[i].choose) cases[i].choose(dlg);
-    const TAusdruck* built = dlg.BuildDocument();
+    TDruckenDlg fresh;
+    SetUpAsMainWindow(fresh, *c, cases[i].kind);
+    for (const char* name : cases[i].flip) fresh.findChild<QCheckBox*>(name)->toggle();
+    if (cases[i].choose) cases[i].choose(fresh);
+    const TAusdruck* built = fresh.BuildDocument();
     ASSERT_NE(built, nullptr);
-    const auto got = std::tuple(built->Title(), dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height,
+    const auto got = std::tuple(built->Title(), fresh.Job()->PageSize.Width, fresh.Job()->PageSize.Height,
                                 built->PageCount() > 0, pagedump::Dump(*built));
     TDruckauftrag direct(*c, 1, 0, 0, 1);
     cases[i].build(direct);
@@ -112,12 +124,10 @@ TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder
 // leaves it, the written file opened; Cancel in the options writes nothing; a
 // file that cannot be written is reported and not opened. A team
 // competition names its kind.
-TEST(PrintDialog, WritesThePdfAndOpensOnlyAFileThatWasWritten) {
+TEST_F(PrintDialog, WritesThePdfAndOpensOnlyAFileThatWasWritten) {
   ScriptedDesktop desk;
   const TPdfOptions saved = PdfExportInfo;
-  auto c = Competition();
-  TDruckenDlg dlg;
-  SetUpAsMainWindow(dlg, *c, 5);
+  Child<RadioGroup>(dlg, "RadioGroup1")->SetItemIndex(5);
   TempFile file(".pdf");
   desk.AnswerFile(QString::fromStdString(file.Path()));
   desk.AnswerDialog("TOptPDFDlg", mrOk);
@@ -146,10 +156,7 @@ TEST(PrintDialog, WritesThePdfAndOpensOnlyAFileThatWasWritten) {
 
 // The job's margins are tenths of a millimetre; the program's page setup
 // shows whole millimetres and gives back what the user left alone as it was.
-TEST(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
-  auto c = Competition();
-  TDruckenDlg dlg;
-  SetUpAsMainWindow(dlg, *c);
+TEST_F(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
   dlg.Job()->Margins = {157, 150, 150, 25};
   std::string seen;
   // No scripted desktop: the form runs modally; answer it from the event loop.
@@ -172,7 +179,7 @@ TEST(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
   ExpectSeen(seen + Line(m.Left, m.Top, m.Right, m.Bottom), "print-dialog.txt");
 }
 
-TEST(PrintDialog, PageFromThePrinterTurnedForLandscapeAndA4WhenItsSizeIsUnknown) {
+TEST_F(PrintDialog, PageFromThePrinterTurnedForLandscapeAndA4WhenItsSizeIsUnknown) {
   QPrinter none;
   TYrPrinterInfos info(none);
   for (const QStringList& c : DataRows("printer-pages.txt")) {
@@ -184,7 +191,7 @@ TEST(PrintDialog, PageFromThePrinterTurnedForLandscapeAndA4WhenItsSizeIsUnknown)
   }
 }
 
-TEST(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDialog) {
+TEST_F(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDialog) {
   ScriptedDesktop desk;
   TempFile out(".pdf");
   QPrinter& printer = CurrentPrinter();
@@ -195,9 +202,6 @@ TEST(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDial
   printer.setPageSize(QPageSize(QPageSize::A5));
   printer.setPageOrientation(QPageLayout::Landscape);
 
-  auto c = Competition();
-  TDruckenDlg dlg;
-  SetUpAsMainWindow(dlg, *c);
   int pages = 0;
   desk.AnswerDialog("TDruckenDlg", mrCancel, [](QDialog& d) { Click(d, "PreviewBtn"); });
   desk.AnswerDialog("TPreviewForm", mrCancel, [](QDialog& d) { Click(d, "PrintBtn"); });
@@ -222,13 +226,10 @@ TEST(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDial
 // dialog opens at about 900 by 600 pixels within the screen with every
 // column whole; the printer set-up, confirmed with "OK", chooses printer,
 // paper and orientation for the printouts that follow.
-TEST(PrintDialog, SaveDialogWithEveryColumnWholeAndPrinterSetupWithOK) {
+TEST_F(PrintDialog, SaveDialogWithEveryColumnWholeAndPrinterSetupWithOK) {
   QPrinter& printer = CurrentPrinter();
   const QPageLayout layout = printer.pageLayout();
   const QString before = printer.printerName();
-  auto c = Competition();
-  TDruckenDlg dlg;
-  SetUpAsMainWindow(dlg, *c);
   std::ofstream("Spalten.pdf") << std::string(25000, 'x');  // Qt's own size column shows "24....KiB"
   Texts seen;
   auto answer = [&] {
