@@ -96,13 +96,6 @@ class ScriptedDesktop : public Desktop {
     }
     return lines;
   }
-  // Texts of the message boxes and long-text boxes, in order.
-  std::vector<std::string> Messages() const {
-    std::vector<std::string> texts;
-    for (const Asked& a : asked)
-      if (a.what == "message" || a.what == "long text") texts.push_back(a.text);
-    return texts;
-  }
   // True when every scripted answer was used.
   bool Used() const {
     return dialogs_.empty() && messages_.empty() && files_.empty() && prints_.empty() && printerSetups_.empty() &&

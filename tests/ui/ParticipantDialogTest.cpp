@@ -9,6 +9,10 @@
 
 namespace {
 
+// The dialog asked for, and the start of the warning it gives.
+const std::string kAsked = "dialog | TTeilnehmerDlg | Teilnehmerdaten eingeben\n";
+const std::string kWarned = "message | Warning OK | Eingabeprüfung | ";
+
 // A competition with one class "Jugend" of six disciplines.
 std::unique_ptr<TWettkampf> Competition(bool individual, bool hundredths) {
   return Jugend(6, 0, individual ? TWettkampfDaten::kIndividual : TWettkampfDaten::kTeams, 0,
@@ -94,9 +98,9 @@ TEST(ParticipantDialog, ATimeIsTypedIntoItsPositionsAndStoredAsShown) {
     }, &desk);
     const bool refused = c[5] == "refused";
     const std::string warning = "Ungültige Zeitangabe. Bitte die Zeit in der Form " + S(c[0]) + " eingeben.";
-    EXPECT_EQ(std::tuple(shown, t.Time(1), r, desk.Messages()),
+    EXPECT_EQ(std::tuple(shown, t.Time(1), r, desk.Transcript()),
               std::tuple(S(c[4]), (refused ? c[1] : c[5]).toInt(), refused ? mrCancel : mrOk,
-                         refused ? Texts{warning} : Texts{}))
+                         kAsked + (refused ? kWarned + warning + "\n" : "")))
         << S(c.join(" | "));
   }
 }
@@ -131,8 +135,9 @@ TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
       Type(d, c[0], c[1]);
       shown = Text(d, c[0]);
     }, &desk);
-    const Texts warnings = Listed(c[3]);
-    EXPECT_EQ(std::tuple(shown, desk.Messages(), r), std::tuple(S(c[2]), warnings, warnings.empty() ? mrOk : mrCancel))
+    const std::string said = c[3] == "-" ? "" : kWarned + S(c[3]) + "\n";
+    EXPECT_EQ(std::tuple(shown, desk.Transcript(), r),
+              std::tuple(S(c[2]), kAsked + said, said.empty() ? mrOk : mrCancel))
         << S(c.join(" | "));
   }
 }
