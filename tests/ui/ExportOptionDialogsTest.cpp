@@ -51,26 +51,18 @@ TEST(ExportOptionDialogs, HtmlOptionsReadBackAndTheNextOpeningShowsThePreset) {
 
 TEST(ExportOptionDialogs, TextOptionsReadBackInTheFilesCodePage) {
   ScriptedDesktop desk;
-  struct Case {
-    bool windows;
-    char separator, quote;
-    const char* shown;
-  };
-  const Case cases[] = {{false, '\t', '\'', "{TAB}"}, {true, ' ', '*', "{LEER}"},
-                        {true, '\xA7', '"', "§"},     {false, '\xF5', '"', "§"}};
-  for (const Case& c : cases) {
+  for (const QStringList& c : DataRows("text-separators.txt")) {
     TExportTextOptions chosen;
-    chosen.ConvertToWindows = c.windows;
+    chosen.ConvertToWindows = c[0] == "ja";
     chosen.IncludeAbsent = true;
-    chosen.Separator = c.separator;
-    chosen.Quote = c.quote;
+    chosen.Separator = char(c[1].toInt());
+    chosen.Quote = char(c[2].toInt());
     TOptTXTDlg dlg;
     dlg.SetTextOptions(chosen);
     ASSERT_EQ(desk.Run(dlg), mrOk);
     TExportTextOptions back;
     dlg.GetTextOptions(back);
-    EXPECT_EQ(std::tuple(Fields(back), Child<QComboBox>(dlg, "ComboBox1")->currentText().toStdString()),
-              std::tuple(Fields(chosen), c.shown));
+    EXPECT_EQ(std::tuple(Fields(back), Text(dlg, "ComboBox1")), std::tuple(Fields(chosen), S(c[3])));
   }
 }
 
