@@ -5,13 +5,12 @@
 //
 //   ScriptedDesktop desk;
 //   desk.AnswerDialog("TWettkampfDatenDlg", mrOk, [](QDialog& d) {
-//     d.findChild<QLineEdit*>("Edit1")->setText("Titel");       // as a user would
+//     ... type and click as a user would ...
 //   });
 //   desk.AnswerMessage(mrYes);                                     // the next question
 //   desk.AnswerFile("/tmp/x.ERG", 1);                              // the next file dialog
 //   ... run the command ...
-//   EXPECT_EQ(desk.Messages(), (std::vector<std::string>{"..."}));
-//   EXPECT_EQ(desk.Dialogs(), (std::vector<std::string>{"TWettkampfDatenDlg"}));
+//   EXPECT_EQ(desk.Transcript(), "dialog | TWettkampfDatenDlg | Wettkampfdaten\n...");
 //
 // Dialogs: RunModal shows the dialog (not modally, so the test goes on),
 // waits until it is the active window, and runs the step's act on it: fill
@@ -23,16 +22,16 @@
 // cancelled, as a user would give up, and RunModal returns mrCancel.
 //
 // Questions: boxes with only an OK button answer OK by themselves and take no
-// answer from the script; every other box, file dialog, page setup, print
-// dialog and printer set-up takes the next scripted answer of its kind. A
-// question without one fails the test and is cancelled.
+// answer from the script; every other box, file dialog, print dialog and
+// printer set-up takes the next scripted answer of its kind. A question
+// without one fails the test and is cancelled; so does a page setup, which
+// no window test scripts.
 #pragma once
 
 #include <deque>
 #include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <QApplication>
@@ -48,23 +47,12 @@ class ScriptedDesktop : public Desktop {
  public:
   // One question as it was asked.
   struct Asked {
-    Asked(std::string what, std::string name = {}, std::string caption = {}, std::string text = {},
-          MsgKind kind = MsgKind::Information, MsgButtons buttons = 0)
-        : what(std::move(what)),
-          name(std::move(name)),
-          caption(std::move(caption)),
-          text(std::move(text)),
-          kind(kind),
-          buttons(buttons) {}
-
-    // "dialog", "message", "long text", "open", "save", "page setup",
-    // "print", "printer setup", "shell open"
+    // "dialog", "message", "long text", "open", "save", "page setup", "print",
+    // "printer setup", "shell open"
     std::string what;
-    std::string name;     // dialog: its object name; file dialog: its filter
+    std::string name;     // dialog: its object name; box: its kind and buttons; file dialog: its filter
     std::string caption;  // window title, box caption, file dialog title
     std::string text;     // box text; file dialog: the preset name; shell open: the path
-    MsgKind kind = MsgKind::Information;
-    MsgButtons buttons = 0;
     int filterIndex = 0;
   };
 
@@ -81,48 +69,48 @@ class ScriptedDesktop : public Desktop {
   void AnswerMessage(int result) { messages_.push_back(result); }
   void AnswerFile(const QString& fileName, int filterIndex = 1) { files_.push_back({true, fileName, filterIndex}); }
   void CancelFile() { files_.push_back({}); }
-  void AnswerPageSetup(std::function<bool(PageMargins&)> answer) { pageSetups_.push_back(std::move(answer)); }
   void AnswerPrint(std::function<bool(PrintRequest&)> answer) { prints_.push_back(std::move(answer)); }
   void AnswerPrinterSetup(bool ok) { printerSetups_.push_back(ok); }
   // Random draws in order; without one, 0.
   void AnswerRandom(int value) { randoms_.push_back(value); }
 
-  TYrDateTime now = MakeDateTime(2007, 6, 16, 10, 30);
-  bool shellOpenWorks = true;
+  // Runs the dialog with the user's act, as a window would through the desktop.
+  int Run(QDialog& dialog, std::function<void(QDialog&)> act = {}, int result = mrOk) {
+    AnswerDialog(dialog.objectName().toStdString(), result, std::move(act));
+    return RunModal(dialog);
+  }
 
   // --- what was asked
   std::vector<Asked> asked;
   int beeps = 0;
 
-  // Texts of the message boxes and long-text boxes, in order.
-  std::vector<std::string> Messages() const {
-    std::vector<std::string> texts;
-    for (const Asked& a : asked)
-      if (a.what == "message" || a.what == "long text") texts.push_back(a.text);
-    return texts;
-  }
-  // Object names of the dialogs run, in order.
-  std::vector<std::string> Dialogs() const {
-    std::vector<std::string> names;
-    for (const Asked& a : asked)
-      if (a.what == "dialog") names.push_back(a.name);
-    return names;
+  // Every question a line: what was asked, then its name, caption and text
+  // where they are not empty, joined by " | ".
+  std::string Transcript() const {
+    std::string lines;
+    for (const Asked& a : asked) {
+      lines += a.what;
+      for (const std::string* field : {&a.name, &a.caption, &a.text})
+        if (!field->empty()) lines += " | " + *field;
+      lines += "\n";
+    }
+    return lines;
   }
   // True when every scripted answer was used.
   bool Used() const {
-    return dialogs_.empty() && messages_.empty() && files_.empty() && pageSetups_.empty() && prints_.empty() &&
-           printerSetups_.empty() && randoms_.empty();
+    return dialogs_.empty() && messages_.empty() && files_.empty() && prints_.empty() && printerSetups_.empty() &&
+           randoms_.empty();
   }
 
   // --- Desktop
   int RunModal(QDialog& dialog) override {
     const std::string name = dialog.objectName().toStdString();
-    Record({"dialog", name, dialog.windowTitle().toStdString()});
+    Record("dialog", name, dialog.windowTitle().toStdString());
     if (dialogs_.empty()) {
       ADD_FAILURE() << "unexpected dialog " << name;
       return mrCancel;
     }
-    DialogStep step = std::move(dialogs_.front());
+    const DialogStep step = std::move(dialogs_.front());
     dialogs_.pop_front();
     if (!step.objectName.empty() && step.objectName != name) {
       ADD_FAILURE() << "dialog " << name << " where the script expects " << step.objectName;
@@ -146,81 +134,81 @@ class ScriptedDesktop : public Desktop {
       before->activateWindow();
       EXPECT_TRUE(QTest::qWaitForWindowActive(before));
     }
-    int r = finished.value_or(mrCancel);
+    const int r = finished.value_or(mrCancel);
     return r == QDialog::Rejected ? mrCancel : r;
   }
 
   void ShowLongText(const QString& caption, const QString& text) override {
-    Record({"long text", "", caption.toStdString(), text.toStdString()});
+    Record("long text", "", caption.toStdString(), text.toStdString());
   }
 
   FileChoice OpenFileName(const FileRequest& request) override { return File("open", request); }
   FileChoice SaveFileName(const FileRequest& request) override { return File("save", request); }
 
-  bool PageSetup(PageMargins& margins) override {
-    Record({"page setup"});
-    return Next(pageSetups_, "page setup", [&](auto& f) { return f(margins); });
+  bool PageSetup(PageMargins&) override {
+    Record("page setup");
+    ADD_FAILURE() << "unexpected page setup";
+    return false;
   }
   bool PrintDialog(QPrinter&, PrintRequest& request) override {
-    Record({"print"});
-    return Next(prints_, "print dialog", [&](auto& f) { return f(request); });
+    Record("print");
+    return Next(prints_, "print dialog", [&](auto& f) { return f && f(request); });
   }
   bool PrinterSetup(QPrinter&) override {
-    Record({"printer setup"});
+    Record("printer setup");
     return Next(printerSetups_, "printer setup", [](bool ok) { return ok; });
   }
 
   bool ShellOpen(const QString& path) override {
-    Record({"shell open", "", "", path.toStdString()});
-    return shellOpenWorks;
+    Record("shell open", "", "", path.toStdString());
+    return true;
   }
 
   void Beep() override { ++beeps; }
-  TYrDateTime Now() override { return now; }
+  TYrDateTime Now() override { return MakeDateTime(2007, 6, 16, 10, 30); }
 
   int Random(int range) override {
-    if (randoms_.empty()) return 0;
-    int v = randoms_.front();
-    randoms_.pop_front();
+    const int v = randoms_.empty() ? 0 : randoms_.front();
+    if (!randoms_.empty()) randoms_.pop_front();
     EXPECT_TRUE(v >= 0 && v < range) << "scripted random " << v << " outside 0.." << range - 1;
     return v;
   }
 
  protected:
   int ShowMessageBox(MsgKind kind, const QString& caption, const QString& text, MsgButtons buttons) override {
-    Asked a{"message", "", caption.toStdString(), text.toStdString(), kind, buttons};
-    Record(std::move(a));
+    static const char* const kKinds[] = {"Information", "Warning", "Error", "Confirmation"};
+    std::string name = kKinds[static_cast<int>(kind)];
+    for (auto [button, label] : {std::pair{mbYes, " Ja"}, {mbNo, " Nein"}, {mbOk, " OK"}, {mbCancel, " Abbrechen"}})
+      if (buttons & button) name += label;
+    Record("message", name, caption.toStdString(), text.toStdString());
     if (buttons == mbOk) return mrOk;
-    if (messages_.empty()) {
-      ADD_FAILURE() << "unanswered question: " << text.toStdString();
-      return (buttons & mbCancel) ? mrCancel : mrNo;
-    }
-    int r = messages_.front();
-    messages_.pop_front();
-    return r;
+    const int escape = buttons & mbCancel ? mrCancel : mrNo;
+    return Next(messages_, "question: " + text.toStdString(), [](int r) { return r; }, escape);
   }
 
  private:
   struct DialogStep {
     std::string objectName;
-    int result;
+    int result = mrNone;
     std::function<void(QDialog&)> act;
   };
 
-  void Record(Asked a) { asked.push_back(std::move(a)); }
+  void Record(std::string what, std::string name = {}, std::string caption = {}, std::string text = {}, int index = 0) {
+    asked.push_back({std::move(what), std::move(name), std::move(caption), std::move(text), index});
+  }
 
   FileChoice File(const char* what, const FileRequest& request) {
-    Asked a{what, request.filter.toStdString(), request.title.toStdString(), request.fileName.toStdString()};
-    a.filterIndex = request.filterIndex;
-    Record(std::move(a));
+    Record(what, request.filter.toStdString(), request.title.toStdString(), request.fileName.toStdString(),
+                     request.filterIndex);
     return Next(files_, "file dialog", [](const FileChoice& f) { return f; });
   }
 
-  template <typename T, typename F>
-  auto Next(std::deque<T>& queue, const char* what, F use) -> decltype(use(queue.front())) {
+  // The next scripted answer, used; without one the test fails and `none` is the answer.
+  template <typename T, typename F, typename R = std::invoke_result_t<F, T&>>
+  static R Next(std::deque<T>& queue, const std::string& what, F use, R none = R()) {
     if (queue.empty()) {
       ADD_FAILURE() << "unexpected " << what;
-      return {};
+      return none;
     }
     T answer = std::move(queue.front());
     queue.pop_front();
@@ -231,7 +219,6 @@ class ScriptedDesktop : public Desktop {
   std::deque<DialogStep> dialogs_;
   std::deque<int> messages_;
   std::deque<FileChoice> files_;
-  std::deque<std::function<bool(PageMargins&)>> pageSetups_;
   std::deque<std::function<bool(PrintRequest&)>> prints_;
   std::deque<bool> printerSetups_;
   std::deque<int> randoms_;

@@ -49,22 +49,20 @@ TEST(CompetitionDataDialog, FilledFromTheHeaderReadBackUnchangedAndEdited) {
   const TTeilnehmer::Bytes teamBytes = w->At(0)->At(0)->Record();
   TWettkampfDatenDlg untouched;
   untouched.SetWettkampfDaten(*w);
-  desk.AnswerDialog("TWettkampfDatenDlg", mrOk);
-  ASSERT_EQ(TheDesktop().RunModal(untouched), mrOk);
+  ASSERT_EQ(desk.Run(untouched), mrOk);
   untouched.GetWettkampfDaten(*w);
-  EXPECT_EQ(std::tuple(w->Header().GetBytes() == before, untouched.windowTitle().toStdString(),
-                       Text(untouched, "Edit3"), Child<RadioGroup>(untouched, "RadioGroup2")->ItemIndex(),
-                       Child<QCheckBox>(untouched, "HundertstelCB")->isChecked()),
-            std::tuple(true, "Wettkampfdaten", "Schwimmverein Möwe", 7, false));
+  EXPECT_EQ(std::tuple(w->Header().GetBytes() == before, Text(untouched, "Edit3"),
+                       Child<RadioGroup>(untouched, "RadioGroup2")->ItemIndex(),
+                       Child<QCheckBox>(untouched, "HundertstelCB")->isChecked(), desk.Transcript()),
+            std::tuple(true, "Schwimmverein Möwe", 7, false, "dialog | TWettkampfDatenDlg | Wettkampfdaten\n"));
   TWettkampfDatenDlg dlg;
   dlg.SetWettkampfDaten(*w);
-  desk.AnswerDialog("TWettkampfDatenDlg", mrOk, [](QDialog& d) {
-    SetText(d, "Edit1", QString(90, u'ä'));
+  ASSERT_EQ(desk.Run(dlg, [](QDialog& d) {
+    Type(d, "Edit1", QString(90, u'ä'));
     Choose(d, "RadioGroup1", 0);
     Choose(d, "RadioGroup4", 7);
     Click(d, "HundertstelCB");
-  });
-  ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
+  }), mrOk);
   dlg.GetWettkampfDaten(*w);
   const TWettkampfDaten& h = w->Header();
   // Switched to individual events: the team's bytes stay (what they read as
@@ -76,31 +74,18 @@ TEST(CompetitionDataDialog, FilledFromTheHeaderReadBackUnchangedAndEdited) {
 
 TEST(NewCompetitionDialog, ChoicesGiveTheKindCodeAndTheYearIsHeldInRange) {
   ScriptedDesktop desk;
-  struct Step {
-    int kind, range;
-    bool split, viaSeniors;
-    uint16_t code;
-    bool splitEnabled;
-  };
-  // Seniors only disables and clears the split; another range enables it,
-  // still cleared.
-  const Step steps[] = {{1, 2, true, false, 13, true}, {1, 1, true, false, 3, false},
-                        {0, 0, true, true, 0, true}, {0, 0, true, false, 8, true}};
-  std::vector<std::tuple<uint16_t, bool>> got, want;
-  for (const Step& s : steps) {
+  for (const QStringList& c : DataRows("new-competition.txt")) {
     TFileNewDlg dlg;
-    desk.AnswerDialog("TFileNewDlg", mrOk, [&](QDialog& d) {
-      Choose(d, "RadioGroup1", s.kind);
+    EXPECT_EQ(desk.Run(dlg, [&](QDialog& d) {
+      Choose(d, "RadioGroup1", c[0].toInt());
       auto* split = d.findChild<QCheckBox*>("CheckBox1");
-      if (split->isChecked() != s.split) split->click();
-      if (s.viaSeniors) Choose(d, "RadioGroup2", 1);
-      Choose(d, "RadioGroup2", s.range);
-    });
-    ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
-    got.emplace_back(dlg.Kind(), dlg.findChild<QCheckBox*>("CheckBox1")->isEnabled());
-    want.emplace_back(s.code, s.splitEnabled);
+      if (split->isChecked() != (c[1] == "ja")) split->click();
+      if (c[2] == "ja") Choose(d, "RadioGroup2", 1);
+      Choose(d, "RadioGroup2", c[3].toInt());
+    }), mrOk);
+    EXPECT_EQ(Line(dlg.Kind(), dlg.findChild<QCheckBox*>("CheckBox1")->isEnabled()), S(c[4] + " | " + c[5] + "\n"))
+        << S(c.join(" | "));
   }
-  EXPECT_EQ(got, want);
   // Preset: the youth championship; the year is held within 1995..2007.
   TFileNewDlg dlg;
   const uint16_t preset = dlg.Kind();
@@ -111,14 +96,8 @@ TEST(NewCompetitionDialog, ChoicesGiveTheKindCodeAndTheYearIsHeldInRange) {
 }
 
 TEST(NewCompetitionChoice, KindAndYearGiveTheRuleSetAndTheHeaderTexts) {
-  struct Case {
-    uint16_t kind, year;
-    int code;
-  };
-  const Case cases[] = {{1, 2000, 1},     {13, 2007, 1024}, {0, 1995, 6},    {8, 1998, 10},  {5, 2006, 1002},
-                        {12, 2015, 1023}, {10, 2003, 2},    {7, 1996, 1012}, {0, 2016, 4},   {13, 1994, 4},
-                        {16, 2000, 4},    {9, 2007, 25}};
-  for (const Case& c : cases) EXPECT_EQ(RuleSetCodeFor(c.kind, c.year), c.code) << c.kind << " " << c.year;
+  for (const QStringList& c : DataRows("rule-set-codes.txt"))
+    EXPECT_EQ(RuleSetCodeFor(c[0].toUShort(), c[1].toUShort()), c[2].toInt()) << S(c.join(" | "));
   const auto w = NewCompetitionFor(1, 2000);
   const TWettkampfDaten& h = w->Header();
   EXPECT_EQ(std::tuple(w->IsIndividual(), w->GetCount() > 0, h.Title(), h.Organiser(), h.Host(), h.Date(), h.Venue()),

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
+#include "DialogParts.h"
 #include "EdCtrl.h"
 #include "UiTestSupport.h"
 
@@ -17,77 +18,52 @@ std::unique_ptr<ValidatedDialog> MakeDialog(std::initializer_list<QWidget*> edit
   dlg->setObjectName("TestDlg");
   auto* layout = new QVBoxLayout(dlg.get());
   for (QWidget* edit : edits) layout->addWidget(edit);
-  for (const char* name : {"OKBtn", "CancelBtn"}) {
-    auto* button = new QPushButton(name, dlg.get());
-    button->setObjectName(name);
-    layout->addWidget(button);
-  }
-  QObject::connect(dlg->findChild<QPushButton*>("OKBtn"), &QPushButton::clicked, dlg.get(), &QDialog::accept);
-  QObject::connect(dlg->findChild<QPushButton*>("CancelBtn"), &QPushButton::clicked, dlg.get(), &QDialog::reject);
+  AddOkCancel(dlg.get(), layout);
   return dlg;
 }
 
 const std::string kBetween = "Der eingegebene Wert liegt nicht zwischen ";
 
+QString Cell(const QString& cell) { return cell == "-" ? QString() : cell; }
+
 }  // namespace
 
 TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
-  const struct {
-    bool decimal;
-    double min, max;
-    const char *typed, *pasted;
-    std::string text;
-    double value;
-    int beeps;
-    std::vector<std::string> warnings;
-  } cases[] = {
-      {false, 0, 100, "4a2", "", "42", 42, 1, {}},
-      {false, -5, 10, "-5", "", "-5", -5, 0, {}},
-      {false, 0, 100, "100", "", "100", 100, 0, {}},
-      {false, -5, 10, "-7", "", "-7", -7, 0, {kBetween + "-5 und 10."}},
-      {false, 0, 10000, "", "1.000", "1.000", 0, 0, {kBetween + "0 und 10000."}},
-      {true, 0, 100, "1,5", "", "1,5", 1.5, 0, {}},
-      {true, 0, 100, "1.5", "", "15", 15, 1, {}},
-      {true, 0, 100, "100,00", "", "100,00", 100, 0, {}},
-      {true, 0, 100, "", "1.000", "1.000", 0, 0, {kBetween + "0,00 und 100,00."}},
-      {true, 0, 10000, "12345", "", "12345", 12345, 0, {kBetween + "0,00 und 10.000,00."}},
-      {true, -1, 1, "", "", "", -1, 0, {kBetween + "-1,00 und 1,00."}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.typed) + c.pasted);
+  for (const QStringList& c : DataRows("validated-edits.txt")) {
+    SCOPED_TRACE(S(c.join(" | ")));
     ScriptedDesktop desk;
-    auto* num = c.decimal ? nullptr : new TYrNumEdit;
-    auto* dec = c.decimal ? new TYrFloatEdit : nullptr;
-    num ? num->SetRange(int32_t(c.min), int32_t(c.max)) : dec->SetRange(c.min, c.max);
+    auto* num = c[0] == "num" ? new TYrNumEdit : nullptr;
+    auto* dec = num ? nullptr : new TYrFloatEdit;
+    num ? num->SetRange(c[1].toInt(), c[2].toInt()) : dec->SetRange(c[1].toDouble(), c[2].toDouble());
     TYrValEdit* edit = num ? static_cast<TYrValEdit*>(num) : dec;
     auto dlg = MakeDialog({edit, new QLineEdit});
     bool focusBack = false;
-    desk.AnswerDialog("TestDlg", mrCancel, [&](QDialog&) {
+    const int result = desk.Run(*dlg, [&](QDialog&) {
       edit->setFocus();
       edit->clear();
-      QTest::keyClicks(edit, c.typed);
-      if (*c.pasted) {
-        QApplication::clipboard()->setText(c.pasted);
+      QTest::keyClicks(edit, Cell(c[3]));
+      if (c[4] != "-") {
+        QApplication::clipboard()->setText(c[4]);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
       }
       QTest::keyClick(edit, Qt::Key_Tab);
       QCoreApplication::processEvents();
       focusBack = edit->hasFocus();
-    });
-    EXPECT_EQ(TheDesktop().RunModal(*dlg), mrCancel);
-    std::vector<std::tuple<std::string, MsgKind, MsgButtons>> boxes;
-    for (const auto& a : desk.asked)
-      if (a.what == "message") boxes.emplace_back(a.caption, a.kind, a.buttons);
-    EXPECT_EQ(std::tuple(edit->text().toStdString(), num ? num->Value() : dec->Value(), desk.beeps,
-                         desk.Messages(), focusBack, boxes),
-              std::tuple(c.text, c.value, c.beeps, c.warnings, !c.warnings.empty(),
-                         decltype(boxes)(c.warnings.size(), {"Eingabeprüfung", MsgKind::Warning, mbOk})));
+    }, mrCancel);
+    EXPECT_EQ(result, mrCancel);
+    const Texts warnings = Listed(c[8]);
+    std::string said = "dialog | TestDlg\n";
+    for (const std::string& w : warnings) said += "message | Warning OK | Eingabeprüfung | " + w + "\n";
+    const double value = num ? num->Value() : dec->Value();
+    EXPECT_EQ(std::tuple(S(edit->text()), value, desk.beeps, focusBack, desk.Transcript()),
+              std::tuple(S(Cell(c[5])), c[6].toDouble(), c[7].toInt(), !warnings.empty(), said));
   }
 }
 
 TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
   ScriptedDesktop desk;
   auto* edit = new TYrNumEdit;
+  edit->setObjectName("NumEdit");
   edit->SetRange(1, 8);
   auto dlg = MakeDialog({edit, new QLineEdit});
   auto click = [&](const char* button) {
@@ -98,7 +74,7 @@ TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
   // Cancel leaves an invalid value without a word; OK warns once, keeps the
   // dialog open and the focus in the edit; a valid value then closes it.
   desk.AnswerDialog("TestDlg", mrOk, [&](QDialog&) {
-    edit->setText("9");
+    Type(*dlg, "NumEdit", "9");
     click("CancelBtn");
   });
   desk.AnswerDialog("TestDlg", mrCancel, [&](QDialog& d) {
@@ -107,14 +83,15 @@ TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
     openAfterOk = d.isVisible() && edit->hasFocus();
   });
   desk.AnswerDialog("TestDlg", mrNone, [&](QDialog&) {
-    edit->setText("8");
+    Type(*dlg, "NumEdit", "8");
     click("OKBtn");
   });
   std::vector<int> results;
   for (int i = 0; i < 3; ++i) results.push_back(TheDesktop().RunModal(*dlg));
-  EXPECT_EQ(std::tuple(results, openAfterOk, desk.Messages()),
+  EXPECT_EQ(std::tuple(results, openAfterOk, desk.Transcript()),
             std::tuple(std::vector<int>{mrCancel, mrCancel, mrOk}, true,
-                       std::vector<std::string>{kBetween + "1 und 8."}));
+                       "dialog | TestDlg\ndialog | TestDlg\nmessage | Warning OK | Eingabeprüfung | " + kBetween +
+                           "1 und 8.\ndialog | TestDlg\n"));
 }
 
 TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
@@ -127,7 +104,7 @@ TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
   edit->setFocus();
   QTest::keyClicks(edit, "9");
   // The user answers every box that comes up.
-  std::vector<std::string> boxes;
+  Texts boxes;
   QTimer answer;
   QObject::connect(&answer, &QTimer::timeout, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -138,7 +115,7 @@ TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
   answer.start(10);
   QTest::keyClick(edit, Qt::Key_Return);  // OK is the default button
   QTest::qWait(300);
-  EXPECT_EQ(std::tuple(boxes, dlg->isVisible()), std::tuple(std::vector<std::string>{kBetween + "1 und 8."}, true));
+  EXPECT_EQ(std::tuple(boxes, dlg->isVisible()), std::tuple(Texts{kBetween + "1 und 8."}, true));
 }
 
 TEST(ValidatedEdits, HundredthsRoundHalfToEven) {

@@ -10,25 +10,21 @@
 
 namespace {
 
-auto Fields(const TExportHtmlOptions& o) {
-  return std::tuple(o.TableForm, o.AgeClassLinks, o.DisciplineResults, o.BodyColour.Str(), o.BackgroundImage.Str());
+std::string Fields(const TExportHtmlOptions& o) {
+  return Line(o.TableForm, o.AgeClassLinks, o.DisciplineResults, FromOem(o.BodyColour.Str()),
+              FromOem(o.BackgroundImage.Str()));
 }
 
-auto Fields(const TExportTextOptions& o) {
-  return std::tuple(o.ConvertToWindows, o.QuoteFields, o.DisciplineResults, o.IncludeAbsent, o.Separator, o.Quote,
-                    o.HeaderLine);
+std::string Fields(const TExportTextOptions& o) {
+  return Line(o.ConvertToWindows, o.QuoteFields, o.DisciplineResults, o.IncludeAbsent, int(uint8_t(o.Separator)),
+              int(uint8_t(o.Quote)), o.HeaderLine);
 }
 
-auto Fields(const TPdfOptions& o) {
-  return std::tuple(o.Title.Str(), o.Subject.Str(), o.Author.Str(), o.Keywords.Str(), o.Creator.Str(),
-                    o.CreationDate.Str(), o.Producer.Str(), o.Compress);
-}
-
-// Runs the dialog through the desktop with `act`; true on OK.
-template <typename Dlg>
-bool RunOk(ScriptedDesktop& desk, Dlg& dlg, std::function<void(QDialog&)> act = {}) {
-  desk.AnswerDialog(dlg.objectName().toStdString(), mrOk, std::move(act));
-  return TheDesktop().RunModal(dlg) == mrOk;
+// The texts are in the Windows code page.
+std::string Fields(const TPdfOptions& o) {
+  return Line(AnsiToUtf8(o.Title.Str()), AnsiToUtf8(o.Subject.Str()), AnsiToUtf8(o.Author.Str()),
+              AnsiToUtf8(o.Keywords.Str()), AnsiToUtf8(o.Creator.Str()), o.CreationDate.Str(), o.Producer.Str(),
+              o.Compress);
 }
 
 }  // namespace
@@ -41,43 +37,32 @@ TEST(ExportOptionDialogs, HtmlOptionsReadBackAndTheNextOpeningShowsThePreset) {
   chosen.BackgroundImage = Oem("Wellen Ä.GIF");
   TOptHTMLDlg filled;
   filled.SetHtmlOptions(chosen);
-  ASSERT_TRUE(RunOk(desk, filled));
+  ASSERT_EQ(desk.Run(filled), mrOk);
   TExportHtmlOptions back;
   filled.GetHtmlOptions(back);
   EXPECT_EQ(Fields(back), Fields(chosen));
 
   TOptHTMLDlg dlg;
   desk.AnswerFile("/tmp/Bilder/Fotos/Becken.GIF", 4);
-  ASSERT_TRUE(RunOk(desk, dlg, [](QDialog& d) { Click(d, "Button1"); }));
+  ASSERT_EQ(desk.Run(dlg, [](QDialog& d) { Click(d, "Button1"); }), mrOk);
   dlg.GetHtmlOptions(back);
-  TExportHtmlOptions expected = PresetHtmlOptions();
-  expected.BackgroundImage = "Becken.GIF";
-  EXPECT_EQ(std::tuple(Fields(back), desk.asked.back().what, desk.asked.back().name),
-            std::tuple(Fields(expected), "open", TOptHTMLDlg::PictureFilter().toStdString()));
+  ExpectSeen(Fields(back) + desk.Transcript(), "export-option-dialogs.txt");
 }
 
 TEST(ExportOptionDialogs, TextOptionsReadBackInTheFilesCodePage) {
   ScriptedDesktop desk;
-  struct Case {
-    bool windows;
-    char separator, quote;
-    const char* shown;
-  };
-  const Case cases[] = {{false, '\t', '\'', "{TAB}"}, {true, ' ', '*', "{LEER}"},
-                        {true, '\xA7', '"', "§"},     {false, '\xF5', '"', "§"}};
-  for (const Case& c : cases) {
+  for (const QStringList& c : DataRows("text-separators.txt")) {
     TExportTextOptions chosen;
-    chosen.ConvertToWindows = c.windows;
+    chosen.ConvertToWindows = c[0] == "ja";
     chosen.IncludeAbsent = true;
-    chosen.Separator = c.separator;
-    chosen.Quote = c.quote;
+    chosen.Separator = char(c[1].toInt());
+    chosen.Quote = char(c[2].toInt());
     TOptTXTDlg dlg;
     dlg.SetTextOptions(chosen);
-    ASSERT_TRUE(RunOk(desk, dlg));
+    ASSERT_EQ(desk.Run(dlg), mrOk);
     TExportTextOptions back;
     dlg.GetTextOptions(back);
-    EXPECT_EQ(std::tuple(Fields(back), Child<QComboBox>(dlg, "ComboBox1")->currentText().toStdString()),
-              std::tuple(Fields(chosen), c.shown));
+    EXPECT_EQ(std::tuple(Fields(back), Text(dlg, "ComboBox1")), std::tuple(Fields(chosen), S(c[3])));
   }
 }
 
@@ -86,18 +71,15 @@ TEST(ExportOptionDialogs, TextOptionsReadBackInTheFilesCodePage) {
 TEST(ExportOptionDialogs, TextOptionsAsChosenAndAnEmptiedQuoteIsThePreset) {
   ScriptedDesktop desk;
   TOptTXTDlg dlg;
-  ASSERT_TRUE(RunOk(desk, dlg, [](QDialog& d) {
+  ASSERT_EQ(desk.Run(dlg, [](QDialog& d) {
     Click(d, "RadioGroup1_0");
     Child<QComboBox>(d, "ComboBox1")->setCurrentIndex(4);  // "{TAB}"
     Child<QComboBox>(d, "ComboBox2")->lineEdit()->clear();
     Click(d, "CheckBox4");
-  }));
-  TExportTextOptions chosen, expected = PresetTextOptions();
+  }), mrOk);
+  TExportTextOptions chosen;
   dlg.GetTextOptions(chosen);
-  expected.ConvertToWindows = false;
-  expected.Separator = '\t';
-  expected.IncludeAbsent = true;
-  EXPECT_EQ(Fields(chosen), Fields(expected));
+  ExpectSeen(Fields(PresetTextOptions()) + Fields(chosen), "export-option-dialogs.txt");
 }
 
 TEST(ExportOptionDialogs, PdfInfoReopensWithWhatWasTypedAndOpensTheFile) {
@@ -105,28 +87,23 @@ TEST(ExportOptionDialogs, PdfInfoReopensWithWhatWasTypedAndOpensTheFile) {
   const TPdfOptions saved = PdfExportInfo;
   // A subject longer than what can be typed, as the results export makes it.
   PdfExportInfo.Subject = Utf8ToAnsi(std::string(80, 'x') + " - Mannschaftswettbewerb");
+  PdfExportInfo.CreationDate = "D:20070616103000";
   TOptPDFDlg first;
   first.SetPDFInfo(PdfExportInfo);
-  ASSERT_TRUE(RunOk(desk, first, [](QDialog& d) {
-    SetText(d, "Edit1", "Bezirksmeisterschaft Süd");
-    SetText(d, "Edit4", "Ergebnisse, Rettungssport");
+  ASSERT_EQ(desk.Run(first, [](QDialog& d) {
+    Type(d, "Edit1", "Bezirksmeisterschaft Süd");
+    Type(d, "Edit4", "Ergebnisse, Rettungssport");
     QTest::keyClicks(Child<QLineEdit>(d, "Edit3"), QString(75, u'a'));  // 80 characters are taken
     Click(d, "CheckBox1");
-  }));
-  TPdfOptions expected = PdfExportInfo;
+  }), mrOk);
+  std::string seen = Fields(PdfExportInfo);
   first.GetPDFInfo(PdfExportInfo);
-  expected.Title = Utf8ToAnsi("Bezirksmeisterschaft Süd");
-  expected.Keywords = "Ergebnisse, Rettungssport";
-  expected.Author = "Veranstalter" + std::string(68, 'a');
-  expected.Compress = true;
   TOptPDFDlg second;
   second.SetPDFInfo(PdfExportInfo);
-  ASSERT_TRUE(RunOk(desk, second));
+  ASSERT_EQ(desk.Run(second), mrOk);
   TPdfOptions again = PdfExportInfo;
   second.GetPDFInfo(again);
   second.OpenPDF("/tmp/Ergebnisse Süd.pdf");
   PdfExportInfo = saved;
-  EXPECT_EQ(std::tuple(Fields(again), Text(second, "Edit1"),
-                       desk.asked.back().what, desk.asked.back().text),
-            std::tuple(Fields(expected), "Bezirksmeisterschaft Süd", "shell open", "/tmp/Ergebnisse Süd.pdf"));
+  ExpectSeen(seen + Fields(again) + Line(Text(second, "Edit1")) + desk.Transcript(), "export-option-dialogs.txt");
 }

@@ -9,7 +9,9 @@
 
 namespace {
 
-using Ints = std::vector<int>;
+// The dialog asked for, and the start of the warning it gives.
+const std::string kAsked = "dialog | TTeilnehmerDlg | Teilnehmerdaten eingeben\n";
+const std::string kWarned = "message | Warning OK | Eingabeprüfung | ";
 
 // A competition with one class "Jugend" of six disciplines.
 std::unique_ptr<TWettkampf> Competition(bool individual, bool hundredths) {
@@ -32,8 +34,7 @@ int Edit(const TWettkampf& w, TTeilnehmer& t, std::function<void(QDialog&)> act,
   TTeilnehmerDlg dlg;
   dlg.SetWettkampf(w);
   dlg.SetTeilnehmer(t);
-  desk.AnswerDialog("TTeilnehmerDlg", mrOk, std::move(act));
-  int r = TheDesktop().RunModal(dlg);
+  const int r = desk.Run(dlg, std::move(act));
   if (r != mrCancel) dlg.GetTeilnehmer(t);
   return r;
 }
@@ -49,10 +50,14 @@ void ClickCharacter(QLineEdit& e, int i) {
   QTest::mouseClick(&e, Qt::LeftButton, {}, QPoint(i >= n ? gapX(n) + 8 : (gapX(i) + gapX(i + 1)) / 2, e.height() / 2));
 }
 
-Ints Deductions(const TTeilnehmer& t) {
-  Ints v;
-  for (int d = 1; d <= 6; ++d) v.push_back(t.Deduction(d));
-  return v;
+// The participant's names, birth date, organisation and class; for each
+// discipline its time, deduction, heat and lane; CPR value, clock, station
+// and the flags.
+std::string Fields(const TTeilnehmer& t) {
+  std::string lines = Line(FromOem(t.Name(true)), FromOem(t.Vorname()), t.Geburtsdatum(), FromOem(t.Gliederung()),
+                           t.Altersklasse());
+  for (int d = 1; d <= 6; ++d) lines += Line(d, t.Time(d), t.Deduction(d), t.Heat(d), t.Lane(d));
+  return lines + Line("HLW", t.CprValue(), t.CprTime(), t.CprStation(), t.Flags());
 }
 
 }  // namespace
@@ -61,137 +66,79 @@ TEST(ParticipantDialog, EnteredParticipantWithAStatusCodeInEachDisciplineIsReadB
   auto w = Competition(true, true);
   TTeilnehmer t;
   t.SetAltersklasse("Jugend");
-  ASSERT_EQ(Edit(*w, t,
-                 [](QDialog& d) {
-                   EXPECT_EQ(Child<QComboBox>(d, "ComboBox1")->itemText(0), "Jugend");
-                   Type(d, "NameEdit", "Müller");
-                   Type(d, "VornameEdit", "Jürgen");
-                   Type(d, "ZusatzEdit", "1995");
-                   Type(d, "ComboBox2", "WÜ");
-                   Type(d, "ZeitEdit1", "10543");
-                   Type(d, "ZeitEdit2", "12:345");
-                   for (int k = 1; k <= 6; ++k) {
-                     Type(d, QStringLiteral("AbzugEdit%1").arg(k), QStringLiteral("-%1").arg(k));
-                     Type(d, QStringLiteral("LaufEdit%1").arg(k), QString::number(k));
-                     Type(d, QStringLiteral("BahnEdit%1").arg(k), QString::number(7 - k));
-                   }
-                   Type(d, "HLWPunkteEdit", "12,34");
-                   Type(d, "HLWZeitEdit", "0935");
-                   Type(d, "HLWBahnEdit", "4");
-                   Click(d, "CheckBox2");
-                   Click(d, "CheckBox3");
-                   Click(d, "OKBtn");
-                 }),
-            mrOk);
-  Ints heats, lanes;
-  for (int d = 1; d <= 6; ++d) heats.push_back(t.Heat(d)), lanes.push_back(t.Lane(d));
-  EXPECT_EQ(std::tuple(t.Name(true), t.Vorname(), t.Geburtsdatum(), t.Gliederung(), t.Altersklasse(), t.Time(1),
-                       t.Time(2), t.Time(3), Deductions(t), heats, lanes, t.CprValue(), t.CprTime(), t.CprStation(),
-                       t.Flags()),
-            std::tuple(Oem("Müller"), Oem("Jürgen"), "1995", Oem("WÜ"), "Jugend", 6543, 75450, 0,
-                       Ints{-1, -2, -3, -4, -5, -6}, Ints{1, 2, 3, 4, 5, 6}, Ints{6, 5, 4, 3, 2, 1}, 1234, 935, 4,
-                       TTeilnehmer::kAusserKonkurrenz | TTeilnehmer::kDirektQualifiziert | TTeilnehmer::kMeldet));
+  ASSERT_EQ(Edit(*w, t, [](QDialog& d) {
+    EXPECT_EQ(Child<QComboBox>(d, "ComboBox1")->itemText(0), "Jugend");
+    for (const QStringList& field : DataRows("participant-entered.txt")) Type(d, field[0], field[1]);
+    Click(d, "CheckBox2");
+    Click(d, "CheckBox3");
+    Click(d, "OKBtn");
+  }), mrOk);
+  ExpectSeen(Fields(t), "participant-dialog.txt");
 }
 
-// Zeit 1 as an official fills it in: a click on a character (kEnd behind the
-// text, kTab entering by Shift+Tab from the deduction), then keys ("^" Home,
-// "<" Backspace, ">" Delete). OK stores exactly the time the field shows; a
-// field that shows no time refuses OK (time -1: the stored one stays).
+// Zeit 1 as an official fills it in: a click, then keys. OK stores exactly
+// the time the field shows; a field that shows no time refuses OK.
 TEST(ParticipantDialog, ATimeIsTypedIntoItsPositionsAndStoredAsShown) {
-  constexpr int kEnd = 99, kTab = -1;
-  const struct {
-    bool hundredths;
-    int32_t stored;
-    int click;
-    const char* keys;
-    std::string shown;
-    int32_t time;
-  } cases[] = {
-      {true, 0, kEnd, "1:05,32", "1:05,32", 6532},   {true, 0, kEnd, "^10532", "1:05,32", 6532},
-      {true, 0, 1, "10532", "1:05,32", 6532},        {true, 0, kEnd, "123456", "12:34,56", 75456},
-      {true, 0, kEnd, "1x23", "0:01,23", 123},       {true, 6532, kTab, "3250", "0:32,50", 3250},
-      {true, 6532, kEnd, "132,5", "1:32,50", 9250},  {true, 6532, 3, "7", "1:07,32", 6732},
-      {true, 6532, 5, "<", "1:00,32", 6032},         {true, 6532, 3, ">>", "1:00,02", 6002},
-      {true, 14532, 2, "7,", "2:07,32", 12732},      {true, 75456, 0, "9:", "9:34,56", 57456},
-      {true, 75456, 4, "9", "12:39,56", 75956},      {true, 6532, 2, "7", "1:75,32", -1},
-      // Tenths: the same positions one digit shorter.
-      {false, 0, 1, "1053", "1:05,3", 6530},         {false, 0, kEnd, "12345", "12:34,5", 75450},
-      {false, 6530, kTab, "325", "0:32,5", 3250},    {false, 6530, 3, ">>", "1:00,0", 6000},
-      {false, 75450, 4, "9", "12:39,5", 75950},      {false, 6530, 2, "7", "1:75,3", -1},
-  };
-  for (const auto& c : cases) {
+  const std::map<QChar, Qt::Key> special = {{'^', Qt::Key_Home}, {'<', Qt::Key_Backspace}, {'>', Qt::Key_Delete}};
+  for (const QStringList& c : DataRows("time-typing.txt")) {
     ScriptedDesktop desk;
     TTeilnehmer t = Named();
-    t.SetTime(1, c.stored);
+    t.SetTime(1, c[1].toInt());
     std::string shown;
-    const int r = Edit(*Competition(true, c.hundredths), t, [&](QDialog& d) {
+    const int r = Edit(*Competition(true, c[0] == "m:ss,hh"), t, [&](QDialog& d) {
       auto* e = Child<QLineEdit>(d, "ZeitEdit1");
-      if (c.click == kTab) {
-        ClickCharacter(*Child<QLineEdit>(d, "AbzugEdit1"), kEnd);
+      if (c[2] == "tab") {
+        ClickCharacter(*Child<QLineEdit>(d, "AbzugEdit1"), 99);
         QTest::keyClick(Child(d, "AbzugEdit1"), Qt::Key_Tab, Qt::ShiftModifier);
       } else {
-        ClickCharacter(*e, c.click);
+        ClickCharacter(*e, c[2] == "end" ? 99 : c[2].toInt());
       }
-      for (const char* k = c.keys; *k; ++k) {
-        const std::map<char, Qt::Key> special = {{'^', Qt::Key_Home}, {'<', Qt::Key_Backspace}, {'>', Qt::Key_Delete}};
-        special.count(*k) ? QTest::keyClick(e, special.at(*k)) : QTest::keyClicks(e, std::string(1, *k).c_str());
-      }
+      for (QChar k : c[3]) special.count(k) ? QTest::keyClick(e, special.at(k)) : QTest::keyClicks(e, QString(k));
       shown = e->text().toStdString();
     }, &desk);
-    const bool refused = c.time < 0;
-    const std::vector<std::string> warning = {std::string("Ungültige Zeitangabe. Bitte die Zeit in der Form ") +
-                                              (c.hundredths ? "m:ss,hh" : "m:ss,t") + " eingeben."};
-    EXPECT_EQ(std::tuple(shown, t.Time(1), r, desk.Messages()),
-              std::tuple(c.shown, refused ? c.stored : c.time, refused ? mrCancel : mrOk,
-                         refused ? warning : std::vector<std::string>{}))
-        << c.hundredths << " " << c.stored << " " << c.click << " " << c.keys;
+    const bool refused = c[5] == "refused";
+    const std::string warning = "Ungültige Zeitangabe. Bitte die Zeit in der Form " + S(c[0]) + " eingeben.";
+    EXPECT_EQ(std::tuple(shown, t.Time(1), r, desk.Transcript()),
+              std::tuple(S(c[4]), (refused ? c[1] : c[5]).toInt(), refused ? mrCancel : mrOk,
+                         kAsked + (refused ? kWarned + warning + "\n" : "")))
+        << S(c.join(" | "));
   }
 }
 
 // OK with a blank name (a team's name) says so and puts the cursor there;
 // the name typed then is stored.
 TEST(ParticipantDialog, OkWantsAName) {
-  using Got = std::tuple<bool, std::string, std::string, std::vector<std::string>>;
-  std::vector<Got> got;
+  std::string seen;
   for (bool individual : {true, false}) {
     ScriptedDesktop desk;
     TTeilnehmer t;
-    bool open = false;
-    std::string focus;
     const int r = Edit(*Competition(individual, true), t, [&](QDialog& d) {
       Type(d, individual ? "NameEdit" : "MannschaftEdit", " ");
       QTest::mouseClick(Child(d, "OKBtn"), Qt::LeftButton);
-      open = d.isVisible();
-      focus = QApplication::focusWidget()->objectName().toStdString();
-      QTest::keyClicks(QApplication::focusWidget(), "Koch");
+      QWidget* focus = QApplication::focusWidget();
+      seen += Line(d.isVisible(), focus ? focus->objectName() : "no focus");
+      QTest::keyClicks(focus ? focus : &d, "Koch");
       QTest::mouseClick(Child(d, "OKBtn"), Qt::LeftButton);
     }, &desk);
-    got.emplace_back(open && r == mrOk, focus, t.Name(individual), desk.Messages());
+    seen += Line(r == mrOk, t.Name(individual)) + desk.Transcript();
   }
-  const std::vector<std::string> said = {"Bitte einen Namen eingeben."};
-  EXPECT_EQ(got, (std::vector<Got>{{true, "NameEdit", " Koch", said}, {true, "MannschaftEdit", " Koch", said}}));
+  ExpectSeen(seen, "participant-dialog.txt");
 }
 
 TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
-  const std::string between = "Der eingegebene Wert liegt nicht zwischen ";
-  const std::tuple<const char*, const char*, std::string, std::vector<std::string>> cases[] = {
-      {"LaufEdit1", "1234", "123", {}},
-      {"BahnEdit1", "123", "12", {}},
-      {"HLWBahnEdit", "100", "10", {}},
-      {"AbzugEdit1", "99999", "9999", {}},
-      {"AbzugEdit1", "-7", "-7", {between + "-6 und 9999."}},
-      {"LaufEdit2", "-1", "-1", {between + "0 und 999."}},
-      {"HLWZeitEdit", "2500", "25:00", {"Ungültige Uhrzeit. Bitte die Uhrzeit in der Form hh:mm eingeben."}},
-  };
-  for (const auto& [edit, keys, text, warnings] : cases) {
+  for (const QStringList& c : DataRows("participant-limits.txt")) {
     ScriptedDesktop desk;
     TTeilnehmer t = Named();
     std::string shown;
     // Closed with OK by the desktop.
-    const int r = Edit(*Competition(true, false), t, [&](QDialog& d) { Type(d, edit, keys), shown = Text(d, edit); },
-                       &desk);
-    EXPECT_EQ(std::tuple(shown, desk.Messages(), r), std::tuple(text, warnings, warnings.empty() ? mrOk : mrCancel))
-        << edit << " " << keys;
+    const int r = Edit(*Competition(true, false), t, [&](QDialog& d) {
+      Type(d, c[0], c[1]);
+      shown = Text(d, c[0]);
+    }, &desk);
+    const std::string said = c[3] == "-" ? "" : kWarned + S(c[3]) + "\n";
+    EXPECT_EQ(std::tuple(shown, desk.Transcript(), r),
+              std::tuple(S(c[2]), kAsked + said, said.empty() ? mrOk : mrCancel))
+        << S(c.join(" | "));
   }
 }
 
@@ -222,68 +169,60 @@ TEST(ParticipantDialog, AnUntouchedOkKeepsEveryStoredValue) {
     bool individual, hundredths;
     const TTeilnehmer& p;
   } cases[] = {{true, true, t}, {true, false, big}, {false, false, team}};
-  std::vector<std::string> shown;
+  std::string seen;
   for (const auto& c : cases) {
     TTeilnehmer copy(c.p);
-    ASSERT_EQ(Edit(*Competition(c.individual, c.hundredths), copy,
-                   [&](QDialog& d) {
-                     std::string s = Child(d, "NameEdit")->isVisible() ? "Name " : "Mannschaft ";
-                     for (const char* name : {"ZeitEdit3", "LaufEdit1", "LaufEdit2", "BahnEdit1", "AbzugEdit1",
-                                              "HLWPunkteEdit", "MannschaftEdit", "ZusatzLabel"})
-                       s += Text(d, name) + "|";
-                     shown.push_back(s);
-                   }),
-              mrOk);
-    EXPECT_TRUE(copy.Record() == c.p.Record()) << shown.back();
+    const int r = Edit(*Competition(c.individual, c.hundredths), copy, [&](QDialog& d) {
+      seen += Child(d, "NameEdit")->isVisible() ? "Name" : "Mannschaft";
+      for (const char* name : {"ZeitEdit3", "LaufEdit1", "LaufEdit2", "BahnEdit1", "AbzugEdit1", "HLWPunkteEdit",
+                               "MannschaftEdit", "ZusatzLabel"})
+        seen += " | " + Text(d, name);
+      seen += "\n";
+    });
+    seen += Line(r == mrOk, copy.Record() == c.p.Record());
   }
-  EXPECT_EQ(shown, (std::vector<std::string>{
-                       "Name 12:34,56|1000|32767|120|-100|12345,67||&Geburtsdatum:|",
-                       "Name 12:34,5|1000|32767|120|-100|21474836,00||&Geburtsdatum:|",
-                       "Mannschaft 0:00,0|0|0|0|0|0,00|Rettungsschwimmer Ortsgruppe Ü|&Zusatz:|"}));
   // The other rows keep their own lengths: a fourth digit of a heat is not taken.
   TTeilnehmer typed(t);
-  ASSERT_EQ(Edit(*Competition(true, false), typed, [](QDialog& d) { Type(d, "LaufEdit3", "1000"); }), mrOk);
-  EXPECT_EQ(typed.Heat(3), 100);
+  Edit(*Competition(true, false), typed, [](QDialog& d) { Type(d, "LaufEdit3", "1000"); });
+  ExpectSeen(seen + Line(typed.Heat(3)), "participant-dialog.txt");
 }
 
 TEST(ParticipantDialog, AbsentAndExcludedButtons) {
   auto w = Competition(true, false);
   TTeilnehmer t = Named();
   t.SetDeduction(3, 2);
-  ASSERT_EQ(Edit(*w, t, [](QDialog& d) { Click(d, "AbwesendBtn"); }), mrOk);
-  const auto absent = std::tuple(Deductions(t), t.CprValue());
-  ScriptedDesktop desk;  // records the question asked inside
+  ScriptedDesktop desk;
+  Edit(*w, t, [](QDialog& d) { Click(d, "AbwesendBtn"); }, &desk);
+  std::string seen = Fields(t);
   desk.AnswerMessage(mrYes);
-  ASSERT_EQ(Edit(*w, t, [](QDialog& d) { Click(d, "AusgeschlossenBtn"); }, &desk), mrOk);
-  EXPECT_EQ(std::tuple(absent, Deductions(t), t.CprValue(), desk.Messages(), desk.asked[1].buttons),
-            std::tuple(std::tuple(Ints{-3, -3, 2, -3, -3, -3}, -300), Ints(6, -4), -400,
-                       std::vector<std::string>{"Teilnehmer ausschließen (sonstige Strafpunkte werden überschrieben)?"},
-                       mbYesNo));
+  Edit(*w, t, [](QDialog& d) { Click(d, "AusgeschlossenBtn"); }, &desk);
+  ExpectSeen(seen + Fields(t) + desk.Transcript(), "participant-dialog.txt");
 }
 
 TEST(MergeOptions, BoxesGiveTheirBitsAndTheOrganisationAndCountFollowTheirBoxes) {
   ScriptedDesktop desk;
   THinzufuegenDlg dlg;
-  std::vector<int> bits;
-  std::tuple<bool, std::string, bool, int> cleared;
-  desk.AnswerDialog("THinzufuegenDlg", mrOk, [&](QDialog& d) {
-    bits.push_back(dlg.GetOptionen());
+  std::string seen;
+  auto look = [&](QDialog& d) {
+    seen += Line(dlg.GetOptionen(), Child(d, "ComboBox1")->isEnabled(), FromOem(dlg.GetGliederung()),
+                 Child(d, "SpinEdit1")->isEnabled(), dlg.GetAnzahl());
+  };
+  EXPECT_EQ(desk.Run(dlg, [&](QDialog& d) {
+    look(d);
     for (int i = 3; i <= 5; ++i) Click(d, QStringLiteral("CheckBox%1").arg(i));
-    bits.push_back(dlg.GetOptionen());
+    look(d);
     Click(d, "CheckBox1");
-    bits.push_back(dlg.GetOptionen());
     Type(d, "ComboBox1", "WÜX12");
     Child<QSpinBox>(d, "SpinEdit1")->setValue(5);
+    look(d);
     Click(d, "CheckBox8");
     Click(d, "CheckBox9");
-    cleared = {Child(d, "ComboBox1")->isEnabled(), dlg.GetGliederung(), Child(d, "SpinEdit1")->isEnabled(),
-               dlg.GetAnzahl()};
+    look(d);
     Click(d, "CheckBox8");
     Click(d, "CheckBox9");
     Type(d, "ComboBox1", "WÜ");
     Child<QSpinBox>(d, "SpinEdit1")->setValue(1);
-  });
-  ASSERT_EQ(TheDesktop().RunModal(dlg), mrOk);
-  EXPECT_EQ(std::tuple(bits, cleared, dlg.GetGliederung(), dlg.GetAnzahl()),
-            std::tuple(Ints{3, 31, 30}, std::tuple(false, "", false, 0), Oem("WÜ"), 1));
+    look(d);
+  }), mrOk);
+  ExpectSeen(seen, "participant-dialog.txt");
 }

@@ -1,7 +1,7 @@
 // The print dialog: what each report kind hands the print job, the PDF file
-// of each kind with its document information, the margins through the
-// program's page setup, the page from the printer and its set-up, printing
-// from the preview and the size of the save dialog.
+// with its document information, the margins through the program's page
+// setup, the page from the printer and its set-up, printing from the preview
+// and the size of the save dialog.
 
 #include <QFileDialog>
 #include <QHeaderView>
@@ -44,11 +44,19 @@ void SetUpAsMainWindow(TDruckenDlg& dlg, TWettkampf& c, int kind = 0) {
   Child<RadioGroup>(dlg, "RadioGroup1")->SetItemIndex(kind);
 }
 
+// The dialog on the competition, as the main window opens it.
+class PrintDialog : public ::testing::Test {
+ protected:
+  PrintDialog() { SetUpAsMainWindow(dlg, *c); }
+
+  std::unique_ptr<TWettkampf> c = Competition();
+  TDruckenDlg dlg;
+};
+
 }  // namespace
 
-TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder) {
+TEST_F(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder) {
   const TYrClock clock = SetClock([] { return MakeDateTime(2024, 3, 12, 18, 5); });
-  auto c = Competition();
   struct Case {
     int kind;
     std::vector<const char*> flip;  // check boxes changed from their defaults
@@ -58,7 +66,8 @@ TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder
   const std::vector<Case> cases = {
       {0, {"ErgAKDatenCB", "ErgZweizeiligCB", "MitLeerenAkCB", "MitLegendeCB", "MitBlock5CB", "AlleAKCB"}, {},
        [&](TDruckauftrag& j) {
-         c->SetAllMarks(false), c->SetMark(1, true);  // the current class alone
+         c->SetAllMarks(false);  // the current class alone
+         c->SetMark(1, true);
          j.BuildResultList({.selection = 2, .withAgeClassData = true, .withHead = true, .twoLines = true,
                             .withFooter = true, .withEmptyAgeClasses = true, .singleDisciplineRanking = 1});
        }},
@@ -88,17 +97,20 @@ TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder
        [](TDruckauftrag& j) { j.BuildStatistics({.form = 1, .withHead = true, .statisticsBlock5 = true}); }},
       {5, {}, {}, [](TDruckauftrag& j) { j.BuildCertificates({.layout = 2, .mode = 2}); }},
       {5, {"TeilnehmerMitErgebnisCB"},
-       [](TDruckenDlg& d) { d.TeilnehmerRadioGroup()->SetItemIndex(1), d.TeilnehmerWasEdit()->setCurrentIndex(0); },
+       [](TDruckenDlg& d) {
+         d.TeilnehmerRadioGroup()->SetItemIndex(1);
+         d.TeilnehmerWasEdit()->setCurrentIndex(0);
+       },
        [](TDruckauftrag& j) { j.BuildCertificates({.layout = 0, .mode = 1, .withResult = true}); }},
   };
   for (size_t i = 0; i < cases.size(); ++i) {
-    TDruckenDlg dlg;
-    SetUpAsMainWindow(dlg, *c, cases[i].kind);
-    for (const char* name : cases[i].flip) dlg.findChild<QCheckBox*>(name)->toggle();
-    if (cases[i].choose) cases[i].choose(dlg);
-    const TAusdruck* built = dlg.BuildDocument();
+    TDruckenDlg fresh;
+    SetUpAsMainWindow(fresh, *c, cases[i].kind);
+    for (const char* name : cases[i].flip) fresh.findChild<QCheckBox*>(name)->toggle();
+    if (cases[i].choose) cases[i].choose(fresh);
+    const TAusdruck* built = fresh.BuildDocument();
     ASSERT_NE(built, nullptr);
-    const auto got = std::tuple(built->Title(), dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height,
+    const auto got = std::tuple(built->Title(), fresh.Job()->PageSize.Width, fresh.Job()->PageSize.Height,
                                 built->PageCount() > 0, pagedump::Dump(*built));
     TDruckauftrag direct(*c, 1, 0, 0, 1);
     cases[i].build(direct);
@@ -108,39 +120,23 @@ TEST(PrintDialog, EachKindCallsItsEntryPointWithTheControlsInTheEntryPointsOrder
   SetClock(clock);
 }
 
-TEST(PrintDialog, WritesEachKindAsPdfAndOpensOnlyAFileThatWasWritten) {
+// "PDF...": the file, the document information as the options dialog
+// leaves it, the written file opened; Cancel in the options writes nothing; a
+// file that cannot be written is reported and not opened. A team
+// competition names its kind.
+TEST_F(PrintDialog, WritesThePdfAndOpensOnlyAFileThatWasWritten) {
   ScriptedDesktop desk;
   const TPdfOptions saved = PdfExportInfo;
-  auto c = Competition();
-  TDruckenDlg dlg;
-  SetUpAsMainWindow(dlg, *c);
-  const std::vector<std::string> seen = {"Disziplinenergebnis", "Qualifikation und Startberechtigung",
-                                         "Laufeinteilung",      "HLW-Startliste",
-                                         "Statistik: Medaillenspiegel", "Jörg Müller & Söhne"};
-  std::vector<std::string> found;
-  for (int kind = 0; kind <= 5; ++kind) {
-    dlg.findChild<RadioGroup*>("RadioGroup1")->SetItemIndex(kind);
-    dlg.findChild<RadioGroup*>("StatistikRadioGroup")->SetItemIndex(1);
-    TempFile file(".pdf");
-    desk.AnswerFile(QString::fromStdString(file.Path()));
-    desk.AnswerDialog("TOptPDFDlg", mrOk);
-    Click(dlg, "PDFBtn");
-    const std::string text = Output("pdftotext -layout " + file.Path() + " -");
-    found.push_back(text.find(seen[kind]) != std::string::npos ? seen[kind] : text);
-    if (kind == 0) {
-      const std::string info = Output("pdfinfo " + file.Path());
-      EXPECT_NE(info.find("Subject:         Landesmeisterschaft Süd & <Nord> - Einzelwettbewerb\n"
-                          "Keywords:        KRVB, Rettungssport, Ergebnis\n"
-                          "Author:          Kreisverband Göttingen\n"), std::string::npos) << info;
-    }
-    EXPECT_EQ(std::tuple(desk.asked.back().what, desk.asked.back().text), std::tuple("shell open", file.Path()));
-  }
-  EXPECT_EQ(found, seen);
-  EXPECT_EQ(std::tuple(desk.asked[0].what, desk.asked[0].name, desk.asked[0].text),
-            std::tuple("save", "PDF-Dateien (*.PDF)|*.PDF|Alle Dateien (*.*)|*.*", "TEST.PDF"));
-
-  // Cancelling the options writes nothing; a file that cannot be written is
-  // reported and not opened. A team competition names its kind.
+  Child<RadioGroup>(dlg, "RadioGroup1")->SetItemIndex(5);
+  TempFile file(".pdf");
+  desk.AnswerFile(QString::fromStdString(file.Path()));
+  desk.AnswerDialog("TOptPDFDlg", mrOk);
+  Click(dlg, "PDFBtn");
+  const std::string text = Output("pdftotext -layout " + file.Path() + " -"), info = Output("pdfinfo " + file.Path());
+  EXPECT_NE(text.find("Jörg Müller & Söhne"), std::string::npos) << text;
+  EXPECT_NE(info.find("Subject:         Landesmeisterschaft Süd & <Nord> - Einzelwettbewerb\n"
+                      "Keywords:        KRVB, Rettungssport, Ergebnis\n"
+                      "Author:          Kreisverband Göttingen\n"), std::string::npos) << info;
   auto teams = Competition(false);
   TDruckenDlg teamDlg;
   SetUpAsMainWindow(teamDlg, *teams);
@@ -151,37 +147,28 @@ TEST(PrintDialog, WritesEachKindAsPdfAndOpensOnlyAFileThatWasWritten) {
   QString subject;
   desk.AnswerFile("/nonexistent-folder/Ergebnis.PDF");
   desk.AnswerDialog("TOptPDFDlg", mrOk, [&](QDialog& d) { subject = Child<QLineEdit>(d, "Edit2")->text(); });
-  const size_t before = desk.asked.size();
   Click(teamDlg, "PDFBtn");
-  std::vector<std::string> after;
-  for (size_t i = before; i < desk.asked.size(); ++i) after.push_back(desk.asked[i].what + ":" + desk.asked[i].text);
-  EXPECT_EQ(std::tuple(std::filesystem::exists(cancelled.Path()), subject.toStdString(), after),
-            std::tuple(false, "Landesmeisterschaft Süd & <Nord> - Mannschaftswettbewerb",
-                       std::vector<std::string>{"save:TEST.PDF", "dialog:",
-                                                "message:Die PDF-Datei konnte nicht geschrieben werden."}));
-  EXPECT_TRUE(desk.Used());
   PdfExportInfo = saved;
+  EXPECT_TRUE(desk.Used());
+  const QString asked = QString::fromStdString(desk.Transcript()).replace(QString::fromStdString(file.Path()), "$PDF");
+  ExpectSeen(Line(std::filesystem::exists(cancelled.Path()), subject) + S(asked), "print-dialog.txt");
 }
 
 // The job's margins are tenths of a millimetre; the program's page setup
 // shows whole millimetres and gives back what the user left alone as it was.
-TEST(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
-  auto c = Competition();
-  TDruckenDlg dlg;
-  SetUpAsMainWindow(dlg, *c);
+TEST_F(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
   dlg.Job()->Margins = {157, 150, 150, 25};
-  std::vector<std::string> seen;
+  std::string seen;
   // No scripted desktop: the form runs modally; answer it from the event loop.
   QTimer::singleShot(0, [&] {
     for (QWidget* d : QApplication::topLevelWidgets()) {
       if (d->objectName() != "TRaenderDlg" || !d->isVisible()) continue;
-      seen = {d->windowTitle().toStdString(), Child<QGroupBox>(*d, "GroupBox1")->title().toStdString()};
+      seen = Line(d->windowTitle(), Child<QGroupBox>(*d, "GroupBox1")->title(), d->focusWidget()->objectName());
       for (const char* name : {"LeftSE", "TopSE", "RightSE", "BottomSE"}) {
         auto* edit = Child<QSpinBox>(*d, name);
         for (QLabel* label : d->findChildren<QLabel*>())
-          if (label->buddy() == edit) seen.push_back(label->text().toStdString() + " " + std::to_string(edit->value()));
+          if (label->buddy() == edit) seen += Line(label->text(), edit->value());
       }
-      seen.push_back(d->focusWidget()->objectName().toStdString());
       Child<QSpinBox>(*d, "TopSE")->setValue(12);
       Child<QSpinBox>(*d, "BottomSE")->setValue(-5);  // no negative margin
       Click(*d, "OKBtn");
@@ -189,28 +176,22 @@ TEST(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
   });
   Click(dlg, "MarginsBtn");
   const TMargins& m = dlg.Job()->Margins;
-  EXPECT_EQ(std::tuple(seen, m.Left, m.Top, m.Right, m.Bottom),
-            std::tuple(std::vector<std::string>{"Seitenränder einstellen", "Seitenränder in mm", "&links 15",
-                                                "&oben 15", "&rechts 15", "&unten 2", "OKBtn"},
-                       157, 120, 150, 0));
+  ExpectSeen(seen + Line(m.Left, m.Top, m.Right, m.Bottom), "print-dialog.txt");
 }
 
-TEST(PrintDialog, PageFromThePrinterTurnedForLandscapeAndA4WhenItsSizeIsUnknown) {
+TEST_F(PrintDialog, PageFromThePrinterTurnedForLandscapeAndA4WhenItsSizeIsUnknown) {
   QPrinter none;
   TYrPrinterInfos info(none);
-  struct Case { bool found; int32_t width, length, orientation; };
-  std::vector<std::pair<int32_t, int32_t>> pages;
-  for (const Case& k : std::vector<Case>{{false, 1480, 2100, 1}, {true, 1480, 2100, 1}, {true, 1480, 2100, 2},
-                                         {true, 0, 0, 2}, {true, 2159, 0, 1}}) {
-    info.PaperWidth = k.width, info.PaperLength = k.length, info.Orientation = k.orientation;
-    const TPageSize page = TDruckenDlg::PrinterPageSize(info, k.found);
-    pages.emplace_back(page.Width, page.Height);
+  for (const QStringList& c : DataRows("printer-pages.txt")) {
+    info.PaperWidth = c[1].toInt();
+    info.PaperLength = c[2].toInt();
+    info.Orientation = c[3].toInt();
+    const TPageSize page = TDruckenDlg::PrinterPageSize(info, c[0] == "ja");
+    EXPECT_EQ(std::pair(page.Width, page.Height), std::pair(c[4].toInt(), c[5].toInt())) << S(c.join(" | "));
   }
-  EXPECT_EQ(pages, (std::vector<std::pair<int32_t, int32_t>>{
-                       {2100, 2970}, {1480, 2100}, {2100, 1480}, {2100, 2970}, {2100, 2970}}));
 }
 
-TEST(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDialog) {
+TEST_F(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDialog) {
   ScriptedDesktop desk;
   TempFile out(".pdf");
   QPrinter& printer = CurrentPrinter();
@@ -221,39 +202,36 @@ TEST(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDial
   printer.setPageSize(QPageSize(QPageSize::A5));
   printer.setPageOrientation(QPageLayout::Landscape);
 
-  auto c = Competition();
-  TDruckenDlg dlg;
-  SetUpAsMainWindow(dlg, *c);
   int pages = 0;
   desk.AnswerDialog("TDruckenDlg", mrCancel, [](QDialog& d) { Click(d, "PreviewBtn"); });
   desk.AnswerDialog("TPreviewForm", mrCancel, [](QDialog& d) { Click(d, "PrintBtn"); });
-  desk.AnswerPrint([&](PrintRequest& r) { return pages = r.maxPage, true; });
+  desk.AnswerPrint([&](PrintRequest& r) {
+    pages = r.maxPage;
+    return true;
+  });
   const int result = TheDesktop().RunModal(dlg);
   const std::string text = Output("pdftotext -layout " + out.Path() + " -");
   printer.setOutputFileName(QString());
   printer.setOutputFormat(format);
   printer.setPageLayout(layout);
 
-  EXPECT_EQ(std::tuple(result, desk.Dialogs(), dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height, pages),
-            std::tuple(int(mrOk), std::vector<std::string>{"TDruckenDlg", "TPreviewForm"}, 2100, 1480,
-                       dlg.Job()->Report()->PageCount()));
   EXPECT_NE(text.find("Disziplinenergebnis"), std::string::npos) << text;
   EXPECT_TRUE(desk.Used());
+  EXPECT_EQ(pages, dlg.Job()->Report()->PageCount());
+  ExpectSeen(Line(result == mrOk, dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height) + desk.Transcript(),
+             "print-dialog.txt");
 }
 
 // The desktop's own dialogs behind "PDF..." and "&Drucker...": the save
 // dialog opens at about 900 by 600 pixels within the screen with every
 // column whole; the printer set-up, confirmed with "OK", chooses printer,
 // paper and orientation for the printouts that follow.
-TEST(PrintDialog, SaveDialogWithEveryColumnWholeAndPrinterSetupWithOK) {
+TEST_F(PrintDialog, SaveDialogWithEveryColumnWholeAndPrinterSetupWithOK) {
   QPrinter& printer = CurrentPrinter();
   const QPageLayout layout = printer.pageLayout();
   const QString before = printer.printerName();
-  auto c = Competition();
-  TDruckenDlg dlg;
-  SetUpAsMainWindow(dlg, *c);
   std::ofstream("Spalten.pdf") << std::string(25000, 'x');  // Qt's own size column shows "24....KiB"
-  std::vector<std::string> seen;
+  Texts seen;
   auto answer = [&] {
     QWidget* w = QApplication::activeModalWidget();
     if (auto* d = qobject_cast<QFileDialog*>(w)) {
@@ -285,7 +263,7 @@ TEST(PrintDialog, SaveDialogWithEveryColumnWholeAndPrinterSetupWithOK) {
   printer.setPageLayout(layout);
   const QSize size = QSize(900, 600).boundedTo(QApplication::primaryScreen()->availableGeometry().size());
   EXPECT_EQ(std::tuple(seen, chosen.pageSize().id(), chosen.orientation()),
-            std::tuple(std::vector<std::string>{std::to_string(size.width()) + "x" + std::to_string(size.height()),
+            std::tuple(Texts{std::to_string(size.width()) + "x" + std::to_string(size.height()),
                                                 "Drucker einrichten", name, "&Hochformat", "&Querformat", "OK",
                                                 "Abbrechen"},
                        QPageSize::A5, QPageLayout::Landscape));

@@ -1,8 +1,9 @@
 // What the window tests share (include it first and alone for the usual
-// headers and the application object): small competitions with umlauts, a
-// folder of real files under the scripted desktop, and finding, clicking and
-// typing into controls by object name as a user would. A control that is
-// missing fails the test.
+// headers and the application object): small competitions with umlauts,
+// case tables and reviewed outputs under tests/data/ui (what a test saw is
+// compared there as a whole), a folder of real files under the scripted
+// desktop, and finding, clicking and typing into controls by object name as
+// a user would. A control that is missing fails the test.
 #pragma once
 
 #include <algorithm>
@@ -31,6 +32,7 @@
 #include <gtest/gtest.h>
 
 #include "CodePage.h"
+#include "OemText.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
 #include "TestData.h"
@@ -102,7 +104,10 @@ inline std::unique_ptr<TWettkampf> Jugend(int disciplines, int participants = 0,
   h.SetCprStationsIndex(lanesIndex);
   w->SetHeader(h);
   TAltersklasse::Disciplines discs;
-  for (TDisziplin& d : discs) d.SetKind(kKindLinear), d.SetV(1, 100000);
+  for (TDisziplin& d : discs) {
+    d.SetKind(kKindLinear);
+    d.SetV(1, 100000);
+  }
   auto* ak = new TAltersklasse;
   ak->Define("Jugend", 1990, 1991, classFlags, disciplines, discs);
   for (int i = 1; i <= participants; ++i) {
@@ -124,6 +129,66 @@ inline std::string Stored(const TWettkampf& w) {
   return std::string(s.Data().begin(), s.Data().end());
 }
 
+using Texts = std::vector<std::string>;
+
+inline std::string S(const QString& s) { return s.toStdString(); }
+
+// --- tables and reviewed outputs under tests/data/ui
+
+// The rows of tests/data/ui/<name>, each cut at " | "; blank lines and
+// comments (#) left out.
+inline std::vector<QStringList> DataRows(const std::string& name) {
+  std::vector<QStringList> rows;
+  const QString text = QString::fromStdString(testdata::ReadFile(std::string(VK_TEST_DATA) + "/ui/" + name));
+  for (const QString& line : text.split('\n'))
+    if (!line.isEmpty() && !line.startsWith('#')) rows.push_back(line.split(" | "));
+  EXPECT_FALSE(rows.empty()) << name;
+  return rows;
+}
+
+// The texts of a table cell, separated by " / "; "-" for none.
+inline Texts Listed(const QString& cell) {
+  Texts texts;
+  for (const QString& text : cell.split(" / "))
+    if (text != "-") texts.push_back(S(text));
+  return texts;
+}
+
+// A field as the files under tests/data/ui write it: a Boolean "ja" or "nein".
+inline std::string Str(const std::string& s) { return s; }
+inline std::string Str(const char* s) { return s; }
+inline std::string Str(const QString& s) { return s.toStdString(); }
+inline std::string Str(bool b) { return b ? "ja" : "nein"; }
+template <class T>
+  requires std::is_arithmetic_v<T>
+std::string Str(T v) {
+  return QString::number(v).toStdString();
+}
+
+// One line of what a test saw: its fields joined by " | ".
+template <class... T>
+std::string Line(const T&... fields) {
+  std::string line;
+  for (const std::string& field : {Str(fields)...}) line += (line.empty() ? "" : " | ") + field;
+  while (line.ends_with(' ')) line.pop_back();  // an empty last field
+  return line + "\n";
+}
+
+// Compares what the test saw (its Lines, the desktop's transcript) as a
+// whole with its section of tests/data/ui/<file>: the lines after
+// "== <the test's name>" up to the next line starting "== ". On a mismatch
+// what the test saw is also written beside the test binary as
+// <the test's name>.actual, for a reviewer to compare.
+inline void ExpectSeen(const std::string& seen, const std::string& file) {
+  const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  const std::string all = testdata::ReadFile(std::string(VK_TEST_DATA) + "/ui/" + file);
+  const size_t head = all.find("== " + name + "\n");
+  const size_t begin = head == std::string::npos ? all.size() : head + name.size() + 4;
+  const std::string want = all.substr(begin, all.find("\n== ", begin) + 1 - begin);
+  if (seen != want) testdata::WriteFile(name + ".actual", seen);
+  EXPECT_EQ(seen, want) << "tests/data/ui/" << file << ", " << name << "; the test saw " << name << ".actual";
+}
+
 // --- controls
 
 template <class T = QWidget>
@@ -137,14 +202,11 @@ inline void Click(const QWidget& w, const QString& name) {
   if (auto* b = Child<QAbstractButton>(w, name)) b->click();
 }
 
-inline void SetText(const QWidget& w, const QString& name, const QString& text) {
-  if (auto* e = Child<QLineEdit>(w, name)) e->setText(text);
-}
-
-// The text of a label, an edit or a button.
+// The text of a label, an edit, a box or a button.
 inline std::string Text(const QWidget& w, const QString& name) {
   if (auto* l = w.findChild<QLabel*>(name)) return l->text().toStdString();
   if (auto* e = w.findChild<QLineEdit*>(name)) return e->text().toStdString();
+  if (auto* box = w.findChild<QComboBox*>(name)) return box->currentText().toStdString();
   if (auto* b = Child<QAbstractButton>(w, name)) return b->text().toStdString();
   return {};
 }
@@ -178,6 +240,9 @@ class FolderTest : public ::testing::Test {
   ~FolderTest() override { ParticipantBuffer = TTeilnehmer(); }
 
   QString Path(const std::string& name) const { return QString::fromStdString(dir_ / name); }
+  // A text with the folder written $DIR; the desktop's transcript so.
+  std::string InDir(const QString& text) const { return S(QString(text).replace(Path("").chopped(1), "$DIR")); }
+  std::string Transcript() const { return InDir(QString::fromStdString(desk.Transcript())); }
   QString Write(const std::string& name, std::unique_ptr<TWettkampf> w = Championship()) {
     EXPECT_TRUE(SaveCompetition(Path(name).toStdString(), *w, FormatCode::ResultFile));
     return Path(name);

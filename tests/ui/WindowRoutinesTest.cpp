@@ -11,7 +11,6 @@
 #include <QToolButton>
 
 #include "About.h"
-#include "OemText.h"
 #include "Tips.h"
 #include "UiTestSupport.h"
 #include "VkMain.h"
@@ -26,10 +25,6 @@ void AddAgeClass(TWettkampf& c, const std::string& utf8Name) {
   c.Insert(ak);
 }
 
-std::string Duplicate(const std::string& name) {
-  return "Die Altersklasse " + name + " konnte nicht eingefügt werden (sie existiert bereits).";
-}
-
 }  // namespace
 
 // The core's messages reach the user through the hook; during one command
@@ -37,29 +32,19 @@ std::string Duplicate(const std::string& name) {
 // only counted there.
 TEST(WindowRoutines, CoreMessagesReachTheUserOnceEachPerCommandAndTheRestInOneBox) {
   ScriptedDesktop desk;
-  size_t duringCommand = 0;
+  std::string seen;
   {
     CommandScope command;
     CommandScope nested;
     TWettkampf c;
     for (int round = 0; round < 3; ++round)
       for (int i = 1; i <= 115; ++i) AddAgeClass(c, "Jüngste " + std::to_string(i));
-    duringCommand = desk.Messages().size();
+    seen = Line("during the command", desk.asked.size());
   }
-  std::vector<std::string> shown;
-  std::string listed;
-  for (int i = 1; i <= 110; ++i)
-    i <= 10 ? shown.push_back(Duplicate("Jüngste " + std::to_string(i)))
-            : void(listed += Duplicate("Jüngste " + std::to_string(i)) + "\n\n");
-  shown.push_back(listed + "… und 5 weitere Meldungen.");
   // Outside a command every message shows.
   ErrorMsgProc(Oem("Zeile 1\rZeile 2"));
   ErrorMsgProc(Oem("Zeile 1\rZeile 2"));
-  shown.insert(shown.end(), 2, "Zeile 1\nZeile 2");
-  const ScriptedDesktop::Asked &first = desk.asked[0], &rest = desk.asked[10];
-  EXPECT_EQ(std::tuple(duringCommand, desk.Messages(), first.caption, first.kind, first.buttons, rest.what,
-                       rest.caption),
-            std::tuple(size_t{10}, shown, "Information", MsgKind::Information, mbOk, "long text", "Weitere Meldungen"));
+  ExpectSeen(seen + desk.Transcript(), "window-routines.txt");
 }
 
 TEST(WindowRoutines, TheCodePageEdge) {
@@ -83,9 +68,8 @@ TEST(WindowRoutines, AnExceptionInAnEventIsShownAndTheProgramGoesOn) {
   bool delivered = QCoreApplication::sendEvent(&t, &boom);
   QCoreApplication::postEvent(&t, new QEvent(QEvent::MaxUser));
   QCoreApplication::processEvents();
-  EXPECT_EQ(std::tuple(delivered, t.handled, desk.Messages(), desk.asked.at(0).kind),
-            std::tuple(false, 1, std::vector<std::string>{"Interner Programmfehler aufgetreten: \nIndex außerhalb"},
-                       MsgKind::Error));
+  EXPECT_EQ(Line(delivered, t.handled) + desk.Transcript(),
+            "nein | 1\nmessage | Error OK | Fehler | Interner Programmfehler aufgetreten: \nIndex außerhalb\n");
 }
 
 // The program's own boxes speak German and stand over the main window, also
@@ -96,16 +80,15 @@ TEST(WindowRoutines, TheProgramsBoxesSpeakGermanOverTheMainWindow) {
   std::ofstream(path) << "kein Ergebnis";
   TMainForm w;
   w.show();
-  using Box = std::tuple<std::string, std::string, std::vector<std::string>, bool>;
-  std::vector<Box> boxes;
+  std::string seen;
   QTimer answer;
   QObject::connect(&answer, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return;
-    std::vector<std::string> buttons;
-    for (QAbstractButton* b : box->buttons()) buttons.push_back(b->text().toStdString());
-    std::sort(buttons.begin(), buttons.end());
-    boxes.emplace_back(box->text().toStdString(), box->windowTitle().toStdString(), buttons, box->parentWidget() == &w);
+    QStringList buttons;
+    for (QAbstractButton* b : box->buttons()) buttons.push_back(b->text());
+    buttons.sort();
+    seen += Line(box->text(), box->windowTitle(), buttons.join(" "), box->parentWidget() == &w);
     for (QAbstractButton* b : box->buttons())
       if (b->text() == "&Nein" || buttons.size() == 1) b->click();
   });
@@ -113,20 +96,11 @@ TEST(WindowRoutines, TheProgramsBoxesSpeakGermanOverTheMainWindow) {
   w.Start({QString::fromStdString(path)});
   const int no = TheDesktop().MessageBox(MsgKind::Warning, "", "Die Datei ´x.erg´ wurde geändert. Speichern?",
                                          mbYesNoCancel);
-  const std::vector<std::string> ok = {"OK"};
-  EXPECT_EQ(std::tuple(boxes, no),
-            std::tuple(std::vector<Box>{{"Unbekanntes Ergebnisdateiformat.", "Information", ok, true},
-                                        {"Fehler beim Laden der Datei.", "Information", ok, true},
-                                        {"Die Datei ´x.erg´ wurde geändert. Speichern?", "Warnung",
-                                         {"&Ja", "&Nein", "Abbrechen"}, true}},
-                       int(mrNo)));
-
-  EXPECT_EQ(QtNameFilters("Ergebnisdateien (*.ERG)|*.ERG|Textdateien (*.TXT;*.CSV)|*.TXT;*.CSV|Alle Dateien|*.*"),
-            QStringList({"Ergebnisdateien (*.ERG *.erg)", "Textdateien (*.TXT *.txt *.CSV *.csv)",
-                         "Alle Dateien (*)"}));
-  // Numbers and Qt's own dialogs in German.
-  EXPECT_EQ(std::tuple(QLocale().toString(9999.0, 'f', 2), QCoreApplication::translate("QPlatformTheme", "Cancel")),
-            std::tuple(QString("9.999,00"), QString("Abbrechen")));
+  // File filters, numbers and Qt's own dialogs in German.
+  seen += Line(no == mrNo, QtNameFilters("Ergebnisdateien (*.ERG)|*.ERG|Textdateien (*.TXT;*.CSV)|*.TXT;*.CSV|Alle "
+                                         "Dateien|*.*").join(" / "),
+               QLocale().toString(9999.0, 'f', 2), QCoreApplication::translate("QPlatformTheme", "Cancel"));
+  ExpectSeen(seen, "window-routines.txt");
 }
 
 // Where the window manager does not maximise it, the preview opens with
@@ -158,44 +132,34 @@ TEST(WindowRoutines, AWriteIntoAPipeWithoutReaderFails) {
 TEST(Tips, OpenAtARandomTipAndWrapAtBothEnds) {
   ScriptedDesktop desk;
   desk.AnswerRandom(1);
-  std::vector<std::pair<int, std::string>> shown;
+  std::string seen;
   desk.AnswerDialog("TTipsDlg", mrOk, [&](QDialog& d) {
     for (const char* button : {"", "PrevBtn", "PrevBtn", "NextBtn", "NextBtn"}) {
       if (*button) Click(d, button);
-      shown.emplace_back(static_cast<TTipsDlg&>(d).TipIndex(), Text(d, "TipLabel"));
+      seen += Line(*button ? button : "opened", static_cast<TTipsDlg&>(d).TipIndex(), Text(d, "TipLabel"));
     }
   });
   ShowTips(nullptr);
-  const std::string last = "Im Menü Bearbeiten können Sie den zuvor markierten Bereich in die Zwischenablage kopieren "
-                           "und z.B. in Textverarbeitungen oder Tabellenkalkulationen einfügen und weiter bearbeiten.";
-  EXPECT_EQ(std::tuple(shown[0].first, shown[1], shown[2], shown[3], shown[4] == shown[0], desk.Used()),
-            std::tuple(1, std::pair(0, std::string()), std::pair(9, last), std::pair(0, std::string()), true, true));
+  EXPECT_TRUE(desk.Used());
+  ExpectSeen(seen, "window-routines.txt");
 }
 
 // The program's own version block, one with a gap, and none at all: the
 // about box and the main window's caption.
 TEST(AboutBox, ShowsTheVersionBlockOrItsFallbacks) {
   ScriptedDesktop desk;
-  using Texts = std::tuple<std::string, std::string, std::string, std::string, std::string>;
-  std::vector<Texts> shown;
+  std::string seen;
   const VersionSource own = SetVersionSource({});
   for (const VersionSource& source : std::vector<VersionSource>{
            {}, [] { return std::optional<VersionBlock>(VersionBlock{QStringLiteral("3.1"), std::nullopt, QString()}); },
            [] { return std::optional<VersionBlock>(); }}) {
     SetVersionSource(source);
     TAboutBox box;
-    shown.emplace_back(box.windowTitle().toStdString(), Text(box, "ProgramNameLabel"), Text(box, "VersionLabel"),
-                       Text(box, "Copyright"), TMainForm().windowTitle().toStdString());
+    seen += Line(box.windowTitle(), Text(box, "ProgramNameLabel"), Text(box, "VersionLabel"), Text(box, "Copyright"),
+                 TMainForm().windowTitle());
   }
   SetVersionSource(own);
   desk.AnswerDialog("TAboutBox", mrOk);
   ShowAboutBox();
-  EXPECT_EQ(std::tuple(shown, desk.Dialogs()),
-            std::tuple(std::vector<Texts>{{"Über Vk Brantovex", "Vk Brantovex", "Version 2007.0.0.1",
-                                           "Copyright © 2007 Tarnwell. Alle Rechte vorbehalten.",
-                                           "Vk Brantovex - <unbenannt>"},
-                                          {"Über ", "", "Version 3.1", "Copyright © 2007 Tarnwell", " - <unbenannt>"},
-                                          {"Über ", "", "Version keine Versionsangabe vorhanden",
-                                           "Copyright © 2007 Tarnwell", " - <unbenannt>"}},
-                       std::vector<std::string>{"TAboutBox"}));
+  ExpectSeen(seen + desk.Transcript(), "window-routines.txt");
 }
