@@ -15,7 +15,7 @@ using namespace aktest;
 
 namespace {
 
-// The totals in the display order: name, place, total and discipline places of each participant.
+// The class in its display order: name, place, total and discipline places of each participant.
 std::string Dump(const TAltersklasse& ak) {
   std::string out;
   for (int i = 0; i < ak.GetCount(); ++i) {
