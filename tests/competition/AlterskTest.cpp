@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -55,20 +54,6 @@ TEST(Altersklasse, HeadingAndCellTextsOutsideTheRows) {
   EXPECT_EQ(std::tuple(ak->Heading(true), ak->Heading(false), ak->CellText(1, 5), ak->CellText(2, 5),
                        ak->CellText(-1, 5)),
             std::tuple("Altersklasse Jugend (1990 - 1991)", "Altersklasse Jugend", "Adam", "", ""));
-}
-
-// Belonging needs the exact name and the sex; classes order female first, then by name.
-TEST(Altersklasse, BelongsAndCompareClass) {
-  auto male = MakeClass(0);
-  auto female = MakeClass(0, TAltersklasse::kFemale);
-  TTeilnehmer t, upper;
-  t.SetAltersklasse("Jugend"), upper.SetAltersklasse("JUGEND");
-  const int femaleFirst = TAltersklasse::CompareClass(*female, *male);
-  female->SetFlags(0), female->SetName("Jugend A");
-  EXPECT_EQ(std::tuple(male->Belongs(t), male->Belongs(upper), femaleFirst, TAltersklasse::CompareClass(*male, *male),
-                       TAltersklasse::CompareClass(*male, *female)),
-            std::tuple(true, false, -1, 0, -1));
-  EXPECT_FALSE(MakeClass(0, TAltersklasse::kFemale)->Belongs(t));
 }
 
 // Define clamps the discipline count and keeps the counted value and the

@@ -8,6 +8,7 @@
 #include <string>
 #include <tuple>
 
+#include "AkTestSupport.h"
 #include "CodePage.h"
 #include "VkDisz.h"
 
@@ -32,44 +33,29 @@ TEST(Disziplin, LengthsAreClampedToTheirFieldAndParametersToOneToFive) {
             std::tuple(std::string(80, 'N'), std::string(255, 'F'), std::string(80, 'D'), 0, 0));
 }
 
-TEST(Disziplin, FormulaKindName) {
-  const char* names[] = {"<benutzerdefinierte Formel>", "<quadratisch-lineare Berechnungsformel>",
-                         "<lineare Berechnungsformel>", "<Punkte pro Platzierung>", "<Internationaler Trelvacup>"};
-  for (uint16_t kind = 0; kind < 5; ++kind) EXPECT_EQ(FormulaKindName(kind), names[kind]);
-  for (uint16_t kind : {5, 7, 65535}) EXPECT_EQ(FormulaKindName(kind), "<unbekannte Berechnungsformel>");
-}
-
-// Odd codes are the championship variants.
-TEST(Disziplin, RuleYearAndDescription) {
-  const std::pair<uint16_t, uint16_t> years[] = {{0, 0},    {1, 0},     {2, 1988},  {3, 1988},  {4, 1992},
-                                                 {5, 1992}, {6, 1995},  {7, 1995},  {8, 1999},  {9, 1999},
-                                                 {10, 2007}, {11, 2007}, {12, 2006}, {13, 0},    {65534, 0}};
-  for (auto [code, year] : years) {
-    TDisziplin d;
-    BuildDisziplin(d, {Oem("Kür"), kKindUserFormula, 150000, 100, 0, 0, 0}, code);  // a formula still to enter
-    const std::string lead = code % 2 ? "Meisterschaftsdisziplin Regelwerk " : "Regelwerk ";
-    EXPECT_EQ(std::tuple(RuleSetYear(code), d.Description(), d.RuleCode(), d.Formula(), d.Name(), d.V(2)),
-              std::tuple(year, lead + std::to_string(year), code, "<benutzerdefinierte Formel>", Oem("Kür"), 100))
-        << code;
-  }
-}
-
-TEST(Disziplin, CompareAndSame) {
-  const std::tuple<uint16_t, std::string, uint16_t, std::string, int> cases[] = {
-      {2, "50 m Retten", 2, "50 m Retten", 0},
-      {2, "50 m Retten", 1, "50 m Retten", -1},  // higher kind first
-      {65535, "A", 0, "Z", -1},                  // kind decides before the name
-      {2, "B", 2, "A", -1},                      // names descending
-      {2, "AB", 2, "A", -1},                     // the longer text before its prefix
-      {2, Oem("ü"), 2, "z", -1},                 // unsigned bytes: 0x81 above every ASCII letter
-  };
-  for (const auto& [kindA, nameA, kindB, nameB, want] : cases) {
-    TDisziplin a, b;
-    // Only kind and name count: not what stands behind the name's length, nor the other fields.
-    a.SetKind(kindA), a.SetName(nameA + " und mehr"), a.SetName(nameA), a.SetV(1, 5), a.SetFormula("T");
-    b.SetKind(kindB), b.SetName(nameB), b.SetDescription("x");
-    EXPECT_EQ(std::tuple(CompareDisziplin(a, b), CompareDisziplin(b, a), SameDisziplin(a, b)),
-              std::tuple(want, -want, want == 0))
-        << kindA << " " << nameA << " / " << kindB << " " << nameB;
-  }
+// The cases of tests/data/competition/disziplin.txt.
+TEST(Disziplin, KindNamesRuleYearsAndOrder) {
+  using testdata::Arg;
+  using testdata::Fields;
+  using testdata::Num;
+  testdata::ExpectRoutineCases(
+      "competition/disziplin.txt",
+      {{"FormulaKindName", [](const Fields& f) { return aktest::Text(FormulaKindName(uint16_t(Num(f, 1)))); }},
+       {"RuleCode",
+        [](const Fields& f) {
+          const auto code = uint16_t(Num(f, 1));
+          TDisziplin d;
+          BuildDisziplin(d, {Oem("Kür"), kKindUserFormula, 150000, 100, 0, 0, 0}, code);
+          return std::to_string(RuleSetYear(code)) + " " + aktest::Text(d.Description()) + " " +
+                 std::to_string(d.RuleCode()) + " " + aktest::Text(d.Formula());
+        }},
+       {"Compare", [](const Fields& f) {
+          TDisziplin a, b;  // b's other fields differ, and a's name has bytes behind its length
+          BuildDisziplin(a, {Oem(Arg(f, 2)) + " und mehr", 0, 5}, 9);
+          BuildDisziplin(b, {Oem(Arg(f, 4)), uint16_t(Num(f, 3))}, 2);
+          a.SetName(Oem(Arg(f, 2)));
+          a.SetKind(uint16_t(Num(f, 1)));
+          return std::to_string(CompareDisziplin(a, b)) + " " + std::to_string(CompareDisziplin(b, a)) + " " +
+                 std::to_string(SameDisziplin(a, b));
+        }}});
 }

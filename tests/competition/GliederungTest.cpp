@@ -9,17 +9,12 @@
 #include <tuple>
 #include <vector>
 
+#include "AkTestSupport.h"
 #include "VkGlied.h"
 
 namespace {
 
 using Ints = std::vector<int64_t>;
-
-TTeilnehmer Tn(const std::string& org, uint16_t place = 0, int32_t total = 0) {
-  TTeilnehmer t;
-  t.SetGliederung(org), t.SetPlace(place), t.SetTotal(total);
-  return t;
-}
 
 // Participants, gold, silver, bronze, trophy points, total.
 TGliederung* Item(const std::string& abk, Ints v) {
@@ -29,105 +24,86 @@ TGliederung* Item(const std::string& abk, Ints v) {
   return g;
 }
 
+// DLRG "Bezirk Nord" and ZZ, which holds nothing unless a case's fields end in "ZZ <participants> <total>".
+std::unique_ptr<TGliederungsListe> Listed(const testdata::Fields& f) {
+  auto l = std::make_unique<TGliederungsListe>();
+  TGliederung* g = Item("DLRG", {5, 1, 12, 0, 54, 1234});
+  g->SetName("Bezirk Nord");
+  g->SetPlace(2);
+  l->Insert(g);
+  const bool zz = f.size() > 4 && f[f.size() - 3] == "ZZ";
+  l->Insert(Item("ZZ", {zz ? testdata::Num(f, f.size() - 2) : 0, 0, 0, 0, 0, zz ? testdata::Num(f, f.size() - 1) : 0}));
+  return l;
+}
+
 }  // namespace
 
 TEST(Gliederung, TrophyPointsByRankAndThe29thOrganisationGetsNothing) {
   TGliederungsListe l;
   uint16_t rank = 1;
-  for (int i = 0; i < 30; ++i) l.AddParticipant(Tn("O" + std::to_string(100 + i)), rank);
-  l.AddParticipant(Tn("O100"), rank);  // a second one of an organisation earns nothing more
-  l.AddParticipant(Tn(""), rank);      // counted nowhere
+  for (int i = 0; i < 30; ++i) l.AddParticipant(aktest::Participant("org=O" + std::to_string(100 + i)), rank);
+  l.AddParticipant(aktest::Participant("org=O100"), rank);  // a second one of an organisation earns nothing more
+  l.AddParticipant(TTeilnehmer(), rank);                    // counted nowhere
   Ints got, want = {30, 28, 26};
   for (int p = 25; p >= -1; --p) want.push_back(std::max(p, 0));
   for (int i = 0; i < l.GetCount(); ++i) got.push_back(l.At(i)->TrophyPoints());
   EXPECT_EQ(std::tuple(got, rank, l.At(0)->Participants()), std::tuple(want, 31, 2));
 }
 
-// Out of competition or not started: counted as a participant only.
-TEST(Gliederung, NotCountedParticipantsKeepThePendingFlag) {
-  void (*spoil[])(TTeilnehmer&) = {[](TTeilnehmer& t) { t.SetFlag(TTeilnehmer::kAusserKonkurrenz, true); },
-                                   [](TTeilnehmer& t) { t.SetDeduction(3, -2); },
-                                   [](TTeilnehmer& t) { t.SetDeduction(1, -3); },
-                                   [](TTeilnehmer& t) { t.SetCprValue(-300); }};
-  for (int i = 0; i < 4; ++i) {
-    TGliederungsListe l;
-    uint16_t rank = 1;
-    TTeilnehmer first = Tn("X", 1, 5000);
-    spoil[i](first);
-    for (const TTeilnehmer& t : {first, Tn("Y", 2, 4000), Tn("X", 3, 3000)}) l.AddParticipant(t, rank);
-    const TGliederung& x = *l.At(l.IndexOfAbk("X"));
-    EXPECT_EQ((Ints{x.Participants(), x.TrophyPoints(), x.Gold(), x.Bronze(), x.PlaceSum(), x.Total(),
-                    l.At(l.IndexOfAbk("Y"))->TrophyPoints()}),
-              (Ints{2, 28, 0, 1, 3, 30, 30}))
-        << i;
-  }
-}
-
-// Totals in whole points, halves to the even neighbour; counters held at their limits.
-TEST(Gliederung, TotalsRoundHalfToEvenAndCountersSaturate) {
-  for (auto [total, want] : {std::pair{250, 2}, {350, 4}, {251, 3}, {149, 1}, {-250, -2}, {-351, -4}}) {
-    TGliederung g;
-    uint16_t rank = 1;
-    TTeilnehmer t = Tn("A", 9, total);
-    t.SetDeduction(2, 7), t.SetDeduction(4, -1), t.SetDeduction(6, 5);
-    g.Add(t, rank);
-    EXPECT_EQ((Ints{g.Total(), g.PenaltySum()}), (Ints{want, 12})) << total;
-  }
+// Counters held at their limits.
+TEST(Gliederung, CountersSaturate) {
   std::unique_ptr<TGliederung> g(Item("A", {INT16_MAX, INT16_MAX, 0, 0, INT16_MAX, INT32_MAX - 1}));
   g->SetTrophyPending(1), g->SetPlaceSum(UINT16_MAX), g->SetPenaltySum(INT32_MAX);
   uint16_t rank = 1;
-  TTeilnehmer t = Tn("A", 1, INT32_MAX);
-  t.SetDeduction(1, 100);
-  g->Add(t, rank);
+  g->Add(aktest::Participant("org=A place=1 total=2147483647 ded1=100"), rank);
   EXPECT_EQ((Ints{g->Participants(), g->Gold(), g->TrophyPoints(), g->PlaceSum(), g->Total(), g->PenaltySum()}),
             (Ints{INT16_MAX, INT16_MAX, INT16_MAX, UINT16_MAX, INT32_MAX, INT32_MAX}));
 }
 
-TEST(GliederungsListe, SortModesAndTiesShareThePlace) {
-  TGliederungsListe l;
-  for (TGliederung* g : {Item("D", {4, 1, 2, 3, 10, 300}), Item("B", {9, 1, 2, 3, 40, 100}),
-                         Item("A", {1, 1, 2, 2, 20, 200}), Item("C", {5, 1, 2, 3, 30, 400})})
-    l.Insert(g);
-  const char* const want[] = {"A1 B2 C3 D4 ", "C1 D1 B1 A4 ", "B1 C2 D3 A4 ", "C1 D2 A3 B4 ", "B1 C2 A3 D4 "};
-  for (uint8_t mode = 0; mode <= 4; ++mode) {
-    l.SetSortMode(mode);
-    l.Sort();
-    l.AssignPlaces();
-    std::string got;
-    for (int i = 0; i < l.GetCount(); ++i) got += l.At(i)->Abk() + std::to_string(l.At(i)->Place()) + " ";
-    EXPECT_EQ(got, want[mode]) << int(mode);
-  }
-}
-
-// Under a German locale too, the average of mode 3 has a decimal point.
-TEST(GliederungsListe, ReportLinesAsWideAsTheirHeadings) {
+// The cases of tests/data/competition/gliederung.txt.
+TEST(GliederungsListe, CountingAndReportLines) {
   ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
-  TGliederungsListe l;
-  TGliederung* g = Item("DLRG", {5, 1, 12, 0, 54, 1234});
-  g->SetName("Bezirk Nord");
-  g->SetPlace(2);
-  l.Insert(g);
-  TGliederung* other = Item("ZZ", {0, 0, 0, 0, 0, 0});
-  l.Insert(other);
-  const std::string name = "Bezirk Nord                   ";
-  const std::string head = "Gliederung                    ";
-  const std::tuple<uint8_t, std::string, std::string> cases[] = {
-      {0, "Nr. Abk.  " + head + "  TN GesamtP", "  2 DLRG  " + name + "   5    1234"},
-      {1, "Pl. Abk.   TN  Go  Si  Br " + head + " GesamtP QPK", "  2 DLRG    5   1  12   0 " + name + "    1234  54"},
-      {3, "Pl. GesamtP Abk.  " + head + "  TN DPunkte", "  2    1234 DLRG  " + name + "   5  246.80"},
-      {4, "Pl. QPK Abk.  " + head + "  TN", "  2  54 DLRG  " + name + "   5"},
-      {2, "?", "?"},
-      {7, "?", "?"},
-  };
-  for (const auto& [mode, heading, line] : cases)
-    EXPECT_EQ(std::tuple(l.ReportLine(mode, 0), l.ReportLine(mode, 1), l.ReportLine(mode, 2).size()),
-              std::tuple(heading, line, heading.size()))
-        << int{mode};
-  EXPECT_EQ(l.ReportLine(3, 2).substr(53), "      -");
-  other->SetParticipants(3), other->SetTotal(-2);
-  EXPECT_EQ(l.ReportLine(3, 2).substr(53), "  -0.67");
-  l.SetSortMode(4);
-  EXPECT_EQ(l.ReportLineOwnMode(1), std::get<2>(cases[3]));
+  testdata::ExpectRoutineCases(
+      "competition/gliederung.txt",
+      {{"Count",
+        [](const testdata::Fields& f) {
+          TGliederungsListe l;
+          uint16_t rank = 1;
+          for (const std::string& words : aktest::Split(testdata::Arg(f, 1), "; "))
+            l.AddParticipant(aktest::Participant(words), rank);
+          std::string out;
+          for (int i = 0; i < l.GetCount(); ++i) {
+            const TGliederung& g = *l.At(i);
+            out += (i ? "; " : "") + g.Abk();
+            for (int64_t v : {int64_t{g.Participants()}, int64_t{g.Gold()}, int64_t{g.Silver()}, int64_t{g.Bronze()},
+                              int64_t{g.TrophyPoints()}, int64_t{g.PlaceSum()}, int64_t{g.Total()},
+                              int64_t{g.PenaltySum()}})
+              out += " " + std::to_string(v);
+          }
+          return out;
+        }},
+       {"ReportLine",
+        [](const testdata::Fields& f) {
+          return aktest::Text(Listed(f)->ReportLine(uint8_t(testdata::Num(f, 1)), int(testdata::Num(f, 2))));
+        }},
+       {"Sort",
+        [](const testdata::Fields& f) {
+          TGliederungsListe l;
+          for (TGliederung* g : {Item("D", {4, 1, 2, 3, 10, 300}), Item("B", {9, 1, 2, 3, 40, 100}),
+                                 Item("A", {1, 1, 2, 2, 20, 200}), Item("C", {5, 1, 2, 3, 30, 400})})
+            l.Insert(g);
+          l.SetSortMode(uint8_t(testdata::Num(f, 1)));
+          l.Sort();
+          l.AssignPlaces();
+          std::string got;
+          for (int i = 0; i < l.GetCount(); ++i) got += l.At(i)->Abk() + std::to_string(l.At(i)->Place()) + " ";
+          return got.substr(0, got.size() - 1);
+        }},
+       {"OwnMode", [](const testdata::Fields& f) {
+          auto l = Listed(f);
+          l->SetSortMode(4);
+          return aktest::Text(l->ReportLineOwnMode(int(testdata::Num(f, 1))));
+        }}});
   std::setlocale(LC_ALL, "C");
 }
 

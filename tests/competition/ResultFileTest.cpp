@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <iomanip>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -13,6 +11,7 @@
 #include "ByteOrder.h"
 #include "CodePage.h"
 #include "LoadSeeds.h"
+#include "TestData.h"
 #include "VkWettk.h"
 #include "YrClock.h"
 
@@ -67,23 +66,17 @@ std::unique_ptr<TWettkampf> Small() {
   TOverallRecord o;
   o.SetRecordTotal(130000);
   female->SetRekord(1, r1), female->SetRekord(2, r2), female->SetOverall(o);
-  const struct { const char *name, *first, *year, *org; uint16_t flags; int32_t cpr; int16_t slot[3];
-                 int32_t times[3]; int16_t deductions[3]; } kPeople[] = {
-      {"Meier", "Anna", "1978", "DLRG", 28, 5000, {930, 2, 7}, {3300, 3505, 4000}, {0, 2, 0}},
-      {"Müller", "Berta", "12.05.1979", "WW", 8, -100, {935, 3, 8}, {3400, 3600, 0}, {0, 0, -3}}};
+  const char* const kPeople[] = {
+      "name=Meier vorname=Anna year=1978 org=DLRG flags=28 cpr=5000 cprtime=930 station=2 cprheat=7 time1=3300 "
+      "time2=3505 time3=4000 ded2=2 heat1=1 heat2=2 heat3=3 lane1=4 lane2=5 lane3=6",
+      "name=Müller vorname=Berta year=12.05.1979 org=WW flags=8 cpr=-100 cprtime=935 station=3 cprheat=8 time1=3400 "
+      "time2=3600 ded3=-3 heat1=11 heat2=12 heat3=13 lane1=3 lane2=4 lane3=5"};
   for (int i = 0; i < 2; ++i) {
-    const auto& p = kPeople[i];
     TTeilnehmer::Bytes reserved{};
     reserved[162] = reserved[206] = reserved[279] = static_cast<uint8_t>(0xA0 + i);  // kept, never read
-    auto* t = new TTeilnehmer;
-    t->SetRecord(reserved), t->SetName(true, Oem(p.name)), t->SetVorname(p.first), t->SetGeburtsdatum(p.year);
-    t->SetGliederung(p.org), t->SetFlags(p.flags), t->SetCprValue(p.cpr);
-    t->SetCprTime(p.slot[0]), t->SetCprStation(p.slot[1]), t->SetCprHeat(p.slot[2]);
-    for (int d = 1; d <= 3; ++d) {
-      t->SetTime(d, p.times[d - 1]), t->SetDeduction(d, p.deductions[d - 1]);
-      t->SetHeat(d, int16_t(d + 10 * i)), t->SetLane(d, int16_t(3 + d - i));
-    }
-    female->Insert(t);
+    TTeilnehmer t;
+    t.SetRecord(reserved);
+    female->Insert(new TTeilnehmer(aktest::Participant(kPeople[i], t)));
   }
   female->Evaluate();
   w->Insert(female);
@@ -92,10 +85,8 @@ std::unique_ptr<TWettkampf> Small() {
   BuildDisziplin(discs[0], {"50m Hindernisschwimmen", kKindQuadraticLinear, 3110}, 11);
   auto* male = new TAltersklasse;
   male->Define("AK 12m", 1978, 1979, TAltersklasse::kCprScored, 1, discs);
-  auto* team = new TTeilnehmer;
-  team->SetName(false, "Rettungsschwimmer Musterstadt1 (Herren)");  // both texts are cut
-  team->SetZusatz("Mannschaft 2 der Ortsgruppe"), team->SetGliederung("DLRG"), team->SetTime(1, 3200);
-  male->Insert(team);
+  male->Insert(new TTeilnehmer(aktest::Participant(  // both texts are cut
+      "team=Rettungsschwimmer_Musterstadt1_(Herren) zusatz=Mannschaft_2_der_Ortsgruppe org=DLRG time1=3200")));
   male->Evaluate();
   w->Insert(male);
 
@@ -166,13 +157,7 @@ std::string Fields(const TWettkampf& w) {
   }
   for (int i = 0; i < w.OrganListe().GetCount(); ++i)
     Line(o, "organ entry", +w.OrganListe().At(i)->Record()[0], +w.OrganListe().At(i)->Record()[360]);
-  std::ostringstream readable;
-  for (char c : OemToUtf8(o.str()))
-    if (static_cast<unsigned char>(c) < 0x20 && c != '\n')
-      readable << "\\x" << std::hex << std::uppercase << std::setw(2) << std::setfill('0') << int{c};
-    else
-      readable << c;
-  return readable.str();
+  return aktest::Readable(o.str());
 }
 
 std::string Hex(const Bytes& b, size_t at) {
@@ -184,8 +169,8 @@ std::string Hex(const Bytes& b, size_t at) {
 }
 
 Bytes ReadData(const std::string& name) {
-  std::ifstream in(std::string(VK_TEST_DATA) + "/" + name, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
+  const std::string bytes = testdata::ReadFile(std::string(VK_TEST_DATA) + "/" + name);
+  return Bytes(bytes.begin(), bytes.end());
 }
 
 }  // namespace
@@ -201,8 +186,7 @@ TEST(ResultFile, SmallCompetitionMatchesTheReviewedFile) {
                            << "\n  want: " << Hex(want, at);
   TWettkampf back;
   ASSERT_TRUE(LoadInto(back, want));
-  const Bytes text = ReadData("result-file.txt");
-  EXPECT_EQ(Fields(back), std::string(text.begin(), text.end()));
+  testdata::ExpectDataFile(Fields(back), "result-file.txt");
   EXPECT_EQ(vkseeds::Stored(back) == want, true);
   TYrMemoryStream failing;
   failing.FailAfter(5000);

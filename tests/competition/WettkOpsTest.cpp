@@ -75,35 +75,45 @@ TEST(WettkOps, CprBlocksByOrganisationEndWithTheUnorganised) {
             std::tuple(Texts{Oem("HLW dauert bis über Mitternacht hinaus!")}, 10, 1));
 }
 
-// "Aussen" has the best time, but out of competition is never directly
-// qualified; "Ohne" (place 2, not registered) loses the flag with count 1.
-TEST(WettkOps, MergeOptionsAbbreviationAndCount) {
-  const std::string added = Oem("Altersklasse AK wurde hinzugefügt.");
-  const std::string two = Oem("2 Teilnehmer der Altersklasse AK übersprungen.");
-  // Options, abk, count; moved (name, organisation, Q when directly qualified), messages.
-  const std::tuple<uint16_t, std::string, int, Names, Texts> kCases[] = {
-      {1, "", 0, {}, {added}},
-      {2, "", 0, {}, {Oem("Altersklasse AK übersprungen.")}},
-      {3, "", 0, {"Normal O Q"}, {added, Oem("3 Teilnehmer der Altersklasse AK übersprungen.")}},
-      {3 | 4, "", 0, {"Normal O Q", "Aussen O "}, {added, two}},
-      {3 | 8, "", 0, {"Normal O Q", "Ohne O Q"}, {added, two}},
-      {3 | 16, "", 0, {"Normal O Q", "Fehlt O "}, {added, two}},
-      {31, "XYZXYZ", 1, {"Normal XYZXY Q", "Aussen XYZXY ", "Ohne XYZXY ", "Fehlt XYZXY "}, {added}},
-  };
-  for (const auto& [options, abk, count, moved, messages] : kCases) {
-    MessageCapture m;
-    TWettkampf source, w;
-    TTeilnehmer* absent = Person("Fehlt", "O", 3200);
-    absent->SetDeduction(1, -3);
-    source.Insert(ClassWith("AK", 1990, 0,
-                            {Person("Aussen", "O", 2000, TTeilnehmer::kMeldet | TTeilnehmer::kAusserKonkurrenz),
-                             Person("Ohne", "O", 3100, TTeilnehmer::kDirektQualifiziert), absent,
-                             Person("Normal", "O", 3000, TTeilnehmer::kMeldet | TTeilnehmer::kDirektQualifiziert)}));
-    w.Merge(&source, options, abk, count);
-    EXPECT_EQ(std::tuple(source.GetCount(), w.GetCount(), Each(w, OrgAndQ), m.list),
-              std::tuple(0, options & 1, moved, messages))
-        << options;
-  }
+// The cases of tests/data/competition/wettkops.txt.
+TEST(WettkOps, MergeOptionsAndPlacingImportedParticipants) {
+  TWettkampf placing;  // to place imported participants in
+  placing.Insert(MakeClass("AK 12w", 1978, 1979, TAltersklasse::kFemale, 1));
+  placing.Insert(MakeClass("AK 12m", 1978, 1979, 0, 1));
+  placing.Insert(MakeClass("AK 13/14m", 1976, 1977, 0, 1));
+  placing.Insert(MakeClass("Nur w", 1980, 1981, TAltersklasse::kFemale, 1));
+  testdata::ExpectRoutineCases(
+      "competition/wettkops.txt",
+      {{"Merge",
+        [](const testdata::Fields& f) {
+          MessageCapture m;
+          TWettkampf source, w;
+          constexpr uint16_t kRegistered = TTeilnehmer::kMeldet, kDirect = TTeilnehmer::kDirektQualifiziert;
+          TTeilnehmer* absent = Person("Fehlt", "O", 3200);
+          absent->SetDeduction(1, -3);
+          source.Insert(ClassWith("AK", 1990, 0,
+                                  {Person("Aussen", "O", 2000, kRegistered | TTeilnehmer::kAusserKonkurrenz),
+                                   Person("Ohne", "O", 3100, kDirect), absent,
+                                   Person("Normal", "O", 3000, kRegistered | kDirect)}));
+          const auto options = uint16_t(testdata::Num(f, 1));
+          w.Merge(&source, options, testdata::Arg(f, 2), int(testdata::Num(f, 3)));
+          std::string out;
+          for (const std::string& moved : Each(w, OrgAndQ)) out += (out.empty() ? "" : ", ") + moved;
+          if (out.empty()) out = "-";
+          out += source.GetCount() == 0 && w.GetCount() == (options & 1) ? "" : " (classes left behind)";
+          for (const std::string& message : m.list) out += " / " + message;
+          return aktest::Readable(out);
+        }},
+       {"Place", [&placing](const testdata::Fields& f) {
+          MessageCapture m;
+          std::unique_ptr<TTeilnehmer> t(Person("Importierte Personen", "", 3000, uint16_t(testdata::Num(f, 3))));
+          t->SetGeburtsdatum(testdata::Arg(f, 1));
+          t->SetAltersklasse(testdata::Arg(f, 2));
+          const TTeilnehmer* placed = placing.PlaceParticipant(std::move(t));
+          std::string out = placed ? placed->Altersklasse() : "";
+          for (const std::string& message : m.list) out += message;
+          return aktest::Readable(out);
+        }}});
   // A participant without a place (0, as an unevaluated or damaged file holds)
   // is not among the first `count`.
   TWettkampf source, w;
@@ -172,29 +182,4 @@ TEST(WettkOps, TakeRecordsAcrossBirthYears) {
   w.TakeRecords(source);
   EXPECT_EQ(std::pair(mine->Rekord(1).RecordTime(), m.list),
             std::pair(4000, Texts{"Zur Altersklasse Solo wurde keine passende Altersklasse gefunden."}));
-}
-
-// Birth-year text, age-class text, flags; the class or the message.
-TEST(WettkOps, PlaceImportedParticipants) {
-  TWettkampf w;
-  w.Insert(MakeClass("AK 12w", 1978, 1979, TAltersklasse::kFemale, 1));
-  w.Insert(MakeClass("AK 12m", 1978, 1979, 0, 1));
-  w.Insert(MakeClass("AK 13/14m", 1976, 1977, 0, 1));
-  w.Insert(MakeClass("Nur w", 1980, 1981, TAltersklasse::kFemale, 1));
-  const std::tuple<std::string, std::string, uint16_t, std::string> kCases[] = {
-      {"1977", "", 0, "AK 13/14m"},
-      {"79", "", 0, "AK 12m"},
-      {"12.05.79", "", TTeilnehmer::kWeiblich, "AK 12w"},
-      {"1985", "", 0, "Importierte Personen, V (Altersklasse ?) konnte nicht eingefügt werden."},
-      {"", "Nur w", 0, "Importierte Personen, V (Altersklasse Nur w) konnte nicht eingefügt werden."},
-  };
-  for (const auto& [year, akText, flags, want] : kCases) {
-    MessageCapture m;
-    std::unique_ptr<TTeilnehmer> t(Person("Importierte Personen", "", 3000, flags));  // 20 characters and ", " fill 22
-    t->SetGeburtsdatum(year);
-    t->SetAltersklasse(akText);
-    const TTeilnehmer* placed = w.PlaceParticipant(std::move(t));
-    EXPECT_EQ(placed ? Texts{placed->Altersklasse()} : m.list, Texts{Oem(want)}) << year;
-    EXPECT_EQ(m.list.size(), placed ? 0u : 1u) << year;
-  }
 }

@@ -3,25 +3,11 @@
 #include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "AkTestSupport.h"
-#include "CodePage.h"
 #include "LoadSeeds.h"
 #include "VkWettk.h"
 
-using vkseeds::MakeClass;
-
-namespace {
-
-std::vector<std::string> ClassOrder(const TWettkampf& w) {
-  std::vector<std::string> out;
-  for (int i = 0; i < w.GetCount(); ++i)
-    out.push_back(w.At(i)->Name() + (w.At(i)->IsFemale() ? " w " : " m ") + std::to_string(w.At(i)->FirstYear()));
-  return out;
-}
-
-}  // namespace
 
 TEST(Wettkampf, LanesAndStationsClampTheStoredIndex) {
   TWettkampf w;
@@ -30,41 +16,6 @@ TEST(Wettkampf, LanesAndStationsClampTheStoredIndex) {
     h.SetLanesIndex(uint16_t(index)), h.SetCprStationsIndex(uint16_t(index)), w.SetHeader(h);
     EXPECT_EQ(std::pair(w.LanesPerHeat(), w.CprStations()), std::pair(want, want)) << index;
   }
-}
-
-TEST(Wettkampf, ClassOrderAndDuplicateMessage) {
-  MessageCapture m;
-  TWettkampf w;
-  w.Insert(MakeClass("AK 13/14", 1976, 1977, 0, 1));
-  w.Insert(MakeClass("AK 12", 1978, 1979, 0, 1));
-  w.Insert(MakeClass("AK 12", 1978, 1979, TAltersklasse::kFemale, 1));
-  w.Insert(MakeClass("AK 12", 1980, 1979, 0, 1));  // same name and sex, other years: kept
-  EXPECT_EQ(std::pair(ClassOrder(w), m.list),
-            std::pair(std::vector<std::string>{"AK 12 m 1980", "AK 12 w 1978", "AK 12 m 1978", "AK 13/14 m 1976"},
-                      std::vector<std::string>{}));
-
-  const std::string longName(30, 'X');
-  for (const std::string& name : {std::string("AK 12"), longName, longName})
-    w.Insert(MakeClass(name, 1978, 1979, 0, 1));
-  // "Die Altersklasse " and the name together are cut to 47 characters.
-  const std::string exists = Oem(" konnte nicht eingefügt werden (sie existiert bereits).");
-  EXPECT_EQ(std::tuple(m.list, m.list.back().size(), w.GetCount()),
-            std::tuple(std::vector<std::string>{"Die Altersklasse AK 12" + exists,
-                                                "Die Altersklasse " + longName + exists},
-                       102u, 5));
-}
-
-TEST(Wettkampf, HundredthsReachEveryClass) {
-  TWettkampf w;
-  w.Insert(MakeClass("A", 1990, 1991, 0, 1));
-  TWettkampfDaten h = w.Header();
-  h.SetOptions(TWettkampfDaten::kOptHundredths);
-  w.SetHeader(h);
-  w.Insert(MakeClass("B", 1990, 1991, 0, 1));
-  EXPECT_EQ(std::tuple(w.WithHundredths(), w.At(0)->DisplayOption(), w.At(1)->DisplayOption()),
-            std::tuple(true, 1, 1));
-  w.SetHeader(TWettkampfDaten());
-  EXPECT_EQ(w.At(0)->DisplayOption() + w.At(1)->DisplayOption(), 0);
 }
 
 TEST(Wettkampf, DeepCopySharesNothingAndHasEmptySelection) {
@@ -102,47 +53,18 @@ TEST(Wettkampf, MarksGuardTheIndex) {
   EXPECT_EQ(marks(), "011000");
 }
 
-// Classes in order: AK 12 w (6), AK 12 m (5), AK 13/14 m (3), Offen w (0).
+// The cases of tests/data/competition/wettkampf.txt.
 TEST(Wettkampf, FindWrapsAndEnds) {
-  auto w = vkseeds::FullCompetition();
-  auto find = [&](const std::string& text, uint8_t options, int row, int cls) {
-    const TTeilnehmer* t = w->FindParticipant(text, options, row, cls);
-    if (t == nullptr) return std::string("nil");
-    EXPECT_EQ(w->At(cls)->At(row), t);
-    return t->Name(true) + "@" + std::to_string(cls) + "," + std::to_string(row);
-  };
-  const std::string last = w->At(2)->At(2)->Name(true);
-  const std::string first = w->At(0)->At(0)->Name(true);
-  const struct { std::string text; uint8_t options; int row, cls; std::string want; } cases[] = {
-      {last, 1, 0, 0, last + "@2,2"},       // backward from the very start wraps to the end
-      {first, 0, 2, 2, first + "@0,0"},     // forward from the last participant wraps
-      {first, 0, 5000, 0, first + "@0,0"},  // far behind a class: after its last row
-      {last, 1, -5000, 0, last + "@2,2"},
-      {first, 0, 3, 99, first + "@0,0"},    // a class outside the competition means class 0
-      {"kein Treffer", 0, 1000, -7, "nil"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(find(c.text, c.options, c.row, c.cls), c.want) << c.row << "," << c.cls;
-
-  // Forward from the only match: every other position first, the match last.
-  int row = 0, cls = 0;
-  EXPECT_EQ(w->FindParticipant(first, 0, row, cls), w->At(0)->At(0));
-  EXPECT_EQ(TWettkampf().FindParticipant("x", 0, row, cls), nullptr);
-
-  // Individual competitions look at the first names too (option 8 added).
-  const std::string vorname = w->At(1)->At(0)->Vorname();
-  EXPECT_EQ(find(vorname, 0, 5, 0), w->At(1)->At(0)->Name(true) + "@1,0");
-  TWettkampfDaten h = w->Header();
-  h.SetKind(TWettkampfDaten::kTeams), w->SetHeader(h);
-  EXPECT_EQ(find(vorname, 0, 5, 0), "nil");
-}
-
-TEST(Wettkampf, ShiftYearsMovesEveryClassAndKeepsOrder) {
-  TWettkampf w;
-  w.Insert(MakeClass("AK", 1978, 1979, 0, 1));
-  w.Insert(MakeClass("AK", 1976, 1977, 0, 1));
-  w.ShiftYears(2003, 1990);
-  EXPECT_EQ(std::pair(ClassOrder(w), w.At(0)->LastYear()),
-            std::pair(std::vector<std::string>{"AK m 1991", "AK m 1989"}, uint16_t{1992}));
-  w.ShiftYears(1990, 2003);
-  EXPECT_EQ(ClassOrder(w), (std::vector<std::string>{"AK m 1978", "AK m 1976"}));
+  testdata::ExpectRoutineCases("competition/wettkampf.txt", {{"Find", [](const testdata::Fields& f) {
+                                 auto w = f[1] == "empty" ? std::make_unique<TWettkampf>() : vkseeds::FullCompetition();
+                                 TWettkampfDaten h = w->Header();
+                                 h.SetKind(f[1] == "teams" ? TWettkampfDaten::kTeams : h.Kind());
+                                 w->SetHeader(h);
+                                 int row = int(testdata::Num(f, 4)), cls = int(testdata::Num(f, 5));
+                                 const TTeilnehmer* t =
+                                     w->FindParticipant(testdata::Arg(f, 2), uint8_t(testdata::Num(f, 3)), row, cls);
+                                 if (t == nullptr) return std::string("nil");
+                                 const std::string at = w->At(cls)->At(row) == t ? "@" : "(not at) @";
+                                 return t->Name(true) + at + std::to_string(cls) + "," + std::to_string(row);
+                               }}});
 }
