@@ -60,7 +60,6 @@ char DisciplineMark(const TAltersklasse& ak, const TTeilnehmer& t, int k, bool w
   return best < previous ? '*' : best == previous ? 'E' : 'R';
 }
 
-
 }  // namespace
 
 // ---------------------------------------------------------------------------

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-
 #include "Desktop.h"
 #include "NewCompetitionChoice.h"
 #include "OemText.h"

@@ -8,7 +8,6 @@
 #include "LoadSeeds.h"
 #include "VkWettk.h"
 
-
 TEST(Wettkampf, LanesAndStationsClampTheStoredIndex) {
   TWettkampf w;
   for (auto [index, want] : {std::pair{0, 3}, {2, 5}, {7, 10}, {8, 10}, {0xFFFF, 10}}) {

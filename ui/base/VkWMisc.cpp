@@ -88,7 +88,6 @@ void SetBusy(bool busy) {
   ShowIndicator(QString::fromUtf16(busy ? kBusyText : kReadyText));
 }
 
-
 BusyScope::BusyScope() : switched_(!g_busy) {
   if (switched_) SetBusy(true);
 }
