@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpression>
@@ -78,6 +79,31 @@ QString RightAligned(const QString& digits, int decimals) {
 }
 
 bool IsSeparator(QChar c) { return c == u':' || c == u','; }
+
+// Keys that only change or lock what the next key types (a dead key waits
+// for its letter): pressed alone they type nothing, and the fresh time being
+// typed goes on across them (":" needs Shift on every keyboard).
+bool OnlyModifies(int key) {
+  switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_Multi_key:
+      return true;
+    default:
+      return key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay;
+  }
+}
 
 // The first digit position (a blank one of a masked field too) from i on;
 // the text's length when none.
@@ -195,8 +221,11 @@ void TTimeEdit::Show(const QString& text, int cursor) {
 
 void TTimeEdit::StartEntryIfFresh() {
   if (entering_ && text() == entryText_ && !hasSelectedText()) return;
-  entering_ = hasSelectedText() || ShowsZero(text());
+  const bool whole = hasSelectedText() && selectedText() == text();
+  entering_ = whole || ShowsZero(text());
   entry_.clear();
+  // Typing over a part of the time overwrites from its first position on.
+  if (!entering_ && hasSelectedText()) setCursorPosition(NextDigit(text(), selectionStart()));
 }
 
 void TTimeEdit::TypeDigit(QChar digit) {
@@ -280,23 +309,28 @@ void TTimeEdit::Step(bool forward) {
   if (i >= 0) setCursorPosition(i);
 }
 
+void TTimeEdit::TypeChar(QChar c) {
+  if (IsAsciiDigit(c)) return TypeDigit(c);
+  if (c == u':') return TypeSeparator(c);
+  if (c == u',' || c == u'.') return TypeSeparator(u',');
+  TheDesktop().Beep();
+}
+
 void TTimeEdit::keyPressEvent(QKeyEvent* event) {
-  const QString typed = event->text();
-  const bool plain = (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
+  if (OnlyModifies(event->key())) return event->ignore();
   if (event->matches(QKeySequence::Paste)) return Paste();
   if (event->matches(QKeySequence::Cut)) {
     copy();
     return Clear(false);
   }
-  if (plain && typed.size() == 1 && typed[0] >= u' ' && typed[0] != QChar(0x7F)) {
-    const QChar c = typed[0];
-    if (IsAsciiDigit(c)) return TypeDigit(c);
-    if (c == u':') return TypeSeparator(c);
-    if (c == u',' || c == u'.') return TypeSeparator(u',');
-    return TheDesktop().Beep();
+  const QString typed = TypedText(*event);
+  if (!typed.isEmpty()) {
+    for (QChar c : typed) TypeChar(c);
+    return;
   }
   entering_ = false;
-  if (plain && !(event->modifiers() & Qt::ShiftModifier)) {
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == 0;
+  if (plain) {
     switch (event->key()) {
       case Qt::Key_Backspace: return Clear(true);
       case Qt::Key_Delete: return Clear(false);
@@ -308,6 +342,12 @@ void TTimeEdit::keyPressEvent(QKeyEvent* event) {
   // Moving, selecting, copying and keys for the dialog; whatever would edit
   // the text another way the layout refuses.
   QLineEdit::keyPressEvent(event);
+}
+
+void TTimeEdit::inputMethodEvent(QInputMethodEvent* event) {
+  // Composed characters count as typed ones; nothing is shown before.
+  for (QChar c : event->commitString()) TypeChar(c);
+  event->accept();
 }
 
 void TTimeEdit::mousePressEvent(QMouseEvent* event) {

@@ -9,9 +9,13 @@
 //   - A click on a character puts the cursor on that digit (on a separator:
 //     on the digit after it); a click behind the text selects the whole time,
 //     as entering the field with Tab does.
-//   - Typing into a selection, or into a field that shows zero, starts a
-//     fresh time: its digits fill the field from the right, so "10532" is
-//     1:05,32 and "123456" 12:34,56 ("1053" 1:05,3 without hundredths).
+//   - Typing into the whole time selected, or into a field that shows zero,
+//     starts a fresh time: its digits fill the field from the right, so
+//     "10532" is 1:05,32 and "123456" 12:34,56 ("1053" 1:05,3 without
+//     hundredths). Typing into a part of the time selected overwrites from
+//     the part's first digit on, as typing at the cursor does.
+//   - Shift, Ctrl, AltGr, the lock keys and the like pressed alone change
+//     nothing, so the Shift before a ":" does not end a fresh time.
 //   - A typed ":" or "," moves the cursor to the group after it; the digits
 //     typed before it in its group become that group ("1:5," is 1:05,..;
 //     "9:" over "12:34,56" is 9:34,56), as a user writing the time means.
@@ -82,18 +86,22 @@ class TTimeEdit : public TYrValEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
   int Decimals() const { return withHundredths_ ? 2 : 1; }
+  // A character typed or composed: a digit, a separator, or a beep.
+  void TypeChar(QChar c);
   void TypeDigit(QChar digit);
   void TypeSeparator(QChar separator);
   void Clear(bool backward);
   void Paste();
   void Step(bool forward);
-  // Starts a fresh time when the user types into a selection or a zero time.
+  // Starts a fresh time when the user types into the whole time selected or
+  // into a zero time; a part selected puts the cursor on its first digit.
   void StartEntryIfFresh();
   void Show(const QString& text, int cursor);
 

@@ -41,7 +41,7 @@ TEST(ValidatedEdits, TypedAndPastedTextsGiveValuesAndWarnings) {
     const int result = desk.Run(*dlg, [&](QDialog&) {
       edit->setFocus();
       edit->clear();
-      QTest::keyClicks(edit, Cell(c[3]));
+      TypeKeys(edit, Cell(c[3]));
       if (c[4] != "-") {
         QApplication::clipboard()->setText(c[4]);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);

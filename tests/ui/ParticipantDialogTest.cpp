@@ -1,8 +1,6 @@
 // The participant dialog entered, limited and left untouched, its status
 // buttons, and the merge options.
 
-#include <map>
-
 #include "UiTestSupport.h"
 #include "VkWHinzu.h"
 #include "VkWTeiln.h"
@@ -79,7 +77,6 @@ TEST(ParticipantDialog, EnteredParticipantWithAStatusCodeInEachDisciplineIsReadB
 // Zeit 1 as an official fills it in: a click, then keys. OK stores exactly
 // the time the field shows; a field that shows no time refuses OK.
 TEST(ParticipantDialog, ATimeIsTypedIntoItsPositionsAndStoredAsShown) {
-  const std::map<QChar, Qt::Key> special = {{'^', Qt::Key_Home}, {'<', Qt::Key_Backspace}, {'>', Qt::Key_Delete}};
   for (const QStringList& c : DataRows("time-typing.txt")) {
     ScriptedDesktop desk;
     TTeilnehmer t = Named();
@@ -93,7 +90,7 @@ TEST(ParticipantDialog, ATimeIsTypedIntoItsPositionsAndStoredAsShown) {
       } else {
         ClickCharacter(*e, c[2] == "end" ? 99 : c[2].toInt());
       }
-      for (QChar k : c[3]) special.count(k) ? QTest::keyClick(e, special.at(k)) : QTest::keyClicks(e, QString(k));
+      TypeKeys(e, c[3]);
       shown = e->text().toStdString();
     }, &desk);
     const bool refused = c[5] == "refused";
@@ -117,7 +114,7 @@ TEST(ParticipantDialog, OkWantsAName) {
       QTest::mouseClick(Child(d, "OKBtn"), Qt::LeftButton);
       QWidget* focus = QApplication::focusWidget();
       seen += Line(d.isVisible(), focus ? focus->objectName() : "no focus");
-      QTest::keyClicks(focus ? focus : &d, "Koch");
+      TypeKeys(focus ? focus : &d, "Koch");
       QTest::mouseClick(Child(d, "OKBtn"), Qt::LeftButton);
     }, &desk);
     seen += Line(r == mrOk, t.Name(individual)) + desk.Transcript();

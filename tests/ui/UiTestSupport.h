@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,7 +20,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -211,13 +214,39 @@ inline std::string Text(const QWidget& w, const QString& name) {
   return {};
 }
 
-// Keys typed into a control. QTest knows only ASCII keys; an umlaut arrives
-// as a key with its text.
+// Keys typed into a control as a German keyboard sends them under X11: a
+// character that needs Shift (AltGr) comes between that key's press and
+// release and carries its modifier. In braces: a key combination ("{Home}",
+// "{Shift+Right}", "{Meta+A}", "{Num+.}" on the keypad), a modifier or lock
+// key pressed alone ("{Ctrl}", "{CapsLock}"), or "{IM ²}", a text an input
+// method commits (a dead key and its letter composed).
 inline void TypeKeys(QWidget* target, const QString& keys) {
-  for (QChar c : keys) {
-    QKeyEvent press(QEvent::KeyPress, c.unicode() < 128 ? QTest::asciiToKey(char(c.unicode())) : 0, Qt::NoModifier,
-                    QString(c));
-    QApplication::sendEvent(target, &press);
+  static const QString shifted = QStringLiteral("°!\"§$%&/()=?`*'>;:_ÄÖÜ"), altGr = QStringLiteral("²³{[]}\\@€~|µ");
+  static const std::map<QString, Qt::Key> alone = {{"Shift", Qt::Key_Shift}, {"Ctrl", Qt::Key_Control},
+      {"AltGr", Qt::Key_AltGr}, {"Meta", Qt::Key_Meta}, {"CapsLock", Qt::Key_CapsLock}};
+  for (qsizetype i = 0, end; i < keys.size(); ++i) {
+    if (keys[i] == u'{' && (end = keys.indexOf(u'}', i + 2)) > 0) {
+      const QString token = keys.mid(i + 1, end - i - 1);
+      i = end;
+      if (token.startsWith("IM ")) {
+        QInputMethodEvent composed;
+        composed.setCommitString(token.mid(3));
+        QApplication::sendEvent(target, &composed);
+      } else if (alone.count(token)) {
+        QTest::simulateEvent(target, true, alone.at(token), {}, {}, false);
+        QTest::simulateEvent(target, false, alone.at(token), {}, {}, false);
+      } else {
+        const QKeyCombination k = QKeySequence(token)[0];
+        QTest::keyClick(target, k.key(), k.keyboardModifiers());
+      }
+      continue;
+    }
+    const QChar c = keys[i];
+    const bool shift = shifted.contains(c) || c.isUpper(), level3 = altGr.contains(c);
+    if (level3) QTest::simulateEvent(target, true, Qt::Key_AltGr, {}, {}, false);
+    QTest::sendKeyEvent(QTest::Click, target, Qt::Key(c.toUpper().unicode()), QString(c),
+                        shift ? Qt::ShiftModifier : level3 ? Qt::GroupSwitchModifier : Qt::NoModifier);
+    if (level3) QTest::simulateEvent(target, false, Qt::Key_AltGr, Qt::GroupSwitchModifier, {}, false);
   }
 }
 

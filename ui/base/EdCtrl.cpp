@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLocale>
 
@@ -181,22 +182,45 @@ bool TYrValEdit::IsValid() const { return true; }
 
 void TYrValEdit::ShowRangeError() const {}
 
+QString TYrValEdit::TypedText(const QKeyEvent& event) const {
+  // As QLineEdit decides what it inserts: Ctrl and Ctrl+Shift are shortcuts,
+  // other modifiers (Meta, Alt, AltGr sent as Ctrl+Alt) still type.
+  const QString text = event.text();
+  const Qt::KeyboardModifiers mods = event.modifiers();
+  const bool shortcut = mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier);
+  if (text.isEmpty() || (shortcut && text[0].category() != QChar::Other_Format)) return QString();
+  QString typed;
+  for (QChar c : text)
+    if (c.category() != QChar::Other_Control) typed += TypedChar(c);
+  return typed;
+}
+
 void TYrValEdit::keyPressEvent(QKeyEvent* event) {
-  // Only typed characters are filtered; editing keys, shortcuts (paste
-  // among them) and control characters pass.
-  if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
-    QLineEdit::keyPressEvent(event);
-    return;
-  }
-  for (QChar c : event->text()) {
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F) continue;
+  const QString typed = TypedText(*event);
+  for (QChar c : typed) {
     if (!IsValidChar(c)) {
       TheDesktop().Beep();
       event->accept();
       return;
     }
   }
-  QLineEdit::keyPressEvent(event);
+  if (typed.isEmpty() || typed == event->text()) return QLineEdit::keyPressEvent(event);
+  QKeyEvent mapped(event->type(), event->key(), event->modifiers(), typed, event->isAutoRepeat(),
+                   ushort(event->count()));
+  QLineEdit::keyPressEvent(&mapped);
+  event->setAccepted(mapped.isAccepted());
+}
+
+void TYrValEdit::inputMethodEvent(QInputMethodEvent* event) {
+  QString commit;
+  for (QChar c : event->commitString()) commit += TypedChar(c);
+  const bool refused = std::any_of(commit.begin(), commit.end(), [this](QChar c) { return !IsValidChar(c); });
+  if (refused) TheDesktop().Beep();
+  if (!refused && commit == event->commitString()) return QLineEdit::inputMethodEvent(event);
+  QInputMethodEvent checked(event->preeditString(), event->attributes());
+  if (!refused) checked.setCommitString(commit, event->replacementStart(), event->replacementLength());
+  QLineEdit::inputMethodEvent(&checked);
+  event->accept();
 }
 
 void TYrValEdit::focusOutEvent(QFocusEvent* event) {
@@ -272,6 +296,11 @@ int32_t TYrFloatEdit::Hundredths() const {
 }
 
 bool TYrFloatEdit::IsValidChar(QChar c) const { return IsSignOrDigit(c) || QLocale().decimalPoint() == c; }
+
+QChar TYrFloatEdit::TypedChar(QChar c) const {
+  const QString point = QLocale().decimalPoint();
+  return c == u'.' && point.size() == 1 ? point[0] : c;
+}
 
 bool TYrFloatEdit::IsValid() const {
   std::optional<double> v = ReadFloat(text());

@@ -4,8 +4,13 @@
 //
 // TYrNumEdit holds a whole number (deductions, heats, lanes), TYrFloatEdit a
 // decimal number (points, formula parameters) written the German way
-// ("1,5"; Value() gives 1.5). Pasted or programmatically set text is not
-// filtered: a text that is no number reads as MinValue() and fails the check.
+// ("1,5"; Value() gives 1.5; a typed "." is taken as the comma, as the
+// keypad of many keyboards types it). Every character that would reach the
+// text from the keyboard is checked, whatever modifiers are held (Meta+key,
+// AltGr as Ctrl+Alt) and also when an input method commits it (a character
+// composed with a dead key); shortcuts (Ctrl+C, Ctrl+V, Ctrl+A, Ctrl+Z ...)
+// work as in any edit. Pasted or programmatically set text is not filtered:
+// a text that is no number reads as MinValue() and fails the check.
 //
 // Leaving the control: the check runs once the focus has settled, and not
 // when the focus goes to another window (the warning box itself), a pop-up
@@ -37,6 +42,8 @@ class TYrValEdit : public QLineEdit {
 
   // A character the keyboard may put into the text (the base takes all).
   virtual bool IsValidChar(QChar c) const;
+  // The character a typed one stands for (the base: itself).
+  virtual QChar TypedChar(QChar c) const { return c; }
   // The text is a number within the range (the base: always).
   virtual bool IsValid() const;
   // Shows the control's warning (the base: nothing).
@@ -44,7 +51,11 @@ class TYrValEdit : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  // The text a key press puts into the field (empty for a shortcut or a key
+  // that types nothing), each character as TypedChar gives it.
+  QString TypedText(const QKeyEvent& event) const;
 
  private:
   void CheckAfterExit();
@@ -125,6 +136,8 @@ class TYrFloatEdit : public TYrRangeEdit<double> {
 
   // Backspace, "+", "-", "0".."9" and the locale's decimal separator.
   bool IsValidChar(QChar c) const override;
+  // "." stands for the locale's decimal separator.
+  QChar TypedChar(QChar c) const override;
   bool IsValid() const override;
   // "Der eingegebene Wert liegt nicht zwischen 0,00 und 100,00." (bounds in
   // the locale's number format with thousands separators and Digits() decimals).
