@@ -15,7 +15,9 @@
 // them stable between resets); the window calls it after every change.
 //
 // Cells are read-only: results are entered in the participant dialog (Enter
-// or a double click), never in the grid.
+// or a double click), never in the grid. Letters typed in the grid do not
+// move the current row (no search by first letters): the Enter that may
+// follow must open the participant the user was on.
 #pragma once
 
 #include <cstdint>
@@ -124,6 +126,7 @@ class TDrawGrid : public QTableView {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void keyboardSearch(const QString&) override {}
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
