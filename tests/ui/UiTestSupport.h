@@ -233,11 +233,9 @@ inline void TypeKeys(QWidget* target, const QString& keys) {
         composed.setCommitString(token.mid(3));
         QApplication::sendEvent(target, &composed);
       } else if (alone.count(token)) {
-        QTest::simulateEvent(target, true, alone.at(token), {}, {}, false);
-        QTest::simulateEvent(target, false, alone.at(token), {}, {}, false);
+        for (bool press : {true, false}) QTest::simulateEvent(target, press, alone.at(token), {}, {}, false);
       } else {
-        const QKeyCombination k = QKeySequence(token)[0];
-        QTest::keyClick(target, k.key(), k.keyboardModifiers());
+        QTest::keyClick(target, QKeySequence(token)[0].key(), QKeySequence(token)[0].keyboardModifiers());
       }
       continue;
     }
