@@ -1,15 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -25,7 +18,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "../output/WriterTestSupport.h"
+#include "PrintQueue.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
 #include "TestData.h"
@@ -35,22 +28,10 @@
 namespace {
 
 namespace fs = std::filesystem;
+using printqueue::PageTexts;
 
 // Standard output of a reader program (its messages are dropped).
 std::string Output(const std::string& command) { return writer_test::Run("(" + command + " 2>/dev/null)").output; }
-
-// The text of each page of a PDF file, by pdftotext.
-std::vector<std::string> PageTexts(const std::string& pdf) {
-  std::vector<std::string> pages;
-  std::stringstream all(Output("pdftotext -layout " + pdf + " -"));
-  for (std::string page; std::getline(all, page, '\f');) {
-    page.erase(0, page.find_first_not_of(" \n"));
-    page.erase(page.find_last_not_of(" \n") + 1);
-    pages.push_back(page);
-  }
-  if (!pages.empty() && pages.back().empty()) pages.pop_back();
-  return pages;
-}
 
 std::string PdfInfo(const std::string& pdf, const std::string& field) {
   std::smatch m;
@@ -155,23 +136,13 @@ TEST(PrintDocument, NoPageNoPrinterOrCancelPrintsNothing) {
   EXPECT_EQ(PageTexts(pdf), (std::vector<std::string>{"Seite 2", "Seite 3"}));
 }
 
-// End to end through a CUPS queue of the CUPS-PDF printer, where one is set
-// up (tools/cups.sh): the user chooses pages, copies and collation in Qt's
-// print dialog, and the queue writes the job as a PDF file into its folder.
-// Each dialog opens with one copy, collated.
+// End to end through a CUPS queue of the CUPS-PDF printer (PrintQueue.h):
+// the user chooses pages, copies and collation in Qt's print dialog. Each
+// dialog opens with one copy, collated.
 TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
-  QPrinterInfo queue;
-  for (const QPrinterInfo& p : QPrinterInfo::availablePrinters())
-    if (p.makeAndModel().contains(QStringLiteral("CUPS-PDF"), Qt::CaseInsensitive)) queue = p;
+  const QPrinterInfo queue = printqueue::Queue();
   if (queue.isNull())
     GTEST_SKIP() << "no CUPS-PDF print queue: apt-get install cups printer-driver-cups-pdf, then tools/cups.sh";
-  // Where the queue writes for this user (cups-pdf.conf, "Out").
-  std::string out = "${HOME}/PDF";
-  std::ifstream conf("/etc/cups/cups-pdf.conf");
-  for (std::string line; std::getline(conf, line);)
-    if (line.rfind("Out ", 0) == 0) out = line.substr(4);
-  if (const size_t at = out.find("${HOME}"); at != std::string::npos) out.replace(at, 7, getpwuid(getuid())->pw_dir);
-
   QPrinter printer(queue, QPrinter::HighResolution);
   const TYrPrinterInfos infos(printer);
   EXPECT_EQ(std::tuple(infos.HasPrinter, infos.Device), std::tuple(true, queue.printerName()));
@@ -186,7 +157,6 @@ TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
       {"2", "1", true, {"Seite 2"}},
       {"3,1", "2", false, {"Seite 1", "Seite 1", "Seite 3", "Seite 3"}},
   };
-  std::error_code ec;
   for (const auto& c : kCases) {
     // The queue names its file after the job's title.
     const std::string title = "VkDruck" + std::to_string(getpid()) + "-" + std::to_string(&c - kCases);
@@ -209,17 +179,10 @@ TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
       d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     ASSERT_TRUE(PrintDocument(ThreePages(title), 0, 0, 0, true, printer));
-    // The queue may take a while and still be writing when its file shows.
-    fs::path written;
-    std::vector<std::string> printed;
-    for (int i = 0; i < 600 && printed.size() < c.printed.size(); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-      for (const auto& e : fs::directory_iterator(out, ec))
-        if (e.path().filename().string().rfind(title, 0) == 0) written = e.path(), printed = PageTexts(written);
-    }
+    const std::string written = printqueue::JobFile(title, c.printed.size());
     // The queue's converter writes the title in parentheses.
-    EXPECT_EQ(std::tuple(opened, printed, PdfInfo(written, "Title")),
-              std::tuple("1 sortiert", c.printed, "(" + title + ")")) << out;
-    fs::remove(written, ec);
+    EXPECT_EQ(std::tuple(opened, PageTexts(written), PdfInfo(written, "Title")),
+              std::tuple("1 sortiert", c.printed, "(" + title + ")"));
+    fs::remove(written);
   }
 }
