@@ -130,7 +130,12 @@ TEST(PrintDocument, NoPageNoPrinterOrCancelPrintsNothing) {
   EXPECT_TRUE(desk.asked.empty());
   desk.AnswerPrint([](PrintRequest&) { return false; });
   EXPECT_FALSE(PrintDocument(doc, 0, 0, 0, true, printer));
-  EXPECT_EQ(std::tuple(desk.asked.size(), fs::exists(pdf)), std::tuple(1u, false));
+  // Pages 4 to 5 of three: the user is told.
+  desk.AnswerPrint([](PrintRequest& r) { return r.range = PrintRequest::PageRange, r.fromPage = 4, r.toPage = 5; });
+  EXPECT_FALSE(PrintDocument(doc, 0, 0, 0, true, printer));
+  EXPECT_EQ(std::tuple(desk.Transcript(), fs::exists(pdf)),
+            std::tuple("print\nprint\nmessage | Information OK | Information | Der gewählte Seitenbereich enthält keine "
+                       "Seite des Ausdrucks.\n", false));
   // Without the dialog the given range goes out once.
   EXPECT_TRUE(PrintDocument(doc, 2, 0, 9, false, printer));
   EXPECT_EQ(PageTexts(pdf), (std::vector<std::string>{"Seite 2", "Seite 3"}));

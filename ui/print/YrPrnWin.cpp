@@ -162,12 +162,15 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
     for (int p = std::max(first, 1); p <= std::min(last, count); ++p)
       if (p % 2 == 1 ? !even : !odd)
         pages.push_back(static_cast<int16_t>(p));
+  if (pages.empty()) {
+    TheDesktop().Inform(QStringLiteral("Der gewählte Seitenbereich enthält keine Seite des Ausdrucks."));
+    return false;
+  }
   // Collated: the pages in order once per copy; otherwise each page as
   // often as there are copies.
   std::vector<int16_t> order;
   for (int c = 0; c < (collate ? copies : 1); ++c)
     for (int16_t p : pages) order.insert(order.end(), collate ? 1 : copies, p);
-  if (order.empty()) return false;
 
   TYrPrinterDevice device(&doc, printer);
   const bool printed = device.PrintPages(order);

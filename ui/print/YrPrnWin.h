@@ -63,6 +63,7 @@ class TYrPrinterDevice : public TYrCanvasDevice {
 // pages, one copy, collated; without it pages fromPage to toPage are printed
 // once. True when a print job went out; false when the user cancelled, when
 // the document has no page (no dialog opens), when there is no printer
-// (nothing is asked or reported) or when the job failed (the user is told).
+// (nothing is asked or reported), when the pages chosen hold no page of the
+// document or when the job failed (the user is told both).
 bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
                    QPrinter& printer = CurrentPrinter());
