@@ -105,8 +105,8 @@ TEST(PrintDocument, PrintsTheChosenPagesAndCopiesInOneJob) {
     PdfPrinter printer(pdf);
     EXPECT_TRUE(PrintDocument(doc, 0, 2, 0, true, printer));
     EXPECT_EQ(std::tuple(asked.minPage, asked.maxPage, asked.selectionEnabled, asked.range, asked.fromPage,
-                         asked.toPage, asked.copies, asked.collate),
-              std::tuple(1, 3, true, PrintRequest::AllPages, 1, 3, 1, true));
+                         asked.toPage, asked.copies, asked.collate, asked.lastPageFirst),
+              std::tuple(1, 3, true, PrintRequest::AllPages, 1, 3, 1, true, false));
     EXPECT_EQ(PageTexts(pdf), c.pages) << c.copies << c.collate;
   }
   EXPECT_EQ(PdfInfo(pdf, "Title"), "Vk - Testausdruck");
@@ -142,8 +142,8 @@ TEST(PrintDocument, NoPageNoPrinterOrCancelPrintsNothing) {
 }
 
 // End to end through a CUPS queue of the CUPS-PDF printer (PrintQueue.h):
-// the user chooses pages, copies and collation in Qt's print dialog. Each
-// dialog opens with one copy, collated.
+// the user chooses pages, copies, collation and page order in Qt's print
+// dialog. Each dialog opens with one copy, collated, first page first.
 TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
   const QPrinterInfo queue = printqueue::Queue();
   if (queue.isNull())
@@ -154,13 +154,15 @@ TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
   const struct {
     const char* pages;
     const char* copies;
-    bool collate;
+    bool collate, reverse;  // "Sortieren", "Umgekehrt"
     std::vector<std::string> printed;
   } kCases[] = {
-      {"1-2", "2", true, {"Seite 1", "Seite 2", "Seite 1", "Seite 2"}},
-      {"1-2", "2", false, {"Seite 1", "Seite 1", "Seite 2", "Seite 2"}},
-      {"2", "1", true, {"Seite 2"}},
-      {"3,1", "2", false, {"Seite 1", "Seite 1", "Seite 3", "Seite 3"}},
+      {"1-2", "2", true, false, {"Seite 1", "Seite 2", "Seite 1", "Seite 2"}},
+      {"1-2", "2", false, false, {"Seite 1", "Seite 1", "Seite 2", "Seite 2"}},
+      {"2", "1", true, false, {"Seite 2"}},
+      {"3,1", "2", false, false, {"Seite 1", "Seite 1", "Seite 3", "Seite 3"}},
+      {"1-2", "1", true, true, {"Seite 2", "Seite 1"}},
+      {"1-2", "2", true, true, {"Seite 2", "Seite 1", "Seite 2", "Seite 1"}},
   };
   for (const auto& c : kCases) {
     // The queue names its file after the job's title.
@@ -171,8 +173,10 @@ TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
       ASSERT_TRUE(d);
       auto* copies = d->findChild<QSpinBox*>("copies");
       auto* collate = d->findChild<QCheckBox*>("collate");
+      auto* reverse = d->findChild<QCheckBox*>("reverse");
       auto* pages = d->findChild<QLineEdit*>("pagesLineEdit");
-      opened = copies->text().toStdString() + (collate->isChecked() ? " sortiert" : "");
+      opened = copies->text().toStdString() + (collate->isChecked() ? " sortiert" : "") +
+               (reverse->isChecked() ? " umgekehrt" : "");
       for (QPushButton* b : d->findChildren<QPushButton*>())
         if (b->text().endsWith(u" >>")) QTest::mouseClick(b, Qt::LeftButton);  // "Einstellungen >>"
       QTest::mouseClick(d->findChild<QRadioButton*>("pagesRadioButton"), Qt::LeftButton);
@@ -180,7 +184,8 @@ TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
       QTest::keyClicks(pages, c.pages);
       QTest::keyClick(copies, Qt::Key_A, Qt::ControlModifier);
       QTest::keyClicks(copies, c.copies);
-      if (collate->isChecked() != c.collate) QTest::mouseClick(collate, Qt::LeftButton);
+      for (auto [box, on] : {std::pair(collate, c.collate), {reverse, c.reverse}})
+        if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton);
       d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     ASSERT_TRUE(PrintDocument(ThreePages(title), 0, 0, 0, true, printer));

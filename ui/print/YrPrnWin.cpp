@@ -115,6 +115,7 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
   std::vector<std::pair<int, int>> ranges = {{fromPage, toPage}};
   int copies = 1;
   bool collate = true;
+  bool lastPageFirst = false;
   if (showDialog) {
     PrintRequest request;
     request.minPage = 1;
@@ -125,6 +126,7 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
     request.toPage = count;
     request.copies = 1;
     request.collate = true;
+    request.lastPageFirst = false;
     if (!TheDesktop().PrintDialog(printer, request)) return false;
     switch (request.range) {
       case PrintRequest::Selection: ranges = {{selPage, selPage}}; break;
@@ -139,18 +141,24 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
     }
     copies = std::max(1, request.copies);
     collate = request.collate;
+    lastPageFirst = request.lastPageFirst;
     // The dialog may have chosen another printer or none at all.
     if (!CanPrintOn(printer)) return false;
   }
 
-  // The program makes the selection and the copies itself, so that no
-  // spooler or driver drops or multiplies pages: the job asks for all of
-  // its pages once, whatever the dialog left on the printer.
+  // The program makes the selection, the order and the copies itself, so
+  // that no spooler or driver drops, reverses or multiplies pages: the job
+  // asks for all of its pages once, in order, whatever the dialog left on
+  // the printer.
   printer.setPrintRange(QPrinter::AllPages);
   printer.setPageRanges(QPageRanges());
   printer.setCopyCount(1);
   printer.setCollateCopies(true);
+  printer.setPageOrder(QPrinter::FirstPageFirst);
   TakeCupsOption(printer, QStringLiteral("page-ranges"));
+  // Qt's dialog keeps "Umgekehrt" in the page order alone; CUPS would
+  // reverse the job once more for this option, should a dialog set it.
+  TakeCupsOption(printer, QStringLiteral("outputorder"));
   const QString pageSet = TakeCupsOption(printer, QStringLiteral("page-set"));
 
   // Odd or even pages are counted in the document, as the spooler counts
@@ -162,6 +170,7 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
     for (int p = std::max(first, 1); p <= std::min(last, count); ++p)
       if (p % 2 == 1 ? !even : !odd)
         pages.push_back(static_cast<int16_t>(p));
+  if (lastPageFirst) std::reverse(pages.begin(), pages.end());
   if (pages.empty()) {
     TheDesktop().Inform(QStringLiteral("Der gewählte Seitenbereich enthält keine Seite des Ausdrucks."));
     return false;
