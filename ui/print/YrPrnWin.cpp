@@ -107,11 +107,12 @@ QString TakeCupsOption(QPrinter& printer, const QString& name) {
 
 }  // namespace
 
-bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
-                   QPrinter& printer) {
-  const int count = doc.LastPageNo();
-  if (count == 0 || !CanPrintOn(printer)) return false;
-  // The ranges of pages asked for, first and last page each.
+bool PrintDocument(const TYrPrintDoc& given, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
+                   QPrinter& printer, const LayoutForPrinter& layout) {
+  const TYrPrintDoc* doc = &given;
+  if (doc->LastPageNo() == 0 || !CanPrintOn(printer)) return false;
+  // The ranges of pages asked for, first and last page each; "all pages" runs
+  // to the last page of whatever layout is printed.
   std::vector<std::pair<int, int>> ranges = {{fromPage, toPage}};
   int copies = 1;
   bool collate = true;
@@ -119,11 +120,11 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
   if (showDialog) {
     PrintRequest request;
     request.minPage = 1;
-    request.maxPage = count;
+    request.maxPage = doc->LastPageNo();
     request.selectionEnabled = selPage > 0;
     request.range = PrintRequest::AllPages;
     request.fromPage = 1;
-    request.toPage = count;
+    request.toPage = request.maxPage;
     request.copies = 1;
     request.collate = true;
     request.lastPageFirst = false;
@@ -137,13 +138,16 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
           for (const QPageRanges::Range& r : request.pages.toRangeList()) ranges.emplace_back(r.from, r.to);
         }
         break;
-      default: ranges = {{1, count}}; break;
+      default: ranges = {{1, INT16_MAX}}; break;
     }
     copies = std::max(1, request.copies);
     collate = request.collate;
     lastPageFirst = request.lastPageFirst;
     // The dialog may have chosen another printer or none at all.
     if (!CanPrintOn(printer)) return false;
+    // A report laid out for upright paper and printed across loses its
+    // lower rows and its footer.
+    if (layout && !(doc = layout(printer))) return false;
   }
 
   // The program makes the selection, the order and the copies itself, so
@@ -165,6 +169,7 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
   // them in a job of the whole document.
   const bool odd = pageSet == u"odd";
   const bool even = pageSet == u"even";
+  const int count = doc->LastPageNo();
   std::vector<int16_t> pages;
   for (const auto& [first, last] : ranges)
     for (int p = std::max(first, 1); p <= std::min(last, count); ++p)
@@ -181,7 +186,7 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
   for (int c = 0; c < (collate ? copies : 1); ++c)
     for (int16_t p : pages) order.insert(order.end(), collate ? 1 : copies, p);
 
-  TYrPrinterDevice device(&doc, printer);
+  TYrPrinterDevice device(doc, printer);
   const bool printed = device.PrintPages(order);
   if (!printed) TheDesktop().ShowError(QStringLiteral("Der Druckauftrag konnte nicht ausgeführt werden."));
   return printed;
