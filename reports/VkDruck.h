@@ -48,6 +48,7 @@ extern const std::array<const char*, 7> kCertificateKinds;
 struct TPageSize {
   int32_t Width = 2100;  // A4 portrait
   int32_t Height = 2970;
+  bool operator==(const TPageSize&) const = default;
 };
 
 struct TMargins {

@@ -365,7 +365,13 @@ void TDruckenDlg::OKBtnClick() {
   CommandScope command;
   const TAusdruck* report = BuildDocument();
   if (!report) return;
-  if (PrintDocument(*report, 0, 0, 0, true)) accept();
+  // Paper or orientation changed in the printer's dialog: the report is laid
+  // out again for them, as the next build would. PrintDocument asks only
+  // with a printer it can print on, so the printer counts as found.
+  auto layout = [this, report](QPrinter& printer) -> const TYrPrintDoc* {
+    return PrinterPageSize(TYrPrinterInfos(printer), true) == job_->PageSize ? report : BuildDocument();
+  };
+  if (PrintDocument(*report, 0, 0, 0, true, CurrentPrinter(), layout)) accept();
 }
 
 void TDruckenDlg::PrinterSetupBtnClick() { TheDesktop().PrinterSetup(CurrentPrinter()); }

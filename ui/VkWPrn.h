@@ -10,9 +10,10 @@
 //     dlg.Setup(competition, currentTab, currentRow - 1, selectionTop - 1, selectionBottom - 1);
 //     TheDesktop().RunModal(dlg);
 // The dialog does its work while it is open: "OK" prints (and closes once
-// printed), "Ansicht" previews (the preview's "Drucken" prints as "OK"
-// would), "PDF..." writes a file. The modal result is mrOk after a printout,
-// mrCancel otherwise; nothing needs to be read back.
+// printed; a paper or orientation chosen in the printer's dialog lays the
+// report out again for it), "Ansicht" previews (the preview's "Drucken"
+// prints as "OK" would), "PDF..." writes a file. The modal result is mrOk
+// after a printout, mrCancel otherwise; nothing needs to be read back.
 //
 // Report kinds, the items of RadioGroup1 in the order of TAusdruckArt: 0
 // results, 1 qualification and start permission, 2 heat list, 3 CPR start

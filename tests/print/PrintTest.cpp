@@ -1,15 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -25,7 +18,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "../output/WriterTestSupport.h"
+#include "PrintQueue.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
 #include "TestData.h"
@@ -35,22 +28,10 @@
 namespace {
 
 namespace fs = std::filesystem;
+using printqueue::PageTexts;
 
 // Standard output of a reader program (its messages are dropped).
 std::string Output(const std::string& command) { return writer_test::Run("(" + command + " 2>/dev/null)").output; }
-
-// The text of each page of a PDF file, by pdftotext.
-std::vector<std::string> PageTexts(const std::string& pdf) {
-  std::vector<std::string> pages;
-  std::stringstream all(Output("pdftotext -layout " + pdf + " -"));
-  for (std::string page; std::getline(all, page, '\f');) {
-    page.erase(0, page.find_first_not_of(" \n"));
-    page.erase(page.find_last_not_of(" \n") + 1);
-    pages.push_back(page);
-  }
-  if (!pages.empty() && pages.back().empty()) pages.pop_back();
-  return pages;
-}
 
 std::string PdfInfo(const std::string& pdf, const std::string& field) {
   std::smatch m;
@@ -124,8 +105,8 @@ TEST(PrintDocument, PrintsTheChosenPagesAndCopiesInOneJob) {
     PdfPrinter printer(pdf);
     EXPECT_TRUE(PrintDocument(doc, 0, 2, 0, true, printer));
     EXPECT_EQ(std::tuple(asked.minPage, asked.maxPage, asked.selectionEnabled, asked.range, asked.fromPage,
-                         asked.toPage, asked.copies, asked.collate),
-              std::tuple(1, 3, true, PrintRequest::AllPages, 1, 3, 1, true));
+                         asked.toPage, asked.copies, asked.collate, asked.lastPageFirst),
+              std::tuple(1, 3, true, PrintRequest::AllPages, 1, 3, 1, true, false));
     EXPECT_EQ(PageTexts(pdf), c.pages) << c.copies << c.collate;
   }
   EXPECT_EQ(PdfInfo(pdf, "Title"), "Vk - Testausdruck");
@@ -149,44 +130,40 @@ TEST(PrintDocument, NoPageNoPrinterOrCancelPrintsNothing) {
   EXPECT_TRUE(desk.asked.empty());
   desk.AnswerPrint([](PrintRequest&) { return false; });
   EXPECT_FALSE(PrintDocument(doc, 0, 0, 0, true, printer));
-  EXPECT_EQ(std::tuple(desk.asked.size(), fs::exists(pdf)), std::tuple(1u, false));
+  // Pages 4 to 5 of three: the user is told.
+  desk.AnswerPrint([](PrintRequest& r) { return r.range = PrintRequest::PageRange, r.fromPage = 4, r.toPage = 5; });
+  EXPECT_FALSE(PrintDocument(doc, 0, 0, 0, true, printer));
+  EXPECT_EQ(std::tuple(desk.Transcript(), fs::exists(pdf)),
+            std::tuple("print\nprint\nmessage | Information OK | Information | Der gewählte Seitenbereich enthält keine "
+                       "Seite des Ausdrucks.\n", false));
   // Without the dialog the given range goes out once.
   EXPECT_TRUE(PrintDocument(doc, 2, 0, 9, false, printer));
   EXPECT_EQ(PageTexts(pdf), (std::vector<std::string>{"Seite 2", "Seite 3"}));
 }
 
-// End to end through a CUPS queue of the CUPS-PDF printer, where one is set
-// up (tools/cups.sh): the user chooses pages, copies and collation in Qt's
-// print dialog, and the queue writes the job as a PDF file into its folder.
-// Each dialog opens with one copy, collated.
+// End to end through a CUPS queue of the CUPS-PDF printer (PrintQueue.h):
+// the user chooses pages, copies, collation and page order in Qt's print
+// dialog. Each dialog opens with one copy, collated, first page first.
 TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
-  QPrinterInfo queue;
-  for (const QPrinterInfo& p : QPrinterInfo::availablePrinters())
-    if (p.makeAndModel().contains(QStringLiteral("CUPS-PDF"), Qt::CaseInsensitive)) queue = p;
+  const QPrinterInfo queue = printqueue::Queue();
   if (queue.isNull())
     GTEST_SKIP() << "no CUPS-PDF print queue: apt-get install cups printer-driver-cups-pdf, then tools/cups.sh";
-  // Where the queue writes for this user (cups-pdf.conf, "Out").
-  std::string out = "${HOME}/PDF";
-  std::ifstream conf("/etc/cups/cups-pdf.conf");
-  for (std::string line; std::getline(conf, line);)
-    if (line.rfind("Out ", 0) == 0) out = line.substr(4);
-  if (const size_t at = out.find("${HOME}"); at != std::string::npos) out.replace(at, 7, getpwuid(getuid())->pw_dir);
-
   QPrinter printer(queue, QPrinter::HighResolution);
   const TYrPrinterInfos infos(printer);
   EXPECT_EQ(std::tuple(infos.HasPrinter, infos.Device), std::tuple(true, queue.printerName()));
   const struct {
     const char* pages;
     const char* copies;
-    bool collate;
+    bool collate, reverse;  // "Sortieren", "Umgekehrt"
     std::vector<std::string> printed;
   } kCases[] = {
-      {"1-2", "2", true, {"Seite 1", "Seite 2", "Seite 1", "Seite 2"}},
-      {"1-2", "2", false, {"Seite 1", "Seite 1", "Seite 2", "Seite 2"}},
-      {"2", "1", true, {"Seite 2"}},
-      {"3,1", "2", false, {"Seite 1", "Seite 1", "Seite 3", "Seite 3"}},
+      {"1-2", "2", true, false, {"Seite 1", "Seite 2", "Seite 1", "Seite 2"}},
+      {"1-2", "2", false, false, {"Seite 1", "Seite 1", "Seite 2", "Seite 2"}},
+      {"2", "1", true, false, {"Seite 2"}},
+      {"3,1", "2", false, false, {"Seite 1", "Seite 1", "Seite 3", "Seite 3"}},
+      {"1-2", "1", true, true, {"Seite 2", "Seite 1"}},
+      {"1-2", "2", true, true, {"Seite 2", "Seite 1", "Seite 2", "Seite 1"}},
   };
-  std::error_code ec;
   for (const auto& c : kCases) {
     // The queue names its file after the job's title.
     const std::string title = "VkDruck" + std::to_string(getpid()) + "-" + std::to_string(&c - kCases);
@@ -196,8 +173,10 @@ TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
       ASSERT_TRUE(d);
       auto* copies = d->findChild<QSpinBox*>("copies");
       auto* collate = d->findChild<QCheckBox*>("collate");
+      auto* reverse = d->findChild<QCheckBox*>("reverse");
       auto* pages = d->findChild<QLineEdit*>("pagesLineEdit");
-      opened = copies->text().toStdString() + (collate->isChecked() ? " sortiert" : "");
+      opened = copies->text().toStdString() + (collate->isChecked() ? " sortiert" : "") +
+               (reverse->isChecked() ? " umgekehrt" : "");
       for (QPushButton* b : d->findChildren<QPushButton*>())
         if (b->text().endsWith(u" >>")) QTest::mouseClick(b, Qt::LeftButton);  // "Einstellungen >>"
       QTest::mouseClick(d->findChild<QRadioButton*>("pagesRadioButton"), Qt::LeftButton);
@@ -205,21 +184,15 @@ TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
       QTest::keyClicks(pages, c.pages);
       QTest::keyClick(copies, Qt::Key_A, Qt::ControlModifier);
       QTest::keyClicks(copies, c.copies);
-      if (collate->isChecked() != c.collate) QTest::mouseClick(collate, Qt::LeftButton);
+      for (auto [box, on] : {std::pair(collate, c.collate), {reverse, c.reverse}})
+        if (box->isChecked() != on) QTest::mouseClick(box, Qt::LeftButton);
       d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     ASSERT_TRUE(PrintDocument(ThreePages(title), 0, 0, 0, true, printer));
-    // The queue may take a while and still be writing when its file shows.
-    fs::path written;
-    std::vector<std::string> printed;
-    for (int i = 0; i < 600 && printed.size() < c.printed.size(); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-      for (const auto& e : fs::directory_iterator(out, ec))
-        if (e.path().filename().string().rfind(title, 0) == 0) written = e.path(), printed = PageTexts(written);
-    }
+    const std::string written = printqueue::JobFile(title, c.printed.size());
     // The queue's converter writes the title in parentheses.
-    EXPECT_EQ(std::tuple(opened, printed, PdfInfo(written, "Title")),
-              std::tuple("1 sortiert", c.printed, "(" + title + ")")) << out;
-    fs::remove(written, ec);
+    EXPECT_EQ(std::tuple(opened, PageTexts(written), PdfInfo(written, "Title")),
+              std::tuple("1 sortiert", c.printed, "(" + title + ")"));
+    fs::remove(written);
   }
 }

@@ -1,8 +1,9 @@
 // The print dialog: what each report kind hands the print job, the PDF file
 // with its document information, the margins through the program's page
 // setup, the page from the printer and its set-up, printing from the preview
-// and the size of the save dialog.
+// and on paper turned in Qt's print dialog, and the size of the save dialog.
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QPageLayout>
@@ -13,6 +14,7 @@
 
 #include "../files/ExportFixture.h"
 #include "../reports/PageDump.h"
+#include "PrintQueue.h"
 #include "RadioGroup.h"
 #include "UiTestSupport.h"
 #include "VkExportOptions.h"
@@ -220,6 +222,50 @@ TEST_F(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDi
   EXPECT_EQ(pages, dlg.Job()->Report()->PageCount());
   ExpectSeen(Line(result == mrOk, dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height) + desk.Transcript(),
              "print-dialog.txt");
+}
+
+// Landscape chosen in Qt's print dialog ("&Eigenschaften", its page "Seite",
+// "Querformat") for a report of two upright pages: the CUPS-PDF queue
+// (PrintQueue.h) gets the report as built again for the paper across, every
+// text of every page, rows and footers, on its page.
+TEST_F(PrintDialog, LandscapeChosenInQtsPrintDialogPrintsTheReportLaidOutAcross) {
+  const QPrinterInfo queue = printqueue::Queue();
+  if (queue.isNull()) GTEST_SKIP() << "no CUPS-PDF print queue (tools/cups.sh)";
+  QPrinter& printer = CurrentPrinter();
+  const QString before = printer.printerName();
+  const QPageLayout layout = printer.pageLayout();
+  printer.setPrinterName(queue.printerName());
+  const auto many = Jugend(1, 70);
+  dlg.Setup(*many, 0, 0, 0, 0);
+  EXPECT_EQ(dlg.BuildDocument()->PageCount(), 2);
+  QTimer::singleShot(0, [] {
+    QWidget* print = QApplication::activeModalWidget();
+    QTimer::singleShot(0, [] {  // the printer's properties open at their page "Seite"
+      QWidget* properties = QApplication::activeModalWidget();
+      QTest::mouseClick(Child<QRadioButton>(*properties, "landscape"), Qt::LeftButton, {}, QPoint(8, 8));  // its circle
+      properties->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    QTest::mouseClick(Child<QPushButton>(*print, "properties"), Qt::LeftButton);
+    print->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  });
+  Click(dlg, "OKBtn");
+  const TAusdruck& want = *dlg.Job()->Report();
+  const std::string written = printqueue::JobFile("Vk_-_Ausdruck_des_Ergebnisses", want.PageCount());
+  std::vector<std::string> pages = printqueue::PageTexts(written);
+  std::filesystem::remove(written);
+  printer.setPrinterName(before);
+  printer.setPageLayout(layout);
+  EXPECT_EQ(std::tuple(pages.size(), want.PageCount(), dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height),
+            std::tuple(3u, 3, 2970, 2100));
+  pages.resize(want.PageCount());  // a page not printed misses all its texts
+  auto words = [](const std::string& text) { return QString::fromStdString(text).simplified(); };
+  Texts missing;
+  for (int p = 1; p <= want.PageCount(); ++p)
+    for (int i = 0; i < want.Page(p)->GetCount(); ++i)
+      if (const TYrTextElement* t = want.Page(p)->At(i)->AsText(); t && t->X1 != 0 && !t->Text.empty() &&
+                                                                    !words(pages[p - 1]).contains(words(OemToUtf8(t->Text))))
+        missing.push_back(std::to_string(p) + ": " + OemToUtf8(t->Text));
+  EXPECT_EQ(missing, Texts{});
 }
 
 // The desktop's own dialogs behind "PDF..." and "&Drucker...": the save

@@ -249,10 +249,11 @@ bool RealDesktop::PageSetup(PageMargins& margins) {
 
 bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
   if (!HaveWidgets()) return false;
-  // The dialog shows the copies and the collation the printer holds when it
-  // is made.
+  // The dialog shows the copies, the collation and the page order the
+  // printer holds when it is made.
   printer.setCopyCount(request.copies);
   printer.setCollateCopies(request.collate);
+  printer.setPageOrder(request.lastPageFirst ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
   QPrintDialog dlg(&printer, DialogParent());
   QAbstractPrintDialog::PrintDialogOptions options =
       QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies |
@@ -282,6 +283,7 @@ bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
   }
   request.copies = printer.copyCount();
   request.collate = printer.collateCopies();
+  request.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
   return true;
 }
 

@@ -91,6 +91,8 @@ struct PrintRequest {
   QPageRanges pages;
   int copies = 1;
   bool collate = true;
+  // "Umgekehrt": the pages chosen from the last to the first.
+  bool lastPageFirst = false;
 };
 
 class Desktop {
@@ -120,9 +122,10 @@ class Desktop {
   // The program shows its page-margins form (PrnRand.h) for it.
   virtual bool PageSetup(PageMargins& margins) = 0;
   // The standard print dialog for the printer, opened with the request's
-  // preset; true on OK, with the range, copies and collation in the request.
-  // The printer keeps the chosen device and paper; the caller prints the
-  // range and makes the copies itself (PrintDocument).
+  // preset; true on OK, with the range, copies, collation and page order in
+  // the request. The printer keeps the chosen device and paper; the caller
+  // prints the range in its order and makes the copies itself
+  // (PrintDocument).
   virtual bool PrintDialog(QPrinter& printer, PrintRequest& request) = 0;
   // The printer set-up: printer, paper and orientation of later printouts,
   // kept in the printer; true on OK. It prints nothing. The program shows

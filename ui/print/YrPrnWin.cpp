@@ -107,24 +107,27 @@ QString TakeCupsOption(QPrinter& printer, const QString& name) {
 
 }  // namespace
 
-bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
-                   QPrinter& printer) {
-  const int count = doc.LastPageNo();
-  if (count == 0 || !CanPrintOn(printer)) return false;
-  // The ranges of pages asked for, first and last page each.
+bool PrintDocument(const TYrPrintDoc& given, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
+                   QPrinter& printer, const LayoutForPrinter& layout) {
+  const TYrPrintDoc* doc = &given;
+  if (doc->LastPageNo() == 0 || !CanPrintOn(printer)) return false;
+  // The ranges of pages asked for, first and last page each; "all pages" runs
+  // to the last page of whatever layout is printed.
   std::vector<std::pair<int, int>> ranges = {{fromPage, toPage}};
   int copies = 1;
   bool collate = true;
+  bool lastPageFirst = false;
   if (showDialog) {
     PrintRequest request;
     request.minPage = 1;
-    request.maxPage = count;
+    request.maxPage = doc->LastPageNo();
     request.selectionEnabled = selPage > 0;
     request.range = PrintRequest::AllPages;
     request.fromPage = 1;
-    request.toPage = count;
+    request.toPage = request.maxPage;
     request.copies = 1;
     request.collate = true;
+    request.lastPageFirst = false;
     if (!TheDesktop().PrintDialog(printer, request)) return false;
     switch (request.range) {
       case PrintRequest::Selection: ranges = {{selPage, selPage}}; break;
@@ -135,41 +138,55 @@ bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, in
           for (const QPageRanges::Range& r : request.pages.toRangeList()) ranges.emplace_back(r.from, r.to);
         }
         break;
-      default: ranges = {{1, count}}; break;
+      default: ranges = {{1, INT16_MAX}}; break;
     }
     copies = std::max(1, request.copies);
     collate = request.collate;
+    lastPageFirst = request.lastPageFirst;
     // The dialog may have chosen another printer or none at all.
     if (!CanPrintOn(printer)) return false;
+    // A report laid out for upright paper and printed across loses its
+    // lower rows and its footer.
+    if (layout && !(doc = layout(printer))) return false;
   }
 
-  // The program makes the selection and the copies itself, so that no
-  // spooler or driver drops or multiplies pages: the job asks for all of
-  // its pages once, whatever the dialog left on the printer.
+  // The program makes the selection, the order and the copies itself, so
+  // that no spooler or driver drops, reverses or multiplies pages: the job
+  // asks for all of its pages once, in order, whatever the dialog left on
+  // the printer.
   printer.setPrintRange(QPrinter::AllPages);
   printer.setPageRanges(QPageRanges());
   printer.setCopyCount(1);
   printer.setCollateCopies(true);
+  printer.setPageOrder(QPrinter::FirstPageFirst);
   TakeCupsOption(printer, QStringLiteral("page-ranges"));
+  // Qt's dialog keeps "Umgekehrt" in the page order alone; CUPS would
+  // reverse the job once more for this option, should a dialog set it.
+  TakeCupsOption(printer, QStringLiteral("outputorder"));
   const QString pageSet = TakeCupsOption(printer, QStringLiteral("page-set"));
 
   // Odd or even pages are counted in the document, as the spooler counts
   // them in a job of the whole document.
   const bool odd = pageSet == u"odd";
   const bool even = pageSet == u"even";
+  const int count = doc->LastPageNo();
   std::vector<int16_t> pages;
   for (const auto& [first, last] : ranges)
     for (int p = std::max(first, 1); p <= std::min(last, count); ++p)
       if (p % 2 == 1 ? !even : !odd)
         pages.push_back(static_cast<int16_t>(p));
+  if (lastPageFirst) std::reverse(pages.begin(), pages.end());
+  if (pages.empty()) {
+    TheDesktop().Inform(QStringLiteral("Der gewählte Seitenbereich enthält keine Seite des Ausdrucks."));
+    return false;
+  }
   // Collated: the pages in order once per copy; otherwise each page as
   // often as there are copies.
   std::vector<int16_t> order;
   for (int c = 0; c < (collate ? copies : 1); ++c)
     for (int16_t p : pages) order.insert(order.end(), collate ? 1 : copies, p);
-  if (order.empty()) return false;
 
-  TYrPrinterDevice device(&doc, printer);
+  TYrPrinterDevice device(doc, printer);
   const bool printed = device.PrintPages(order);
   if (!printed) TheDesktop().ShowError(QStringLiteral("Der Druckauftrag konnte nicht ausgeführt werden."));
   return printed;

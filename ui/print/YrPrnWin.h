@@ -10,17 +10,19 @@
 // the job. A job that cannot start (the printer is gone, the output file
 // cannot be written) draws nothing.
 //
-// `PrintDocument` asks the desktop's print dialog for the pages, the copies
-// and the collation and makes the copies itself, in ONE print job that asks
-// the spooler for one copy of every page it holds: collated 2, 3, 2, 3,
-// uncollated 2, 2, 3, 3. Whatever range, odd or even pages the dialog left
-// on the printer is taken off it first, so no spooler or driver picks pages
-// out of the job again or drops or multiplies copies.
+// `PrintDocument` asks the desktop's print dialog for the pages, the copies,
+// the collation and the page order and makes the copies itself, in ONE
+// print job that asks the spooler for one copy of every page it holds:
+// collated 2, 3, 2, 3, uncollated 2, 2, 3, 3, last page first 3, 2, 3, 2.
+// Whatever range, odd or even pages or page order the dialog left on the
+// printer is taken off it first, so no spooler or driver picks pages out of
+// the job again, reverses it once more or drops or multiplies copies.
 //
 // The printer and the document are not owned. GUI thread only.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <QPainter>
@@ -57,12 +59,21 @@ class TYrPrinterDevice : public TYrCanvasDevice {
   bool finished_ = false;
 };
 
+// The document to print on the printer as the print dialog left it (its
+// paper may have changed or turned): `doc` itself while its pages fit that
+// paper, else the same report laid out anew, which may free `doc`; nullptr
+// prints nothing.
+using LayoutForPrinter = std::function<const TYrPrintDoc*(QPrinter& printer)>;
+
 // Prints pages of `doc` on `printer`. With `showDialog` the desktop's print
 // dialog offers the pages 1 to the last (and the selection, page `selPage`,
-// when that is above 0) and asks for copies and collation, preset to all
-// pages, one copy, collated; without it pages fromPage to toPage are printed
-// once. True when a print job went out; false when the user cancelled, when
-// the document has no page (no dialog opens), when there is no printer
-// (nothing is asked or reported) or when the job failed (the user is told).
+// when that is above 0) and asks for copies, collation and page order,
+// preset to all pages, one copy, collated, first page first; the pages
+// chosen are then those of the document `layout` gives for the printer, when
+// there is a `layout`. Without the dialog pages fromPage to toPage are
+// printed once. True when a print job went out; false when the user
+// cancelled, when the document has no page (no dialog opens), when there is
+// no printer (nothing is asked or reported), when the pages chosen hold no
+// page of the document or when the job failed (the user is told both).
 bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
-                   QPrinter& printer = CurrentPrinter());
+                   QPrinter& printer = CurrentPrinter(), const LayoutForPrinter& layout = {});
