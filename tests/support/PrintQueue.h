@@ -17,13 +17,15 @@
 
 namespace printqueue {
 
-// The text of each page of a PDF file, trimmed; none for a missing file.
+// The words of each page of a PDF file, blanks between them made one (two
+// programs that draw the same page space its columns alike only so); none
+// for a missing file.
 inline std::vector<std::string> PageTexts(const std::string& pdf) {
   QStringList pages = QString::fromStdString(writer_test::Run("(pdftotext -layout " + pdf + " - 2>/dev/null)").output)
                           .split(u'\f');
   pages.removeLast();  // after the form feed that ends the last page
   std::vector<std::string> texts;
-  for (const QString& page : pages) texts.push_back(page.trimmed().toStdString());
+  for (const QString& page : pages) texts.push_back(page.simplified().toStdString());
   return texts;
 }
 
