@@ -29,8 +29,9 @@ std::string Expand(std::string text, const std::string& dir) {
 // An output as tests/data/vkdump/runs.txt shows it: "@name" when it is the
 // whole of tests/data/vkdump/name, else quoted, the folder as "$D".
 std::string Shown(std::string text, const std::string& dir) {
-  for (const auto& file : std::filesystem::directory_iterator(std::string(VK_TEST_DATA) + "/vkdump"))
-    if (!text.empty() && testdata::ReadFile(file.path()) == text) return "@" + file.path().filename().string();
+  for (const auto& file : std::filesystem::directory_iterator(VK_TEST_DATA "/vkdump"))
+    if (!text.empty() && testdata::ReadFile(file.path()) == text)
+      return "@" + file.path().filename().string();
   for (size_t at; (at = text.find(dir)) != std::string::npos;) text.replace(at, dir.size(), "$D");
   return testdata::Quote(text);
 }
