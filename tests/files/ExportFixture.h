@@ -92,16 +92,6 @@ inline std::vector<std::string> DataLines(const std::string& name) {
   return writer_test::Lines(testdata::ReadFile(std::string(VK_TEST_DATA) + "/files/" + name));
 }
 
-// Writes an export into the file at `path` through a file stream; no write
-// may fail.
-template <class Fn>
-void WriteExport(const std::string& path, Fn write) {
-  TYrStream stream(path, stCreate);
-  ASSERT_EQ(stream.ErrorInfo, 0) << path;
-  write(stream);
-  EXPECT_EQ(stream.Close(), 0) << path;
-}
-
 // The CSV that LibreOffice Calc, headless and with its defaults, saves of the
 // file at `path` (";" between cells, UTF-8); numbers in the C locale's form.
 // Its profile lies in a folder of its own, so that tests running side by
@@ -130,9 +120,9 @@ inline std::vector<std::string> RunReader(const std::string& reader, const std::
 template <class Fn>
 std::vector<std::string> ReadBack(const std::string& suffix, Fn write, const std::string& reader,
                                   std::vector<std::string> args = {}) {
-  const testdata::TempDir dir;
-  WriteExport(dir / ("export" + suffix), write);
-  args.insert(args.begin(), dir / ("export" + suffix));
+  const writer_test::TempFile file(suffix);
+  file.Write(write);
+  args.insert(args.begin(), file.Path());
   return RunReader(reader, args);
 }
 

@@ -9,10 +9,10 @@ namespace {
 
 // pdfinfo's and pdftotext's output together.
 std::string ExportAndRead(TWettkampf& w) {
-  const testdata::TempDir dir;
-  exporttest::WriteExport(dir / "results.pdf", [&](TYrStream& s) { ExportPdfResults(w, s); });
-  return writer_test::Run("pdfinfo " + (dir / "results.pdf")).output +
-         writer_test::Run("pdftotext -layout " + (dir / "results.pdf") + " -").output;
+  const writer_test::TempFile pdf(".pdf");
+  pdf.Write([&](TYrStream& s) { ExportPdfResults(w, s); });
+  return writer_test::Run("pdfinfo " + pdf.Path()).output +
+         writer_test::Run("pdftotext -layout " + pdf.Path() + " -").output;
 }
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

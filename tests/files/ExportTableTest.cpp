@@ -37,12 +37,12 @@ TEST(TableExport, TextBytesWithoutOptions) {
 TEST(TableExport, DbfReadByDbfreadAndCalc) {
   for (bool individual : {true, false}) {
     const auto w = Competition(individual);
-    const testdata::TempDir dir;
-    exporttest::WriteExport(dir / "export.dbf", [&](TYrStream& s) { ExportDbf(*w, s); });
-    testdata::WriteFile(dir / "calc.csv", exporttest::CalcCsv(dir / "export.dbf"));
-    EXPECT_EQ(exporttest::RunReader("read-dbf.py", {dir / "export.dbf", dir / "calc.csv"}),
+    const writer_test::TempFile dbf(".dbf");
+    dbf.Write([&](TYrStream& s) { ExportDbf(*w, s); });
+    testdata::WriteFile(dbf.dir / "calc.csv", exporttest::CalcCsv(dbf.Path()));
+    EXPECT_EQ(exporttest::RunReader("read-dbf.py", {dbf.Path(), dbf.dir / "calc.csv"}),
               exporttest::DataLines(individual ? "dbf-persons.tsv" : "dbf-teams.tsv"));
-    EXPECT_EQ(testdata::ReadFile(dir / "export.dbf").find('\0', 1313), std::string::npos);
+    EXPECT_EQ(dbf.Read().find('\0', 1313), std::string::npos);
   }
 }
 
@@ -87,9 +87,9 @@ TEST(TableExport, ExcelVersionFromTheGlobalRecord) {
 
 TEST(VkdumpExport, WritesEveryFormat) {
   const auto w = exporttest::Competition(false);
-  const testdata::TempDir dir;
-  const std::string erg = dir / "in.erg", out = dir / "out";
-  exporttest::WriteExport(erg, [&](TYrStream& s) { w->Store(s); });
+  const writer_test::TempFile in(".erg");
+  in.Write([&](TYrStream& s) { w->Store(s); });
+  const std::string erg = in.Path(), out = in.dir / "out";
   const std::tuple<std::string, std::function<void(TYrStream&)>> formats[] = {
       {"csv", [&](TYrStream& s) { ExportText(*w, s, PresetTextOptions()); }},
       {"dbf", [&](TYrStream& s) { ExportDbf(*w, s); }},

@@ -59,15 +59,11 @@ std::string TxtRecords(const Fields& f) {
 
 // The rows Python's csv module reads of the records written to a file.
 std::string CsvRows(const Fields& f) {
-  const testdata::TempDir dir;
-  {
-    TYrStream file(dir / "t.csv", stCreate);
-    WriteTxt(f, file);
-    EXPECT_EQ(file.Close(), 0);
-  }
+  const writer_test::TempFile csv(".csv");
+  csv.Write([&](TYrStream& s) { WriteTxt(f, s); });
   const char separator = f[1] == "-" ? ';' : Arg(f, 1)[0], quote = f[2] == "-" ? '"' : Arg(f, 2)[0];
   const auto r = writer_test::RunPython(testdata::ReadFile(VK_TEST_DATA "/output/read-csv.py"),
-                                        {dir / "t.csv", std::to_string(separator), std::to_string(quote)});
+                                        {csv.Path(), std::to_string(separator), std::to_string(quote)});
   std::string out = r.exitCode ? "reader failed: " + r.output : "";
   for (const std::string& row : writer_test::Lines(r.output)) {
     out += out.empty() ? "" : " /";
