@@ -160,9 +160,6 @@ bool PrintDocument(const TYrPrintDoc& given, int16_t fromPage, int16_t selPage, 
   printer.setCollateCopies(true);
   printer.setPageOrder(QPrinter::FirstPageFirst);
   TakeCupsOption(printer, QStringLiteral("page-ranges"));
-  // Qt's dialog keeps "Umgekehrt" in the page order alone; CUPS would
-  // reverse the job once more for this option, should a dialog set it.
-  TakeCupsOption(printer, QStringLiteral("outputorder"));
   const QString pageSet = TakeCupsOption(printer, QStringLiteral("page-set"));
 
   // Odd or even pages are counted in the document, as the spooler counts
