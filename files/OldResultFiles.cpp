@@ -50,12 +50,13 @@ enum class ListEnd {
 };
 
 // The head (the count as the old signed field, so that a count above 32767
-// means none; limit and delta are not taken from the file), then each item
-// behind `marker`, read by `item` (false stops), then the trailing byte.
+// means none), then each item behind `marker`, read by `item` (false stops),
+// then the trailing byte. The head's limit and delta go to `limitsTo` when
+// one is given; the lists of age classes and participants ignore them.
 template <class ReadItem>
-ListEnd ReadList(TYrStream& stream, uint16_t marker, ReadItem&& item) {
-  const StoredListRead read =
-      ReadStoredList(stream, [&](uint16_t m) { return m == marker && item(); }, {.signedCount = true});
+ListEnd ReadList(TYrStream& stream, uint16_t marker, ReadItem&& item, TYrCollection* limitsTo = nullptr) {
+  const StoredListRead read = ReadStoredList(
+      stream, [&](uint16_t m) { return m == marker && item(); }, {.limitsTo = limitsTo, .signedCount = true});
   switch (read.end) {
     case StoredListEnd::kComplete: return ListEnd::kComplete;
     case StoredListEnd::kFull: return ListEnd::kFull;
@@ -322,14 +323,18 @@ bool ReadOldBody(TWettkampf& w, TYrStream& stream, const Version& v) {
   });
   if (classes != ListEnd::kComplete || stream.Status != 0) return false;
 
-  // A new competition's list: its own limit and delta, none from the file.
+  // The organisation list takes the file's limit and delta (a delta of 0
+  // becomes 10), so that the file saved again keeps its list's head.
   TGliederungsListe& orgs = w.Gliederungen();
-  const ListEnd end = ReadList(stream, kGliederungMarker, [&] {
-    auto g = std::make_unique<TGliederung>(stream);
-    if (stream.Status != 0 || orgs.GetCount() >= kMaxCollectionSize) return false;
-    orgs.Add(std::move(g));
-    return true;
-  });
+  const ListEnd end = ReadList(
+      stream, kGliederungMarker,
+      [&] {
+        auto g = std::make_unique<TGliederung>(stream);
+        if (stream.Status != 0 || orgs.GetCount() >= kMaxCollectionSize) return false;
+        orgs.Add(std::move(g));
+        return true;
+      },
+      &orgs);
   return end == ListEnd::kComplete && stream.Status == 0;
 }
 

@@ -59,12 +59,18 @@ inline void Append(Bytes& out, const Bytes& b) { out.insert(out.end(), b.begin()
 inline void AppendU16(Bytes& out, uint16_t v) { out.insert(out.end(), {uint8_t(v), uint8_t(v >> 8)}); }
 inline void AppendText(Bytes& out, std::string_view s) { out.insert(out.end(), s.begin(), s.end()); }
 
-// A stored list: count, limit 20, delta 5, each item behind its marker, the
+// A stored list's head: its limit and delta.
+struct ListHead {
+  uint16_t limit = 20;
+  uint16_t delta = 5;
+};
+
+// A stored list: count, limit, delta, each item behind its marker, the
 // trailing byte.
-inline void AppendList(Bytes& out, uint16_t marker, const std::vector<Bytes>& items) {
+inline void AppendList(Bytes& out, uint16_t marker, const std::vector<Bytes>& items, ListHead head = {}) {
   AppendU16(out, static_cast<uint16_t>(items.size()));
-  AppendU16(out, 20);
-  AppendU16(out, 5);
+  AppendU16(out, head.limit);
+  AppendU16(out, head.delta);
   for (const Bytes& item : items) {
     AppendU16(out, marker);
     Append(out, item);
@@ -188,8 +194,9 @@ struct OldClass {
   std::vector<Rec> participants;
 };
 
-// The age-class list and the organisation statistics.
-inline Bytes Body(Version v, const std::vector<OldClass>& classes, const std::vector<Bytes>& orgs) {
+// The age-class list and the organisation statistics under `orgHead`.
+inline Bytes Body(Version v, const std::vector<OldClass>& classes, const std::vector<Bytes>& orgs,
+                  ListHead orgHead = {}) {
   std::vector<Bytes> items;
   for (const OldClass& c : classes) {
     Bytes item = c.record.bytes();
@@ -201,7 +208,7 @@ inline Bytes Body(Version v, const std::vector<OldClass>& classes, const std::ve
   }
   Bytes out;
   AppendList(out, 1001, items);
-  AppendList(out, 1002, orgs);
+  AppendList(out, 1002, orgs, orgHead);
   return out;
 }
 

@@ -138,3 +138,31 @@ TEST(OldResultFiles, WhatTheReadersMakeOfEachFile) {
   SetClock(clock);
   testdata::ExpectDataFile(out, "files/old-files.txt");
 }
+
+// The organisation list of versions 2.1, 1.5 and 1.0 takes the limit and the
+// delta of its head (a delta of 0 is 10), so the file saved again in the
+// current format stores the same head: count, limit, delta, then the first
+// item's marker.
+TEST(OldResultFiles, TheOrganisationListKeepsItsHeadWhenSavedAgain) {
+  const struct {
+    ListHead file;
+    std::array<uint8_t, 8> stored;
+  } kHeads[] = {
+      {{77, 0}, {2, 0, 77, 0, 10, 0, 0xEA, 0x03}},
+      {{90, 7}, {2, 0, 90, 0, 7, 0, 0xEA, 0x03}},
+  };
+  for (const Version v : {Version::k21, Version::k15, Version::k10}) {
+    for (const auto& [file, stored] : kHeads) {
+      const Bytes header = OldHeader(v, true).bytes();
+      const auto [complete, w] =
+          ReadOld(VersionFile(v, header, int64_t(header.size()),
+                              Body(v, SampleClasses(v, true), {Organisation("DLRG", 2), Organisation("ASB", 3)}, file)));
+      TYrMemoryStream out;
+      w->Store(out);
+      const Bytes& bytes = out.Data();
+      const auto at = std::search(bytes.begin(), bytes.end(), stored.begin(), stored.end());
+      EXPECT_TRUE(complete && at != bytes.end())
+          << "version " << int(v) << ", head " << file.limit << " " << file.delta;
+    }
+  }
+}
