@@ -41,7 +41,7 @@
 namespace {
 
 // The window's hint: the program's short name, the year, the holder.
-constexpr char16_t kCopyrightText[] = u"Kiv 2007 © Tarnwell. Alle Rechte vorbehalten.";
+constexpr char16_t kCopyright[] = u"Kiv 2007 © Tarnwell. Alle Rechte vorbehalten.";
 
 constexpr char16_t kOpenTitle[] = u"Wettkampf öffnen";
 constexpr char16_t kOpenFilter[] = u"Ergebnisdateien (*.ERG)|*.ERG|Alle Dateien (*.*)|*.*";
@@ -63,6 +63,10 @@ QString FirstFile(std::initializer_list<QString> candidates) {
 
 }  // namespace
 
+QString ProductNameText;
+QString AppTitleText;
+QString CopyrightText;
+
 RulesFiles FindRulesFiles(const QString& programPath) {
   const QFileInfo program(programPath);
   const QString dir = program.absolutePath() + u'/';
@@ -76,7 +80,12 @@ TMainForm::TMainForm(QWidget* parent, const QString& programPath) : QMainWindow(
   setObjectName(QStringLiteral("MainForm"));
   VersionInfo version;
   GetVersionInfo(version);
-  productName_ = version.productName;
+  ProductNameText = version.productName;
+  AppTitleText = version.productName + version.fileVersion;
+  CopyrightText = Text(kCopyright);
+  // The application's title is what the desktop shows for the minimised
+  // window (the X11 icon name); the caption stays "Vk Brantovex - file".
+  setWindowIconText(AppTitleText);
   setMinimumSize(200, 150);
 
   CreateCommands();
@@ -349,7 +358,7 @@ void TMainForm::CreateSpeedBar() {
 void TMainForm::CreateCentre() {
   auto* centre = new QWidget;
   centre->setObjectName(QStringLiteral("Centre"));
-  centre->setStatusTip(Text(kCopyrightText));
+  centre->setStatusTip(CopyrightText);
   auto* layout = new QVBoxLayout(centre);
   layout->setContentsMargins(0, 4, 0, 0);
   layout->setSpacing(2);
@@ -512,7 +521,7 @@ void TMainForm::Help2007() {
 // --- refresh
 
 void TMainForm::SetCaption() {
-  setWindowTitle(productName_ + QStringLiteral(" - ") + (document_ ? document_->FileName() : TVkFile::Unnamed()));
+  setWindowTitle(ProductNameText + QStringLiteral(" - ") + (document_ ? document_->FileName() : TVkFile::Unnamed()));
 }
 
 void TMainForm::RefreshAll() {

@@ -41,6 +41,14 @@ class TFindDialog;
 class TTeilnehmer;
 class TVkFile;
 
+// Set when the main window is created, from the program's version block:
+// the product name ("Vk Brantovex"), the application title (the product
+// name directly followed by the file version, "Vk Brantovex2007.0.0.1"; the
+// name a desktop shows for the minimised window) and the copyright line.
+extern QString ProductNameText;
+extern QString AppTitleText;
+extern QString CopyrightText;
+
 // The rules documents found beside the program; empty when missing.
 struct RulesFiles {
   QString help1999;   // the program's name with ".HLP", else "REGELW99.HLP"
@@ -132,7 +140,6 @@ class TMainForm : public QMainWindow {
   // new competition or another file.
   int hintTab_ = -1;
   RulesFiles rules_;
-  QString productName_;
 
   QLabel* titleLabel_ = nullptr;
   QLabel* organiserLabel_ = nullptr;
