@@ -9,6 +9,7 @@
 //   });
 //   desk.AnswerMessage(mrYes);                                     // the next question
 //   desk.AnswerFile("/tmp/x.ERG", 1);                              // the next file dialog
+//   desk.AnswerDrop(bar, QPoint(5, 10));                           // where the next drag ends
 //   ... run the command ...
 //   EXPECT_EQ(desk.Transcript(), "dialog | TWettkampfDatenDlg | Wettkampfdaten\n...");
 //
@@ -20,6 +21,12 @@
 // running that button's own click handler: click it in act for that). A
 // ValidatedDialog that refuses to close (a warning was recorded) is then
 // cancelled, as a user would give up, and RunModal returns mrCancel.
+//
+// Drags: the mouse is let go where the script says, over a widget of the
+// program (at a point of it) or over nothing of the program. The window of
+// that widget gets the drag's enter, move and drop events as the platform
+// sends them, and routes them to the widget under the point that accepts
+// drops, as in a real drag.
 //
 // Questions: boxes with only an OK button answer OK by themselves and take no
 // answer from the script; every other box, file dialog, print dialog and
@@ -36,6 +43,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QWindow>
 #include <QPointer>
 #include <QtTest/QTest>
 
@@ -71,6 +82,8 @@ class ScriptedDesktop : public Desktop {
   void CancelFile() { files_.push_back({}); }
   void AnswerPrint(std::function<bool(PrintRequest&)> answer) { prints_.push_back(std::move(answer)); }
   void AnswerPrinterSetup(bool ok) { printerSetups_.push_back(ok); }
+  // The next drag ends over `target` at `pos`; nullptr: over nothing of the program.
+  void AnswerDrop(QWidget* target, QPoint pos = {}) { drops_.push_back({target, pos}); }
   // Random draws in order; without one, 0.
   void AnswerRandom(int value) { randoms_.push_back(value); }
 
@@ -99,7 +112,7 @@ class ScriptedDesktop : public Desktop {
   // True when every scripted answer was used.
   bool Used() const {
     return dialogs_.empty() && messages_.empty() && files_.empty() && prints_.empty() && printerSetups_.empty() &&
-           randoms_.empty();
+           randoms_.empty() && drops_.empty();
   }
 
   // --- Desktop
@@ -165,6 +178,33 @@ class ScriptedDesktop : public Desktop {
   }
 
   void Beep() override { ++beeps; }
+
+  // "drag", with the drag's text.
+  Qt::DropAction Drag(QDrag* drag, Qt::DropActions actions) override {
+    Record("drag", "", "", drag->mimeData()->text().toStdString());
+    const Drop drop = Next(drops_, "drag", [](const Drop& d) { return d; });
+    Qt::DropAction taken = Qt::IgnoreAction;
+    if (drop.target) {
+      QWidget* top = drop.target->window();
+      QWindow* window = top->windowHandle();
+      const QPointF at = drop.target->mapTo(top, drop.pos);
+      QMimeData* data = drag->mimeData();
+      QDragEnterEvent enter(at.toPoint(), actions, data, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(window, &enter);
+      QDragMoveEvent move(at.toPoint(), actions, data, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(window, &move);
+      if (move.isAccepted()) {
+        QDropEvent dropped(at, actions, data, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(window, &dropped);
+        if (dropped.isAccepted()) taken = dropped.dropAction();
+      } else {
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(window, &leave);
+      }
+    }
+    drag->deleteLater();
+    return taken;
+  }
   TYrDateTime Now() override { return MakeDateTime(2007, 6, 16, 10, 30); }
 
   int Random(int range) override {
@@ -187,6 +227,11 @@ class ScriptedDesktop : public Desktop {
   }
 
  private:
+  struct Drop {
+    QPointer<QWidget> target;
+    QPoint pos;
+  };
+
   struct DialogStep {
     std::string objectName;
     int result = mrNone;
@@ -222,4 +267,5 @@ class ScriptedDesktop : public Desktop {
   std::deque<std::function<bool(PrintRequest&)>> prints_;
   std::deque<bool> printerSetups_;
   std::deque<int> randoms_;
+  std::deque<Drop> drops_;
 };

@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDrag>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -299,6 +300,8 @@ bool RealDesktop::PrinterSetup(QPrinter& printer) {
 bool RealDesktop::ShellOpen(const QString& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
 }
+
+Qt::DropAction RealDesktop::Drag(QDrag* drag, Qt::DropActions actions) { return drag->exec(actions); }
 
 void RealDesktop::Beep() {
   if (HaveWidgets()) QApplication::beep();

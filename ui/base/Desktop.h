@@ -1,9 +1,9 @@
 // Everything a window asks of the desktop, behind one replaceable object.
 //
 // Windows never call QDialog::exec, QMessageBox, QFileDialog, the print and
-// page-setup dialogs, QDesktopServices, QApplication::beep, the clock or a
-// random generator themselves: they ask TheDesktop(). The program runs with
-// the real desktop; a test installs a scripted one (tests/support/
+// page-setup dialogs, QDesktopServices, QDrag::exec, QApplication::beep, the
+// clock or a random generator themselves: they ask TheDesktop(). The program
+// runs with the real desktop; a test installs a scripted one (tests/support/
 // ScriptedDesktop.h) that answers in order and records what was asked, so
 // every window can be driven headless (QT_QPA_PLATFORM=offscreen).
 //
@@ -33,6 +33,7 @@
 #include "YrClock.h"
 
 class QDialog;
+class QDrag;
 class QPrinter;
 
 // Modal results, with the numbers the dialogs' callers test (OK 1, Cancel 2).
@@ -138,6 +139,12 @@ class Desktop {
 
   virtual void Beep() = 0;
 
+  // Carries a drag the mouse started, with its data and the actions it
+  // allows, until the user lets go, and returns the action the widget under
+  // the mouse took: Qt::IgnoreAction when it refused the drop or nothing of
+  // the program was there. Takes the drag, which must have a source.
+  virtual Qt::DropAction Drag(QDrag* drag, Qt::DropActions actions) = 0;
+
   // The current local date and time, and the year of it.
   virtual TYrDateTime Now() = 0;
   int CurrentYear() { return Now().Year; }
@@ -170,6 +177,7 @@ class RealDesktop : public Desktop {
   bool PrinterSetup(QPrinter& printer) override;
   bool ShellOpen(const QString& path) override;
   void Beep() override;
+  Qt::DropAction Drag(QDrag* drag, Qt::DropActions actions) override;
   TYrDateTime Now() override;
   int Random(int range) override;
 
