@@ -20,7 +20,6 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabBar>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "About.h"
@@ -29,6 +28,7 @@
 #include "OemText.h"
 #include "ParticipantGrid.h"
 #include "RadioGroup.h"
+#include "SpeedBar.h"
 #include "Tips.h"
 #include "VkAltersk.h"
 #include "VkFile.h"
@@ -321,38 +321,39 @@ void TMainForm::CreateMenus() {
   }
 }
 
-void TMainForm::SetSpeedButton(const char* name, const char* buttonName, const QString& caption,
-                               const QString& hint) {
-  QAction* action = Action(name);
-  action->setIconText(caption);
-  action->setToolTip(hint);
-  speedBar_->addAction(action);
-  if (QWidget* button = speedBar_->widgetForAction(action)) button->setObjectName(QString::fromLatin1(buttonName));
-}
-
 void TMainForm::CreateSpeedBar() {
-  speedBar_ = addToolBar(QStringLiteral("Speedbar"));
-  speedBar_->setObjectName(QStringLiteral("JvSpeedbar"));
-  speedBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  // Datei
-  SetSpeedButton("FileNewItem", "FileNewBtn", Text(u"Neu"), Text(u"Neue Datei anlegen"));
-  SetSpeedButton("FileOpenItem", "FileOpenBtn", Text(u"Öffnen"), Text(u"Datei öffnen"));
-  SetSpeedButton("FileSaveItem", "FileSaveBtn", Text(u"Speichern"), Text(u"Datei speichern"));
-  SetSpeedButton("FilePrintSetupItem", "FilePrintSetupBtn", Text(u"Druckereinrichtung"), Text(u"Drucker einrichten"));
-  SetSpeedButton("FilePrintItem", "FilePrintBtn", Text(u"Drucken"), Text(u"Datei drucken"));
-  SetSpeedButton("FileExitItem", "FileExitBtn", Text(u"Beenden"), Text(u"Beenden"));
-  speedBar_->addSeparator();
-  // Bearbeiten
-  SetSpeedButton("EditCutItem", "EditCutBtn", Text(u"Ausschneiden"), Text(u"Ausschneiden"));
-  SetSpeedButton("EditCopyItem", "EditCopyBtn", Text(u"Kopieren"), Text(u"Kopieren"));
-  SetSpeedButton("EditPasteItem", "EditPasteBtn", Text(u"Einfügen"), Text(u"Einfügen"));
-  SetSpeedButton("EditFindItem", "EditFindBtn", Text(u"Suchen"), Text(u"Suchen"));
-  speedBar_->addSeparator();
-  // Wettkampf
-  SetSpeedButton("WettkampfDatenItem", "WettkampfDatenBtn", Text(u"Wettkampfdaten"), Text(u"Wettkampfdaten"));
-  speedBar_->addSeparator();
-  // Hilfe
-  SetSpeedButton("HelpAboutItem", "HelpAboutBtn", Text(u"Über"), Text(u"Über"));
+  speedBar_ = new TSpeedBar(this);
+  addToolBar(speedBar_);
+  for (const char* section : {"Datei", "Bearbeiten", "Wettkampf", "Optionen", "Fenster", "Hilfe"})
+    speedBar_->AddSection(QString::fromLatin1(section));
+  // In the order of the bar; hints are "tool tip|status line".
+  const struct {
+    int section;
+    const char* button;
+    const char* command;
+    const char16_t* caption;
+    const char16_t* hint;
+    bool shown;  // on the bar at start
+  } kButtons[] = {
+      {0, "FileNewBtn", "FileNewItem", u"Neu", u"Neue Datei anlegen|", true},
+      {0, "FileOpenBtn", "FileOpenItem", u"Öffnen", u"Datei öffnen|", true},
+      {0, "FileSaveBtn", "FileSaveItem", u"Speichern", u"Datei speichern|", true},
+      {0, "FilePrintSetupBtn", "FilePrintSetupItem", u"Druckereinrichtung", u"Drucker einrichten|", true},
+      {0, "FilePrintBtn", "FilePrintItem", u"Drucken", u"Datei drucken|", true},
+      {0, "FileExitBtn", "FileExitItem", u"Beenden", u"Beenden|", true},
+      {1, "EditCutBtn", "EditCutItem", u"Ausschneiden", u"Ausschneiden|", true},
+      {1, "EditCopyBtn", "EditCopyItem", u"Kopieren", u"Kopieren|", true},
+      {1, "EditPasteBtn", "EditPasteItem", u"Einfügen", u"Einfügen|", true},
+      {1, "EditDeleteBtn", "EditDelItem", u"Löschen", u"Löschen des markierten Objekts", false},
+      {1, "EditFindBtn", "EditFindItem", u"Suchen", u"Suchen|", true},
+      {2, "WettkampfDatenBtn", "WettkampfDatenItem", u"Wettkampfdaten", u"Wettkampfdaten|", true},
+      {3, "EinstellungenBtn", "WettkampfDatenItem", u"Einstellungen", u"Wettkampfdaten eingeben", false},
+      {5, "HelpRegelwerk99Btn", "HelpRegelwerk99Item", u"Regelwerk 1999", u"Informationen zum Regelwerk 1999 der KRVB",
+       false},
+      {5, "HelpAboutBtn", "HelpAboutItem", u"Über", u"Über|", true},
+  };
+  for (const auto& b : kButtons)
+    speedBar_->AddButton(b.section, b.button, Text(b.caption), Text(b.hint), Action(b.command), b.shown);
 }
 
 void TMainForm::CreateCentre() {

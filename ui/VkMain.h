@@ -34,10 +34,10 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTabBar;
-class QToolBar;
 class TAltersklasse;
 class TDrawGrid;
 class TFindDialog;
+class TSpeedBar;
 class TTeilnehmer;
 class TVkFile;
 
@@ -86,6 +86,7 @@ class TMainForm : public QMainWindow {
   // The command of that object name; nullptr when none.
   QAction* Action(const char* name) const;
   QMenu* PopupMenu() const { return gridPopup_; }
+  TSpeedBar* SpeedBar() const { return speedBar_; }
 
   // --- refresh
   void RefreshAll();
@@ -116,7 +117,6 @@ class TMainForm : public QMainWindow {
   // needsDocument: skipped while there is no document.
   QAction* AddCommand(const char* name, const QString& caption, const QString& hint, QList<QKeySequence> keys,
                       std::function<void()> run, bool needsDocument = true);
-  void SetSpeedButton(const char* name, const char* buttonName, const QString& caption, const QString& hint);
   void RunCommand(const std::function<void()>& run, bool needsDocument);
   // One command per menu item, by menu.
   void CreateCommands();
@@ -149,7 +149,7 @@ class TMainForm : public QMainWindow {
   QLabel* infoIndicator_ = nullptr;
   QLabel* modifiedIndicator_ = nullptr;
   QLabel* activityIndicator_ = nullptr;
-  QToolBar* speedBar_ = nullptr;
+  TSpeedBar* speedBar_ = nullptr;
   QMenu* gridPopup_ = nullptr;
   QMenu* windowPopup_ = nullptr;
   QAction* help99Separator_ = nullptr;

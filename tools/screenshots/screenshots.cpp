@@ -1,5 +1,6 @@
 // Takes pictures of the main window for a review by eye: the window on a
-// result file, its find dialog and each of its menus, as PNG files.
+// result file, its find dialog, each of its menus and the window that
+// arranges the speed bar, as PNG files.
 //
 //   screenshots FILE FOLDER [TAB]
 //
@@ -17,6 +18,8 @@
 
 #include "FindDlg.h"
 #include "ParticipantGrid.h"
+#include "SpeedBar.h"
+#include "SpeedBarSetup.h"
 #include "VkApplication.h"
 #include "VkLoadSave.h"
 #include "VkMain.h"
@@ -55,6 +58,9 @@ int main(int argc, char** argv) {
     saved &= menus[n]->grab().save(folder.filePath(QStringLiteral("mainwindow-menu%1.png").arg(n)));
     menus[n]->hide();
   }
+  w.SpeedBar()->Customize();
+  saved &= QTest::qWaitForWindowExposed(w.SpeedBar()->SetupWindow());
+  saved &= w.SpeedBar()->SetupWindow()->grab().save(folder.filePath("mainwindow-speedbar.png"));
   if (!saved) std::fprintf(stderr, "screenshots: cannot write into %s\n", argv[2]);
   return saved ? 0 : 1;
 }
