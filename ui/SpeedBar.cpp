@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStatusTipEvent>
 #include <QToolButton>
 #include <QWidgetAction>
 
@@ -27,6 +28,15 @@ class TSpeedButton : public QToolButton {
   explicit TSpeedButton(TSpeedBar* bar) : bar_(bar) {}
 
  protected:
+  // A hint with nothing behind its "|" empties the status line, as a hint
+  // with text there fills it.
+  void enterEvent(QEnterEvent* event) override {
+    QToolButton::enterEvent(event);
+    if (statusTip().isEmpty() && parentWidget()) {
+      QStatusTipEvent tip{QString()};
+      QCoreApplication::sendEvent(parentWidget(), &tip);
+    }
+  }
   void mousePressEvent(QMouseEvent* event) override {
     if (!bar_->Arranging()) return QToolButton::mousePressEvent(event);
     if (event->button() == Qt::LeftButton) pressedAt_ = event->position().toPoint();

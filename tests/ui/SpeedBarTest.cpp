@@ -158,6 +158,16 @@ TEST_F(SpeedBarTest, ArrangedWithTheMouseThenItsButtonsRunTheirCommands) {
   QTest::keyClick(Setup(), Qt::Key_Escape);
   seen += Line("Escape", Setup() == nullptr, Bar());
 
+  // The mouse over a button: the part of its hint behind "|" in the status line.
+  std::string status;
+  for (const char* name : {"EditDeleteBtn", "FileOpenBtn"}) {
+    QWidget* b = bar_->Button(name);
+    QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), b->mapToGlobal(QPointF(3, 3)));
+    QApplication::sendEvent(b, &enter);
+    status += "[" + S(w_->findChild<QLabel*>("StatusLine")->text()) + "]";
+  }
+  seen += Line("status line", status);
+
   // Without a participant chosen, delete is off; on Müller it asks first.
   w_->findChild<QTabBar*>("AgeTabSet")->setCurrentIndex(2);
   w_->Grid()->SetCurrent(1, 1);
