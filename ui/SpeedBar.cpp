@@ -98,7 +98,7 @@ QToolButton* TSpeedBar::AddButton(int section, const char* name, const QString& 
   auto* place = new QWidgetAction(this);
   place->setDefaultWidget(button);
 
-  items_.push_back({button->objectName(), section, caption, hint, command, button, place});
+  items_.push_back({button->objectName(), section, caption, command, button, place});
   const QString key = items_.back().name;
   connect(command, &QAction::changed, this, [this, key] { UpdateEnabled(*Find(key)); });
   if (size_.height() <= 0) size_ = QSize(0, button->sizeHint().height());
@@ -139,11 +139,6 @@ QToolButton* TSpeedBar::Button(const QString& name) const {
 QString TSpeedBar::Caption(const QString& name) const {
   const Item* item = Find(name);
   return item ? item->caption : QString();
-}
-
-QString TSpeedBar::Hint(const QString& name) const {
-  const Item* item = Find(name);
-  return item ? item->hint : QString();
 }
 
 void TSpeedBar::ShowButton(const QString& name, int index) {

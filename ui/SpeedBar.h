@@ -54,9 +54,8 @@ class TSpeedBar : public QToolBar {
   QStringList Shown() const;
   bool IsShown(const QString& name) const;
   QToolButton* Button(const QString& name) const;
-  // The caption and the hint as given.
+  // The caption as given.
   QString Caption(const QString& name) const;
-  QString Hint(const QString& name) const;
 
   // Puts the button on the bar before the one at `index` (of Shown() as it
   // is now; past the end: last); a button already there moves.
@@ -98,7 +97,6 @@ class TSpeedBar : public QToolBar {
     QString name;
     int section = 0;
     QString caption;
-    QString hint;
     QPointer<QAction> command;
     QToolButton* button = nullptr;
     QWidgetAction* place = nullptr;  // the button's place on the bar

@@ -20,7 +20,7 @@ class TSpeedbarSetupDlg : public QDialog {
  public:
   explicit TSpeedbarSetupDlg(TSpeedBar* bar);
 
-  // Lists the sections again, then the chosen section's buttons.
+  // Lists the chosen section's buttons that are not on the bar again.
   void ShowButtons();
 
  protected:
