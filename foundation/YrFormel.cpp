@@ -347,7 +347,10 @@ long double TYrFormel::Power(long double p, long double f) {
     mathError_ = true;
     return 0;
   }
-  return std::exp(t);
+  // The range is that of e^t, but the value comes from the library's power,
+  // which is exact where the true power is representable: e^(F ln P) lands
+  // just below 9 for 3^2, and the points, cut toward zero, lost a whole point.
+  return std::pow(p, f);
 }
 
 long double TYrFormel::CallFunction(uint8_t func, long double x) {

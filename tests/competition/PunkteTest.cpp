@@ -63,3 +63,17 @@ TEST(CalcPoints, UserFormulaSyntaxErrorMessages) {
                                  return aktest::Readable(out);
                                }}});
 }
+
+// A user formula with a power scores the exact points wherever the power is
+// exact: every square, and every cube divided by 1000 cut toward zero.
+TEST(CalcPoints, UserFormulaPowersLoseNoPointToTheCut) {
+  MessageCapture messages;
+  const TDisziplin square = Disz(0, 0, 0, "T^2"), cube = Disz(0, 0, 0, "T^3/1000");
+  std::string wrong;
+  for (int32_t t = 1; t <= 20000; ++t)
+    if (CalcPoints(t, 0, 1, square) != t * t) wrong += " T^2 at " + std::to_string(t);
+  for (int64_t t = 1; t <= 2000; ++t)
+    if (CalcPoints(int32_t(t), 0, 1, cube) != t * t * t / 1000) wrong += " T^3/1000 at " + std::to_string(t);
+  EXPECT_EQ(wrong.substr(0, 200), "");
+  EXPECT_TRUE(messages.list.empty());
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
 #include <clocale>
 #include <limits>
 #include <map>
@@ -126,4 +127,29 @@ TEST(Formel, BaseClassWithoutErrorProc) {
   f.SetFormula("T");
   f.Parse();
   EXPECT_EQ(std::tuple(f.ErrorCode(), f.ErrorPosition(), messages.list.size()), std::tuple(3, 2, 0u));
+}
+
+// Powers compared exactly, not to 15 digits: an exact power must come out
+// exact, and the rest accurately rounded; the range limits still fail.
+TEST(Formel, PowersAreExactWhereThePowerIsRepresentable) {
+  TTestFormel f;
+  const auto value = [&f](const std::string& formula) {
+    f.SetFormula(formula);
+    f.Parse();
+    return f.Failed() ? std::numeric_limits<long double>::quiet_NaN() : f.Result();
+  };
+  EXPECT_EQ(value("2^3^2"), 512.0L);
+  EXPECT_EQ(value("2^-2"), 0.25L);
+  EXPECT_EQ(value("2^0.5"), std::sqrt(2.0L));
+  for (const char* failing : {"(0-2)^2", "0^1", "2^20000", "-2^2"}) {
+    f.SetFormula(failing);
+    f.Parse();
+    EXPECT_EQ(std::tuple(f.Failed(), f.Result(), f.ErrorCode()), std::tuple(true, 0.0L, 0)) << failing;
+  }
+  int wrong = 0;
+  for (int t = 1; t <= 20000; ++t) {
+    f.vars["T"] = t;
+    if (value("T^2") != static_cast<long double>(t) * t) ++wrong;
+  }
+  EXPECT_EQ(wrong, 0) << "squares that are not exact";
 }
