@@ -5,6 +5,8 @@
 
 #include <cerrno>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include <QLocale>
 #include <QMessageBox>
@@ -162,4 +164,30 @@ TEST(AboutBox, ShowsTheVersionBlockOrItsFallbacks) {
   desk.AnswerDialog("TAboutBox", mrOk);
   ShowAboutBox();
   ExpectSeen(seen + desk.Transcript(), "window-routines.txt");
+}
+
+// The program's own icon, built in: the application's, so every window and
+// the about box show it, in each of its sizes.
+TEST(AboutBox, TheProgramsIconOnEveryWindowAndInTheAboutBox) {
+  // Pixels only, premultiplied as a pixmap holds them: a pixmap keeps
+  // neither the file's colour space nor its unmultiplied alpha.
+  const auto pixels = [](const QImage& image) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    std::vector<QRgb> all;
+    for (int y = 0; y < argb.height(); ++y)
+      for (int x = 0; x < argb.width(); ++x) all.push_back(argb.pixel(x, y));
+    return std::pair(argb.size(), all);
+  };
+  const auto drawn = pixels(QImage(QStringLiteral(":/icons/brantovex-32.png")));
+  ASSERT_EQ(drawn.first, QSize(32, 32));
+  const auto shown = [&pixels](const QIcon& icon, int size) { return pixels(icon.pixmap(size, size).toImage()); };
+  EXPECT_EQ(shown(QApplication::windowIcon(), 32), drawn);
+  for (int size : {16, 48, 64, 128, 256})
+    EXPECT_EQ(shown(QApplication::windowIcon(), size).first, QSize(size, size)) << size;
+  TAboutBox box;
+  const QLabel* label = box.findChild<QLabel*>("ProgramIcon");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(pixels(label->pixmap().toImage()), drawn);
+  EXPECT_EQ(shown(box.windowIcon(), 32), drawn);
+  EXPECT_EQ(shown(TMainForm().windowIcon(), 32), drawn);
 }

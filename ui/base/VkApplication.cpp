@@ -3,6 +3,7 @@
 #include <csignal>
 #include <exception>
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -10,6 +11,16 @@
 #include "VkWMisc.h"
 
 void InstallGermanLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+QIcon ProgramIcon() {
+  // The resource lives in a static library: its registration is called in
+  // by name, or the linker leaves it out.
+  Q_INIT_RESOURCE(icons);
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/brantovex-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
 
 VkApplication::VkApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // A file written into a pipe whose reader has gone is a failed write that
@@ -23,6 +34,8 @@ VkApplication::VkApplication(int& argc, char** argv) : QApplication(argc, argv) 
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     installTranslator(&qtTexts_);
   setApplicationName(QStringLiteral("Vk Brantovex"));
+  // Every window, the about box and the desktop's task list show it.
+  setWindowIcon(ProgramIcon());
   InstallWindowRoutines();
 }
 
