@@ -249,7 +249,10 @@ void TMainForm::CreatePopupCommands() {
              [this] { document_->EditAgeClass(CurrentAgeClass()); });
   AddCommand("AltersklasseLoeschenItem", Text(u"Altersklasse löschen..."), Text(u"Gewählte Altersklasse löschen"),
              {Alt(Qt::Key_Delete)}, [this] { document_->DeleteAgeClass(CurrentAgeClass()); });
-  AddCommand("ImportItem", Text(u"Importieren..."), Text(u"Datei importieren"), {Ctrl(Qt::Key_I), Ctrl(Qt::Key_F3)},
+  // The grid's and the window's pop-up each have their own item and key.
+  AddCommand("ImportItem", Text(u"Importieren..."), Text(u"Datei importieren"), {Ctrl(Qt::Key_I)},
+             [this] { ImportFile(); });
+  AddCommand("Import1Item", Text(u"Importieren..."), Text(u"Datei importieren"), {Ctrl(Qt::Key_F3)},
              [this] { ImportFile(); });
   // The next and the previous age class.
   AddCommand("NextAgeClassKey", QString(), QString(), {Alt(Qt::Key_N)}, [this] { StepAgeClass(true); });
@@ -281,8 +284,8 @@ void TMainForm::CreateMenus() {
        "EditEditItem"});
   add(newMenu(Text(u"Wett&kampf"), Text(u"Wettkampfbezogene Befehle"), "WettkampfMenu"),
       {"WettkampfDatenItem", "WettkampfAltersklassenItem", "WettkampfGliederungenItem", "WettkampfRekordeItem",
-       nullptr, "WettkampfQualifikationItem", "WettkampfLaufbesetzungItem", "WettkampfHLWItem", nullptr,
-       "WettkampfZuruecksetzenItem", "WettkampfStreichenItem"});
+       nullptr, "WettkampfQualifikationItem", "WettkampfLaufbesetzungItem", nullptr, "WettkampfZuruecksetzenItem",
+       "WettkampfStreichenItem", "WettkampfHLWItem"});
   QMenu* help = newMenu(Text(u"&Hilfe"), Text(u"Hilfe zum Programm"), "HelpMenu");
   add(help, {"HelpRegelwerk99Item", "HelpRegelwerk07Item"});
   help99Separator_ = help->addSeparator();
@@ -297,7 +300,7 @@ void TMainForm::CreateMenus() {
   windowPopup_ = new QMenu(this);
   windowPopup_->setObjectName(QStringLiteral("PopupMenu1"));
   add(windowPopup_, {"WettkampfDatenItem", "WettkampfAltersklassenItem", "WettkampfGliederungenItem",
-                    "WettkampfRekordeItem", nullptr, "ImportItem"});
+                    "WettkampfRekordeItem", nullptr, "Import1Item"});
 
   // The pop-ups name some shared commands their own way; the action shows
   // the pop-up's caption while a pop-up is open.

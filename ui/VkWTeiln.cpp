@@ -188,7 +188,9 @@ void TTeilnehmerDlg::AddCprRows(QGroupBox* results, QGridLayout* rg, int cprRow)
   hlwZeitEdit_->setObjectName(QStringLiteral("HLWZeitEdit"));
   hlwBahnEdit_ = NumEdit(QStringLiteral("HLWBahnEdit"), kLane, results);
   rg->addWidget(BuddyLabel(QStringLiteral("&HLW:"), hlwPunkteEdit_, results), cprRow, 0);
-  rg->addWidget(new QLabel(QStringLiteral("Punkte"), results), cprRow, 1, Qt::AlignRight);
+  QLabel* points = BuddyLabel(QStringLiteral("&Punkte"), hlwPunkteEdit_, results);
+  points->setObjectName(QStringLiteral("HLWPunkteLabel"));
+  rg->addWidget(points, cprRow, 1, Qt::AlignRight);
   rg->addWidget(hlwPunkteEdit_, cprRow, 2);
   rg->addWidget(new QLabel(QStringLiteral("Startzeit"), results), cprRow + 1, 1, Qt::AlignRight);
   rg->addWidget(hlwZeitEdit_, cprRow + 1, 2);

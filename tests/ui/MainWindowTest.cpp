@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusTipEvent>
+#include <QTimer>
 
 #include "FindDlg.h"
 #include "ParticipantGrid.h"
@@ -196,6 +197,34 @@ TEST_F(MainWindowTest, EveryCommandByItsShortcutAsksItsDialog) {
   }
   EXPECT_EQ(std::tuple(everyAction, w->FindDialog()->isVisible(), w->isVisible(), desk.Used()),
             std::tuple(tabled, true, true, true));
+}
+
+// The menus as the user opens them: every item in its order with the key it
+// shows, its hint and whether it is there at all; the two pop-ups opened by
+// a right click on the grid and on the window's title line.
+TEST_F(MainWindowTest, MenusAndPopUpsListTheirItemsInOrderWithTheirKeys) {
+  auto w = Open(Write("menus.ERG"));
+  Boys(*w);
+  const auto items = [](const QMenu& menu) {
+    std::string lines;
+    for (const QAction* a : menu.actions())
+      lines += a->isSeparator() ? Line("  ---", a->isVisible())
+                                : Line("  " + S(a->text()), a->shortcut().toString(), a->statusTip(), a->isVisible());
+    return lines;
+  };
+  std::string seen;
+  for (const QAction* m : w->menuBar()->actions()) seen += Line(m->text(), m->statusTip()) + items(*m->menu());
+  for (QWidget* at : {static_cast<QWidget*>(w->Grid()->viewport()), static_cast<QWidget*>(w->findChild<QLabel*>("Label1"))}) {
+    QTimer::singleShot(0, [&] {
+      auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_NE(popup, nullptr);
+      seen += Line(popup->objectName()) + items(*popup);
+      popup->close();
+    });
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(10, 10), at->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(at, &rightClick);
+  }
+  ExpectSeen(seen, "main-window.txt");
 }
 
 // A file without any age class: no command reaches for one, but a first

@@ -122,6 +122,28 @@ TEST(ParticipantDialog, OkWantsAName) {
   ExpectSeen(seen, "participant-dialog.txt");
 }
 
+// The keys of the CPR row: Alt+P (its label "&Punkte") and Alt+H (the
+// group's "&HLW:") both put the cursor into the points, from the name field
+// and from elsewhere; nothing is typed where the cursor was.
+TEST(ParticipantDialog, AltKeysOfTheCprRowGoToItsPoints) {
+  std::string seen;
+  TTeilnehmer t = Named();
+  Edit(*Competition(true, true), t, [&](QDialog& d) {
+    auto* name = Child<QLineEdit>(d, "NameEdit");
+    seen += Line(Text(d, "HLWPunkteLabel"));
+    for (auto [from, key] : {std::pair{"NameEdit", Qt::Key_P}, std::pair{"LaufEdit3", Qt::Key_H},
+                             std::pair{"NameEdit", Qt::Key_H}, std::pair{"ZeitEdit1", Qt::Key_P}}) {
+      auto* field = Child<QLineEdit>(d, from);
+      QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 4, field->height() / 2));
+      QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+      const QWidget* focus = QApplication::focusWidget();
+      seen += Line(from, QKeySequence(Qt::ALT | key).toString(), focus ? focus->objectName() : "no focus",
+                   name->text(), Text(d, from));
+    }
+  });
+  ExpectSeen(seen, "participant-dialog.txt");
+}
+
 TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
   for (const QStringList& c : DataRows("participant-limits.txt")) {
     ScriptedDesktop desk;
