@@ -10,11 +10,11 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QStatusTipEvent>
 #include <QToolButton>
 #include <QWidgetAction>
 
 #include "Desktop.h"
+#include "Hints.h"
 #include "SpeedBarSetup.h"
 
 const char* const TSpeedBar::kButtonMime = "application/x-brantovex-speedbutton";
@@ -28,15 +28,6 @@ class TSpeedButton : public QToolButton {
   explicit TSpeedButton(TSpeedBar* bar) : bar_(bar) {}
 
  protected:
-  // A hint with nothing behind its "|" empties the status line, as a hint
-  // with text there fills it.
-  void enterEvent(QEnterEvent* event) override {
-    QToolButton::enterEvent(event);
-    if (statusTip().isEmpty() && parentWidget()) {
-      QStatusTipEvent tip{QString()};
-      QCoreApplication::sendEvent(parentWidget(), &tip);
-    }
-  }
   void mousePressEvent(QMouseEvent* event) override {
     if (!bar_->Arranging()) return QToolButton::mousePressEvent(event);
     if (event->button() == Qt::LeftButton) pressedAt_ = event->position().toPoint();
@@ -91,9 +82,7 @@ QToolButton* TSpeedBar::AddButton(int section, const char* name, const QString& 
   button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   button->setText(caption);
   // "short|long": the tool tip and the status line's text.
-  const qsizetype bar = hint.indexOf(u'|');
-  button->setToolTip(bar < 0 ? hint : hint.left(bar));
-  button->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+  SetHint(button, hint);
   connect(button, &QToolButton::clicked, command, &QAction::trigger);
   auto* place = new QWidgetAction(this);
   place->setDefaultWidget(button);

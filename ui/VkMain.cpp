@@ -25,6 +25,7 @@
 #include "About.h"
 #include "Desktop.h"
 #include "FindDlg.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "ParticipantGrid.h"
 #include "RadioGroup.h"
@@ -86,6 +87,8 @@ TMainForm::TMainForm(QWidget* parent, const QString& programPath) : QMainWindow(
   // The application's title is what the desktop shows for the minimised
   // window (the X11 icon name); the caption stays "Vk Brantovex - file".
   setWindowIconText(AppTitleText);
+  // The window's hint, which its grid, tabs and labels share.
+  SetHint(this, CopyrightText, false);
   setMinimumSize(200, 150);
 
   CreateCommands();
@@ -362,7 +365,6 @@ void TMainForm::CreateSpeedBar() {
 void TMainForm::CreateCentre() {
   auto* centre = new QWidget;
   centre->setObjectName(QStringLiteral("Centre"));
-  centre->setStatusTip(CopyrightText);
   auto* layout = new QVBoxLayout(centre);
   layout->setContentsMargins(0, 4, 0, 0);
   layout->setSpacing(2);
@@ -430,6 +432,14 @@ void TMainForm::CreateStatusPanel() {
   modifiedIndicator_->setAlignment(Qt::AlignCenter);
   activityIndicator_ = newPanel("ActivityIndicator", Text(kReadyText), 70, 0);
   activityIndicator_->setAlignment(Qt::AlignCenter);
+  // The application's hint, for the control under the mouse in any window.
+  connect(new HintTracker(this), &HintTracker::HintChanged, this, &TMainForm::ShowHint);
+}
+
+void TMainForm::ShowHint(const QString& hint) {
+  // One line: a hint of several lines (the status codes of a deduction) is
+  // read along it.
+  statusLine_->setText(QString(hint).replace(u'\n', u' '));
 }
 
 // --- state
@@ -574,11 +584,11 @@ void TMainForm::ShowStatus() {
                                   .arg(ak->LastYear())
                             : QString();
     // Another class shown (another tab, file or competition): the line
-    // names it, wherever the mouse is.
-    if (hint != grid_->statusTip() || currentTab_ != hintTab_) statusLine_->setText(hint);
+    // names it, wherever the mouse is, until the mouse moves to another
+    // control.
+    if (hint != classHint_ || currentTab_ != hintTab_) statusLine_->setText(hint);
     hintTab_ = currentTab_;
-    grid_->setStatusTip(hint);
-    ageTabSet_->setStatusTip(hint);
+    classHint_ = hint;
   }
   UpdateActions();
 }
@@ -667,8 +677,9 @@ void TMainForm::FindDialogFind() {
 // --- events
 
 bool TMainForm::event(QEvent* event) {
+  // The hints of the menus' items.
   if (event->type() == QEvent::StatusTip) {
-    statusLine_->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
     return true;
   }
   return QMainWindow::event(event);

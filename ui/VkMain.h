@@ -131,14 +131,17 @@ class TMainForm : public QMainWindow {
   void CreateStatusPanel();
   void SetCaption();
   void SetDocument(std::unique_ptr<TVkFile> document);
+  // The status line's text for a hint (of a control or a menu item).
+  void ShowHint(const QString& hint);
   void Help1999();
   void Help2007();
 
   std::unique_ptr<TVkFile> document_;
   int currentTab_ = 0;
-  // The tab whose class the status line was last told about; -1 after a
-  // new competition or another file.
+  // The tab whose class the status line was last told about, and what it
+  // was told; -1 after a new competition or another file.
   int hintTab_ = -1;
+  QString classHint_;
   RulesFiles rules_;
 
   QLabel* titleLabel_ = nullptr;

@@ -7,6 +7,7 @@
 
 #include "Desktop.h"
 #include "DialogParts.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "VkAltersk.h"
 #include "VkWAkDat.h"
@@ -65,7 +66,7 @@ TAltersklassenDlg::TAltersklassenDlg(QWidget* parent)
                        [this] { AendernBtnClick(); }) {
   setObjectName(QStringLiteral("TAltersklassenDlg"));
   setWindowTitle(QStringLiteral("Altersklassen eingeben"));
-  setStatusTip(QStringLiteral("Altersklassen des Wettkampfs festlegen"));
+  SetHint(this, QStringLiteral("Altersklassen des Wettkampfs festlegen"), false);
 }
 
 void TAltersklassenDlg::SetWettkampf(TWettkampf* competition) {

@@ -16,6 +16,7 @@
 
 #include "Desktop.h"
 #include "DialogParts.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "VkAltersk.h"
 #include "VkWDiDat.h"
@@ -69,7 +70,7 @@ TAltersklassenDatenDlg::TAltersklassenDatenDlg(QWidget* parent)
       disciplineList_(new QListWidget) {
   setObjectName(QStringLiteral("TAltersklassenDatenDlg"));
   setWindowTitle(QStringLiteral("Altersklassendaten"));
-  setStatusTip(QStringLiteral("Einstellungen der Altersklasse festlegen"));
+  SetHint(this, QStringLiteral("Einstellungen der Altersklasse festlegen"), false);
   auto* body = new QHBoxLayout;
   body->addLayout(NewClassColumn());
   body->addLayout(NewDisciplineColumn(), 1);
@@ -153,7 +154,7 @@ QVBoxLayout* TAltersklassenDatenDlg::NewDisciplineColumn() {
 QHBoxLayout* TAltersklassenDatenDlg::NewButtonRow() {
   auto* buttons = new QHBoxLayout;
   QPushButton* records = NewButton(this, "RekordeBtn", QStringLiteral("&Rekorde"));
-  records->setToolTip(QStringLiteral("Rekorddaten der Altersklasse"));
+  SetHint(records, QStringLiteral("Rekorddaten der Altersklasse"));
   connect(records, &QPushButton::clicked, this, &TAltersklassenDatenDlg::RekordeBtnClick);
   buttons->addWidget(records);
   buttons->addStretch();

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "VkGlied.h"
 #include "VkWMisc.h"
@@ -28,7 +29,7 @@ TGliederungenDlg::TGliederungenDlg(QWidget* parent)
     : QDialog(parent), rankingTabs_(new QTabBar), headLabel_(new QLabel), organisationList_(new QListWidget) {
   setObjectName(QStringLiteral("TGliederungenDlg"));
   setWindowTitle(QStringLiteral("Teilnehmende Gliederungen"));
-  setStatusTip(QStringLiteral("Namen teilnehmender Gliederungen eingeben"));
+  SetHint(this, QStringLiteral("Namen teilnehmender Gliederungen eingeben"), false);
   rankingTabs_->setObjectName(QStringLiteral("TabControl1"));
   for (const char16_t* tab : {u"Medaillenspiegel", u"Gesamtpunkte", u"alphabetisch", u"Quendal-Pokalwertung"})
     rankingTabs_->addTab(QString::fromUtf16(tab));
@@ -51,7 +52,7 @@ TGliederungenDlg::TGliederungenDlg(QWidget* parent)
 
   auto* buttons = new QHBoxLayout;
   renameBtn_ = NewButton(this, "AendernBtn", QStringLiteral("Ändern..."));
-  renameBtn_->setToolTip(QStringLiteral("Name der ausgewählten Gliederung ändern"));
+  SetHint(renameBtn_, QStringLiteral("Name der ausgewählten Gliederung ändern"));
   connect(renameBtn_, &QPushButton::clicked, this, [this] {
     CommandScope command;
     AendernBtnClick();

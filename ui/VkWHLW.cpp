@@ -8,13 +8,14 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "Hints.h"
 #include "TimeEdit.h"
 #include "VkWettk.h"
 
 THLWLaufbesetzungDlg::THLWLaufbesetzungDlg(QWidget* parent) : ValidatedDialog(parent) {
   setObjectName(QStringLiteral("THLWLaufbesetzungDlg"));
   setWindowTitle(QStringLiteral("HLW Laufeinteilung"));
-  setToolTip(QStringLiteral("Einstellungen für die automatische Laufeinteilung der HLW"));
+  SetHint(this, QStringLiteral("Einstellungen für die automatische Laufeinteilung der HLW"));
 
   auto* settings = new QGroupBox(QStringLiteral("Einstellungen"), this);
   auto* form = new QFormLayout(settings);

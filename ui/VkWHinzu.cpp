@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "VkTeiln.h"
 #include "VkWTeiln.h"
@@ -20,7 +21,7 @@
 THinzufuegenDlg::THinzufuegenDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("THinzufuegenDlg"));
   setWindowTitle(QStringLiteral("Wettkampf hinzufügen"));
-  setToolTip(QStringLiteral("Einstellungen für das Hinzufügen eines Wettkampfs"));
+  SetHint(this, QStringLiteral("Einstellungen für das Hinzufügen eines Wettkampfs"));
 
   auto* main = new QVBoxLayout(this);
   optionBoxes_.Add(TWettkampf::kMergeOptions, this, main);

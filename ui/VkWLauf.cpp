@@ -10,13 +10,14 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "VkWettk.h"
 
 TLaufanzeigeDlg::TLaufanzeigeDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TLaufanzeigeDlg"));
   setWindowTitle(QStringLiteral("Laufanzeige nach Wettkampf"));
-  setToolTip(QStringLiteral("Laufanzeige nach Wettkampf"));
+  SetHint(this, QStringLiteral("Laufanzeige nach Wettkampf"));
 
   disciplineTabs_ = new QTabBar(this);
   disciplineTabs_->setObjectName(QStringLiteral("TabControl1"));
@@ -40,7 +41,7 @@ TLaufanzeigeDlg::TLaufanzeigeDlg(QWidget* parent) : QDialog(parent) {
   // Editing from here was never wired up; the button stays as the default
   // so that Enter does not close the viewer.
   QPushButton* edit = NewButton(this, "AendernBtn", QStringLiteral("Ändern..."));
-  edit->setToolTip(QStringLiteral("Teilnehmerdaten ändern"));
+  SetHint(edit, QStringLiteral("Teilnehmerdaten ändern"));
 
   connect(disciplineTabs_, &QTabBar::currentChanged, this, [this](int index) {
     discipline_ = index + 1;

@@ -8,13 +8,14 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "Hints.h"
 #include "VkAkOps.h"
 #include "VkWettk.h"
 
 TLaufbesetzungDlg::TLaufbesetzungDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TLaufbesetzungDlg"));
   setWindowTitle(QStringLiteral("Automatische Laufbesetzung"));
-  setToolTip(QStringLiteral("Einstellungen für die automatische Laufbesetzung"));
+  SetHint(this, QStringLiteral("Einstellungen für die automatische Laufbesetzung"));
 
   auto* options = new QGroupBox(QStringLiteral("Optionen"), this);
   auto* ol = new QVBoxLayout(options);

@@ -13,6 +13,7 @@
 
 #include "Desktop.h"
 #include "DialogParts.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "OptPDF.h"
 #include "RadioGroup.h"
@@ -74,11 +75,11 @@ TDruckenDlg::TDruckenDlg(QWidget* owner) : ValidatedDialog(owner) {
   ok->setDefault(true);
   QPushButton* cancel = NewButton(this, "CancelBtn", QStringLiteral("Abbrechen"));
   QPushButton* preview = NewButton(this, "PreviewBtn", QStringLiteral("Ansicht"));
-  preview->setToolTip(QStringLiteral("Seitenansicht des Ausdrucks anzeigen"));
+  SetHint(preview, QStringLiteral("Seitenansicht des Ausdrucks anzeigen"));
   QPushButton* printerSetup = NewButton(this, "PrinterSetupBtn", QStringLiteral("&Drucker..."));
   QPushButton* margins = NewButton(this, "MarginsBtn", QStringLiteral("&einrichten..."));
   QPushButton* pdf = NewButton(this, "PDFBtn", QStringLiteral("PDF..."));
-  pdf->setToolTip(QStringLiteral("PDF erzeugen"));
+  SetHint(pdf, QStringLiteral("PDF erzeugen"));
   for (QPushButton* b : {ok, cancel, preview, printerSetup, margins, pdf}) buttons->addWidget(b);
   buttons->insertSpacing(2, 12);
   buttons->addStretch();
@@ -230,7 +231,7 @@ QWidget* TDruckenDlg::NewAgeClassTab() {
   ageClassList_ = new QListWidget(sheet);
   ageClassList_->setObjectName(QStringLiteral("ListBox1"));
   ageClassList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  ageClassList_->setToolTip(QStringLiteral("Auswahl mit Strg+Mausklick"));
+  SetHint(ageClassList_, QStringLiteral("Auswahl mit Strg+Mausklick"));
   ageClassList_->setEnabled(false);
   allAgeClasses_ = NewCheckBox(sheet, "AlleAKCB", QStringLiteral("alle Altersklassen einbeziehen"), true);
   // Also a change made by the program selects the list anew, as the

@@ -6,13 +6,14 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "Hints.h"
 #include "RadioGroup.h"
 #include "VkWettk.h"
 
 TQualifikationDlg::TQualifikationDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TQualifikationDlg"));
   setWindowTitle(QStringLiteral("Qualifikation"));
-  setToolTip(QStringLiteral("Anzahl der zugelassenen Teilnehmer pro Altersklasse festlegen"));
+  SetHint(this, QStringLiteral("Anzahl der zugelassenen Teilnehmer pro Altersklasse festlegen"));
   count_ = new QSpinBox(this);
   count_->setObjectName(QStringLiteral("SpinEdit1"));
   count_->setRange(1, 100);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "TimeEdit.h"
 #include "VkAltersk.h"
@@ -25,7 +26,7 @@ TRekordDatenDlg::TRekordDatenDlg(QWidget* parent)
     : ValidatedDialog(parent), bestsGroup_(new QGroupBox(QStringLiteral("Bestleistungen der Altersklasse"))) {
   setObjectName(QStringLiteral("TRekordDatenDlg"));
   setWindowTitle(QStringLiteral("Vorjahresrekorde eingeben oder ändern"));
-  setStatusTip(windowTitle());
+  SetHint(this, windowTitle(), false);
   bestsGroup_->setObjectName(QStringLiteral("GroupBox1"));
   auto* grid = new QGridLayout(bestsGroup_);
   auto heading = [&](const QString& text, int row, int column, int span) {

@@ -4,6 +4,7 @@
 
 #include "Desktop.h"
 #include "DialogParts.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "VkAltersk.h"
 #include "VkLoadSave.h"
@@ -23,7 +24,7 @@ TRekordeDlg::TRekordeDlg(QWidget* parent)
                        [this] { AendernBtnClick(); }) {
   setObjectName(QStringLiteral("TRekordeDlg"));
   setWindowTitle(QStringLiteral("Rekordverwaltung"));
-  setStatusTip(QStringLiteral("Rekorde verwalten"));
+  SetHint(this, QStringLiteral("Rekorde verwalten"), false);
   classList_->setFocus();
 }
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "Hints.h"
 #include "RadioGroup.h"
 #include "VkWettk.h"
 #include "YrCollection.h"
@@ -14,7 +15,7 @@
 TZuruecksetzenDlg::TZuruecksetzenDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TZuruecksetzenDlg"));
   setWindowTitle(QStringLiteral("Zurücksetzen"));
-  setToolTip(QStringLiteral("Eingaben aller Teilnehmer zurücksetzen"));
+  SetHint(this, QStringLiteral("Eingaben aller Teilnehmer zurücksetzen"));
 
   itemGroup_ = new QGroupBox(QStringLiteral("Folgende Werte zurücksetzen"), this);
   itemGroup_->setObjectName(QStringLiteral("GroupBox1"));

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "RadioGroup.h"
 #include "VkBasis.h"
@@ -11,7 +12,7 @@
 TStreichenDlg::TStreichenDlg(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TStreichenDlg"));
   setWindowTitle(QStringLiteral("Teilnehmer streichen"));
-  setToolTip(QStringLiteral("Streichen von Teilnehmern ohne Leistungsangaben (d.h. nicht anwesend)"));
+  SetHint(this, QStringLiteral("Streichen von Teilnehmern ohne Leistungsangaben (d.h. nicht anwesend)"));
   const QString na = u'"' + FromOem(CodeToText(Status::kNotStarted)) + u'"';
   mode_ = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("nicht anwesende Teilnehmer ..."),
                          {na + QStringLiteral(" für alle Disziplinen setzen"), QStringLiteral("löschen"),

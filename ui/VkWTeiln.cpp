@@ -12,6 +12,7 @@
 
 #include "Desktop.h"
 #include "DialogParts.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "TimeEdit.h"
 #include "VkGlied.h"
@@ -85,7 +86,7 @@ constexpr TOptionBit kFlagBoxes[] = {
 TTeilnehmerDlg::TTeilnehmerDlg(QWidget* parent) : ValidatedDialog(parent) {
   setObjectName(QStringLiteral("TTeilnehmerDlg"));
   setWindowTitle(QStringLiteral("Teilnehmerdaten eingeben"));
-  setToolTip(QStringLiteral("Teilnehmerdaten eingeben"));
+  SetHint(this, QStringLiteral("Teilnehmerdaten eingeben"));
   // Built in the order the tab key visits the controls.
   auto* top = new QHBoxLayout;
   top->addWidget(NewPersonGroup(), 1);
@@ -157,7 +158,7 @@ QGroupBox* TTeilnehmerDlg::NewResultsGroup() {
     zeitEdits_[k] = new TTimeEdit(results);
     zeitEdits_[k]->setObjectName(QStringLiteral("ZeitEdit") + n);
     abzugEdits_[k] = NumEdit(QStringLiteral("AbzugEdit") + n, kDeduction, results);
-    abzugEdits_[k]->setToolTip(kDeductionHint);
+    SetHint(abzugEdits_[k], kDeductionHint);
     laufEdits_[k] = NumEdit(QStringLiteral("LaufEdit") + n, kHeat, results);
     bahnEdits_[k] = NumEdit(QStringLiteral("BahnEdit") + n, kLane, results);
     wettkLabels_[k] = BuddyLabel(QStringLiteral("Wettkampf &") + n + u':', zeitEdits_[k], results);
@@ -183,7 +184,7 @@ void TTeilnehmerDlg::AddCprRows(QGroupBox* results, QGridLayout* rg, int cprRow)
   hlwPunkteEdit_->SetDigits(2);
   hlwPunkteEdit_->SetPrecision(8);
   hlwPunkteEdit_->setMaxLength(8);
-  hlwPunkteEdit_->setToolTip(kCprHint);
+  SetHint(hlwPunkteEdit_, kCprHint);
   hlwZeitEdit_ = new TClockEdit(results);
   hlwZeitEdit_->setObjectName(QStringLiteral("HLWZeitEdit"));
   hlwBahnEdit_ = NumEdit(QStringLiteral("HLWBahnEdit"), kLane, results);
@@ -202,7 +203,7 @@ QHBoxLayout* TTeilnehmerDlg::NewButtonRow() {
   QPushButton* absent = NewButton(this, "AbwesendBtn", QStringLiteral("&TN abwesend"));
   QPushButton* excluded = NewButton(this, "AusgeschlossenBtn", QStringLiteral("&TN ausgeschlossen"));
   for (QPushButton* b : {absent, excluded})
-    b->setToolTip(QStringLiteral("setzt \"nicht angetreten\" in allen Disziplinen"));
+    SetHint(b, QStringLiteral("setzt \"nicht angetreten\" in allen Disziplinen"));
   connect(absent, &QPushButton::clicked, this, &TTeilnehmerDlg::Absent);
   connect(excluded, &QPushButton::clicked, this, &TTeilnehmerDlg::Excluded);
   auto* buttons = new QHBoxLayout;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "RadioGroup.h"
 #include "VkWettk.h"
@@ -33,8 +34,7 @@ TWettkampfDatenDlg::TWettkampfDatenDlg(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("TWettkampfDatenDlg"));
   setWindowTitle(QStringLiteral("Wettkampfdaten"));
   const QString hint = QStringLiteral("Allgemeine Wettkampfeinstellungen festlegen");
-  setToolTip(hint);
-  setStatusTip(hint);
+  SetHint(this, hint);
   auto* layout = new QVBoxLayout(this);
 
   auto* titleGroup = new QGroupBox(QStringLiteral("&Veranstaltung:"), this);

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "CodePage.h"
+#include "Hints.h"
 #include "QtTestApp.h"
 #include "ScriptedDesktop.h"
 #include "TestData.h"
@@ -57,7 +58,7 @@ TEST(PreviewWindow, PagesWithButtonsKeysAndThePageEditThenPrints) {
     QToolBar* bar = d.findChild<QToolBar*>("SpeedBar1");
     for (QAction* a : bar->actions()) {
       auto* b = static_cast<QToolButton*>(bar->widgetForAction(a));
-      if (a->isVisible()) buttons << b->objectName() + ":" + b->text() + "|" + b->toolTip() + "|" + b->statusTip();
+      if (a->isVisible()) buttons << b->objectName() + ":" + b->text() + "|" + b->toolTip() + "|" + LongHint(Hint(b));
     }
     testdata::ExpectDataFile(buttons.join('\n').toStdString() + "\n", "print/preview-buttons.txt");
     auto page = [&] {

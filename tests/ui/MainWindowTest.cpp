@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QStatusTipEvent>
 #include <QTimer>
 
 #include "FindDlg.h"
@@ -99,9 +98,10 @@ TEST_F(MainWindowTest, StatusLineOnAParticipantTheEmptyRowAndAnotherClass) {
   Boys(*w, 2);
   w->Grid()->SetCurrent(2, 4);
   TypeKeys(w->Grid(), "WÖg");  // letters leave the row alone (Weiß and Öztürk are rows 4 and 3)
-  QStatusTipEvent tip(w->Grid()->statusTip());
-  QApplication::sendEvent(w->Grid(), &tip);
   std::string seen = Line("row", w->Grid()->Row(), Label(*w, "InfoIndicator"), Label(*w, "StatusLine"));
+  // The mouse onto the grid: the window's hint.
+  MoveMouse(w->Grid()->viewport(), QPoint(30, 30));
+  seen += Line("over the grid", Label(*w, "StatusLine"));
   w->Grid()->SetCurrent(5, 3);
   w->Action("FileOpenItem")->showStatusText(w->menuBar());
   // Edit is off on the empty row, yet Enter there opens a new participant.
@@ -224,6 +224,55 @@ TEST_F(MainWindowTest, MenusAndPopUpsListTheirItemsInOrderWithTheirKeys) {
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(10, 10), at->mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(at, &rightClick);
   }
+  ExpectSeen(seen, "main-window.txt");
+}
+
+// The status line follows the mouse through every window: over the grid,
+// the labels and the tabs the window's hint, over a speed button the part of
+// its hint behind "|" (nothing for "Öffnen"), over a control of a dialog its
+// own hint or else the dialog's. The class the program names there when
+// another one is shown stays until the mouse moves to another control.
+TEST_F(MainWindowTest, TheStatusLineShowsTheHintOfTheControlUnderTheMouse) {
+  auto w = Open(Write("hints.ERG"));
+  std::string seen;
+  const auto over = [&](const QWidget& window, const char* name, QPoint at = QPoint(4, 4)) {
+    auto* control = window.findChild<QWidget*>(name);
+    if (auto* list = qobject_cast<QAbstractScrollArea*>(control)) control = list->viewport();
+    ASSERT_NE(control, nullptr) << name;
+    MoveMouse(control, at);
+    seen += Line(name, Label(*w, "StatusLine"));
+  };
+  over(*w, "Label1");
+  over(*w, "FileOpenBtn");
+  over(*w, "EditCutBtn");
+  over(*w, "DrawGrid");
+  over(*w, "AgeTabSet");
+  QTest::keyClick(w->Grid(), Qt::Key_N, Qt::AltModifier);
+  seen += Line("Alt+N", Label(*w, "StatusLine"));
+  over(*w, "AgeTabSet", QPoint(12, 6));
+  over(*w, "Label2");
+  over(*w, "StatusPanel");
+  desk.AnswerDialog("TAltersklassenDlg", mrCancel, [&](QDialog& d) {
+    over(d, "ListBox1");
+    over(d, "NeuBtn");
+    desk.AnswerDialog("TAltersklassenDatenDlg", mrCancel, [&](QDialog& d) {
+      over(d, "ComboBox1");
+      over(d, "RekordeBtn");
+      over(d, "SpinEdit1");
+    });
+    QTest::mouseClick(Child(d, "AendernBtn"), Qt::LeftButton);
+    over(d, "AendernBtn");
+  });
+  QTest::keyClick(w->Grid(), Qt::Key_A, Qt::AltModifier);
+  Boys(*w);
+  desk.AnswerDialog("TTeilnehmerDlg", mrCancel, [&](QDialog& d) {
+    over(d, "AbzugEdit2");
+    over(d, "NameEdit");
+    over(d, "AbwesendBtn");
+  });
+  QTest::keyClick(w->Grid(), Qt::Key_Return);
+  over(*w, "DrawGrid");
+  EXPECT_TRUE(desk.Used());
   ExpectSeen(seen, "main-window.txt");
 }
 

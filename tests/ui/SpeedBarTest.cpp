@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "Hints.h"
 #include "ParticipantGrid.h"
 #include "SpeedBar.h"
 #include "SpeedBarSetup.h"
@@ -101,7 +102,7 @@ TEST_F(SpeedBarTest, ArrangedWithTheMouseThenItsButtonsRunTheirCommands) {
     seen += Line(S(bar_->Sections()[s]));
     for (const QString& name : bar_->ButtonsOf(s)) {
       const QToolButton* b = bar_->Button(name);
-      seen += Line(S(name), bar_->IsShown(name), S(b->toolTip()), S(b->statusTip()), b->autoRaise());
+      seen += Line(S(name), bar_->IsShown(name), S(b->toolTip()), S(LongHint(Hint(b))), b->autoRaise());
     }
   }
 
@@ -161,9 +162,7 @@ TEST_F(SpeedBarTest, ArrangedWithTheMouseThenItsButtonsRunTheirCommands) {
   // The mouse over a button: the part of its hint behind "|" in the status line.
   std::string status;
   for (const char* name : {"EditDeleteBtn", "FileOpenBtn"}) {
-    QWidget* b = bar_->Button(name);
-    QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), b->mapToGlobal(QPointF(3, 3)));
-    QApplication::sendEvent(b, &enter);
+    MoveMouse(bar_->Button(name), QPoint(3, 3));
     status += "[" + S(w_->findChild<QLabel*>("StatusLine")->text()) + "]";
   }
   seen += Line("status line", status);

@@ -248,6 +248,15 @@ inline void TypeKeys(QWidget* target, const QString& keys) {
   }
 }
 
+// The mouse moved onto a point of the control, as the window system tells
+// its window: Qt finds the control under the point itself. (QTest's move
+// for a widget only sets the cursor, and the offscreen platform then tells
+// whichever window lies there.)
+inline void MoveMouse(QWidget* control, QPoint at = QPoint(4, 4)) {
+  QWidget* window = control->window();
+  QTest::mouseMove(window->windowHandle(), window->mapFromGlobal(control->mapToGlobal(at)));
+}
+
 // Replaces the text of an edit or an editable box as a user would: select
 // all, type.
 inline void Type(const QWidget& w, const QString& name, const QString& keys) {

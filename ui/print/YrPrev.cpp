@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "Desktop.h"
+#include "Hints.h"
 #include "OemText.h"
 #include "YrPrnDev.h"
 
@@ -119,8 +120,7 @@ QToolBar* TPreviewForm::NewSpeedBar() {
     const QString hint = QString::fromUtf16(button.hint);
     auto* tool = Named(new QToolButton(speedBar), button.name);
     tool->setText(QString::fromUtf16(button.caption));
-    tool->setToolTip(hint.section(u'|', 0, 0));
-    tool->setStatusTip(hint.section(u'|', 1));
+    SetHint(tool, hint);
     tool->setFocusPolicy(Qt::NoFocus);
     connect(tool, &QToolButton::clicked, this, button.click);
     QAction* shown = speedBar->addWidget(tool);
