@@ -189,13 +189,14 @@ TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
       });
       d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
+    const std::set<std::string> earlier = printqueue::Files();
     const bool printed = PrintDocument(ThreePages(title), 0, 0, 0, true, printer);
     if (c.printed.empty()) {
       EXPECT_EQ(std::tuple(printed, said), std::tuple(false, "Der gewählte Seitenbereich enthält keine Seite des Ausdrucks."));
       continue;
     }
     ASSERT_TRUE(printed);
-    const std::string written = printqueue::JobFile(title, c.printed.size());
+    const std::string written = printqueue::JobFile(title, c.printed.size(), earlier);
     // The queue's converter writes the title in parentheses.
     EXPECT_EQ(std::tuple(opened, PageTexts(written), PdfInfo(written, "Title")),
               std::tuple("1 sortiert", c.printed, "(" + title + ")"));

@@ -228,10 +228,13 @@ TEST_F(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDi
 // Landscape chosen in Qt's print dialog ("&Eigenschaften", its page "Seite",
 // "Querformat") for a report of two upright pages: the CUPS-PDF queue
 // (PrintQueue.h) gets the report laid out again across, every row and footer
-// on its page as the PDF device writes the same report.
+// on its page as the PDF device writes the same report. The footers' time
+// stands still and the job's file is told from earlier ones: the queue's
+// folder may hold the same report printed by another run in another second.
 TEST_F(PrintDialog, LandscapeChosenInQtsPrintDialogPrintsTheReportLaidOutAcross) {
   const QPrinterInfo queue = printqueue::Queue();
   if (queue.isNull()) GTEST_SKIP() << "no CUPS-PDF print queue (tools/cups.sh)";
+  const printqueue::FixedClock clock;
   QPrinter& printer = CurrentPrinter();
   const QString before = printer.printerName();
   const QPageLayout layout = printer.pageLayout();
@@ -249,13 +252,14 @@ TEST_F(PrintDialog, LandscapeChosenInQtsPrintDialogPrintsTheReportLaidOutAcross)
     QTest::mouseClick(Child<QPushButton>(*print, "properties"), Qt::LeftButton);
     print->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
   });
+  const std::set<std::string> earlier = printqueue::Files();
   Click(dlg, "OKBtn");
   printer.setPrinterName(before);
   printer.setPageLayout(layout);
   const TAusdruck& across = *dlg.Job()->Report();
   TempFile direct(".pdf");
   EXPECT_TRUE(PrintDocToPdf(across, direct.Path(), 2970, 2100, nullptr));
-  const std::string written = printqueue::JobFile("Vk_-_Ausdruck_des_Ergebnisses", across.PageCount());
+  const std::string written = printqueue::JobFile("Vk_-_Ausdruck_des_Ergebnisses", across.PageCount(), earlier);
   EXPECT_EQ(std::tuple(upright, across.PageCount(), printqueue::PageTexts(written)),
             std::tuple(2, 3, printqueue::PageTexts(direct.Path())));
   std::filesystem::remove(written);
