@@ -33,6 +33,10 @@
 // printer set-up takes the next scripted answer of its kind. A question
 // without one fails the test and is cancelled; so does a page setup, which
 // no window test scripts.
+//
+// Printers: the desktop reaches a printer as the program's desktop does (a
+// file, or a queue the printer system lists) until NoPrinter() makes it a
+// desktop without any printer.
 #pragma once
 
 #include <deque>
@@ -86,6 +90,8 @@ class ScriptedDesktop : public Desktop {
   void AnswerDrop(QWidget* target, QPoint pos = {}) { drops_.push_back({target, pos}); }
   // Random draws in order; without one, 0.
   void AnswerRandom(int value) { randoms_.push_back(value); }
+  // From now on no printer can be reached: no spooler, no queue.
+  void NoPrinter() { noPrinter_ = true; }
 
   // Runs the dialog with the user's act, as a window would through the desktop.
   int Run(QDialog& dialog, std::function<void(QDialog&)> act = {}, int result = mrOk) {
@@ -171,6 +177,7 @@ class ScriptedDesktop : public Desktop {
     Record("printer setup");
     return Next(printerSetups_, "printer setup", [](bool ok) { return ok; });
   }
+  bool PrinterReachable(const QPrinter& printer) override { return !noPrinter_ && PrinterReachableNow(printer); }
 
   bool ShellOpen(const QString& path) override {
     Record("shell open", "", "", path.toStdString());
@@ -268,4 +275,5 @@ class ScriptedDesktop : public Desktop {
   std::deque<bool> printerSetups_;
   std::deque<int> randoms_;
   std::deque<Drop> drops_;
+  bool noPrinter_ = false;
 };

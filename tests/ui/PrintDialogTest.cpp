@@ -182,6 +182,61 @@ TEST_F(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
   ExpectSeen(seen + Line(m.Left, m.Top, m.Right, m.Bottom), "print-dialog.txt");
 }
 
+// A desktop without a printer, while the program's printer holds A5 across:
+// "OK" on the results and on the certificates and the preview's "Drucken"
+// each say "Printer driver error (no handle)." once through the program's
+// error routine, print nothing and leave the dialog open; "Ansicht" and
+// "PDF..." lay the report out on A4 upright.
+TEST_F(PrintDialog, WithoutAPrinterPrintingSaysSoOnceAndPreviewAndPdfWorkOnA4) {
+  ScriptedDesktop desk;
+  desk.NoPrinter();
+  const TPdfOptions saved = PdfExportInfo;
+  TempFile printed(".pdf"), written(".pdf");
+  QPrinter& printer = CurrentPrinter();
+  const auto format = printer.outputFormat();
+  const QPageLayout layout = printer.pageLayout();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(printed.Path()));
+  printer.setPageSize(QPageSize(QPageSize::A5));
+  printer.setPageOrientation(QPageLayout::Landscape);
+
+  std::string seen;
+  auto after = [&](const QDialog& d, const char* what) {
+    seen += Line(what, d.isVisible(), dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height);
+  };
+  desk.AnswerDialog("TDruckenDlg", mrCancel, [&](QDialog& d) {
+    Click(d, "OKBtn");
+    after(d, "OK");
+    QTest::mouseClick(Child<RadioGroup>(d, "RadioGroup1")->Button(5), Qt::LeftButton);  // "Urkunden"
+    Click(d, "OKBtn");
+    after(d, "OK Urkunden");
+    QTest::mouseClick(Child<RadioGroup>(d, "RadioGroup1")->Button(0), Qt::LeftButton);
+    Click(d, "PreviewBtn");
+    after(d, "Ansicht, Drucken");
+    Click(d, "PDFBtn");
+    after(d, "PDF...");
+  });
+  desk.AnswerDialog("TPreviewForm", mrCancel, [&](QDialog& p) {
+    seen += Line(Text(p, "InfoLabel").substr(0, Text(p, "InfoLabel").find(')') + 1));
+    Click(p, "PrintBtn");
+  });
+  desk.AnswerFile(QString::fromStdString(written.Path()));
+  desk.AnswerDialog("TOptPDFDlg", mrOk);
+  const int result = TheDesktop().RunModal(dlg);
+  printer.setOutputFileName(QString());
+  printer.setOutputFormat(format);
+  printer.setPageLayout(layout);
+  PdfExportInfo = saved;
+
+  const std::string info = Output("pdfinfo " + written.Path());
+  const size_t size = info.find("Page size:");
+  seen += Line(result == mrOk, std::filesystem::exists(printed.Path()),
+               size == std::string::npos ? "" : info.substr(size, info.find('\n', size) - size));
+  EXPECT_TRUE(desk.Used());
+  ExpectSeen(seen + S(QString::fromStdString(desk.Transcript()).replace(QString::fromStdString(written.Path()), "$PDF")),
+             "print-dialog.txt");
+}
+
 TEST_F(PrintDialog, PageFromThePrinterTurnedForLandscapeAndA4WhenItsSizeIsUnknown) {
   QPrinter none;
   TYrPrinterInfos info(none);

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -248,6 +249,12 @@ bool RealDesktop::PageSetup(PageMargins& margins) {
   return true;
 }
 
+bool PrinterReachableNow(const QPrinter& printer) {
+  if (!printer.outputFileName().isEmpty()) return true;
+  return printer.outputFormat() == QPrinter::NativeFormat && printer.isValid() && !printer.printerName().isEmpty() &&
+         QPrinterInfo::availablePrinterNames().contains(printer.printerName());
+}
+
 bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
   if (!HaveWidgets()) return false;
   // The dialog shows the copies, the collation and the page order the
@@ -296,6 +303,8 @@ bool RealDesktop::PrinterSetup(QPrinter& printer) {
   dlg.GetPrinter(printer);
   return true;
 }
+
+bool RealDesktop::PrinterReachable(const QPrinter& printer) { return PrinterReachableNow(printer); }
 
 bool RealDesktop::ShellOpen(const QString& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
