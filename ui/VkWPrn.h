@@ -31,7 +31,8 @@
 // the program's printer (CurrentPrinter): its paper, turned for landscape;
 // A4 portrait without a printer the desktop can reach or for a paper of
 // unknown size. The margins are the job's, changed only through
-// "&einrichten...".
+// "&einrichten...", the desktop's page setup, which counts in hundredths of
+// a millimetre where the job counts in tenths.
 //
 // Ownership: the dialog owns its print job and with it the last report; the
 // competition is the caller's and must outlive the dialog. Building marks

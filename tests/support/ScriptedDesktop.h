@@ -31,8 +31,8 @@
 // Questions: boxes with only an OK button answer OK by themselves and take no
 // answer from the script; every other box, file dialog, print dialog and
 // printer set-up takes the next scripted answer of its kind. A question
-// without one fails the test and is cancelled; so does a page setup, which
-// no window test scripts.
+// without one fails the test and is cancelled. The page setup shows the
+// program's own form, a dialog like any other (AnswerDialog).
 //
 // Printers: the desktop reaches a printer as the program's desktop does (a
 // file, or a queue the printer system lists) until NoPrinter() makes it a
@@ -62,8 +62,8 @@ class ScriptedDesktop : public Desktop {
  public:
   // One question as it was asked.
   struct Asked {
-    // "dialog", "message", "long text", "open", "save", "page setup", "print",
-    // "printer setup", "shell open"
+    // "dialog", "message", "long text", "open", "save", "print", "printer
+    // setup", "shell open"
     std::string what;
     std::string name;     // dialog: its object name; box: its kind and buttons; file dialog: its filter
     std::string caption;  // window title, box caption, file dialog title
@@ -164,11 +164,6 @@ class ScriptedDesktop : public Desktop {
   FileChoice OpenFileName(const FileRequest& request) override { return File("open", request); }
   FileChoice SaveFileName(const FileRequest& request) override { return File("save", request); }
 
-  bool PageSetup(PageMargins&) override {
-    Record("page setup");
-    ADD_FAILURE() << "unexpected page setup";
-    return false;
-  }
   bool PrintDialog(QPrinter&, PrintRequest& request) override {
     Record("print");
     return Next(prints_, "print dialog", [&](auto& f) { return f && f(request); });

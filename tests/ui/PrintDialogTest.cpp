@@ -15,6 +15,7 @@
 #include "../files/ExportFixture.h"
 #include "../reports/PageDump.h"
 #include "PrintQueue.h"
+#include "PrnRand.h"
 #include "RadioGroup.h"
 #include "UiTestSupport.h"
 #include "VkExportOptions.h"
@@ -157,29 +158,75 @@ TEST_F(PrintDialog, WritesThePdfAndOpensOnlyAFileThatWasWritten) {
   ExpectSeen(Line(std::filesystem::exists(cancelled.Path()), subject) + S(asked), "print-dialog.txt");
 }
 
-// The job's margins are tenths of a millimetre; the program's page setup
-// shows whole millimetres and gives back what the user left alone as it was.
-TEST_F(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
-  dlg.Job()->Margins = {157, 150, 150, 25};
+// The job's margins are tenths of a millimetre; "&einrichten..." shows them
+// in the page set-up in millimetres with two decimals (15 as "1,50") and
+// takes back the hundredths divided by 10, cut towards zero: "1,57" gives 15,
+// "10" 100, "2.5" (the point typed for the comma) 25, "0,19" 1; a field left
+// alone keeps its value. Cancel, and OK over a value beyond 999,99 (warned,
+// then given up), change nothing.
+TEST_F(PrintDialog, MarginsGoThroughThePageSetupInHundredthsOfAMillimetre) {
+  ScriptedDesktop desk;
+  dlg.Job()->Margins = {15, 157, 150, 25};
   std::string seen;
-  // No scripted desktop: the form runs modally; answer it from the event loop.
-  QTimer::singleShot(0, [&] {
-    for (QWidget* d : QApplication::topLevelWidgets()) {
-      if (d->objectName() != "TRaenderDlg" || !d->isVisible()) continue;
-      seen = Line(d->windowTitle(), Child<QGroupBox>(*d, "GroupBox1")->title(), d->focusWidget()->objectName());
-      for (const char* name : {"LeftSE", "TopSE", "RightSE", "BottomSE"}) {
-        auto* edit = Child<QSpinBox>(*d, name);
-        for (QLabel* label : d->findChildren<QLabel*>())
-          if (label->buddy() == edit) seen += Line(label->text(), edit->value());
-      }
-      Child<QSpinBox>(*d, "TopSE")->setValue(12);
-      Child<QSpinBox>(*d, "BottomSE")->setValue(-5);  // no negative margin
-      Click(*d, "OKBtn");
-    }
+  auto margins = [&] {
+    const TMargins& m = dlg.Job()->Margins;
+    seen += Line(m.Left, m.Top, m.Right, m.Bottom);
+  };
+  desk.AnswerDialog("PageSetupDialog1", mrOk, [&](QDialog& d) {
+    seen += Line(Child<QGroupBox>(d, "MarginsGroup")->title(), d.focusWidget()->objectName());
+    for (const char* name : {"LeftEdit", "TopEdit", "RightEdit", "BottomEdit"})
+      for (QLabel* label : d.findChildren<QLabel*>())
+        if (label->buddy() == Child<QLineEdit>(d, name)) seen += Line(label->text(), Text(d, name));
+    Type(d, "LeftEdit", "1,57");
+    Type(d, "RightEdit", "10");
+    Type(d, "BottomEdit", "2.5");
+    seen += Line(Text(d, "LeftEdit"), Text(d, "RightEdit"), Text(d, "BottomEdit"));
+    Click(d, "OKBtn");
   });
   Click(dlg, "MarginsBtn");
-  const TMargins& m = dlg.Job()->Margins;
-  ExpectSeen(seen + Line(m.Left, m.Top, m.Right, m.Bottom), "print-dialog.txt");
+  margins();
+  desk.AnswerDialog("PageSetupDialog1", mrOk, [&](QDialog& d) {
+    seen += Line(Text(d, "LeftEdit"), Text(d, "TopEdit"), Text(d, "RightEdit"), Text(d, "BottomEdit"));
+    Type(d, "TopEdit", "0,19");
+    Click(d, "OKBtn");
+  });
+  Click(dlg, "MarginsBtn");
+  margins();
+  desk.AnswerDialog("PageSetupDialog1", mrCancel, [&](QDialog& d) { Type(d, "LeftEdit", "5"); });
+  Click(dlg, "MarginsBtn");
+  margins();
+  desk.AnswerDialog("PageSetupDialog1", mrCancel, [&](QDialog& d) {
+    Type(d, "LeftEdit", "1000");
+    Click(d, "OKBtn");
+    seen += Line(d.isVisible(), d.focusWidget()->objectName());
+  });
+  Click(dlg, "MarginsBtn");
+  margins();
+  EXPECT_TRUE(desk.Used());
+  ExpectSeen(seen + desk.Transcript(), "print-dialog.txt");
+}
+
+// The form "Seitenränder einstellen" keeps its spin edits of whole
+// millimetres: it shows hundredths cut to millimetres, gives back what the
+// user left alone as it was and takes no negative margin.
+TEST_F(PrintDialog, PageMarginsFormKeepsItsWholeMillimetres) {
+  ScriptedDesktop desk;
+  TRaenderDlg form;
+  form.SetMargins({1570, 1500, 1500, 250});
+  std::string seen;
+  desk.Run(form, [&](QDialog& d) {
+    seen = Line(d.windowTitle(), Child<QGroupBox>(d, "GroupBox1")->title(), d.focusWidget()->objectName());
+    for (const char* name : {"LeftSE", "TopSE", "RightSE", "BottomSE"}) {
+      auto* edit = Child<QSpinBox>(d, name);
+      for (QLabel* label : d.findChildren<QLabel*>())
+        if (label->buddy() == edit) seen += Line(label->text(), edit->value());
+    }
+    Child<QSpinBox>(d, "TopSE")->setValue(12);
+    Child<QSpinBox>(d, "BottomSE")->setValue(-5);  // no negative margin
+    Click(d, "OKBtn");
+  });
+  const PageMargins m = form.Margins();
+  ExpectSeen(seen + Line(m.left, m.top, m.right, m.bottom), "print-dialog.txt");
 }
 
 // A desktop without a printer, while the program's printer holds A5 across:

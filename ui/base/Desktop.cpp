@@ -27,7 +27,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "PrnRand.h"
+#include "PageSetup.h"
 #include "PrnSetup.h"
 
 namespace {
@@ -238,11 +238,11 @@ FileChoice RealDesktop::OpenFileName(const FileRequest& request) { return RunFil
 
 FileChoice RealDesktop::SaveFileName(const FileRequest& request) { return RunFileDialog(request, true); }
 
-bool RealDesktop::PageSetup(PageMargins& margins) {
+bool Desktop::PageSetup(PageMargins& margins) {
   if (!HaveWidgets()) return false;
   // The print dialog asks only for the margins; paper and orientation are
   // the printer set-up's.
-  TRaenderDlg dlg(DialogParent());
+  TPageSetupDlg dlg(DialogParent());
   dlg.SetMargins(margins);
   if (RunModal(dlg) != mrOk) return false;
   margins = dlg.Margins();

@@ -120,8 +120,9 @@ class Desktop {
   virtual FileChoice SaveFileName(const FileRequest& request) = 0;
 
   // The page setup of a printout's margins; true and the new margins on OK.
-  // The program shows its page-margins form (PrnRand.h) for it.
-  virtual bool PageSetup(PageMargins& margins) = 0;
+  // Shows the program's page set-up form (PageSetup.h) through RunModal,
+  // the same on every desktop.
+  virtual bool PageSetup(PageMargins& margins);
   // The standard print dialog for the printer, opened with the request's
   // preset; true on OK, with the range, copies, collation and page order in
   // the request. The printer keeps the chosen device and paper; the caller
@@ -177,7 +178,6 @@ class RealDesktop : public Desktop {
   void ShowLongText(const QString& caption, const QString& text) override;
   FileChoice OpenFileName(const FileRequest& request) override;
   FileChoice SaveFileName(const FileRequest& request) override;
-  bool PageSetup(PageMargins& margins) override;
   bool PrintDialog(QPrinter& printer, PrintRequest& request) override;
   bool PrinterSetup(QPrinter& printer) override;
   bool PrinterReachable(const QPrinter& printer) override;
