@@ -57,6 +57,7 @@
 #include <gtest/gtest.h>
 
 #include "Desktop.h"
+#include "VkWMisc.h"
 
 class ScriptedDesktop : public Desktop {
  public:
@@ -135,6 +136,8 @@ class ScriptedDesktop : public Desktop {
       ADD_FAILURE() << "dialog " << name << " where the script expects " << step.objectName;
       return mrCancel;
     }
+    // The user's commands in the dialog are their own, as in a modal run.
+    const ModalRun modal;
     // A dialog run from another one gives the activation back afterwards,
     // as the window manager does.
     QPointer<QWidget> before = QApplication::activeWindow();

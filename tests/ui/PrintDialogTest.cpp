@@ -19,6 +19,7 @@
 #include "RadioGroup.h"
 #include "UiTestSupport.h"
 #include "VkExportOptions.h"
+#include "VkWMisc.h"
 #include "VkWPrn.h"
 #include "YrPDPDF.h"
 #include "YrPrnDev.h"
@@ -232,8 +233,10 @@ TEST_F(PrintDialog, PageMarginsFormKeepsItsWholeMillimetres) {
 // A desktop without a printer, while the program's printer holds A5 across:
 // "OK" on the results and on the certificates and the preview's "Drucken"
 // each say "Printer driver error (no handle)." once through the program's
-// error routine, print nothing and leave the dialog open; "Ansicht" and
-// "PDF..." lay the report out on A4 upright.
+// error routine (each click a command of its own, although the main
+// window's command that opened the dialog still runs), print nothing and
+// leave the dialog open; "Ansicht" and "PDF..." lay the report out on A4
+// upright.
 TEST_F(PrintDialog, WithoutAPrinterPrintingSaysSoOnceAndPreviewAndPdfWorkOnA4) {
   ScriptedDesktop desk;
   desk.NoPrinter();
@@ -269,7 +272,11 @@ TEST_F(PrintDialog, WithoutAPrinterPrintingSaysSoOnceAndPreviewAndPdfWorkOnA4) {
   });
   desk.AnswerFile(QString::fromStdString(written.Path()));
   desk.AnswerDialog("TOptPDFDlg", mrOk);
-  const int result = TheDesktop().RunModal(dlg);
+  int result = mrNone;
+  {
+    CommandScope filePrint;  // the main window's File > Print, open while the dialog is
+    result = TheDesktop().RunModal(dlg);
+  }
   printer.setOutputFileName(QString());
   printer.setOutputFormat(format);
   printer.setPageLayout(layout);

@@ -29,6 +29,7 @@
 
 #include "PageSetup.h"
 #include "PrnSetup.h"
+#include "VkWMisc.h"
 
 namespace {
 
@@ -176,6 +177,7 @@ QStringList QtNameFilters(const QString& filter) {
 RealDesktop::RealDesktop() : random_(std::random_device{}()) {}
 
 int RealDesktop::RunModal(QDialog& dialog) {
+  const ModalRun modal;
   int r = dialog.exec();
   return r == QDialog::Rejected ? mrCancel : r;
 }
