@@ -178,6 +178,10 @@ TEST_F(PrintDialog, MarginsGoThroughThePageSetupInHundredthsOfAMillimetre) {
     for (const char* name : {"LeftEdit", "TopEdit", "RightEdit", "BottomEdit"})
       for (QLabel* label : d.findChildren<QLabel*>())
         if (label->buddy() == Child<QLineEdit>(d, name)) seen += Line(label->text(), Text(d, name));
+    for (int tab = 0; tab < 4; ++tab) {
+      QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+      seen += Line("Tab", d.focusWidget()->objectName());
+    }
     Type(d, "LeftEdit", "1,57");
     Type(d, "RightEdit", "10");
     Type(d, "BottomEdit", "2.5");

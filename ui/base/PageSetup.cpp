@@ -37,6 +37,10 @@ TPageSetupDlg::TPageSetupDlg(QWidget* parent) : ValidatedDialog(parent) {
     grid->addWidget(edit, f.row, f.column * 2 + 1);
     marginEdits_[i] = edit;
   }
+  // Tab goes row by row, as the fields stand: left, right, top, bottom.
+  setTabOrder(marginEdits_[0], marginEdits_[2]);
+  setTabOrder(marginEdits_[2], marginEdits_[1]);
+  setTabOrder(marginEdits_[1], marginEdits_[3]);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
   layout->addLayout(OkCancelRow(this));
