@@ -289,7 +289,7 @@ const TAusdruck* TDruckenDlg::BuildDocument() {
   if (!ready_) return nullptr;
   BusyScope busy;
   TYrPrinterInfos printer;
-  const bool found = printer.Refresh();
+  const bool found = TheDesktop().PrinterReachable(CurrentPrinter()) && printer.Refresh();
   job_->PageSize = PrinterPageSize(printer, found);
 
   TWettkampf& competition = job_->Competition();

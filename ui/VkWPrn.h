@@ -12,8 +12,11 @@
 // The dialog does its work while it is open: "OK" prints (and closes once
 // printed; a paper or orientation chosen in the printer's dialog lays the
 // report out again for it), "Ansicht" previews (the preview's "Drucken"
-// prints as "OK" would), "PDF..." writes a file. The modal result is mrOk
-// after a printout, mrCancel otherwise; nothing needs to be read back.
+// prints as "OK" would), "PDF..." writes a file. When the desktop cannot
+// reach the printer, printing says "Printer driver error (no handle)." once
+// and the dialog stays open for "Ansicht" and "PDF...", which work without
+// a printer. The modal result is mrOk after a printout, mrCancel otherwise;
+// nothing needs to be read back.
 //
 // Report kinds, the items of RadioGroup1 in the order of TAusdruckArt: 0
 // results, 1 qualification and start permission, 2 heat list, 3 CPR start
@@ -26,8 +29,10 @@
 //
 // Every build reads the current controls afresh and takes the page size from
 // the program's printer (CurrentPrinter): its paper, turned for landscape;
-// A4 portrait without a printer or for a paper of unknown size. The margins
-// are the job's, changed only through "&einrichten...".
+// A4 portrait without a printer the desktop can reach or for a paper of
+// unknown size. The margins are the job's, changed only through
+// "&einrichten...", the desktop's page setup, which counts in hundredths of
+// a millimetre where the job counts in tenths.
 //
 // Ownership: the dialog owns its print job and with it the last report; the
 // competition is the caller's and must outlive the dialog. Building marks

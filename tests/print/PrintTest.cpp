@@ -125,16 +125,57 @@ TEST(PrintDocument, NoPageNoPrinterOrCancelPrintsNothing) {
   const std::string pdf = dir / "nothing.pdf";
   PdfPrinter printer(pdf);
   EXPECT_FALSE(PrintDocument(TYrPrintDoc("leer"), 0, 0, 0, true, printer));
+  EXPECT_TRUE(desk.asked.empty());
+  // A printer that neither reaches a queue nor writes a file: said once.
   QPrinter none(QPrinter::HighResolution);
   none.setOutputFormat(QPrinter::PdfFormat);
   EXPECT_FALSE(PrintDocument(doc, 0, 0, 0, true, none));
-  EXPECT_TRUE(desk.asked.empty());
+  EXPECT_EQ(desk.Transcript(), "message | Information OK | Information | Printer driver error (no handle).\n");
   desk.AnswerPrint([](PrintRequest&) { return false; });
   EXPECT_FALSE(PrintDocument(doc, 0, 0, 0, true, printer));
-  EXPECT_EQ(std::tuple(desk.asked.size(), fs::exists(pdf)), std::tuple(1u, false));
+  EXPECT_EQ(std::tuple(desk.asked.size(), fs::exists(pdf)), std::tuple(2u, false));
   // Without the dialog the given range goes out once.
   EXPECT_TRUE(PrintDocument(doc, 2, 0, 9, false, printer));
   EXPECT_EQ(PageTexts(pdf), (std::vector<std::string>{"Seite 2", "Seite 3"}));
+}
+
+// On a desktop that reaches no printer, before the print dialog or once the
+// printer went away while it was open, the program's error routine says
+// "Printer driver error (no handle)." once, with or without the dialog and
+// also for a document without pages; nothing else is asked or printed.
+TEST(PrintDocument, WithoutAPrinterTheErrorRoutineSaysSoOnceAndNothingIsPrinted) {
+  constexpr char kSaid[] = "message | Information OK | Information | Printer driver error (no handle).\n";
+  const struct {
+    bool reachable, goneInDialog, pages, showDialog;
+    std::string transcript;
+  } kCases[] = {
+      {false, false, true, true, kSaid},
+      {false, false, false, true, kSaid},
+      {false, false, true, false, kSaid},
+      {true, true, true, true, std::string("print\n") + kSaid},
+  };
+  testdata::TempDir dir;
+  for (const auto& c : kCases) {
+    ScriptedDesktop desk;
+    if (!c.reachable) desk.NoPrinter();
+    if (c.goneInDialog) desk.AnswerPrint([&desk](PrintRequest&) { return desk.NoPrinter(), true; });
+    PdfPrinter printer(dir / "never.pdf");
+    const bool printed = c.pages ? PrintDocument(ThreePages(), 1, 0, 3, c.showDialog, printer)
+                                 : PrintDocument(TYrPrintDoc("leer"), 1, 0, 3, c.showDialog, printer);
+    EXPECT_EQ(std::tuple(printed, desk.Transcript(), fs::exists(dir / "never.pdf"), desk.Used()),
+              std::tuple(false, c.transcript, false, true)) << &c - kCases;
+  }
+}
+
+// The program's desktop reaches a printer that writes a file and a queue the
+// printer system lists, never a printer without either.
+TEST(PrintDocument, TheProgramsDesktopReachesAFileOrAListedQueue) {
+  QPrinter none(QPrinter::HighResolution);
+  none.setOutputFormat(QPrinter::PdfFormat);
+  const QPrinterInfo queue = printqueue::Queue();
+  EXPECT_EQ(std::tuple(PrinterReachableNow(PdfPrinter("never.pdf")), PrinterReachableNow(none),
+                       queue.isNull() || PrinterReachableNow(QPrinter(queue))),
+            std::tuple(true, false, true));
 }
 
 // End to end through a CUPS queue of the CUPS-PDF printer (PrintQueue.h):
@@ -189,13 +230,14 @@ TEST(PrintDocument, ThroughACupsQueueExactlyThePagesAndCopiesChosen) {
       });
       d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
+    const std::set<std::string> earlier = printqueue::Files();
     const bool printed = PrintDocument(ThreePages(title), 0, 0, 0, true, printer);
     if (c.printed.empty()) {
       EXPECT_EQ(std::tuple(printed, said), std::tuple(false, "Der gewählte Seitenbereich enthält keine Seite des Ausdrucks."));
       continue;
     }
     ASSERT_TRUE(printed);
-    const std::string written = printqueue::JobFile(title, c.printed.size());
+    const std::string written = printqueue::JobFile(title, c.printed.size(), earlier);
     // The queue's converter writes the title in parentheses.
     EXPECT_EQ(std::tuple(opened, PageTexts(written), PdfInfo(written, "Title")),
               std::tuple("1 sortiert", c.printed, "(" + title + ")"));

@@ -31,8 +31,12 @@
 // Questions: boxes with only an OK button answer OK by themselves and take no
 // answer from the script; every other box, file dialog, print dialog and
 // printer set-up takes the next scripted answer of its kind. A question
-// without one fails the test and is cancelled; so does a page setup, which
-// no window test scripts.
+// without one fails the test and is cancelled. The page setup shows the
+// program's own form, a dialog like any other (AnswerDialog).
+//
+// Printers: the desktop reaches a printer as the program's desktop does (a
+// file, or a queue the printer system lists) until NoPrinter() makes it a
+// desktop without any printer.
 #pragma once
 
 #include <deque>
@@ -53,13 +57,14 @@
 #include <gtest/gtest.h>
 
 #include "Desktop.h"
+#include "VkWMisc.h"
 
 class ScriptedDesktop : public Desktop {
  public:
   // One question as it was asked.
   struct Asked {
-    // "dialog", "message", "long text", "open", "save", "page setup", "print",
-    // "printer setup", "shell open"
+    // "dialog", "message", "long text", "open", "save", "print", "printer
+    // setup", "shell open"
     std::string what;
     std::string name;     // dialog: its object name; box: its kind and buttons; file dialog: its filter
     std::string caption;  // window title, box caption, file dialog title
@@ -86,6 +91,8 @@ class ScriptedDesktop : public Desktop {
   void AnswerDrop(QWidget* target, QPoint pos = {}) { drops_.push_back({target, pos}); }
   // Random draws in order; without one, 0.
   void AnswerRandom(int value) { randoms_.push_back(value); }
+  // From now on no printer can be reached: no spooler, no queue.
+  void NoPrinter() { noPrinter_ = true; }
 
   // Runs the dialog with the user's act, as a window would through the desktop.
   int Run(QDialog& dialog, std::function<void(QDialog&)> act = {}, int result = mrOk) {
@@ -129,6 +136,8 @@ class ScriptedDesktop : public Desktop {
       ADD_FAILURE() << "dialog " << name << " where the script expects " << step.objectName;
       return mrCancel;
     }
+    // The user's commands in the dialog are their own, as in a modal run.
+    const ModalRun modal;
     // A dialog run from another one gives the activation back afterwards,
     // as the window manager does.
     QPointer<QWidget> before = QApplication::activeWindow();
@@ -158,11 +167,6 @@ class ScriptedDesktop : public Desktop {
   FileChoice OpenFileName(const FileRequest& request) override { return File("open", request); }
   FileChoice SaveFileName(const FileRequest& request) override { return File("save", request); }
 
-  bool PageSetup(PageMargins&) override {
-    Record("page setup");
-    ADD_FAILURE() << "unexpected page setup";
-    return false;
-  }
   bool PrintDialog(QPrinter&, PrintRequest& request) override {
     Record("print");
     return Next(prints_, "print dialog", [&](auto& f) { return f && f(request); });
@@ -171,6 +175,7 @@ class ScriptedDesktop : public Desktop {
     Record("printer setup");
     return Next(printerSetups_, "printer setup", [](bool ok) { return ok; });
   }
+  bool PrinterReachable(const QPrinter& printer) override { return !noPrinter_ && PrinterReachableNow(printer); }
 
   bool ShellOpen(const QString& path) override {
     Record("shell open", "", "", path.toStdString());
@@ -268,4 +273,5 @@ class ScriptedDesktop : public Desktop {
   std::deque<bool> printerSetups_;
   std::deque<int> randoms_;
   std::deque<Drop> drops_;
+  bool noPrinter_ = false;
 };

@@ -15,9 +15,11 @@
 #include "../files/ExportFixture.h"
 #include "../reports/PageDump.h"
 #include "PrintQueue.h"
+#include "PrnRand.h"
 #include "RadioGroup.h"
 #include "UiTestSupport.h"
 #include "VkExportOptions.h"
+#include "VkWMisc.h"
 #include "VkWPrn.h"
 #include "YrPDPDF.h"
 #include "YrPrnDev.h"
@@ -157,29 +159,140 @@ TEST_F(PrintDialog, WritesThePdfAndOpensOnlyAFileThatWasWritten) {
   ExpectSeen(Line(std::filesystem::exists(cancelled.Path()), subject) + S(asked), "print-dialog.txt");
 }
 
-// The job's margins are tenths of a millimetre; the program's page setup
-// shows whole millimetres and gives back what the user left alone as it was.
-TEST_F(PrintDialog, MarginsGoThroughTheProgramsPageSetupInWholeMillimetres) {
-  dlg.Job()->Margins = {157, 150, 150, 25};
+// The job's margins are tenths of a millimetre; "&einrichten..." shows them
+// in the page set-up in millimetres with two decimals (15 as "1,50") and
+// takes back the hundredths divided by 10, cut towards zero: "1,57" gives 15,
+// "10" 100, "2.5" (the point typed for the comma) 25, "0,19" 1; a field left
+// alone keeps its value. Cancel, and OK over a value beyond 999,99 (warned,
+// then given up), change nothing.
+TEST_F(PrintDialog, MarginsGoThroughThePageSetupInHundredthsOfAMillimetre) {
+  ScriptedDesktop desk;
+  dlg.Job()->Margins = {15, 157, 150, 25};
   std::string seen;
-  // No scripted desktop: the form runs modally; answer it from the event loop.
-  QTimer::singleShot(0, [&] {
-    for (QWidget* d : QApplication::topLevelWidgets()) {
-      if (d->objectName() != "TRaenderDlg" || !d->isVisible()) continue;
-      seen = Line(d->windowTitle(), Child<QGroupBox>(*d, "GroupBox1")->title(), d->focusWidget()->objectName());
-      for (const char* name : {"LeftSE", "TopSE", "RightSE", "BottomSE"}) {
-        auto* edit = Child<QSpinBox>(*d, name);
-        for (QLabel* label : d->findChildren<QLabel*>())
-          if (label->buddy() == edit) seen += Line(label->text(), edit->value());
-      }
-      Child<QSpinBox>(*d, "TopSE")->setValue(12);
-      Child<QSpinBox>(*d, "BottomSE")->setValue(-5);  // no negative margin
-      Click(*d, "OKBtn");
+  auto margins = [&] {
+    const TMargins& m = dlg.Job()->Margins;
+    seen += Line(m.Left, m.Top, m.Right, m.Bottom);
+  };
+  desk.AnswerDialog("PageSetupDialog1", mrOk, [&](QDialog& d) {
+    seen += Line(Child<QGroupBox>(d, "MarginsGroup")->title(), d.focusWidget()->objectName());
+    for (const char* name : {"LeftEdit", "TopEdit", "RightEdit", "BottomEdit"})
+      for (QLabel* label : d.findChildren<QLabel*>())
+        if (label->buddy() == Child<QLineEdit>(d, name)) seen += Line(label->text(), Text(d, name));
+    for (int tab = 0; tab < 4; ++tab) {
+      QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+      seen += Line("Tab", d.focusWidget()->objectName());
     }
+    Type(d, "LeftEdit", "1,57");
+    Type(d, "RightEdit", "10");
+    Type(d, "BottomEdit", "2.5");
+    seen += Line(Text(d, "LeftEdit"), Text(d, "RightEdit"), Text(d, "BottomEdit"));
+    Click(d, "OKBtn");
   });
   Click(dlg, "MarginsBtn");
-  const TMargins& m = dlg.Job()->Margins;
-  ExpectSeen(seen + Line(m.Left, m.Top, m.Right, m.Bottom), "print-dialog.txt");
+  margins();
+  desk.AnswerDialog("PageSetupDialog1", mrOk, [&](QDialog& d) {
+    seen += Line(Text(d, "LeftEdit"), Text(d, "TopEdit"), Text(d, "RightEdit"), Text(d, "BottomEdit"));
+    Type(d, "TopEdit", "0,19");
+    Click(d, "OKBtn");
+  });
+  Click(dlg, "MarginsBtn");
+  margins();
+  desk.AnswerDialog("PageSetupDialog1", mrCancel, [&](QDialog& d) { Type(d, "LeftEdit", "5"); });
+  Click(dlg, "MarginsBtn");
+  margins();
+  desk.AnswerDialog("PageSetupDialog1", mrCancel, [&](QDialog& d) {
+    Type(d, "LeftEdit", "1000");
+    Click(d, "OKBtn");
+    seen += Line(d.isVisible(), d.focusWidget()->objectName());
+  });
+  Click(dlg, "MarginsBtn");
+  margins();
+  EXPECT_TRUE(desk.Used());
+  ExpectSeen(seen + desk.Transcript(), "print-dialog.txt");
+}
+
+// The form "Seitenränder einstellen" keeps its spin edits of whole
+// millimetres: it shows hundredths cut to millimetres, gives back what the
+// user left alone as it was and takes no negative margin.
+TEST_F(PrintDialog, PageMarginsFormKeepsItsWholeMillimetres) {
+  ScriptedDesktop desk;
+  TRaenderDlg form;
+  form.SetMargins({1570, 1500, 1500, 250});
+  std::string seen;
+  desk.Run(form, [&](QDialog& d) {
+    seen = Line(d.windowTitle(), Child<QGroupBox>(d, "GroupBox1")->title(), d.focusWidget()->objectName());
+    for (const char* name : {"LeftSE", "TopSE", "RightSE", "BottomSE"}) {
+      auto* edit = Child<QSpinBox>(d, name);
+      for (QLabel* label : d.findChildren<QLabel*>())
+        if (label->buddy() == edit) seen += Line(label->text(), edit->value());
+    }
+    Child<QSpinBox>(d, "TopSE")->setValue(12);
+    Child<QSpinBox>(d, "BottomSE")->setValue(-5);  // no negative margin
+    Click(d, "OKBtn");
+  });
+  const PageMargins m = form.Margins();
+  ExpectSeen(seen + Line(m.left, m.top, m.right, m.bottom), "print-dialog.txt");
+}
+
+// A desktop without a printer, while the program's printer holds A5 across:
+// "OK" on the results and on the certificates and the preview's "Drucken"
+// each say "Printer driver error (no handle)." once through the program's
+// error routine (each click a command of its own, although the main
+// window's command that opened the dialog still runs), print nothing and
+// leave the dialog open; "Ansicht" and "PDF..." lay the report out on A4
+// upright.
+TEST_F(PrintDialog, WithoutAPrinterPrintingSaysSoOnceAndPreviewAndPdfWorkOnA4) {
+  ScriptedDesktop desk;
+  desk.NoPrinter();
+  const TPdfOptions saved = PdfExportInfo;
+  TempFile printed(".pdf"), written(".pdf");
+  QPrinter& printer = CurrentPrinter();
+  const auto format = printer.outputFormat();
+  const QPageLayout layout = printer.pageLayout();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(printed.Path()));
+  printer.setPageSize(QPageSize(QPageSize::A5));
+  printer.setPageOrientation(QPageLayout::Landscape);
+
+  std::string seen;
+  auto after = [&](const QDialog& d, const char* what) {
+    seen += Line(what, d.isVisible(), dlg.Job()->PageSize.Width, dlg.Job()->PageSize.Height);
+  };
+  desk.AnswerDialog("TDruckenDlg", mrCancel, [&](QDialog& d) {
+    Click(d, "OKBtn");
+    after(d, "OK");
+    QTest::mouseClick(Child<RadioGroup>(d, "RadioGroup1")->Button(5), Qt::LeftButton);  // "Urkunden"
+    Click(d, "OKBtn");
+    after(d, "OK Urkunden");
+    QTest::mouseClick(Child<RadioGroup>(d, "RadioGroup1")->Button(0), Qt::LeftButton);
+    Click(d, "PreviewBtn");
+    after(d, "Ansicht, Drucken");
+    Click(d, "PDFBtn");
+    after(d, "PDF...");
+  });
+  desk.AnswerDialog("TPreviewForm", mrCancel, [&](QDialog& p) {
+    seen += Line(Text(p, "InfoLabel").substr(0, Text(p, "InfoLabel").find(')') + 1));
+    Click(p, "PrintBtn");
+  });
+  desk.AnswerFile(QString::fromStdString(written.Path()));
+  desk.AnswerDialog("TOptPDFDlg", mrOk);
+  int result = mrNone;
+  {
+    CommandScope filePrint;  // the main window's File > Print, open while the dialog is
+    result = TheDesktop().RunModal(dlg);
+  }
+  printer.setOutputFileName(QString());
+  printer.setOutputFormat(format);
+  printer.setPageLayout(layout);
+  PdfExportInfo = saved;
+
+  const std::string info = Output("pdfinfo " + written.Path());
+  const size_t size = info.find("Page size:");
+  seen += Line(result == mrOk, std::filesystem::exists(printed.Path()),
+               size == std::string::npos ? "" : info.substr(size, info.find('\n', size) - size));
+  EXPECT_TRUE(desk.Used());
+  ExpectSeen(seen + S(QString::fromStdString(desk.Transcript()).replace(QString::fromStdString(written.Path()), "$PDF")),
+             "print-dialog.txt");
 }
 
 TEST_F(PrintDialog, PageFromThePrinterTurnedForLandscapeAndA4WhenItsSizeIsUnknown) {
@@ -228,10 +341,13 @@ TEST_F(PrintDialog, ThePreviewsPrintButtonPrintsOnThePrintersPaperAndClosesTheDi
 // Landscape chosen in Qt's print dialog ("&Eigenschaften", its page "Seite",
 // "Querformat") for a report of two upright pages: the CUPS-PDF queue
 // (PrintQueue.h) gets the report laid out again across, every row and footer
-// on its page as the PDF device writes the same report.
+// on its page as the PDF device writes the same report. The footers' time
+// stands still and the job's file is told from earlier ones: the queue's
+// folder may hold the same report printed by another run in another second.
 TEST_F(PrintDialog, LandscapeChosenInQtsPrintDialogPrintsTheReportLaidOutAcross) {
   const QPrinterInfo queue = printqueue::Queue();
   if (queue.isNull()) GTEST_SKIP() << "no CUPS-PDF print queue (tools/cups.sh)";
+  const printqueue::FixedClock clock;
   QPrinter& printer = CurrentPrinter();
   const QString before = printer.printerName();
   const QPageLayout layout = printer.pageLayout();
@@ -249,13 +365,14 @@ TEST_F(PrintDialog, LandscapeChosenInQtsPrintDialogPrintsTheReportLaidOutAcross)
     QTest::mouseClick(Child<QPushButton>(*print, "properties"), Qt::LeftButton);
     print->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
   });
+  const std::set<std::string> earlier = printqueue::Files();
   Click(dlg, "OKBtn");
   printer.setPrinterName(before);
   printer.setPageLayout(layout);
   const TAusdruck& across = *dlg.Job()->Report();
   TempFile direct(".pdf");
   EXPECT_TRUE(PrintDocToPdf(across, direct.Path(), 2970, 2100, nullptr));
-  const std::string written = printqueue::JobFile("Vk_-_Ausdruck_des_Ergebnisses", across.PageCount());
+  const std::string written = printqueue::JobFile("Vk_-_Ausdruck_des_Ergebnisses", across.PageCount(), earlier);
   EXPECT_EQ(std::tuple(upright, across.PageCount(), printqueue::PageTexts(written)),
             std::tuple(2, 3, printqueue::PageTexts(direct.Path())));
   std::filesystem::remove(written);

@@ -49,6 +49,33 @@ TEST(WindowRoutines, CoreMessagesReachTheUserOnceEachPerCommandAndTheRestInOneBo
   ExpectSeen(seen + desk.Transcript(), "window-routines.txt");
 }
 
+// A modal dialog that a command opened: each command the user gives in it
+// shows its messages anew, and the opener's command, which goes on when the
+// dialog closes, still drops what it showed before.
+TEST(WindowRoutines, CommandsGivenInAModalDialogCountTheirMessagesApart) {
+  ScriptedDesktop desk;
+  {
+    CommandScope menu;
+    ErrorMsgProc("A");
+    ErrorMsgProc("A");
+    {
+      ModalRun dialog;
+      for (int click = 0; click < 2; ++click) {
+        CommandScope button;
+        CommandScope nested;
+        ErrorMsgProc("B");
+        ErrorMsgProc("B");
+        ErrorMsgProc("A");
+      }
+    }
+    ErrorMsgProc("A");
+    ErrorMsgProc("B");
+  }
+  std::string said;
+  for (const ScriptedDesktop::Asked& a : desk.asked) said += a.text;
+  EXPECT_EQ(said, "ABABAB");
+}
+
 TEST(WindowRoutines, TheCodePageEdge) {
   EXPECT_EQ(std::tuple(FromOem("M\x81ller\r\xC9\xCD"), ToOem("Müller", 255), ToOem("Müller", 3),
                        ToOem(QString::fromUtf8("a\U0001F600b"), 9)),

@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -26,8 +27,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "PrnRand.h"
+#include "PageSetup.h"
 #include "PrnSetup.h"
+#include "VkWMisc.h"
 
 namespace {
 
@@ -175,6 +177,7 @@ QStringList QtNameFilters(const QString& filter) {
 RealDesktop::RealDesktop() : random_(std::random_device{}()) {}
 
 int RealDesktop::RunModal(QDialog& dialog) {
+  const ModalRun modal;
   int r = dialog.exec();
   return r == QDialog::Rejected ? mrCancel : r;
 }
@@ -237,15 +240,21 @@ FileChoice RealDesktop::OpenFileName(const FileRequest& request) { return RunFil
 
 FileChoice RealDesktop::SaveFileName(const FileRequest& request) { return RunFileDialog(request, true); }
 
-bool RealDesktop::PageSetup(PageMargins& margins) {
+bool Desktop::PageSetup(PageMargins& margins) {
   if (!HaveWidgets()) return false;
   // The print dialog asks only for the margins; paper and orientation are
   // the printer set-up's.
-  TRaenderDlg dlg(DialogParent());
+  TPageSetupDlg dlg(DialogParent());
   dlg.SetMargins(margins);
   if (RunModal(dlg) != mrOk) return false;
   margins = dlg.Margins();
   return true;
+}
+
+bool PrinterReachableNow(const QPrinter& printer) {
+  if (!printer.outputFileName().isEmpty()) return true;
+  return printer.outputFormat() == QPrinter::NativeFormat && printer.isValid() && !printer.printerName().isEmpty() &&
+         QPrinterInfo::availablePrinterNames().contains(printer.printerName());
 }
 
 bool RealDesktop::PrintDialog(QPrinter& printer, PrintRequest& request) {
@@ -296,6 +305,8 @@ bool RealDesktop::PrinterSetup(QPrinter& printer) {
   dlg.GetPrinter(printer);
   return true;
 }
+
+bool RealDesktop::PrinterReachable(const QPrinter& printer) { return PrinterReachableNow(printer); }
 
 bool RealDesktop::ShellOpen(const QString& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));

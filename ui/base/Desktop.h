@@ -120,8 +120,9 @@ class Desktop {
   virtual FileChoice SaveFileName(const FileRequest& request) = 0;
 
   // The page setup of a printout's margins; true and the new margins on OK.
-  // The program shows its page-margins form (PrnRand.h) for it.
-  virtual bool PageSetup(PageMargins& margins) = 0;
+  // Shows the program's page set-up form (PageSetup.h) through RunModal,
+  // the same on every desktop.
+  virtual bool PageSetup(PageMargins& margins);
   // The standard print dialog for the printer, opened with the request's
   // preset; true on OK, with the range, copies, collation and page order in
   // the request. The printer keeps the chosen device and paper; the caller
@@ -132,6 +133,11 @@ class Desktop {
   // kept in the printer; true on OK. It prints nothing. The program shows
   // its printer set-up form (PrnSetup.h) for it.
   virtual bool PrinterSetup(QPrinter& printer) = 0;
+  // Whether a print job on the printer can go out now. The program asks
+  // right before it prints (after the print dialog once more), since a
+  // spooler may have stopped or a queue gone since the printer was chosen.
+  // The program's desktop answers PrinterReachableNow.
+  virtual bool PrinterReachable(const QPrinter& printer) = 0;
 
   // Opens a file with the program the desktop associates with it.
   // False when nothing could be started.
@@ -172,9 +178,9 @@ class RealDesktop : public Desktop {
   void ShowLongText(const QString& caption, const QString& text) override;
   FileChoice OpenFileName(const FileRequest& request) override;
   FileChoice SaveFileName(const FileRequest& request) override;
-  bool PageSetup(PageMargins& margins) override;
   bool PrintDialog(QPrinter& printer, PrintRequest& request) override;
   bool PrinterSetup(QPrinter& printer) override;
+  bool PrinterReachable(const QPrinter& printer) override;
   bool ShellOpen(const QString& path) override;
   void Beep() override;
   Qt::DropAction Drag(QDrag* drag, Qt::DropActions actions) override;
@@ -187,6 +193,11 @@ class RealDesktop : public Desktop {
  private:
   std::mt19937 random_;
 };
+
+// True when a print job on `printer` can go out: output to a file, or a
+// printer that the printer system lists at this moment. False without a
+// spooler, without a queue, or when the printer's queue is gone.
+bool PrinterReachableNow(const QPrinter& printer);
 
 // The Qt name filters for a filter text of pairs ("Text|*.ERG|..."): each
 // pattern in both cases, so that "*.ERG" also finds "x.erg"; "*.*" is every

@@ -1,7 +1,7 @@
 // The page-margins form "Seitenränder einstellen": the four margins of a
-// printout in whole millimetres. The program's desktop shows it as its page
-// setup (Desktop::PageSetup), which the print dialog runs on the margins of
-// its print job.
+// printout in whole millimetres. No command shows it: the print dialog's
+// margins go through the desktop's page setup (PageSetup.h), which takes
+// hundredths of a millimetre.
 //
 // Use: create it, SetMargins, TheDesktop().RunModal, and on OK Margins().
 // Margins travel in hundredths of a millimetre, as the desktop's page setup

@@ -23,6 +23,8 @@ bool g_busy = false;
 // reported them.
 struct CommandMessages {
   int depth = 0;
+  // The modal runs open when the command began.
+  int modalLevel = 0;
   // Every distinct text so far: a flood of them (an import of thousands of
   // lines that fit no class) must not cost a comparison with each before.
   std::unordered_set<std::string> seen;
@@ -32,6 +34,9 @@ struct CommandMessages {
   size_t notListed = 0;
 };
 CommandMessages g_command;
+// The commands that opened the modal dialogs now running, innermost last.
+std::vector<CommandMessages> g_setAside;
+int g_modalLevel = 0;
 
 VersionSource g_versionSource;
 
@@ -112,13 +117,24 @@ void ReportError(const std::string& msg) {
   ShowMessage(msg);
 }
 
-CommandScope::CommandScope() { ++g_command.depth; }
+CommandScope::CommandScope() {
+  if (g_command.depth > 0 && g_modalLevel > g_command.modalLevel) {
+    g_setAside.push_back(std::move(g_command));
+    g_command = CommandMessages();
+    resumes_ = true;
+  }
+  if (g_command.depth++ == 0) g_command.modalLevel = g_modalLevel;
+}
 
 CommandScope::~CommandScope() {
   if (--g_command.depth > 0) return;
   std::vector<std::string> held = std::move(g_command.held);
   const size_t notListed = g_command.notListed;
   g_command = CommandMessages();
+  if (resumes_) {
+    g_command = std::move(g_setAside.back());
+    g_setAside.pop_back();
+  }
   if (held.empty()) return;
   QStringList texts;
   for (const std::string& m : held) texts.append(ScreenText(m));
@@ -131,6 +147,10 @@ CommandScope::~CommandScope() {
     // then, the program is not.
   }
 }
+
+ModalRun::ModalRun() { ++g_modalLevel; }
+
+ModalRun::~ModalRun() { --g_modalLevel; }
 
 // --- version information
 

@@ -65,7 +65,10 @@ void ReportError(const std::string& msg);
 // kListedAtEnd together in one scrollable box ("Weitere Meldungen") when the
 // command ends, closed by "… und N weitere Meldungen." for the rest.
 // Windows open one around each command they run. Scopes nest: an inner scope
-// is part of the outer one. Outside any scope every message shows at once.
+// is part of the outer one, except in a modal dialog that the outer command
+// opened (ModalRun): what the user does there is a command of its own,
+// counted apart, and the outer command goes on counting when it ends.
+// Outside any scope every message shows at once.
 class CommandScope {
  public:
   static constexpr int kShownAtOnce = 10;
@@ -75,6 +78,21 @@ class CommandScope {
   ~CommandScope();
   CommandScope(const CommandScope&) = delete;
   CommandScope& operator=(const CommandScope&) = delete;
+
+ private:
+  // This scope set the command of a modal dialog's opener aside.
+  bool resumes_ = false;
+};
+
+// A modal dialog running: the desktops open one around each modal run, so
+// that the commands the user gives in the dialog are commands of their own
+// (two clicks on the same button report the same text twice).
+class ModalRun {
+ public:
+  ModalRun();
+  ~ModalRun();
+  ModalRun(const ModalRun&) = delete;
+  ModalRun& operator=(const ModalRun&) = delete;
 };
 
 // --- version information

@@ -29,11 +29,6 @@ QPrinter& CurrentPrinter() {
   return *g_printer;
 }
 
-bool CanPrintOn(const QPrinter& printer) {
-  if (!printer.outputFileName().isEmpty()) return true;
-  return printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty() && printer.isValid();
-}
-
 TYrPrinterInfos::TYrPrinterInfos() { Refresh(); }
 
 TYrPrinterInfos::TYrPrinterInfos(const QPrinter& printer) { Refresh(printer); }

@@ -33,9 +33,9 @@ class QPrinter;
 // with the application object.
 QPrinter& CurrentPrinter();
 
-// True when `printer` can take a print job: an installed printer, or output
-// to a file.
-bool CanPrintOn(const QPrinter& printer);
+// What printing says when the printer cannot be reached (no spooler, no
+// queue, the queue gone): the printer driver gave no handle to print on.
+inline constexpr char kNoPrinterHandle[] = "Printer driver error (no handle).";
 
 class TYrPrinterInfos {
  public:

@@ -10,6 +10,7 @@
 
 #include "Desktop.h"
 #include "OemText.h"
+#include "VkWMisc.h"
 
 TYrPrinterDevice::TYrPrinterDevice(const TYrPrintDoc* doc, QPrinter& printer)
     : TYrCanvasDevice(doc, nullptr), printer_(printer) {}
@@ -110,7 +111,13 @@ QString TakeCupsOption(QPrinter& printer, const QString& name) {
 bool PrintDocument(const TYrPrintDoc& given, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
                    QPrinter& printer, const LayoutForPrinter& layout) {
   const TYrPrintDoc* doc = &given;
-  if (doc->LastPageNo() == 0 || !CanPrintOn(printer)) return false;
+  // Without a printer the user hears of it once and nothing is asked.
+  auto unreachable = [&printer] {
+    if (TheDesktop().PrinterReachable(printer)) return false;
+    ReportError(kNoPrinterHandle);
+    return true;
+  };
+  if (unreachable() || doc->LastPageNo() == 0) return false;
   // The ranges of pages asked for, first and last page each; "all pages" runs
   // to the last page of whatever layout is printed.
   std::vector<std::pair<int, int>> ranges = {{fromPage, toPage}};
@@ -143,8 +150,9 @@ bool PrintDocument(const TYrPrintDoc& given, int16_t fromPage, int16_t selPage, 
     copies = std::max(1, request.copies);
     collate = request.collate;
     lastPageFirst = request.lastPageFirst;
-    // The dialog may have chosen another printer or none at all.
-    if (!CanPrintOn(printer)) return false;
+    // The dialog may have chosen another printer, or the printer went away
+    // while the dialog was open.
+    if (unreachable()) return false;
     // A report laid out for upright paper and printed across loses its
     // lower rows and its footer.
     if (layout && !(doc = layout(printer))) return false;

@@ -72,8 +72,10 @@ using LayoutForPrinter = std::function<const TYrPrintDoc*(QPrinter& printer)>;
 // chosen are then those of the document `layout` gives for the printer, when
 // there is a `layout`. Without the dialog pages fromPage to toPage are
 // printed once. True when a print job went out; false when the user
-// cancelled, when the document has no page (no dialog opens), when there is
-// no printer (nothing is asked or reported), when the pages chosen hold no
-// page of the document or when the job failed (the user is told both).
+// cancelled, when the document has no page (no dialog opens), when the
+// desktop cannot reach the printer before the dialog or after it (the
+// program's error routine, ReportError, says kNoPrinterHandle once; nothing
+// else is asked), when the pages chosen hold no page of the document or
+// when the job failed (the user is told both).
 bool PrintDocument(const TYrPrintDoc& doc, int16_t fromPage, int16_t selPage, int16_t toPage, bool showDialog,
                    QPrinter& printer = CurrentPrinter(), const LayoutForPrinter& layout = {});
