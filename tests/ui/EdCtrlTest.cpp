@@ -94,6 +94,26 @@ TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
                            "1 und 8.\ndialog | TestDlg\n"));
 }
 
+// OK warns about the first invalid edit, which is not checked on leaving;
+// the check queued when the mouse left the second one is void after that.
+TEST(ValidatedEdits, AWarningVoidsTheChecksQueuedBeforeIt) {
+  ScriptedDesktop desk;
+  auto *first = new TYrNumEdit, *second = new TYrNumEdit;
+  first->SetValidateOnExit(false);
+  first->setObjectName("First");
+  auto dlg = MakeDialog({first, second});
+  desk.Run(*dlg, [&](QDialog& d) {
+    for (QWidget* e : {first, second}) {
+      QTest::mouseClick(e, Qt::LeftButton);
+      TypeKeys(e, "9");
+    }
+    QTest::mouseClick(Child(d, "OKBtn"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), first);
+  }, mrCancel);
+  EXPECT_EQ(desk.Transcript(), "dialog | TestDlg\nmessage | Warning OK | Eingabeprüfung | " + kBetween + "0 und 0.\n");
+}
+
 TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
   auto* edit = new TYrNumEdit;
   edit->SetRange(1, 8);

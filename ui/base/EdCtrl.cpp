@@ -14,6 +14,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QScopedValueRollback>
 
 #include "Desktop.h"
 #include "VkPunkte.h"
@@ -24,10 +25,29 @@ namespace {
 // focus is taken from was never really entered and is not checked.
 bool g_returningFocus = false;
 
+// One user action gives at most one warning. A click on OK leaves the edit
+// on the mouse press and clicks on the release, so the check queued when the
+// edit was left and the dialog's check of OK race: the queued one may run
+// first, or inside the event loop of the box OK's check brought up, and the
+// release may come while the box of the queued check is up. So a warning
+// voids every check queued before it, and none is shown over another one.
+bool g_warningUp = false;
+unsigned g_warningsShown = 0;
+
 void ReturnFocus(QWidget* edit) {
   g_returningFocus = true;
   edit->setFocus(Qt::OtherFocusReason);
   g_returningFocus = false;
+}
+
+// The edit's warning, then the focus back in it.
+void Warn(TYrValEdit* edit) {
+  ++g_warningsShown;
+  {
+    const QScopedValueRollback up(g_warningUp, true);
+    edit->ShowRangeError();
+  }
+  ReturnFocus(edit);
 }
 
 // The text as the strict conversion sees it: at most 255 characters,
@@ -153,15 +173,14 @@ void ShowInputWarning(const QString& msg) {
 bool ValidateEdits(QWidget* form) {
   auto* active = qobject_cast<TYrValEdit*>(form->focusWidget());
   if (active && form->isAncestorOf(active) && !active->IsValid()) {
-    active->ShowRangeError();
-    ReturnFocus(active);
+    if (!g_warningUp) Warn(active);
     return false;
   }
   for (TYrValEdit* edit : form->findChildren<TYrValEdit*>()) {
     if (!edit->isEnabled() || !edit->isVisibleTo(form) || edit->focusPolicy() == Qt::NoFocus) continue;
     if (edit->IsValid()) continue;
-    edit->ShowRangeError();
-    ReturnFocus(edit);
+    // The warning that is up puts the focus back where it belongs.
+    if (!g_warningUp) Warn(edit);
     return false;
   }
   return true;
@@ -233,16 +252,16 @@ void TYrValEdit::focusOutEvent(QFocusEvent* event) {
   if (IsCancelButton(QApplication::focusWidget())) return;
   // After the focus change has run its course: a modal box in the middle of
   // it would leave a clicked button half pressed.
-  QMetaObject::invokeMethod(this, &TYrValEdit::CheckAfterExit, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, shown = g_warningsShown] { CheckAfterExit(shown); }, Qt::QueuedConnection);
 }
 
-void TYrValEdit::CheckAfterExit() {
+void TYrValEdit::CheckAfterExit(unsigned warningsShownBefore) {
+  if (g_warningUp || g_warningsShown != warningsShownBefore) return;
   if (!validateOnExit_ || hasFocus() || !isVisible() || !isEnabled()) return;
   QWidget* now = QApplication::focusWidget();
   if (IsCancelButton(now) || (now && now->window() != window())) return;
-  if (IsValid()) return;
-  ShowRangeError();
-  ReturnFocus(this);
+  if (!IsValid()) Warn(this);
 }
 
 // --- TYrNumEdit

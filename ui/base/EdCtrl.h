@@ -16,7 +16,11 @@
 // when the focus goes to another window (the warning box itself), a pop-up
 // menu or a Cancel button, so Cancel always closes. A dialog checks all its
 // edits once more when it is closed with anything but Cancel: derive it from
-// ValidatedDialog, or call ValidateEdits(this) in the OK handler.
+// ValidatedDialog, or call ValidateEdits(this) in the OK handler. A click on
+// OK does both (the press leaves the edit, the release closes), in either
+// order: the first check that finds the value wrong warns, a warning voids
+// the checks queued before it and none is shown over another, so the user
+// gets one box and the focus back in the edit.
 //
 // Cancel buttons are recognised by the object name "CancelBtn" or by the
 // Reject role in a QDialogButtonBox.
@@ -58,7 +62,9 @@ class TYrValEdit : public QLineEdit {
   QString TypedText(const QKeyEvent& event) const;
 
  private:
-  void CheckAfterExit();
+  // The check when the focus has left, unless a warning came since it was
+  // queued (warningsShownBefore counts the warnings up to then).
+  void CheckAfterExit(unsigned warningsShownBefore);
 
   bool validateOnExit_ = true;
 };
