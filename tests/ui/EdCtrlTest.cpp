@@ -138,6 +138,27 @@ TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
   EXPECT_EQ(std::tuple(boxes, dlg->isVisible()), std::tuple(Texts{kBetween + "1 und 8."}, true));
 }
 
+// A handler of textEdited that reads "o" as a zero sees the "o" only when the
+// key goes through the edit before the check; a key still refused then is
+// undone with a beep, the selection as it was.
+TEST(ValidatedEdits, KeysCheckedBeforeOrAfterTheEditTakesThem) {
+  std::string seen;
+  for (bool first : {true, false}) {
+    ScriptedDesktop desk;
+    TYrNumEdit edit;
+    edit.SetCheckKeyFirst(first);
+    std::string edited;
+    QObject::connect(&edit, &QLineEdit::textEdited, [&](const QString& t) {
+      edited += S(t) + " ";
+      if (t.contains('o')) edit.setText(QString(t).replace('o', '0'));
+    });
+    edit.setText("12");
+    TypeKeys(&edit, "{End}o{Shift+Home}x");
+    seen += Line(first, edit.text(), edit.selectedText(), edit.cursorPosition(), desk.beeps, edited);
+  }
+  EXPECT_EQ(seen, "ja | 12 | 12 | 0 | 2 |\nnein | 120 | 120 | 0 | 1 | 12o x\n");
+}
+
 TEST(ValidatedEdits, HundredthsRoundHalfToEven) {
   TYrFloatEdit edit;
   std::vector<std::tuple<std::string, int32_t>> got, want = {

@@ -137,6 +137,17 @@ QString FixedText(double v, int precision, int digits) {
   return result;
 }
 
+// What an edit put into `before` to make `after`: the part between the
+// beginning and the end they share.
+QString NewPart(const QString& before, const QString& after) {
+  qsizetype head = 0, tail = 0;
+  while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
+  while (tail < before.size() - head && tail < after.size() - head &&
+         before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+    ++tail;
+  return after.mid(head, after.size() - head - tail);
+}
+
 bool IsSignOrDigit(QChar c) { return c == u'\b' || c == u'+' || c == u'-' || (c >= u'0' && c <= u'9'); }
 
 }  // namespace
@@ -216,13 +227,33 @@ QString TYrValEdit::TypedText(const QKeyEvent& event) const {
 
 void TYrValEdit::keyPressEvent(QKeyEvent* event) {
   const QString typed = TypedText(*event);
-  for (QChar c : typed) {
-    if (!IsValidChar(c)) {
-      TheDesktop().Beep();
-      event->accept();
-      return;
-    }
+  const auto allValid = [this](const QString& chars) {
+    return std::all_of(chars.begin(), chars.end(), [this](QChar c) { return IsValidChar(c); });
+  };
+  if (checkKeyFirst_) {
+    if (allValid(typed)) return PassKey(event, typed);
+    TheDesktop().Beep();
+    return event->accept();
   }
+  const QString before = text();
+  const int cursor = cursorPosition(), start = selectionStart();
+  const auto selected = int(selectedText().size());
+  const bool modified = isModified();
+  PassKey(event, typed);
+  if (typed.isEmpty()) return;
+  if (allValid(NewPart(before, text()))) return;
+  setText(before);
+  setModified(modified);
+  if (selected == 0)
+    setCursorPosition(cursor);
+  else if (cursor == start)
+    setSelection(start + selected, -selected);
+  else
+    setSelection(start, selected);
+  TheDesktop().Beep();
+}
+
+void TYrValEdit::PassKey(QKeyEvent* event, const QString& typed) {
   if (typed.isEmpty() || typed == event->text()) return QLineEdit::keyPressEvent(event);
   QKeyEvent mapped(event->type(), event->key(), event->modifiers(), typed, event->isAutoRepeat(),
                    ushort(event->count()));
