@@ -32,7 +32,9 @@
 // answer from the script; every other box, file dialog, print dialog and
 // printer set-up takes the next scripted answer of its kind. A question
 // without one fails the test and is cancelled. The page setup shows the
-// program's own form, a dialog like any other (AnswerDialog).
+// program's own form, a dialog like any other (AnswerDialog). A real box
+// runs an event loop of its own while it is up; what happens there (queued
+// calls, the mouse let go over a button) the script gives with WhileNextBox.
 //
 // Printers: the desktop reaches a printer as the program's desktop does (a
 // file, or a queue the printer system lists) until NoPrinter() makes it a
@@ -93,6 +95,9 @@ class ScriptedDesktop : public Desktop {
   void AnswerRandom(int value) { randoms_.push_back(value); }
   // From now on no printer can be reached: no spooler, no queue.
   void NoPrinter() { noPrinter_ = true; }
+  // Runs while the next box is up, before it is answered; a box it brings
+  // up is recorded as one over the other.
+  void WhileNextBox(std::function<void()> act) { whileBoxes_.push_back(std::move(act)); }
 
   // Runs the dialog with the user's act, as a window would through the desktop.
   int Run(QDialog& dialog, std::function<void(QDialog&)> act = {}, int result = mrOk) {
@@ -119,7 +124,7 @@ class ScriptedDesktop : public Desktop {
   // True when every scripted answer was used.
   bool Used() const {
     return dialogs_.empty() && messages_.empty() && files_.empty() && prints_.empty() && printerSetups_.empty() &&
-           randoms_.empty() && drops_.empty();
+           randoms_.empty() && drops_.empty() && whileBoxes_.empty();
   }
 
   // --- Desktop
@@ -226,6 +231,11 @@ class ScriptedDesktop : public Desktop {
     for (auto [button, label] : {std::pair{mbYes, " Ja"}, {mbNo, " Nein"}, {mbOk, " OK"}, {mbCancel, " Abbrechen"}})
       if (buttons & button) name += label;
     Record("message", name, caption.toStdString(), text.toStdString());
+    if (!whileBoxes_.empty()) {
+      const std::function<void()> act = std::move(whileBoxes_.front());
+      whileBoxes_.pop_front();
+      act();
+    }
     if (buttons == mbOk) return mrOk;
     const int escape = buttons & mbCancel ? mrCancel : mrNo;
     return Next(messages_, "question: " + text.toStdString(), [](int r) { return r; }, escape);
@@ -274,4 +284,5 @@ class ScriptedDesktop : public Desktop {
   std::deque<int> randoms_;
   std::deque<Drop> drops_;
   bool noPrinter_ = false;
+  std::deque<std::function<void()>> whileBoxes_;
 };

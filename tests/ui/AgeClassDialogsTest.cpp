@@ -135,3 +135,12 @@ TEST(AgeClassDialogs, DisciplineKindsParametersAndAFormulaError) {
   dlg.GetDisziplin(d);
   ExpectSeen(seen + Line(d.Kind(), d.Formula()) + desk.Transcript(), "age-class-dialogs.txt");
 }
+
+// Each way to OK after a parameter out of range gives one warning.
+TEST(AgeClassDialogs, AParameterOutOfRangeWarnsOncePerClick) {
+  ScriptedDesktop desk;
+  TDisziplinDatenDlg dlg;
+  std::string seen;
+  desk.Run(dlg, [&](QDialog& d) { seen = LeaveForOk(desk, d, "AMFloatEdit3", "10000"); }, mrCancel);
+  ExpectSeen(seen + desk.Transcript(), "age-class-dialogs.txt");
+}

@@ -94,6 +94,26 @@ TEST(ValidatedEdits, OkChecksOnceMoreAndCancelNever) {
                            "1 und 8.\ndialog | TestDlg\n"));
 }
 
+// OK warns about the first invalid edit, which is not checked on leaving;
+// the check queued when the mouse left the second one is void after that.
+TEST(ValidatedEdits, AWarningVoidsTheChecksQueuedBeforeIt) {
+  ScriptedDesktop desk;
+  auto *first = new TYrNumEdit, *second = new TYrNumEdit;
+  first->SetValidateOnExit(false);
+  first->setObjectName("First");
+  auto dlg = MakeDialog({first, second});
+  desk.Run(*dlg, [&](QDialog& d) {
+    for (QWidget* e : {first, second}) {
+      QTest::mouseClick(e, Qt::LeftButton);
+      TypeKeys(e, "9");
+    }
+    QTest::mouseClick(Child(d, "OKBtn"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), first);
+  }, mrCancel);
+  EXPECT_EQ(desk.Transcript(), "dialog | TestDlg\nmessage | Warning OK | Eingabeprüfung | " + kBetween + "0 und 0.\n");
+}
+
 TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
   auto* edit = new TYrNumEdit;
   edit->SetRange(1, 8);
@@ -116,6 +136,27 @@ TEST(ValidatedEdits, TheRealWarningBoxDoesNotTriggerItself) {
   QTest::keyClick(edit, Qt::Key_Return);  // OK is the default button
   QTest::qWait(300);
   EXPECT_EQ(std::tuple(boxes, dlg->isVisible()), std::tuple(Texts{kBetween + "1 und 8."}, true));
+}
+
+// A handler of textEdited that reads "o" as a zero sees the "o" only when the
+// key goes through the edit before the check; a key still refused then is
+// undone with a beep, the selection as it was.
+TEST(ValidatedEdits, KeysCheckedBeforeOrAfterTheEditTakesThem) {
+  std::string seen;
+  for (bool first : {true, false}) {
+    ScriptedDesktop desk;
+    TYrNumEdit edit;
+    edit.SetCheckKeyFirst(first);
+    std::string edited;
+    QObject::connect(&edit, &QLineEdit::textEdited, [&](const QString& t) {
+      edited += S(t) + " ";
+      if (t.contains('o')) edit.setText(QString(t).replace('o', '0'));
+    });
+    edit.setText("12");
+    TypeKeys(&edit, "{End}o{Shift+Home}x");
+    seen += Line(first, edit.text(), edit.selectedText(), edit.cursorPosition(), desk.beeps, edited);
+  }
+  EXPECT_EQ(seen, "ja | 12 | 12 | 0 | 2 |\nnein | 120 | 120 | 0 | 1 | 12o x\n");
 }
 
 TEST(ValidatedEdits, HundredthsRoundHalfToEven) {

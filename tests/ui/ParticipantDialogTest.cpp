@@ -161,6 +161,18 @@ TEST(ParticipantDialog, HeatLaneAndDeductionLimits) {
   }
 }
 
+// Each way to OK after a deduction out of range gives one warning.
+TEST(ParticipantDialog, ADeductionOutOfRangeWarnsOncePerClick) {
+  ScriptedDesktop desk;
+  const auto w = Competition(true, true);
+  TTeilnehmerDlg dlg;
+  dlg.SetWettkampf(*w);
+  dlg.SetTeilnehmer(Named());
+  std::string seen;
+  desk.Run(dlg, [&](QDialog& d) { seen = LeaveForOk(desk, d, "AbzugEdit1", "-7"); }, mrCancel);
+  ExpectSeen(seen + desk.Transcript(), "participant-dialog.txt");
+}
+
 // What the user leaves alone survives OK byte for byte: times the field
 // cannot show in full (hundredths in a competition without them, a hundred
 // minutes, a negative value from a damaged file), stored

@@ -267,6 +267,35 @@ inline void Type(const QWidget& w, const QString& name, const QString& keys) {
   TypeKeys(e, keys);
 }
 
+// Types `keys`, a value out of range, into the validated field `name` of the
+// running dialog and leaves the field for OK as a user does under X11, where
+// the press of the mouse takes the focus and the release clicks; a line for
+// each way: its steps, the boxes they brought up, whether the dialog is open
+// and the control with the focus. Steps: "press" and "release" of the mouse
+// on OK, "tab" out of the field, "check" (the queued calls run, among them the
+// check of the field left); a step after "^" runs while the next box is up.
+inline std::string LeaveForOk(ScriptedDesktop& desk, QDialog& d, const QString& name, const QString& keys) {
+  QWidget *ok = Child(d, "OKBtn"), *field = Child(d, name);
+  const std::map<QString, std::function<void()>> steps = {
+      {"press", [ok] { QTest::mousePress(ok, Qt::LeftButton); }},
+      {"release", [ok] { QTest::mouseRelease(ok, Qt::LeftButton); }},
+      {"tab", [field] { QTest::keyClick(field, Qt::Key_Tab); }},
+      {"check", [] { QCoreApplication::processEvents(); }}};
+  QTest::mouseClick(field, Qt::LeftButton);
+  Type(d, name, keys);
+  std::string seen;
+  for (const char* way : {"press check release", "press ^release check", "press ^check release",
+                          "tab check press ^check release"}) {
+    const size_t before = desk.asked.size();
+    for (const QString& step : QString(way).split(' '))
+      step.startsWith('^') ? desk.WhileNextBox(steps.at(step.mid(1))) : steps.at(step)();
+    QCoreApplication::processEvents();
+    const QWidget* focus = QApplication::focusWidget();
+    seen += Line(way, desk.asked.size() - before, d.isVisible(), focus ? focus->objectName() : "-");
+  }
+  return seen;
+}
+
 // --- real files
 
 // A folder of the test's own for real files, under the scripted desktop.

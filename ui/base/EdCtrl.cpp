@@ -14,6 +14,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QScopedValueRollback>
 
 #include "Desktop.h"
 #include "VkPunkte.h"
@@ -24,10 +25,29 @@ namespace {
 // focus is taken from was never really entered and is not checked.
 bool g_returningFocus = false;
 
+// One user action gives at most one warning. A click on OK leaves the edit
+// on the mouse press and clicks on the release, so the check queued when the
+// edit was left and the dialog's check of OK race: the queued one may run
+// first, or inside the event loop of the box OK's check brought up, and the
+// release may come while the box of the queued check is up. So a warning
+// voids every check queued before it, and none is shown over another one.
+bool g_warningUp = false;
+unsigned g_warningsShown = 0;
+
 void ReturnFocus(QWidget* edit) {
   g_returningFocus = true;
   edit->setFocus(Qt::OtherFocusReason);
   g_returningFocus = false;
+}
+
+// The edit's warning, then the focus back in it.
+void Warn(TYrValEdit* edit) {
+  ++g_warningsShown;
+  {
+    const QScopedValueRollback up(g_warningUp, true);
+    edit->ShowRangeError();
+  }
+  ReturnFocus(edit);
 }
 
 // The text as the strict conversion sees it: at most 255 characters,
@@ -117,6 +137,17 @@ QString FixedText(double v, int precision, int digits) {
   return result;
 }
 
+// What an edit put into `before` to make `after`: the part between the
+// beginning and the end they share.
+QString NewPart(const QString& before, const QString& after) {
+  qsizetype head = 0, tail = 0;
+  while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
+  while (tail < before.size() - head && tail < after.size() - head &&
+         before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+    ++tail;
+  return after.mid(head, after.size() - head - tail);
+}
+
 bool IsSignOrDigit(QChar c) { return c == u'\b' || c == u'+' || c == u'-' || (c >= u'0' && c <= u'9'); }
 
 }  // namespace
@@ -153,15 +184,14 @@ void ShowInputWarning(const QString& msg) {
 bool ValidateEdits(QWidget* form) {
   auto* active = qobject_cast<TYrValEdit*>(form->focusWidget());
   if (active && form->isAncestorOf(active) && !active->IsValid()) {
-    active->ShowRangeError();
-    ReturnFocus(active);
+    if (!g_warningUp) Warn(active);
     return false;
   }
   for (TYrValEdit* edit : form->findChildren<TYrValEdit*>()) {
     if (!edit->isEnabled() || !edit->isVisibleTo(form) || edit->focusPolicy() == Qt::NoFocus) continue;
     if (edit->IsValid()) continue;
-    edit->ShowRangeError();
-    ReturnFocus(edit);
+    // The warning that is up puts the focus back where it belongs.
+    if (!g_warningUp) Warn(edit);
     return false;
   }
   return true;
@@ -197,13 +227,33 @@ QString TYrValEdit::TypedText(const QKeyEvent& event) const {
 
 void TYrValEdit::keyPressEvent(QKeyEvent* event) {
   const QString typed = TypedText(*event);
-  for (QChar c : typed) {
-    if (!IsValidChar(c)) {
-      TheDesktop().Beep();
-      event->accept();
-      return;
-    }
+  const auto allValid = [this](const QString& chars) {
+    return std::all_of(chars.begin(), chars.end(), [this](QChar c) { return IsValidChar(c); });
+  };
+  if (checkKeyFirst_) {
+    if (allValid(typed)) return PassKey(event, typed);
+    TheDesktop().Beep();
+    return event->accept();
   }
+  const QString before = text();
+  const int cursor = cursorPosition(), start = selectionStart();
+  const auto selected = int(selectedText().size());
+  const bool modified = isModified();
+  PassKey(event, typed);
+  if (typed.isEmpty()) return;
+  if (allValid(NewPart(before, text()))) return;
+  setText(before);
+  setModified(modified);
+  if (selected == 0)
+    setCursorPosition(cursor);
+  else if (cursor == start)
+    setSelection(start + selected, -selected);
+  else
+    setSelection(start, selected);
+  TheDesktop().Beep();
+}
+
+void TYrValEdit::PassKey(QKeyEvent* event, const QString& typed) {
   if (typed.isEmpty() || typed == event->text()) return QLineEdit::keyPressEvent(event);
   QKeyEvent mapped(event->type(), event->key(), event->modifiers(), typed, event->isAutoRepeat(),
                    ushort(event->count()));
@@ -233,16 +283,16 @@ void TYrValEdit::focusOutEvent(QFocusEvent* event) {
   if (IsCancelButton(QApplication::focusWidget())) return;
   // After the focus change has run its course: a modal box in the middle of
   // it would leave a clicked button half pressed.
-  QMetaObject::invokeMethod(this, &TYrValEdit::CheckAfterExit, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, shown = g_warningsShown] { CheckAfterExit(shown); }, Qt::QueuedConnection);
 }
 
-void TYrValEdit::CheckAfterExit() {
+void TYrValEdit::CheckAfterExit(unsigned warningsShownBefore) {
+  if (g_warningUp || g_warningsShown != warningsShownBefore) return;
   if (!validateOnExit_ || hasFocus() || !isVisible() || !isEnabled()) return;
   QWidget* now = QApplication::focusWidget();
   if (IsCancelButton(now) || (now && now->window() != window())) return;
-  if (IsValid()) return;
-  ShowRangeError();
-  ReturnFocus(this);
+  if (!IsValid()) Warn(this);
 }
 
 // --- TYrNumEdit

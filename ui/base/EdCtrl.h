@@ -16,7 +16,11 @@
 // when the focus goes to another window (the warning box itself), a pop-up
 // menu or a Cancel button, so Cancel always closes. A dialog checks all its
 // edits once more when it is closed with anything but Cancel: derive it from
-// ValidatedDialog, or call ValidateEdits(this) in the OK handler.
+// ValidatedDialog, or call ValidateEdits(this) in the OK handler. A click on
+// OK does both (the press leaves the edit, the release closes), in either
+// order: the first check that finds the value wrong warns, a warning voids
+// the checks queued before it and none is shown over another, so the user
+// gets one box and the focus back in the edit.
 //
 // Cancel buttons are recognised by the object name "CancelBtn" or by the
 // Reject role in a QDialogButtonBox.
@@ -40,6 +44,16 @@ class TYrValEdit : public QLineEdit {
   bool ValidateOnExit() const { return validateOnExit_; }
   void SetValidateOnExit(bool on) { validateOnExit_ = on; }
 
+  // True (the default): a typed character the control does not take is
+  // refused with a beep before anything sees it. False: the key goes through
+  // the edit's normal handling first, where a handler of textEdited may
+  // change what it typed; afterwards, when what it put into the text holds a
+  // character the control does not take, text, cursor and selection go back
+  // to what they were, with a beep. Composed characters (an input method) are
+  // always checked first.
+  bool CheckKeyFirst() const { return checkKeyFirst_; }
+  void SetCheckKeyFirst(bool on) { checkKeyFirst_ = on; }
+
   // A character the keyboard may put into the text (the base takes all).
   virtual bool IsValidChar(QChar c) const;
   // The character a typed one stands for (the base: itself).
@@ -58,9 +72,14 @@ class TYrValEdit : public QLineEdit {
   QString TypedText(const QKeyEvent& event) const;
 
  private:
-  void CheckAfterExit();
+  // The key to the edit's normal handling, as the characters `typed`.
+  void PassKey(QKeyEvent* event, const QString& typed);
+  // The check when the focus has left, unless a warning came since it was
+  // queued (warningsShownBefore counts the warnings up to then).
+  void CheckAfterExit(unsigned warningsShownBefore);
 
   bool validateOnExit_ = true;
+  bool checkKeyFirst_ = true;
 };
 
 // The range of a number edit, in the type of its value: 0..0 until the
