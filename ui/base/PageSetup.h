@@ -16,8 +16,6 @@
 #include "Desktop.h"
 #include "EdCtrl.h"
 
-class TYrFloatEdit;
-
 class TPageSetupDlg : public ValidatedDialog {
   Q_OBJECT
 
