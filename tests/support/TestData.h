@@ -43,12 +43,18 @@ class TempDir {
   std::string path_;
 };
 
+// Where a test's output that differs from the expected one goes: beside the
+// test binaries in the build folder, never into the source tree.
+inline std::string ActualPath(const std::string& fileName) {
+  return std::string(VK_TEST_OUTPUT) + "/" + fileName + ".actual";
+}
+
 // Compares `got` with the expected output tests/data/<name>. On a mismatch
 // the output is also written beside the test binary as <file name>.actual,
 // so that a reviewer can diff it and, once satisfied, copy it over.
 inline void ExpectDataFile(const std::string& got, const std::string& name) {
   const std::string want = ReadFile(std::string(VK_TEST_DATA) + "/" + name);
-  const std::string actual = std::filesystem::path(name).filename().string() + ".actual";
+  const std::string actual = ActualPath(std::filesystem::path(name).filename().string());
   if (got != want) WriteFile(actual, got);
   EXPECT_EQ(got, want) << "tests/data/" << name << " differs; the output is in " << actual;
 }
