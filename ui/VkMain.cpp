@@ -87,7 +87,8 @@ TMainForm::TMainForm(QWidget* parent, const QString& programPath) : QMainWindow(
   // The application's title is what the desktop shows for the minimised
   // window (the X11 icon name); the caption stays "Vk Brantovex - file".
   setWindowIconText(AppTitleText);
-  // The window's hint, which its grid, tabs and labels share.
+  // The window's hint, shown over its labels, its status panel and
+  // wherever no control has a hint of its own.
   SetHint(this, CopyrightText, false);
   setMinimumSize(200, 150);
 
@@ -486,14 +487,12 @@ void TMainForm::OpenFile(const QString& name) {
   SetDocument(nullptr);
   SetDocument(std::make_unique<TVkFile>(this, name));
   currentTab_ = 0;
-  hintTab_ = -1;
   RefreshAll();
 }
 
 void TMainForm::NewFile(uint16_t kind, uint16_t year) {
   if (!document_ || !document_->ModifiedQueryOk()) return;
   currentTab_ = 0;
-  hintTab_ = -1;
   document_->New(kind, year);
   RefreshAll();
 }
@@ -578,17 +577,16 @@ void TMainForm::ShowStatus() {
     const int row = grid_->Row();
     infoIndicator_->setText(n > 0 && row >= 1 && row - 1 < n ? QStringLiteral("%1/%2/%3").arg(row).arg(n).arg(total)
                                                              : QStringLiteral("%1/%2").arg(n).arg(total));
+    // The grid names the class it shows, the tabs ask for another; the
+    // status line shows either while the mouse is over it. Without a class
+    // neither has a hint of its own, and the window's shows there.
     const QString hint = ak ? QStringLiteral("Anzeige der Altersklasse %1 (%2 - %3)")
                                   .arg(FromOem(ak->Name()))
                                   .arg(ak->FirstYear())
                                   .arg(ak->LastYear())
                             : QString();
-    // Another class shown (another tab, file or competition): the line
-    // names it, wherever the mouse is, until the mouse moves to another
-    // control.
-    if (hint != classHint_ || currentTab_ != hintTab_) statusLine_->setText(hint);
-    hintTab_ = currentTab_;
-    classHint_ = hint;
+    SetHint(grid_, hint, false);
+    SetHint(ageTabSet_, hint.isEmpty() ? QString() : QStringLiteral("Altersklasse auswählen|") + hint, false);
   }
   UpdateActions();
 }

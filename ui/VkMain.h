@@ -138,10 +138,6 @@ class TMainForm : public QMainWindow {
 
   std::unique_ptr<TVkFile> document_;
   int currentTab_ = 0;
-  // The tab whose class the status line was last told about, and what it
-  // was told; -1 after a new competition or another file.
-  int hintTab_ = -1;
-  QString classHint_;
   RulesFiles rules_;
 
   QLabel* titleLabel_ = nullptr;

@@ -8,11 +8,13 @@
 #include <QAction>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
 
 #include "FindDlg.h"
+#include "Hints.h"
 #include "ParticipantGrid.h"
 #include "UiTestSupport.h"
 #include "VkMain.h"
@@ -98,11 +100,29 @@ TEST_F(MainWindowTest, StatusLineOnAParticipantTheEmptyRowAndAnotherClass) {
   Boys(*w, 2);
   w->Grid()->SetCurrent(2, 4);
   TypeKeys(w->Grid(), "WÖg");  // letters leave the row alone (Weiß and Öztürk are rows 4 and 3)
-  std::string seen = Line("row", w->Grid()->Row(), Label(*w, "InfoIndicator"), Label(*w, "StatusLine"));
-  // The mouse onto the grid: the window's hint.
+  // The grid's hint names the class, the tabs' asks for another (neither
+  // shows a tool tip).
+  auto* tabs = w->findChild<QTabBar*>("AgeTabSet");
+  std::string seen = Line("row", w->Grid()->Row(), Label(*w, "InfoIndicator"), Hint(w->Grid()), Hint(tabs),
+                          w->Grid()->toolTip().isEmpty() && tabs->toolTip().isEmpty());
+  // The mouse onto the grid: the class it shows.
   MoveMouse(w->Grid()->viewport(), QPoint(30, 30));
   seen += Line("over the grid", Label(*w, "StatusLine"));
   w->Grid()->SetCurrent(5, 3);
+  // The grid's pop-up opened there: its items' hints while it is open; once
+  // it has closed, the class of the grid under the mouse again.
+  QTimer::singleShot(0, [&] {
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    MoveMouse(popup, popup->actionGeometry(w->Action("EditNewItem")).center());
+    seen += Line("menu", Label(*w, "StatusLine"));
+    QTest::keyClick(popup, Qt::Key_Escape);
+  });
+  QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(30, 30), w->Grid()->viewport()->mapToGlobal(QPoint(30, 30)));
+  QApplication::sendEvent(w->Grid()->viewport(), &rightClick);
+  QCoreApplication::processEvents();
+  seen += Line("menu closed", Label(*w, "StatusLine"));
+  // A menu's hint left in the line goes when a dialog closes.
   w->Action("FileOpenItem")->showStatusText(w->menuBar());
   // Edit is off on the empty row, yet Enter there opens a new participant.
   desk.AnswerDialog("TTeilnehmerDlg", mrCancel);
@@ -115,11 +135,9 @@ TEST_F(MainWindowTest, StatusLineOnAParticipantTheEmptyRowAndAnotherClass) {
                      QPoint(5, places->sectionViewportPosition(1) + places->sectionSize(1) / 2));
   seen += Line("place 1", Label(*w, "StatusLine"), Label(*w, "ModifiedIndicator"), Label(*w, "ActivityIndicator"),
                w->Action("EditPasteItem")->isEnabled(), Label(*w, "InfoIndicator"));
-  // After another file (the same again, opened on the first tab with a
-  // menu's hint in the line) and after a tab change the line names the class
-  // the grid shows.
-  w->findChild<QTabBar*>("AgeTabSet")->setCurrentIndex(0);
-  w->Action("FileOpenItem")->showStatusText(w->menuBar());
+  // After another file (the same again, opened on the first tab) and after
+  // a tab change the line names the class the grid shows, while the mouse
+  // rests on it.
   desk.AnswerFile(file);
   QTest::keyClick(w->Grid(), Qt::Key_F3);
   seen += Line("opened", Label(*w, "StatusLine"));
@@ -227,14 +245,24 @@ TEST_F(MainWindowTest, MenusAndPopUpsListTheirItemsInOrderWithTheirKeys) {
   ExpectSeen(seen, "main-window.txt");
 }
 
-// The status line follows the mouse through every window: over the grid,
-// the labels and the tabs the window's hint, over a speed button the part of
-// its hint behind "|" (nothing for "Öffnen"), over a control of a dialog its
-// own hint or else the dialog's. The class the program names there when
-// another one is shown stays until the mouse moves to another control.
+// The status line follows the mouse through every window: over the grid
+// (its cells, captions and places) and the tabs the class shown, over the
+// labels and the status panel the window's hint, over a speed button the
+// part of its hint behind "|" (nothing for "Öffnen"), over a control of a
+// dialog its own hint or else the dialog's. Another class shown while the
+// mouse rests on the grid is named at once; when a dialog closes, the line
+// shows the hint of what is under the mouse now. Before a file is open the
+// grid has no hint of its own.
 TEST_F(MainWindowTest, TheStatusLineShowsTheHintOfTheControlUnderTheMouse) {
-  auto w = Open(Write("hints.ERG"));
   std::string seen;
+  {
+    TMainForm bare(nullptr, Path("brantovex"));
+    bare.show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&bare));
+    MoveMouse(bare.Grid()->viewport());
+    seen += Line("no file", S(bare.findChild<QLabel*>("StatusLine")->text()));
+  }
+  auto w = Open(Write("hints.ERG"));
   const auto over = [&](const QWidget& window, const char* name, QPoint at = QPoint(4, 4)) {
     auto* control = window.findChild<QWidget*>(name);
     if (auto* list = qobject_cast<QAbstractScrollArea*>(control)) control = list->viewport();
@@ -242,16 +270,38 @@ TEST_F(MainWindowTest, TheStatusLineShowsTheHintOfTheControlUnderTheMouse) {
     MoveMouse(control, at);
     seen += Line(name, Label(*w, "StatusLine"));
   };
+  // The mouse onto the dialog's control that lies over the middle of the
+  // grid; the dialog closes while it rests there.
+  const auto restOverTheGrid = [&](QDialog& d) {
+    const QPoint middle = w->Grid()->viewport()->mapToGlobal(w->Grid()->viewport()->rect().center());
+    ASSERT_TRUE(d.geometry().contains(middle));
+    QWidget* control = d.childAt(d.mapFromGlobal(middle));
+    if (!control) control = &d;
+    MoveMouse(control, control->mapFromGlobal(middle));
+    seen += Line("resting", Label(*w, "StatusLine"));
+  };
+  const auto afterTheDialog = [&] {
+    QCoreApplication::processEvents();
+    seen += Line("closed", Label(*w, "StatusLine"));
+  };
   over(*w, "Label1");
   over(*w, "FileOpenBtn");
   over(*w, "EditCutBtn");
   over(*w, "DrawGrid");
+  QTest::keyClick(w->Grid(), Qt::Key_N, Qt::AltModifier);
+  seen += Line("Alt+N", Label(*w, "StatusLine"));
+  for (QWidget* part : {static_cast<QWidget*>(w->Grid()->horizontalHeader()),
+                        static_cast<QWidget*>(w->Grid()->verticalHeader())}) {
+    MoveMouse(part, QPoint(6, 6));
+    seen += Line(part == w->Grid()->verticalHeader() ? "places" : "captions", Label(*w, "StatusLine"));
+  }
   over(*w, "AgeTabSet");
   QTest::keyClick(w->Grid(), Qt::Key_N, Qt::AltModifier);
   seen += Line("Alt+N", Label(*w, "StatusLine"));
   over(*w, "AgeTabSet", QPoint(12, 6));
   over(*w, "Label2");
   over(*w, "StatusPanel");
+  over(*w, "DrawGrid", QPoint(40, 40));
   desk.AnswerDialog("TAltersklassenDlg", mrCancel, [&](QDialog& d) {
     over(d, "ListBox1");
     over(d, "NeuBtn");
@@ -262,15 +312,19 @@ TEST_F(MainWindowTest, TheStatusLineShowsTheHintOfTheControlUnderTheMouse) {
     });
     QTest::mouseClick(Child(d, "AendernBtn"), Qt::LeftButton);
     over(d, "AendernBtn");
+    restOverTheGrid(d);
   });
   QTest::keyClick(w->Grid(), Qt::Key_A, Qt::AltModifier);
+  afterTheDialog();
   Boys(*w);
   desk.AnswerDialog("TTeilnehmerDlg", mrCancel, [&](QDialog& d) {
     over(d, "AbzugEdit2");
     over(d, "NameEdit");
     over(d, "AbwesendBtn");
+    restOverTheGrid(d);
   });
   QTest::keyClick(w->Grid(), Qt::Key_Return);
+  afterTheDialog();
   over(*w, "DrawGrid");
   EXPECT_TRUE(desk.Used());
   ExpectSeen(seen, "main-window.txt");

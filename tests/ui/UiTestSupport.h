@@ -19,6 +19,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -188,8 +189,8 @@ inline void ExpectSeen(const std::string& seen, const std::string& file) {
   const size_t head = all.find("== " + name + "\n");
   const size_t begin = head == std::string::npos ? all.size() : head + name.size() + 4;
   const std::string want = all.substr(begin, all.find("\n== ", begin) + 1 - begin);
-  if (seen != want) testdata::WriteFile(name + ".actual", seen);
-  EXPECT_EQ(seen, want) << "tests/data/ui/" << file << ", " << name << "; the test saw " << name << ".actual";
+  if (seen != want) testdata::WriteFile(testdata::ActualPath(name), seen);
+  EXPECT_EQ(seen, want) << "tests/data/ui/" << file << ", " << name << "; the test saw " << testdata::ActualPath(name);
 }
 
 // --- controls
@@ -254,6 +255,8 @@ inline void TypeKeys(QWidget* target, const QString& keys) {
 // whichever window lies there.)
 inline void MoveMouse(QWidget* control, QPoint at = QPoint(4, 4)) {
   QWidget* window = control->window();
+  // The cursor first, as the window system has it where its move ends.
+  QCursor::setPos(control->mapToGlobal(at));
   QTest::mouseMove(window->windowHandle(), window->mapFromGlobal(control->mapToGlobal(at)));
 }
 

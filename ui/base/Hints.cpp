@@ -1,8 +1,9 @@
 #include "Hints.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QDynamicPropertyChangeEvent>
 #include <QEvent>
-#include <QMenu>
 #include <QVariant>
 #include <QWidget>
 
@@ -10,10 +11,13 @@ namespace {
 
 constexpr char kHintProperty[] = "vkHint";
 
+bool InPopup(const QWidget* control) { return control->window()->windowType() == Qt::Popup; }
+
 }  // namespace
 
 void SetHint(QWidget* control, const QString& hint, bool showToolTip) {
-  control->setProperty(kHintProperty, hint.isEmpty() ? QVariant() : QVariant(hint));
+  // The same hint again changes nothing, so the line is not told anew.
+  if (Hint(control) != hint) control->setProperty(kHintProperty, hint.isEmpty() ? QVariant() : QVariant(hint));
   if (showToolTip) control->setToolTip(ShortHint(hint));
 }
 
@@ -39,20 +43,51 @@ HintTracker::HintTracker(QObject* parent) : QObject(parent) { qApp->installEvent
 
 HintTracker::~HintTracker() { qApp->removeEventFilter(this); }
 
+void HintTracker::Refresh() {
+  refreshQueued_ = false;
+  if (QApplication::activePopupWidget()) return;
+  QWidget* under = QApplication::widgetAt(QCursor::pos());
+  if (under && InPopup(under)) return;
+  control_ = under;
+  emit HintChanged(under ? ApplicationHint(under) : QString());
+}
+
+void HintTracker::RefreshSoon() {
+  if (refreshQueued_) return;
+  refreshQueued_ = true;
+  QMetaObject::invokeMethod(this, &HintTracker::Refresh, Qt::QueuedConnection);
+}
+
 bool HintTracker::eventFilter(QObject* watched, QEvent* event) {
-  // Every move of the mouse passes the application's filters with the
-  // control under the mouse as receiver, whether or not that control tracks
-  // the mouse.
-  if (event->type() != QEvent::MouseMove || !watched->isWidgetType()) return false;
-  auto* control = static_cast<QWidget*>(watched);
-  if (control->window()->windowType() == Qt::Popup) {
-    // A menu shows its own items' hints; the control under the mouse after
-    // it has gone counts as a new one.
-    control_ = nullptr;
-    return false;
+  if (!watched->isWidgetType()) return false;
+  auto* widget = static_cast<QWidget*>(watched);
+  switch (event->type()) {
+    case QEvent::MouseMove:
+      // Every move of the mouse passes the application's filters with the
+      // control under the mouse as receiver, whether or not that control
+      // tracks the mouse.
+      if (InPopup(widget)) {
+        // A menu shows its own items' hints; the control under the mouse
+        // after it has gone counts as a new one.
+        control_ = nullptr;
+      } else if (widget != control_) {
+        control_ = widget;
+        emit HintChanged(ApplicationHint(widget));
+      }
+      break;
+    case QEvent::DynamicPropertyChange:
+      // A new hint of the control under the mouse or of one it lies in.
+      if (static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kHintProperty) {
+        const QWidget* under = QApplication::widgetAt(QCursor::pos());
+        if (under && (under == widget || widget->isAncestorOf(under))) Refresh();
+      }
+      break;
+    case QEvent::Hide:
+    case QEvent::Leave:
+      if (widget->isWindow() && widget->windowType() != Qt::ToolTip) RefreshSoon();
+      break;
+    default:
+      break;
   }
-  if (control == control_) return false;
-  control_ = control;
-  emit HintChanged(ApplicationHint(control));
   return false;
 }

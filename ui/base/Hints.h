@@ -6,9 +6,9 @@
 // shows one); the long part is what the main window's status line shows
 // while the mouse is over the control. A control without a hint of its own
 // shares that of the nearest enclosing control or window that has one: the
-// grid, the tabs and the labels of the main window the main window's, every
-// control of a dialog the dialog's. A hint whose long part is empty ("Neu|")
-// empties the line.
+// cells and captions of the grid the grid's, the labels of the main window
+// the main window's, every control of a dialog the dialog's. A hint whose
+// long part is empty ("Neu|") empties the line.
 //
 // Hints are kept apart from Qt's status tips, which end at the window they
 // belong to; menu items keep theirs (QAction::statusTip) and their menus
@@ -37,18 +37,28 @@ QString LongHint(const QString& hint);
 // empty when none up to its window has one.
 QString ApplicationHint(const QWidget* control);
 
-// Follows the mouse through every window of the program and reports the
-// application's hint each time the mouse comes onto another control; moves
-// within one control report nothing, so a text the program wrote into the
-// status line meanwhile stays until the mouse moves on. Open pop-up menus
-// show their items' hints themselves. Installed on the application for its
-// lifetime; GUI thread only.
+// Keeps the status line on the hint of the control under the mouse, in
+// every window of the program. It reports the application's hint
+//  - each time the mouse comes onto another control (moves within one
+//    control report nothing),
+//  - when the hint of that control, or of one it lies in, changes (another
+//    class shown in the grid while the mouse rests on it),
+//  - when a window of the program closes or the mouse leaves one (a dialog,
+//    a message box or a menu gone: what is under the mouse now), empty when
+//    the mouse is over none of the program's windows.
+// While a menu is open its items' hints show, and nothing is reported.
+// The control under the mouse is where the desktop's cursor stands.
+// Installed on the application for its lifetime; GUI thread only.
 class HintTracker : public QObject {
   Q_OBJECT
 
  public:
   explicit HintTracker(QObject* parent = nullptr);
   ~HintTracker() override;
+
+  // Reports the hint of the control under the mouse now (unless a menu is
+  // open).
+  void Refresh();
 
  signals:
   void HintChanged(const QString& longHint);
@@ -57,6 +67,11 @@ class HintTracker : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Refresh once the events that follow a window's going (the activation of
+  // the one below, a menu's own last hint) have run.
+  void RefreshSoon();
+
   // The control the mouse was last over; null at first and after a menu.
   QPointer<QWidget> control_;
+  bool refreshQueued_ = false;
 };
