@@ -1,10 +1,21 @@
 // The competition-data and new-competition dialogs, driven as a user would,
 // and the rule sets the new-competition choices make.
 
+#include <QRadioButton>
+
+#include "FindDlg.h"
 #include "NewCompetitionChoice.h"
+#include "OptHTML.h"
+#include "Opttxt.h"
+#include "PrnSetup.h"
 #include "RadioGroup.h"
 #include "UiTestSupport.h"
+#include "VkWDiDat.h"
 #include "VkWNeu.h"
+#include "VkWPrn.h"
+#include "VkWQuali.h"
+#include "VkWReset.h"
+#include "VkWStrei.h"
 #include "VkWWettk.h"
 
 namespace {
@@ -102,4 +113,104 @@ TEST(NewCompetitionChoice, KindAndYearGiveTheRuleSetAndTheHeaderTexts) {
   const TWettkampfDaten& h = w->Header();
   EXPECT_EQ(std::tuple(w->IsIndividual(), w->GetCount() > 0, h.Title(), h.Organiser(), h.Host(), h.Date(), h.Venue()),
             std::tuple(false, true, "neue Meisterschaft 2000", "-", "-", "-", "-"));
+}
+
+// Tab once round each dialog, then Shift+Tab once round (Shift pressed and
+// released around it, as a keyboard sends it): of every group of choices
+// only the chosen button is a stop, or the first while none is chosen. The
+// arrow keys move the choice and the stop with it ("Anzahl der
+// Startplätze:" from 7 to 8). The key of a group, pressed from the dialog's
+// first control, reaches the group's first control that takes the focus: an
+// edit, or the first enabled button of a choice without one ("Berechnungs&art"
+// of a dialog not yet filled).
+TEST(DialogGroups, TabLandsOnTheChosenButtonAndAGroupsKeyOnItsFirstControl) {
+  auto w = TeamCompetition();
+  const struct {
+    std::function<std::unique_ptr<QDialog>()> make;
+    std::vector<Qt::Key> groupKeys;
+  } dialogs[] = {
+      {[&] {
+         auto d = std::make_unique<TWettkampfDatenDlg>();
+         TWettkampfDaten h = w->Header();
+         h.SetLanesIndex(4);
+         w->SetHeader(h);
+         d->SetWettkampfDaten(*w);
+         return d;
+       },
+       {Qt::Key_V}},
+      {[] { return std::make_unique<TFileNewDlg>(); }, {}},
+      {[] { return std::make_unique<TZuruecksetzenDlg>(); }, {}},
+      {[] {
+         auto d = std::make_unique<TStreichenDlg>();
+         Child<RadioGroup>(*d, "RadioGroup1")->SetItemIndex(2);
+         return d;
+       },
+       {}},
+      {[] { return std::make_unique<TQualifikationDlg>(); }, {}},
+      {[] { return std::make_unique<TFindDialog>(); }, {}},
+      {[] { return std::make_unique<TOptTXTDlg>(); }, {}},
+      {[] { return std::make_unique<TOptHTMLDlg>(); }, {}},
+      {[] {
+         auto d = std::make_unique<TDruckenDlg>();
+         Child<RadioGroup>(*d, "RadioGroup1")->SetItemIndex(3);
+         return d;
+       },
+       {}},
+      {[] { return std::make_unique<TDisziplinDatenDlg>(); }, {Qt::Key_B, Qt::Key_A}},
+      {[] { return std::make_unique<TPrinterSetupDlg>(); }, {}},
+  };
+  const auto focus = [] { return QApplication::focusWidget(); };
+  const auto name = [](const QWidget* control) { return control ? S(control->objectName()) : std::string("-"); };
+  // The buttons of choices that a round of the key reaches, from the
+  // control that has the focus first; a round backwards is given in the
+  // order forwards, as it should be the same.
+  const auto round = [&](bool back) {
+    std::vector<std::string> stops;
+    QWidget* start = focus();
+    for (int i = 0; i < 300; ++i) {
+      if (qobject_cast<QRadioButton*>(focus())) stops.push_back(name(focus()));
+      if (back) {
+        QTest::keyPress(focus(), Qt::Key_Shift);
+        QTest::keyClick(focus(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyRelease(focus(), Qt::Key_Shift, Qt::ShiftModifier);
+      } else {
+        QTest::keyClick(focus(), Qt::Key_Tab);
+      }
+      if (focus() == start) break;
+    }
+    if (back && stops.size() > 1 && qobject_cast<QRadioButton*>(start)) std::reverse(stops.begin() + 1, stops.end());
+    else if (back) std::reverse(stops.begin(), stops.end());
+    std::string text;
+    for (const std::string& stop : stops) text += (text.empty() ? "" : " ") + stop;
+    return text;
+  };
+  std::string seen;
+  for (const auto& entry : dialogs) {
+    ScriptedDesktop desk;
+    std::unique_ptr<QDialog> dlg = entry.make();
+    desk.Run(*dlg, [&](QDialog& d) {
+      seen += Line(name(&d), round(false), round(true));
+      QWidget* first = focus();
+      for (Qt::Key key : entry.groupKeys) {
+        first->setFocus();
+        QTest::keyClick(first, key, Qt::AltModifier);
+        seen += Line("", QKeySequence(Qt::ALT | key).toString(), name(focus()));
+      }
+    }, mrCancel);
+  }
+  // The arrow moves the choice; Tab and Shift+Tab come back to the new one.
+  ScriptedDesktop desk;
+  TWettkampfDatenDlg dlg;
+  dlg.SetWettkampfDaten(*w);
+  desk.Run(dlg, [&](QDialog& d) {
+    Child(d, "RadioGroup2_4")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focus(), Qt::Key_Right);
+    seen += Line("Right", name(focus()), Child<RadioGroup>(d, "RadioGroup2")->ItemIndex());
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    QTest::keyPress(focus(), Qt::Key_Shift);
+    QTest::keyClick(focus(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyRelease(focus(), Qt::Key_Shift, Qt::ShiftModifier);
+    seen += Line("Tab, Shift+Tab", name(focus()));
+  }, mrCancel);
+  ExpectSeen(seen, "competition-dialogs.txt");
 }

@@ -124,21 +124,31 @@ TEST(ParticipantDialog, OkWantsAName) {
 
 // The keys of the CPR row: Alt+P (its label "&Punkte") and Alt+H (the
 // group's "&HLW:") both put the cursor into the points, from the name field
-// and from elsewhere; nothing is typed where the cursor was.
+// and from elsewhere; nothing is typed where the cursor was. Alt+E (the
+// group "&Eigenschaften:", whose first box "weiblich" is off) reaches
+// "außer Konkurrenz" the first time, before any box had the focus, and again
+// after another box had it; a digit typed next goes nowhere near the name.
 TEST(ParticipantDialog, AltKeysOfTheCprRowGoToItsPoints) {
   std::string seen;
   TTeilnehmer t = Named();
   Edit(*Competition(true, true), t, [&](QDialog& d) {
     auto* name = Child<QLineEdit>(d, "NameEdit");
     seen += Line(Text(d, "HLWPunkteLabel"));
-    for (auto [from, key] : {std::pair{"NameEdit", Qt::Key_P}, std::pair{"LaufEdit3", Qt::Key_H},
-                             std::pair{"NameEdit", Qt::Key_H}, std::pair{"ZeitEdit1", Qt::Key_P}}) {
-      auto* field = Child<QLineEdit>(d, from);
+    const struct {
+      const char* from;
+      Qt::Key key;
+      const char* typed;
+    } steps[] = {{"NameEdit", Qt::Key_E, "1"}, {"NameEdit", Qt::Key_P, ""},  {"LaufEdit3", Qt::Key_H, ""},
+                 {"NameEdit", Qt::Key_H, ""},  {"ZeitEdit1", Qt::Key_P, ""}, {"CheckBox4", Qt::Key_E, ""},
+                 {"NameEdit", Qt::Key_E, "2"}};
+    for (const auto& step : steps) {
+      QWidget* field = Child(d, step.from);
       QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 4, field->height() / 2));
-      QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+      QTest::keyClick(QApplication::focusWidget(), step.key, Qt::AltModifier);
       const QWidget* focus = QApplication::focusWidget();
-      seen += Line(from, QKeySequence(Qt::ALT | key).toString(), focus ? focus->objectName() : "no focus",
-                   name->text(), Text(d, from));
+      if (*step.typed) TypeKeys(QApplication::focusWidget(), step.typed);
+      seen += Line(step.from, QKeySequence(Qt::ALT | step.key).toString(), focus ? focus->objectName() : "no focus",
+                   name->text(), Text(d, step.from));
     }
   });
   ExpectSeen(seen, "participant-dialog.txt");

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "DialogParts.h"
+#include "GroupKeys.h"
 
 namespace {
 
@@ -55,6 +56,7 @@ TPrinterSetupDlg::TPrinterSetupDlg(QWidget* parent) : QDialog(parent) {
   orientationColumn->addWidget(portrait_);
   orientationColumn->addWidget(landscape_);
   portrait_->setChecked(true);
+  new ChoiceTabStop({portrait_, landscape_}, orientation);
 
   auto* paperRow = new QHBoxLayout;
   paperRow->addWidget(paper, 1);

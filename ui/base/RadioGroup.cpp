@@ -6,6 +6,8 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
+#include "GroupKeys.h"
+
 RadioGroup::RadioGroup(const QString& objectName, const QString& caption, const QStringList& items, int columns,
                        QWidget* parent)
     : QGroupBox(caption, parent), buttons_(new QButtonGroup(this)) {
@@ -19,6 +21,8 @@ RadioGroup::RadioGroup(const QString& objectName, const QString& caption, const 
     buttons_->addButton(button, i);
     layout->addWidget(button, i % perColumn, i / perColumn);
   }
+  // One stop of the Tab key: the chosen item.
+  new ChoiceTabStop(buttons_->buttons(), this);
   connect(buttons_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
     if (checked) emit Clicked(id);
   });

@@ -8,7 +8,8 @@
 // so that a value from a file the group does not offer is not replaced by
 // another one: the caller keeps what it held when ItemIndex() is -1.
 // Clicked(index) follows every change of the chosen item, by the user or by
-// the program, as the dialogs' "...Click" handlers expect.
+// the program, as the dialogs' "...Click" handlers expect. Tab and Shift+Tab
+// into the group land on the chosen item; the arrow keys move the choice.
 #pragma once
 
 #include <QGroupBox>

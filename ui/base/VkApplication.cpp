@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include "Desktop.h"
+#include "GroupKeys.h"
 #include "VkWMisc.h"
 
 void InstallGermanLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
@@ -37,6 +38,8 @@ VkApplication::VkApplication(int& argc, char** argv) : QApplication(argc, argv) 
   // Every window, the about box and the desktop's task list show it.
   setWindowIcon(ProgramIcon());
   InstallWindowRoutines();
+  // The key of a group reaches its first control that takes the focus.
+  new GroupKeys(this);
 }
 
 bool VkApplication::notify(QObject* receiver, QEvent* event) {
