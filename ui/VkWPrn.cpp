@@ -288,9 +288,7 @@ TPageSize TDruckenDlg::PrinterPageSize(const TYrPrinterInfos& info, bool found) 
 const TAusdruck* TDruckenDlg::BuildDocument() {
   if (!ready_) return nullptr;
   BusyScope busy;
-  TYrPrinterInfos printer;
-  const bool found = TheDesktop().PrinterReachable(CurrentPrinter()) && printer.Refresh();
-  job_->PageSize = PrinterPageSize(printer, found);
+  TakePageSize();
 
   TWettkampf& competition = job_->Competition();
   for (int i = 0; i < ageClassList_->count(); ++i) competition.SetMark(i, ageClassList_->item(i)->isSelected());
@@ -377,12 +375,20 @@ void TDruckenDlg::OKBtnClick() {
 
 void TDruckenDlg::PrinterSetupBtnClick() { TheDesktop().PrinterSetup(CurrentPrinter()); }
 
+void TDruckenDlg::TakePageSize() {
+  TYrPrinterInfos printer;
+  const bool found = TheDesktop().PrinterReachable(CurrentPrinter()) && printer.Refresh();
+  job_->PageSize = PrinterPageSize(printer, found);
+}
+
 void TDruckenDlg::MarginsBtnClick() {
   if (!job_) return;
-  // The page setup counts in hundredths of a millimetre, the job in tenths.
+  // The page setup counts in hundredths of a millimetre, the job in tenths;
+  // the margins must leave room on the page the report will be laid out on.
+  TakePageSize();
   TMargins& m = job_->Margins;
   PageMargins margins{m.Left * 10, m.Top * 10, m.Right * 10, m.Bottom * 10};
-  if (!TheDesktop().PageSetup(margins)) return;
+  if (!TheDesktop().PageSetup(margins, job_->PageSize.Width * 10, job_->PageSize.Height * 10)) return;
   m = TMargins{margins.left / 10, margins.top / 10, margins.right / 10, margins.bottom / 10};
 }
 

@@ -90,6 +90,9 @@ class TDruckenDlg : public ValidatedDialog {
   static TPageSize PrinterPageSize(const TYrPrinterInfos& info, bool found);
 
  private:
+  // The job's page: the paper of the printer when one can print now (turned
+  // for landscape), else A4 upright.
+  void TakePageSize();
   void RadioGroup1Click();
   void AlleAKCBClick();
   void PreviewBtnClick();

@@ -164,7 +164,8 @@ TEST_F(PrintDialog, WritesThePdfAndOpensOnlyAFileThatWasWritten) {
 // takes back the hundredths divided by 10, cut towards zero: "1,57" gives 15,
 // "10" 100, "2.5" (the point typed for the comma) 25, "0,19" 1; a field left
 // alone keeps its value. Cancel, and OK over a value beyond 999,99 (warned,
-// then given up), change nothing.
+// then given up), change nothing. Margins that leave no room on the page
+// are refused.
 TEST_F(PrintDialog, MarginsGoThroughThePageSetupInHundredthsOfAMillimetre) {
   ScriptedDesktop desk;
   dlg.Job()->Margins = {15, 157, 150, 25};
@@ -204,6 +205,27 @@ TEST_F(PrintDialog, MarginsGoThroughThePageSetupInHundredthsOfAMillimetre) {
     Type(d, "LeftEdit", "1000");
     Click(d, "OKBtn");
     seen += Line(d.isVisible(), d.focusWidget()->objectName());
+  });
+  Click(dlg, "MarginsBtn");
+  margins();
+  // Without a printer the page is A4, 210 by 297 mm: margins that meet or
+  // cross on it are refused with one box each time, the dialog staying open
+  // with the focus in the first field of the pair and every entry kept; a
+  // hundredth less passes.
+  desk.NoPrinter();
+  desk.AnswerDialog("PageSetupDialog1", mrCancel, [&](QDialog& d) {
+    const std::vector<std::vector<std::pair<const char*, const char*>>> tries = {
+        {{"TopEdit", "999,90"}},
+        {{"TopEdit", "148,5"}, {"BottomEdit", "148,5"}},
+        {{"LeftEdit", "105"}, {"RightEdit", "105"}},
+        {{"RightEdit", "104,99"}},
+        {{"BottomEdit", "148.49"}}};
+    for (const auto& entries : tries) {
+      for (auto [field, typed] : entries) Type(d, field, typed);
+      Click(d, "OKBtn");
+      seen += Line(d.isVisible(), d.focusWidget()->objectName(), Text(d, "LeftEdit"), Text(d, "TopEdit"),
+                   Text(d, "RightEdit"), Text(d, "BottomEdit"));
+    }
   });
   Click(dlg, "MarginsBtn");
   margins();

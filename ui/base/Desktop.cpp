@@ -240,11 +240,12 @@ FileChoice RealDesktop::OpenFileName(const FileRequest& request) { return RunFil
 
 FileChoice RealDesktop::SaveFileName(const FileRequest& request) { return RunFileDialog(request, true); }
 
-bool Desktop::PageSetup(PageMargins& margins) {
+bool Desktop::PageSetup(PageMargins& margins, int paperWidth, int paperHeight) {
   if (!HaveWidgets()) return false;
   // The print dialog asks only for the margins; paper and orientation are
   // the printer set-up's.
   TPageSetupDlg dlg(DialogParent());
+  dlg.SetPaper(paperWidth, paperHeight);
   dlg.SetMargins(margins);
   if (RunModal(dlg) != mrOk) return false;
   margins = dlg.Margins();

@@ -119,10 +119,12 @@ class Desktop {
   // Asks before overwriting an existing file.
   virtual FileChoice SaveFileName(const FileRequest& request) = 0;
 
-  // The page setup of a printout's margins; true and the new margins on OK.
-  // Shows the program's page set-up form (PageSetup.h) through RunModal,
-  // the same on every desktop.
-  virtual bool PageSetup(PageMargins& margins);
+  // The page setup of a printout's margins on paper of that size (all in
+  // hundredths of a millimetre); true and the new margins on OK, which
+  // refuses margins that leave no room on the paper. Shows the program's
+  // page set-up form (PageSetup.h) through RunModal, the same on every
+  // desktop.
+  virtual bool PageSetup(PageMargins& margins, int paperWidth, int paperHeight);
   // The standard print dialog for the printer, opened with the request's
   // preset; true on OK, with the range, copies, collation and page order in
   // the request. The printer keeps the chosen device and paper; the caller

@@ -46,6 +46,31 @@ TPageSetupDlg::TPageSetupDlg(QWidget* parent) : ValidatedDialog(parent) {
   layout->addLayout(OkCancelRow(this));
 }
 
+const QString TPageSetupDlg::kOffPaperText =
+    QStringLiteral("Die Ränder überschneiden sich oder liegen außerhalb des Papierbereichs. "
+                   "Bitte geben Sie neue Randwerte ein.");
+
+void TPageSetupDlg::SetPaper(int widthHundredths, int heightHundredths) {
+  paperWidth_ = widthHundredths;
+  paperHeight_ = heightHundredths;
+}
+
+bool TPageSetupDlg::AcceptsClose() {
+  const PageMargins m = Margins();
+  // Left and right against the width, top and bottom against the height;
+  // the focus goes to the first field of the pair that does not fit.
+  TYrFloatEdit* offending = nullptr;
+  if (paperWidth_ > 0 && m.left + m.right >= paperWidth_)
+    offending = marginEdits_[0];
+  else if (paperHeight_ > 0 && m.top + m.bottom >= paperHeight_)
+    offending = marginEdits_[1];
+  if (!offending) return true;
+  ShowInputWarning(kOffPaperText);
+  offending->setFocus(Qt::OtherFocusReason);
+  offending->selectAll();
+  return false;
+}
+
 void TPageSetupDlg::SetMargins(const PageMargins& margins) {
   const std::array<int, 4> m = {margins.left, margins.top, margins.right, margins.bottom};
   for (int i = 0; i < 4; ++i) marginEdits_[i]->SetHundredths(m[i]);
