@@ -434,7 +434,8 @@ void TMainForm::CreateStatusPanel() {
   activityIndicator_ = newPanel("ActivityIndicator", Text(kReadyText), 70, 0);
   activityIndicator_->setAlignment(Qt::AlignCenter);
   // The application's hint, for the control under the mouse in any window.
-  connect(new HintTracker(this), &HintTracker::HintChanged, this, &TMainForm::ShowHint);
+  hintTracker_ = new HintTracker(this);
+  connect(hintTracker_, &HintTracker::HintChanged, this, &TMainForm::ShowHint);
 }
 
 void TMainForm::ShowHint(const QString& hint) {
@@ -675,9 +676,15 @@ void TMainForm::FindDialogFind() {
 // --- events
 
 bool TMainForm::event(QEvent* event) {
-  // The hints of the menus' items.
+  // The hints of the menus' items. A menu bar or menu that lets go of its
+  // item says so with an empty hint; once no menu is open any more, the
+  // line goes back to the hint under the mouse.
   if (event->type() == QEvent::StatusTip) {
-    ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+    const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+    if (tip.isEmpty() && !QApplication::activePopupWidget())
+      hintTracker_->Refresh();
+    else
+      ShowHint(tip);
     return true;
   }
   return QMainWindow::event(event);

@@ -30,6 +30,7 @@
 #include <QMainWindow>
 #include <QString>
 
+class HintTracker;
 class QAction;
 class QLabel;
 class QMenu;
@@ -153,6 +154,7 @@ class TMainForm : public QMainWindow {
   QMenu* windowPopup_ = nullptr;
   QAction* help99Separator_ = nullptr;
   TFindDialog* findDialog_ = nullptr;
+  HintTracker* hintTracker_ = nullptr;
   // Captions the grid pop-up shows for commands it shares with the menus.
   std::vector<std::pair<QAction*, QString>> popupCaptions_;
   std::vector<std::pair<QAction*, QString>> menuCaptions_;

@@ -122,6 +122,21 @@ TEST_F(MainWindowTest, StatusLineOnAParticipantTheEmptyRowAndAnotherClass) {
   QApplication::sendEvent(w->Grid()->viewport(), &rightClick);
   QCoreApplication::processEvents();
   seen += Line("menu closed", Label(*w, "StatusLine"));
+  // The same with the menu "Datei" of the menu bar, the mouse back on the
+  // grid while it is open, and left with Escape twice (the menu, then the
+  // menu bar).
+  QMenuBar* bar = w->menuBar();
+  QMenu* fileMenu = bar->actions().first()->menu();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(fileMenu->menuAction()).center());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return fileMenu->isVisible(); }));
+  MoveMouse(fileMenu, fileMenu->actionGeometry(w->Action("FileOpenItem")).center());
+  seen += Line("Datei", Label(*w, "StatusLine"));
+  MoveMouse(w->Grid()->viewport(), QPoint(30, 30));
+  for (QWidget* left : {static_cast<QWidget*>(fileMenu), static_cast<QWidget*>(bar)}) {
+    QTest::keyClick(left, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    seen += Line(left == bar ? "menu bar left" : "Datei closed", fileMenu->isVisible(), Label(*w, "StatusLine"));
+  }
   // A menu's hint left in the line goes when a dialog closes.
   w->Action("FileOpenItem")->showStatusText(w->menuBar());
   // Edit is off on the empty row, yet Enter there opens a new participant.
