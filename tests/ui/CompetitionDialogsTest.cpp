@@ -20,6 +20,11 @@
 
 namespace {
 
+template <class T>
+std::unique_ptr<QDialog> Make() {
+  return std::make_unique<T>();
+}
+
 void Choose(QDialog& d, const char* group, int item) { Click(d, QStringLiteral("%1_%2").arg(group).arg(item)); }
 
 // A team competition with one team whose 30-character name runs over the
@@ -124,41 +129,24 @@ TEST(NewCompetitionChoice, KindAndYearGiveTheRuleSetAndTheHeaderTexts) {
 // edit, or the first enabled button of a choice without one ("Berechnungs&art"
 // of a dialog not yet filled).
 TEST(DialogGroups, TabLandsOnTheChosenButtonAndAGroupsKeyOnItsFirstControl) {
-  auto w = TeamCompetition();
+  // Each dialog with a choice made beforehand (none: as it comes) and the
+  // keys of its groups.
   const struct {
     std::function<std::unique_ptr<QDialog>()> make;
+    const char* group;
+    int chosen;
     std::vector<Qt::Key> groupKeys;
-  } dialogs[] = {
-      {[&] {
-         auto d = std::make_unique<TWettkampfDatenDlg>();
-         TWettkampfDaten h = w->Header();
-         h.SetLanesIndex(4);
-         w->SetHeader(h);
-         d->SetWettkampfDaten(*w);
-         return d;
-       },
-       {Qt::Key_V}},
-      {[] { return std::make_unique<TFileNewDlg>(); }, {}},
-      {[] { return std::make_unique<TZuruecksetzenDlg>(); }, {}},
-      {[] {
-         auto d = std::make_unique<TStreichenDlg>();
-         Child<RadioGroup>(*d, "RadioGroup1")->SetItemIndex(2);
-         return d;
-       },
-       {}},
-      {[] { return std::make_unique<TQualifikationDlg>(); }, {}},
-      {[] { return std::make_unique<TFindDialog>(); }, {}},
-      {[] { return std::make_unique<TOptTXTDlg>(); }, {}},
-      {[] { return std::make_unique<TOptHTMLDlg>(); }, {}},
-      {[] {
-         auto d = std::make_unique<TDruckenDlg>();
-         Child<RadioGroup>(*d, "RadioGroup1")->SetItemIndex(3);
-         return d;
-       },
-       {}},
-      {[] { return std::make_unique<TDisziplinDatenDlg>(); }, {Qt::Key_B, Qt::Key_A}},
-      {[] { return std::make_unique<TPrinterSetupDlg>(); }, {}},
-  };
+  } dialogs[] = {{Make<TWettkampfDatenDlg>, "RadioGroup2", 4, {Qt::Key_V}},
+                 {Make<TFileNewDlg>, nullptr, 0, {}},
+                 {Make<TZuruecksetzenDlg>, nullptr, 0, {}},
+                 {Make<TStreichenDlg>, "RadioGroup1", 2, {}},
+                 {Make<TQualifikationDlg>, nullptr, 0, {}},
+                 {Make<TFindDialog>, nullptr, 0, {}},
+                 {Make<TOptTXTDlg>, nullptr, 0, {}},
+                 {Make<TOptHTMLDlg>, nullptr, 0, {}},
+                 {Make<TDruckenDlg>, "RadioGroup1", 3, {}},
+                 {Make<TDisziplinDatenDlg>, nullptr, 0, {Qt::Key_B, Qt::Key_A}},
+                 {Make<TPrinterSetupDlg>, nullptr, 0, {}}};
   const auto focus = [] { return QApplication::focusWidget(); };
   const auto name = [](const QWidget* control) { return control ? S(control->objectName()) : std::string("-"); };
   // The buttons of choices that a round of the key reaches, from the
@@ -188,6 +176,7 @@ TEST(DialogGroups, TabLandsOnTheChosenButtonAndAGroupsKeyOnItsFirstControl) {
   for (const auto& entry : dialogs) {
     ScriptedDesktop desk;
     std::unique_ptr<QDialog> dlg = entry.make();
+    if (entry.group) Child<RadioGroup>(*dlg, entry.group)->SetItemIndex(entry.chosen);
     desk.Run(*dlg, [&](QDialog& d) {
       seen += Line(name(&d), round(false), round(true));
       QWidget* first = focus();
@@ -201,7 +190,7 @@ TEST(DialogGroups, TabLandsOnTheChosenButtonAndAGroupsKeyOnItsFirstControl) {
   // The arrow moves the choice; Tab and Shift+Tab come back to the new one.
   ScriptedDesktop desk;
   TWettkampfDatenDlg dlg;
-  dlg.SetWettkampfDaten(*w);
+  Child<RadioGroup>(dlg, "RadioGroup2")->SetItemIndex(4);
   desk.Run(dlg, [&](QDialog& d) {
     Child(d, "RadioGroup2_4")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(focus(), Qt::Key_Right);
