@@ -7,10 +7,6 @@
 
 GroupKeys::GroupKeys(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
 
-// Qt takes a filter that goes off the application's list itself; the
-// application may be gone already.
-GroupKeys::~GroupKeys() = default;
-
 bool GroupKeys::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::Shortcut) return false;
   auto* group = qobject_cast<QGroupBox*>(watched);

@@ -20,8 +20,9 @@ class GroupKeys : public QObject {
   Q_OBJECT
 
  public:
+  // Filters the application's events while it lives (Qt drops a filter
+  // that is gone, also after the application).
   explicit GroupKeys(QObject* parent = nullptr);
-  ~GroupKeys() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,13 +39,12 @@ class ChoiceTabStop : public QObject {
  public:
   ChoiceTabStop(const QList<QAbstractButton*>& buttons, QObject* parent);
 
-  // Where Tab stops in the choice now; nullptr when nowhere.
-  QAbstractButton* Stop() const;
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Where Tab stops in the choice now; nullptr when nowhere.
+  QAbstractButton* Stop() const;
   void Update();
 
   QList<QPointer<QAbstractButton>> buttons_;

@@ -13,6 +13,10 @@ constexpr char kHintProperty[] = "vkHint";
 
 bool InPopup(const QWidget* control) { return control->window()->windowType() == Qt::Popup; }
 
+// The control where the desktop's cursor stands; nullptr over nothing of the
+// program.
+QWidget* UnderMouse() { return QApplication::widgetAt(QCursor::pos()); }
+
 }  // namespace
 
 void SetHint(QWidget* control, const QString& hint, bool showToolTip) {
@@ -41,12 +45,10 @@ QString ApplicationHint(const QWidget* control) {
 
 HintTracker::HintTracker(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
 
-HintTracker::~HintTracker() { qApp->removeEventFilter(this); }
-
 void HintTracker::Refresh() {
   refreshQueued_ = false;
   if (QApplication::activePopupWidget()) return;
-  QWidget* under = QApplication::widgetAt(QCursor::pos());
+  QWidget* under = UnderMouse();
   if (under && InPopup(under)) return;
   control_ = under;
   emit HintChanged(under ? ApplicationHint(under) : QString());
@@ -78,7 +80,7 @@ bool HintTracker::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DynamicPropertyChange:
       // A new hint of the control under the mouse or of one it lies in.
       if (static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kHintProperty) {
-        const QWidget* under = QApplication::widgetAt(QCursor::pos());
+        const QWidget* under = UnderMouse();
         if (under && (under == widget || widget->isAncestorOf(under))) Refresh();
       }
       break;

@@ -48,13 +48,13 @@ QString ApplicationHint(const QWidget* control);
 //    the mouse is over none of the program's windows.
 // While a menu is open its items' hints show, and nothing is reported.
 // The control under the mouse is where the desktop's cursor stands.
-// Installed on the application for its lifetime; GUI thread only.
+// Filters the application's events while it lives (Qt drops a filter that
+// is gone); GUI thread only.
 class HintTracker : public QObject {
   Q_OBJECT
 
  public:
   explicit HintTracker(QObject* parent = nullptr);
-  ~HintTracker() override;
 
   // Reports the hint of the control under the mouse now (unless a menu is
   // open).
